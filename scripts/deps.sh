@@ -1,0 +1,53 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing, and nothing else.
+
+ONDREL_BUILD_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    librtmidi-dev libsdl2-dev libsimpleini-dev
+    libfluidsynth-dev timgm6mb-soundfont
+    fonts-dejavu-core
+)
+ONDREL_TEST_PACKAGES=(
+    jackd2 xvfb xdotool x11-utils xauth imagemagick
+)
+
+ondrel_missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            printf '%s\n' "$pkg"
+        fi
+    done
+}
+
+ondrel_install_packages() {
+    if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+        echo "ondrel: this is not a Debian system; install these packages (or their equivalents) by hand:" >&2
+        echo "  $*" >&2
+        return 1
+    fi
+    local missing
+    mapfile -t missing < <(ondrel_missing_packages "$@")
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "ondrel: missing packages and no sudo; as root run: apt-get install ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "ondrel: installing ${missing[*]}"
+    "${sudo[@]}" apt-get update -q || return 1
+    # jackd2 asks about real-time priority; the default answer is fine.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+        --no-install-recommends "${missing[@]}" </dev/null
+}
+
+ondrel_generator() {
+    if command -v ninja >/dev/null 2>&1; then
+        echo "-GNinja"
+    fi
+}

@@ -1,0 +1,558 @@
+#include "keyboardmodel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<const char *, 12> InternationalNames{"C",  "C#", "D",  "D#", "E",  "F",
+                                                          "F#", "G",  "G#", "A",  "A#", "B"};
+constexpr std::array<const char *, 12> GermanNames{"C",   "Cis", "D",   "Dis", "E",   "F",
+                                                   "Fis", "G",   "Gis", "A",   "Ais", "H"};
+constexpr std::array<const char *, 12> ItalianNames{"Do",  "Do#",  "Re", "Re#", "Mi", "Fa",
+                                                    "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+
+constexpr std::array<bool, 12> BlackStep{false, true,  false, true,  false, false,
+                                         true,  false, true,  false, true,  false};
+// White key index within the octave of a white step, or of the white key just below a black one.
+constexpr std::array<int, 12> WhiteBelow{0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};
+constexpr std::array<int, 12> BlackIndexOfStep{-1, 0, -1, 1, -1, -1, 2, -1, 3, -1, 4, -1};
+constexpr std::array<int, 7> WhiteSteps{0, 2, 4, 5, 7, 9, 11};
+
+// Black-key positions and sizes inside the octave images, per image size.
+constexpr std::array<std::array<int, 5>, ImageSizeCount> ImageBX{{
+    {9, 28, 54, 71, 88},
+    {12, 37, 72, 95, 117},
+    {16, 50, 97, 128, 158},
+}};
+constexpr std::array<int, ImageSizeCount> ImageBW{8, 11, 15};
+constexpr std::array<int, ImageSizeCount> ImageBH{41, 41, 41};
+constexpr std::array<int, ImageSizeCount> ImageOctaveWidth{105, 140, 189};
+
+constexpr int TransposeMax = 99;
+constexpr int KeyWidthMin = 4;
+constexpr int KeyWidthMax = 100;
+
+// Counters are bytes; saturate rather than wrap so 256 presses cannot make a key look released.
+void Increment(uint8_t &Count) {
+    if (Count < 255)
+        ++Count;
+}
+void Decrement(uint8_t &Count) {
+    if (Count > 0)
+        --Count;
+}
+
+size_t SizeIndex(TImageSize Size) { return static_cast<size_t>(Size); }
+
+} // namespace
+
+TKeyboardModel::TKeyboardModel() { FScrollOffset = KeyLeft(FBaseNote); }
+
+// --- Properties ---------------------------------------------------------------------------------
+
+void TKeyboardModel::SetShadowWidth(int Value) {
+    if (Value < 0)
+        Value = 0;
+    // A shadow wider than the key leaves no key to see; such values mean "all shadow".
+    if (Value > FKeyWidth - 2)
+        Value = FKeyWidth;
+    FShadowWidth = Value;
+    RepaintAll();
+}
+
+void TKeyboardModel::SetKeyWidth(int Value) {
+    if (FPaintStyle == TPaintStyle::psImage)
+        return; // the images fix the width
+    Value = std::clamp(Value, KeyWidthMin, KeyWidthMax);
+    if (Value == FKeyWidth)
+        return;
+    FKeyWidth = Value;
+    ApplyBaseNote(FBaseNote, true);
+    SetBounds(FWidth, FHeight);
+    RepaintAll();
+}
+
+void TKeyboardModel::SetBaseNote(int Value) {
+    const int oldOffset = FScrollOffset;
+    if (ApplyBaseNote(Value, true) && OnScroll)
+        OnScroll(oldOffset, FScrollOffset);
+}
+
+void TKeyboardModel::SetMarkNote(int Value) {
+    const int old = FMarkNote;
+    FMarkNote = std::clamp(Value, 0, NoteCount - 1);
+    KeyChanged(old);
+    KeyChanged(FMarkNote);
+}
+
+void TKeyboardModel::SetChord(TChord Value) {
+    RetriggerPending = Holding;
+    Holding = false;
+    ReleaseOwnNotes();
+    ReleaseThruNotes();
+    FChord = Value;
+    Retrigger();
+}
+
+void TKeyboardModel::SetChannel(int Value) {
+    ResetNotes();
+    FChannel = static_cast<uint8_t>(Value & 15);
+}
+
+void TKeyboardModel::SetVelocityShiftFactor(float Value) {
+    if (!(Value >= 0.01f)) // also catches NaN
+        Value = 0.01f;
+    FVelocityShiftFactor = Value;
+}
+
+uint8_t TKeyboardModel::ShiftVelocity() const {
+    // nearbyint rounds halves to even in the default rounding mode.
+    const double v = std::nearbyint(double(FVelocity) * double(FVelocityShiftFactor));
+    return static_cast<uint8_t>(std::clamp(v, 0.0, 127.0));
+}
+
+void TKeyboardModel::SetUpDownController(int Value) {
+    FControllerAssign[UpDown] = static_cast<uint8_t>(Value);
+    FControllerValue[UpDown] = 0;
+}
+
+void TKeyboardModel::SetLeftRightController(int Value) {
+    FControllerAssign[LeftRight] = static_cast<uint8_t>(Value);
+    FControllerValue[LeftRight] = 0;
+}
+
+void TKeyboardModel::SetKeyOctave(int Value) {
+    if (Value < KeyOctaveMin || Value > KeyOctaveMax || Value == FKeyOctave)
+        return;
+    ReleaseDisplayedNotes();
+    ReleaseAll();
+    FKeyOctave = Value;
+    if (OnOctaveChange)
+        OnOctaveChange(Sender);
+}
+
+void TKeyboardModel::OctaveDown() {
+    if (FKeyOctave > KeyOctaveMin)
+        SetKeyOctave(FKeyOctave - 1);
+}
+
+void TKeyboardModel::OctaveUp() {
+    if (FKeyOctave < KeyOctaveMax)
+        SetKeyOctave(FKeyOctave + 1);
+}
+
+void TKeyboardModel::SetPaintStyle(TPaintStyle Value) {
+    if (!FImagesAvailable)
+        Value = TPaintStyle::psDraw;
+    if (Value == FPaintStyle)
+        return;
+    FPaintStyle = Value;
+    const int oldKeyWidth = FKeyWidth;
+    if (Value == TPaintStyle::psImage)
+        FKeyWidth = ImageKeyWidth(FImageSize);
+    if (FKeyWidth != oldKeyWidth)
+        SetBounds(FWidth, FHeight);
+    ApplyBaseNote(FBaseNote, FKeyWidth != oldKeyWidth);
+    RepaintAll();
+}
+
+void TKeyboardModel::SetImageSize(TImageSize Value) {
+    if (Value == FImageSize)
+        return;
+    FImageSize = Value;
+    if (FPaintStyle == TPaintStyle::psImage) {
+        FKeyWidth = ImageKeyWidth(Value);
+        SetBounds(FWidth, FHeight);
+        ApplyBaseNote(FBaseNote, true);
+        RepaintAll();
+    }
+}
+
+void TKeyboardModel::SetImagesAvailable(bool Value) {
+    if (Value)
+        return; // once lost, the images stay unavailable
+    FImagesAvailable = false;
+    if (FPaintStyle == TPaintStyle::psImage) {
+        FPaintStyle = TPaintStyle::psDraw;
+        RepaintAll();
+    }
+}
+
+void TKeyboardModel::SetUpperCScanCode(int Value) {
+    if (Value != FUpperCScanCode && IsValidUpperCScanCode(Value))
+        FUpperCScanCode = static_cast<uint8_t>(Value);
+}
+
+void TKeyboardModel::SetLowerCScanCode(int Value) {
+    if (Value != FLowerCScanCode && IsValidLowerCScanCode(Value))
+        FLowerCScanCode = static_cast<uint8_t>(Value);
+}
+
+void TKeyboardModel::SetTranspose(int Value) {
+    Value = std::clamp(Value, -TransposeMax, TransposeMax);
+    if (Value == FTranspose)
+        return;
+    ResetNotes();
+    FTranspose = Value;
+    Retrigger();
+}
+
+void TKeyboardModel::SetDisplayTransposed(bool Value) {
+    if (Value == FDisplayTransposed)
+        return;
+    ResetNotes();
+    FDisplayTransposed = Value;
+    Retrigger();
+}
+
+void TKeyboardModel::SetTransposeThru(bool Value) {
+    if (Value == FTransposeThru)
+        return;
+    ClearDisplay(); // silences thru notes under the old mapping first
+    FTransposeThru = Value;
+}
+
+// --- Size and scrolling ------------------------------------------------------------------------
+
+QSize TKeyboardModel::SetBounds(int Width, int Height) {
+    FWidth = std::max(std::min(Width, WhiteKeyCount * FKeyWidth), MinWidth);
+    FHeight = std::max(Height, MinHeight);
+    ApplyBaseNote(FBaseNote, false);
+    return {FWidth, FHeight};
+}
+
+int TKeyboardModel::VisibleNoteCount() const {
+    return std::min(NoteCount, FWidth * 12 / (7 * FKeyWidth));
+}
+
+bool TKeyboardModel::ApplyBaseNote(int Value, bool Force) {
+    Value = std::clamp(Value, 0, NoteCount - VisibleNoteCount());
+    if (Value == FBaseNote && !Force)
+        return false;
+    const bool changed = Value != FBaseNote;
+    FBaseNote = Value;
+    FScrollOffset = KeyLeft(Value);
+    if (changed && OnBaseNoteChange)
+        OnBaseNoteChange(Sender, NoteName(Value));
+    return changed;
+}
+
+int TKeyboardModel::BaseWhiteKey() const { return WhiteKeyIndex(FBaseNote); }
+
+void TKeyboardModel::SetBaseWhiteKey(int WhiteKey) {
+    WhiteKey = std::clamp(WhiteKey, 0, WhiteKeyCount - 1);
+    SetBaseNote(12 * (WhiteKey / 7) + WhiteSteps[size_t(WhiteKey % 7)]);
+}
+
+// --- Playing -----------------------------------------------------------------------------------
+
+void TKeyboardModel::SendNote(int Channel, int Note, int Velocity, bool Own) {
+    const bool transposed = Own || FTransposeThru;
+    const int key = (FDisplayTransposed && transposed) ? Note + FTranspose : Note;
+    if (!InRange(key))
+        return;
+    const uint8_t vel = static_cast<uint8_t>(Velocity & 127);
+    if (OnNote) {
+        const int sent = transposed ? Note + FTranspose : Note;
+        if (InRange(sent)) {
+            const int ch = Channel & 15;
+            OnNote(Sender, static_cast<uint8_t>(0x90 + ch), static_cast<uint8_t>(sent), vel);
+            if (!Own) {
+                if (vel >= 1)
+                    Increment(FThruSent[size_t(ch)][size_t(sent)]);
+                else
+                    Decrement(FThruSent[size_t(ch)][size_t(sent)]);
+            }
+        }
+    }
+    uint8_t &count = Own ? FOwnCount[size_t(key)] : FDisplayCount[size_t(key)];
+    if (vel >= 1)
+        Increment(count);
+    else
+        Decrement(count);
+    // Repaint only when the key may have turned from released to pressed or back.
+    const int total = FOwnCount[size_t(key)] + FDisplayCount[size_t(key)];
+    if (total == (vel >= 1 ? 1 : 0))
+        KeyChanged(key);
+}
+
+void TKeyboardModel::SendChord(int Channel, int Note, int Velocity, bool Own) {
+    SendNote(Channel, Note, Velocity, Own);
+    auto play = [&](std::initializer_list<int> intervals) {
+        for (int interval : intervals)
+            SendNote(Channel, Note + interval, Velocity, Own);
+    };
+    switch (FChord) {
+    case TChord::chNone:
+        break;
+    case TChord::chMajor:
+        play({4, 7});
+        break;
+    case TChord::chMinor:
+        play({3, 7});
+        break;
+    case TChord::chMajor7:
+        play({4, 7, 10});
+        break;
+    case TChord::chMinor7:
+        play({3, 7, 10});
+        break;
+    case TChord::chFifths:
+        play({7});
+        break;
+    case TChord::chOctave:
+        play({12});
+        break;
+    case TChord::chPower:
+        play({7, 12, -12});
+        break;
+    case TChord::chCustom:
+        for (int8_t interval : CustomChord())
+            SendNote(Channel, Note + interval, Velocity, Own);
+        break;
+    }
+}
+
+void TKeyboardModel::ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2,
+                                   bool UseEventChannel) {
+    if (Typ >= 0xF0 || Typ < 0x80) // system messages and stray data bytes
+        return;
+    const int channel = UseEventChannel ? (Typ & 15) : FChannel;
+    switch (Typ & 0xF0) {
+    case 0x90:
+        SendChord(channel, Data1 & 127, Data2 & 127, false);
+        break;
+    case 0x80:
+        SendChord(channel, Data1 & 127, 0, false);
+        break;
+    default:
+        if (OnNote)
+            OnNote(Sender, Typ, Data1, static_cast<uint8_t>(Data2 & 127));
+        break;
+    }
+}
+
+void TKeyboardModel::ShowNote(int Note, int Velocity) {
+    const size_t key = size_t(Note & 127);
+    if (Velocity > 0)
+        Increment(FDisplayCount[key]);
+    else
+        Decrement(FDisplayCount[key]);
+    KeyChanged(int(key));
+}
+
+void TKeyboardModel::SendControllerEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2) {
+    if (OnNote)
+        OnNote(Sender, Typ, Data1, Data2);
+    if (OnDisplayEvent)
+        OnDisplayEvent(Sender, Typ, Data1, Data2);
+}
+
+void TKeyboardModel::ReleaseOwnNotes() {
+    for (int key = 0; key < NoteCount; ++key) {
+        if (FOwnCount[size_t(key)] == 0)
+            continue;
+        // The counters are kept per displayed key; take the display transposition off again.
+        SendNote(FChannel, FDisplayTransposed ? key - FTranspose : key, 0, true);
+        FOwnCount[size_t(key)] = 0;
+        KeyChanged(key);
+    }
+}
+
+void TKeyboardModel::ReleaseAll() {
+    ReleaseOwnNotes();
+    for (size_t i = 0; i < 2; ++i) {
+        if (FControllerAssign[i] == ControllerPitchBend && FControllerValue[i] != 0) {
+            SendControllerEvent(static_cast<uint8_t>(0xE0 + FChannel), 0, 64);
+            FControllerValue[i] = 0;
+        }
+    }
+    FControllerValue = {0, 0};
+    RetriggerPending = Holding;
+    Holding = false;
+    MouseMode = TMouseMode::None;
+    RepaintAll();
+}
+
+void TKeyboardModel::ClearDisplay() {
+    ReleaseThruNotes();
+    FDisplayCount.fill(0);
+    RepaintAll();
+}
+
+void TKeyboardModel::ResetNotes() {
+    ClearDisplay();
+    ReleaseAll();
+}
+
+void TKeyboardModel::ReleaseDisplayedNotes() {
+    ReleaseThruNotes();
+    for (int key = 0; key < NoteCount; ++key) {
+        if (FDisplayCount[size_t(key)] == 0)
+            continue;
+        SendNote(FChannel, (FDisplayTransposed && FTransposeThru) ? key - FTranspose : key, 0,
+                 false);
+        FDisplayCount[size_t(key)] = 0;
+    }
+    RepaintAll();
+}
+
+int TKeyboardModel::DisplayedKeyOfThru(int Sent) const {
+    return (FTransposeThru && !FDisplayTransposed) ? Sent - FTranspose : Sent;
+}
+
+// A thru note goes out transposed and chorded as the settings stand when it arrives; its release
+// arrives later and would be mapped with whatever settings stand then. Before those settings
+// change, the notes sent so far are released on their own channels, so none is left sounding.
+void TKeyboardModel::ReleaseThruNotes() {
+    for (size_t ch = 0; ch < FThruSent.size(); ++ch) {
+        for (int sent = 0; sent < NoteCount; ++sent) {
+            uint8_t &count = FThruSent[ch][size_t(sent)];
+            if (count == 0)
+                continue;
+            if (OnNote)
+                OnNote(Sender, static_cast<uint8_t>(0x90 + ch), static_cast<uint8_t>(sent), 0);
+            const int key = DisplayedKeyOfThru(sent);
+            if (InRange(key)) {
+                uint8_t &shown = FDisplayCount[size_t(key)];
+                shown = count >= shown ? 0 : static_cast<uint8_t>(shown - count);
+                KeyChanged(key);
+            }
+            count = 0;
+        }
+    }
+}
+
+void TKeyboardModel::Retrigger() {
+    if (!RetriggerPending)
+        return;
+    SendChord(FChannel, HeldNote, HeldVelocity, true);
+    Holding = true;
+    MouseMode = TMouseMode::None;
+    RetriggerPending = false;
+}
+
+void TKeyboardModel::SetControllerValue(int Controller, int Value) {
+    if (Controller < 0 || Controller >= ControllerPitchBend)
+        return;
+    for (size_t i = 0; i < 2; ++i)
+        if (FControllerAssign[i] == Controller)
+            FControllerValue[i] = Value & 127;
+}
+
+void TKeyboardModel::SetCustomChord(std::span<const int8_t> Intervals, bool Select) {
+    std::array<int8_t, CustomChordSize> chord{};
+    size_t kept = 0;
+    for (int8_t interval : Intervals) {
+        if (interval == 0 || kept == chord.size())
+            break;
+        if (std::find(chord.begin(), chord.begin() + long(kept), interval) !=
+            chord.begin() + long(kept))
+            continue;
+        chord[kept++] = interval;
+    }
+    FCustomChord = chord;
+    if (Select)
+        SetChord(TChord::chCustom);
+}
+
+std::span<const int8_t> TKeyboardModel::CustomChord() const {
+    const auto end = std::find(FCustomChord.begin(), FCustomChord.end(), int8_t(0));
+    return {FCustomChord.begin(), end};
+}
+
+void TKeyboardModel::SetNoteNames(const QStringList *List) {
+    if (List && List->size() >= NoteCount)
+        FNoteNames = *List;
+    else
+        FNoteNames.reset();
+}
+
+void TKeyboardModel::KeyChanged(int Note) {
+    if (OnKeyChanged && InRange(Note))
+        OnKeyChanged(Note);
+}
+
+void TKeyboardModel::RepaintAll() {
+    if (OnRepaintAll)
+        OnRepaintAll();
+}
+
+// --- Names ---------------------------------------------------------------------------------------
+
+QString TKeyboardModel::NoteName(int Note, TLanguage Language) {
+    Note = std::clamp(Note, 0, NoteCount - 1);
+    const auto &names = Language == TLanguage::German    ? GermanNames
+                        : Language == TLanguage::Italian ? ItalianNames
+                                                         : InternationalNames;
+    return QString::fromLatin1(names[size_t(Note % 12)]) + QString::number(Note / 12 - 2);
+}
+
+QString TKeyboardModel::NoteName(int Note) const { return NoteName(Note, FLanguage); }
+
+QString TKeyboardModel::NoteDisplayName(int Note) const {
+    Note = std::clamp(Note, 0, NoteCount - 1);
+    if (FNoteNames && !FNoteNames->at(Note).isEmpty())
+        return FNoteNames->at(Note);
+    return NoteName(Note);
+}
+
+// --- Geometry ----------------------------------------------------------------------------------
+
+bool TKeyboardModel::IsBlack(int Note) { return BlackStep[size_t(((Note % 12) + 12) % 12)]; }
+
+int TKeyboardModel::WhiteKeyIndex(int Note) {
+    Note = std::clamp(Note, 0, NoteCount - 1);
+    return 7 * (Note / 12) + WhiteBelow[size_t(Note % 12)];
+}
+
+int TKeyboardModel::ImageKeyWidth(TImageSize Size) {
+    return ImageOctaveWidth[SizeIndex(Size)] / 7;
+}
+
+int TKeyboardModel::ImageBlackX(TImageSize Size, int BlackIndex) {
+    return ImageBX[SizeIndex(Size)][size_t(std::clamp(BlackIndex, 0, 4))];
+}
+
+int TKeyboardModel::ImageBlackWidth(TImageSize Size) { return ImageBW[SizeIndex(Size)]; }
+
+int TKeyboardModel::ImageBlackHeight(TImageSize Size) { return ImageBH[SizeIndex(Size)]; }
+
+int TKeyboardModel::KeyLeft(int Note) const {
+    Note = std::clamp(Note, 0, NoteCount - 1);
+    const int octave = Note / 12;
+    const int step = Note % 12;
+    if (!BlackStep[size_t(step)])
+        return WhiteKeyIndex(Note) * FKeyWidth;
+    if (FPaintStyle == TPaintStyle::psImage)
+        return 7 * octave * FKeyWidth + ImageBlackX(FImageSize, BlackIndexOfStep[size_t(step)]);
+    return WhiteKeyIndex(Note) * FKeyWidth + FKeyWidth / 2;
+}
+
+int TKeyboardModel::KeyPixelWidth(int Note) const {
+    if (IsBlack(Note) && FPaintStyle == TPaintStyle::psImage)
+        return ImageBlackWidth(FImageSize);
+    return FKeyWidth;
+}
+
+int TKeyboardModel::KeyPixelHeight(int Note) const {
+    if (FPaintStyle == TPaintStyle::psImage)
+        return IsBlack(Note) ? ImageBlackHeight(FImageSize) : ImageHeight;
+    return IsBlack(Note) ? FHeight * 3 / 5 : FHeight;
+}
+
+TKeyboardModel::TUpperHalf TKeyboardModel::WhiteUpperHalf(int Note) {
+    if (Note == NoteCount - 1)
+        return TUpperHalf::Right; // the last key has no black key above it
+    switch (((Note % 12) + 12) % 12) {
+    case 0:
+    case 5:
+        return TUpperHalf::Left;
+    case 4:
+    case 11:
+        return TUpperHalf::Right;
+    default:
+        return TUpperHalf::None;
+    }
+}

@@ -1,0 +1,252 @@
+#pragma once
+
+// The piano keyboard without a window: per-note counters, chords, transposition, MIDI thru,
+// note names and the geometry that maps notes to pixel columns. The TKeyboard widget owns one
+// and turns its repaint requests into update() calls; tests drive it directly.
+
+#include "keyboardtypes.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+
+class TKeyboardModel {
+public:
+    static constexpr int NoteCount = 128;
+    static constexpr int WhiteKeyCount = 75; // white keys among notes 0..127
+    static constexpr int CustomChordSize = 16;
+    static constexpr int DefaultWidth = 100;
+    static constexpr int DefaultHeight = 30;
+    static constexpr int MinWidth = 10;
+    static constexpr int MinHeight = 5;
+
+    TKeyboardModel();
+
+    // The object handed to events as Sender (the widget); may stay null.
+    QObject *Sender = nullptr;
+
+    // --- Events -------------------------------------------------------------------------------
+    TNoteEvent OnNote;
+    TNoteEvent OnDisplayEvent;
+    TStringEvent OnBaseNoteChange;
+    TStringEvent OnNoteHover;
+    TNotifyEvent OnOctaveChange;
+
+    // --- Requests to the view ------------------------------------------------------------------
+    // Key n may have changed between pressed and released.
+    std::function<void(int Note)> OnKeyChanged;
+    // Everything may have changed (style, size, many keys).
+    std::function<void()> OnRepaintAll;
+    // The picture moved from one scroll offset to another (BaseNote set by code or a scroll).
+    std::function<void(int OldOffset, int NewOffset)> OnScroll;
+
+    // --- Properties -----------------------------------------------------------------------------
+    int ShadowWidth() const { return FShadowWidth; }
+    void SetShadowWidth(int Value);
+
+    int KeyWidth() const { return FKeyWidth; }
+    void SetKeyWidth(int Value);
+
+    int BaseNote() const { return FBaseNote; }
+    void SetBaseNote(int Value);
+
+    int MarkNote() const { return FMarkNote; }
+    void SetMarkNote(int Value);
+
+    TLanguage Language() const { return FLanguage; }
+    void SetLanguage(TLanguage Value) { FLanguage = Value; }
+
+    TChord Chord() const { return FChord; }
+    void SetChord(TChord Value);
+    // Stores the chord without releasing or re-triggering (used when loading settings).
+    void StoreChord(TChord Value) { FChord = Value; }
+
+    uint8_t Channel() const { return FChannel; }
+    void SetChannel(int Value);
+
+    uint8_t Velocity() const { return FVelocity; }
+    void SetVelocity(int Value) { FVelocity = static_cast<uint8_t>(Value & 127); }
+
+    float VelocityShiftFactor() const { return FVelocityShiftFactor; }
+    void SetVelocityShiftFactor(float Value);
+    // The velocity used while Shift is held.
+    uint8_t ShiftVelocity() const;
+
+    QString RegPath() const { return FRegPath; }
+    void SetRegPath(const QString &Value) { FRegPath = Value; }
+    QString RegKey() const { return FRegKey; }
+    void SetRegKey(const QString &Value) { FRegKey = Value; }
+
+    // Controller codes driven by the mouse in hold mode (0..127 CC, 128 pitch bend, 129 none).
+    uint8_t UpDownController() const { return FControllerAssign[UpDown]; }
+    void SetUpDownController(int Value);
+    uint8_t LeftRightController() const { return FControllerAssign[LeftRight]; }
+    void SetLeftRightController(int Value);
+    // Store an assignment without touching the controller's current value (loading settings).
+    void StoreUpDownController(int Value) { FControllerAssign[UpDown] = uint8_t(Value); }
+    void StoreLeftRightController(int Value) { FControllerAssign[LeftRight] = uint8_t(Value); }
+
+    int KeyOctave() const { return FKeyOctave; }
+    void SetKeyOctave(int Value);
+    void OctaveDown();
+    void OctaveUp();
+
+    TPaintStyle PaintStyle() const { return FPaintStyle; }
+    void SetPaintStyle(TPaintStyle Value);
+
+    TImageSize ImageSize() const { return FImageSize; }
+    void SetImageSize(TImageSize Value);
+
+    // False on screens that cannot show the key images, or for good once loading them failed.
+    bool ImagesAvailable() const { return FImagesAvailable; }
+    void SetImagesAvailable(bool Value);
+
+    uint8_t UpperCScanCode() const { return FUpperCScanCode; }
+    void SetUpperCScanCode(int Value);
+    uint8_t LowerCScanCode() const { return FLowerCScanCode; }
+    void SetLowerCScanCode(int Value);
+    static bool IsValidUpperCScanCode(int Value) { return Value >= 16 && Value <= 27; }
+    static bool IsValidLowerCScanCode(int Value) { return Value >= 44 && Value <= 53; }
+
+    bool CaptureKeyboard() const { return FCaptureKeyboard; }
+    void SetCaptureKeyboard(bool Value) { FCaptureKeyboard = Value; }
+
+    int Transpose() const { return FTranspose; }
+    void SetTranspose(int Value);
+
+    bool DisplayTransposed() const { return FDisplayTransposed; }
+    void SetDisplayTransposed(bool Value);
+
+    bool TransposeThru() const { return FTransposeThru; }
+    void SetTransposeThru(bool Value);
+
+    bool EnableSpecialMode() const { return FEnableSpecialMode; }
+    void SetEnableSpecialMode(bool Value) { FEnableSpecialMode = Value; }
+
+    bool EnableBaseNoteDrag() const { return FEnableBaseNoteDrag; }
+    void SetEnableBaseNoteDrag(bool Value) { FEnableBaseNoteDrag = Value; }
+
+    // --- Size of the visible window -----------------------------------------------------------
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    // Clamps the size to what the strip allows and re-applies the base note; returns the
+    // size actually taken.
+    QSize SetBounds(int Width, int Height);
+    int VisibleNoteCount() const;
+    int ScrollOffset() const { return FScrollOffset; }
+    // Clamps and stores a base note; with Force the scroll offset is recomputed even when the
+    // note stays. Returns whether BaseNote changed. Does not scroll the picture.
+    bool ApplyBaseNote(int Value, bool Force);
+
+    int BaseWhiteKey() const;
+    void SetBaseWhiteKey(int WhiteKey);
+
+    // --- Playing ----------------------------------------------------------------------------------
+    void SendChord(int Channel, int Note, int Velocity, bool Own);
+    void ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2, bool UseEventChannel);
+    void ShowNote(int Note, int Velocity);
+    void SendControllerEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2);
+    void ReleaseAll();
+    void ClearDisplay();
+    void ResetNotes();
+    void ReleaseOwnNotes();
+    void ReleaseDisplayedNotes();
+    void SetControllerValue(int Controller, int Value);
+    void SetCustomChord(std::span<const int8_t> Intervals, bool Select);
+    void SetNoteNames(const QStringList *List);
+
+    // --- State read by the widget and tests ---------------------------------------------------
+    uint8_t OwnCount(int Note) const { return InRange(Note) ? FOwnCount[Note] : 0; }
+    uint8_t DisplayCount(int Note) const { return InRange(Note) ? FDisplayCount[Note] : 0; }
+    bool IsPressed(int Note) const { return OwnCount(Note) + DisplayCount(Note) > 0; }
+    std::span<const int8_t> CustomChord() const;
+    const std::optional<QStringList> &NoteNames() const { return FNoteNames; }
+
+    // Mouse play state (the widget drives it).
+    int HeldNote = 0;
+    uint8_t HeldVelocity = 0;
+    bool Holding = false;
+    bool RetriggerPending = false;
+    TMouseMode MouseMode = TMouseMode::None;
+    static constexpr int UpDown = 0;
+    static constexpr int LeftRight = 1;
+    uint8_t ControllerAssign(int i) const { return FControllerAssign[size_t(i)]; }
+    int ControllerValue(int i) const { return FControllerValue[size_t(i)]; }
+    void SetControllerValueAt(int i, int Value) { FControllerValue[size_t(i)] = Value; }
+    std::array<int, 2> ControllerStart{0, 0};
+
+    // --- Names ----------------------------------------------------------------------------------
+    QString NoteName(int Note) const;
+    QString NoteDisplayName(int Note) const;
+    static QString NoteName(int Note, TLanguage Language);
+
+    // --- Geometry ---------------------------------------------------------------------------------
+    enum class TUpperHalf { None, Left, Right };
+    static bool IsBlack(int Note);
+    // White key index 0..74 of a white note, or of the white note just below a black one.
+    static int WhiteKeyIndex(int Note);
+    static int ImageKeyWidth(TImageSize Size);
+    static constexpr int ImageHeight = 76;
+    static int ImageBlackX(TImageSize Size, int BlackIndex);
+    static int ImageBlackWidth(TImageSize Size);
+    static int ImageBlackHeight(TImageSize Size);
+    // Left edge of note n on the full strip (before ScrollOffset is taken off).
+    int KeyLeft(int Note) const;
+    int KeyPixelWidth(int Note) const;
+    int KeyPixelHeight(int Note) const;
+    // The part of a white key above the black keys that is drawn white in psDraw.
+    static TUpperHalf WhiteUpperHalf(int Note);
+
+private:
+    static bool InRange(int Note) { return Note >= 0 && Note < NoteCount; }
+    void SendNote(int Channel, int Note, int Velocity, bool Own);
+    void Retrigger();
+    void ReleaseThruNotes();
+    void KeyChanged(int Note);
+    void RepaintAll();
+    int DisplayedKeyOfThru(int Sent) const;
+
+    int FShadowWidth = 1;
+    int FKeyWidth = 15;
+    int FBaseNote = 28;
+    int FMarkNote = 60;
+    TLanguage FLanguage = TLanguage::International;
+    TChord FChord = TChord::chNone;
+    uint8_t FChannel = 0;
+    uint8_t FVelocity = 100;
+    float FVelocityShiftFactor = 0.5f;
+    QString FRegPath = QStringLiteral("Company\\Program Name");
+    QString FRegKey = QStringLiteral("Keyboard");
+    std::array<uint8_t, 2> FControllerAssign{1, ControllerPitchBend};
+    std::array<int, 2> FControllerValue{0, 0};
+    int FKeyOctave = 4;
+    TPaintStyle FPaintStyle = TPaintStyle::psDraw;
+    TImageSize FImageSize = TImageSize::isSmall;
+    bool FImagesAvailable = true;
+    uint8_t FUpperCScanCode = 16;
+    uint8_t FLowerCScanCode = 44;
+    bool FCaptureKeyboard = false;
+    int FTranspose = 0;
+    bool FDisplayTransposed = false;
+    bool FTransposeThru = true;
+    bool FEnableSpecialMode = true;
+    bool FEnableBaseNoteDrag = true;
+
+    int FWidth = DefaultWidth;
+    int FHeight = DefaultHeight;
+    int FScrollOffset = 0;
+
+    std::array<uint8_t, NoteCount> FOwnCount{};
+    std::array<uint8_t, NoteCount> FDisplayCount{};
+    // Thru notes that went out, by channel and sent note, so that they can be silenced when a
+    // change of chord or transposition would make their incoming release miss them.
+    std::array<std::array<uint8_t, NoteCount>, 16> FThruSent{};
+    std::array<int8_t, CustomChordSize> FCustomChord{};
+    std::optional<QStringList> FNoteNames;
+};

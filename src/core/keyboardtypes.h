@@ -1,0 +1,62 @@
+#pragma once
+
+// Vocabulary shared by the keyboard model, the keyboard widget and their owners.
+
+#include <QFlags>
+#include <QString>
+#include <Qt>
+
+#include <cstdint>
+#include <functional>
+
+class QObject;
+
+enum class TChord : uint8_t {
+    chNone = 0,
+    chMajor = 1,
+    chMinor = 2,
+    chMajor7 = 3,
+    chMinor7 = 4,
+    chFifths = 5,
+    chOctave = 6,
+    chPower = 7,
+    chCustom = 8,
+};
+constexpr int ChordKindCount = 9;
+
+enum class TLanguage : uint8_t { International = 0, German = 1, Italian = 2 };
+constexpr int LanguageCount = 3;
+
+enum class TPaintStyle : uint8_t { psDraw = 0, psImage = 1 };
+
+enum class TImageSize : uint8_t { isSmall = 0, isNormal = 1, isBig = 2 };
+constexpr int ImageSizeCount = 3;
+
+constexpr int KeyOctaveMin = 0;
+constexpr int KeyOctaveMax = 10;
+
+// How the mouse is currently used on the keyboard.
+enum class TMouseMode : uint8_t { None, Normal, Hold, BaseNoteDrag };
+
+enum class TShiftStateFlag : uint8_t {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40,
+};
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
+
+// Controller codes: 0..127 a control change, then these two.
+constexpr int ControllerPitchBend = 128;
+constexpr int ControllerNone = 129;
+
+// Events: an unassigned std::function is simply not raised.
+using TNotifyEvent = std::function<void(QObject *Sender)>;
+using TNoteEvent = std::function<void(QObject *Sender, uint8_t Typ, uint8_t Note, uint8_t Vel)>;
+using TStringEvent = std::function<void(QObject *Sender, const QString &Text)>;
+using TMouseNoteEvent =
+    std::function<void(QObject *Sender, int &Note, Qt::MouseButton Button, TShiftState Shift)>;
