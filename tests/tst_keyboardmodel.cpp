@@ -124,21 +124,20 @@ void TestKeyboardModel::chordPlayAndRelease_data() {
                            << QList<int>{60, 64, 67};
     QTest::newRow("minor") << TChord::chMinor << 60 << 0 << false << QList<int>{60, 63, 67}
                            << QList<int>{60, 63, 67};
-    QTest::newRow("major7") << TChord::chMajor7 << 60 << 0 << false
-                            << QList<int>{60, 64, 67, 70} << QList<int>{60, 64, 67, 70};
-    QTest::newRow("minor7") << TChord::chMinor7 << 60 << 0 << false
-                            << QList<int>{60, 63, 67, 70} << QList<int>{60, 63, 67, 70};
+    QTest::newRow("major7") << TChord::chMajor7 << 60 << 0 << false << QList<int>{60, 64, 67, 70}
+                            << QList<int>{60, 64, 67, 70};
+    QTest::newRow("minor7") << TChord::chMinor7 << 60 << 0 << false << QList<int>{60, 63, 67, 70}
+                            << QList<int>{60, 63, 67, 70};
     QTest::newRow("fifths") << TChord::chFifths << 60 << 0 << false << QList<int>{60, 67}
                             << QList<int>{60, 67};
     QTest::newRow("octave") << TChord::chOctave << 60 << 0 << false << QList<int>{60, 72}
                             << QList<int>{60, 72};
-    QTest::newRow("power at 5 drops -7") << TChord::chPower << 5 << 0 << false
-                                         << QList<int>{5, 12, 17} << QList<int>{5, 12, 17};
-    QTest::newRow("octave above top dropped") << TChord::chOctave << 120 << 0 << false
-                                              << QList<int>{120} << QList<int>{120};
+    QTest::newRow("power at 5 drops -7")
+        << TChord::chPower << 5 << 0 << false << QList<int>{5, 12, 17} << QList<int>{5, 12, 17};
+    QTest::newRow("octave above top dropped")
+        << TChord::chOctave << 120 << 0 << false << QList<int>{120} << QList<int>{120};
     QTest::newRow("major transposed, shown at played keys")
-        << TChord::chMajor << 60 << 2 << false << QList<int>{62, 66, 69}
-        << QList<int>{60, 64, 67};
+        << TChord::chMajor << 60 << 2 << false << QList<int>{62, 66, 69} << QList<int>{60, 64, 67};
     QTest::newRow("major transposed, shown transposed")
         << TChord::chMajor << 60 << 2 << true << QList<int>{62, 66, 69} << QList<int>{62, 66, 69};
     QTest::newRow("transposed chord crossing the top")
@@ -177,8 +176,7 @@ void TestKeyboardModel::chordPlayAndRelease() {
 void TestKeyboardModel::customChordList_data() {
     QTest::addColumn<QList<int>>("given");
     QTest::addColumn<QList<int>>("kept");
-    QTest::newRow("duplicate dropped, ends at 0")
-        << QList<int>{4, 7, 4, 0, 12} << QList<int>{4, 7};
+    QTest::newRow("duplicate dropped, ends at 0") << QList<int>{4, 7, 4, 0, 12} << QList<int>{4, 7};
     QTest::newRow("negative intervals") << QList<int>{-12, -5, 3} << QList<int>{-12, -5, 3};
     QTest::newRow("empty") << QList<int>{} << QList<int>{};
     QTest::newRow("leading 0") << QList<int>{0, 4} << QList<int>{};
@@ -409,7 +407,8 @@ void TestKeyboardModel::customNoteNamesNeedAFullList() {
     QCOMPARE(m.NoteDisplayName(60), QStringLiteral("C3"));
 }
 
-// --- MIDI thru ------------------------------------------------------------------------------------
+// --- MIDI thru
+// ------------------------------------------------------------------------------------
 
 void TestKeyboardModel::showMidiEvent_data() {
     QTest::addColumn<int>("typ");
@@ -420,22 +419,22 @@ void TestKeyboardModel::showMidiEvent_data() {
     QTest::addColumn<QList<int>>("lit");
     // the keyboard plays a major chord on channel 2, transposed by 1
     QTest::newRow("note-on on event channel")
-        << 0x95 << 60 << 100 << true << QList<Msg>{{0x95, 61, 100}, {0x95, 65, 100}, {0x95, 68, 100}}
-        << QList<int>{60, 64, 67};
+        << 0x95 << 60 << 100 << true
+        << QList<Msg>{{0x95, 61, 100}, {0x95, 65, 100}, {0x95, 68, 100}} << QList<int>{60, 64, 67};
     QTest::newRow("note-on on keyboard channel")
         << 0x95 << 60 << 100 << false
         << QList<Msg>{{0x92, 61, 100}, {0x92, 65, 100}, {0x92, 68, 100}} << QList<int>{60, 64, 67};
-    QTest::newRow("data bytes masked") << 0x90 << 0xBC << 0xE4 << true
-                                       << QList<Msg>{{0x90, 61, 100}, {0x90, 65, 100}, {0x90, 68, 100}}
-                                       << QList<int>{60, 64, 67};
+    QTest::newRow("data bytes masked")
+        << 0x90 << 0xBC << 0xE4 << true
+        << QList<Msg>{{0x90, 61, 100}, {0x90, 65, 100}, {0x90, 68, 100}} << QList<int>{60, 64, 67};
     QTest::newRow("control change passes unchanged")
         << 0xB3 << 7 << 0x85 << false << QList<Msg>{{0xB3, 7, 5}} << QList<int>{};
-    QTest::newRow("pitch bend passes") << 0xE0 << 0 << 64 << true << QList<Msg>{{0xE0, 0, 64}}
-                                       << QList<int>{};
+    QTest::newRow("pitch bend passes")
+        << 0xE0 << 0 << 64 << true << QList<Msg>{{0xE0, 0, 64}} << QList<int>{};
     QTest::newRow("timing clock ignored") << 0xF8 << 0 << 0 << true << QList<Msg>{} << QList<int>{};
     QTest::newRow("sysex ignored") << 0xF0 << 1 << 2 << true << QList<Msg>{} << QList<int>{};
-    QTest::newRow("stray data byte ignored") << 0x40 << 1 << 2 << true << QList<Msg>{}
-                                             << QList<int>{};
+    QTest::newRow("stray data byte ignored")
+        << 0x40 << 1 << 2 << true << QList<Msg>{} << QList<int>{};
 }
 
 void TestKeyboardModel::showMidiEvent() {
@@ -640,7 +639,8 @@ void TestKeyboardModel::repaintOnlyWhenPressedStateMayChange() {
     QCOMPARE(r.Repainted, (std::vector<int>{60, 60}));
 }
 
-// --- Geometry -------------------------------------------------------------------------------------
+// --- Geometry
+// -------------------------------------------------------------------------------------
 
 void TestKeyboardModel::geometryDraw_data() {
     QTest::addColumn<int>("keyWidth");
@@ -681,8 +681,7 @@ void TestKeyboardModel::geometryImage_data() {
     QTest::newRow("small") << TImageSize::isSmall << 15
                            << QList<int>{105 + 9, 105 + 28, 105 + 54, 105 + 71, 105 + 88} << 8;
     QTest::newRow("normal") << TImageSize::isNormal << 20
-                            << QList<int>{140 + 12, 140 + 37, 140 + 72, 140 + 95, 140 + 117}
-                            << 11;
+                            << QList<int>{140 + 12, 140 + 37, 140 + 72, 140 + 95, 140 + 117} << 11;
     QTest::newRow("big") << TImageSize::isBig << 27
                          << QList<int>{189 + 16, 189 + 50, 189 + 97, 189 + 128, 189 + 158} << 15;
 }
@@ -812,7 +811,7 @@ void TestKeyboardModel::imageSizeChangeResizesKeysAndReclampsBase() {
     QCOMPARE(m.KeyWidth(), 27);
     QCOMPARE(m.VisibleNoteCount(), 329 * 12 / (7 * 27));
     QCOMPARE(m.BaseNote(), 91);
-    QCOMPARE(m.ScrollOffset(), m.KeyLeft(91)); // recomputed for the wider keys
+    QCOMPARE(m.ScrollOffset(), m.KeyLeft(91));    // recomputed for the wider keys
     QCOMPARE(m.ScrollOffset(), (7 * 7 + 4) * 27); // G6 is white key 53
     m.SetBaseNote(127);
     QCOMPARE(m.BaseNote(), 108);

@@ -1,5 +1,4 @@
-#include "keyboardmodel.h"
-#include "keyboardpreview.h"
+#include "keyboard.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,10 +14,6 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ondrel"));
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(ONDREL_VERSION));
-
-    TKeyboardModel model;
-    model.SetBaseNote(36);
-    model.SetVelocityShiftFactor(0.6f);
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Ondrel"));
@@ -37,7 +32,12 @@ int main(int argc, char *argv[]) {
     row->addWidget(transpose);
     row->addStretch();
     column->addLayout(row);
-    auto *keys = new TKeyboardPreview(model, central);
+    auto *keys = new TKeyboard(central);
+    TKeyboardModel &model = keys->Model();
+    keys->SetPaintStyle(TPaintStyle::psImage);
+    keys->SetImageSize(TImageSize::isSmall);
+    model.SetBaseNote(36);
+    model.SetVelocityShiftFactor(0.6f);
     keys->setMinimumSize(329, 76);
     column->addWidget(keys, 1);
     window.setCentralWidget(central);

@@ -9,8 +9,8 @@ constexpr std::array<const char *, 12> InternationalNames{"C",  "C#", "D",  "D#"
                                                           "F#", "G",  "G#", "A",  "A#", "B"};
 constexpr std::array<const char *, 12> GermanNames{"C",   "Cis", "D",   "Dis", "E",   "F",
                                                    "Fis", "G",   "Gis", "A",   "Ais", "H"};
-constexpr std::array<const char *, 12> ItalianNames{"Do",  "Do#",  "Re", "Re#", "Mi", "Fa",
-                                                    "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+constexpr std::array<const char *, 12> ItalianNames{"Do",  "Do#", "Re",   "Re#", "Mi",  "Fa",
+                                                    "Fa#", "Sol", "Sol#", "La",  "La#", "Si"};
 
 constexpr std::array<bool, 12> BlackStep{false, true,  false, true,  false, false,
                                          true,  false, true,  false, true,  false};
@@ -43,11 +43,15 @@ void Decrement(uint8_t &Count) {
         --Count;
 }
 
-size_t SizeIndex(TImageSize Size) { return static_cast<size_t>(Size); }
+size_t SizeIndex(TImageSize Size) {
+    return static_cast<size_t>(Size);
+}
 
 } // namespace
 
-TKeyboardModel::TKeyboardModel() { FScrollOffset = KeyLeft(FBaseNote); }
+TKeyboardModel::TKeyboardModel() {
+    FScrollOffset = KeyLeft(FBaseNote);
+}
 
 // --- Properties ---------------------------------------------------------------------------------
 
@@ -238,7 +242,54 @@ bool TKeyboardModel::ApplyBaseNote(int Value, bool Force) {
     return changed;
 }
 
-int TKeyboardModel::BaseWhiteKey() const { return WhiteKeyIndex(FBaseNote); }
+int TKeyboardModel::HitTest(int X, int Y) const {
+    const int w = FKeyWidth;
+    const int octaveWidth = 7 * w;
+    const int pos = X + FScrollOffset;
+    int octave = pos / octaveWidth;
+    if (pos < 0 && pos % octaveWidth != 0)
+        --octave; // floor division: left of the strip is the octave below
+    const int r = pos - octave * octaveWidth;
+    int step;
+    if (FPaintStyle == TPaintStyle::psImage) {
+        const size_t size = SizeIndex(FImageSize);
+        // Below the black keys only the white key counts: look at its middle column.
+        const int col = Y > ImageBH[size] ? w * (r / w) + w / 2 : r;
+        step = WhiteSteps[size_t(std::min(col / w, 6))];
+        for (size_t k = 0; k < 5; ++k) {
+            if (col >= ImageBX[size][k] && col < ImageBX[size][k] + ImageBW[size]) {
+                step = int(k < 2 ? 2 * k + 1 : 2 * k + 2); // 1, 3, 6, 8, 10
+                break;
+            }
+        }
+    } else if (Y > FHeight * 3 / 5) {
+        step = WhiteSteps[size_t(r / w)];
+    } else {
+        // Each white key split in halves; a black key takes the halves beside its boundary.
+        static constexpr std::array<int, 14> HalfSteps{0, 1, 1, 3, 3, 4, 5, 6, 6, 8, 8, 10, 10, 11};
+        step = HalfSteps[size_t(2 * r / w)];
+    }
+    return std::clamp(12 * octave + step, 0, NoteCount - 1);
+}
+
+void TKeyboardModel::DragScrollTo(int Offset) {
+    const int stripWidth = WhiteKeyCount * FKeyWidth;
+    if (Offset < 0)
+        Offset = 0;
+    else if (stripWidth - Offset < FWidth)
+        Offset = stripWidth - FWidth;
+    const int old = FScrollOffset;
+    if (Offset == old)
+        return;
+    ApplyBaseNote(HitTest(0, FHeight), false);
+    FScrollOffset = Offset;
+    if (OnScroll)
+        OnScroll(old, Offset);
+}
+
+int TKeyboardModel::BaseWhiteKey() const {
+    return WhiteKeyIndex(FBaseNote);
+}
 
 void TKeyboardModel::SetBaseWhiteKey(int WhiteKey) {
     WhiteKey = std::clamp(WhiteKey, 0, WhiteKeyCount - 1);
@@ -489,7 +540,9 @@ QString TKeyboardModel::NoteName(int Note, TLanguage Language) {
     return QString::fromLatin1(names[size_t(Note % 12)]) + QString::number(Note / 12 - 2);
 }
 
-QString TKeyboardModel::NoteName(int Note) const { return NoteName(Note, FLanguage); }
+QString TKeyboardModel::NoteName(int Note) const {
+    return NoteName(Note, FLanguage);
+}
 
 QString TKeyboardModel::NoteDisplayName(int Note) const {
     Note = std::clamp(Note, 0, NoteCount - 1);
@@ -500,7 +553,9 @@ QString TKeyboardModel::NoteDisplayName(int Note) const {
 
 // --- Geometry ----------------------------------------------------------------------------------
 
-bool TKeyboardModel::IsBlack(int Note) { return BlackStep[size_t(((Note % 12) + 12) % 12)]; }
+bool TKeyboardModel::IsBlack(int Note) {
+    return BlackStep[size_t(((Note % 12) + 12) % 12)];
+}
 
 int TKeyboardModel::WhiteKeyIndex(int Note) {
     Note = std::clamp(Note, 0, NoteCount - 1);
@@ -515,9 +570,13 @@ int TKeyboardModel::ImageBlackX(TImageSize Size, int BlackIndex) {
     return ImageBX[SizeIndex(Size)][size_t(std::clamp(BlackIndex, 0, 4))];
 }
 
-int TKeyboardModel::ImageBlackWidth(TImageSize Size) { return ImageBW[SizeIndex(Size)]; }
+int TKeyboardModel::ImageBlackWidth(TImageSize Size) {
+    return ImageBW[SizeIndex(Size)];
+}
 
-int TKeyboardModel::ImageBlackHeight(TImageSize Size) { return ImageBH[SizeIndex(Size)]; }
+int TKeyboardModel::ImageBlackHeight(TImageSize Size) {
+    return ImageBH[SizeIndex(Size)];
+}
 
 int TKeyboardModel::KeyLeft(int Note) const {
     Note = std::clamp(Note, 0, NoteCount - 1);

@@ -144,10 +144,17 @@ public:
     // note stays. Returns whether BaseNote changed. Does not scroll the picture.
     bool ApplyBaseNote(int Value, bool Force);
 
+    // The note under control pixel (x, y), clamped to 0..127.
+    int HitTest(int X, int Y) const;
+    // Base-note drag: the view moves to a pixel offset (clamped to the strip) while the base
+    // note follows as the note that was at the left edge; raises OnScroll.
+    void DragScrollTo(int Offset);
+
     int BaseWhiteKey() const;
     void SetBaseWhiteKey(int WhiteKey);
 
-    // --- Playing ----------------------------------------------------------------------------------
+    // --- Playing
+    // ----------------------------------------------------------------------------------
     void SendChord(int Channel, int Note, int Velocity, bool Own);
     void ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2, bool UseEventChannel);
     void ShowNote(int Note, int Velocity);
@@ -186,7 +193,8 @@ public:
     QString NoteDisplayName(int Note) const;
     static QString NoteName(int Note, TLanguage Language);
 
-    // --- Geometry ---------------------------------------------------------------------------------
+    // --- Geometry
+    // ---------------------------------------------------------------------------------
     enum class TUpperHalf { None, Left, Right };
     static bool IsBlack(int Note);
     // White key index 0..74 of a white note, or of the white note just below a black one.

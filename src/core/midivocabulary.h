@@ -31,12 +31,16 @@ constexpr TDataBytes SignedToBytes(int Value) {
     const int v = Value + 8192;
     return {static_cast<uint8_t>(v % 128), static_cast<uint8_t>(v / 128)};
 }
-constexpr int BytesToSigned(uint8_t Lsb, uint8_t Msb) { return Msb * 128 + Lsb - 8192; }
+constexpr int BytesToSigned(uint8_t Lsb, uint8_t Msb) {
+    return Msb * 128 + Lsb - 8192;
+}
 
 // Unsigned 14-bit value 0..16383 <-> (LSB, MSB).
 constexpr TDataBytes UnsignedToBytes(int Value) {
     return {static_cast<uint8_t>(Value % 128), static_cast<uint8_t>(Value / 128)};
 }
-constexpr int BytesToUnsigned(uint8_t Lsb, uint8_t Msb) { return Msb * 128 + Lsb; }
+constexpr int BytesToUnsigned(uint8_t Lsb, uint8_t Msb) {
+    return Msb * 128 + Lsb;
+}
 
 } // namespace MidiTool

@@ -1,0 +1,104 @@
+#pragma once
+
+// The on-screen piano: draws the keyboard model, plays it with the mouse and scrolls it.
+// Everything the keyboard produces leaves through Model().OnNote; the owner sends it on.
+
+#include "keyboardmodel.h"
+
+#include <QPixmap>
+#include <QRegion>
+#include <QWidget>
+
+#include <array>
+
+class TCustomIniFile;
+
+class TKeyboard : public QWidget {
+    Q_OBJECT
+public:
+    explicit TKeyboard(QWidget *Parent = nullptr);
+    ~TKeyboard() override;
+
+    TKeyboardModel &Model() { return FModel; }
+    const TKeyboardModel &Model() const { return FModel; }
+
+    // Events of the mouse play; a handler may change Note, or veto a press with a note
+    // outside 0..127.
+    TMouseNoteEvent OnMousePress;
+    TMouseNoteEvent OnMouseDrag;
+    TMouseNoteEvent OnMouseRelease;
+
+    // Whether the keyboard takes the focus when clicked and draws the focus rectangle.
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void SetTabStop(bool Value);
+
+    // Style changes that also prepare or drop the key pictures.
+    void SetPaintStyle(TPaintStyle Value);
+    void SetImageSize(TImageSize Value);
+    void SetKeyWidth(int Value);
+
+    // Mouse play with plain values: the Qt event handlers call these.
+    void MousePress(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseMove(TShiftState Shift, int X, int Y);
+    void MouseRelease(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+
+    int LastHit() const { return FLastHit; }
+    // The region the latest paint covered (lets tests see that a scroll painted only a band).
+    QRegion LastPaintedRegion() const { return FLastPainted; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+    void showEvent(QShowEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
+    void mouseMoveEvent(QMouseEvent *Event) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+    void mouseDoubleClickEvent(QMouseEvent *Event) override;
+    void enterEvent(QEnterEvent *Event) override;
+    void leaveEvent(QEvent *Event) override;
+    void focusInEvent(QFocusEvent *Event) override;
+    void focusOutEvent(QFocusEvent *Event) override;
+
+private:
+    int HitTest(int X, int Y);
+    uint8_t PlayVelocity(TShiftState Shift) const;
+    void DriveControllers(int X, int Y);
+    void CentrePitchBend();
+    void UpdateCursor(TShiftState Shift);
+    void Hover(const QString &Text);
+    void KeyChanged(int Note);
+    void Scroll(int OldOffset, int NewOffset);
+    void ApplyWidthLimit();
+
+    // Pictures
+    void PrepareImages();
+    void DropImages();
+    void PaintDraw(QPainter &P, int First, int Last);
+    void PaintImage(QPainter &P, int First, int Last);
+    void DrawKeyDraw(QPainter &P, int Note);
+    void DrawDot(QPainter &P, int Note, int X);
+    void DrawKeyImage(QPainter &P, int Note);
+
+    TKeyboardModel FModel;
+    Qt::MouseButtons FButtonsDown;
+    int FPressX = 0;
+    int FPressY = 0;
+    int FDragX = 0;
+    int FDragOffset = 0;
+    int FLastHit = 0;
+    int FLastMoveNote = -1;
+    bool FHandCursor = false;
+    QRegion FLastPainted;
+
+    // Key pictures, valid while psImage is active.
+    bool FImagesLoaded = false;
+    qreal FImagesDpr = 0;
+    std::array<QPixmap, 7> FWhiteUp;
+    std::array<QPixmap, 7> FWhiteDown;
+    QPixmap FBlackUp;
+    QPixmap FBlackDown;
+};

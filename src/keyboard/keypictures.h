@@ -1,0 +1,20 @@
+#pragma once
+
+// The key pictures, drawn in code at start instead of shipped as bitmaps: one octave of white keys
+// with their black keys, released ("UP…") or pressed ("DOWN…"), in three sizes.
+
+#include "keyboardtypes.h"
+
+#include <QPixmap>
+#include <QString>
+
+namespace KeyPictures {
+
+// "UPSMALL", "DOWNNORMAL", "UPBIG256", … ; a null pixmap for a name that is not a key picture.
+// The picture is drawn for the device pixel ratio Dpr and carries it, so it stays crisp.
+QPixmap Load(const QString &Name, qreal Dpr);
+
+// The resource name of a size and state.
+QString Name(bool Down, TImageSize Size, bool LowColour = false);
+
+} // namespace KeyPictures

@@ -1,0 +1,406 @@
+#include "keyboard.h"
+#include "keypictures.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Msg = std::tuple<int, int, int>;
+
+// Real mouse events, delivered the way the window system would deliver them.
+void Send(QWidget *w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
+          Qt::KeyboardModifiers mods = {}) {
+    QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, buttons, mods);
+    QApplication::sendEvent(w, &e);
+}
+void Press(QWidget *w, QPoint p, Qt::MouseButton b, Qt::MouseButtons held,
+           Qt::KeyboardModifiers mods = {}) {
+    Send(w, QEvent::MouseButtonPress, p, b, held | b, mods);
+}
+void Move(QWidget *w, QPoint p, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {}) {
+    Send(w, QEvent::MouseMove, p, Qt::NoButton, held, mods);
+}
+void Release(QWidget *w, QPoint p, Qt::MouseButton b, Qt::MouseButtons stillHeld,
+             Qt::KeyboardModifiers mods = {}) {
+    Send(w, QEvent::MouseButtonRelease, p, b, stillHeld, mods);
+}
+
+struct Fixture {
+    TKeyboard Keys;
+    std::vector<Msg> Out;
+    std::vector<Msg> Display;
+    QStringList Hover;
+    int Drags = 0;
+
+    Fixture() {
+        Keys.resize(329, 76);
+        Keys.Model().SetBounds(329, 76);
+        Keys.Model().SetBaseNote(0); // white key i spans x = 15 i .. 15 i + 14
+        Keys.Model().OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
+            Out.emplace_back(t, n, v);
+        };
+        Keys.Model().OnDisplayEvent = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
+            Display.emplace_back(t, n, v);
+        };
+        Keys.Model().OnNoteHover = [this](QObject *, const QString &s) { Hover << s; };
+        Keys.OnMouseDrag = [this](QObject *, int &, Qt::MouseButton, TShiftState) { ++Drags; };
+    }
+    QList<Msg> Sent() const { return QList<Msg>(Out.begin(), Out.end()); }
+};
+
+QColor PixelAt(QWidget &w, QPoint p) {
+    return w.grab().toImage().pixelColor(p);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TPaintStyle)
+Q_DECLARE_METATYPE(TImageSize)
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dragPlaysEachKeyInTurn();
+    void holdModeControlChangeWithDeadZone();
+    void holdModePitchBendCentredOnRelease();
+    void ctrlReleaseHoldsUntilNextPress();
+    void moveWithoutButtonOnlyHovers();
+    void pressVetoedByHandler();
+    void handlerCanChangeTheNote();
+    void middleClickDoesNotEndAHeldNote();
+    void otherButtonSwitchesModeWithoutNewNote();
+    void shiftPlaysWithShiftVelocity();
+    void altDragScrollsWithoutPlaying();
+    void rightButtonWithoutSpecialModePlaysNothing();
+    void hitTest_data();
+    void hitTest();
+    void pressedKeyLooksPressed_data();
+    void pressedKeyLooksPressed();
+    void pressedBlackKeyWithoutShadowShowsDot();
+    void smallScrollRepaintsOnlyABand();
+    void largeScrollRepaintsEverything();
+    void picturesHaveTheirSizes_data();
+    void picturesHaveTheirSizes();
+    void picturesAreCrispAtHighPixelRatio();
+};
+
+void TestKeyboard::dragPlaysEachKeyInTurn() {
+    Fixture f;
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    Move(&f.Keys, {12, 70}, Qt::LeftButton); // same key: nothing
+    Move(&f.Keys, {22, 70}, Qt::LeftButton);
+    Move(&f.Keys, {37, 70}, Qt::LeftButton);
+    Release(&f.Keys, {37, 70}, Qt::LeftButton, {});
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 0, 100},
+                                   {0x90, 0, 0},
+                                   {0x90, 2, 100},
+                                   {0x90, 2, 0},
+                                   {0x90, 4, 100},
+                                   {0x90, 4, 0}}));
+    QCOMPARE(f.Drags, 2);
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::None);
+    QVERIFY(!f.Keys.Model().IsPressed(4));
+}
+
+void TestKeyboard::holdModeControlChangeWithDeadZone() {
+    Fixture f;
+    Press(&f.Keys, {100, 60}, Qt::RightButton, {});
+    Move(&f.Keys, {100, 40}, Qt::RightButton);
+    Move(&f.Keys, {100, 57}, Qt::RightButton); // back inside the dead zone
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 11, 100}, {0xB0, 1, 16}, {0xB0, 1, 0}}));
+    QCOMPARE(QList<Msg>(f.Display.begin(), f.Display.end()),
+             (QList<Msg>{{0xB0, 1, 16}, {0xB0, 1, 0}}));
+    QCOMPARE(f.Drags, 0); // the note stays while the pointer moves in hold mode
+}
+
+void TestKeyboard::holdModePitchBendCentredOnRelease() {
+    Fixture f;
+    f.Keys.Model().SetChannel(2);
+    Press(&f.Keys, {100, 60}, Qt::RightButton, {});
+    Move(&f.Keys, {110, 60}, Qt::RightButton);
+    Release(&f.Keys, {110, 60}, Qt::RightButton, {});
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x92, 11, 100}, {0xE2, 16, 67}, {0x92, 11, 0}, {0xE2, 0, 64}}));
+    QCOMPARE(f.Keys.Model().ControllerValue(TKeyboardModel::LeftRight), 0);
+}
+
+void TestKeyboard::ctrlReleaseHoldsUntilNextPress() {
+    Fixture f;
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    Release(&f.Keys, {7, 70}, Qt::LeftButton, {}, Qt::ControlModifier);
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 0, 100}}));
+    QVERIFY(f.Keys.Model().Holding);
+    QVERIFY(f.Keys.Model().IsPressed(0));
+    Press(&f.Keys, {22, 70}, Qt::LeftButton, {});
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 0, 100}, {0x90, 0, 0}, {0x90, 2, 100}}));
+    QVERIFY(!f.Keys.Model().Holding);
+}
+
+void TestKeyboard::moveWithoutButtonOnlyHovers() {
+    Fixture f;
+    Move(&f.Keys, {7, 70}, {});
+    Move(&f.Keys, {22, 70}, {});
+    QVERIFY(f.Out.empty());
+    QCOMPARE(f.Hover, (QStringList{"C-2", "D-2"}));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&f.Keys, &leave);
+    QCOMPARE(f.Hover.last(), QString());
+}
+
+void TestKeyboard::pressVetoedByHandler() {
+    Fixture f;
+    f.Keys.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.Keys));
+    f.Keys.clearFocus();
+    f.Keys.OnMousePress = [](QObject *, int &note, Qt::MouseButton, TShiftState) { note = -1; };
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    Move(&f.Keys, {22, 70}, Qt::LeftButton);
+    Release(&f.Keys, {22, 70}, Qt::LeftButton, {});
+    QVERIFY(f.Out.empty());
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::None);
+    QVERIFY(!f.Keys.hasFocus());
+}
+
+void TestKeyboard::middleClickDoesNotEndAHeldNote() {
+    Fixture f;
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    Release(&f.Keys, {7, 70}, Qt::LeftButton, {}, Qt::ControlModifier);
+    Press(&f.Keys, {40, 70}, Qt::MiddleButton, {});
+    Release(&f.Keys, {40, 70}, Qt::MiddleButton, {});
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 0, 100}}));
+    QVERIFY(f.Keys.Model().Holding);
+}
+
+void TestKeyboard::handlerCanChangeTheNote() {
+    Fixture f;
+    f.Keys.OnMousePress = [](QObject *, int &note, Qt::MouseButton, TShiftState) { note += 12; };
+    f.Keys.OnMouseRelease = [](QObject *, int &note, Qt::MouseButton, TShiftState) {
+        QCOMPARE(note, 12); // the note about to be released
+    };
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    Release(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 12, 100}, {0x90, 12, 0}}));
+}
+
+void TestKeyboard::otherButtonSwitchesModeWithoutNewNote() {
+    Fixture f;
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {});
+    Press(&f.Keys, {7, 70}, Qt::RightButton, Qt::LeftButton);
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::Hold);
+    Move(&f.Keys, {22, 70}, Qt::LeftButton | Qt::RightButton); // hold: the note stays
+    Release(&f.Keys, {22, 70}, Qt::RightButton, Qt::LeftButton);
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::Normal);
+    Move(&f.Keys, {37, 70}, Qt::LeftButton); // normal again: the note follows
+    Release(&f.Keys, {37, 70}, Qt::LeftButton, {});
+    // the hold-mode drag bent the pitch by 15 - 5 pixels; it stays bent in normal mode
+    QCOMPARE(
+        f.Sent(),
+        (QList<Msg>{{0x90, 0, 100}, {0xE0, 32, 70}, {0x90, 0, 0}, {0x90, 4, 100}, {0x90, 4, 0}}));
+}
+
+void TestKeyboard::shiftPlaysWithShiftVelocity() {
+    Fixture f;
+    f.Keys.Model().SetVelocityShiftFactor(0.6f);
+    Press(&f.Keys, {7, 70}, Qt::LeftButton, {}, Qt::ShiftModifier);
+    Move(&f.Keys, {22, 70}, Qt::LeftButton); // Shift let go while dragging
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 0, 60}, {0x90, 0, 0}, {0x90, 2, 100}}));
+}
+
+void TestKeyboard::altDragScrollsWithoutPlaying() {
+    Fixture f;
+    f.Keys.Model().SetBaseNote(36);
+    const int start = f.Keys.Model().ScrollOffset();
+    QStringList bases;
+    f.Keys.Model().OnBaseNoteChange = [&](QObject *, const QString &s) { bases << s; };
+    Press(&f.Keys, {200, 70}, Qt::LeftButton, {}, Qt::AltModifier);
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::BaseNoteDrag);
+    Move(&f.Keys, {170, 70}, Qt::LeftButton, Qt::AltModifier); // drag left: higher notes
+    QCOMPARE(f.Keys.Model().ScrollOffset(), start + 30);
+    Move(&f.Keys, {100, 70}, Qt::LeftButton, Qt::AltModifier);
+    QCOMPARE(f.Keys.Model().ScrollOffset(), start + 100);
+    QCOMPARE(bases, QStringList{"E1"}); // the base note trails one step behind
+    Release(&f.Keys, {100, 70}, Qt::LeftButton, {}, Qt::AltModifier);
+    QVERIFY(f.Out.empty());
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::None);
+    // the strip's end stops the drag
+    Press(&f.Keys, {0, 70}, Qt::LeftButton, {}, Qt::AltModifier);
+    Move(&f.Keys, {-5000, 70}, Qt::LeftButton, Qt::AltModifier);
+    QCOMPARE(f.Keys.Model().ScrollOffset(), 75 * 15 - 329);
+}
+
+void TestKeyboard::rightButtonWithoutSpecialModePlaysNothing() {
+    Fixture f;
+    f.Keys.Model().SetEnableSpecialMode(false);
+    Press(&f.Keys, {7, 70}, Qt::RightButton, {});
+    Move(&f.Keys, {7, 20}, Qt::RightButton);
+    QVERIFY(f.Out.empty());
+    QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::None);
+}
+
+void TestKeyboard::hitTest_data() {
+    QTest::addColumn<TPaintStyle>("style");
+    QTest::addColumn<TImageSize>("size");
+    QTest::addColumn<QPoint>("pos");
+    QTest::addColumn<int>("note");
+    const auto d = TPaintStyle::psDraw;
+    const auto i = TPaintStyle::psImage;
+    const auto s = TImageSize::isSmall;
+    QTest::newRow("draw: end of C") << d << s << QPoint(14, 70) << 0;
+    QTest::newRow("draw: start of D") << d << s << QPoint(15, 70) << 2;
+    QTest::newRow("draw: C upper left half") << d << s << QPoint(7, 10) << 0;
+    QTest::newRow("draw: C upper right half is C#") << d << s << QPoint(8, 10) << 1;
+    QTest::newRow("draw: D left half is C#") << d << s << QPoint(22, 10) << 1;
+    QTest::newRow("draw: D right half is D#") << d << s << QPoint(23, 10) << 3;
+    QTest::newRow("draw: last black row") << d << s << QPoint(8, 45) << 1;
+    QTest::newRow("draw: first white row") << d << s << QPoint(8, 46) << 0;
+    QTest::newRow("draw: B upper right half") << d << s << QPoint(104, 10) << 11;
+    QTest::newRow("draw: next octave") << d << s << QPoint(105, 10) << 12;
+    QTest::newRow("draw: left of the strip") << d << s << QPoint(-3, 70) << 0;
+    QTest::newRow("image small: before C#") << i << s << QPoint(8, 10) << 0;
+    QTest::newRow("image small: C# first column") << i << s << QPoint(9, 10) << 1;
+    QTest::newRow("image small: C# last column") << i << s << QPoint(16, 10) << 1;
+    QTest::newRow("image small: after C#") << i << s << QPoint(17, 10) << 2;
+    QTest::newRow("image small: C# bottom row") << i << s << QPoint(9, 41) << 1;
+    QTest::newRow("image small: below C#") << i << s << QPoint(9, 42) << 0;
+    QTest::newRow("image small: A# in octave 1") << i << s << QPoint(105 + 95, 10) << 22;
+    QTest::newRow("image normal: before C#") << i << TImageSize::isNormal << QPoint(11, 10) << 0;
+    QTest::newRow("image normal: C#") << i << TImageSize::isNormal << QPoint(22, 10) << 1;
+    QTest::newRow("image normal: after C#") << i << TImageSize::isNormal << QPoint(23, 10) << 2;
+    QTest::newRow("image normal: F#") << i << TImageSize::isNormal << QPoint(72, 10) << 6;
+    QTest::newRow("image big: before C#") << i << TImageSize::isBig << QPoint(15, 10) << 0;
+    QTest::newRow("image big: C# last") << i << TImageSize::isBig << QPoint(30, 10) << 1;
+    QTest::newRow("image big: after C#") << i << TImageSize::isBig << QPoint(31, 10) << 2;
+    QTest::newRow("image big: below A#") << i << TImageSize::isBig << QPoint(160, 50) << 9;
+}
+
+void TestKeyboard::hitTest() {
+    QFETCH(TPaintStyle, style);
+    QFETCH(TImageSize, size);
+    QFETCH(QPoint, pos);
+    QFETCH(int, note);
+    Fixture f;
+    f.Keys.SetImageSize(size);
+    f.Keys.SetPaintStyle(style);
+    f.Keys.Model().SetBaseNote(0);
+    int pressed = -2;
+    f.Keys.OnMousePress = [&](QObject *, int &n, Qt::MouseButton, TShiftState) {
+        pressed = n;
+        n = -1;
+    };
+    Press(&f.Keys, pos, Qt::LeftButton, {});
+    QCOMPARE(pressed, note);
+    QCOMPARE(f.Keys.LastHit(), note);
+}
+
+void TestKeyboard::pressedKeyLooksPressed_data() {
+    QTest::addColumn<TPaintStyle>("style");
+    QTest::addColumn<TImageSize>("size");
+    QTest::addColumn<int>("note");
+    QTest::newRow("draw white") << TPaintStyle::psDraw << TImageSize::isSmall << 2;
+    QTest::newRow("draw black") << TPaintStyle::psDraw << TImageSize::isSmall << 3;
+    for (auto [name, size] :
+         {std::pair{"small", TImageSize::isSmall}, std::pair{"normal", TImageSize::isNormal},
+          std::pair{"big", TImageSize::isBig}}) {
+        QTest::addRow("image %s white", name) << TPaintStyle::psImage << size << 2;
+        QTest::addRow("image %s black", name) << TPaintStyle::psImage << size << 3;
+    }
+}
+
+void TestKeyboard::pressedKeyLooksPressed() {
+    QFETCH(TPaintStyle, style);
+    QFETCH(TImageSize, size);
+    QFETCH(int, note);
+    Fixture f;
+    f.Keys.SetImageSize(size);
+    f.Keys.SetPaintStyle(style);
+    f.Keys.Model().SetBaseNote(0);
+    auto &m = f.Keys.Model();
+    const bool black = TKeyboardModel::IsBlack(note);
+    // where the pressed look shows: the dot in psDraw, the key's face with pictures
+    const int x = m.KeyLeft(note) + m.KeyPixelWidth(note) / 2;
+    const int h = f.Keys.height();
+    const int y =
+        style == TPaintStyle::psDraw ? (black ? h * 3 / 5 : h) - h / 7 - 2 : (black ? 20 : 60);
+    const QColor released = PixelAt(f.Keys, {x, y});
+    m.SendChord(0, note, 100, true);
+    const QColor pressed = PixelAt(f.Keys, {x, y});
+    QVERIFY2(released != pressed, qPrintable(released.name() + " " + pressed.name()));
+    if (style == TPaintStyle::psDraw)
+        QCOMPARE(pressed, QColor(0x80, 0x80, 0x80));
+    else
+        QVERIFY(pressed.blue() > pressed.red()); // pressed keys take a blue tint
+    m.SendChord(0, note, 0, true);
+    QCOMPARE(PixelAt(f.Keys, {x, y}), released);
+    // the neighbours are untouched by a press
+    const int other = note + 2;
+    const QPoint p{m.KeyLeft(other) + m.KeyPixelWidth(other) / 2, y};
+    const QColor before = PixelAt(f.Keys, p);
+    m.SendChord(0, note, 100, true);
+    QCOMPARE(PixelAt(f.Keys, p), before);
+}
+
+void TestKeyboard::pressedBlackKeyWithoutShadowShowsDot() {
+    Fixture f;
+    f.Keys.Model().SetShadowWidth(0);
+    f.Keys.Model().SendChord(0, 1, 100, true);
+    const int cx = f.Keys.Model().KeyLeft(1) + 15 / 2;
+    const int cy = 76 * 3 / 5 - 76 / 7;
+    QCOMPARE(PixelAt(f.Keys, {cx, cy - 2}), QColor(0x80, 0x80, 0x80));
+}
+
+void TestKeyboard::smallScrollRepaintsOnlyABand() {
+    Fixture f;
+    f.Keys.Model().SetBaseNote(36);
+    f.Keys.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.Keys));
+    QTest::qWait(20);
+    const int start = f.Keys.Model().ScrollOffset();
+    f.Keys.Model().DragScrollTo(start + 1);
+    QTRY_VERIFY(!f.Keys.LastPaintedRegion().isEmpty());
+    QTest::qWait(20);
+    QVERIFY2(f.Keys.LastPaintedRegion().boundingRect().width() < 20,
+             qPrintable(QStringLiteral("painted %1 pixels wide")
+                            .arg(f.Keys.LastPaintedRegion().boundingRect().width())));
+}
+
+void TestKeyboard::largeScrollRepaintsEverything() {
+    Fixture f;
+    f.Keys.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.Keys));
+    QTest::qWait(20);
+    f.Keys.Model().SetBaseNote(80);
+    QTest::qWait(20);
+    QCOMPARE(f.Keys.LastPaintedRegion().boundingRect(), f.Keys.rect());
+}
+
+void TestKeyboard::picturesHaveTheirSizes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("UPSMALL") << "UPSMALL" << QSize(105, 76);
+    QTest::newRow("DOWNSMALL") << "DOWNSMALL" << QSize(105, 76);
+    QTest::newRow("UPNORMAL256") << "UPNORMAL256" << QSize(140, 76);
+    QTest::newRow("DOWNBIG") << "DOWNBIG" << QSize(189, 76);
+    QTest::newRow("unknown") << "UPHUGE" << QSize();
+}
+
+void TestKeyboard::picturesHaveTheirSizes() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const QPixmap p = KeyPictures::Load(name, 1.0);
+    QCOMPARE(p.isNull(), !size.isValid());
+    if (size.isValid())
+        QCOMPARE(p.size(), size);
+}
+
+void TestKeyboard::picturesAreCrispAtHighPixelRatio() {
+    const QPixmap p = KeyPictures::Load(QStringLiteral("UPBIG"), 2.0);
+    QCOMPARE(p.size(), QSize(378, 152)); // drawn at device pixels, not scaled up
+    QCOMPARE(p.devicePixelRatio(), 2.0);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
