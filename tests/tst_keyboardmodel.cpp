@@ -1,4 +1,7 @@
+#include "custominifile.h"
 #include "keyboardmodel.h"
+
+#include <QMap>
 
 #include <QSet>
 #include <QTest>
@@ -45,6 +48,32 @@ struct Recorder {
                 out << n;
         return out;
     }
+};
+
+// A store held in memory, enough to see what the keyboard reads and writes.
+class TMemoryStore : public TCustomIniFile {
+public:
+    QMap<QString, QMap<QString, QString>> Data; // keys kept lower-case: names ignore case
+    QString FileName() const override { return {}; }
+    QString ReadString(const QString &s, const QString &i, const QString &d) const override {
+        return Data.value(s.toLower()).value(i.toLower(), d);
+    }
+    void WriteString(const QString &s, const QString &i, const QString &v) override {
+        Data[s.toLower()][i.toLower()] = v;
+    }
+    bool ValueExists(const QString &s, const QString &i) const override {
+        return Data.value(s.toLower()).contains(i.toLower());
+    }
+    bool SectionExists(const QString &s) const override { return Data.contains(s.toLower()); }
+    QStringList ReadSections() const override { return Data.keys(); }
+    QStringList ReadSection(const QString &s) const override {
+        return Data.value(s.toLower()).keys();
+    }
+    void EraseSection(const QString &s) override { Data.remove(s.toLower()); }
+    void DeleteKey(const QString &s, const QString &i) override {
+        Data[s.toLower()].remove(i.toLower());
+    }
+    void UpdateFile() override {}
 };
 
 QList<int> PressedKeys(const TKeyboardModel &m) {
@@ -107,6 +136,8 @@ private Q_SLOTS:
     void imageSizeChangeResizesKeysAndReclampsBase();
     void imagesUnavailableKeepsDrawStyle();
     void keyWidthIgnoredWhileImages();
+    void settingsRoundTrip();
+    void settingsLoadKeepsWhatIsMissingOrInvalid();
 };
 
 // --- Chords -------------------------------------------------------------------------------------
@@ -847,6 +878,72 @@ void TestKeyboardModel::keyWidthIgnoredWhileImages() {
     m.SetPaintStyle(TPaintStyle::psDraw);
     m.SetKeyWidth(40);
     QCOMPARE(m.KeyWidth(), 40);
+}
+
+void TestKeyboardModel::settingsRoundTrip() {
+    TKeyboardModel a;
+    a.SetBounds(329, 76);
+    a.SetBaseNote(40);
+    a.SetChannel(9);
+    a.SetChord(TChord::chMinor7);
+    a.SetKeyWidth(18);
+    a.SetLanguage(TLanguage::German);
+    a.SetMarkNote(64);
+    a.SetShadowWidth(3);
+    a.SetVelocityShiftFactor(0.6f);
+    a.SetVelocity(90);
+    a.SetUpDownController(7);
+    a.SetLeftRightController(129);
+    a.SetKeyOctave(3);
+    a.SetImageSize(TImageSize::isBig);
+    a.SetLowerCScanCode(46);
+    a.SetUpperCScanCode(20);
+    TMemoryStore store;
+    a.SaveKeyboardSettings(store);
+    QCOMPARE(store.ReadString("keyboard", "velshiftfactor", {}), QStringLiteral("60"));
+    QCOMPARE(store.ReadSection("Keyboard").size(), 16);
+
+    TKeyboardModel b;
+    b.SetBounds(329, 76);
+    b.LoadKeyboardSettings(store);
+    QCOMPARE(b.BaseNote(), 40);
+    QCOMPARE(int(b.Channel()), 9);
+    QCOMPARE(b.Chord(), TChord::chMinor7);
+    QCOMPARE(b.KeyWidth(), 18);
+    QCOMPARE(b.Language(), TLanguage::German);
+    QCOMPARE(b.MarkNote(), 64);
+    QCOMPARE(b.ShadowWidth(), 3);
+    QCOMPARE(b.VelocityShiftFactor(), 0.6f);
+    QCOMPARE(int(b.Velocity()), 90);
+    QCOMPARE(int(b.UpDownController()), 7);
+    QCOMPARE(int(b.LeftRightController()), 129);
+    QCOMPARE(b.KeyOctave(), 3);
+    QCOMPARE(b.ImageSize(), TImageSize::isBig);
+    QCOMPARE(int(b.LowerCScanCode()), 46);
+    QCOMPARE(int(b.UpperCScanCode()), 20);
+    QCOMPARE(b.PaintStyle(), TPaintStyle::psDraw);
+}
+
+void TestKeyboardModel::settingsLoadKeepsWhatIsMissingOrInvalid() {
+    TMemoryStore store;
+    store.WriteString("Keyboard", "Chord", "42");
+    store.WriteString("Keyboard", "Language", "-1");
+    store.WriteString("Keyboard", "PaintStyle", "7");
+    store.WriteString("Keyboard", "UpDownController", "300");
+    store.WriteString("Keyboard", "Velocity", "abc");
+    store.WriteString("Keyboard", "UpperCKey", "30");
+    store.WriteString("Keyboard", "PaintStyle", "1");
+    TKeyboardModel m;
+    m.SetChord(TChord::chMajor);
+    m.LoadKeyboardSettings(store);
+    QCOMPARE(m.Chord(), TChord::chMajor);
+    QCOMPARE(m.Language(), TLanguage::International);
+    QCOMPARE(int(m.UpDownController()), 1);
+    QCOMPARE(int(m.Velocity()), 100);
+    QCOMPARE(int(m.UpperCScanCode()), 16);
+    QCOMPARE(m.BaseNote(), 28);
+    QCOMPARE(m.PaintStyle(), TPaintStyle::psImage); // the last word on the style
+    QCOMPARE(m.KeyWidth(), 15);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboardModel)

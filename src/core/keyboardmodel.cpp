@@ -1,5 +1,7 @@
 #include "keyboardmodel.h"
 
+#include "custominifile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -528,6 +530,87 @@ void TKeyboardModel::KeyChanged(int Note) {
 void TKeyboardModel::RepaintAll() {
     if (OnRepaintAll)
         OnRepaintAll();
+}
+
+// --- Persistence
+// ----------------------------------------------------------------------------------
+
+namespace {
+const QString ValBaseNote = QStringLiteral("BaseNote");
+const QString ValChannel = QStringLiteral("Channel");
+const QString ValChord = QStringLiteral("Chord");
+const QString ValKeyWidth = QStringLiteral("KeyWidth");
+const QString ValLanguage = QStringLiteral("Language");
+const QString ValMarkNote = QStringLiteral("MarkNote");
+const QString ValShadowWidth = QStringLiteral("ShadowWidth");
+const QString ValVelShiftFactor = QStringLiteral("VelShiftFactor");
+const QString ValVelocity = QStringLiteral("Velocity");
+const QString ValUpDownController = QStringLiteral("UpDownController");
+const QString ValLeftRightController = QStringLiteral("LeftRightController");
+const QString ValKeyOctave = QStringLiteral("KeyOctave");
+const QString ValImageSize = QStringLiteral("ImageSize");
+const QString ValLowerCKey = QStringLiteral("LowerCKey");
+const QString ValUpperCKey = QStringLiteral("UpperCKey");
+const QString ValPaintStyle = QStringLiteral("PaintStyle");
+
+int FactorPercent(float Factor) {
+    return int(std::nearbyint(double(Factor) * 100.0));
+}
+} // namespace
+
+void TKeyboardModel::LoadKeyboardSettings(const TCustomIniFile &Store) {
+    const QString &sec = FRegKey;
+    SetBaseNote(Store.ReadInteger(sec, ValBaseNote, FBaseNote));
+    SetChannel(Store.ReadInteger(sec, ValChannel, FChannel));
+    // Stored values outside an enumeration are ignored rather than cast blindly.
+    const int chord = Store.ReadInteger(sec, ValChord, int(FChord));
+    if (chord >= 0 && chord < ChordKindCount)
+        FChord = TChord(chord);
+    SetKeyWidth(Store.ReadInteger(sec, ValKeyWidth, FKeyWidth));
+    const int language = Store.ReadInteger(sec, ValLanguage, int(FLanguage));
+    if (language >= 0 && language < LanguageCount)
+        FLanguage = TLanguage(language);
+    SetMarkNote(Store.ReadInteger(sec, ValMarkNote, FMarkNote));
+    SetShadowWidth(Store.ReadInteger(sec, ValShadowWidth, FShadowWidth));
+    SetVelocityShiftFactor(
+        float(Store.ReadInteger(sec, ValVelShiftFactor, FactorPercent(FVelocityShiftFactor))) /
+        100.0f);
+    SetVelocity(Store.ReadInteger(sec, ValVelocity, FVelocity));
+    for (auto [index, name] :
+         {std::pair{UpDown, &ValUpDownController}, std::pair{LeftRight, &ValLeftRightController}}) {
+        const int code = Store.ReadInteger(sec, *name, FControllerAssign[size_t(index)]);
+        if (code >= 0 && code <= ControllerNone)
+            FControllerAssign[size_t(index)] = uint8_t(code);
+    }
+    SetKeyOctave(Store.ReadInteger(sec, ValKeyOctave, FKeyOctave));
+    const int size = Store.ReadInteger(sec, ValImageSize, int(FImageSize));
+    if (size >= 0 && size < ImageSizeCount)
+        SetImageSize(TImageSize(size));
+    SetLowerCScanCode(Store.ReadInteger(sec, ValLowerCKey, FLowerCScanCode));
+    SetUpperCScanCode(Store.ReadInteger(sec, ValUpperCKey, FUpperCScanCode));
+    const int style = Store.ReadInteger(sec, ValPaintStyle, int(FPaintStyle));
+    if (style == int(TPaintStyle::psDraw) || style == int(TPaintStyle::psImage))
+        SetPaintStyle(TPaintStyle(style));
+}
+
+void TKeyboardModel::SaveKeyboardSettings(TCustomIniFile &Store) const {
+    const QString &sec = FRegKey;
+    Store.WriteInteger(sec, ValBaseNote, FBaseNote);
+    Store.WriteInteger(sec, ValChannel, FChannel);
+    Store.WriteInteger(sec, ValChord, int(FChord));
+    Store.WriteInteger(sec, ValKeyWidth, FKeyWidth);
+    Store.WriteInteger(sec, ValLanguage, int(FLanguage));
+    Store.WriteInteger(sec, ValMarkNote, FMarkNote);
+    Store.WriteInteger(sec, ValShadowWidth, FShadowWidth);
+    Store.WriteInteger(sec, ValVelShiftFactor, FactorPercent(FVelocityShiftFactor));
+    Store.WriteInteger(sec, ValVelocity, FVelocity);
+    Store.WriteInteger(sec, ValUpDownController, FControllerAssign[UpDown]);
+    Store.WriteInteger(sec, ValLeftRightController, FControllerAssign[LeftRight]);
+    Store.WriteInteger(sec, ValKeyOctave, FKeyOctave);
+    Store.WriteInteger(sec, ValImageSize, int(FImageSize));
+    Store.WriteInteger(sec, ValLowerCKey, FLowerCScanCode);
+    Store.WriteInteger(sec, ValUpperCKey, FUpperCScanCode);
+    Store.WriteInteger(sec, ValPaintStyle, int(FPaintStyle));
 }
 
 // --- Names ---------------------------------------------------------------------------------------

@@ -16,6 +16,8 @@
 #include <optional>
 #include <span>
 
+class TCustomIniFile;
+
 class TKeyboardModel {
 public:
     static constexpr int NoteCount = 128;
@@ -187,6 +189,12 @@ public:
     int ControllerValue(int i) const { return FControllerValue[size_t(i)]; }
     void SetControllerValueAt(int i, int Value) { FControllerValue[size_t(i)] = Value; }
     std::array<int, 2> ControllerStart{0, 0};
+
+    // --- Persistence
+    // ------------------------------------------------------------------------------ The keyboard's
+    // values in section RegKey; a value missing from the store keeps the current one.
+    void LoadKeyboardSettings(const TCustomIniFile &Store);
+    void SaveKeyboardSettings(TCustomIniFile &Store) const;
 
     // --- Names ----------------------------------------------------------------------------------
     QString NoteName(int Note) const;

@@ -100,6 +100,20 @@ void TKeyboard::SetKeyWidth(int Value) {
     ApplyWidthLimit();
 }
 
+void TKeyboard::LoadKeyboardSettings(const TCustomIniFile &Store) {
+    FModel.LoadKeyboardSettings(Store);
+    if (FModel.PaintStyle() == TPaintStyle::psImage)
+        PrepareImages();
+    else
+        DropImages();
+    ApplyWidthLimit();
+    update();
+}
+
+void TKeyboard::SaveKeyboardSettings(TCustomIniFile &Store) const {
+    FModel.SaveKeyboardSettings(Store);
+}
+
 void TKeyboard::ApplyWidthLimit() {
     const int limit = TKeyboardModel::WhiteKeyCount * FModel.KeyWidth();
     if (maximumWidth() != limit)

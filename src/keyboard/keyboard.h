@@ -37,6 +37,10 @@ public:
     void SetImageSize(TImageSize Value);
     void SetKeyWidth(int Value);
 
+    // The keyboard's values in section Model().RegKey() of a settings store.
+    void LoadKeyboardSettings(const TCustomIniFile &Store);
+    void SaveKeyboardSettings(TCustomIniFile &Store) const;
+
     // Mouse play with plain values: the Qt event handlers call these.
     void MousePress(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
     void MouseMove(TShiftState Shift, int X, int Y);
