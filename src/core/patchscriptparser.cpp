@@ -1,0 +1,214 @@
+#include "patchscriptparser.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+const QString NotAScript = QStringLiteral("Script is not a Cubase Parse File.");
+
+// Everything up to the blank counts as white space in a script line, NUL included.
+std::string_view Trim(std::string_view Text) {
+    size_t Begin = 0;
+    size_t End = Text.size();
+    while (Begin < End && static_cast<unsigned char>(Text[Begin]) <= 32)
+        ++Begin;
+    while (End > Begin && static_cast<unsigned char>(Text[End - 1]) <= 32)
+        --End;
+    return Text.substr(Begin, End - Begin);
+}
+
+constexpr char AsciiLower(char C) {
+    return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C;
+}
+
+// Keywords are ASCII, so folding ASCII letters is enough to compare them without case.
+bool StartsWithNoCase(std::string_view Text, std::string_view Word) {
+    if (Text.size() < Word.size())
+        return false;
+    for (size_t I = 0; I < Word.size(); ++I) {
+        if (AsciiLower(Text[I]) != AsciiLower(Word[I]))
+            return false;
+    }
+    return true;
+}
+
+constexpr bool IsDigit(char C) {
+    return C >= '0' && C <= '9';
+}
+
+// Skipped around the first "[" by the file check: blanks, line ends, tabs and backspace.
+constexpr bool IsCheckBlank(char C) {
+    return C == ' ' || (C >= 8 && C <= 13);
+}
+
+QString LineText(qsizetype LineIndex, const char *Kind, const QString &Message) {
+    return QStringLiteral("Line ") + QString::number(LineIndex + 1) + QLatin1String(": ") +
+           QLatin1String(Kind) + QLatin1String(": ") + Message;
+}
+
+} // namespace
+
+TPatchScriptParser::TPatchScriptParser(QByteArray Text, QStringList *Log)
+    : FText(std::move(Text)), FLog(Log) {}
+
+void TPatchScriptParser::CheckScriptStart(QByteArrayView Head) {
+    Head = Head.first(std::min(Head.size(), CheckSize));
+    qsizetype I = 0;
+    while (I < Head.size() && IsCheckBlank(Head[I]))
+        ++I;
+    if (I >= Head.size() || Head[I] != '[')
+        throw EPatchScriptError(NotAScript);
+    ++I;
+    while (I < Head.size() && IsCheckBlank(Head[I]))
+        ++I;
+    if (I >= Head.size() || Head[I] != 'c')
+        throw EPatchScriptError(NotAScript);
+}
+
+QByteArray TPatchScriptParser::ReadScriptFile(const QString &FileName) {
+    QFile File(FileName);
+    if (!File.open(QIODevice::ReadOnly))
+        throw EPatchFileError(
+            QStringLiteral("Cannot open \"%1\": %2").arg(FileName, File.errorString()));
+    // A pipe or a device may never end; a script is a regular file.
+    if (File.isSequential())
+        throw EPatchFileError(
+            QStringLiteral("Cannot read \"%1\": not a regular file").arg(FileName));
+    const auto ReadError = [&] {
+        return EPatchFileError(
+            QStringLiteral("Cannot read \"%1\": %2").arg(FileName, File.errorString()));
+    };
+    const qint64 Wanted = std::min<qint64>(CheckSize, File.size());
+    QByteArray Text = File.read(Wanted);
+    if (File.error() != QFileDevice::NoError)
+        throw ReadError();
+    // The file shrank since it was opened: whatever it holds now is not a whole script.
+    if (Text.size() < Wanted)
+        throw EPatchScriptError(NotAScript);
+    CheckScriptStart(Text);
+    Text += File.readAll();
+    if (File.error() != QFileDevice::NoError)
+        throw ReadError();
+    return Text;
+}
+
+bool TPatchScriptParser::NextLine(std::string_view &Line) {
+    const char *Data = FText.constData();
+    const size_t Size = static_cast<size_t>(FText.size());
+    if (FPos >= Size)
+        return false;
+    size_t End = FPos;
+    while (End < Size && Data[End] != '\n' && Data[End] != '\r')
+        ++End;
+    Line = std::string_view(Data + FPos, End - FPos);
+    // CR, LF and CR LF each end one line.
+    if (End + 1 < Size && Data[End] == '\r' && Data[End + 1] == '\n')
+        FPos = End + 2;
+    else
+        FPos = End + 1;
+    return true;
+}
+
+bool TPatchScriptParser::NextCommand() {
+    FCommand = {};
+    FRest = {};
+    for (;;) {
+        std::string_view Line;
+        for (;;) {
+            if (!NextLine(Line)) {
+                FLineIndex = FLinesRead;
+                Warning(QStringLiteral("[end] command not found."));
+                return false;
+            }
+            FLineIndex = FLinesRead++;
+            Line = Trim(Line);
+            if (!Line.empty())
+                break;
+        }
+        const size_t Close = Line.find(']');
+        if (Line.front() == '[' && Close != std::string_view::npos && Close >= 2) {
+            const std::string_view Command = Trim(Line.substr(1, Close - 1));
+            if (StartsWithNoCase(Command, "comment"))
+                continue;
+            if (StartsWithNoCase(Command, "end"))
+                return false;
+            FCommand = Command;
+            FRest = Trim(Line.substr(Close + 1));
+            return true;
+        }
+        if (FLog)
+            Warning(QStringLiteral("Syntax error."));
+    }
+}
+
+bool TPatchScriptParser::CommandStartsWith(std::string_view Word) const {
+    return StartsWithNoCase(FCommand, Word);
+}
+
+bool TPatchScriptParser::TakeWord(std::string_view Word) {
+    if (!StartsWithNoCase(FCommand, Word))
+        return false;
+    FCommand = Trim(FCommand.substr(Word.size()));
+    return true;
+}
+
+bool TPatchScriptParser::TakeLevel(char Letter, int &Level) {
+    if (FCommand.size() < 2 || FCommand[0] != Letter)
+        return false;
+    Level = FCommand[1] - '0';
+    if (FCommand[1] < '1' || FCommand[1] > '9')
+        Error(QStringLiteral("Syntax error."));
+    FCommand = Trim(FCommand.substr(2));
+    return true;
+}
+
+int TPatchScriptParser::TakeNumber(bool Remove) {
+    constexpr int64_t Limit = int64_t{std::numeric_limits<int>::max()} + 1;
+    const bool Negative = !FCommand.empty() && FCommand[0] == '-';
+    size_t End = Negative ? 1 : 0;
+    const size_t First = End;
+    int64_t Value = 0;
+    for (; End < FCommand.size() && IsDigit(FCommand[End]); ++End) {
+        // Past the limit the exact value no longer matters, only that it does not fit.
+        if (Value <= Limit)
+            Value = Value * 10 + (FCommand[End] - '0');
+    }
+    if (End == First)
+        Error(QStringLiteral("Number expected."));
+    if (Negative)
+        Value = -Value;
+    if (Value > std::numeric_limits<int>::max() || Value < std::numeric_limits<int>::min())
+        Error(QStringLiteral("Number expected."));
+    if (Remove)
+        FCommand = Trim(FCommand.substr(End));
+    return static_cast<int>(Value);
+}
+
+void TPatchScriptParser::Warning(const QString &Message) {
+    if (FLog)
+        FLog->append(LineText(FLineIndex, "Warning", Message));
+}
+
+void TPatchScriptParser::WarningFormat(const QString &Format, const QString &Argument) {
+    if (!FLog)
+        return;
+    const QString Quoted = Argument.size() > MaxQuotedLength
+                               ? Argument.left(MaxQuotedLength) + QLatin1String("...")
+                               : Argument;
+    QString Message = Format;
+    const qsizetype At = Message.indexOf(QLatin1String("%s"));
+    if (At >= 0)
+        Message.replace(At, 2, Quoted);
+    Warning(Message);
+}
+
+void TPatchScriptParser::Error(const QString &Message) {
+    const QString Text = LineText(FLineIndex, "Error", Message);
+    if (FLog)
+        FLog->append(Text);
+    throw TPatchScriptParseException(Text);
+}
