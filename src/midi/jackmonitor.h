@@ -1,0 +1,30 @@
+#pragma once
+
+// A JACK client without ports that only listens for the server going away. RtMidi's JACK output
+// waits in a send until the server has taken the previous messages, so once the server is gone
+// a send would never return; the output port asks this monitor first.
+
+#include <atomic>
+#include <memory>
+
+struct _jack_client;
+
+class TJackMonitor {
+public:
+    // Null when no JACK server answers (the one named by JACK_DEFAULT_SERVER, or the default).
+    static std::unique_ptr<TJackMonitor> Open();
+    ~TJackMonitor();
+    TJackMonitor(const TJackMonitor &) = delete;
+    TJackMonitor &operator=(const TJackMonitor &) = delete;
+
+    // Set from JACK's own thread when the server shuts down or the connection breaks.
+    bool ServerGone() const { return FGone.load(std::memory_order_acquire); }
+
+    // Whether a JACK server answers now; never starts one.
+    static bool ServerRunning();
+
+private:
+    explicit TJackMonitor(_jack_client *Client);
+    _jack_client *FClient;
+    std::atomic<bool> FGone{false};
+};

@@ -1,0 +1,303 @@
+// The one file that includes RtMidi.h: RtMidi's types and errors end here.
+
+#include "midibackend.h"
+
+#include "midierror.h"
+
+#ifdef ONDREL_HAVE_JACK
+#include "jackmonitor.h"
+#endif
+
+#include <RtMidi.h>
+
+#include <QFileInfo>
+
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace MidiBackend {
+
+namespace {
+
+struct TApiInfo {
+    TMidiApi Api;
+    RtMidi::Api RtApi;
+    const char *Name;
+    const char *Display;
+};
+
+constexpr TApiInfo ApiTable[] = {
+    {TMidiApi::maAlsa, RtMidi::LINUX_ALSA, "alsa", "ALSA sequencer"},
+    {TMidiApi::maJack, RtMidi::UNIX_JACK, "jack", "JACK"},
+    {TMidiApi::maWinMM, RtMidi::WINDOWS_MM, "winmm", "Windows MIDI"},
+    {TMidiApi::maCoreMidi, RtMidi::MACOSX_CORE, "coremidi", "CoreMIDI"},
+};
+
+const TApiInfo *InfoOf(TMidiApi Api) {
+    for (const TApiInfo &Info : ApiTable)
+        if (Info.Api == Api)
+            return &Info;
+    return nullptr;
+}
+
+// RtMidi reports through a callback once one is set, and then never throws from a call; the
+// trap keeps the first report of a call so that the caller can raise it as our own error.
+class TErrorTrap {
+public:
+    static void Callback(RtMidiError::Type Type, const std::string &Text, void *Self) {
+        if (Type == RtMidiError::DEBUG_WARNING)
+            return;
+        auto *Trap = static_cast<TErrorTrap *>(Self);
+        std::lock_guard Guard(Trap->FLock);
+        if (!Trap->FError)
+            Trap->FError = {int(Type), QString::fromStdString(Text)};
+    }
+
+    void Install(RtMidi &Port) { Port.setErrorCallback(&TErrorTrap::Callback, this); }
+
+    template <class E> void ThrowIfAny() {
+        std::unique_lock Guard(FLock);
+        if (!FError)
+            return;
+        const auto [Code, Text] = *FError;
+        FError.reset();
+        Guard.unlock();
+        throw E(Code, Text);
+    }
+
+private:
+    std::mutex FLock;
+    std::optional<std::pair<int, QString>> FError;
+};
+
+template <class E> [[noreturn]] void Rethrow(const RtMidiError &Error) {
+    throw E(int(Error.getType()), QString::fromStdString(Error.getMessage()));
+}
+
+QStringList PortNames(RtMidi &Port) {
+    QStringList Names;
+    const unsigned Count = Port.getPortCount();
+    for (unsigned i = 0; i < Count; ++i)
+        Names << QString::fromStdString(Port.getPortName(i));
+    return Names;
+}
+
+template <class E> int PortIndex(RtMidi &Port, const QString &Name) {
+    const int Index = int(PortNames(Port).indexOf(Name));
+    if (Index < 0)
+        throw E(int(RtMidiError::INVALID_DEVICE),
+                QStringLiteral("The MIDI port \"%1\" is not available.").arg(Name));
+    return Index;
+}
+
+template <class E> void RequireRunning(TMidiApi Api) {
+    if (Api == TMidiApi::maNone || !InfoOf(Api))
+        throw E(int(RtMidiError::NO_DEVICES_FOUND), NoServiceText());
+    if (!ApiStarts(Api))
+        throw E(int(RtMidiError::DRIVER_ERROR),
+                QStringLiteral("The %1 MIDI service is not running.")
+                    .arg(QString::fromLatin1(InfoOf(Api)->Display)));
+}
+
+template <class Port> QStringList ListPorts(TMidiApi Api) {
+    if (!ApiStarts(Api))
+        return {};
+    try {
+        Port Lister(InfoOf(Api)->RtApi, "Ondrel");
+        TErrorTrap Trap;
+        Trap.Install(Lister);
+        return PortNames(Lister);
+    } catch (const RtMidiError &) {
+        return {};
+    }
+}
+
+class TRtOutPort final : public TOutPort {
+public:
+    void Send(const uint8_t *Data, size_t Size) override {
+        if (!ServiceAlive())
+            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
+                                   QStringLiteral("The JACK server is no longer running."));
+        try {
+            FPort->sendMessage(Data, Size);
+        } catch (const RtMidiError &Error) {
+            Rethrow<EMidiOutputError>(Error);
+        }
+        FTrap.ThrowIfAny<EMidiOutputError>();
+    }
+
+    bool ServiceAlive() const override {
+#ifdef ONDREL_HAVE_JACK
+        return !FMonitor || !FMonitor->ServerGone();
+#else
+        return true;
+#endif
+    }
+
+    TErrorTrap FTrap;
+#ifdef ONDREL_HAVE_JACK
+    std::unique_ptr<TJackMonitor> FMonitor;
+#endif
+    std::unique_ptr<RtMidiOut> FPort;
+};
+
+class TRtInPort final : public TInPort {
+public:
+    ~TRtInPort() override {
+        // RtMidi joins its input thread (or deactivates the JACK client) here.
+        FPort.reset();
+    }
+
+    static void Relay(double, std::vector<unsigned char> *Message, void *Self) {
+        auto *Port = static_cast<TRtInPort *>(Self);
+        if (Message && !Message->empty())
+            Port->FReceive(Port->FUser, Message->data(), Message->size());
+    }
+
+    TErrorTrap FTrap;
+    TReceiveFunc FReceive = nullptr;
+    void *FUser = nullptr;
+    std::unique_ptr<RtMidiIn> FPort;
+};
+
+} // namespace
+
+QString ApiName(TMidiApi Api) {
+    if (Api == TMidiApi::maNone)
+        return QStringLiteral("none");
+    const TApiInfo *Info = InfoOf(Api);
+    return Info ? QString::fromLatin1(Info->Name) : QStringLiteral("auto");
+}
+
+TMidiApi ApiFromName(const QString &Name) {
+    const QString Key = Name.trimmed().toLower();
+    if (Key == QLatin1String("none"))
+        return TMidiApi::maNone;
+    for (const TApiInfo &Info : ApiTable)
+        if (Key == QLatin1String(Info.Name))
+            return Info.Api;
+    return TMidiApi::maAuto;
+}
+
+QList<TMidiApi> CompiledApis() {
+    std::vector<RtMidi::Api> Compiled;
+    RtMidi::getCompiledApi(Compiled);
+    QList<TMidiApi> Apis;
+    for (RtMidi::Api RtApi : Compiled)
+        for (const TApiInfo &Info : ApiTable)
+            if (Info.RtApi == RtApi)
+                Apis << Info.Api;
+    return Apis;
+}
+
+bool ApiStarts(TMidiApi Api) {
+    if (!CompiledApis().contains(Api))
+        return false;
+    switch (Api) {
+    case TMidiApi::maAlsa:
+        // Without the sequencer device RtMidi fails anyway, after alsa-lib printed its complaint.
+        if (!QFileInfo::exists(QStringLiteral("/dev/snd/seq")))
+            return false;
+        break;
+    case TMidiApi::maJack:
+#ifdef ONDREL_HAVE_JACK
+        return TJackMonitor::ServerRunning();
+#else
+        break;
+#endif
+    default:
+        break;
+    }
+    try {
+        RtMidiOut Probe(InfoOf(Api)->RtApi, "Ondrel");
+        return true;
+    } catch (const RtMidiError &) {
+        return false;
+    }
+}
+
+TMidiApi ChooseApi(TMidiApi Requested) {
+    const QList<TMidiApi> Compiled = CompiledApis();
+    if (Requested != TMidiApi::maAuto)
+        return Compiled.contains(Requested) ? Requested : TMidiApi::maNone;
+    for (TMidiApi Api : Compiled)
+        if (ApiStarts(Api))
+            return Api;
+    return TMidiApi::maNone;
+}
+
+bool HasVirtualPorts(TMidiApi Api) {
+    return Api == TMidiApi::maAlsa || Api == TMidiApi::maJack || Api == TMidiApi::maCoreMidi;
+}
+
+QStringList OutputPortNames(TMidiApi Api) {
+    return ListPorts<RtMidiOut>(Api);
+}
+
+QStringList InputPortNames(TMidiApi Api) {
+    return ListPorts<RtMidiIn>(Api);
+}
+
+QString NoServiceText() {
+    QStringList Tried;
+    for (TMidiApi Api : CompiledApis())
+        Tried << QString::fromLatin1(InfoOf(Api)->Display);
+    return QStringLiteral("No MIDI service is running (tried: %1).")
+        .arg(Tried.isEmpty() ? QStringLiteral("none compiled in")
+                             : Tried.join(QStringLiteral(", ")));
+}
+
+std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
+                                      const QString &PortName, const QString &Target) {
+    RequireRunning<EMidiOutputError>(Api);
+    auto Port = std::make_unique<TRtOutPort>();
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack) {
+        Port->FMonitor = TJackMonitor::Open();
+        if (!Port->FMonitor)
+            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
+                                   QStringLiteral("The JACK MIDI service is not running."));
+    }
+#endif
+    try {
+        Port->FPort = std::make_unique<RtMidiOut>(InfoOf(Api)->RtApi, ClientName.toStdString());
+        Port->FTrap.Install(*Port->FPort);
+        if (Target.isEmpty())
+            Port->FPort->openVirtualPort(PortName.toStdString());
+        else
+            Port->FPort->openPort(unsigned(PortIndex<EMidiOutputError>(*Port->FPort, Target)),
+                                  PortName.toStdString());
+    } catch (const RtMidiError &Error) {
+        Rethrow<EMidiOutputError>(Error);
+    }
+    Port->FTrap.ThrowIfAny<EMidiOutputError>();
+    return Port;
+}
+
+std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
+                                    const QString &PortName, const QString &Source,
+                                    TReceiveFunc Receive, void *User) {
+    RequireRunning<EMidiInputError>(Api);
+    auto Port = std::make_unique<TRtInPort>();
+    Port->FReceive = Receive;
+    Port->FUser = User;
+    try {
+        Port->FPort = std::make_unique<RtMidiIn>(InfoOf(Api)->RtApi, ClientName.toStdString());
+        Port->FTrap.Install(*Port->FPort);
+        Port->FPort->ignoreTypes(false, false, false);
+        Port->FPort->setCallback(&TRtInPort::Relay, Port.get());
+        if (Source.isEmpty())
+            Port->FPort->openVirtualPort(PortName.toStdString());
+        else
+            Port->FPort->openPort(unsigned(PortIndex<EMidiInputError>(*Port->FPort, Source)),
+                                  PortName.toStdString());
+    } catch (const RtMidiError &Error) {
+        Rethrow<EMidiInputError>(Error);
+    }
+    Port->FTrap.ThrowIfAny<EMidiInputError>();
+    return Port;
+}
+
+} // namespace MidiBackend

@@ -1,0 +1,79 @@
+#pragma once
+
+// The MIDI service behind TMidiOutput and TMidiInput, and the choice of it. This is the only
+// door to RtMidi: midibackend.cpp is the one file that includes RtMidi.h, and everything it
+// reports leaves as EMidiOutputError (output ports) or EMidiInputError (input ports and
+// listing) with RtMidi's error type as the code.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// Which MIDI service ports are made on. maAuto tries each compiled service in turn (on Linux
+// the ALSA sequencer, then JACK) and takes the first that starts.
+enum class TMidiApi : uint8_t { maAuto, maAlsa, maJack, maWinMM, maCoreMidi, maNone };
+
+namespace MidiBackend {
+
+// The value kept in the settings store: "auto", "alsa", "jack", "winmm", "coremidi", "none".
+// Unknown names read back as maAuto.
+QString ApiName(TMidiApi Api);
+TMidiApi ApiFromName(const QString &Name);
+
+// Compiled services, in the order maAuto tries them.
+QList<TMidiApi> CompiledApis();
+
+// Whether the service can be reached now (the ALSA sequencer opens, a JACK server answers).
+bool ApiStarts(TMidiApi Api);
+
+// maAuto: the first compiled service that starts, or maNone. A forced service is kept as long as
+// it is compiled in (opening then reports why it cannot be reached); maNone otherwise.
+TMidiApi ChooseApi(TMidiApi Requested);
+
+// Whether programs can connect to a port of ours (not on Windows).
+bool HasVirtualPorts(TMidiApi Api);
+
+// The ports of the service, by name: those we can send to and those we can receive from.
+// Empty when the service does not start.
+QStringList OutputPortNames(TMidiApi Api);
+QStringList InputPortNames(TMidiApi Api);
+
+// The text of the error raised when no service could be started.
+QString NoServiceText();
+
+// An open output port. Not thread-safe: one thread sends.
+class TOutPort {
+public:
+    virtual ~TOutPort() = default;
+    // Hands the bytes to the service; throws EMidiOutputError, also once the service is gone.
+    virtual void Send(const uint8_t *Data, size_t Size) = 0;
+    // False once the service went away (the JACK server stopped): nothing can arrive then.
+    virtual bool ServiceAlive() const = 0;
+};
+
+// Target empty: our own port named PortName that other programs connect to; otherwise a port of
+// ours connected to the service's port named Target. Throws EMidiOutputError.
+std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
+                                      const QString &PortName, const QString &Target);
+
+// Called on the service's own thread for every complete message (system exclusive whole).
+using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size);
+
+// An open input port. Its destructor returns only when no call of the receive function is
+// running and none will follow.
+class TInPort {
+public:
+    virtual ~TInPort() = default;
+};
+
+// Source empty: our own port named PortName that programs connect to; otherwise a port of ours
+// connected from the service's port named Source. All messages pass, system exclusive, timing
+// clock and active sensing included. Throws EMidiInputError.
+std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
+                                    const QString &PortName, const QString &Source,
+                                    TReceiveFunc Receive, void *User);
+
+} // namespace MidiBackend

@@ -1,0 +1,255 @@
+#include "midiinput.h"
+
+#include "circbuffer.h"
+#include "midierror.h"
+#include "midiinhdr.h"
+#include "shortmessage.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstring>
+
+namespace {
+
+const QString ClientName = QStringLiteral("Ondrel Input");
+const QString PortName = QStringLiteral("in");
+constexpr uint8_t SysexStart = 0xF0;
+constexpr uint8_t TimingClockByte = 0xF8;
+constexpr uint8_t ActiveSensingByte = 0xFE;
+
+QEvent::Type DataNotice() {
+    static const auto Type = QEvent::Type(QEvent::registerEventType());
+    return Type;
+}
+
+QEvent::Type OverflowNotice() {
+    static const auto Type = QEvent::Type(QEvent::registerEventType());
+    return Type;
+}
+
+int64_t NowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+// What the service's callback sees. The pointers are set before the port opens and cleared
+// after it is destroyed; the flags are written by the UI thread and read by the callback.
+struct TMidiInput::TCallbackBlock {
+    TCircBuffer *Buffer = nullptr;
+    TMidiInHdrPool *LongBuffers = nullptr;
+    QObject *Notifier = nullptr;
+    std::atomic<bool> PassActiveSensing{false};
+    std::atomic<bool> PassTimingClock{false};
+    std::atomic<bool> Closing{true};
+    std::atomic<bool> Started{false};
+    std::atomic<int64_t> StartNs{0};
+    // A notice is on its way: later messages need none of their own.
+    std::atomic<bool> DataNoticePending{false};
+    std::atomic<bool> OverflowNoticePending{false};
+};
+
+// Lives on the UI thread and turns posted notices into handler calls there.
+class TMidiInput::TNotifier : public QObject {
+public:
+    explicit TNotifier(TMidiInput &Input) : FInput(Input) {}
+
+protected:
+    void customEvent(QEvent *Event) override {
+        if (Event->type() == DataNotice())
+            FInput.HandleDataNotice();
+        else if (Event->type() == OverflowNotice())
+            FInput.HandleOverflowNotice();
+    }
+
+private:
+    TMidiInput &FInput;
+};
+
+TMidiInput::TMidiInput(TMidiApi Api)
+    : FApi(MidiBackend::ChooseApi(Api)), FBlock(std::make_unique<TCallbackBlock>()),
+      FNotifier(std::make_unique<TNotifier>(*this)) {
+    FBlock->Notifier = FNotifier.get();
+    FPortNames = MidiBackend::InputPortNames(FApi);
+}
+
+TMidiInput::~TMidiInput() {
+    try {
+        Close();
+    } catch (const EMidiError &) {
+        // Nothing left to tell: the program is done with this device.
+    }
+}
+
+void TMidiInput::SetDeviceID(int Id) {
+    if (!FClosed)
+        throw EMidiInputError(QStringLiteral("Change to DeviceID while device was open"));
+    FDeviceName.clear();
+    FDeviceID = NoDevice;
+    if (Id >= 0 && Id < DeviceCount()) {
+        FDeviceID = Id;
+        FDeviceName = FPortNames.at(Id);
+    }
+}
+
+bool TMidiInput::ActiveSensing() const {
+    return FBlock->PassActiveSensing.load();
+}
+
+void TMidiInput::SetActiveSensing(bool Value) {
+    FBlock->PassActiveSensing.store(Value);
+}
+
+bool TMidiInput::TimingClock() const {
+    return FBlock->PassTimingClock.load();
+}
+
+void TMidiInput::SetTimingClock(bool Value) {
+    FBlock->PassTimingClock.store(Value);
+}
+
+bool TMidiInput::Open() {
+    if (FDeviceID == NoDevice || !FClosed)
+        return !FClosed;
+    try {
+        FBuffer = std::make_unique<TCircBuffer>(EventCapacity);
+        FLongBuffers = std::make_unique<TMidiInHdrPool>(LongBufferCount, size_t(LongBufferSize));
+        FBlock->Buffer = FBuffer.get();
+        FBlock->LongBuffers = FLongBuffers.get();
+        FBlock->Started = false;
+        FBlock->DataNoticePending = false;
+        FBlock->OverflowNoticePending = false;
+        FBlock->Closing = false;
+        FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName,
+                                        &TMidiInput::Receive, FBlock.get());
+    } catch (...) {
+        FBlock->Closing = true;
+        FPort.reset();
+        FreeBuffers();
+        throw;
+    }
+    FClosed = false;
+    return true;
+}
+
+void TMidiInput::Start() {
+    if (FClosed)
+        return;
+    FBlock->StartNs.store(NowNs());
+    FBlock->Started.store(true);
+}
+
+void TMidiInput::Stop() {
+    if (!FClosed)
+        FBlock->Started.store(false);
+}
+
+void TMidiInput::Close() {
+    if (FClosed)
+        return;
+    FClosed = true;
+    FBlock->Closing.store(true);
+    FBlock->Started.store(false);
+    FPort.reset(); // returns once no callback runs
+    FreeBuffers();
+}
+
+void TMidiInput::FreeBuffers() {
+    FBlock->Buffer = nullptr;
+    FBlock->LongBuffers = nullptr;
+    FBuffer.reset();
+    FLongBuffers.reset();
+}
+
+int TMidiInput::EventCount() const {
+    return FClosed || !FBuffer ? 0 : FBuffer->Count();
+}
+
+int TMidiInput::FreeLongBuffers() const {
+    return FLongBuffers ? FLongBuffers->FreeCount() : 0;
+}
+
+std::optional<TMyMidiEvent> TMidiInput::TakeEvent() {
+    if (FClosed || !FBuffer)
+        return std::nullopt;
+    std::optional<TMyMidiEvent> Event;
+    if (const std::optional<TCircEntry> Entry = FBuffer->Peek()) {
+        Event.emplace();
+        Event->Time = Entry->Timestamp;
+        if (TMidiInHdr *Header = Entry->Header) {
+            Event->MidiMessage = SysexStart;
+            Event->Sysex.assign(Header->Data.begin(),
+                                Header->Data.begin() + std::ptrdiff_t(Header->Recorded));
+            FLongBuffers->GiveBack(Header);
+        } else {
+            Event->MidiMessage = MidiShortMessage::Status(Entry->Message);
+            Event->Data1 = MidiShortMessage::Data1(Entry->Message);
+            Event->Data2 = MidiShortMessage::Data2(Entry->Message);
+        }
+    }
+    FBuffer->Remove();
+    return Event;
+}
+
+void TMidiInput::HandleDataNotice() {
+    FBlock->DataNoticePending.store(false);
+    if (DataHandler && !FClosed && EventCount() > 0)
+        DataHandler(*this);
+}
+
+void TMidiInput::HandleOverflowNotice() {
+    FBlock->OverflowNoticePending.store(false);
+    if (OverflowHandler && !FClosed)
+        OverflowHandler(*this);
+}
+
+// The service's thread: store and post, nothing else.
+void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size) {
+    auto *Block = static_cast<TCallbackBlock *>(User);
+    if (!Block || Size == 0 || Block->Closing.load() || !Block->Started.load() || !Block->Buffer)
+        return;
+    const uint8_t Status = Data[0];
+    if (Status == ActiveSensingByte && !Block->PassActiveSensing.load())
+        return;
+    if (Status == TimingClockByte && !Block->PassTimingClock.load())
+        return;
+
+    const auto Time = uint32_t((NowNs() - Block->StartNs.load()) / 1'000'000);
+    bool Stored = false;
+    bool Lost = false;
+    if (Status == SysexStart) {
+        for (size_t Pos = 0; Pos < Size && !Lost;) {
+            TMidiInHdr *Header = Block->LongBuffers->Take();
+            if (!Header) {
+                Lost = true;
+                break;
+            }
+            const size_t Count = std::min(Size - Pos, Header->Data.size());
+            std::memcpy(Header->Data.data(), Data + Pos, Count);
+            Header->Recorded = Count;
+            Pos += Count;
+            if (Block->Buffer->Store({Time, 0, Header})) {
+                Stored = true;
+            } else {
+                Block->LongBuffers->GiveBack(Header);
+                Lost = true;
+            }
+        }
+    } else {
+        const uint32_t Message =
+            MidiShortMessage::Pack(Status, Size > 1 ? Data[1] : 0, Size > 2 ? Data[2] : 0);
+        Stored = Block->Buffer->Store({Time, Message, nullptr});
+        Lost = !Stored;
+    }
+    if (Stored && !Block->DataNoticePending.exchange(true))
+        QCoreApplication::postEvent(Block->Notifier, new QEvent(DataNotice()));
+    if (Lost && !Block->OverflowNoticePending.exchange(true))
+        QCoreApplication::postEvent(Block->Notifier, new QEvent(OverflowNotice()));
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+// One MIDI input device: the service's ports, counted and named once at construction
+// (NoDevice, 30000, selects nothing). Incoming messages are buffered and announced; the owner's
+// data handler takes them out one by one as TMyMidiEvent.
+//
+// Threads. A TMidiInput belongs to the thread that created it (the UI thread), which must run
+// a Qt event loop: every member is called there, and both handlers are called there. The
+// service delivers on a thread of its own; that callback only reads the pass flags, stores the
+// message into the locked TCircBuffer (system exclusive into a free long buffer first) and, when
+// no notice is pending yet, posts one to a QObject of the UI thread. That notice calls the data
+// handler once, which is expected to take all waiting events. A message that finds the buffer
+// full is lost and an overflow notice is posted. Close destroys the service port first (which
+// returns only when no callback runs) and then frees the buffer with whatever it still holds.
+// The handlers must not destroy the input.
+//
+// Errors are EMidiInputError.
+
+#include "midibackend.h"
+#include "mymidievent.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QObject;
+class TCircBuffer;
+class TMidiInHdrPool;
+
+class TMidiInput;
+using TMidiInputEvent = std::function<void(TMidiInput &Input)>;
+
+class TMidiInput {
+public:
+    static constexpr int NoDevice = 30000;
+    static constexpr int EventCapacity = 1024;
+    static constexpr int LongBufferCount = 16;
+    static constexpr int LongBufferSize = 1000;
+
+    explicit TMidiInput(TMidiApi Api = TMidiApi::maAuto);
+    ~TMidiInput();
+    TMidiInput(const TMidiInput &) = delete;
+    TMidiInput &operator=(const TMidiInput &) = delete;
+
+    // Called on the UI thread when events are waiting; unassigned handlers are not called.
+    TMidiInputEvent DataHandler;
+    // Called on the UI thread after an incoming message was lost because the buffer was full.
+    TMidiInputEvent OverflowHandler;
+
+    TMidiApi Api() const { return FApi; }
+    int DeviceCount() const { return int(FPortNames.size()); }
+
+    int DeviceID() const { return FDeviceID; }
+    // Raises "Change to DeviceID while device was open" while open; an id outside the devices
+    // selects NoDevice. There is no mapper for input.
+    void SetDeviceID(int Id);
+    QString DeviceName() const { return FDeviceName; }
+
+    // Whether active sensing (0xFE) and timing clock (0xF8) pass; off at construction. A change
+    // takes effect at once, also on an open port.
+    bool ActiveSensing() const;
+    void SetActiveSensing(bool Value);
+    bool TimingClock() const;
+    void SetTimingClock(bool Value);
+
+    // Opens the selected device unless none is selected or it is open; true if open afterwards.
+    // Nothing is stored before Start.
+    bool Open();
+    // Only while open: messages are stored from Start (timestamps count from it) until Stop.
+    void Start();
+    void Stop();
+    // Nothing arrives after Close; events still waiting are freed.
+    void Close();
+    bool IsClosed() const { return FClosed; }
+
+    // Events waiting; 0 while closed.
+    int EventCount() const;
+    // The oldest waiting event, taken out; none while closed or when nothing waits. A long
+    // buffer goes back to the device before its bytes are handed out.
+    std::optional<TMyMidiEvent> TakeEvent();
+
+    // Long buffers free for incoming system exclusive (all of them while nothing waits).
+    int FreeLongBuffers() const;
+
+private:
+    struct TCallbackBlock;
+    class TNotifier;
+    friend class TNotifier;
+
+    static void Receive(void *User, const uint8_t *Data, size_t Size);
+    void HandleDataNotice();
+    void HandleOverflowNotice();
+    void FreeBuffers();
+
+    TMidiApi FApi;
+    QStringList FPortNames;
+    int FDeviceID = NoDevice;
+    QString FDeviceName;
+    bool FClosed = true;
+    std::unique_ptr<TCallbackBlock> FBlock;
+    std::unique_ptr<QObject> FNotifier;
+    std::unique_ptr<TCircBuffer> FBuffer;
+    std::unique_ptr<TMidiInHdrPool> FLongBuffers;
+    std::unique_ptr<MidiBackend::TInPort> FPort;
+};

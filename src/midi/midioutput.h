@@ -1,0 +1,58 @@
+#pragma once
+
+// One MIDI output device. Device 0 is Ondrel's own port "Ondrel", which other programs connect
+// to (on services that allow it); the devices after it are the service's ports, counted and named
+// once at construction. -1, the Midi-Mapper, opens Ondrel's own port as well. NoDevice (30000)
+// selects nothing; with no MIDI service at all there are no devices.
+//
+// Errors are EMidiOutputError. Threads: a plain object for one thread (the UI thread); it starts
+// no thread and is called back by none.
+
+#include "midibackend.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+
+class TMidiOutput {
+public:
+    static constexpr int NoDevice = 30000;
+    static constexpr int MidiMapper = -1;
+
+    explicit TMidiOutput(TMidiApi Api = TMidiApi::maAuto);
+    ~TMidiOutput();
+    TMidiOutput(const TMidiOutput &) = delete;
+    TMidiOutput &operator=(const TMidiOutput &) = delete;
+
+    // The service in use: the requested one, or the one maAuto found; maNone without any.
+    TMidiApi Api() const { return FApi; }
+    int DeviceCount() const { return FDeviceCount; }
+
+    int DeviceID() const { return FDeviceID; }
+    // Raises "Change to DeviceID while device was open" while open. An id outside the devices
+    // (other than -1) selects NoDevice and clears the name.
+    void SetDeviceID(int Id);
+    QString DeviceName() const { return FDeviceName; }
+
+    // Opens the selected device unless none is selected or it is open already; true if open.
+    bool Open();
+    // Sends one short message: status, then the data bytes its kind carries (a program change
+    // goes out as two bytes). Without an open port the message is dropped silently.
+    void Send(uint8_t Typ, uint8_t Note, uint8_t Vel);
+    // Silences all notes (All Notes Off on the 16 channels) and closes. The port is released
+    // even when a step fails; the failure is raised afterwards. Returns true.
+    bool Close();
+    bool IsClosed() const { return FClosed; }
+
+private:
+    TMidiApi FApi;
+    bool FOwnPort = false; // device 0 is our own port
+    QStringList FPortNames;
+    int FDeviceCount = 0;
+    int FDeviceID = NoDevice;
+    QString FDeviceName;
+    std::unique_ptr<MidiBackend::TOutPort> FPort;
+    bool FClosed = true;
+};
