@@ -1,6 +1,7 @@
 #include "patchscriptparser.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdint>
@@ -70,12 +71,16 @@ void TPatchScriptParser::CheckScriptStart(QByteArrayView Head) {
 }
 
 QByteArray TPatchScriptParser::ReadScriptFile(const QString &FileName) {
+    // A FIFO would block the open and a device might never end; a script is a regular file.
+    const QFileInfo Info(FileName);
+    if (Info.exists() && !Info.isFile())
+        throw EPatchFileError(
+            QStringLiteral("Cannot read \"%1\": not a regular file").arg(FileName));
     QFile File(FileName);
     if (!File.open(QIODevice::ReadOnly))
         throw EPatchFileError(
             QStringLiteral("Cannot open \"%1\": %2").arg(FileName, File.errorString()));
-    // A pipe or a device may never end; a script is a regular file.
-    if (File.isSequential())
+    if (File.isSequential()) // replaced since the look above
         throw EPatchFileError(
             QStringLiteral("Cannot read \"%1\": not a regular file").arg(FileName));
     const auto ReadError = [&] {
