@@ -1,0 +1,228 @@
+#include "inidocument.h"
+
+#include "atomicfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+// Text is decoded here, before SimpleIni sees it; it only ever holds UTF-8.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION // the template code, for our own comparator
+#include <SimpleIni.h>
+
+#include <string>
+
+namespace {
+
+// Case-insensitive order of UTF-8 names: ASCII fast, everything else through Qt's case folding,
+// so that "Flöte" and "FLÖTE" name the same preset.
+struct TNoCaseLess {
+    static char Lower(unsigned char C) { return char(C >= 'A' && C <= 'Z' ? C - 'A' + 'a' : C); }
+    bool operator()(const char *Left, const char *Right) const {
+        for (;; ++Left, ++Right) {
+            const auto L = static_cast<unsigned char>(*Left);
+            const auto R = static_cast<unsigned char>(*Right);
+            if ((L | R) & 0x80)
+                return QString::fromUtf8(Left).compare(QString::fromUtf8(Right),
+                                                       Qt::CaseInsensitive) < 0;
+            if (Lower(L) != Lower(R))
+                return Lower(L) < Lower(R);
+            if (L == 0)
+                return false;
+        }
+    }
+};
+
+using TSimpleIni = CSimpleIniTempl<char, TNoCaseLess, SI_ConvertA<char>>;
+
+// Everything becomes UTF-8 without byte-order mark: .ini files written on Windows come as ANSI
+// (Windows-1252), UTF-8 with or without mark, or UTF-16 with mark.
+QByteArray ToUtf8(const QByteArray &Raw) {
+    const auto Decode = [](QStringDecoder &&Decoder, const QByteArray &Bytes) {
+        return QString(Decoder.decode(Bytes)).toUtf8();
+    };
+    if (Raw.startsWith("\xFF\xFE"))
+        return Decode(QStringDecoder(QStringConverter::Utf16LE), Raw.mid(2));
+    if (Raw.startsWith("\xFE\xFF"))
+        return Decode(QStringDecoder(QStringConverter::Utf16BE), Raw.mid(2));
+    const QByteArray Body = Raw.startsWith("\xEF\xBB\xBF") ? Raw.mid(3) : Raw;
+    QStringDecoder Utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString Decoded = Utf8.decode(Body);
+    if (!Utf8.hasError())
+        return Body;
+    QStringDecoder Ansi("windows-1252");
+    if (Ansi.isValid())
+        return Decode(std::move(Ansi), Body);
+    return QString::fromLatin1(Body).toUtf8();
+}
+
+// Our own files hold nothing but blank lines, comments, section headers and name=value lines;
+// anything else (a file of NUL bytes after a crash, a binary file) means the file is damaged.
+bool IsIniText(const QByteArray &Utf8) {
+    if (Utf8.contains('\0'))
+        return false;
+    qsizetype Start = 0;
+    while (Start < Utf8.size()) {
+        qsizetype End = Start;
+        while (End < Utf8.size() && Utf8[End] != '\n' && Utf8[End] != '\r')
+            ++End;
+        const QByteArray Line = Utf8.mid(Start, End - Start).trimmed();
+        const bool Ok = Line.isEmpty() || Line.startsWith(';') || Line.startsWith('#') ||
+                        (Line.startsWith('[') && Line.contains(']')) || (Line.indexOf('=') > 0);
+        if (!Ok)
+            return false;
+        Start = End + 1;
+    }
+    return true;
+}
+
+QByteArray StoredUtf8(const QString &Text) {
+    return TIniDocument::Storable(Text).toUtf8();
+}
+
+QStringList Names(TSimpleIni::TNamesDepend &List) {
+    List.sort(TSimpleIni::Entry::LoadOrder());
+    QStringList Result;
+    Result.reserve(qsizetype(List.size()));
+    for (const auto &Entry : List)
+        Result.append(QString::fromUtf8(Entry.pItem));
+    return Result;
+}
+
+} // namespace
+
+struct TIniDocument::TImpl {
+    TSimpleIni Ini;
+    TImpl() {
+        Ini.SetUnicode(true);
+        Ini.SetMultiKey(false);
+        Ini.SetMultiLine(false); // "<<<" in a value must stay text, not open a block
+        Ini.SetQuotes(false);    // values raw: quotes are part of the value
+        Ini.SetSpaces(false);    // name=value, as Windows writes it
+        Ini.SetAllowKeyOnly(false);
+    }
+};
+
+// What a line-based file can hold: no line breaks or NULs inside a name or value, no blanks
+// around it. Applying this when writing makes a value read back the same before and after a save.
+QString TIniDocument::Storable(const QString &Text) {
+    QString Line = Text;
+    for (QChar &C : Line)
+        if (C == u'\r' || C == u'\n' || C == u'\0')
+            C = u' ';
+    return Line.trimmed();
+}
+
+TIniDocument::TIniDocument() : d(std::make_unique<TImpl>()) {}
+TIniDocument::~TIniDocument() = default;
+
+TIniDocument::TLoadResult TIniDocument::Load(const QString &FileName, bool Strict, QString *Error) {
+    Clear();
+    const QFileInfo Info(FileName);
+    if (!Info.exists() && !Info.isSymLink())
+        return TLoadResult::Missing;
+    QFile File(FileName);
+    if (Info.isDir() || !File.open(QIODevice::ReadOnly)) {
+        if (Error)
+            *Error = Info.isDir() ? QStringLiteral("it is a folder") : File.errorString();
+        return TLoadResult::Unreadable;
+    }
+    const QByteArray Raw = File.readAll();
+    if (File.error() != QFileDevice::NoError) {
+        if (Error)
+            *Error = File.errorString();
+        return TLoadResult::Unreadable;
+    }
+    const TLoadResult Result = LoadText(Raw, Strict);
+    if (Result == TLoadResult::Malformed && Error)
+        *Error = QStringLiteral("it is not a settings file");
+    return Result;
+}
+
+TIniDocument::TLoadResult TIniDocument::LoadText(const QByteArray &Raw, bool Strict) {
+    Clear();
+    const QByteArray Utf8 = ToUtf8(Raw);
+    if (Strict && !IsIniText(Utf8))
+        return TLoadResult::Malformed;
+    // SimpleIni stops at a NUL; lenient reading keeps what comes before it.
+    if (d->Ini.LoadData(Utf8.constData(), size_t(qstrnlen(Utf8.constData(), Utf8.size()))) < 0) {
+        Clear();
+        return TLoadResult::Malformed;
+    }
+    return TLoadResult::Loaded;
+}
+
+QByteArray TIniDocument::Text() const {
+    std::string Out;
+    TSimpleIni::StringWriter Writer(Out);
+    d->Ini.Save(Writer, false);
+    return QByteArray::fromStdString(Out);
+}
+
+void TIniDocument::Save(const QString &FileName) const {
+    WriteFileAtomically(FileName, Text());
+}
+
+void TIniDocument::Clear() {
+    d->Ini.Reset();
+    FModified = false;
+}
+
+bool TIniDocument::Value(const QString &Section, const QString &Ident, QString &Value) const {
+    const char *Found =
+        d->Ini.GetValue(StoredUtf8(Section).constData(), StoredUtf8(Ident).constData(), nullptr);
+    if (!Found)
+        return false;
+    Value = QString::fromUtf8(Found);
+    return true;
+}
+
+void TIniDocument::SetValue(const QString &Section, const QString &Ident, const QString &Value) {
+    const QByteArray Name = StoredUtf8(Ident);
+    if (Name.isEmpty())
+        return; // a line "=value" is not read back as a value
+    const QByteArray SectionName = StoredUtf8(Section);
+    const QByteArray Text = StoredUtf8(Value);
+    const char *Old = d->Ini.GetValue(SectionName.constData(), Name.constData(), nullptr);
+    if (Old && Text == Old)
+        return;
+    d->Ini.SetValue(SectionName.constData(), Name.constData(), Text.constData());
+    FModified = true;
+}
+
+bool TIniDocument::DeleteValue(const QString &Section, const QString &Ident) {
+    const bool Deleted =
+        d->Ini.Delete(StoredUtf8(Section).constData(), StoredUtf8(Ident).constData(), false);
+    FModified = FModified || Deleted;
+    return Deleted;
+}
+
+bool TIniDocument::HasSection(const QString &Section) const {
+    return d->Ini.GetSection(StoredUtf8(Section).constData()) != nullptr;
+}
+
+void TIniDocument::AddSection(const QString &Section) {
+    if (HasSection(Section))
+        return;
+    d->Ini.SetValue(StoredUtf8(Section).constData(), nullptr, nullptr);
+    FModified = true;
+}
+
+bool TIniDocument::DeleteSection(const QString &Section) {
+    const bool Deleted = d->Ini.Delete(StoredUtf8(Section).constData(), nullptr);
+    FModified = FModified || Deleted;
+    return Deleted;
+}
+
+QStringList TIniDocument::Sections() const {
+    TSimpleIni::TNamesDepend List;
+    d->Ini.GetAllSections(List);
+    return Names(List);
+}
+
+QStringList TIniDocument::Idents(const QString &Section) const {
+    TSimpleIni::TNamesDepend List;
+    d->Ini.GetAllKeys(StoredUtf8(Section).constData(), List);
+    return Names(List);
+}
