@@ -9,6 +9,7 @@ ONDREL_BUILD_PACKAGES=(
 )
 ONDREL_TEST_PACKAGES=(
     jackd2 xvfb xdotool x11-utils xauth imagemagick
+    clang libclang-rt-dev
 )
 
 ondrel_missing_packages() {

@@ -1,3 +1,4 @@
+#include "fuzz/patchcheck.h"
 #include "patchlist.h"
 #include "patchscriptparser.h"
 
@@ -791,6 +792,10 @@ void TestPatches::findByPath_data() {
                                           << "Normal\\Pianos\\Twin 1";
     QTest::newRow("second mode") << "Drums\\Kits\\Room"
                                  << "Drums\\Kits\\Room 0";
+    QTest::newRow("in a repeated group") << "Normal\\Pianos\\Late"
+                                         << "Normal\\Pianos\\Late 4";
+    QTest::newRow("in a repeated mode") << "NORMAL\\Other"
+                                        << "normal\\Other 6";
     QTest::newRow("mode alone") << "Normal"
                                 << "";
     QTest::newRow("mode and backslash") << "Normal\\"
@@ -819,7 +824,8 @@ void TestPatches::findByPath() {
     const auto Out = LoadScript(
         Header + Lines({"[mode] Normal", "[p1, 5, 0] Grand", "[g1] Pianos", "[p2, 0, 0] Grand",
                         "[p2, 1, 1] Twin", "[p2, 2, 2] twin", "[p2, 3, 0] \xe9\x63ho",
-                        "[mode] Drums", "[g1] Kits", "[p2, 0, 0] Room"}));
+                        "[mode] Drums", "[g1] Kits", "[p2, 0, 0] Room", "[mode] Normal",
+                        "[g1] Pianos", "[p2, 4, 0] Late", "[mode] normal", "[p1, 6, 0] Other"}));
     QVERIFY(Out.Error.isEmpty());
     const TPatchProgram *P = Out.List->FindByPath(path);
     QCOMPARE(P ? P->Path() + QStringLiteral(" %1").arg(P->Program()) : QString(), found);
@@ -1124,8 +1130,8 @@ void TestPatches::hostileInputs() {
     LoadScript(text, true);
 }
 
-// Thousands of damaged variants of a realistic script: each loads or fails with a script error;
-// nothing else escapes (an assertion failure would mean the grammar misused the model).
+// Thousands of damaged variants of a realistic script: each loads or fails with a script error,
+// nothing else escapes, and what loads holds together.
 void TestPatches::mutatedScriptsNeverEscape() {
     const QByteArray Seed =
         ReadFile(SourcePath(QStringLiteral("resources/patches/Example Workstation.txt")));
@@ -1156,36 +1162,25 @@ void TestPatches::mutatedScriptsNeverEscape() {
                 break;
             }
         }
+        const QString Broken = PatchCheck::CheckScript(Text);
+        QVERIFY2(Broken.isEmpty(), qPrintable(Broken));
         try {
-            QStringList Log;
-            TPatchList::LoadText(Text, &Log);
+            TPatchList::LoadText(Text, nullptr);
             ++Loaded;
-            for (const QString &Line : Log)
-                QVERIFY(Line.startsWith(QLatin1String("Line ")));
-        } catch (const EPatchScriptError &) {
-        }
-        try {
-            TPatchList::LoadHeaderText(Text);
         } catch (const EPatchScriptError &) {
         }
     }
     QVERIFY(Loaded > 0);
 }
 
-// Inputs the fuzzer once found a fault with; each must load or fail cleanly.
+// Inputs the fuzzer once found a fault with.
 void TestPatches::fuzzRegressions() {
     const QDir Dir(SourcePath(QStringLiteral("tests/data/patches/regressions")));
-    for (const QString &File : Dir.entryList(QDir::Files)) {
-        const QByteArray Text = ReadFile(Dir.filePath(File));
-        try {
-            QStringList Log;
-            TPatchList::LoadText(Text, &Log);
-        } catch (const EPatchScriptError &) {
-        }
-        try {
-            TPatchList::LoadHeaderText(Text);
-        } catch (const EPatchScriptError &) {
-        }
+    const QStringList Files = Dir.entryList(QDir::Files);
+    QVERIFY(!Files.isEmpty());
+    for (const QString &File : Files) {
+        const QString Broken = PatchCheck::CheckScript(ReadFile(Dir.filePath(File)));
+        QVERIFY2(Broken.isEmpty(), qPrintable(File + QStringLiteral(": ") + Broken));
     }
 }
 

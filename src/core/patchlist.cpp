@@ -72,33 +72,41 @@ TPatchModeGroup *TPatchList::AddMode(std::unique_ptr<TPatchModeGroup> Group) {
     return FModes.back().get();
 }
 
+namespace {
+
+// Every group of the given name is tried in turn: scripts often repeat a group line to add
+// programs to a group, and a program of the second group must be found again as well.
+TPatchProgram *FindBelow(const TPatchModeGroup &Group, QStringView Path) {
+    const qsizetype Cut = Path.indexOf(QLatin1Char('\\'));
+    const QStringView Part = Cut < 0 ? Path : Path.left(Cut);
+    if (Part.isEmpty())
+        return nullptr;
+    if (Cut < 0)
+        return Group.FindProgram(Part);
+    for (int I = 0; I < Group.GroupCount(); ++I) {
+        const TPatchModeGroup &Sub = *Group.GroupAt(I);
+        if (QStringView(Sub.Name()).compare(Part, Qt::CaseInsensitive) != 0)
+            continue;
+        if (TPatchProgram *Found = FindBelow(Sub, Path.mid(Cut + 1)))
+            return Found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 TPatchProgram *TPatchList::FindByPath(QStringView Path) const {
-    qsizetype Cut = Path.indexOf(QLatin1Char('\\'));
-    const QStringView First = Cut < 0 ? Path : Path.left(Cut);
-    if (First.isEmpty())
+    const qsizetype Cut = Path.indexOf(QLatin1Char('\\'));
+    if (Cut <= 0)
         return nullptr;
-    const TPatchModeGroup *Group = nullptr;
+    const QStringView First = Path.left(Cut);
     for (const auto &Mode : FModes) {
-        if (QStringView(Mode->Name()).compare(First, Qt::CaseInsensitive) == 0) {
-            Group = Mode.get();
-            break;
-        }
+        if (QStringView(Mode->Name()).compare(First, Qt::CaseInsensitive) != 0)
+            continue;
+        if (TPatchProgram *Found = FindBelow(*Mode, Path.mid(Cut + 1)))
+            return Found;
     }
-    if (!Group || Cut < 0)
-        return nullptr;
-    QStringView Remaining = Path.mid(Cut + 1);
-    for (;;) {
-        Cut = Remaining.indexOf(QLatin1Char('\\'));
-        const QStringView Part = Cut < 0 ? Remaining : Remaining.left(Cut);
-        if (Part.isEmpty())
-            return nullptr;
-        if (Cut < 0)
-            return Group->FindProgram(Part);
-        Group = Group->FindGroup(Part);
-        if (!Group)
-            return nullptr;
-        Remaining = Remaining.mid(Cut + 1);
-    }
+    return nullptr;
 }
 
 void TPatchList::ReadHeader(TPatchScriptParser &Parser) {

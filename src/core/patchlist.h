@@ -46,7 +46,8 @@ public:
     TPatchModeGroup *AddMode(std::unique_ptr<TPatchModeGroup> Group);
 
     // "mode\group\…\program" as made by TPatchProgram::Path, names ignoring case; null when the
-    // path names no program.
+    // path names no program. Where several groups share a name, the first program in script
+    // order (after sorting) that has this path.
     TPatchProgram *FindByPath(QStringView Path) const;
 
     const QString &CreatorFirstName() const { return FCreatorFirstName; }

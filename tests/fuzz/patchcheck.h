@@ -1,0 +1,89 @@
+#pragma once
+
+// What must hold for any bytes fed to the patch script reader: the load succeeds or fails with a
+// script error, a failure with a line is in the log, and a loaded set holds together (back
+// references, value ranges, every findable path found again). Shared by the fuzzer and the
+// regression tests; returns an empty text when all is well, else what broke.
+
+#include "patchlist.h"
+#include "patchscriptparser.h"
+
+#include <QString>
+
+namespace PatchCheck {
+
+// A path can be found again unless a name on it is empty or holds a backslash.
+inline bool Findable(const TPatchProgram &Program) {
+    if (Program.Name().isEmpty() || Program.Name().contains(QLatin1Char('\\')))
+        return false;
+    for (const TPatchModeGroup *Group = Program.Group(); Group; Group = Group->Parent()) {
+        if (Group->Name().isEmpty() || Group->Name().contains(QLatin1Char('\\')))
+            return false;
+    }
+    return true;
+}
+
+inline QString CheckGroup(const TPatchList &List, const TPatchModeGroup &Group, int Depth) {
+    if (Depth > 10)
+        return QStringLiteral("groups nested deeper than the level table");
+    if (Group.PatchList() != &List)
+        return QStringLiteral("group of another patch set");
+    for (int I = 0; I < Group.ProgramCount(); ++I) {
+        const TPatchProgram &Program = *Group.ProgramAt(I);
+        if (Program.Group() != &Group)
+            return QStringLiteral("program's group is not its holder");
+        if (Program.Program() < 0 || Program.Program() > 127 || Program.BankMSB() < -1 ||
+            Program.BankMSB() > 127 || Program.BankLSB() < -1 || Program.BankLSB() > 127)
+            return QStringLiteral("program or bank out of range: ") + Program.Path();
+        if (!Program.Mode()->IsMode())
+            return QStringLiteral("Mode is not a mode");
+        if (Program.KeyNames() && Program.KeyNames()->size() != TPatchProgram::KeyCount)
+            return QStringLiteral("key name count");
+        if (Findable(Program)) {
+            const TPatchProgram *Found = List.FindByPath(Program.Path());
+            if (!Found)
+                return QStringLiteral("path not found again: ") + Program.Path();
+            if (Found->Path().compare(Program.Path(), Qt::CaseInsensitive) != 0)
+                return QStringLiteral("path found another program: ") + Program.Path();
+        }
+    }
+    for (int I = 0; I < Group.GroupCount(); ++I) {
+        if (Group.GroupAt(I)->Parent() != &Group)
+            return QStringLiteral("sub-group's parent");
+        const QString Broken = CheckGroup(List, *Group.GroupAt(I), Depth + 1);
+        if (!Broken.isEmpty())
+            return Broken;
+    }
+    return {};
+}
+
+inline QString CheckScript(const QByteArray &Text) {
+    QStringList Log;
+    QString Broken;
+    try {
+        const auto List = TPatchList::LoadText(Text, &Log);
+        for (int I = 0; I < List->ModeCount() && Broken.isEmpty(); ++I) {
+            if (!List->Mode(I)->IsMode())
+                return QStringLiteral("mode with a parent");
+            Broken = CheckGroup(*List, *List->Mode(I), 0);
+        }
+    } catch (const TPatchScriptParseException &E) {
+        if (Log.isEmpty() || Log.last() != E.Message())
+            return QStringLiteral("error line missing from the log");
+    } catch (const EPatchScriptError &) {
+    }
+    if (!Broken.isEmpty())
+        return Broken;
+    for (const QString &Line : Log) {
+        if (!Line.startsWith(QLatin1String("Line ")))
+            return QStringLiteral("log line without a line number: ") + Line;
+    }
+    try {
+        if (TPatchList::LoadHeaderText(Text)->ModeCount() != 0)
+            return QStringLiteral("the preview read modes");
+    } catch (const EPatchScriptError &) {
+    }
+    return {};
+}
+
+} // namespace PatchCheck
