@@ -1,0 +1,199 @@
+#include "jackfixture.h"
+
+#include <jack/midiport.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <chrono>
+
+#include <signal.h>
+#include <sys/prctl.h>
+
+namespace {
+
+void Quiet(const char *) {}
+
+// Whether a server answers, without libjack's complaints while it is still starting.
+bool ServerAnswers() {
+    jack_set_error_function(Quiet);
+    jack_set_info_function(Quiet);
+    jack_status_t Status;
+    jack_client_t *Client = jack_client_open("ondrel-probe", JackNoStartServer, &Status);
+    if (Client)
+        jack_client_close(Client);
+    jack_set_error_function(nullptr);
+    jack_set_info_function(nullptr);
+    return Client != nullptr;
+}
+
+} // namespace
+
+TJackServer::~TJackServer() {
+    Stop();
+}
+
+bool TJackServer::Start(const QString &Name, int PeriodFrames, int TimeoutMs) {
+    FError.clear();
+    FName = Name;
+    qputenv("JACK_DEFAULT_SERVER", Name.toUtf8());
+    qputenv("JACK_NO_START_SERVER", "1");
+    const QString Jackd = QStandardPaths::findExecutable(QStringLiteral("jackd"));
+    if (Jackd.isEmpty()) {
+        FError = QStringLiteral("jackd not found (Debian package jackd2)");
+        return false;
+    }
+    if (!FLog.isOpen() && !FLog.open()) {
+        FError = QStringLiteral("cannot create a log file for jackd");
+        return false;
+    }
+    FProcess.setProgram(Jackd);
+    FProcess.setArguments({QStringLiteral("--name"), Name, QStringLiteral("--no-realtime"),
+                           QStringLiteral("-d"), QStringLiteral("dummy"), QStringLiteral("-r"),
+                           QStringLiteral("48000"), QStringLiteral("-p"),
+                           QString::number(PeriodFrames)});
+    // A test that crashes or is killed by its timeout must not leave the server behind.
+    FProcess.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    FProcess.setStandardInputFile(QProcess::nullDevice());
+    // A file, not a pipe: nobody reads while the tests run, and a full pipe would stall jackd.
+    FProcess.setStandardOutputFile(FLog.fileName(), QIODevice::Append);
+    FProcess.setStandardErrorFile(FLog.fileName(), QIODevice::Append);
+    FProcess.start();
+    if (!FProcess.waitForStarted(5000)) {
+        FError = QStringLiteral("jackd did not start: %1").arg(FProcess.errorString());
+        return false;
+    }
+    QDeadlineTimer Deadline(TimeoutMs);
+    while (!Deadline.hasExpired()) {
+        if (ServerAnswers())
+            return true;
+        if (FProcess.waitForFinished(50)) {
+            FError = QStringLiteral("jackd exited with code %1:\n%2")
+                         .arg(FProcess.exitCode())
+                         .arg(Log());
+            return false;
+        }
+    }
+    FError = QStringLiteral("jackd did not answer within %1 ms:\n%2").arg(TimeoutMs).arg(Log());
+    Stop();
+    return false;
+}
+
+void TJackServer::Stop() {
+    if (FProcess.state() == QProcess::NotRunning)
+        return;
+    FProcess.terminate();
+    if (!FProcess.waitForFinished(5000)) {
+        FProcess.kill();
+        FProcess.waitForFinished(5000);
+    }
+    // Clients still connected when the server went away cannot remove their semaphores.
+    QDir Shm(QStringLiteral("/dev/shm"));
+    for (const QString &File :
+         Shm.entryList({QStringLiteral("jack_sem.*_%1_*").arg(FName)}, QDir::Files | QDir::System))
+        Shm.remove(File);
+}
+
+QString TJackServer::Log() const {
+    QFile File(FLog.fileName());
+    return File.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(File.readAll()) : QString();
+}
+
+TJackPeer::TJackPeer(const QString &Name) {
+    jack_status_t Status;
+    FClient = jack_client_open(Name.toUtf8().constData(),
+                               jack_options_t(JackNoStartServer | JackUseExactName), &Status);
+    if (!FClient)
+        return;
+    FIn = jack_port_register(FClient, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    FOut = jack_port_register(FClient, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    jack_set_process_callback(FClient, &TJackPeer::Process, this);
+    if (!FIn || !FOut || jack_activate(FClient) != 0) {
+        jack_client_close(FClient);
+        FClient = nullptr;
+    }
+}
+
+TJackPeer::~TJackPeer() {
+    if (FClient)
+        jack_client_close(FClient);
+}
+
+QString TJackPeer::InPort() const {
+    return FIn ? QString::fromUtf8(jack_port_name(FIn)) : QString();
+}
+
+QString TJackPeer::OutPort() const {
+    return FOut ? QString::fromUtf8(jack_port_name(FOut)) : QString();
+}
+
+bool TJackPeer::Connect(const QString &Source, const QString &Destination) {
+    return FClient && jack_connect(FClient, Source.toUtf8().constData(),
+                                   Destination.toUtf8().constData()) == 0;
+}
+
+QString TJackPeer::FindPort(const QString &Pattern, unsigned long Flags) const {
+    if (!FClient)
+        return {};
+    const char **Ports =
+        jack_get_ports(FClient, Pattern.toUtf8().constData(), JACK_DEFAULT_MIDI_TYPE, Flags);
+    if (!Ports)
+        return {};
+    const QString Name = Ports[0] ? QString::fromUtf8(Ports[0]) : QString();
+    jack_free(Ports);
+    return Name;
+}
+
+void TJackPeer::Send(const std::vector<TBytes> &Messages) {
+    std::lock_guard Guard(FLock);
+    FPending.insert(FPending.end(), Messages.begin(), Messages.end());
+}
+
+bool TJackPeer::WaitUntilSent(int TimeoutMs) {
+    std::unique_lock Guard(FLock);
+    return FChanged.wait_for(Guard, std::chrono::milliseconds(TimeoutMs),
+                             [this] { return FPending.empty(); });
+}
+
+std::vector<TBytes> TJackPeer::Received() const {
+    std::lock_guard Guard(FLock);
+    return FReceived;
+}
+
+bool TJackPeer::WaitForReceived(size_t Count, int TimeoutMs) {
+    std::unique_lock Guard(FLock);
+    return FChanged.wait_for(Guard, std::chrono::milliseconds(TimeoutMs),
+                             [&] { return FReceived.size() >= Count; });
+}
+
+void TJackPeer::ClearReceived() {
+    std::lock_guard Guard(FLock);
+    FReceived.clear();
+}
+
+int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
+    auto *Peer = static_cast<TJackPeer *>(Self);
+    void *Out = jack_port_get_buffer(Peer->FOut, Frames);
+    void *In = jack_port_get_buffer(Peer->FIn, Frames);
+    jack_midi_clear_buffer(Out);
+    {
+        std::lock_guard Guard(Peer->FLock);
+        size_t Written = 0;
+        for (const TBytes &Message : Peer->FPending) {
+            if (jack_midi_event_write(Out, 0, Message.data(), Message.size()) != 0)
+                break; // the rest goes out in the next cycle
+            ++Written;
+        }
+        Peer->FPending.erase(Peer->FPending.begin(),
+                             Peer->FPending.begin() + std::ptrdiff_t(Written));
+        const jack_nframes_t Count = jack_midi_get_event_count(In);
+        for (jack_nframes_t i = 0; i < Count; ++i) {
+            jack_midi_event_t Event;
+            if (jack_midi_event_get(&Event, In, i) == 0)
+                Peer->FReceived.emplace_back(Event.buffer, Event.buffer + Event.size);
+        }
+    }
+    Peer->FChanged.notify_all();
+    return 0;
+}

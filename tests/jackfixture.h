@@ -1,0 +1,73 @@
+#pragma once
+
+// A JACK server of our own for tests and benchmarks (dummy driver, no sound card, no real-time
+// rights needed), and a plain JACK client that sends and receives raw MIDI on the other side of
+// the ports under test. Every wait here is bounded.
+
+#include <jack/jack.h>
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryFile>
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+using TBytes = std::vector<uint8_t>;
+
+class TJackServer {
+public:
+    ~TJackServer();
+
+    // Starts `jackd --no-realtime -d dummy` under Name, which also becomes JACK_DEFAULT_SERVER
+    // for this process. False, with ErrorText() saying why, when jackd is missing, exits or
+    // does not answer within TimeoutMs.
+    bool Start(const QString &Name, int PeriodFrames = 128, int TimeoutMs = 10000);
+    // Ends the server normally (SIGTERM); kills it when it does not stop within a few seconds.
+    // A killed server keeps its slot in JACK's registry of servers (eight in all) until a
+    // server of the same name starts again, so tests stop servers, never kill them.
+    void Stop();
+    QString ErrorText() const { return FError; }
+
+private:
+    QString Log() const;
+    QProcess FProcess;
+    QTemporaryFile FLog;
+    QString FName;
+    QString FError;
+};
+
+// Ports "<name>:in" and "<name>:out". Sent messages all go out in the next process cycle;
+// received ones are collected in arrival order.
+class TJackPeer {
+public:
+    explicit TJackPeer(const QString &Name = QStringLiteral("ondrel-peer"));
+    ~TJackPeer();
+    TJackPeer(const TJackPeer &) = delete;
+    TJackPeer &operator=(const TJackPeer &) = delete;
+
+    bool IsValid() const { return FClient != nullptr; }
+    QString InPort() const;
+    QString OutPort() const;
+    bool Connect(const QString &Source, const QString &Destination);
+    // The full name of the first MIDI port matching the pattern, with the given JACK flags.
+    QString FindPort(const QString &Pattern, unsigned long Flags) const;
+
+    void Send(const std::vector<TBytes> &Messages);
+    bool WaitUntilSent(int TimeoutMs = 5000);
+    std::vector<TBytes> Received() const;
+    bool WaitForReceived(size_t Count, int TimeoutMs = 5000);
+    void ClearReceived();
+
+private:
+    static int Process(jack_nframes_t Frames, void *Self);
+    jack_client_t *FClient = nullptr;
+    jack_port_t *FIn = nullptr;
+    jack_port_t *FOut = nullptr;
+    mutable std::mutex FLock;
+    std::condition_variable FChanged;
+    std::vector<TBytes> FPending;
+    std::vector<TBytes> FReceived;
+};
