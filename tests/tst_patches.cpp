@@ -130,7 +130,6 @@ private Q_SLOTS:
     void takeNumber();
     void takeLevel_data();
     void takeLevel();
-    void takeWordIgnoresCase();
     void longCommandsAreCutInWarnings();
     void fileCheck_data();
     void fileCheck();
@@ -261,13 +260,9 @@ void TestPatches::takeNumber_data() {
     QTest::newRow("rest trimmed") << QByteArray("7 \t , 8") << 7 << ", 8" << false;
     QTest::newRow("largest") << QByteArray("2147483647") << 2147483647 << "" << false;
     QTest::newRow("smallest") << QByteArray("-2147483648") << int(-2147483647 - 1) << "" << false;
-    QTest::newRow("many zeros then 5")
-        << QByteArray("000000000000000000000005") << 5 << "" << false;
     QTest::newRow("lone minus") << QByteArray("-") << 0 << "" << true;
-    QTest::newRow("minus then letter") << QByteArray("-x") << 0 << "" << true;
     QTest::newRow("double minus") << QByteArray("--1") << 0 << "" << true;
     QTest::newRow("plus sign") << QByteArray("+1") << 0 << "" << true;
-    QTest::newRow("letters") << QByteArray("abc") << 0 << "" << true;
     QTest::newRow("empty") << QByteArray(" ") << 0 << "" << true;
     QTest::newRow("too large") << QByteArray("2147483648") << 0 << "" << true;
     QTest::newRow("too small") << QByteArray("-2147483649") << 0 << "" << true;
@@ -333,15 +328,6 @@ void TestPatches::takeLevel() {
     QCOMPARE(P.Parser.Command(), rest);
 }
 
-void TestPatches::takeWordIgnoresCase() {
-    TCommandParser P("PARSER Version   0001");
-    QVERIFY(P.Parser.CommandStartsWith("parser version"));
-    QVERIFY(!P.Parser.TakeWord("parser versions"));
-    QVERIFY(P.Parser.TakeWord("parser version"));
-    QCOMPARE(P.Parser.Command(), QStringLiteral("0001"));
-    QVERIFY(!P.Parser.TakeWord("00010"));
-}
-
 void TestPatches::longCommandsAreCutInWarnings() {
     const QByteArray Long(100000, 'x');
     const auto Out = LoadScript(Header + "[mode] M\n[" + Long + "] name\n");
@@ -360,8 +346,6 @@ void TestPatches::fileCheck_data() {
     QTest::addColumn<bool>("passes");
     QTest::newRow("plain") << QByteArray("[cubase parse file]") << true;
     QTest::newRow("upper-case C") << QByteArray("[Cubase parse file]") << false;
-    QTest::newRow("rest of the word any case") << QByteArray("[cUBASE PARSE FILE]") << true;
-    QTest::newRow("any word with c") << QByteArray("[comment]") << true;
     QTest::newRow("blanks and line ends first") << QByteArray(" \r\n \n[ \r\nc") << true;
     QTest::newRow("backspace both sides") << QByteArray("\b[\bc") << true;
     QTest::newRow("tab both sides") << QByteArray("\t[\tc") << true;
@@ -370,7 +354,6 @@ void TestPatches::fileCheck_data() {
     QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[c") << false;
     QTest::newRow("text first") << QByteArray("x[c") << false;
     QTest::newRow("only [") << QByteArray("[") << false;
-    QTest::newRow("no bracket") << QByteArray("cubase parse file") << false;
     QTest::newRow("empty") << QByteArray() << false;
     QTest::newRow("only blank lines") << QByteArray("\n\n \r\n") << false;
     QTest::newRow("c at byte 512") << QByteArray(510, ' ') + "[c" << true;
@@ -511,9 +494,6 @@ void TestPatches::headerOptions_data() {
                                    << QList<bool>{false, false, false, false} << 0;
     QTest::newRow("msb first") << QByteArray("[BANK: DO SEND MSB FIRST]\n")
                                << QList<bool>{false, true, false, false} << 0;
-    QTest::newRow("msb first then not") << QByteArray("[bank: do send msb first]\n"
-                                                      "[bank: don't send msb first]\n")
-                                        << QList<bool>{false, false, false, false} << 0;
     QTest::newRow("one byte") << QByteArray("[bank: do send only one byte]\n")
                               << QList<bool>{false, false, true, false} << 1;
     QTest::newRow("as program change") << QByteArray("[bank: do send as program change]\n")
@@ -574,8 +554,6 @@ void TestPatches::bankForms_data() {
     QTest::newRow("lsb 128") << false << QByteArray("5, 0, 128") << 0 << 0 << Lsb;
     QTest::newRow("swapped first 128") << true << QByteArray("5, 128, 0") << 0 << 0 << Lsb;
     QTest::newRow("swapped second -2") << true << QByteArray("5, 0, -2") << 0 << 0 << Msb;
-    QTest::newRow("both bad, first reported")
-        << false << QByteArray("5, 200, 200") << 0 << 0 << Msb;
     QTest::newRow("program 127") << false << QByteArray("127, 0") << 0 << 0 << "";
     QTest::newRow("program 128") << false << QByteArray("128, 0") << 0 << 0 << Program;
     QTest::newRow("program -1") << false << QByteArray("-1, 0") << 0 << 0 << Program;
@@ -583,8 +561,6 @@ void TestPatches::bankForms_data() {
     QTest::newRow("missing comma") << false << QByteArray("5 0") << 0 << 0 << "Syntax error.";
     QTest::newRow("missing bank") << false << QByteArray("5") << 0 << 0 << "Syntax error.";
     QTest::newRow("comma, no bank") << false << QByteArray("5,") << 0 << 0 << "Number expected.";
-    QTest::newRow("letters for bank")
-        << false << QByteArray("5, x") << 0 << 0 << "Number expected.";
     QTest::newRow("junk after bank")
         << false << QByteArray("5, 0 junk") << 0 << 0 << "Ignoring remaining \"junk\" in command.";
     QTest::newRow("fourth number")
@@ -871,8 +847,6 @@ void TestPatches::keyNames() {
     QCOMPARE(P->KeyNames()->size(), 128);
     QCOMPARE(P->KeyNames()->at(127), QStringLiteral("Top"));
     QVERIFY(P->KeyNames()->at(0).isEmpty());
-    P->SetKeyName(127, QString());
-    QCOMPARE(P->KeyNames()->size(), 128);
 }
 
 void TestPatches::modeAndPathOfNestedProgram() {
