@@ -46,9 +46,9 @@ void DrawBlackKey(QPainter &p, const QRectF &r, bool down) {
     QRectF face(r.left() + side, r.top(), r.width() - 2 * side, r.height() - front);
     QLinearGradient g(face.topLeft(), face.topRight());
     if (down) {
-        g.setColorAt(0, QColor(0x24, 0x38, 0x52));
-        g.setColorAt(0.5, QColor(0x35, 0x4d, 0x6c));
-        g.setColorAt(1, QColor(0x20, 0x32, 0x4a));
+        g.setColorAt(0, QColor(0x2f, 0x52, 0x7e));
+        g.setColorAt(0.5, QColor(0x4a, 0x74, 0xa8));
+        g.setColorAt(1, QColor(0x2a, 0x4a, 0x72));
     } else {
         g.setColorAt(0, QColor(0x2a, 0x2a, 0x2c));
         g.setColorAt(0.5, QColor(0x44, 0x44, 0x47));
@@ -57,7 +57,7 @@ void DrawBlackKey(QPainter &p, const QRectF &r, bool down) {
     p.fillRect(face, g);
     QRectF slope(face.left(), face.bottom(), face.width(), front - 1);
     QLinearGradient sg(slope.topLeft(), slope.bottomLeft());
-    sg.setColorAt(0, down ? QColor(0x4a, 0x66, 0x88) : QColor(0x6a, 0x6a, 0x6e));
+    sg.setColorAt(0, down ? QColor(0x6a, 0x8e, 0xbc) : QColor(0x6a, 0x6a, 0x6e));
     sg.setColorAt(1, down ? QColor(0x1c, 0x2a, 0x3c) : QColor(0x1a, 0x1a, 0x1c));
     p.fillRect(slope, sg);
 }
