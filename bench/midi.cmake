@@ -1,0 +1,8 @@
+# MIDI through JACK: input-to-handler latency and output send cost, each beside the bare RtMidi
+# ports in the same run. Starts its own JACK server (dummy driver, 128 frames at 48 kHz).
+if(TARGET ondrel_midi AND TARGET PkgConfig::JACK)
+    ondrel_add_bench(midi_bench
+        SOURCES midi_bench.cpp ${PROJECT_SOURCE_DIR}/tests/jackfixture.cpp
+        LIBS ondrel_midi PkgConfig::JACK Qt6::Core)
+    target_include_directories(midi_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+endif()
