@@ -53,6 +53,7 @@ size_t SizeIndex(TImageSize Size) {
 
 TKeyboardModel::TKeyboardModel() {
     FScrollOffset = KeyLeft(FBaseNote);
+    FKeyNotes.fill(-1);
 }
 
 // --- Properties ---------------------------------------------------------------------------------
@@ -186,13 +187,50 @@ void TKeyboardModel::SetImagesAvailable(bool Value) {
 }
 
 void TKeyboardModel::SetUpperCScanCode(int Value) {
-    if (Value != FUpperCScanCode && IsValidUpperCScanCode(Value))
-        FUpperCScanCode = static_cast<uint8_t>(Value);
+    if (Value == FUpperCScanCode || !IsValidUpperCScanCode(Value))
+        return;
+    FUpperCScanCode = static_cast<uint8_t>(Value);
+    FScanCodeMap.RebuildRow(TScanCodeMap::Upper, Value);
 }
 
 void TKeyboardModel::SetLowerCScanCode(int Value) {
-    if (Value != FLowerCScanCode && IsValidLowerCScanCode(Value))
-        FLowerCScanCode = static_cast<uint8_t>(Value);
+    if (Value == FLowerCScanCode || !IsValidLowerCScanCode(Value))
+        return;
+    FLowerCScanCode = static_cast<uint8_t>(Value);
+    FScanCodeMap.RebuildRow(TScanCodeMap::Lower, Value);
+}
+
+int TKeyboardModel::ScanCodeNote(int ScanCode) const {
+    const int offset = FScanCodeMap.Offset(ScanCode);
+    return offset == TScanCodeMap::Unmapped ? -1 : 12 * FKeyOctave + offset;
+}
+
+void TKeyboardModel::ComputerKeyDown(int ScanCode, int Note, int Velocity) {
+    if (ScanCode < 0 || ScanCode >= int(FKeyNotes.size()) || !InRange(Note))
+        return;
+    ComputerKeyUp(ScanCode); // a press whose release never came
+    SendChord(FChannel, Note, Velocity, true);
+    FKeyNotes[size_t(ScanCode)] = int16_t(Note);
+}
+
+int TKeyboardModel::ComputerKeyUp(int ScanCode) {
+    const int note = ComputerKeyNote(ScanCode);
+    if (note < 0)
+        return -1;
+    FKeyNotes[size_t(ScanCode)] = -1;
+    SendChord(FChannel, note, 0, true);
+    return note;
+}
+
+int TKeyboardModel::ComputerKeyNote(int ScanCode) const {
+    if (ScanCode < 0 || ScanCode >= int(FKeyNotes.size()))
+        return -1;
+    return FKeyNotes[size_t(ScanCode)];
+}
+
+void TKeyboardModel::ReleaseComputerKeys() {
+    for (int scan = 0; scan < int(FKeyNotes.size()); ++scan)
+        ComputerKeyUp(scan);
 }
 
 void TKeyboardModel::SetTranspose(int Value) {
@@ -403,6 +441,9 @@ void TKeyboardModel::SendControllerEvent(uint8_t Typ, uint8_t Data1, uint8_t Dat
 }
 
 void TKeyboardModel::ReleaseOwnNotes() {
+    // Every own note ends here, those of held computer keys too: their releases must not end
+    // them a second time.
+    FKeyNotes.fill(-1);
     for (int key = 0; key < NoteCount; ++key) {
         if (FOwnCount[size_t(key)] == 0)
             continue;

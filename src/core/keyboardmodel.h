@@ -5,6 +5,7 @@
 // and turns its repaint requests into update() calls; tests drive it directly.
 
 #include "keyboardtypes.h"
+#include "scancodemap.h"
 
 #include <QSize>
 #include <QString>
@@ -118,6 +119,22 @@ public:
 
     bool CaptureKeyboard() const { return FCaptureKeyboard; }
     void SetCaptureKeyboard(bool Value) { FCaptureKeyboard = Value; }
+
+    // --- Computer-keyboard play ----------------------------------------------------------------
+    const TScanCodeMap &ScanCodeMap() const { return FScanCodeMap; }
+    // The note key ScanCode plays now, 12 x KeyOctave + its offset (possibly outside 0..127),
+    // or -1 for a key that plays nothing.
+    int ScanCodeNote(int ScanCode) const;
+    // A computer key starts a note; the model remembers it so that the key's release ends
+    // exactly that note, once.
+    void ComputerKeyDown(int ScanCode, int Note, int Velocity);
+    // Ends the note the key started and returns it; -1 (and nothing sent) when the key has
+    // nothing sounding, e.g. because ReleaseAll already ended it.
+    int ComputerKeyUp(int ScanCode);
+    // The note the key holds, or -1.
+    int ComputerKeyNote(int ScanCode) const;
+    // Ends every note held by a computer key (the keyboard will not see their releases).
+    void ReleaseComputerKeys();
 
     int Transpose() const { return FTranspose; }
     void SetTranspose(int Value);
@@ -265,4 +282,7 @@ private:
     std::array<std::array<uint8_t, NoteCount>, 16> FThruSent{};
     std::array<int8_t, CustomChordSize> FCustomChord{};
     std::optional<QStringList> FNoteNames;
+    TScanCodeMap FScanCodeMap;
+    // The note each held computer key started, by scan code; -1 for none.
+    std::array<int16_t, 256> FKeyNotes;
 };
