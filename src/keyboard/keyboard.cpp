@@ -1,8 +1,12 @@
 #include "keyboard.h"
 
 #include "keypictures.h"
+#include "virtualkeys.h"
 
-#include <QGuiApplication>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -35,6 +39,16 @@ bool Tracked(Qt::MouseButton B) {
     return B == Qt::LeftButton || B == Qt::RightButton || B == Qt::MiddleButton;
 }
 
+// A key typed while a one-line edit box has the focus plays and also types into the box.
+bool IsSingleLineEdit(const QWidget *W) {
+    if (!W)
+        return false;
+    if (qobject_cast<const QLineEdit *>(W) || qobject_cast<const QAbstractSpinBox *>(W))
+        return true;
+    const auto *combo = qobject_cast<const QComboBox *>(W);
+    return combo && combo->isEditable();
+}
+
 } // namespace
 
 TKeyboard::TKeyboard(QWidget *Parent) : QWidget(Parent) {
@@ -53,9 +67,19 @@ TKeyboard::TKeyboard(QWidget *Parent) : QWidget(Parent) {
         FModel.SetImagesAvailable(false);
     resize(TKeyboardModel::DefaultWidth, TKeyboardModel::DefaultHeight);
     ApplyWidthLimit();
+    FHook.SetHandler([this](TKeyboardHook *, const TKeyData &Key, bool &Handled) {
+        Handled = KeyHook(Key, TKeyboardHook::ShiftState());
+    });
+    // Once another program has the keyboard, the releases of keys held now go there.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState State) {
+                if (State != Qt::ApplicationActive)
+                    KeyboardLost();
+            });
 }
 
 TKeyboard::~TKeyboard() {
+    FHook.Remove();
     // The owner releases notes before it closes its output; no messages from here.
     FModel.OnNote = nullptr;
     FModel.OnDisplayEvent = nullptr;
@@ -345,6 +369,65 @@ void TKeyboard::focusOutEvent(QFocusEvent *Event) {
     QWidget::focusOutEvent(Event);
     FModel.ReleaseDisplayedNotes();
     update();
+}
+
+// --- Computer-keyboard play
+// ------------------------------------------------------------------------------
+
+void TKeyboard::SetCaptureKeyboard(bool Value) {
+    FModel.SetCaptureKeyboard(Value);
+    if (Value == FHook.IsInstalled())
+        return;
+    if (Value) {
+        FHook.Add();
+    } else {
+        FModel.ReleaseAll();
+        FHook.Remove();
+        UpdateCursor({}); // the release of a held Alt will not come here any more
+    }
+}
+
+bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
+    if (Key.Extended || Key.IsAutoRepeat() || Key.RepeatCount > 1)
+        return false;
+    const bool release = Key.IsRelease();
+    const QWidget *form = window() != this ? window() : nullptr;
+    const bool formActive = form && form->isActiveWindow();
+
+    if (Key.VirtualKey == VirtualKeys::vkMenu) {
+        // Alt announces the base-note drag with the hand cursor, and is kept from the menus.
+        UpdateCursor(release ? TShiftState() : TShiftState(TShiftStateFlag::ssAlt));
+        return true;
+    }
+    if (Key.ScanCode < 2 || Key.ScanCode > 53)
+        return false;
+    const bool edit = form && IsSingleLineEdit(form->focusWidget());
+    if (release) {
+        // Whatever the modifiers and the active window now: the key's note ends. A key that
+        // started nothing (or whose note ReleaseAll already ended) sends nothing.
+        const int note = FModel.ComputerKeyUp(Key.ScanCode);
+        if (note < 0)
+            return false;
+        Hover(FModel.NoteDisplayName(note));
+        return !edit;
+    }
+    if (Shift.testFlag(TShiftStateFlag::ssAlt) || Shift.testFlag(TShiftStateFlag::ssCtrl) ||
+        !formActive)
+        return false;
+    // Already sounding: a repeat the platform did not mark as one.
+    if (FModel.ComputerKeyNote(Key.ScanCode) >= 0)
+        return false;
+    const int note = FModel.ScanCodeNote(Key.ScanCode);
+    if (note < 0 || note >= TKeyboardModel::NoteCount)
+        return false;
+    FModel.ComputerKeyDown(Key.ScanCode, note, PlayVelocity(Shift));
+    Hover(FModel.NoteDisplayName(note));
+    return !edit;
+}
+
+void TKeyboard::KeyboardLost() {
+    FModel.ReleaseComputerKeys();
+    UpdateCursor({});
 }
 
 // --- Size, scrolling, repaint requests

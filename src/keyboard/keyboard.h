@@ -3,6 +3,7 @@
 // The on-screen piano: draws the keyboard model, plays it with the mouse and scrolls it.
 // Everything the keyboard produces leaves through Model().OnNote; the owner sends it on.
 
+#include "keyboardhook.h"
 #include "keyboardmodel.h"
 
 #include <QPixmap>
@@ -46,6 +47,15 @@ public:
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseRelease(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
 
+    // Computer-keyboard play: while on, the keys of the whole application play this keyboard
+    // (its window switches it on while it is active). Switching it off first releases all.
+    bool CaptureKeyboard() const { return FModel.CaptureKeyboard(); }
+    void SetCaptureKeyboard(bool Value);
+    // The handler of the keyboard hook: plays or releases the note of a key; returns whether
+    // the key is swallowed.
+    bool KeyHook(const TKeyData &Key, TShiftState Shift);
+    const TKeyboardHook &KeyboardHook() const { return FHook; }
+
     int LastHit() const { return FLastHit; }
     // The region the latest paint covered (lets tests see that a scroll painted only a band).
     QRegion LastPaintedRegion() const { return FLastPainted; }
@@ -77,6 +87,7 @@ private:
     void KeyChanged(int Note);
     void Scroll(int OldOffset, int NewOffset);
     void ApplyWidthLimit();
+    void KeyboardLost();
 
     // Pictures
     void PrepareImages();
@@ -105,4 +116,6 @@ private:
     std::array<QPixmap, 7> FWhiteDown;
     QPixmap FBlackUp;
     QPixmap FBlackDown;
+
+    TKeyboardHook FHook;
 };
