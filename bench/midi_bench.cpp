@@ -4,7 +4,8 @@
 //    and, connected to the same port, a plain RtMidi input's callback; both arrive in the same
 //    JACK cycle, so their difference is what the buffer, the notice and the event loop add;
 //  - output: the cost of one TMidiOutput::Send against a bare RtMidi send, and the time until the
-//    message reaches a plain RtMidi input on the other side.
+//    message reaches a plain RtMidi input on the other side;
+//  - start: constructing an output and an input (service choice, port lists).
 // Figures are reported as counters in microseconds: p50, p99 and max of every sample.
 
 #include "jackfixture.h"
@@ -211,6 +212,23 @@ void BM_DirectHop(benchmark::State &State) {
     });
 }
 BENCHMARK(BM_DirectHop)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// What the main window pays at start for its two devices: choosing the service, counting and
+// naming the ports.
+void BM_DeviceConstruction(benchmark::State &State) {
+    std::vector<int64_t> Samples;
+    for (auto _ : State) {
+        const int64_t Start = NowNs();
+        TMidiOutput Output;
+        TMidiInput Input;
+        const int64_t Took = NowNs() - Start;
+        benchmark::DoNotOptimize(Output.DeviceCount() + Input.DeviceCount());
+        State.SetIterationTime(double(Took) / 1e9);
+        Samples.push_back(Took);
+    }
+    Report(State, "construct", Samples);
+}
+BENCHMARK(BM_DeviceConstruction)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

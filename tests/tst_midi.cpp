@@ -91,6 +91,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void errorTexts_data();
+    void errorTexts();
     void circularBufferKeepsOrderAcrossTheWrap();
     void apiNamesRoundTrip();
     void automaticChoiceFallsBackToJack();
@@ -140,6 +142,30 @@ void TestMidi::init() {
 
 void TestMidi::cleanup() {
     FPeer.reset();
+}
+
+void TestMidi::errorTexts_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("serviceText");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("service text") << 8 << "port gone"
+                                  << "port gone";
+    QTest::newRow("service gave none") << 2 << ""
+                                       << "Unspecified error";
+    QTest::newRow("blank counts as none") << 5 << "  "
+                                          << "Unspecified error";
+}
+
+void TestMidi::errorTexts() {
+    QFETCH(int, code);
+    QFETCH(QString, serviceText);
+    QFETCH(QString, message);
+    const EMidiOutputError Output(code, serviceText);
+    QCOMPARE(Output.Message(), message);
+    QCOMPARE(Output.ErrorCode(), code);
+    const EMidiInputError Input(code, serviceText);
+    QCOMPARE(Input.Message(), message);
+    QCOMPARE(Input.ErrorCode(), code);
 }
 
 void TestMidi::circularBufferKeepsOrderAcrossTheWrap() {

@@ -39,3 +39,18 @@ bool TJackMonitor::ServerRunning() {
     jack_client_close(Client);
     return true;
 }
+
+std::optional<std::vector<std::string>> TJackMonitor::MidiPorts(TSide Side) {
+    jack_client_t *Client = OpenClient("Ondrel probe");
+    if (!Client)
+        return std::nullopt;
+    std::vector<std::string> Names;
+    const unsigned long Flags = Side == TSide::Sources ? JackPortIsOutput : JackPortIsInput;
+    if (const char **Ports = jack_get_ports(Client, nullptr, JACK_DEFAULT_MIDI_TYPE, Flags)) {
+        for (const char **Port = Ports; *Port; ++Port)
+            Names.emplace_back(*Port);
+        jack_free(Ports);
+    }
+    jack_client_close(Client);
+    return Names;
+}

@@ -6,6 +6,9 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 struct _jack_client;
 
@@ -22,6 +25,12 @@ public:
 
     // Whether a JACK server answers now; never starts one.
     static bool ServerRunning();
+
+    // The full names of the MIDI ports of other clients that we can receive from (Sources) or
+    // send to, in JACK's order; none when no server answers. One short-lived client, never
+    // activated: cheaper than an RtMidi client, which joins the graph.
+    enum class TSide { Sources, Destinations };
+    static std::optional<std::vector<std::string>> MidiPorts(TSide Side);
 
 private:
     explicit TJackMonitor(_jack_client *Client);

@@ -15,6 +15,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace MidiBackend {
@@ -92,26 +93,57 @@ template <class E> int PortIndex(RtMidi &Port, const QString &Name) {
     return Index;
 }
 
-template <class E> void RequireRunning(TMidiApi Api) {
-    if (Api == TMidiApi::maNone || !InfoOf(Api))
-        throw E(int(RtMidiError::NO_DEVICES_FOUND), NoServiceText());
-    if (!ApiStarts(Api))
-        throw E(int(RtMidiError::DRIVER_ERROR),
-                QStringLiteral("The %1 MIDI service is not running.")
-                    .arg(QString::fromLatin1(InfoOf(Api)->Display)));
+template <class E> [[noreturn]] void ThrowNotRunning(TMidiApi Api) {
+    throw E(int(RtMidiError::DRIVER_ERROR), QStringLiteral("The %1 MIDI service is not running.")
+                                                .arg(QString::fromLatin1(InfoOf(Api)->Display)));
 }
 
-template <class Port> QStringList ListPorts(TMidiApi Api) {
+template <class E> void RequireService(TMidiApi Api) {
+    if (Api == TMidiApi::maNone || !CompiledApis().contains(Api))
+        throw E(int(RtMidiError::NO_DEVICES_FOUND), NoServiceText());
+}
+
+template <class E> void RequireRunning(TMidiApi Api) {
+    RequireService<E>(Api);
     if (!ApiStarts(Api))
-        return {};
+        ThrowNotRunning<E>(Api);
+}
+
+template <class Port> std::optional<QStringList> ListPorts(TMidiApi Api) {
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack) {
+        const auto Names = TJackMonitor::MidiPorts(std::is_same_v<Port, RtMidiIn>
+                                                       ? TJackMonitor::TSide::Sources
+                                                       : TJackMonitor::TSide::Destinations);
+        if (!Names)
+            return std::nullopt;
+        QStringList List;
+        for (const std::string &Name : *Names)
+            List << QString::fromStdString(Name);
+        return List;
+    }
+#endif
+    if (!ApiStarts(Api))
+        return std::nullopt;
     try {
         Port Lister(InfoOf(Api)->RtApi, "Ondrel");
         TErrorTrap Trap;
         Trap.Install(Lister);
         return PortNames(Lister);
     } catch (const RtMidiError &) {
-        return {};
+        return std::nullopt;
     }
+}
+
+template <class Port> TPortList ChooseAndList(TMidiApi Requested) {
+    if (Requested != TMidiApi::maAuto) {
+        const TMidiApi Api = ChooseApi(Requested);
+        return {Api, Api == TMidiApi::maNone ? std::nullopt : ListPorts<Port>(Api)};
+    }
+    for (TMidiApi Api : CompiledApis())
+        if (std::optional<QStringList> Names = ListPorts<Port>(Api))
+            return {Api, std::move(Names)};
+    return {};
 }
 
 class TRtOutPort final : public TOutPort {
@@ -232,12 +264,12 @@ bool HasVirtualPorts(TMidiApi Api) {
     return Api == TMidiApi::maAlsa || Api == TMidiApi::maJack || Api == TMidiApi::maCoreMidi;
 }
 
-QStringList OutputPortNames(TMidiApi Api) {
-    return ListPorts<RtMidiOut>(Api);
+TPortList OutputPorts(TMidiApi Requested) {
+    return ChooseAndList<RtMidiOut>(Requested);
 }
 
-QStringList InputPortNames(TMidiApi Api) {
-    return ListPorts<RtMidiIn>(Api);
+TPortList InputPorts(TMidiApi Requested) {
+    return ChooseAndList<RtMidiIn>(Requested);
 }
 
 QString NoServiceText() {
@@ -251,16 +283,17 @@ QString NoServiceText() {
 
 std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                       const QString &PortName, const QString &Target) {
-    RequireRunning<EMidiOutputError>(Api);
     auto Port = std::make_unique<TRtOutPort>();
 #ifdef ONDREL_HAVE_JACK
     if (Api == TMidiApi::maJack) {
+        // The monitor is the check that the server runs.
+        RequireService<EMidiOutputError>(Api);
         Port->FMonitor = TJackMonitor::Open();
         if (!Port->FMonitor)
-            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
-                                   QStringLiteral("The JACK MIDI service is not running."));
-    }
+            ThrowNotRunning<EMidiOutputError>(Api);
+    } else
 #endif
+        RequireRunning<EMidiOutputError>(Api);
     try {
         Port->FPort = std::make_unique<RtMidiOut>(InfoOf(Api)->RtApi, ClientName.toStdString());
         Port->FTrap.Install(*Port->FPort);

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // Which MIDI service ports are made on. maAuto tries each compiled service in turn (on Linux
 // the ALSA sequencer, then JACK) and takes the first that starts.
@@ -36,10 +37,15 @@ TMidiApi ChooseApi(TMidiApi Requested);
 // Whether programs can connect to a port of ours (not on Windows).
 bool HasVirtualPorts(TMidiApi Api);
 
-// The ports of the service, by name: those we can send to and those we can receive from.
-// Empty when the service does not start.
-QStringList OutputPortNames(TMidiApi Api);
-QStringList InputPortNames(TMidiApi Api);
+// The service chosen as ChooseApi does, with the names of its ports: those we can send to, or
+// those we can receive from. Names are none when the service does not start. Choosing and
+// listing share one look at the service (a JACK client costs milliseconds).
+struct TPortList {
+    TMidiApi Api = TMidiApi::maNone;
+    std::optional<QStringList> Names;
+};
+TPortList OutputPorts(TMidiApi Requested);
+TPortList InputPorts(TMidiApi Requested);
 
 // The text of the error raised when no service could be started.
 QString NoServiceText();

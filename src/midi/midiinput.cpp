@@ -74,10 +74,11 @@ private:
 };
 
 TMidiInput::TMidiInput(TMidiApi Api)
-    : FApi(MidiBackend::ChooseApi(Api)), FBlock(std::make_unique<TCallbackBlock>()),
-      FNotifier(std::make_unique<TNotifier>(*this)) {
+    : FBlock(std::make_unique<TCallbackBlock>()), FNotifier(std::make_unique<TNotifier>(*this)) {
     FBlock->Notifier = FNotifier.get();
-    FPortNames = MidiBackend::InputPortNames(FApi);
+    const MidiBackend::TPortList Ports = MidiBackend::InputPorts(Api);
+    FApi = Ports.Api;
+    FPortNames = Ports.Names.value_or(QStringList());
 }
 
 TMidiInput::~TMidiInput() {

@@ -95,7 +95,7 @@ private:
     void HandleOverflowNotice();
     void FreeBuffers();
 
-    TMidiApi FApi;
+    TMidiApi FApi = TMidiApi::maNone;
     QStringList FPortNames;
     int FDeviceID = NoDevice;
     QString FDeviceName;

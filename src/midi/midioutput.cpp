@@ -14,11 +14,14 @@ constexpr uint8_t AllNotesOff = 123;
 
 } // namespace
 
-TMidiOutput::TMidiOutput(TMidiApi Api) : FApi(MidiBackend::ChooseApi(Api)) {
-    if (!MidiBackend::ApiStarts(FApi))
+TMidiOutput::TMidiOutput(TMidiApi Api) {
+    const MidiBackend::TPortList Ports = MidiBackend::OutputPorts(Api);
+    FApi = Ports.Api;
+    // A service that does not start offers no device, not even our own port.
+    if (!Ports.Names)
         return;
     FOwnPort = MidiBackend::HasVirtualPorts(FApi);
-    FPortNames = MidiBackend::OutputPortNames(FApi);
+    FPortNames = *Ports.Names;
     FDeviceCount = int(FPortNames.size()) + (FOwnPort ? 1 : 0);
 }
 

@@ -47,7 +47,7 @@ public:
     bool IsClosed() const { return FClosed; }
 
 private:
-    TMidiApi FApi;
+    TMidiApi FApi = TMidiApi::maNone;
     bool FOwnPort = false; // device 0 is our own port
     QStringList FPortNames;
     int FDeviceCount = 0;
