@@ -15,6 +15,7 @@
 #include "midioutput.h"
 
 #include <QList>
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -24,7 +25,6 @@
 
 class QAction;
 class QActionGroup;
-class QMenu;
 class TCustomIniFile;
 
 using TMidiNotifyEvent = std::function<void(QObject *Sender)>;

@@ -1,0 +1,582 @@
+// The MIDI device menus against a real JACK server (dummy driver) that this test starts under a
+// name of its own. A JACK client "Foo Synth" stands for a synthesizer: its "in" port is an
+// output device of the menus, its "out" port an input device.
+
+#include "custominifile.h"
+#include "inifile.h"
+#include "jackfixture.h"
+#include "midierror.h"
+#include "midimenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(TMidiApi)
+
+namespace {
+
+const QString Peer = QStringLiteral("Foo Synth");
+const QString PeerIn = Peer + QStringLiteral(":in");
+const QString PeerOut = Peer + QStringLiteral(":out");
+const QString Section = QStringLiteral("MidiDevices");
+const QString ProgramPath = QStringLiteral("Tavrel\\Ondrel\\ondrel");
+
+// Entries as "caption=tag", the separator as "-".
+QStringList Layout(const QList<QAction *> &Actions) {
+    QStringList Items;
+    for (const QAction *Action : Actions)
+        Items << (Action->isSeparator()
+                      ? QStringLiteral("-")
+                      : QStringLiteral("%1=%2").arg(Action->text()).arg(Action->data().toInt()));
+    return Items;
+}
+
+QStringList Checked(const TMidiMenuBase &Menu) {
+    QStringList Captions;
+    for (const QAction *Entry : Menu.Entries())
+        if (Entry->isChecked())
+            Captions << Entry->text();
+    return Captions;
+}
+
+QAction *Entry(const TMidiMenuBase &Menu, const QString &Caption) {
+    for (QAction *Action : Menu.Entries())
+        if (Action->text() == Caption)
+            return Action;
+    return nullptr;
+}
+
+// Everything a menu reports, in order, and the cursor seen while it happened.
+struct TLog {
+    QStringList Lines;
+    bool BusyWhileOpening = false;
+
+    void Attach(TMidiMenuBase &Menu) {
+        Menu.OnTextMessage = [this](QObject *, const QString &Text) { Lines << Text; };
+        Menu.OnError = [this](QObject *, const QString &Error) { Lines << "error: " + Error; };
+        Menu.OnAfterOpen = [this, &Menu](QObject *Sender) {
+            Lines << QStringLiteral("after open");
+            const QCursor *Cursor = QGuiApplication::overrideCursor();
+            BusyWhileOpening = Sender == &Menu && Cursor && Cursor->shape() == Qt::WaitCursor;
+        };
+        Menu.OnBeforeClose = [this, &Menu](QObject *) {
+            Lines << (Menu.IsClosed() ? QStringLiteral("before close, already closed")
+                                      : QStringLiteral("before close"));
+        };
+    }
+};
+
+// A device that fails in the ways a driver can, for the menu's own error handling. Device 1
+// misbehaves as told; device 0 always works.
+class TFakeMenu : public TMidiMenuBase {
+public:
+    enum class TFault { None, StaysClosed, FallsBack, OpenThrows, CloseThrows };
+    TFault Fault = TFault::None;
+
+    explicit TFakeMenu(QObject *Parent) : TMidiMenuBase(Parent) {}
+    TMidiApi Api() const override { return TMidiApi::maNone; }
+    int DeviceCount() const override { return 2; }
+    int DeviceID() const override { return FId; }
+    QString DeviceName() const override {
+        return FId == NoDevice ? QString() : QStringLiteral("Fake %1").arg(FId);
+    }
+    bool IsClosed() const override { return !FOpen; }
+    QString ValueName() const override { return QStringLiteral("Fake"); }
+
+protected:
+    void SelectDevice(int Device) override {
+        if (FOpen)
+            throw EMidiError(QStringLiteral("Change to DeviceID while device was open"));
+        const bool Known = Device == 0 || (Device == 1 && Fault != TFault::FallsBack);
+        FId = Known ? Device : NoDevice;
+    }
+    bool OpenDevice() override {
+        if (FId == 1 && Fault == TFault::OpenThrows)
+            throw EMidiOutputError(5, QStringLiteral("driver refused"));
+        FOpen = !(FId == 1 && Fault == TFault::StaysClosed);
+        return FOpen;
+    }
+    void CloseDevice() override {
+        FOpen = false;
+        if (Fault == TFault::CloseThrows)
+            throw EMidiOutputError(7, QStringLiteral("reset failed"));
+    }
+    void RecreateDevice(TMidiApi) override {}
+
+private:
+    int FId = NoDevice;
+    bool FOpen = false;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(TFakeMenu::TFault)
+
+class TestMidiMenu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void entries_data();
+    void entries();
+    void baseMenuMustBeTopLevel_data();
+    void baseMenuMustBeTopLevel();
+    void nameKey_data();
+    void nameKey();
+
+    void load_data();
+    void load();
+    void clickingTheOpenDeviceDoesNothing();
+    void noneClosesAfterReleasingNotes();
+    void switchingDevicesClosesFirst();
+    void failures_data();
+    void failures();
+    void vanishedPortReportsAndStaysClosed();
+    void saveAndLoadBack_data();
+    void saveAndLoadBack();
+    void loadedInputDeliversWithStoredFilters();
+    void serviceChangeRebuildsInPlace();
+
+private:
+    std::unique_ptr<TMidiMenuBase> MakeMenu(bool Input, TMidiApi Api = TMidiApi::maJack);
+
+    TJackServer FServer;
+    std::unique_ptr<TJackPeer> FPeer;
+    std::unique_ptr<QMenuBar> FBar;
+    QMenu *FBase = nullptr;
+    std::unique_ptr<QTemporaryDir> FDir;
+};
+
+void TestMidiMenu::initTestCase() {
+    if (!FServer.Start(QStringLiteral("ondrel-menus-%1").arg(QCoreApplication::applicationPid())))
+        QFAIL(qPrintable(FServer.ErrorText()));
+}
+
+void TestMidiMenu::cleanupTestCase() {
+    FServer.Stop();
+}
+
+void TestMidiMenu::init() {
+    FPeer = std::make_unique<TJackPeer>(Peer);
+    QVERIFY2(FPeer->IsValid(), "the test client cannot join the JACK server");
+    FBar = std::make_unique<QMenuBar>();
+    FBase = FBar->addMenu(QStringLiteral("Midi Out"));
+    FDir = std::make_unique<QTemporaryDir>();
+}
+
+void TestMidiMenu::cleanup() {
+    FBar.reset();
+    FPeer.reset();
+    FDir.reset();
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+std::unique_ptr<TMidiMenuBase> TestMidiMenu::MakeMenu(bool Input, TMidiApi Api) {
+    std::unique_ptr<TMidiMenuBase> Menu;
+    if (Input)
+        Menu = std::make_unique<TMidiInMenu>(nullptr, Api);
+    else
+        Menu = std::make_unique<TMidiOutMenu>(nullptr, Api);
+    Menu->SetRegPath(ProgramPath);
+    Menu->SetBaseMenu(FBase);
+    return Menu;
+}
+
+void TestMidiMenu::entries_data() {
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<TMidiApi>("api");
+    QTest::addColumn<QStringList>("layout");
+
+    const QStringList Empty{"none=30000", "-"};
+    QTest::newRow("output, no service") << false << TMidiApi::maNone << Empty;
+    QTest::newRow("input, no service") << true << TMidiApi::maNone << Empty;
+    QTest::newRow("output on JACK")
+        << false << TMidiApi::maJack
+        << QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"};
+    QTest::newRow("input on JACK")
+        << true << TMidiApi::maJack << QStringList{"none=30000", "-", PeerOut + "=0"};
+}
+
+void TestMidiMenu::entries() {
+    QFETCH(bool, input);
+    QFETCH(TMidiApi, api);
+    QFETCH(QStringList, layout);
+
+    QAction *Own = FBase->addAction(QStringLiteral("MIDI service"));
+    const auto Menu = MakeMenu(input, api);
+    QCOMPARE(Layout(Menu->Entries()), layout);
+    // Added after what the menu held; entries are checkable, the separator is not.
+    QCOMPARE(FBase->actions(), QList<QAction *>{Own} + Menu->Entries());
+    for (const QAction *Entry : Menu->Entries())
+        QCOMPARE(Entry->isCheckable(), !Entry->isSeparator());
+    QCOMPARE(Checked(*Menu), QStringList{"none"});
+    QVERIFY(Menu->IsClosed());
+    QCOMPARE(Menu->DeviceID(), TMidiMenuBase::NoDevice);
+}
+
+void TestMidiMenu::baseMenuMustBeTopLevel_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("top-level menu of the bar") << "top" << true;
+    QTest::newRow("submenu") << "sub" << false;
+    QTest::newRow("menu of no bar") << "loose" << false;
+    QTest::newRow("none") << "null" << false;
+}
+
+void TestMidiMenu::baseMenuMustBeTopLevel() {
+    QFETCH(QString, which);
+    QFETCH(bool, accepted);
+
+    QMenu *Sub = FBase->addMenu(QStringLiteral("Sub"));
+    QMenu Loose;
+    QMenu *Chosen = which == "top"     ? FBase
+                    : which == "sub"   ? Sub
+                    : which == "loose" ? &Loose
+                                       : nullptr;
+    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetBaseMenu(Chosen);
+    QCOMPARE(Menu.BaseMenu(), accepted ? Chosen : nullptr);
+    QCOMPARE(Menu.Entries().isEmpty(), !accepted);
+    QVERIFY(Sub->actions().isEmpty());
+    QVERIFY(Loose.actions().isEmpty());
+
+    // A second base menu is ignored: the entries stay where they are.
+    QMenu *Other = FBar->addMenu(QStringLiteral("Other"));
+    Menu.SetBaseMenu(Other);
+    QCOMPARE(Menu.BaseMenu(), accepted ? Chosen : Other);
+}
+
+void TestMidiMenu::nameKey_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("blanks removed") << "Foo Synth"
+                                    << "FooSynth" << true;
+    QTest::newRow("case ignored") << "FOO synth"
+                                  << "foosynth" << true;
+    QTest::newRow("tabs and double blanks") << "Foo\t  Synth"
+                                            << "foo synth" << true;
+    QTest::newRow("ALSA numbers changed") << "Midi Through:Midi Through Port-0 14:0"
+                                          << "Midi Through:Midi Through Port-0 128:0" << true;
+    QTest::newRow("ALSA numbers on one side") << "FLUID Synth:Synth input port 130:0"
+                                              << "FLUID Synth:Synth input port" << true;
+    QTest::newRow("numbers that are part of the name") << "system:midi_playback_1"
+                                                       << "system:midi_playback_2" << false;
+    QTest::newRow("trailing number is not an address") << "Synth 1"
+                                                       << "Synth 2" << false;
+    QTest::newRow("different names") << "Foo Synth"
+                                     << "Bar Synth" << false;
+}
+
+void TestMidiMenu::nameKey() {
+    QFETCH(QString, stored);
+    QFETCH(QString, caption);
+    QFETCH(bool, same);
+    QCOMPARE(TMidiMenuBase::NameKey(stored) == TMidiMenuBase::NameKey(caption), same);
+}
+
+void TestMidiMenu::load_data() {
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<QString>("regPath");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("defaultMapper");
+    QTest::addColumn<QString>("checked");
+
+    const QString Placeholder = TMidiMenuBase::PlaceholderRegPath;
+    QTest::newRow("exact name") << false << ProgramPath << true << PeerIn << true << PeerIn;
+    QTest::newRow("case and blanks differ")
+        << false << ProgramPath << true << "foosynth:IN" << false << PeerIn;
+    QTest::newRow("ALSA numbers in the stored name")
+        << false << ProgramPath << true << "Foo Synth:in 130:0" << false << PeerIn;
+    QTest::newRow("stored mapper")
+        << false << ProgramPath << true << "midi-mapper" << false << "Midi-Mapper";
+    QTest::newRow("stored (none) beats the default")
+        << false << ProgramPath << true << "(none)" << true << "none";
+    QTest::newRow("missing with default mapper")
+        << false << ProgramPath << false << QString() << true << "Midi-Mapper";
+    QTest::newRow("missing without default")
+        << false << ProgramPath << false << QString() << false << "none";
+    QTest::newRow("device gone: no fallback")
+        << false << ProgramPath << true << "Bar Synth:in" << true << "none";
+    QTest::newRow("placeholder path loads nothing")
+        << false << Placeholder << true << PeerIn << true << "none";
+    QTest::newRow("empty path loads nothing")
+        << false << QString() << true << PeerIn << true << "none";
+    QTest::newRow("input: case and blanks differ")
+        << true << ProgramPath << true << "FOOSYNTH:Out" << false << PeerOut;
+    QTest::newRow("input: missing with default is the first device")
+        << true << ProgramPath << false << QString() << true << PeerOut;
+    QTest::newRow("input: stored (none)")
+        << true << ProgramPath << true << "(none)" << true << "none";
+}
+
+void TestMidiMenu::load() {
+    QFETCH(bool, input);
+    QFETCH(QString, regPath);
+    QFETCH(bool, stored);
+    QFETCH(QString, value);
+    QFETCH(bool, defaultMapper);
+    QFETCH(QString, checked);
+
+    TIniFile Store(FDir->filePath(QStringLiteral("settings.ini")));
+    const auto Menu = MakeMenu(input);
+    if (stored)
+        Store.WriteString(Section, Menu->ValueName(), value);
+    Menu->SetRegPath(regPath);
+    Menu->SetDefaultMidiMapper(defaultMapper);
+    TLog Log;
+    Log.Attach(*Menu);
+
+    Menu->Load(Store);
+    QCOMPARE(Checked(*Menu), QStringList{checked});
+    const bool Opened = checked != "none";
+    QCOMPARE(Menu->IsClosed(), !Opened);
+    if (Opened) {
+        QCOMPARE(Menu->DeviceName(), checked);
+        QCOMPARE(Log.Lines, (QStringList{"Opened " + checked + " succesfully.", "after open"}));
+        QVERIFY(Log.BusyWhileOpening);
+    } else {
+        QCOMPARE(Log.Lines, QStringList());
+        QCOMPARE(Menu->DeviceID(), TMidiMenuBase::NoDevice);
+    }
+}
+
+void TestMidiMenu::clickingTheOpenDeviceDoesNothing() {
+    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetBaseMenu(FBase);
+    Entry(Menu, PeerIn)->trigger();
+    QVERIFY(!Menu.IsClosed());
+    TLog Log;
+    Log.Attach(Menu);
+
+    Entry(Menu, PeerIn)->trigger();
+    QCOMPARE(Log.Lines, QStringList());
+    QVERIFY(!Menu.IsClosed());
+    QCOMPARE(Menu.DeviceName(), PeerIn);
+    QCOMPARE(Checked(Menu), QStringList{PeerIn}); // the click must not take the mark away
+}
+
+void TestMidiMenu::noneClosesAfterReleasingNotes() {
+    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetBaseMenu(FBase);
+    Entry(Menu, PeerIn)->trigger();
+    QVERIFY(!Menu.IsClosed());
+    TLog Log;
+    Log.Attach(Menu);
+    // As the main window does: release what sounds while the device still takes messages.
+    Menu.OnBeforeClose = [&](QObject *) {
+        Log.Lines << QStringLiteral("before close");
+        Menu.Output().Send(0x90, 60, 0);
+    };
+
+    Menu.Entries().first()->trigger();
+    QCOMPARE(Log.Lines, (QStringList{"Closing " + PeerIn + " ...", "before close",
+                                     "Closed " + PeerIn + " succesfully."}));
+    QVERIFY(Menu.IsClosed());
+    QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
+    QCOMPARE(Checked(Menu), QStringList{"none"});
+    QVERIFY(FPeer->WaitForReceived(1 + 16));
+    QCOMPARE(FPeer->Received().front(), (TBytes{0x90, 60, 0}));
+
+    // "none" again with nothing open: no texts, still checked.
+    Log.Lines.clear();
+    Menu.Entries().first()->trigger();
+    QCOMPARE(Log.Lines, QStringList());
+    QCOMPARE(Checked(Menu), QStringList{"none"});
+}
+
+void TestMidiMenu::switchingDevicesClosesFirst() {
+    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetBaseMenu(FBase);
+    TLog Log;
+    Log.Attach(Menu);
+    Entry(Menu, PeerIn)->trigger();
+    Entry(Menu, TMidiOutMenu::MapperCaption)->trigger();
+    QCOMPARE(Log.Lines, (QStringList{"Opened " + PeerIn + " succesfully.", "after open",
+                                     "Closing " + PeerIn + " ...", "before close",
+                                     "Closed " + PeerIn + " succesfully.",
+                                     "Opened Midi-Mapper succesfully.", "after open"}));
+    QCOMPARE(Menu.Output().DeviceID(), TMidiOutput::MidiMapper);
+    QCOMPARE(Checked(Menu), QStringList{"Midi-Mapper"});
+}
+
+void TestMidiMenu::failures_data() {
+    QTest::addColumn<TFakeMenu::TFault>("fault");
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QStringList>("log");
+
+    const QStringList Closing{"Closing Fake 0 ...", "before close", "Closed Fake 0 succesfully."};
+    QTest::newRow("device stays closed")
+        << TFakeMenu::TFault::StaysClosed << "Fake 1"
+        << Closing + QStringList{"error: Fake 1 could not be opened."};
+    QTest::newRow("selection falls back") << TFakeMenu::TFault::FallsBack << "Fake 1"
+                                          << Closing + QStringList{"error: Invalid Device ID ?!"};
+    QTest::newRow("driver raises") << TFakeMenu::TFault::OpenThrows << "Fake 1"
+                                   << Closing + QStringList{"error: driver refused"};
+    QTest::newRow("closing raises")
+        << TFakeMenu::TFault::CloseThrows << "none"
+        << QStringList{"Closing Fake 0 ...", "before close", "error: reset failed"};
+}
+
+void TestMidiMenu::failures() {
+    QFETCH(TFakeMenu::TFault, fault);
+    QFETCH(QString, click);
+    QFETCH(QStringList, log);
+
+    TFakeMenu Menu(nullptr);
+    Menu.SetBaseMenu(FBase);
+    QCOMPARE(Layout(Menu.Entries()), (QStringList{"none=30000", "-", "Fake 0=0", "Fake 1=1"}));
+    Entry(Menu, "Fake 0")->trigger();
+    QCOMPARE(Checked(Menu), QStringList{"Fake 0"});
+    TLog Log;
+    Log.Attach(Menu);
+
+    Menu.Fault = fault;
+    Entry(Menu, click)->trigger();
+    QCOMPARE(Log.Lines, log);
+    QVERIFY(Menu.IsClosed());
+    QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
+    QCOMPARE(Checked(Menu), QStringList{"none"});
+}
+
+void TestMidiMenu::vanishedPortReportsAndStaysClosed() {
+    auto Gone = std::make_unique<TJackPeer>(QStringLiteral("Gone Synth"));
+    QVERIFY(Gone->IsValid());
+    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetBaseMenu(FBase);
+    QAction *GoneEntry = Entry(Menu, QStringLiteral("Gone Synth:in"));
+    QVERIFY(GoneEntry);
+    Gone.reset();
+    TLog Log;
+    Log.Attach(Menu);
+
+    GoneEntry->trigger();
+    QCOMPARE(Log.Lines.size(), 1);
+    QVERIFY2(Log.Lines.front().startsWith("error: ") &&
+                 Log.Lines.front().contains(QStringLiteral("Gone Synth:in")),
+             qPrintable(Log.Lines.front()));
+    QVERIFY(Menu.IsClosed());
+    QCOMPARE(Checked(Menu), QStringList{"none"});
+}
+
+void TestMidiMenu::saveAndLoadBack_data() {
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<bool>("activeSensing");
+    QTest::addColumn<bool>("timingClock");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("output closed") << false << "none" << false << false << "(none)";
+    QTest::newRow("output device") << false << PeerIn << false << false << PeerIn;
+    QTest::newRow("output mapper") << false << "Midi-Mapper" << false << false << "Midi-Mapper";
+    QTest::newRow("input closed, filters off") << true << "none" << false << false << "(none)";
+    QTest::newRow("input device, both filters on") << true << PeerOut << true << true << PeerOut;
+    QTest::newRow("input, only timing clock") << true << PeerOut << false << true << PeerOut;
+}
+
+void TestMidiMenu::saveAndLoadBack() {
+    QFETCH(bool, input);
+    QFETCH(QString, open);
+    QFETCH(bool, activeSensing);
+    QFETCH(bool, timingClock);
+    QFETCH(QString, value);
+
+    const QString File = FDir->filePath(QStringLiteral("export.ini"));
+    {
+        auto Menu = MakeMenu(input);
+        if (auto *In = dynamic_cast<TMidiInMenu *>(Menu.get())) {
+            In->SetActiveSensing(activeSensing);
+            In->SetTimingClock(timingClock);
+        }
+        Entry(*Menu, open)->trigger();
+        TIniFile Store(File);
+        Menu->Save(Store);
+        Store.UpdateFile();
+    }
+    TIniFile Store(File);
+    QCOMPARE(Store.ReadString(Section, input ? "MidiIn" : "MidiOut", "missing"), value);
+    QCOMPARE(Store.ValueExists(Section, "ActiveSensing"), input);
+    QCOMPARE(Store.ValueExists(Section, "TimingClock"), input);
+    if (input) {
+        QCOMPARE(Store.ReadBool(Section, "ActiveSensing", !activeSensing), activeSensing);
+        QCOMPARE(Store.ReadBool(Section, "TimingClock", !timingClock), timingClock);
+    }
+
+    // Loading brings back the same choice, even with the default that "(none)" must beat.
+    FBar = std::make_unique<QMenuBar>();
+    FBase = FBar->addMenu(QStringLiteral("Midi"));
+    auto Menu = MakeMenu(input);
+    Menu->SetDefaultMidiMapper(true);
+    auto *In = dynamic_cast<TMidiInMenu *>(Menu.get());
+    if (In) {
+        In->SetActiveSensing(!activeSensing);
+        In->SetTimingClock(!timingClock);
+    }
+    Menu->Load(Store);
+    QCOMPARE(Checked(*Menu), QStringList{open});
+    if (In) {
+        QCOMPARE(In->ActiveSensing(), activeSensing);
+        QCOMPARE(In->Input().ActiveSensing(), activeSensing);
+        QCOMPARE(In->TimingClock(), timingClock);
+        QCOMPARE(In->Input().TimingClock(), timingClock);
+    }
+}
+
+void TestMidiMenu::loadedInputDeliversWithStoredFilters() {
+    TIniFile Store(FDir->filePath(QStringLiteral("settings.ini")));
+    Store.WriteString(Section, QStringLiteral("MidiIn"), PeerOut);
+    Store.WriteBool(Section, QStringLiteral("ActiveSensing"), true);
+    TMidiInMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetRegPath(ProgramPath);
+    Menu.SetBaseMenu(FBase);
+    QList<uint8_t> Statuses;
+    Menu.SetDataHandler([&](TMidiInput &Input) {
+        while (std::optional<TMyMidiEvent> Event = Input.TakeEvent())
+            Statuses << Event->MidiMessage;
+    });
+
+    Menu.Load(Store);
+    QVERIFY(!Menu.IsClosed());
+    // Timing clock stays filtered (its default), active sensing passes as stored; the input
+    // must have been started by the open, or nothing arrives at all.
+    FPeer->Send({{0xF8}, {0xFE}, {0x90, 60, 100}});
+    QTRY_COMPARE(Statuses, (QList<uint8_t>{0xFE, 0x90}));
+}
+
+void TestMidiMenu::serviceChangeRebuildsInPlace() {
+    QAction *Before = FBase->addAction(QStringLiteral("MIDI service"));
+    TMidiOutMenu Menu(nullptr, TMidiApi::maNone);
+    Menu.SetBaseMenu(FBase);
+    QAction *After = FBase->addAction(QStringLiteral("Refresh"));
+    QCOMPARE(Layout(Menu.Entries()), (QStringList{"none=30000", "-"}));
+
+    Menu.SetApi(TMidiApi::maJack);
+    QCOMPARE(Menu.Api(), TMidiApi::maJack);
+    QCOMPARE(Layout(Menu.Entries()),
+             (QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
+    QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
+
+    // The open device is closed properly before the old one goes.
+    Entry(Menu, PeerIn)->trigger();
+    TLog Log;
+    Log.Attach(Menu);
+    Menu.SetApi(TMidiApi::maNone);
+    QCOMPARE(Log.Lines, (QStringList{"Closing " + PeerIn + " ...", "before close",
+                                     "Closed " + PeerIn + " succesfully."}));
+    QCOMPARE(FBase->actions(),
+             (QList<QAction *>{Before, Menu.Entries()[0], Menu.Entries()[1], After}));
+    QCOMPARE(Checked(Menu), QStringList{"none"});
+}
+
+QTEST_MAIN(TestMidiMenu)
+#include "tst_midimenu.moc"
