@@ -52,25 +52,18 @@ QAction *Entry(const TMidiMenuBase &Menu, const QString &Caption) {
     return nullptr;
 }
 
-// Everything a menu reports, in order, and the cursor seen while it happened.
-struct TLog {
-    QStringList Lines;
-    bool BusyWhileOpening = false;
-
-    void Attach(TMidiMenuBase &Menu) {
-        Menu.OnTextMessage = [this](QObject *, const QString &Text) { Lines << Text; };
-        Menu.OnError = [this](QObject *, const QString &Error) { Lines << "error: " + Error; };
-        Menu.OnAfterOpen = [this, &Menu](QObject *Sender) {
-            Lines << QStringLiteral("after open");
-            const QCursor *Cursor = QGuiApplication::overrideCursor();
-            BusyWhileOpening = Sender == &Menu && Cursor && Cursor->shape() == Qt::WaitCursor;
-        };
-        Menu.OnBeforeClose = [this, &Menu](QObject *) {
-            Lines << (Menu.IsClosed() ? QStringLiteral("before close, already closed")
-                                      : QStringLiteral("before close"));
-        };
-    }
-};
+// Everything a menu reports, in order; an open also tells whether the busy cursor was up.
+void Attach(TMidiMenuBase &Menu, QStringList &Log) {
+    Menu.OnTextMessage = [&Log](QObject *, const QString &Text) { Log << Text; };
+    Menu.OnError = [&Log](QObject *, const QString &Error) { Log << "error: " + Error; };
+    Menu.OnAfterOpen = [&Log](QObject *) {
+        const QCursor *Cursor = QGuiApplication::overrideCursor();
+        Log << (Cursor && Cursor->shape() == Qt::WaitCursor ? "after open" : "open, not busy");
+    };
+    Menu.OnBeforeClose = [&Log, &Menu](QObject *) {
+        Log << (Menu.IsClosed() ? "before close, too late" : "before close");
+    };
+}
 
 // A device that fails in the ways a driver can, for the menu's own error handling. Device 1
 // misbehaves as told; device 0 always works.
@@ -128,16 +121,12 @@ private Q_SLOTS:
 
     void entries_data();
     void entries();
-    void baseMenuMustBeTopLevel_data();
     void baseMenuMustBeTopLevel();
     void nameKey_data();
     void nameKey();
-
     void load_data();
     void load();
-    void clickingTheOpenDeviceDoesNothing();
-    void noneClosesAfterReleasingNotes();
-    void switchingDevicesClosesFirst();
+    void clicks();
     void failures_data();
     void failures();
     void vanishedPortReportsAndStaysClosed();
@@ -214,55 +203,36 @@ void TestMidiMenu::entries() {
     QAction *Own = FBase->addAction(QStringLiteral("MIDI service"));
     const auto Menu = MakeMenu(input, api);
     QCOMPARE(Layout(Menu->Entries()), layout);
-    // Added after what the menu held; entries are checkable, the separator is not.
     QCOMPARE(FBase->actions(), QList<QAction *>{Own} + Menu->Entries());
     for (const QAction *Entry : Menu->Entries())
         QCOMPARE(Entry->isCheckable(), !Entry->isSeparator());
     QCOMPARE(Checked(*Menu), QStringList{"none"});
-    QVERIFY(Menu->IsClosed());
     QCOMPARE(Menu->DeviceID(), TMidiMenuBase::NoDevice);
 }
 
-void TestMidiMenu::baseMenuMustBeTopLevel_data() {
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("top-level menu of the bar") << "top" << true;
-    QTest::newRow("submenu") << "sub" << false;
-    QTest::newRow("menu of no bar") << "loose" << false;
-    QTest::newRow("none") << "null" << false;
-}
-
 void TestMidiMenu::baseMenuMustBeTopLevel() {
-    QFETCH(QString, which);
-    QFETCH(bool, accepted);
-
     QMenu *Sub = FBase->addMenu(QStringLiteral("Sub"));
     QMenu Loose;
-    QMenu *Chosen = which == "top"     ? FBase
-                    : which == "sub"   ? Sub
-                    : which == "loose" ? &Loose
-                                       : nullptr;
-    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetBaseMenu(Chosen);
-    QCOMPARE(Menu.BaseMenu(), accepted ? Chosen : nullptr);
-    QCOMPARE(Menu.Entries().isEmpty(), !accepted);
-    QVERIFY(Sub->actions().isEmpty());
-    QVERIFY(Loose.actions().isEmpty());
+    TMidiOutMenu Menu(nullptr, TMidiApi::maNone);
+    for (QMenu *Refused : {Sub, &Loose, static_cast<QMenu *>(nullptr)})
+        Menu.SetBaseMenu(Refused);
+    QCOMPARE(Menu.BaseMenu(), nullptr);
+    QVERIFY(Sub->actions().isEmpty() && Loose.actions().isEmpty());
 
-    // A second base menu is ignored: the entries stay where they are.
+    Menu.SetBaseMenu(FBase);
     QMenu *Other = FBar->addMenu(QStringLiteral("Other"));
-    Menu.SetBaseMenu(Other);
-    QCOMPARE(Menu.BaseMenu(), accepted ? Chosen : Other);
+    Menu.SetBaseMenu(Other); // a second one is ignored
+    QCOMPARE(Menu.BaseMenu(), FBase);
+    QVERIFY(Other->actions().isEmpty());
+    QCOMPARE(FBase->actions().size(), 3); // "Sub", "none", separator
 }
 
 void TestMidiMenu::nameKey_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("same");
-    QTest::newRow("blanks removed") << "Foo Synth"
-                                    << "FooSynth" << true;
-    QTest::newRow("case ignored") << "FOO synth"
-                                  << "foosynth" << true;
+    QTest::newRow("blanks and case") << "FOO synth"
+                                     << "FooSynth" << true;
     QTest::newRow("tabs and double blanks") << "Foo\t  Synth"
                                             << "foo synth" << true;
     QTest::newRow("ALSA numbers changed") << "Midi Through:Midi Through Port-0 14:0"
@@ -271,10 +241,8 @@ void TestMidiMenu::nameKey_data() {
                                               << "FLUID Synth:Synth input port" << true;
     QTest::newRow("numbers that are part of the name") << "system:midi_playback_1"
                                                        << "system:midi_playback_2" << false;
-    QTest::newRow("trailing number is not an address") << "Synth 1"
-                                                       << "Synth 2" << false;
-    QTest::newRow("different names") << "Foo Synth"
-                                     << "Bar Synth" << false;
+    QTest::newRow("trailing number is no address") << "Synth 1"
+                                                   << "Synth 2" << false;
 }
 
 void TestMidiMenu::nameKey() {
@@ -292,14 +260,10 @@ void TestMidiMenu::load_data() {
     QTest::addColumn<bool>("defaultMapper");
     QTest::addColumn<QString>("checked");
 
-    const QString Placeholder = TMidiMenuBase::PlaceholderRegPath;
-    QTest::newRow("exact name") << false << ProgramPath << true << PeerIn << true << PeerIn;
     QTest::newRow("case and blanks differ")
         << false << ProgramPath << true << "foosynth:IN" << false << PeerIn;
     QTest::newRow("ALSA numbers in the stored name")
         << false << ProgramPath << true << "Foo Synth:in 130:0" << false << PeerIn;
-    QTest::newRow("stored mapper")
-        << false << ProgramPath << true << "midi-mapper" << false << "Midi-Mapper";
     QTest::newRow("stored (none) beats the default")
         << false << ProgramPath << true << "(none)" << true << "none";
     QTest::newRow("missing with default mapper")
@@ -309,15 +273,11 @@ void TestMidiMenu::load_data() {
     QTest::newRow("device gone: no fallback")
         << false << ProgramPath << true << "Bar Synth:in" << true << "none";
     QTest::newRow("placeholder path loads nothing")
-        << false << Placeholder << true << PeerIn << true << "none";
-    QTest::newRow("empty path loads nothing")
-        << false << QString() << true << PeerIn << true << "none";
+        << false << TMidiMenuBase::PlaceholderRegPath << true << PeerIn << true << "none";
     QTest::newRow("input: case and blanks differ")
         << true << ProgramPath << true << "FOOSYNTH:Out" << false << PeerOut;
     QTest::newRow("input: missing with default is the first device")
         << true << ProgramPath << false << QString() << true << PeerOut;
-    QTest::newRow("input: stored (none)")
-        << true << ProgramPath << true << "(none)" << true << "none";
 }
 
 void TestMidiMenu::load() {
@@ -334,116 +294,87 @@ void TestMidiMenu::load() {
         Store.WriteString(Section, Menu->ValueName(), value);
     Menu->SetRegPath(regPath);
     Menu->SetDefaultMidiMapper(defaultMapper);
-    TLog Log;
-    Log.Attach(*Menu);
+    QStringList Log;
+    Attach(*Menu, Log);
 
     Menu->Load(Store);
     QCOMPARE(Checked(*Menu), QStringList{checked});
-    const bool Opened = checked != "none";
-    QCOMPARE(Menu->IsClosed(), !Opened);
-    if (Opened) {
-        QCOMPARE(Menu->DeviceName(), checked);
-        QCOMPARE(Log.Lines, (QStringList{"Opened " + checked + " succesfully.", "after open"}));
-        QVERIFY(Log.BusyWhileOpening);
+    if (checked == "none") {
+        QCOMPARE(Log, QStringList());
+        QVERIFY(Menu->IsClosed());
     } else {
-        QCOMPARE(Log.Lines, QStringList());
-        QCOMPARE(Menu->DeviceID(), TMidiMenuBase::NoDevice);
+        QCOMPARE(Log, (QStringList{"Opened " + checked + " succesfully.", "after open"}));
+        QCOMPARE(Menu->DeviceName(), checked);
     }
 }
 
-void TestMidiMenu::clickingTheOpenDeviceDoesNothing() {
+void TestMidiMenu::clicks() {
     TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
     Menu.SetBaseMenu(FBase);
+    QStringList Log;
+    Attach(Menu, Log);
+    Entry(Menu, TMidiOutMenu::MapperCaption)->trigger();
     Entry(Menu, PeerIn)->trigger();
-    QVERIFY(!Menu.IsClosed());
-    TLog Log;
-    Log.Attach(Menu);
+    QCOMPARE(Log, (QStringList{"Opened Midi-Mapper succesfully.", "after open",
+                               "Closing Midi-Mapper ...", "before close",
+                               "Closed Midi-Mapper succesfully.",
+                               "Opened " + PeerIn + " succesfully.", "after open"}));
+    QCOMPARE(Checked(Menu), QStringList{PeerIn});
 
+    // The open device's entry: nothing happens, and the click must not take its mark away.
+    Log.clear();
     Entry(Menu, PeerIn)->trigger();
-    QCOMPARE(Log.Lines, QStringList());
-    QVERIFY(!Menu.IsClosed());
-    QCOMPARE(Menu.DeviceName(), PeerIn);
-    QCOMPARE(Checked(Menu), QStringList{PeerIn}); // the click must not take the mark away
-}
+    QCOMPARE(Log, QStringList());
+    QCOMPARE(Checked(Menu), QStringList{PeerIn});
 
-void TestMidiMenu::noneClosesAfterReleasingNotes() {
-    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetBaseMenu(FBase);
-    Entry(Menu, PeerIn)->trigger();
-    QVERIFY(!Menu.IsClosed());
-    TLog Log;
-    Log.Attach(Menu);
-    // As the main window does: release what sounds while the device still takes messages.
-    Menu.OnBeforeClose = [&](QObject *) {
-        Log.Lines << QStringLiteral("before close");
-        Menu.Output().Send(0x90, 60, 0);
-    };
-
+    // "none" closes after the before-close handler could still release notes on the device.
+    Menu.OnBeforeClose = [&](QObject *) { Menu.Output().Send(0x90, 60, 0); };
     Menu.Entries().first()->trigger();
-    QCOMPARE(Log.Lines, (QStringList{"Closing " + PeerIn + " ...", "before close",
-                                     "Closed " + PeerIn + " succesfully."}));
-    QVERIFY(Menu.IsClosed());
-    QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
+    QCOMPARE(Log,
+             (QStringList{"Closing " + PeerIn + " ...", "Closed " + PeerIn + " succesfully."}));
     QCOMPARE(Checked(Menu), QStringList{"none"});
-    QVERIFY(FPeer->WaitForReceived(1 + 16));
+    QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
+    QVERIFY(FPeer->WaitForReceived(1 + 16)); // the release, then All Notes Off on 16 channels
     QCOMPARE(FPeer->Received().front(), (TBytes{0x90, 60, 0}));
 
-    // "none" again with nothing open: no texts, still checked.
-    Log.Lines.clear();
-    Menu.Entries().first()->trigger();
-    QCOMPARE(Log.Lines, QStringList());
+    Log.clear();
+    Menu.Entries().first()->trigger(); // nothing open: no texts
+    QCOMPARE(Log, QStringList());
     QCOMPARE(Checked(Menu), QStringList{"none"});
-}
-
-void TestMidiMenu::switchingDevicesClosesFirst() {
-    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetBaseMenu(FBase);
-    TLog Log;
-    Log.Attach(Menu);
-    Entry(Menu, PeerIn)->trigger();
-    Entry(Menu, TMidiOutMenu::MapperCaption)->trigger();
-    QCOMPARE(Log.Lines, (QStringList{"Opened " + PeerIn + " succesfully.", "after open",
-                                     "Closing " + PeerIn + " ...", "before close",
-                                     "Closed " + PeerIn + " succesfully.",
-                                     "Opened Midi-Mapper succesfully.", "after open"}));
-    QCOMPARE(Menu.Output().DeviceID(), TMidiOutput::MidiMapper);
-    QCOMPARE(Checked(Menu), QStringList{"Midi-Mapper"});
 }
 
 void TestMidiMenu::failures_data() {
     QTest::addColumn<TFakeMenu::TFault>("fault");
     QTest::addColumn<QString>("click");
-    QTest::addColumn<QStringList>("log");
-
-    const QStringList Closing{"Closing Fake 0 ...", "before close", "Closed Fake 0 succesfully."};
-    QTest::newRow("device stays closed")
-        << TFakeMenu::TFault::StaysClosed << "Fake 1"
-        << Closing + QStringList{"error: Fake 1 could not be opened."};
+    QTest::addColumn<QString>("error");
+    QTest::newRow("device stays closed") << TFakeMenu::TFault::StaysClosed << "Fake 1"
+                                         << "Fake 1 could not be opened.";
     QTest::newRow("selection falls back") << TFakeMenu::TFault::FallsBack << "Fake 1"
-                                          << Closing + QStringList{"error: Invalid Device ID ?!"};
+                                          << "Invalid Device ID ?!";
     QTest::newRow("driver raises") << TFakeMenu::TFault::OpenThrows << "Fake 1"
-                                   << Closing + QStringList{"error: driver refused"};
-    QTest::newRow("closing raises")
-        << TFakeMenu::TFault::CloseThrows << "none"
-        << QStringList{"Closing Fake 0 ...", "before close", "error: reset failed"};
+                                   << "driver refused";
+    QTest::newRow("closing raises") << TFakeMenu::TFault::CloseThrows << "none"
+                                    << "reset failed";
 }
 
 void TestMidiMenu::failures() {
     QFETCH(TFakeMenu::TFault, fault);
     QFETCH(QString, click);
-    QFETCH(QStringList, log);
+    QFETCH(QString, error);
 
     TFakeMenu Menu(nullptr);
     Menu.SetBaseMenu(FBase);
     QCOMPARE(Layout(Menu.Entries()), (QStringList{"none=30000", "-", "Fake 0=0", "Fake 1=1"}));
     Entry(Menu, "Fake 0")->trigger();
-    QCOMPARE(Checked(Menu), QStringList{"Fake 0"});
-    TLog Log;
-    Log.Attach(Menu);
+    QStringList Log;
+    Attach(Menu, Log);
 
     Menu.Fault = fault;
     Entry(Menu, click)->trigger();
-    QCOMPARE(Log.Lines, log);
+    QStringList Expected{"Closing Fake 0 ...", "before close"};
+    if (fault != TFakeMenu::TFault::CloseThrows)
+        Expected << "Closed Fake 0 succesfully.";
+    QCOMPARE(Log, Expected << "error: " + error);
     QVERIFY(Menu.IsClosed());
     QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
     QCOMPARE(Checked(Menu), QStringList{"none"});
@@ -457,14 +388,13 @@ void TestMidiMenu::vanishedPortReportsAndStaysClosed() {
     QAction *GoneEntry = Entry(Menu, QStringLiteral("Gone Synth:in"));
     QVERIFY(GoneEntry);
     Gone.reset();
-    TLog Log;
-    Log.Attach(Menu);
+    QStringList Log;
+    Attach(Menu, Log);
 
     GoneEntry->trigger();
-    QCOMPARE(Log.Lines.size(), 1);
-    QVERIFY2(Log.Lines.front().startsWith("error: ") &&
-                 Log.Lines.front().contains(QStringLiteral("Gone Synth:in")),
-             qPrintable(Log.Lines.front()));
+    QCOMPARE(Log.size(), 1);
+    QVERIFY2(Log.front().startsWith("error: ") && Log.front().contains("Gone Synth:in"),
+             qPrintable(Log.front()));
     QVERIFY(Menu.IsClosed());
     QCOMPARE(Checked(Menu), QStringList{"none"});
 }
@@ -478,7 +408,6 @@ void TestMidiMenu::saveAndLoadBack_data() {
 
     QTest::newRow("output closed") << false << "none" << false << false << "(none)";
     QTest::newRow("output device") << false << PeerIn << false << false << PeerIn;
-    QTest::newRow("output mapper") << false << "Midi-Mapper" << false << false << "Midi-Mapper";
     QTest::newRow("input closed, filters off") << true << "none" << false << false << "(none)";
     QTest::newRow("input device, both filters on") << true << PeerOut << true << true << PeerOut;
     QTest::newRow("input, only timing clock") << true << PeerOut << false << true << PeerOut;
@@ -507,14 +436,8 @@ void TestMidiMenu::saveAndLoadBack() {
     QCOMPARE(Store.ReadString(Section, input ? "MidiIn" : "MidiOut", "missing"), value);
     QCOMPARE(Store.ValueExists(Section, "ActiveSensing"), input);
     QCOMPARE(Store.ValueExists(Section, "TimingClock"), input);
-    if (input) {
-        QCOMPARE(Store.ReadBool(Section, "ActiveSensing", !activeSensing), activeSensing);
-        QCOMPARE(Store.ReadBool(Section, "TimingClock", !timingClock), timingClock);
-    }
 
-    // Loading brings back the same choice, even with the default that "(none)" must beat.
-    FBar = std::make_unique<QMenuBar>();
-    FBase = FBar->addMenu(QStringLiteral("Midi"));
+    // Loading brings back the same choice, also against the default that "(none)" must beat.
     auto Menu = MakeMenu(input);
     Menu->SetDefaultMidiMapper(true);
     auto *In = dynamic_cast<TMidiInMenu *>(Menu.get());
@@ -525,9 +448,7 @@ void TestMidiMenu::saveAndLoadBack() {
     Menu->Load(Store);
     QCOMPARE(Checked(*Menu), QStringList{open});
     if (In) {
-        QCOMPARE(In->ActiveSensing(), activeSensing);
         QCOMPARE(In->Input().ActiveSensing(), activeSensing);
-        QCOMPARE(In->TimingClock(), timingClock);
         QCOMPARE(In->Input().TimingClock(), timingClock);
     }
 }
@@ -547,8 +468,8 @@ void TestMidiMenu::loadedInputDeliversWithStoredFilters() {
 
     Menu.Load(Store);
     QVERIFY(!Menu.IsClosed());
-    // Timing clock stays filtered (its default), active sensing passes as stored; the input
-    // must have been started by the open, or nothing arrives at all.
+    // Timing clock stays filtered, active sensing passes as stored; nothing at all would arrive
+    // had the open not started the input.
     FPeer->Send({{0xF8}, {0xFE}, {0x90, 60, 100}});
     QTRY_COMPARE(Statuses, (QList<uint8_t>{0xFE, 0x90}));
 }
@@ -558,7 +479,6 @@ void TestMidiMenu::serviceChangeRebuildsInPlace() {
     TMidiOutMenu Menu(nullptr, TMidiApi::maNone);
     Menu.SetBaseMenu(FBase);
     QAction *After = FBase->addAction(QStringLiteral("Refresh"));
-    QCOMPARE(Layout(Menu.Entries()), (QStringList{"none=30000", "-"}));
 
     Menu.SetApi(TMidiApi::maJack);
     QCOMPARE(Menu.Api(), TMidiApi::maJack);
@@ -566,15 +486,14 @@ void TestMidiMenu::serviceChangeRebuildsInPlace() {
              (QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
     QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
 
-    // The open device is closed properly before the old one goes.
+    // The open device is closed properly before it goes.
     Entry(Menu, PeerIn)->trigger();
-    TLog Log;
-    Log.Attach(Menu);
+    QStringList Log;
+    Attach(Menu, Log);
     Menu.SetApi(TMidiApi::maNone);
-    QCOMPARE(Log.Lines, (QStringList{"Closing " + PeerIn + " ...", "before close",
-                                     "Closed " + PeerIn + " succesfully."}));
-    QCOMPARE(FBase->actions(),
-             (QList<QAction *>{Before, Menu.Entries()[0], Menu.Entries()[1], After}));
+    QCOMPARE(Log, (QStringList{"Closing " + PeerIn + " ...", "before close",
+                               "Closed " + PeerIn + " succesfully."}));
+    QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
     QCOMPARE(Checked(Menu), QStringList{"none"});
 }
 

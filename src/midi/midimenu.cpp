@@ -81,6 +81,7 @@ void TMidiMenuBase::SetRegKey(const QString &Value) {
 void TMidiMenuBase::SetBaseMenu(QMenu *Menu) {
     if (FBaseMenu || !Menu || !IsMenuBarMenu(Menu))
         return;
+    ClearEntries(); // left from a base menu that has been destroyed since
     FBaseMenu = Menu;
     BuildEntries(nullptr);
 }
