@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 const QString TMidiMenuBase::DefaultRegKey = QStringLiteral("MidiDevices");
 const QString TMidiMenuBase::PlaceholderRegPath = QStringLiteral("Company\\Program Name");
