@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -76,6 +77,11 @@ struct TDirectReceiver {
     }
 };
 
+// New connections carry messages from a later JACK cycle on.
+void SettleConnections() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
 // The port other programs would send from; both receivers connect to it.
 const QString SenderPort = QStringLiteral("bench-sender:out");
 
@@ -95,6 +101,7 @@ void BM_InputToHandler(benchmark::State &State) {
     }
     Input.Start();
     TDirectReceiver Direct(SenderPort);
+    SettleConnections();
 
     QEventLoop Loop;
     QTimer Bound; // one timer, restarted: stale single shots would end later waits early
@@ -175,6 +182,7 @@ BENCHMARK(BM_DirectSendCost)->UseManualTime()->Iterations(20000)->Unit(benchmark
 template <class SendFunc>
 void MeasureHop(benchmark::State &State, const QString &Source, SendFunc &&Send) {
     TDirectReceiver Receiver(Source);
+    SettleConnections();
     std::vector<int64_t> Samples;
     int Sent = 0;
     for (auto _ : State) {
@@ -236,7 +244,10 @@ int main(int argc, char **argv) {
     QCoreApplication App(argc, argv);
     benchmark::Initialize(&argc, argv);
     TJackServer Server;
-    if (!Server.Start(QStringLiteral("ondrel-bench-%1").arg(QCoreApplication::applicationPid()))) {
+    const QString Name = QStringLiteral("ondrel-bench-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate() % 100000);
+    if (!Server.Start(Name)) {
         fprintf(stderr, "%s\n", qPrintable(Server.ErrorText()));
         return 1;
     }

@@ -4,9 +4,13 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 #include <signal.h>
 #include <sys/prctl.h>
@@ -35,6 +39,38 @@ TJackServer::~TJackServer() {
 }
 
 bool TJackServer::Start(const QString &Name, int PeriodFrames, int TimeoutMs) {
+    ReclaimDeadServers();
+    return Launch(Name, PeriodFrames, TimeoutMs);
+}
+
+// jackd keeps a registry of at most eight servers in shared memory, and one that was killed
+// (a test killed by its timeout, a crash) keeps its entry until a server of the same name
+// starts again; enough of them and no server starts at all. So the entries of our own servers
+// (names starting with "ondrel-") whose process is gone are freed by starting and stopping a
+// server under each name once.
+void TJackServer::ReclaimDeadServers() {
+    QFile Registry(QStringLiteral("/dev/shm/jack-shm-registry"));
+    if (!Registry.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray Data = Registry.read(64 * 1024);
+    // Each entry is the server's pid (32 bits) followed by "jack-<uid>:<name>:".
+    static const QRegularExpression Entry(QStringLiteral("jack-\\d+:(ondrel-[^:\\x00]+):"));
+    QRegularExpressionMatchIterator Matches = Entry.globalMatch(QString::fromLatin1(Data));
+    while (Matches.hasNext()) {
+        const QRegularExpressionMatch Match = Matches.next();
+        const qsizetype At = Match.capturedStart(0);
+        if (At < 4)
+            continue;
+        int32_t Pid = 0;
+        std::memcpy(&Pid, Data.constData() + At - 4, sizeof Pid);
+        if (Pid <= 0 || kill(Pid, 0) == 0 || errno != ESRCH)
+            continue; // alive, or not ours to judge
+        TJackServer Reclaim;
+        Reclaim.Launch(Match.captured(1), 1024, 5000);
+    }
+}
+
+bool TJackServer::Launch(const QString &Name, int PeriodFrames, int TimeoutMs) {
     FError.clear();
     FName = Name;
     qputenv("JACK_DEFAULT_SERVER", Name.toUtf8());
@@ -145,6 +181,13 @@ QString TJackPeer::FindPort(const QString &Pattern, unsigned long Flags) const {
     return Name;
 }
 
+bool TJackPeer::WaitCycles(int Count, int TimeoutMs) {
+    std::unique_lock Guard(FLock);
+    const uint64_t Until = FCycles + uint64_t(Count);
+    return FChanged.wait_for(Guard, std::chrono::milliseconds(TimeoutMs),
+                             [&] { return FCycles >= Until; });
+}
+
 void TJackPeer::Send(const std::vector<TBytes> &Messages) {
     std::lock_guard Guard(FLock);
     FPending.insert(FPending.end(), Messages.begin(), Messages.end());
@@ -187,6 +230,7 @@ int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
         }
         Peer->FPending.erase(Peer->FPending.begin(),
                              Peer->FPending.begin() + std::ptrdiff_t(Written));
+        ++Peer->FCycles;
         const jack_nframes_t Count = jack_midi_get_event_count(In);
         for (jack_nframes_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;

@@ -32,6 +32,8 @@ public:
     QString ErrorText() const { return FError; }
 
 private:
+    static void ReclaimDeadServers();
+    bool Launch(const QString &Name, int PeriodFrames, int TimeoutMs);
     QString Log() const;
     QProcess FProcess;
     QTemporaryFile FLog;
@@ -55,6 +57,9 @@ public:
     // The full name of the first MIDI port matching the pattern, with the given JACK flags.
     QString FindPort(const QString &Pattern, unsigned long Flags) const;
 
+    // A new connection carries messages only from a later cycle on: wait a few after making one.
+    bool WaitCycles(int Count = 3, int TimeoutMs = 5000);
+
     void Send(const std::vector<TBytes> &Messages);
     bool WaitUntilSent(int TimeoutMs = 5000);
     std::vector<TBytes> Received() const;
@@ -70,4 +75,5 @@ private:
     std::condition_variable FChanged;
     std::vector<TBytes> FPending;
     std::vector<TBytes> FReceived;
+    uint64_t FCycles = 0;
 };

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
 
@@ -56,7 +57,10 @@ struct TCollectingInput {
     int OverflowCalls = 0;
     std::function<void(const TMyMidiEvent &)> OnTaken;
 
-    explicit TCollectingInput(const QString &Source) {
+    TJackPeer &Peer;
+
+    explicit TCollectingInput(TJackPeer &Peer) : Peer(Peer) {
+        const QString Source = Peer.OutPort();
         Input.DataHandler = [this](TMidiInput &In) {
             ++DataCalls;
             while (std::optional<TMyMidiEvent> Event = In.TakeEvent()) {
@@ -73,8 +77,9 @@ struct TCollectingInput {
             Input.SetDeviceID(TMidiInput::NoDevice);
         }
     }
+    bool Open() { return Input.Open() && Peer.WaitCycles(); }
     bool OpenAndStart() {
-        if (!Input.Open())
+        if (!Open())
             return false;
         Input.Start();
         return true;
@@ -126,7 +131,10 @@ private:
 };
 
 void TestMidi::initTestCase() {
-    FServerName = QStringLiteral("ondrel-test-%1").arg(QCoreApplication::applicationPid());
+    // The pid alone may repeat where sandboxes share /dev/shm but not their process ids.
+    FServerName = QStringLiteral("ondrel-test-%1-%2")
+                      .arg(QCoreApplication::applicationPid())
+                      .arg(QRandomGenerator::global()->generate() % 100000);
     if (!FServer.Start(FServerName))
         QFAIL(qPrintable(FServer.ErrorText()));
 }
@@ -301,7 +309,7 @@ void TestMidi::changingDeviceWhileOpen() {
     QFETCH(bool, input);
     const QString Text = QStringLiteral("Change to DeviceID while device was open");
     if (input) {
-        TCollectingInput In(FPeer->OutPort());
+        TCollectingInput In(*FPeer);
         QVERIFY(In.OpenAndStart());
         const int Id = In.Input.DeviceID();
         try {
@@ -362,6 +370,7 @@ void TestMidi::sentMessageArrives() {
             FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
         QVERIFY2(!OwnPort.isEmpty(), "our own port is not in the JACK graph");
         QVERIFY(FPeer->Connect(OwnPort, FPeer->InPort()));
+        QVERIFY(FPeer->WaitCycles());
     }
     Output.Send(uint8_t(typ), uint8_t(note), uint8_t(vel));
     QVERIFY(FPeer->WaitForReceived(1));
@@ -390,7 +399,7 @@ void TestMidi::closeSilencesAndLaterSendsGoNowhere() {
 }
 
 void TestMidi::burstBeyondCapacityLosesOnlyTheLast() {
-    TCollectingInput In(FPeer->OutPort());
+    TCollectingInput In(*FPeer);
     QVERIFY(In.OpenAndStart());
     std::vector<TBytes> Burst;
     for (int i = 0; i <= TMidiInput::EventCapacity; ++i)
@@ -419,7 +428,7 @@ void TestMidi::realtimeFiltersTakeEffectWhileOpen_data() {
 
 void TestMidi::realtimeFiltersTakeEffectWhileOpen() {
     QFETCH(int, status);
-    TCollectingInput In(FPeer->OutPort());
+    TCollectingInput In(*FPeer);
     auto Pass = [&](bool Value) {
         if (status == 0xFE)
             In.Input.SetActiveSensing(Value);
@@ -456,7 +465,7 @@ void TestMidi::sysexArrivesWhole_data() {
 void TestMidi::sysexArrivesWhole() {
     QFETCH(int, size);
     QFETCH(QList<int>, parts);
-    TCollectingInput In(FPeer->OutPort());
+    TCollectingInput In(*FPeer);
     QList<int> FreeWhenTaken;
     In.OnTaken = [&](const TMyMidiEvent &) { FreeWhenTaken << In.Input.FreeLongBuffers(); };
     QVERIFY(In.OpenAndStart());
@@ -483,7 +492,7 @@ void TestMidi::sysexArrivesWhole() {
 }
 
 void TestMidi::longBuffersRunOutAndComeBack() {
-    TCollectingInput In(FPeer->OutPort());
+    TCollectingInput In(*FPeer);
     QVERIFY(In.OpenAndStart());
     std::vector<TBytes> Burst;
     for (uint8_t i = 0; i < 20; ++i)
@@ -503,8 +512,8 @@ void TestMidi::longBuffersRunOutAndComeBack() {
 }
 
 void TestMidi::timestampsCountFromStart() {
-    TCollectingInput In(FPeer->OutPort());
-    QVERIFY(In.Input.Open());
+    TCollectingInput In(*FPeer);
+    QVERIFY(In.Open());
     FPeer->Send({Note(1)}); // before Start: not stored
     QVERIFY(FPeer->WaitUntilSent());
     QTest::qWait(50);
@@ -520,7 +529,7 @@ void TestMidi::timestampsCountFromStart() {
 }
 
 void TestMidi::closeWhilePendingFreesAndStoresNothingMore() {
-    TCollectingInput In(FPeer->OutPort());
+    TCollectingInput In(*FPeer);
     QVERIFY(In.OpenAndStart());
     FPeer->Send({Note(1), Note(2), Sysex(300), Note(3)});
     QVERIFY(WaitWithoutEvents([&] { return In.Input.EventCount() == 4; }));
@@ -546,7 +555,7 @@ void TestMidi::serverGoingAwayDoesNotHangOrCrash() {
     auto Output = std::make_unique<TMidiOutput>(TMidiApi::maJack);
     Output->SetDeviceID(1);
     QVERIFY(Output->Open());
-    TCollectingInput In(FPeer->OutPort());
+    TCollectingInput In(*FPeer);
     QVERIFY(In.OpenAndStart());
     Output->Send(0x90, 60, 100);
     QVERIFY(FPeer->WaitForReceived(1));

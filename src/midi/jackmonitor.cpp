@@ -2,11 +2,22 @@
 
 #include <jack/jack.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 jack_client_t *OpenClient(const char *Name) {
-    jack_status_t Status;
-    return jack_client_open(Name, JackNoStartServer, &Status);
+    // Opening a client under the name of one that has just closed fails now and then while the
+    // server is still tidying up; only an absent server is an answer.
+    for (int Attempt = 0;; ++Attempt) {
+        jack_status_t Status = jack_status_t(0);
+        if (jack_client_t *Client = jack_client_open(Name, JackNoStartServer, &Status))
+            return Client;
+        if ((Status & JackServerFailed) || Attempt == 4)
+            return nullptr;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
 }
 
 } // namespace

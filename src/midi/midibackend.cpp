@@ -12,9 +12,11 @@
 
 #include <QFileInfo>
 
+#include <chrono>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -57,6 +59,11 @@ public:
     }
 
     void Install(RtMidi &Port) { Port.setErrorCallback(&TErrorTrap::Callback, this); }
+
+    void Clear() {
+        std::lock_guard Guard(FLock);
+        FError.reset();
+    }
 
     template <class E> void ThrowIfAny() {
         std::unique_lock Guard(FLock);
@@ -144,6 +151,29 @@ template <class Port> TPortList ChooseAndList(TMidiApi Requested) {
         if (std::optional<QStringList> Names = ListPorts<Port>(Api))
             return {Api, std::move(Names)};
     return {};
+}
+
+// Opening a JACK client under the name of one that has just closed (closing a device and
+// opening another) fails now and then while the server is still tidying up, so a failed open is
+// tried again a few times. A port that is not there is not waited for.
+template <class E, class OpenFunc> void OpenWithRetries(TErrorTrap &Trap, OpenFunc &&Open) {
+    constexpr int Attempts = 3;
+    for (int Attempt = 1;; ++Attempt) {
+        try {
+            try {
+                Open();
+            } catch (const RtMidiError &Error) {
+                Rethrow<E>(Error);
+            }
+            Trap.ThrowIfAny<E>();
+            return;
+        } catch (const E &Error) {
+            if (Attempt == Attempts || Error.ErrorCode() == int(RtMidiError::INVALID_DEVICE))
+                throw;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 * Attempt));
+        Trap.Clear();
+    }
 }
 
 class TRtOutPort final : public TOutPort {
@@ -294,7 +324,7 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
     } else
 #endif
         RequireRunning<EMidiOutputError>(Api);
-    try {
+    OpenWithRetries<EMidiOutputError>(Port->FTrap, [&] {
         Port->FPort = std::make_unique<RtMidiOut>(InfoOf(Api)->RtApi, ClientName.toStdString());
         Port->FTrap.Install(*Port->FPort);
         if (Target.isEmpty())
@@ -302,10 +332,7 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
         else
             Port->FPort->openPort(unsigned(PortIndex<EMidiOutputError>(*Port->FPort, Target)),
                                   PortName.toStdString());
-    } catch (const RtMidiError &Error) {
-        Rethrow<EMidiOutputError>(Error);
-    }
-    Port->FTrap.ThrowIfAny<EMidiOutputError>();
+    });
     return Port;
 }
 
@@ -316,7 +343,7 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
     auto Port = std::make_unique<TRtInPort>();
     Port->FReceive = Receive;
     Port->FUser = User;
-    try {
+    OpenWithRetries<EMidiInputError>(Port->FTrap, [&] {
         Port->FPort = std::make_unique<RtMidiIn>(InfoOf(Api)->RtApi, ClientName.toStdString());
         Port->FTrap.Install(*Port->FPort);
         Port->FPort->ignoreTypes(false, false, false);
@@ -326,10 +353,7 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
         else
             Port->FPort->openPort(unsigned(PortIndex<EMidiInputError>(*Port->FPort, Source)),
                                   PortName.toStdString());
-    } catch (const RtMidiError &Error) {
-        Rethrow<EMidiInputError>(Error);
-    }
-    Port->FTrap.ThrowIfAny<EMidiInputError>();
+    });
     return Port;
 }
 
