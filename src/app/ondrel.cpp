@@ -1,0 +1,813 @@
+#include "ondrel.h"
+
+#include "apppictures.h"
+#include "custominifile.h"
+#include "errform.h"
+#include "general.h"
+#include "midiinput.h"
+#include "midimenu.h"
+#include "midioutput.h"
+#include "programbank.h"
+#include "registryinifile.h"
+#include "splash.h"
+#include "updown.h"
+#include "vclutil.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+
+namespace {
+
+const QString SecDevices = QStringLiteral("MidiDevices");
+const QString ValService = QStringLiteral("Service");
+const QString ValMidiThru = QStringLiteral("Midi Thru");
+const QString ValFirstTime = QStringLiteral("First Time");
+const QString ValProgram = QStringLiteral("Program");
+const QString ValBankMSB = QStringLiteral("Bank MSB");
+const QString ValBankLSB = QStringLiteral("Bank LSB");
+const QString ValMouseWheelController = QStringLiteral("MouseWheelController");
+const QString ValMouseWheelSensitivity = QStringLiteral("MouseWheelSensitivity");
+const QString ValKnobPreset = QStringLiteral("Knob Preset");
+const QString ValStayOnTop = QStringLiteral("StayOnTop");
+const QString ValCustomChord = QStringLiteral("CustomChord");
+const QString ValPatchScript = QStringLiteral("PatchScript");
+const std::array<QString, 8> ExImFlagNames{
+    QStringLiteral("DontShowExSettings"),      QStringLiteral("DontShowExKnobPresets"),
+    QStringLiteral("DontShowExKnobSnapshots"), QStringLiteral("DontShowExChords"),
+    QStringLiteral("DontShowImSettings"),      QStringLiteral("ImKnobPresetsOverwrite"),
+    QStringLiteral("DontShowImKnobSnapshots"), QStringLiteral("ImChordsOverwrite")};
+
+constexpr int BuiltInChords = 8;
+
+QString ServiceName(TMidiApi Api) {
+    switch (Api) {
+    case TMidiApi::maAlsa:
+        return QStringLiteral("ALSA");
+    case TMidiApi::maJack:
+        return QStringLiteral("JACK");
+    case TMidiApi::maWinMM:
+        return QStringLiteral("Windows MIDI");
+    case TMidiApi::maCoreMidi:
+        return QStringLiteral("Core MIDI");
+    case TMidiApi::maAuto:
+        return QStringLiteral("Automatic");
+    case TMidiApi::maNone:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+TMidiApi StoredService() {
+    try {
+        const TRegistryIniFile store;
+        return MidiBackend::ApiFromName(store.ReadString(SecDevices, ValService, QString()));
+    } catch (...) {
+        return TMidiApi::maAuto;
+    }
+}
+
+// The Panic panel: a click anywhere on it.
+class TPanicPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> OnClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override {
+        if (OnClick)
+            OnClick();
+    }
+};
+
+} // namespace
+
+TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel(Parent) {
+    if (ShowSplash) {
+        FSplash = new TSplashForm(this, true);
+        FSplash->InstancePointer = &FSplash;
+        FSplash->show();
+    }
+    FService = Service == TMidiApi::maAuto ? StoredService() : Service;
+    setWindowTitle(QStringLiteral("Ondrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ondrel"));
+    FClient->SetBackground(AppPictures::Load(QStringLiteral("BACKGROUND"), devicePixelRatioF()));
+
+    // Patch box (filled when a patch set is loaded).
+    Label(QStringLiteral("Patch"), 118, 8);
+    auto *patch = new QComboBox(FClient);
+    patch->setObjectName(QStringLiteral("CBProgramPatch"));
+    patch->setGeometry(118, 24, 131, 21);
+    patch->addItem(QStringLiteral("(none)"));
+    patch->setToolTip(QStringLiteral("Current Patch (Page Up/Page Down)"));
+    patch->setStatusTip(patch->toolTip());
+    auto *patchUpDown = new TUpDown(FClient);
+    patchUpDown->setGeometry(247, 24, 16, 21);
+    patchUpDown->SetWrap(true);
+    patchUpDown->setEnabled(false);
+
+    // Program and bank.
+    SmallLabel(QStringLiteral("Program"), 61, 50);
+    auto *eProgram = new QLineEdit(FClient);
+    eProgram->setGeometry(61, 61, 33, 18);
+    eProgram->setToolTip(QStringLiteral("Current Program number (Shift+PageUp/PageDown)"));
+    eProgram->setStatusTip(eProgram->toolTip());
+    auto *udProgram = new TUpDown(FClient);
+    udProgram->setGeometry(94, 61, 15, 18);
+    QLabel *lmsb = SmallLabel(QStringLiteral("MSB"), 114, 50);
+    auto *eMsb = new QLineEdit(FClient);
+    eMsb->setGeometry(114, 61, 33, 18);
+    auto *udMsb = new TUpDown(FClient);
+    udMsb->setGeometry(147, 61, 15, 18);
+    QLabel *llsb = SmallLabel(QStringLiteral("LSB"), 166, 50);
+    auto *eLsb = new QLineEdit(FClient);
+    eLsb->setGeometry(166, 61, 33, 18);
+    auto *udLsb = new TUpDown(FClient);
+    udLsb->setGeometry(199, 61, 15, 18);
+    FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
+                                    Keyboard1->Model(), this);
+    FProgramBank->Send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
+        FOutMenu->Output().Send(s, d1, d2);
+    };
+
+    auto *panic = new TPanicPanel(QStringLiteral("Panic!"), FClient);
+    panic->setObjectName(QStringLiteral("PPanic"));
+    panic->setGeometry(216, 60, 47, 21);
+    panic->setAlignment(Qt::AlignCenter);
+    panic->setFrameShape(QFrame::Panel);
+    panic->setFrameShadow(QFrame::Raised);
+    panic->setAutoFillBackground(true);
+    panic->setCursor(Qt::PointingHandCursor);
+    panic->setToolTip(QStringLiteral("Click here to stop all sounds immediately (Ctrl-Space)"));
+    panic->setStatusTip(panic->toolTip());
+    QPalette pp = panic->palette();
+    pp.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
+    pp.setColor(QPalette::WindowText, Qt::black);
+    panic->setPalette(pp);
+    panic->OnClick = [this] { BPanicClick(); };
+    PPanic = panic;
+
+    BuildMenus();
+    BuildStatusBar();
+    FErrForm = new TErrForm(this);
+
+    PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendToOutput(s, d1, d2); };
+    TKeyboardModel &m = Keyboard1->Model();
+    m.OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) { Keyboard1Note(t, n, v); };
+    m.OnDisplayEvent = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
+        ReflectEvent(t, n, v);
+    };
+    m.OnNoteHover = [this](QObject *, const QString &text) { FPanels[1]->setText(text); };
+    m.OnBaseNoteChange = [this](QObject *, const QString &text) {
+        FPanels[2]->setText(QStringLiteral("Base: %1").arg(text));
+    };
+    m.OnOctaveChange = [this](QObject *) {
+        FPanels[3]->setText(QStringLiteral("Octave: %1").arg(Keyboard1->Model().KeyOctave() - 2));
+    };
+    connect(CBChord, &QComboBox::activated, this, [this] { CBChordClick(); });
+
+    CreateDeviceMenus();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            &TOndrel2::ApplicationStateChanged);
+    qApp->installEventFilter(this);
+
+    FClient->setFixedHeight(ClientHeight - StatusHeight);
+    setGeometry(QRect(geometry().topLeft(), QSize(ClientWidth, 0)));
+    ApplyWidthLimits();
+    resize(ClientWidth, minimumHeight());
+}
+
+TOndrel2::~TOndrel2() {
+    qApp->removeEventFilter(this);
+    // Notes must not go to a device that is being torn down.
+    Keyboard1->Model().OnNote = nullptr;
+    Keyboard1->Model().OnDisplayEvent = nullptr;
+    PutShort = nullptr;
+    FInMenu.reset();
+    FOutMenu.reset();
+}
+
+// --- Building
+// -------------------------------------------------------------------------------------
+
+void TOndrel2::BuildMenus() {
+    QMenuBar *bar = menuBar();
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *import = file->addMenu(QStringLiteral("&Import"));
+    for (const char *t : {"Settings", "Knob Presets...", "Knob Snapshots", "Chords..."})
+        import->addAction(QString::fromLatin1(t))->setEnabled(false);
+    QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
+    for (const char *t : {"Settings", "Knob Presets", "Knob Snapshots", "Chords"})
+        exportMenu->addAction(QString::fromLatin1(t))->setEnabled(false);
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+
+    MidiIn1 = bar->addMenu(QStringLiteral("Midi &In"));
+    MidiOut1 = bar->addMenu(QStringLiteral("Midi &Out"));
+
+    Patches1 = bar->addMenu(QStringLiteral("&Patches"));
+    Patches1->addSeparator()->setVisible(false); // PatchSetSep
+    QAction *choose = Patches1->addAction(QStringLiteral("&Choose Patch Set..."));
+    choose->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    choose->setEnabled(false);
+
+    QMenu *knobs = bar->addMenu(QStringLiteral("&Knobs"));
+    knobs->addMenu(QStringLiteral("&Presets"))->setEnabled(false);
+    QMenu *snapshots = knobs->addMenu(QStringLiteral("&Snapshots"));
+    snapshots->addMenu(QStringLiteral("&Define"))->setEnabled(false);
+    snapshots->setEnabled(false);
+    QAction *setup = knobs->addAction(QStringLiteral("Set &up..."));
+    setup->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    setup->setEnabled(false);
+
+    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
+    const QString octaveHint =
+        QStringLiteral("Change the octave when play with the computer keyboard");
+    QAction *down = options->addAction(QStringLiteral("Octave Down"), this,
+                                       [this] { Keyboard1->Model().OctaveDown(); });
+    down->setShortcut(Qt::Key_F3);
+    down->setStatusTip(octaveHint);
+    QAction *up = options->addAction(QStringLiteral("Octave Up"), this,
+                                     [this] { Keyboard1->Model().OctaveUp(); });
+    up->setShortcut(Qt::Key_F4);
+    up->setStatusTip(octaveHint);
+    options->addSeparator();
+    StayonTop1 = options->addAction(QStringLiteral("Stay &on Top"));
+    StayonTop1->setCheckable(true);
+    connect(StayonTop1, &QAction::triggered, this, [this](bool v) { SetStayOnTop(v); });
+    MidiThru1 = options->addAction(QStringLiteral("Midi &Thru"));
+    MidiThru1->setCheckable(true);
+    options->addSeparator();
+    for (auto [text, key] :
+         {std::pair{"T&ranspose...", "Ctrl+T"}, std::pair{"Chord &Editor...", "Ctrl+E"},
+          std::pair{"&Settings...", "Ctrl+S"}}) {
+        QAction *a = options->addAction(QString::fromLatin1(text));
+        a->setShortcut(QKeySequence(QString::fromLatin1(key)));
+        a->setEnabled(false);
+    }
+    options->addSeparator();
+    options->addAction(QStringLiteral("&Uninstall"), this, [this] { Uninstall(); });
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Readme"), this, &TOndrel2::Readme);
+    help->addAction(QStringLiteral("&About"), this, &TOndrel2::About);
+
+    // Menu keys must not play notes: the capture pauses while a menu is open.
+    for (QAction *a : bar->actions()) {
+        if (QMenu *menu = a->menu()) {
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this] { Keyboard1->SetCaptureKeyboard(false); });
+            connect(menu, &QMenu::aboutToHide, this, [this] {
+                QTimer::singleShot(0, this, [this] {
+                    if (isActiveWindow() && !QApplication::activePopupWidget())
+                        Keyboard1->SetCaptureKeyboard(true);
+                });
+            });
+        }
+    }
+}
+
+void TOndrel2::CreateDeviceMenus() {
+    FOutMenu = std::make_unique<TMidiOutMenu>(this, FService);
+    FInMenu = std::make_unique<TMidiInMenu>(this, FService);
+    const QString regPath = CompanyKeyName.toString() + QLatin1Char('\\') + ProgramKeyName();
+    for (TMidiMenuBase *menu : {static_cast<TMidiMenuBase *>(FOutMenu.get()),
+                                static_cast<TMidiMenuBase *>(FInMenu.get())}) {
+        menu->SetRegKey(SecDevices);
+        menu->SetRegPath(regPath);
+        menu->SetDefaultMidiMapper(true);
+        menu->OnError = [this](QObject *, const QString &err) { DeviceError(err); };
+        menu->OnTextMessage = [this](QObject *, const QString &text) { SetStatusText(text); };
+    }
+    FOutMenu->OnBeforeClose = [this](QObject *) {
+        Keyboard1->Model().ReleaseAll();
+        Keyboard1->Model().ClearDisplay();
+    };
+    FInMenu->OnBeforeClose = [this](QObject *) { Keyboard1->Model().ClearDisplay(); };
+    FInMenu->SetDataHandler([this](TMidiInput &input) { HandleMidiInput(input); });
+    FInMenu->SetBaseMenu(MidiIn1);
+    FOutMenu->SetBaseMenu(MidiOut1);
+    BuildServiceMenu();
+}
+
+void TOndrel2::BuildServiceMenu() {
+    // The MIDI service sits at the end of the Midi Out menu, after the ports it offers.
+    MidiOut1->addSeparator();
+    FServiceMenu = MidiOut1->addMenu(QStringLiteral("MIDI &Service"));
+    auto *group = new QActionGroup(FServiceMenu);
+    const TMidiApi inUse = FOutMenu->Output().Api();
+    for (TMidiApi api : MidiBackend::CompiledApis()) {
+        QAction *a = FServiceMenu->addAction(ServiceName(api));
+        a->setCheckable(true);
+        a->setChecked(api == inUse);
+        a->setActionGroup(group);
+        connect(a, &QAction::triggered, this, [this, api] { SetService(api); });
+    }
+    FServiceMenu->setTitle(QStringLiteral("MIDI &Service: %1").arg(ServiceName(inUse)));
+}
+
+void TOndrel2::SetService(TMidiApi Api) {
+    try {
+        TRegistryIniFile store;
+        store.WriteString(SecDevices, ValService, MidiBackend::ApiName(Api));
+    } catch (...) {
+    }
+    if (Api == FService && FOutMenu && FOutMenu->Output().Api() == Api)
+        return;
+    FInMenu->CloseWithCursor();
+    FOutMenu->CloseWithCursor();
+    FInMenu.reset();
+    FOutMenu.reset();
+    MidiIn1->clear();
+    MidiOut1->clear();
+    FService = Api;
+    CreateDeviceMenus();
+    try {
+        const TRegistryIniFile store;
+        FOutMenu->Load(store);
+        FInMenu->Load(store);
+    } catch (...) {
+    }
+}
+
+void TOndrel2::BuildStatusBar() {
+    QStatusBar *bar = statusBar();
+    bar->setFixedHeight(StatusHeight);
+    bar->setSizeGripEnabled(false);
+    for (size_t i = 0; i < FPanels.size(); ++i) {
+        FPanels[i] = new QLabel(bar);
+        FPanels[i]->setFrameShape(QFrame::Panel);
+        FPanels[i]->setFrameShadow(QFrame::Sunken);
+        if (i == 0)
+            bar->addWidget(FPanels[i], 1);
+        else
+            bar->addPermanentWidget(FPanels[i]);
+    }
+    const QFontMetrics fm(FPanels[1]->font());
+    FPanels[1]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWW")));
+    FPanels[2]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Base: WWW")));
+    FPanels[3]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Octave: 122")));
+    FPanels[4]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
+    FPanelsMeasured = true;
+    FPanels[2]->setText(
+        QStringLiteral("Base: %1").arg(Keyboard1->Model().NoteName(Keyboard1->Model().BaseNote())));
+}
+
+void TOndrel2::FormResize() {
+    TOndrel::FormResize();
+}
+
+void TOndrel2::SetStatusText(const QString &Text) {
+    FPanels[0]->setText(Text);
+    FPanels[0]->repaint(); // long operations report progress before they return
+    if (OnStatusText)
+        OnStatusText(Text);
+}
+
+QString TOndrel2::StatusPanelText(int Panel) const {
+    return FPanels[size_t(Panel)]->text();
+}
+
+void TOndrel2::DeviceError(const QString &Text) {
+    if (FErrorsToStatus || !isVisible())
+        SetStatusText(Text);
+    else
+        QMessageBox::warning(this, QStringLiteral("Ondrel"), Text);
+}
+
+// --- Routing
+// --------------------------------------------------------------------------------------
+
+void TOndrel2::Keyboard1Note(uint8_t Typ, uint8_t Note, uint8_t Vel) {
+    if (PutShort)
+        PutShort(Typ, Note, Vel);
+    if (OnMidiEvent)
+        OnMidiEvent(Typ, Note, Vel);
+}
+
+void TOndrel2::SendToOutput(uint8_t Status, uint8_t Data1, uint8_t Data2) {
+    FOutMenu->Output().Send(Status, Data1, Data2);
+    ReflectEvent(Status, Data1, Data2);
+}
+
+void TOndrel2::KnobChange(uint8_t Controller, uint8_t Value) {
+    const uint8_t status = uint8_t(0xB0 | Keyboard1->Model().Channel());
+    FOutMenu->Output().Send(status, Controller, Value);
+    ReflectEvent(status, Controller, Value);
+}
+
+void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
+    const uint8_t d1 = Data1 & 0x7F;
+    const uint8_t d2 = Data2 & 0x7F;
+    switch (Status & 0xF0) {
+    case 0xE0:
+        PitchPosition = d2 * 128 + d1 - 8192;
+        break;
+    case 0xB0:
+        if (d1 == 0)
+            PendingBankMSB = d2;
+        else if (d1 == 32)
+            PendingBankLSB = d2;
+        if (d1 == ModWheelController)
+            ModPosition = d2;
+        if (d1 == MouseWheelController)
+            WheelValue = d2;
+        Keyboard1->Model().SetControllerValue(d1, d2);
+        break;
+    case 0xC0:
+        if (PendingBankMSB != 128 && PendingBankLSB != 128) {
+            FProgramBank->ShowBankValue(TProgramBank::Msb, PendingBankMSB);
+            FProgramBank->ShowBankValue(TProgramBank::Lsb, PendingBankLSB);
+        }
+        FProgramBank->SetProgramValue(d1);
+        FProgramBank->ShowProgram();
+        PendingBankMSB = 128;
+        PendingBankLSB = 128;
+        break;
+    default:
+        break;
+    }
+}
+
+void TOndrel2::HandleMidiInput(TMidiInput &Input) {
+    while (auto event = Input.TakeEvent()) {
+        if (event->IsSysex())
+            continue;
+        HandleMidiEvent(event->MidiMessage, event->Data1, event->Data2);
+    }
+}
+
+void TOndrel2::HandleMidiEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
+    uint8_t kind = Status & 0xF0;
+    if (kind == 0x80) { // a note off is a note on with velocity 0
+        Status = uint8_t(0x90 | (Status & 0x0F));
+        Data2 = 0;
+        kind = 0x90;
+    }
+    const bool thru = MidiThru();
+    if (thru)
+        Keyboard1->Model().ShowMidiEvent(Status, Data1, Data2, true);
+    if (kind != 0x90) {
+        ReflectEvent(Status, Data1, Data2);
+    } else if (!thru) {
+        TKeyboardModel &m = Keyboard1->Model();
+        m.ShowNote(Data1, Data2);
+        if (Data2 > 0 && m.OnNoteHover)
+            m.OnNoteHover(Keyboard1, m.NoteDisplayName(Data1 & 127));
+    }
+}
+
+bool TOndrel2::MidiThru() const {
+    return MidiThru1->isChecked();
+}
+void TOndrel2::SetMidiThru(bool Value) {
+    MidiThru1->setChecked(Value);
+}
+
+void TOndrel2::CBChordClick() {
+    const int index = CBChord->currentIndex();
+    TKeyboardModel &m = Keyboard1->Model();
+    if (index < BuiltInChords) {
+        m.SetChord(TChord(std::max(0, index)));
+        return;
+    }
+    const int i = index - BuiltInChords;
+    if (i >= int(CustomChords.size())) {
+        m.SetChord(TChord::chNone);
+        CBChord->setCurrentIndex(0);
+        return;
+    }
+    m.SetCustomChord(CustomChords[size_t(i)].Intervals, true);
+    CustomChordIndex = i;
+}
+
+void TOndrel2::RebuildChordCombo() {
+    const int index = CBChord->currentIndex();
+    const QString name = index >= BuiltInChords ? CBChord->currentText() : QString();
+    while (CBChord->count() > BuiltInChords)
+        CBChord->removeItem(CBChord->count() - 1);
+    for (const TCustomChord &c : CustomChords)
+        CBChord->addItem(c.Name);
+    int select = 0;
+    if (!name.isEmpty()) {
+        for (int i = BuiltInChords; i < CBChord->count(); ++i)
+            if (CBChord->itemText(i).compare(name, Qt::CaseInsensitive) == 0) {
+                select = i;
+                break;
+            }
+    } else if (index >= 0 && index < BuiltInChords) {
+        select = index;
+    }
+    CBChord->setCurrentIndex(select);
+    CBChordClick();
+}
+
+void TOndrel2::StepChord(int Delta) {
+    int index = CBChord->currentIndex() + Delta;
+    if (index < 0)
+        index = CBChord->count() - 1;
+    else if (index >= CBChord->count())
+        index = 0;
+    CBChord->setCurrentIndex(index);
+    CBChordClick();
+}
+
+void TOndrel2::StepPatch(int Delta) {
+    Q_UNUSED(Delta); // the patch box is empty until a patch set is loaded
+}
+
+void TOndrel2::BPanicClick() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QPalette saved = PPanic->palette();
+    QPalette yellow = saved;
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    PPanic->setPalette(yellow);
+    PPanic->repaint();
+    // Cursor and colour come back also when a send fails.
+    const auto restore = qScopeGuard([this, saved] {
+        PPanic->setPalette(saved);
+        QApplication::restoreOverrideCursor();
+    });
+    SetStatusText(QStringLiteral("Panic: %1%").arg(0));
+    Keyboard1->Model().ReleaseAll();
+    Keyboard1->Model().ClearDisplay();
+    TMidiOutput &out = FOutMenu->Output();
+    for (int c = 0; c < 16; ++c) {
+        for (int n = 0; n < 128; ++n)
+            out.Send(uint8_t(0x90 | c), uint8_t(n), 0);
+        out.Send(uint8_t(0xB0 | c), 120, 0);
+        out.Send(uint8_t(0xB0 | c), 123, 0);
+        SetStatusText(
+            QStringLiteral("Panic: %1%").arg(int(std::nearbyint((c + 1) * 100.0 / 16.0))));
+    }
+}
+
+// --- Keys ----------------------------------------------------------------------------------------
+
+void TOndrel2::FormKeyDown(QKeyEvent *Event) {
+    const Qt::KeyboardModifiers mods = Event->modifiers();
+    switch (Event->key()) {
+    case Qt::Key_Space:
+        if (mods & Qt::ControlModifier)
+            BPanicClick();
+        break;
+    case Qt::Key_PageUp:
+        if (mods & Qt::ShiftModifier)
+            FProgramBank->StepProgram(-1);
+        else
+            StepPatch(-1);
+        break;
+    case Qt::Key_PageDown:
+        if (mods & Qt::ShiftModifier)
+            FProgramBank->StepProgram(1);
+        else
+            StepPatch(1);
+        break;
+    case Qt::Key_End:
+        StepChord(1);
+        break;
+    case Qt::Key_Home:
+        StepChord(-1);
+        break;
+    default:
+        break;
+    }
+}
+
+bool TOndrel2::eventFilter(QObject *Watched, QEvent *Event) {
+    // The window sees keys before the focused control, which then gets them too.
+    if (Event->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto *key = static_cast<QKeyEvent *>(Event);
+        auto *widget = qobject_cast<QWidget *>(Watched);
+        // One key event is offered to several receivers on its way up; act once.
+        if (widget && widget->window() == this &&
+            !(key == FLastKeyEvent && key->timestamp() == FLastKeyTime)) {
+            FLastKeyEvent = key;
+            FLastKeyTime = key->timestamp();
+            FormKeyDown(key);
+        }
+    }
+    return TOndrel::eventFilter(Watched, Event);
+}
+
+// --- Window life ---------------------------------------------------------------------------------
+
+bool TOndrel2::event(QEvent *Event) {
+    if (Event->type() == QEvent::StatusTip) {
+        if (!QWidget::mouseGrabber())
+            FPanels[0]->setText(static_cast<QStatusTipEvent *>(Event)->tip());
+        return true;
+    }
+    return TOndrel::event(Event);
+}
+
+void TOndrel2::changeEvent(QEvent *Event) {
+    TOndrel::changeEvent(Event);
+    if (Event->type() == QEvent::ActivationChange)
+        Keyboard1->SetCaptureKeyboard(isActiveWindow());
+}
+
+void TOndrel2::showEvent(QShowEvent *Event) {
+    TOndrel::showEvent(Event);
+    if (FStarted)
+        return;
+    FStarted = true;
+    Keyboard1->setFocus();
+    LoadSettings();
+    FProgramBank->ShowProgram();
+    FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
+    FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
+    FPanels[3]->setText(QStringLiteral("Octave: %1").arg(Keyboard1->Model().KeyOctave() - 2));
+    QTimer::singleShot(0, this, &TOndrel2::DeferredStart);
+}
+
+void TOndrel2::DeferredStart() {
+    if (FDeferredDone)
+        return;
+    FDeferredDone = true;
+    repaint();
+    SetStatusText(QStringLiteral("Reading patch list..."));
+    SetStatusText(QString());
+    try {
+        const TRegistryIniFile store;
+        FOutMenu->Load(store);
+        FInMenu->Load(store);
+    } catch (...) {
+    }
+    FErrorsToStatus = true;
+    FProgramBank->SendProgram();
+    const QString notice = TRegistryIniFile::TakeNotice();
+    if (!notice.isEmpty())
+        SetStatusText(notice);
+}
+
+void TOndrel2::closeEvent(QCloseEvent *Event) {
+    if (!FClosing) {
+        FClosing = true;
+        Keyboard1->Model().ResetNotes();
+        if (!FUninstalled)
+            SaveSettings();
+        FInMenu->CloseWithCursor();
+        FOutMenu->CloseWithCursor();
+    }
+    TOndrel::closeEvent(Event);
+}
+
+void TOndrel2::LoadSettings() {
+    try {
+        TRegistryIniFile store;
+        ReadSettings(store);
+    } catch (...) {
+    }
+}
+
+void TOndrel2::SaveSettings() {
+    try {
+        TRegistryIniFile store;
+        WriteSettings(store);
+        store.UpdateFile();
+    } catch (...) {
+    }
+}
+
+void TOndrel2::ReadSettings(TCustomIniFile &Store) {
+    TOndrel::ReadSettings(Store);
+    ReadMainSettings(Store);
+}
+
+void TOndrel2::ReadMainSettings(TCustomIniFile &Store) {
+    SetMidiThru(Store.ReadBool(RegKey, ValMidiThru, MidiThru()));
+    FFirstTime = Store.ReadBool(RegKey, ValFirstTime, FFirstTime);
+    FProgramBank->SetProgramValue(
+        std::clamp(Store.ReadInteger(RegKey, ValProgram, FProgramBank->Value(0)), -1, 127));
+    for (auto [index, name] : {std::pair{int(TProgramBank::Msb), &ValBankMSB},
+                               std::pair{int(TProgramBank::Lsb), &ValBankLSB}}) {
+        const int v =
+            std::clamp(Store.ReadInteger(RegKey, *name, FProgramBank->Value(index)), -1, 127);
+        FProgramBank->ShowBankValue(index, v);
+    }
+    MouseWheelController = std::clamp(
+        Store.ReadInteger(RegKey, ValMouseWheelController, MouseWheelController), 0, 129);
+    MouseWheelSensitivity =
+        Store.ReadInteger(RegKey, ValMouseWheelSensitivity, MouseWheelSensitivity);
+    KnobPresetName = Store.ReadString(RegKey, ValKnobPreset, KnobPresetName);
+    SetStayOnTop(Store.ReadBool(RegKey, ValStayOnTop, StayOnTop()));
+    if (Keyboard1->Model().Chord() == TChord::chCustom) {
+        int index = Store.ReadInteger(RegKey, ValCustomChord, CustomChordIndex);
+        if (index < 0 || index >= int(CustomChords.size()))
+            index = 0;
+        if (index < int(CustomChords.size()) && index + BuiltInChords < CBChord->count()) {
+            CBChord->setCurrentIndex(index + BuiltInChords);
+            Keyboard1->Model().SetCustomChord(CustomChords[size_t(index)].Intervals, true);
+            CustomChordIndex = index;
+        } else {
+            Keyboard1->Model().SetChord(TChord::chNone);
+            CBChord->setCurrentIndex(0);
+        }
+    }
+    for (size_t i = 0; i < ExImFlags.size(); ++i)
+        ExImFlags[i] = Store.ReadBool(RegKey, ExImFlagNames[i], ExImFlags[i]);
+}
+
+void TOndrel2::WriteSettings(TCustomIniFile &Store) {
+    TOndrel::WriteSettings(Store);
+    if (dynamic_cast<TRegistryIniFile *>(&Store)) {
+        FOutMenu->Save(Store);
+        FInMenu->Save(Store);
+    }
+    WriteMainSettings(Store);
+}
+
+void TOndrel2::WriteMainSettings(TCustomIniFile &Store) {
+    Store.WriteBool(RegKey, ValMidiThru, MidiThru());
+    Store.WriteBool(RegKey, ValFirstTime, false);
+    Store.WriteInteger(RegKey, ValProgram, FProgramBank->Value(TProgramBank::Program));
+    Store.WriteInteger(RegKey, ValBankMSB, FProgramBank->Value(TProgramBank::Msb));
+    Store.WriteInteger(RegKey, ValBankLSB, FProgramBank->Value(TProgramBank::Lsb));
+    Store.WriteInteger(RegKey, ValMouseWheelController, MouseWheelController);
+    Store.WriteInteger(RegKey, ValMouseWheelSensitivity, MouseWheelSensitivity);
+    Store.WriteBool(RegKey, ValStayOnTop, StayOnTop());
+    Store.WriteString(RegKey, ValPatchScript, QString());
+    if (Keyboard1->Model().Chord() == TChord::chCustom)
+        Store.WriteInteger(RegKey, ValCustomChord, CustomChordIndex);
+    Store.WriteString(RegKey, ValKnobPreset, KnobPresetName);
+    for (size_t i = 0; i < ExImFlags.size(); ++i)
+        Store.WriteBool(RegKey, ExImFlagNames[i], ExImFlags[i]);
+}
+
+// --- Menu commands ------------------------------------------------------------------------------
+
+bool TOndrel2::StayOnTop() const {
+    return StayonTop1->isChecked();
+}
+
+void TOndrel2::SetStayOnTop(bool Value) {
+    StayonTop1->setChecked(Value);
+    if (Value && QGuiApplication::applicationState() != Qt::ApplicationActive)
+        ApplyTopmost(true);
+}
+
+void TOndrel2::ApplicationStateChanged(Qt::ApplicationState State) {
+    // On top only while another program is in front, so dialogs of this one are never hidden.
+    if (State == Qt::ApplicationActive)
+        ApplyTopmost(false);
+    else if (StayOnTop())
+        ApplyTopmost(true);
+}
+
+void TOndrel2::ApplyTopmost(bool Topmost) {
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == Topmost)
+        return;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, Topmost);
+    if (visible)
+        showNormal();
+}
+
+void TOndrel2::Readme() {
+    const QString file = QFileInfo(ExePath()).absolutePath() + QStringLiteral("/Readme.txt");
+    if (!QFileInfo::exists(file) || !QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        QMessageBox::critical(this, QStringLiteral("Ondrel"),
+                              QStringLiteral("Error showing Readme.txt."));
+}
+
+void TOndrel2::About() {
+    if (!FAbout) {
+        FAbout = new TSplashForm(this, false);
+        FAbout->InstancePointer = &FAbout;
+    }
+    FAbout->show();
+}
+
+void TOndrel2::Uninstall(bool Ask) {
+    if (Ask &&
+        !Confirm(this, QStringLiteral("This will uninstall Ondrel.\nDo you want to continue ?")))
+        return;
+    if (!DeleteProgramKeys(CompanyKeyName.toString(), ProgramKeyName())) {
+        QMessageBox::warning(
+            this, QStringLiteral("Ondrel"),
+            QStringLiteral("The settings could not be removed:\n%1").arg(ProgramStoreFileName()));
+        return;
+    }
+    FUninstalled = true;
+    if (Ask)
+        ShowInfo(this, QStringLiteral("Registry has been cleaned.\r\nAfter having pressed on OK, "
+                                      "you must delete the folder\r\n") +
+                           QFileInfo(ExePath()).absolutePath() +
+                           QStringLiteral("\r\nto complete uninstallation."));
+    close();
+}

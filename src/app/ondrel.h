@@ -1,0 +1,136 @@
+#pragma once
+
+// The main window: menus, program and bank fields, Panic, the status bar, the MIDI device menus
+// and the routing of every MIDI message the program sends or receives.
+
+#include "midibackend.h"
+#include "ondrelbase.h"
+
+#include <QPointer>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class TErrForm;
+class TMidiInMenu;
+class TMidiInput;
+class TMidiOutMenu;
+class TProgramBank;
+class TSplashForm;
+
+class TOndrel2 : public TOndrel {
+    Q_OBJECT
+public:
+    // Service: the MIDI service to use; maAuto takes the stored choice.
+    explicit TOndrel2(TMidiApi Service = TMidiApi::maAuto, bool ShowSplash = true,
+                      QWidget *Parent = nullptr);
+    ~TOndrel2() override;
+
+    // --- Routing --------------------------------------------------------------------------------
+    void Keyboard1Note(uint8_t Typ, uint8_t Note, uint8_t Vel);
+    void SendToOutput(uint8_t Status, uint8_t Data1, uint8_t Data2);
+    void ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2);
+    void HandleMidiInput(TMidiInput &Input);
+    void HandleMidiEvent(uint8_t Status, uint8_t Data1, uint8_t Data2);
+    void KnobChange(uint8_t Controller, uint8_t Value);
+    void CBChordClick();
+    void RebuildChordCombo();
+    void StepChord(int Delta);
+    void StepPatch(int Delta);
+    void BPanicClick();
+    bool MidiThru() const;
+    void SetMidiThru(bool Value);
+
+    // --- Window ---------------------------------------------------------------------------------
+    void SetStatusText(const QString &Text);
+    // Sees every status text as it is set (progress of long operations included).
+    std::function<void(const QString &)> OnStatusText;
+    QString StatusPanelText(int Panel) const;
+    void SetStayOnTop(bool Value);
+    bool StayOnTop() const;
+    void LoadSettings();
+    void SaveSettings();
+    void ReadSettings(TCustomIniFile &Store) override;
+    void WriteSettings(TCustomIniFile &Store) override;
+    void ReadMainSettings(TCustomIniFile &Store);
+    void WriteMainSettings(TCustomIniFile &Store);
+    void DeferredStart();
+    void Uninstall(bool Ask = true);
+    bool Uninstalled() const { return FUninstalled; }
+
+    TProgramBank &ProgramBank() { return *FProgramBank; }
+    TMidiOutMenu &MidiOutMenu1() { return *FOutMenu; }
+    TMidiInMenu &MidiInMenu1() { return *FInMenu; }
+    TErrForm &ErrForm() { return *FErrForm; }
+    TMidiApi Service() const { return FService; }
+    void SetService(TMidiApi Api);
+
+    // Values kept for the parts of the window that come with later work.
+    int MouseWheelController = 1;
+    int MouseWheelSensitivity = 4;
+    int WheelValue = 0;
+    // Positions of the pitch and modulation strips as the display update leaves them.
+    int PitchPosition = 0;
+    int ModPosition = 0;
+    QString KnobPresetName = QStringLiteral("Default");
+    int CustomChordIndex = 0;
+    std::array<bool, 8> ExImFlags{};
+    // Custom chords offered after the built-in ones: name and intervals.
+    struct TCustomChord {
+        QString Name;
+        std::vector<int8_t> Intervals;
+    };
+    std::vector<TCustomChord> CustomChords;
+
+    QAction *MidiThru1 = nullptr;
+    QAction *StayonTop1 = nullptr;
+    QMenu *MidiIn1 = nullptr;
+    QMenu *MidiOut1 = nullptr;
+    QMenu *Patches1 = nullptr;
+    QWidget *PPanic = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *Event) override;
+    void showEvent(QShowEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+    bool event(QEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+    void FormResize() override;
+
+private:
+    void BuildMenus();
+    void BuildServiceMenu();
+    void CreateDeviceMenus();
+    void BuildStatusBar();
+    void FormKeyDown(QKeyEvent *Event);
+    void Readme();
+    void About();
+    void ApplyTopmost(bool Topmost);
+    void ApplicationStateChanged(Qt::ApplicationState State);
+    void DeviceError(const QString &Text);
+
+    TMidiApi FService = TMidiApi::maAuto;
+    std::unique_ptr<TMidiOutMenu> FOutMenu;
+    std::unique_ptr<TMidiInMenu> FInMenu;
+    TProgramBank *FProgramBank = nullptr;
+    TErrForm *FErrForm = nullptr;
+    TSplashForm *FSplash = nullptr;
+    TSplashForm *FAbout = nullptr;
+    QMenu *FServiceMenu = nullptr;
+    std::array<QLabel *, 5> FPanels{};
+    bool FPanelsMeasured = false;
+    bool FUninstalled = false;
+    bool FStarted = false;
+    bool FDeferredDone = false;
+    bool FErrorsToStatus = false;
+    bool FFirstTime = true;
+    bool FClosing = false;
+    int PendingBankMSB = 128;
+    int PendingBankLSB = 128;
+    const QKeyEvent *FLastKeyEvent = nullptr;
+    ulong FLastKeyTime = 0;
+};

@@ -1,0 +1,378 @@
+#include "jackfixture.h"
+#include "midimenu.h"
+#include "midioutput.h"
+#include "ondrel.h"
+#include "programbank.h"
+#include "registryinifile.h"
+#include "updown.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+// Opens the entry of the Midi Out menu with this caption, as a click does.
+bool ChooseOutput(TOndrel2 &w, const QString &Caption) {
+    for (QAction *a : w.MidiOut1->actions()) {
+        if (a->text() == Caption) {
+            a->trigger();
+            return !w.MidiOutMenu1().Output().IsClosed();
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void emptyStoreDefaults();
+    void incomingNoteOff_data();
+    void incomingNoteOff();
+    void bankPairThenProgramChange();
+    void programChangeAloneKeepsBank();
+    void stepChordWrapsAround_data();
+    void stepChordWrapsAround();
+    void customChordFromCombo();
+    void channelField_data();
+    void channelField();
+    void panicSendsEverythingAndReportsProgress();
+    void notesReachTheChosenPort();
+    void thruPlaysIncomingNotesThroughTheChord();
+    void settingsComeBackAfterRestart();
+    void uninstallLeavesNothingBehind();
+    void heightLockedWidthLimited();
+    void bankChangeSendsPairThenProgram();
+
+private:
+    std::unique_ptr<TOndrel2> NewWindow();
+    TJackServer FServer;
+    std::unique_ptr<TJackPeer> FPeer;
+    std::unique_ptr<QTemporaryDir> FConfig;
+};
+
+void TestMainWindow::initTestCase() {
+    if (!FServer.Start(QStringLiteral("ondrel-main-%1").arg(QCoreApplication::applicationPid())))
+        QFAIL(qPrintable(FServer.ErrorText()));
+    FPeer = std::make_unique<TJackPeer>(QStringLiteral("main-peer"));
+    QVERIFY(FPeer->IsValid());
+}
+
+void TestMainWindow::init() {
+    // Every test starts as a first start: a fresh, empty settings folder.
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    FPeer->ClearReceived();
+}
+
+void TestMainWindow::cleanupTestCase() {
+    FPeer.reset();
+    FServer.Stop();
+}
+
+std::unique_ptr<TOndrel2> TestMainWindow::NewWindow() {
+    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        return nullptr;
+    QTest::qWait(50); // the deferred start-up
+    return w;
+}
+
+void TestMainWindow::emptyStoreDefaults() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), -1);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Lsb), -1);
+    QCOMPARE(int(w->ModWheelController), 1);
+    QCOMPARE(w->MouseWheelController, 1);
+    QCOMPARE(w->MouseWheelSensitivity, 4);
+    QCOMPARE(w->KnobPresetName, QStringLiteral("Default"));
+    QVERIFY(!w->MidiThru());
+    QVERIFY(!w->StayOnTop());
+    // a first start opens the third entry of the Midi Out menu
+    QVERIFY(!w->MidiOutMenu1().Output().IsClosed());
+    QCOMPARE(w->StatusPanelText(3), QStringLiteral("Octave: 2"));
+    QCOMPARE(w->StatusPanelText(2), QStringLiteral("Base: C1"));
+}
+
+void TestMainWindow::incomingNoteOff_data() {
+    QTest::addColumn<bool>("thru");
+    QTest::newRow("thru off: display only") << false;
+    QTest::newRow("thru on: played through") << true;
+}
+
+void TestMainWindow::incomingNoteOff() {
+    QFETCH(bool, thru);
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->SetMidiThru(thru);
+    TKeyboardModel &m = w->Keyboard1->Model();
+    std::vector<std::tuple<int, int, int>> sent;
+    w->OnMidiEvent = [&](uint8_t s, uint8_t d1, uint8_t d2) { sent.emplace_back(s, d1, d2); };
+    w->HandleMidiEvent(0x92, 64, 90);
+    w->HandleMidiEvent(0x92, 64, 90);
+    QCOMPARE(int(m.DisplayCount(64)), 2);
+    w->HandleMidiEvent(0x82, 64, 33); // note off: a note on with velocity 0
+    QCOMPARE(int(m.DisplayCount(64)), 1);
+    if (thru)
+        QCOMPARE(sent, (std::vector<std::tuple<int, int, int>>{
+                           {0x92, 64, 90}, {0x92, 64, 90}, {0x92, 64, 0}}));
+    else
+        QVERIFY(sent.empty());
+}
+
+void TestMainWindow::bankPairThenProgramChange() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->HandleMidiEvent(0xB0, 0, 5);
+    w->HandleMidiEvent(0xB0, 32, 3);
+    w->HandleMidiEvent(0xC0, 41, 0);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 41);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 5);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Lsb), 3);
+    QCOMPARE(w->ProgramBank().BankHint(), QStringLiteral("Bank: 643"));
+    // the pair is used once: a later program change leaves the bank alone
+    w->HandleMidiEvent(0xB0, 0, 9);
+    w->HandleMidiEvent(0xC0, 7, 0);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 7);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 5);
+}
+
+void TestMainWindow::programChangeAloneKeepsBank() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->HandleMidiEvent(0xC3, 12, 0);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 12);
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
+    // modulation from input moves the modulation strip; other controllers do not
+    w->HandleMidiEvent(0xB0, 1, 77);
+    w->HandleMidiEvent(0xB0, 7, 12);
+    QCOMPARE(w->ModPosition, 77);
+    w->HandleMidiEvent(0xE0, 0, 0);
+    QCOMPARE(w->PitchPosition, -8192);
+}
+
+void TestMainWindow::stepChordWrapsAround_data() {
+    QTest::addColumn<int>("customChords");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("none back to last built-in") << 0 << 0 << -1 << 7;
+    QTest::newRow("last built-in forward to none") << 0 << 7 << 1 << 0;
+    QTest::newRow("none back to last custom") << 2 << 0 << -1 << 9;
+    QTest::newRow("last custom forward to none") << 2 << 9 << 1 << 0;
+    QTest::newRow("power forward to first custom") << 2 << 7 << 1 << 8;
+}
+
+void TestMainWindow::stepChordWrapsAround() {
+    QFETCH(int, customChords);
+    QFETCH(int, start);
+    QFETCH(int, delta);
+    QFETCH(int, expected);
+    auto w = NewWindow();
+    QVERIFY(w);
+    for (int i = 0; i < customChords; ++i)
+        w->CustomChords.push_back({QStringLiteral("Custom %1").arg(i), {3, int8_t(6 + i)}});
+    w->RebuildChordCombo();
+    w->CBChord->setCurrentIndex(start);
+    w->CBChordClick();
+    w->StepChord(delta);
+    QCOMPARE(w->CBChord->currentIndex(), expected);
+    QCOMPARE(w->Keyboard1->Model().Chord(), expected >= 8 ? TChord::chCustom : TChord(expected));
+}
+
+void TestMainWindow::customChordFromCombo() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->CustomChords.push_back({QStringLiteral("Sus4"), {5, 7}});
+    w->CustomChords.push_back({QStringLiteral("Add9"), {4, 7, 14}});
+    w->RebuildChordCombo();
+    w->CBChord->setCurrentIndex(9);
+    w->CBChordClick();
+    const auto chord = w->Keyboard1->Model().CustomChord();
+    QCOMPARE(QList<int>(chord.begin(), chord.end()), (QList<int>{4, 7, 14}));
+    QCOMPARE(w->CustomChordIndex, 1);
+    // the list changes: the selected chord is found again by name
+    w->CustomChords.erase(w->CustomChords.begin());
+    w->RebuildChordCombo();
+    QCOMPARE(w->CBChord->currentText(), QStringLiteral("Add9"));
+    QCOMPARE(w->CustomChordIndex, 0);
+}
+
+void TestMainWindow::channelField_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key"); // 0: the field loses the focus
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("enter 10") << "10" << int(Qt::Key_Return) << 9 << "10";
+    QTest::newRow("enter 17 is ignored") << "17" << int(Qt::Key_Return) << 2 << "17";
+    QTest::newRow("enter text stays as typed") << "abc" << int(Qt::Key_Return) << 2 << "abc";
+    QTest::newRow("escape restores") << "12" << int(Qt::Key_Escape) << 2 << "3";
+    QTest::newRow("leave with 5") << "5" << 0 << 4 << "5";
+    QTest::newRow("leave with 0 restores") << "0" << 0 << 2 << "3";
+}
+
+void TestMainWindow::channelField() {
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, channel);
+    QFETCH(QString, shown);
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->Keyboard1->Model().SetChannel(2);
+    w->SetChannelField(2);
+    w->EChannel->setFocus();
+    w->EChannel->setText(typed);
+    if (key)
+        QTest::keyClick(w->EChannel, Qt::Key(key));
+    else
+        w->Keyboard1->setFocus();
+    QCOMPARE(int(w->Keyboard1->Model().Channel()), channel);
+    QCOMPARE(w->EChannel->text(), shown);
+    QCOMPARE(w->SBChannel->Position(), int(w->Keyboard1->Model().Channel()) + 1);
+}
+
+void TestMainWindow::panicSendsEverythingAndReportsProgress() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    QVERIFY(!port.isEmpty());
+    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
+    FPeer->ClearReceived();
+    QStringList progress;
+    w->OnStatusText = [&](const QString &t) { progress << t; };
+    w->BPanicClick();
+    QVERIFY(FPeer->WaitForReceived(2080, 10000));
+    const auto got = FPeer->Received();
+    QCOMPARE(got.size(), size_t(2080));
+    QCOMPARE(got.front(), (TBytes{0x90, 0, 0}));
+    QCOMPARE(got[128], (TBytes{0xB0, 120, 0}));
+    QCOMPARE(got[129], (TBytes{0xB0, 123, 0}));
+    QCOMPARE(got.back(), (TBytes{0xBF, 123, 0}));
+    QStringList expected{QStringLiteral("Panic: 0%")};
+    for (int v : {6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100})
+        expected << QStringLiteral("Panic: %1%").arg(v);
+    QCOMPARE(progress, expected);
+    QCOMPARE(w->PPanic->palette().color(QPalette::Window), QColor(0xd4, 0xd0, 0xc8));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestMainWindow::notesReachTheChosenPort() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
+    FPeer->ClearReceived();
+    w->Keyboard1->Model().SetChannel(4);
+    w->Keyboard1->Model().SendChord(4, 60, 100, true);
+    w->Keyboard1->Model().SendChord(4, 60, 0, true);
+    QVERIFY(FPeer->WaitForReceived(2));
+    QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0x94, 60, 100}, {0x94, 60, 0}}));
+}
+
+void TestMainWindow::thruPlaysIncomingNotesThroughTheChord() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
+    FPeer->ClearReceived();
+    w->SetMidiThru(true);
+    w->CBChord->setCurrentIndex(5); // fifths
+    w->CBChordClick();
+    w->HandleMidiEvent(0x91, 50, 70);
+    w->HandleMidiEvent(0x81, 50, 0);
+    QVERIFY(FPeer->WaitForReceived(4));
+    QCOMPARE(FPeer->Received(),
+             (std::vector<TBytes>{{0x91, 50, 70}, {0x91, 57, 70}, {0x91, 50, 0}, {0x91, 57, 0}}));
+}
+
+void TestMainWindow::settingsComeBackAfterRestart() {
+    {
+        auto w = NewWindow();
+        QVERIFY(w);
+        w->Keyboard1->Model().SetChannel(6);
+        w->Keyboard1->Model().OctaveUp();
+        w->SetMidiThru(true);
+        QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
+        w->ProgramBank().SetProgramValue(20);
+        w->close();
+    }
+    auto w = NewWindow();
+    QVERIFY(w);
+    QCOMPARE(int(w->Keyboard1->Model().Channel()), 6);
+    QCOMPARE(w->EChannel->text(), QStringLiteral("7"));
+    QCOMPARE(w->Keyboard1->Model().KeyOctave(), 5);
+    QVERIFY(w->MidiThru());
+    QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 20);
+    QCOMPARE(w->MidiOutMenu1().Output().DeviceName(), QStringLiteral("Ondrel"));
+    QVERIFY(!w->MidiOutMenu1().Output().IsClosed());
+}
+
+void TestMainWindow::uninstallLeavesNothingBehind() {
+    {
+        auto w = NewWindow();
+        QVERIFY(w);
+        w->close(); // a first close writes the store
+    }
+    const QString file = ProgramStoreFileName();
+    QVERIFY(QFile::exists(file));
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->Uninstall(false);
+    QVERIFY(w->Uninstalled());
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(!QDir(FConfig->path() + QStringLiteral("/Tavrel")).exists());
+    w.reset(); // the close that follows writes nothing back
+    QVERIFY(!QDir(FConfig->path() + QStringLiteral("/Tavrel")).exists());
+}
+
+void TestMainWindow::heightLockedWidthLimited() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    const int height = w->height();
+    w->resize(5000, height + 200);
+    QCOMPARE(w->height(), height);
+    QCOMPARE(w->width(), w->MaxWidth());
+    // the keyboard fills the width up to the right arrow, and shows the whole strip
+    QCOMPARE(w->Keyboard1->width(), 75 * w->Keyboard1->Model().KeyWidth());
+    QCOMPARE(w->Keyboard1->geometry().right() + 1, w->ICRightArrow->x());
+    w->resize(10, height);
+    QCOMPARE(w->width(), w->MinWidth());
+}
+
+void TestMainWindow::bankChangeSendsPairThenProgram() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
+    w->Keyboard1->Model().SetChannel(1);
+    w->ProgramBank().SetProgramValue(10);
+    FPeer->ClearReceived();
+    w->ProgramBank().SetBankValue(TProgramBank::Msb, 5);
+    QVERIFY(FPeer->WaitForReceived(3));
+    QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0xB1, 0, 5}, {0xB1, 32, 0}, {0xC1, 10}}));
+    QCOMPARE(w->ProgramBank().BankHint(), QStringLiteral("Bank: 640"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
