@@ -217,7 +217,7 @@ void TOndrel2::BuildMenus() {
     file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 
     MidiIn1 = bar->addMenu(QStringLiteral("Midi &In"));
-    MidiOut1 = bar->addMenu(QStringLiteral("Midi &Out"));
+    MidiOut1 = bar->addMenu(QStringLiteral("Midi O&ut"));
 
     Patches1 = bar->addMenu(QStringLiteral("&Patches"));
     Patches1->addSeparator()->setVisible(false); // PatchSetSep

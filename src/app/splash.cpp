@@ -14,7 +14,7 @@ TSplashForm::TSplashForm(QWidget *Owner, bool Timed)
       FTimed(Timed) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("Ondrel"));
+    setWindowTitle(QStringLiteral("About Ondrel"));
     FImage = new QLabel(this);
     const QPixmap picture = AppPictures::Load(QStringLiteral("SPLASH"), devicePixelRatioF());
     FImage->setPixmap(picture);

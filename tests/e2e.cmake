@@ -1,0 +1,26 @@
+# End-to-end tests: real X11 key events (Xvfb, xdotool) into a program, its MIDI read from a
+# JACK server of the test's own.
+if(TARGET ondrel_keyboard AND TARGET ondrel_midi AND TARGET PkgConfig::JACK)
+    # Until the main window plays the keys, a window with the keyboard and the MIDI output.
+    add_executable(ondrel_keyplay e2e/keyplay.cpp)
+    target_link_libraries(ondrel_keyplay PRIVATE ondrel_keyboard ondrel_midi)
+
+    ondrel_add_test(tst_e2e_keyboard LABEL e2e
+        SOURCES e2e/tst_e2e_keyboard.cpp jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_keyboard PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_keyboard PRIVATE
+        ONDREL_KEYPLAY="$<TARGET_FILE:ondrel_keyplay>")
+    add_dependencies(tst_e2e_keyboard ondrel_keyplay)
+endif()
+
+# The real program: first start, Panic, settings across a restart.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_main LABEL e2e
+        SOURCES e2e/tst_e2e_main.cpp jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_main PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_main PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_main ondrel)
+    set_tests_properties(tst_e2e_main PROPERTIES ENVIRONMENT "")
+endif()

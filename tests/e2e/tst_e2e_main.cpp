@@ -1,0 +1,236 @@
+// The real program under Xvfb with a fresh settings folder: a click on a key and a computer key
+// play through the port a first start opens, Ctrl+Space sends the whole Panic, and what was set
+// comes back after a restart. MIDI is read from a JACK server of the test's own; every wait is
+// bounded.
+
+#include "jackfixture.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+constexpr int StartTimeoutMs = 15000;
+constexpr int EventTimeoutMs = 5000;
+constexpr int SettleMs = 300;
+
+QString Hex(const TBytes &Message) {
+    QStringList bytes;
+    for (uint8_t b : Message)
+        bytes << QStringLiteral("%1").arg(b, 2, 16, QChar('0'));
+    return bytes.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestE2eMain : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void firstStartPlaysClickAndKey();
+    void panicArrivesWhole();
+    void settingsComeBackAfterRestart();
+
+private:
+    bool Start();
+    bool Quit();
+    bool Xdo(const QStringList &Arguments, QString *Output = nullptr);
+    QStringList Received(int Count);
+    QString StoreText() const;
+
+    QTemporaryDir FHome;
+    QProcess FXvfb;
+    QString FDisplay;
+    TJackServer FJack;
+    std::unique_ptr<TJackPeer> FPeer;
+    QProcess FProgram;
+    QString FWindow;
+};
+
+void TestE2eMain::initTestCase() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("Xvfb or xdotool is not installed (Debian: xvfb, xdotool)");
+    QVERIFY(FHome.isValid());
+    FXvfb.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY2(FXvfb.waitForStarted(StartTimeoutMs), qPrintable(FXvfb.errorString()));
+    QDeadlineTimer deadline(StartTimeoutMs);
+    while (!FXvfb.canReadLine() && !deadline.hasExpired() && FXvfb.state() == QProcess::Running)
+        FXvfb.waitForReadyRead(int(deadline.remainingTime()));
+    FDisplay = QStringLiteral(":") + QString::fromUtf8(FXvfb.readLine()).trimmed();
+    QVERIFY2(FDisplay.size() > 1, "Xvfb did not tell its display");
+
+    QVERIFY2(
+        FJack.Start(QStringLiteral("ondrel-e2e-main-%1").arg(QCoreApplication::applicationPid())),
+        qPrintable(FJack.ErrorText()));
+    FPeer = std::make_unique<TJackPeer>(QStringLiteral("ondrel-e2e-main-peer"));
+    QVERIFY(FPeer->IsValid());
+}
+
+void TestE2eMain::cleanupTestCase() {
+    if (FProgram.state() != QProcess::NotRunning) {
+        FProgram.kill();
+        FProgram.waitForFinished(EventTimeoutMs);
+    }
+    if (FXvfb.state() != QProcess::NotRunning) {
+        FXvfb.terminate();
+        if (!FXvfb.waitForFinished(EventTimeoutMs))
+            FXvfb.kill();
+        FXvfb.waitForFinished(EventTimeoutMs);
+    }
+    FPeer.reset();
+    FJack.Stop();
+}
+
+bool TestE2eMain::Xdo(const QStringList &Arguments, QString *Output) {
+    QProcess xdo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), FDisplay);
+    xdo.setProcessEnvironment(env);
+    xdo.start(QStandardPaths::findExecutable(QStringLiteral("xdotool")), Arguments);
+    if (!xdo.waitForFinished(StartTimeoutMs)) {
+        xdo.kill();
+        xdo.waitForFinished();
+        return false;
+    }
+    if (Output)
+        *Output = QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
+    return xdo.exitStatus() == QProcess::NormalExit && xdo.exitCode() == 0;
+}
+
+// Starts the program, waits for its window and its MIDI port, and wires the port to the peer.
+bool TestE2eMain::Start() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), FDisplay);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), FHome.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), FHome.path());
+    FProgram.setProcessEnvironment(env);
+    FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
+    FProgram.start(QStringLiteral(ONDREL_PROGRAM), {});
+    if (!FProgram.waitForStarted(StartTimeoutMs))
+        return false;
+    QDeadlineTimer deadline(StartTimeoutMs);
+    QString port;
+    while (!deadline.hasExpired()) {
+        QString windows;
+        if (FWindow.isEmpty() &&
+            Xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Ondrel$")},
+                &windows) &&
+            !windows.isEmpty())
+            FWindow = windows.section(QLatin1Char('\n'), 0, 0);
+        port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+        if (!FWindow.isEmpty() && !port.isEmpty())
+            break;
+        QThread::msleep(100);
+    }
+    if (FWindow.isEmpty() || port.isEmpty()) {
+        qWarning() << "window" << FWindow << "port" << port;
+        return false;
+    }
+    if (!FPeer->Connect(port, FPeer->InPort()))
+        return false;
+    QThread::msleep(500); // the deferred start-up and the first paint
+    Xdo({QStringLiteral("windowmove"), FWindow, QStringLiteral("0"), QStringLiteral("0")});
+    if (!Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow}))
+        return false;
+    QThread::msleep(200);
+    FPeer->ClearReceived();
+    return true;
+}
+
+// Closes the program the way a user does, through File > Exit, so it saves its settings.
+bool TestE2eMain::Quit() {
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow});
+    Xdo({QStringLiteral("key"), QStringLiteral("alt+f")});
+    QThread::msleep(300);
+    Xdo({QStringLiteral("key"), QStringLiteral("x")});
+    const bool ended = FProgram.waitForFinished(StartTimeoutMs);
+    FWindow.clear();
+    return ended && FProgram.exitStatus() == QProcess::NormalExit;
+}
+
+QStringList TestE2eMain::Received(int Count) {
+    FPeer->WaitForReceived(size_t(Count), EventTimeoutMs);
+    QThread::msleep(SettleMs);
+    QStringList out;
+    for (const TBytes &m : FPeer->Received())
+        out << Hex(m);
+    return out;
+}
+
+QString TestE2eMain::StoreText() const {
+    QFile f(FHome.filePath(QStringLiteral("config/Tavrel/Ondrel/ondrel.ini")));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+void TestE2eMain::firstStartPlaysClickAndKey() {
+    QVERIFY(Start());
+    // The window's first key is C1 (36): a click on the lower part of its white key.
+    QString geometry;
+    QVERIFY(Xdo({QStringLiteral("getwindowgeometry"), FWindow}, &geometry));
+    int clickY = 0;
+    for (int y = 150; y <= 200 && clickY == 0; y += 2) {
+        // the menu bar's height varies with the font: find the keyboard by playing it
+        QVERIFY(Xdo({QStringLiteral("mousemove"), QStringLiteral("--window"), FWindow,
+                     QStringLiteral("87"), QString::number(y), QStringLiteral("click"),
+                     QStringLiteral("1")}));
+        if (FPeer->WaitForReceived(2, 150))
+            clickY = y;
+    }
+    QVERIFY2(clickY > 0, "no click on the keyboard played a note");
+    QCOMPARE(Received(2), (QStringList{QStringLiteral("90 24 64"), QStringLiteral("90 24 00")}));
+    FPeer->ClearReceived();
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("z")}));
+    QCOMPARE(Received(2), (QStringList{QStringLiteral("90 30 64"), QStringLiteral("90 30 00")}));
+}
+
+void TestE2eMain::panicArrivesWhole() {
+    FPeer->ClearReceived();
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("ctrl+space")}));
+    QVERIFY(FPeer->WaitForReceived(2080, 10000));
+    QThread::msleep(SettleMs);
+    const auto got = FPeer->Received();
+    QCOMPARE(got.size(), size_t(2080));
+    QCOMPARE(got.back(), (TBytes{0xBF, 123, 0}));
+}
+
+void TestE2eMain::settingsComeBackAfterRestart() {
+    // Channel 5 (typed into the field), octave up (F4), Midi Thru on (Options menu).
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("F4")}));
+    QVERIFY(Xdo({QStringLiteral("mousemove"), QStringLiteral("--window"), FWindow,
+                 QStringLiteral("20"), QString::number(61 + 24 + 8), QStringLiteral("click"),
+                 QStringLiteral("--repeat"), QStringLiteral("3"), QStringLiteral("1")}));
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("5"),
+                 QStringLiteral("Return")}));
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("alt+o")}));
+    QThread::msleep(300);
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("t")}));
+    QThread::msleep(200);
+    QVERIFY(Quit());
+    const QString store = StoreText();
+    QVERIFY2(store.contains(QStringLiteral("Channel=4")), qPrintable(store));
+    QVERIFY2(store.contains(QStringLiteral("KeyOctave=5")), qPrintable(store));
+    QVERIFY2(store.contains(QStringLiteral("Midi Thru=1")), qPrintable(store));
+    QVERIFY2(store.contains(QStringLiteral("MidiOut=Midi-Mapper")), qPrintable(store));
+
+    QVERIFY(Start());
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("z")}));
+    QCOMPARE(Received(2), (QStringList{QStringLiteral("94 3c 64"), QStringLiteral("94 3c 00")}));
+    QVERIFY(Quit());
+}
+
+QTEST_GUILESS_MAIN(TestE2eMain)
+#include "tst_e2e_main.moc"
