@@ -825,6 +825,7 @@ void TestStrips::pictures_data() {
     QTest::newRow("wheel lower case") << "wheel" << 1.0 << QSize(820, 76);
     QTest::newRow("wheel at 2x") << "WHEEL" << 2.0 << QSize(820, 76);
     QTest::newRow("wheel at 1.5x") << "WHEEL" << 1.5 << QSize(820, 76);
+    QTest::newRow("wheel at 1.33x") << "WHEEL" << 1.33 << QSize(820, 76);
     QTest::newRow("left arrow") << "LEFTARROW" << 1.0 << QSize(32, 76);
     QTest::newRow("right arrow at 2x") << "RIGHTARROW" << 2.0 << QSize(32, 76);
     QTest::newRow("unknown") << "BACKGROUND" << 1.0 << QSize();
@@ -852,7 +853,7 @@ void TestStrips::pictures() {
 }
 
 void TestStrips::wheelMarkerRises() {
-    for (qreal dpr : {1.0, 2.0}) {
+    for (qreal dpr : {1.0, 1.33, 2.0}) {
         const QImage pic = ControlPictures::Load(QStringLiteral("WHEEL"), dpr).toImage();
         double previous = 1e9;
         for (int f = 0; f < 41; ++f) {

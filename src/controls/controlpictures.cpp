@@ -34,7 +34,7 @@ double Smooth(double Edge0, double Edge1, double X) {
 }
 
 QRgb Shade(double R, double G, double B) {
-    auto c = [](double v) { return std::clamp(int(std::lround(v)), 0, 255); };
+    auto c = [](double v) { return std::clamp(int(v + 0.5), 0, 255); };
     return qRgb(c(R), c(G), c(B));
 }
 
@@ -74,7 +74,8 @@ void ShadeWheel(QImage &Img, int FrameX, double Marker, qreal Dpr) {
         auto *line = reinterpret_cast<QRgb *>(Img.scanLine(yd));
         for (int xd = x0; xd < x1; ++xd) {
             const double u = ((xd + 0.5) * px - FrameX - SlotLeft) / (SlotRight - SlotLeft);
-            const double side = 1.0 - 0.55 * std::pow(std::abs(2 * u - 1), 3.0); // rounded rim
+            const double edge = std::abs(2 * u - 1);
+            const double side = 1.0 - 0.55 * edge * edge * edge; // the rim is rounded
             const double l = light * side * (0.35 + 0.65 * lip);
             double r = 20 + 132 * l, g = 22 + 136 * l, b = 26 + 142 * l;
             const double m = mark * (0.6 + 0.4 * facing) * (0.45 + 0.55 * lip) * side;
@@ -124,12 +125,23 @@ QPixmap Wheel(qreal Dpr) {
                QImage::Format_RGB32);
     img.fill(Qt::black);
     img.setDevicePixelRatio(Dpr);
+    // Every frame has the same housing: drawn once and copied when frames start on whole
+    // device pixels (any ratio in steps of 0.05), else drawn for each frame.
+    const double frameDevice = WheelFrameWidth * Dpr;
+    const int step = int(std::lround(frameDevice));
+    const bool copy = std::abs(frameDevice - step) < 1e-6;
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
-        for (int f = 0; f < WheelFrames; ++f)
+        for (int f = 0; f < (copy ? 1 : WheelFrames); ++f)
             DrawWheelHousing(p, f * WheelFrameWidth);
     }
+    if (copy)
+        for (int y = 0; y < img.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+            for (int f = 1; f < WheelFrames; ++f)
+                std::copy(line, line + step, line + f * step);
+        }
     for (int f = 0; f < WheelFrames; ++f) {
         const double t = double(f) / (WheelFrames - 1); // 0 bottom .. 1 top
         ShadeWheel(img, f * WheelFrameWidth, (2 * t - 1) * MarkerSweep, Dpr);

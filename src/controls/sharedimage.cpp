@@ -30,6 +30,7 @@ QSize TSharedImage::PictureSize() const {
 }
 
 void TSharedImage::SetBitmap(const QPixmap &Value) {
+    FLoaded.clear();
     FBitmap = Value;
     PictureChanged();
 }
@@ -55,11 +56,15 @@ void TSharedImage::LoadResourceImage() {
     QString name = FResBitmap256;
     if (ScreenBitsPerPixel() >= 15 && !FResBitmap.isEmpty())
         name = FResBitmap;
-    if (name.isEmpty())
+    // Setting both names in turn would otherwise draw the same picture twice.
+    if (name.isEmpty() ||
+        (name == FLoaded && qFuzzyCompare(FBitmap.devicePixelRatio(), FPixelRatio)))
         return;
     const QPixmap pix = ControlPictures::Load(name, FPixelRatio);
-    if (!pix.isNull())
-        SetBitmap(pix);
+    if (pix.isNull())
+        return;
+    SetBitmap(pix);
+    FLoaded = name;
 }
 
 void TSharedImage::SetPixelRatio(qreal Value) {

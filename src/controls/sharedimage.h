@@ -76,6 +76,7 @@ private:
     bool FAlwaysDisplayEmpty = false;
     QString FResBitmap;
     QString FResBitmap256;
+    QString FLoaded; // the name the picture was loaded from, if it was
     qreal FPixelRatio;
     QList<TImgControlBase *> FControls;
 };
