@@ -13,7 +13,7 @@ constexpr int Margin = 3;
 // A tool-tip look with the text drawn by the same wrapping rule that sized the window.
 class THintWindow : public QWidget {
 public:
-    THintWindow() : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
+    explicit THintWindow(QWidget *Owner) : QWidget(Owner, Qt::ToolTip | Qt::FramelessWindowHint) {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setPalette(QToolTip::palette());
@@ -44,25 +44,31 @@ protected:
 } // namespace
 
 TMovingHint::TMovingHint() = default;
-TMovingHint::~TMovingHint() = default;
+TMovingHint::~TMovingHint() {
+    delete FWindow;
+}
 
 bool TMovingHint::IsShowing() const {
     return FWindow && FWindow->isVisible();
 }
 
 QWidget *TMovingHint::Window() const {
-    return FWindow.get();
+    return FWindow;
 }
 
 void TMovingHint::ShowAt(const QWidget *Control, const QString &Text) {
     const QPoint corner = Control->mapToGlobal(QPoint(Control->width(), 0));
+    if (FOwner != Control->window()) {
+        delete FWindow;
+        FOwner = Control->window();
+    }
     FPos = QPoint(corner.x() + 2, corner.y());
     FText = Text;
     Show(true);
 }
 
 void TMovingHint::HideHint() {
-    FWindow.reset();
+    delete FWindow;
 }
 
 void TMovingHint::SetShowing(bool Value) {
@@ -78,8 +84,8 @@ void TMovingHint::Show(bool Force) {
     if (!Force && !IsShowing())
         return;
     if (!FWindow)
-        FWindow = std::make_unique<THintWindow>();
-    auto *w = static_cast<THintWindow *>(FWindow.get());
+        FWindow = new THintWindow(FOwner);
+    auto *w = static_cast<THintWindow *>(FWindow.data());
     w->Text = FText;
     w->setGeometry(QRect(FPos, w->SizeFor(FText)));
     w->show();

@@ -5,11 +5,9 @@
 // while it shows.
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
-
-#include <memory>
-
-class QWidget;
+#include <QWidget>
 
 class TMovingHint {
 public:
@@ -38,5 +36,8 @@ private:
 
     QString FText;
     QPoint FPos;
-    std::unique_ptr<QWidget> FWindow;
+    // The hint belongs to the control's window, so the window system can place it beside it
+    // (Wayland places tool-tips only relative to a parent) and it goes away with it.
+    QPointer<QWidget> FOwner;
+    QPointer<QWidget> FWindow;
 };
