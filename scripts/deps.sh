@@ -3,7 +3,7 @@
 ONDREL_BUILD_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    librtmidi-dev libjack-jackd2-dev libsdl2-dev libsimpleini-dev
+    librtmidi-dev libjack-jackd2-dev libsdl2-dev libsimpleini-dev libxcb-xkb-dev
     libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core
 )

@@ -8,10 +8,20 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <bitset>
 #include <exception>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 #include <vector>
+
+#ifdef ONDREL_HAVE_XCB_XKB
+#include <xcb/xcb.h>
+// The C header names a field "explicit".
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+#endif
 
 namespace {
 
@@ -66,6 +76,57 @@ TShiftState ShiftOf(Qt::KeyboardModifiers Mods) {
     return s;
 }
 
+// What only the X server can tell. X11 reports an auto-repeat as a release and a press, and Qt
+// can tell them from two real key strokes only while both are already read from the server:
+// under load held keys would then play again and again. With XKB's detectable auto-repeat the
+// server sends the repeated presses alone, and the hook knows a press of a key already down.
+namespace X11 {
+
+#ifdef ONDREL_HAVE_XCB_XKB
+xcb_connection_t *Connection() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+bool Available() {
+    return Connection() != nullptr;
+}
+
+void UseDetectableAutoRepeat() {
+    xcb_connection_t *c = Connection();
+    if (!c)
+        return;
+    const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const auto cookie = xcb_xkb_per_client_flags(c, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
+    xcb_discard_reply(c, cookie.sequence);
+}
+
+// The key codes held down now, as the server sees them.
+std::optional<std::bitset<256>> KeysDown() {
+    xcb_connection_t *c = Connection();
+    if (!c)
+        return std::nullopt;
+    xcb_query_keymap_reply_t *reply = xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr);
+    if (!reply)
+        return std::nullopt;
+    std::bitset<256> down;
+    for (int code = 0; code < 256; ++code)
+        down[size_t(code)] = (reply->keys[code / 8] >> (code % 8)) & 1;
+    free(reply);
+    return down;
+}
+#else
+bool Available() {
+    return false;
+}
+void UseDetectableAutoRepeat() {}
+std::optional<std::bitset<256>> KeysDown() {
+    return std::nullopt;
+}
+#endif
+
+} // namespace X11
+
 } // namespace
 
 TKeyPlatform KeyPlatformOf(QStringView PlatformName) {
@@ -92,7 +153,7 @@ TPcScanCode PcScanCode(quint32 NativeScanCode, TKeyPlatform Platform) {
     return {}; // media and language keys: no PC code that could be mistaken for another key
 }
 
-TKeyData KeyDataOf(const QKeyEvent &Event, TKeyPlatform Platform) {
+TKeyData KeyDataOf(const QKeyEvent &Event, TKeyPlatform Platform, bool WasDown) {
     using namespace VirtualKeys;
     TKeyData d;
     d.RepeatCount = uint16_t(std::max(1, Event.count()));
@@ -122,7 +183,7 @@ TKeyData KeyDataOf(const QKeyEvent &Event, TKeyPlatform Platform) {
     }
     const bool release = Event.type() == QEvent::KeyRelease;
     d.Transition = release;
-    d.PreviousState = release || Event.isAutoRepeat();
+    d.PreviousState = release || Event.isAutoRepeat() || WasDown;
     d.Context = Event.modifiers().testFlag(Qt::AltModifier);
     d.Character = Character(d.VirtualKey);
     d.DeadKey = IsDeadKey(Event.key());
@@ -174,6 +235,13 @@ public:
             return;
         QCoreApplication::instance()->installEventFilter(this);
         Installed = true;
+        X11::UseDetectableAutoRepeat();
+        RefreshDown();
+        if (qGuiApp && !FWatchingState) {
+            FWatchingState = true;
+            connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                    [this](Qt::ApplicationState State) { StateChanged(State); });
+        }
     }
     void Uninstall() {
         if (Installed && QCoreApplication::instance())
@@ -221,13 +289,47 @@ private:
         }
     };
     std::optional<TPending> FPending;
+    bool FWatchingState = false;
+    // Keys down as far as the application has seen them, by native scan code: a press of one of
+    // them is an auto-repeat, whether or not the platform says so.
+    std::unordered_set<quint32> FDown;
+
+    void StateChanged(Qt::ApplicationState State) {
+        if (State == Qt::ApplicationActive)
+            RefreshDown();
+        else if (!X11::Available()) // X11 can tell on return which keys are still down
+            FDown.clear();
+    }
+
+    // After a time without key events (another program had the keyboard, or no hook
+    // listened): a key seen going down and still held was held all the while, and its repeats
+    // stay repeats; a key released meanwhile is up. Without X11 nothing is known: all are up.
+    void RefreshDown() {
+        const auto down = X11::KeysDown();
+        if (!down) {
+            FDown.clear();
+            return;
+        }
+        for (auto it = FDown.begin(); it != FDown.end();)
+            it = *it < 256 && (*down)[*it] ? std::next(it) : FDown.erase(it);
+    }
 
     bool Dispatch(const QKeyEvent &Event) {
         bool handled = false;
         const auto previous = Current;
         Current = Event.modifiers();
+        const quint32 code = Event.nativeScanCode();
+        bool wasDown = false;
+        if (code != 0) {
+            if (Event.type() == QEvent::KeyRelease) {
+                FDown.erase(code);
+            } else {
+                wasDown = FDown.count(code) > 0;
+                FDown.insert(code);
+            }
+        }
         try {
-            const TKeyData data = KeyDataOf(Event, CurrentKeyPlatform());
+            const TKeyData data = KeyDataOf(Event, CurrentKeyPlatform(), wasDown);
             // A handler may add or remove hooks: walk a copy, skipping those that left.
             const std::vector<TKeyboardHook *> hooks = Hooks;
             for (TKeyboardHook *hook : hooks) {

@@ -51,8 +51,9 @@ struct TPcScanCode {
 // The one translation from a native scan code to a PC set 1 scan code.
 TPcScanCode PcScanCode(quint32 NativeScanCode, TKeyPlatform Platform);
 
-// The record of a key event as the platform reported it.
-TKeyData KeyDataOf(const QKeyEvent &Event, TKeyPlatform Platform);
+// The record of a key event as the platform reported it; WasDown: the key was seen going down
+// and not up since (a repeat the platform did not mark).
+TKeyData KeyDataOf(const QKeyEvent &Event, TKeyPlatform Platform, bool WasDown = false);
 
 // The display name of a physical key ("Q", "Shift", "Right Control", "Num 7"), from the platform's
 // key names; empty for a key without one.
