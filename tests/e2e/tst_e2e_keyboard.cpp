@@ -1,0 +1,346 @@
+// Real X11 key presses (Xvfb, xdotool) into a window with the piano keyboard; the notes are read
+// from its MIDI output port on a JACK server of the test's own. Every wait is bounded.
+
+#include "jackfixture.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int StartTimeoutMs = 10000;
+constexpr int EventTimeoutMs = 5000;
+// After the expected messages, how long nothing more may arrive.
+constexpr int SettleMs = 300;
+
+QString Hex(const TBytes &Message) {
+    QStringList bytes;
+    for (uint8_t b : Message)
+        bytes << QStringLiteral("%1").arg(b, 2, 16, QChar('0'));
+    return bytes.join(QLatin1Char(' '));
+}
+
+QString NoteOn(int Note, int Velocity = 100) {
+    return Hex({0x90, uint8_t(Note), uint8_t(Velocity)});
+}
+QString NoteOff(int Note) {
+    return Hex({0x90, uint8_t(Note), 0});
+}
+QString Join(const QStringList &Messages) {
+    return Messages.join(QStringLiteral(", "));
+}
+
+// Computer keys and the notes they play at the keyboard's first octave setting (4).
+constexpr int Z = 48, S = 49, X = 50, Q = 60, C = 52;
+
+} // namespace
+
+class TestE2eKeyboard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void lettersPlayTheirNotes();
+    void chordTypedWithSeveralKeys();
+    void fastRepeatedKeys();
+    void heldKeyRepeatsButPlaysOnce();
+    void modifiedKeys();
+    void editBoxPlaysAndTypes();
+    void otherWindowTakesOverHeldKey();
+    void otherProgramTakesOverHeldKey();
+    void comingBackWhileHeldLeavesNoSecondRelease();
+
+private:
+    bool StartProgram(QProcess &Program, const QStringList &Arguments, QString &Window);
+    QString WaitForLine(QProcess &Program, const QString &Prefix, int TimeoutMs = EventTimeoutMs);
+    void Drain(QProcess &Program, int Ms);
+    bool Xdo(const QStringList &Arguments);
+    // Gives the keyboard focus to the other program and waits until the window noticed.
+    bool FocusOther();
+    // Gives it back to the window; waits for its activation unless it was active already.
+    bool FocusMain(bool WasActive);
+    void Command(const QString &Line);
+    // The messages the keyboard sent ("90 30 64, 90 30 00"), once Count have arrived and no
+    // more came for a while.
+    QString Received(int Count);
+
+    QTemporaryDir FHome;
+    QProcess FXvfb;
+    QString FDisplay;
+    TJackServer FJack;
+    std::unique_ptr<TJackPeer> FPeer;
+    QProcess FProgram;
+    QProcess FOther;
+    QString FMainWindow;
+    QString FOtherWindow;
+    QStringList FLines;
+};
+
+void TestE2eKeyboard::initTestCase() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xvfb.isEmpty() || xdotool.isEmpty())
+        QSKIP("Xvfb or xdotool is not installed (Debian: xvfb, xdotool)");
+    QVERIFY(FHome.isValid());
+
+    // A display number of its own: Xvfb picks a free one and tells it.
+    FXvfb.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY2(FXvfb.waitForStarted(StartTimeoutMs), qPrintable(FXvfb.errorString()));
+    QDeadlineTimer deadline(StartTimeoutMs);
+    while (!FXvfb.canReadLine() && !deadline.hasExpired() && FXvfb.state() == QProcess::Running)
+        FXvfb.waitForReadyRead(int(deadline.remainingTime()));
+    FDisplay = QString::fromUtf8(FXvfb.readLine()).trimmed();
+    QVERIFY2(!FDisplay.isEmpty(), "Xvfb did not tell its display");
+    FDisplay.prepend(QLatin1Char(':'));
+
+    const QString server = QStringLiteral("ondrel-e2e-%1").arg(QCoreApplication::applicationPid());
+    QVERIFY2(FJack.Start(server), qPrintable(FJack.ErrorText()));
+    FPeer = std::make_unique<TJackPeer>(QStringLiteral("ondrel-e2e-peer"));
+    QVERIFY(FPeer->IsValid());
+
+    QVERIFY(StartProgram(FProgram, {}, FMainWindow));
+    QString port;
+    for (QDeadlineTimer wait(StartTimeoutMs); port.isEmpty() && !wait.hasExpired();
+         QThread::msleep(20))
+        port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    QVERIFY2(!port.isEmpty(), "the program's MIDI port is missing");
+    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
+    QVERIFY(StartProgram(FOther, {QStringLiteral("--idle")}, FOtherWindow));
+}
+
+void TestE2eKeyboard::cleanupTestCase() {
+    for (QProcess *p : {&FProgram, &FOther}) {
+        if (p->state() == QProcess::NotRunning)
+            continue;
+        p->write("quit\n");
+        p->closeWriteChannel();
+        if (!p->waitForFinished(EventTimeoutMs)) {
+            p->kill();
+            p->waitForFinished(EventTimeoutMs);
+        }
+    }
+    if (FXvfb.state() != QProcess::NotRunning) {
+        FXvfb.terminate();
+        if (!FXvfb.waitForFinished(EventTimeoutMs)) {
+            FXvfb.kill();
+            FXvfb.waitForFinished(EventTimeoutMs);
+        }
+    }
+    FPeer.reset();
+    FJack.Stop();
+}
+
+void TestE2eKeyboard::init() {
+    QVERIFY(FProgram.state() == QProcess::Running);
+    Command(QStringLiteral("focus keys"));
+    QVERIFY(FocusMain(true));
+    FPeer->ClearReceived();
+    FLines.clear();
+}
+
+void TestE2eKeyboard::cleanup() {
+    Drain(FProgram, 20);
+    QVERIFY2(!FLines.contains(QStringLiteral("shortcut")), "a played key triggered a shortcut");
+}
+
+// --- Helpers --------------------------------------------------------------------------------
+
+bool TestE2eKeyboard::StartProgram(QProcess &Program, const QStringList &Arguments,
+                                   QString &Window) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), FDisplay);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), FHome.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), FHome.path());
+    Program.setProcessEnvironment(env);
+    Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    Program.start(QStringLiteral(ONDREL_KEYPLAY), Arguments);
+    if (!Program.waitForStarted(StartTimeoutMs))
+        return false;
+    const QString ready = WaitForLine(Program, QStringLiteral("ready "), StartTimeoutMs);
+    if (ready.isEmpty()) {
+        qWarning() << "program did not start:" << FLines;
+        return false;
+    }
+    Window = ready.section(QLatin1Char(' '), 1);
+    return true;
+}
+
+QString TestE2eKeyboard::WaitForLine(QProcess &Program, const QString &Prefix, int TimeoutMs) {
+    QDeadlineTimer deadline(TimeoutMs);
+    for (;;) {
+        while (Program.canReadLine()) {
+            const QString line = QString::fromUtf8(Program.readLine()).trimmed();
+            FLines << line;
+            if (line.startsWith(Prefix))
+                return line;
+        }
+        if (deadline.hasExpired() || Program.state() != QProcess::Running)
+            return {};
+        Program.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+}
+
+void TestE2eKeyboard::Drain(QProcess &Program, int Ms) {
+    WaitForLine(Program, QStringLiteral("\x01"), Ms); // no line starts so: reads for Ms
+}
+
+bool TestE2eKeyboard::Xdo(const QStringList &Arguments) {
+    QProcess xdo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), FDisplay);
+    xdo.setProcessEnvironment(env);
+    xdo.setProcessChannelMode(QProcess::ForwardedChannels);
+    xdo.start(QStandardPaths::findExecutable(QStringLiteral("xdotool")), Arguments);
+    if (!xdo.waitForFinished(StartTimeoutMs)) {
+        xdo.kill();
+        xdo.waitForFinished();
+        return false;
+    }
+    return xdo.exitStatus() == QProcess::NormalExit && xdo.exitCode() == 0;
+}
+
+bool TestE2eKeyboard::FocusOther() {
+    return Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FOtherWindow}) &&
+           !WaitForLine(FProgram, QStringLiteral("active 0")).isEmpty();
+}
+
+bool TestE2eKeyboard::FocusMain(bool WasActive) {
+    if (!Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FMainWindow}))
+        return false;
+    if (WasActive) {
+        Drain(FProgram, 50);
+        return true;
+    }
+    return !WaitForLine(FProgram, QStringLiteral("active 1")).isEmpty();
+}
+
+void TestE2eKeyboard::Command(const QString &Line) {
+    FProgram.write((Line + QLatin1Char('\n')).toUtf8());
+    FProgram.waitForBytesWritten(EventTimeoutMs);
+}
+
+QString TestE2eKeyboard::Received(int Count) {
+    FPeer->WaitForReceived(size_t(Count), EventTimeoutMs);
+    QThread::msleep(SettleMs);
+    QStringList out;
+    for (const TBytes &m : FPeer->Received())
+        out << Hex(m);
+    return out.join(QStringLiteral(", "));
+}
+
+// --- Tests ----------------------------------------------------------------------------------
+
+void TestE2eKeyboard::lettersPlayTheirNotes() {
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("z"), QStringLiteral("s"),
+                 QStringLiteral("x"), QStringLiteral("q")}));
+    QCOMPARE(Received(8), Join({NoteOn(Z), NoteOff(Z), NoteOn(S), NoteOff(S), NoteOn(X), NoteOff(X),
+                                NoteOn(Q), NoteOff(Q)}));
+}
+
+void TestE2eKeyboard::chordTypedWithSeveralKeys() {
+    QVERIFY(Xdo({QStringLiteral("keydown"), QStringLiteral("z"), QStringLiteral("keydown"),
+                 QStringLiteral("s"), QStringLiteral("keydown"), QStringLiteral("x"),
+                 QStringLiteral("keyup"), QStringLiteral("s"), QStringLiteral("keyup"),
+                 QStringLiteral("z"), QStringLiteral("keyup"), QStringLiteral("x")}));
+    QCOMPARE(Received(6),
+             Join({NoteOn(Z), NoteOn(S), NoteOn(X), NoteOff(S), NoteOff(Z), NoteOff(X)}));
+}
+
+void TestE2eKeyboard::fastRepeatedKeys() {
+    // 50 keystrokes a second, the same key again and again, then two keys in turn.
+    QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("20")};
+    QStringList expected;
+    for (int i = 0; i < 10; ++i) {
+        args << QStringLiteral("z");
+        expected << NoteOn(Z) << NoteOff(Z);
+    }
+    for (int i = 0; i < 5; ++i) {
+        args << QStringLiteral("c") << QStringLiteral("x");
+        expected << NoteOn(C) << NoteOff(C) << NoteOn(X) << NoteOff(X);
+    }
+    QVERIFY(Xdo(args));
+    QCOMPARE(Received(int(expected.size())), Join(expected));
+}
+
+void TestE2eKeyboard::heldKeyRepeatsButPlaysOnce() {
+    QVERIFY(Xdo({QStringLiteral("keydown"), QStringLiteral("z"), QStringLiteral("sleep"),
+                 QStringLiteral("1.2"), QStringLiteral("keyup"), QStringLiteral("z")}));
+    QCOMPARE(Received(2), Join({NoteOn(Z), NoteOff(Z)}));
+    Drain(FProgram, 50);
+    QVERIFY2(FLines.contains(QStringLiteral("key + 44 repeat")),
+             "the X server sent no auto-repeat: the test proves nothing");
+}
+
+void TestE2eKeyboard::modifiedKeys() {
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("ctrl+z"), QStringLiteral("alt+z"),
+                 QStringLiteral("shift+z")}));
+    QCOMPARE(Received(2), Join({NoteOn(Z, 50), NoteOff(Z)}));
+}
+
+void TestE2eKeyboard::editBoxPlaysAndTypes() {
+    Command(QStringLiteral("focus edit"));
+    QVERIFY(Xdo(
+        {QStringLiteral("key"), QStringLiteral("z"), QStringLiteral("q"), QStringLiteral("a")}));
+    QCOMPARE(Received(4), Join({NoteOn(Z), NoteOff(Z), NoteOn(Q), NoteOff(Q)}));
+    Command(QStringLiteral("text"));
+    QCOMPARE(WaitForLine(FProgram, QStringLiteral("text")), QStringLiteral("text zqa"));
+}
+
+void TestE2eKeyboard::otherWindowTakesOverHeldKey() {
+    QVERIFY(Xdo({QStringLiteral("keydown"), QStringLiteral("z")}));
+    QVERIFY(FPeer->WaitForReceived(1, EventTimeoutMs));
+    Command(QStringLiteral("other"));
+    QVERIFY(!WaitForLine(FProgram, QStringLiteral("active 0")).isEmpty());
+    // The release goes to the second window; the note ended when the first lost the keys.
+    QVERIFY(Xdo({QStringLiteral("keyup"), QStringLiteral("z")}));
+    QCOMPARE(Received(2), Join({NoteOn(Z), NoteOff(Z)}));
+    Command(QStringLiteral("main"));
+    QVERIFY(!WaitForLine(FProgram, QStringLiteral("active 1")).isEmpty());
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("x")}));
+    QCOMPARE(Received(4), Join({NoteOn(Z), NoteOff(Z), NoteOn(X), NoteOff(X)}));
+}
+
+void TestE2eKeyboard::otherProgramTakesOverHeldKey() {
+    QVERIFY(Xdo({QStringLiteral("keydown"), QStringLiteral("s"), QStringLiteral("keydown"),
+                 QStringLiteral("z")}));
+    QVERIFY(FPeer->WaitForReceived(2, EventTimeoutMs));
+    QVERIFY(FocusOther());
+    // The releases go to the other program; the notes ended when the window lost the keys.
+    QVERIFY(Xdo({QStringLiteral("keyup"), QStringLiteral("z"), QStringLiteral("keyup"),
+                 QStringLiteral("s")}));
+    QStringList got = Received(4).split(QStringLiteral(", "));
+    QCOMPARE(Join(got.mid(0, 2)), Join({NoteOn(S), NoteOn(Z)}));
+    got = got.mid(2);
+    std::sort(got.begin(), got.end());
+    QCOMPARE(Join(got), Join({NoteOff(Z), NoteOff(S)}));
+    QVERIFY(FocusMain(false));
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("x")}));
+    QCOMPARE(Received(6).split(QStringLiteral(", ")).mid(4).join(QStringLiteral(", ")),
+             Join({NoteOn(X), NoteOff(X)}));
+}
+
+void TestE2eKeyboard::comingBackWhileHeldLeavesNoSecondRelease() {
+    QVERIFY(Xdo({QStringLiteral("keydown"), QStringLiteral("z")}));
+    QVERIFY(FPeer->WaitForReceived(1, EventTimeoutMs));
+    QVERIFY(FocusOther());
+    QVERIFY(FocusMain(false));
+    QVERIFY(Xdo({QStringLiteral("keyup"), QStringLiteral("z")}));
+    QCOMPARE(Received(2), Join({NoteOn(Z), NoteOff(Z)}));
+}
+
+QTEST_GUILESS_MAIN(TestE2eKeyboard)
+#include "tst_e2e_keyboard.moc"
