@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cmath>
 #include <memory>
+#include <string>
 #include <thread>
 
 namespace {
@@ -126,7 +127,11 @@ void BM_InputToHandler(benchmark::State &State) {
             Loop.exec();
         Bound.stop();
         if (HandledNs == 0 || !Direct.WaitFor(Sent)) {
-            State.SkipWithError("a message did not arrive within a second");
+            const std::string Error =
+                "message " + std::to_string(Sent) +
+                " did not arrive within a second (handler: " + (HandledNs ? "yes" : "no") +
+                ", bare RtMidi: " + (Direct.Count.load() >= Sent ? "yes" : "no") + ")";
+            State.SkipWithError(Error.c_str());
             return;
         }
         const int64_t DirectNs = Direct.ArrivedNs.load();
@@ -190,7 +195,8 @@ void MeasureHop(benchmark::State &State, const QString &Source, SendFunc &&Send)
         Send(uint8_t(Sent & 0x7F));
         ++Sent;
         if (!Receiver.WaitFor(Sent)) {
-            State.SkipWithError("a message did not arrive within a second");
+            State.SkipWithError(
+                ("message " + std::to_string(Sent) + " did not arrive within a second").c_str());
             return;
         }
         const int64_t Took = Receiver.ArrivedNs.load() - Start;

@@ -85,9 +85,11 @@ bool TJackServer::Launch(const QString &Name, int PeriodFrames, int TimeoutMs) {
         return false;
     }
     FProcess.setProgram(Jackd);
+    // Synchronous: without real-time rights, on a busy machine, a client thread can miss a
+    // cycle, and in JACK's default mode whatever reached its ports in that cycle is dropped.
     FProcess.setArguments({QStringLiteral("--name"), Name, QStringLiteral("--no-realtime"),
-                           QStringLiteral("-d"), QStringLiteral("dummy"), QStringLiteral("-r"),
-                           QStringLiteral("48000"), QStringLiteral("-p"),
+                           QStringLiteral("--sync"), QStringLiteral("-d"), QStringLiteral("dummy"),
+                           QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-p"),
                            QString::number(PeriodFrames)});
     // A test that crashes or is killed by its timeout must not leave the server behind.
     FProcess.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });

@@ -21,9 +21,9 @@ class TJackServer {
 public:
     ~TJackServer();
 
-    // Starts `jackd --no-realtime -d dummy` under Name, which also becomes JACK_DEFAULT_SERVER
-    // for this process. False, with ErrorText() saying why, when jackd is missing, exits or
-    // does not answer within TimeoutMs.
+    // Starts `jackd --no-realtime --sync -d dummy` under Name, which also becomes
+    // JACK_DEFAULT_SERVER for this process. False, with ErrorText() saying why, when jackd is
+    // missing, exits or does not answer within TimeoutMs.
     bool Start(const QString &Name, int PeriodFrames = 128, int TimeoutMs = 10000);
     // Ends the server normally (SIGTERM); kills it when it does not stop within a few seconds.
     // A killed server keeps its slot in JACK's registry of servers (eight in all) until a

@@ -1,8 +1,10 @@
 #pragma once
 
-// A JACK client without ports that only listens for the server going away. RtMidi's JACK output
-// waits in a send until the server has taken the previous messages, so once the server is gone
-// a send would never return; the output port asks this monitor first.
+// The few things we ask JACK ourselves, beside RtMidi. A monitor is a JACK client without ports
+// that only listens for the server going away: RtMidi's JACK output waits in a send until the
+// server has taken the previous messages, so once the server is gone a send would never return;
+// the output port asks its monitor first. Listing ports with a plain client is also much
+// cheaper than with an RtMidi one.
 
 #include <atomic>
 #include <memory>

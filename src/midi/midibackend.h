@@ -1,9 +1,9 @@
 #pragma once
 
 // The MIDI service behind TMidiOutput and TMidiInput, and the choice of it. This is the only
-// door to RtMidi: midibackend.cpp is the one file that includes RtMidi.h, and everything it
-// reports leaves as EMidiOutputError (output ports) or EMidiInputError (input ports and
-// listing) with RtMidi's error type as the code.
+// door to RtMidi: midibackend.cpp is the one file that includes RtMidi.h, and what RtMidi
+// reports leaves as EMidiOutputError (output ports) or EMidiInputError (input ports) with
+// RtMidi's error type as the code.
 
 #include <QString>
 #include <QStringList>
