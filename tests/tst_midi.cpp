@@ -235,14 +235,15 @@ void TestMidi::withoutServiceNothingOpens() {
     QCOMPARE(Output.DeviceID(), TMidiOutput::NoDevice);
     QVERIFY(!Output.Open());
     Output.Send(0x90, 60, 100); // nothing open: dropped, no error
-    Output.SetDeviceID(TMidiOutput::MidiMapper);
+    // Nor can our own port be made. (The Midi-Mapper, the built-in synthesizer, needs no MIDI
+    // service: tst_synth.)
     try {
-        Output.Open();
+        MidiBackend::OpenOutPort(Output.Api(), QStringLiteral("Ondrel"), QStringLiteral("Ondrel"),
+                                 QString());
         QFAIL("opening without a MIDI service succeeded");
     } catch (const EMidiOutputError &Error) {
         QCOMPARE(Error.Message(), error);
     }
-    QVERIFY(Output.IsClosed());
 
     TMidiInput Input(api);
     QCOMPARE(Input.DeviceCount(), 0);
@@ -352,7 +353,6 @@ void TestMidi::sentMessageArrives_data() {
     QTest::newRow("release, peer port") << 1 << 0x93 << 61 << 0 << TBytes{0x93, 61, 0};
     QTest::newRow("pitch bend, own port") << 0 << 0xE0 << 0 << 64 << TBytes{0xE0, 0, 64};
     QTest::newRow("program change is two bytes") << 1 << 0xC5 << 7 << 99 << TBytes{0xC5, 7};
-    QTest::newRow("mapper opens own port") << -1 << 0xB0 << 7 << 127 << TBytes{0xB0, 7, 127};
 }
 
 void TestMidi::sentMessageArrives() {
@@ -365,7 +365,7 @@ void TestMidi::sentMessageArrives() {
     TMidiOutput Output(TMidiApi::maJack);
     Output.SetDeviceID(device);
     QVERIFY(Output.Open());
-    if (device != 1) {
+    if (device == 0) {
         const QString OwnPort =
             FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
         QVERIFY2(!OwnPort.isEmpty(), "our own port is not in the JACK graph");

@@ -2,6 +2,7 @@
 
 #include "midierror.h"
 #include "shortmessage.h"
+#include "synth.h"
 
 #include <optional>
 
@@ -53,9 +54,13 @@ void TMidiOutput::SetDeviceID(int Id) {
 bool TMidiOutput::Open() {
     if (FDeviceID == NoDevice || FPort || !FClosed)
         return !FClosed;
-    const bool OwnPort = FDeviceID == MidiMapper || (FOwnPort && FDeviceID == 0);
-    FPort =
-        MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName, OwnPort ? QString() : FDeviceName);
+    if (FDeviceID == MidiMapper) {
+        FPort = Synth::OpenMidiMapper(FApi);
+    } else {
+        const bool OwnPort = FOwnPort && FDeviceID == 0;
+        FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName,
+                                         OwnPort ? QString() : FDeviceName);
+    }
     FClosed = false;
     return true;
 }

@@ -2,8 +2,9 @@
 
 // One MIDI output device. Device 0 is Ondrel's own port "Ondrel", which other programs connect
 // to (on services that allow it); the devices after it are the service's ports, counted and named
-// once at construction. -1, the Midi-Mapper, opens Ondrel's own port as well. NoDevice (30000)
-// selects nothing; with no MIDI service at all there are no devices.
+// once at construction. -1, the Midi-Mapper, is the built-in synthesizer (synth.h), which needs
+// no MIDI service. NoDevice (30000) selects nothing; with no MIDI service at all there are no
+// devices.
 //
 // Errors are EMidiOutputError. Threads: a plain object for one thread (the UI thread); it starts
 // no thread and is called back by none.

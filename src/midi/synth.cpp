@@ -1,0 +1,297 @@
+#include "synth.h"
+
+#include "midierror.h"
+#include "synthsoundfont.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+const QString MapperFailed = QStringLiteral("Midi-Mapper could not be opened. ");
+const char *const JackClientName = "Ondrel Synth";
+
+// FluidSynth reports its failures through its log. While a synth is being opened, the errors of
+// the opening thread are collected so that the exception can say what went wrong; other errors
+// (from an audio thread) go to Qt's log, and warnings and chatter are dropped.
+thread_local QStringList *Collected = nullptr;
+
+void LogMessage(int Level, const char *Message, void *) {
+    if (Level > FLUID_ERR)
+        return;
+    if (Collected)
+        Collected->append(QString::fromUtf8(Message));
+    else
+        qWarning("FluidSynth: %s", Message);
+}
+
+void InstallLog() {
+    static std::once_flag Once;
+    std::call_once(Once, [] {
+        fluid_set_log_function(FLUID_PANIC, LogMessage, nullptr);
+        fluid_set_log_function(FLUID_ERR, LogMessage, nullptr);
+        fluid_set_log_function(FLUID_WARN, LogMessage, nullptr);
+        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+    });
+}
+
+class TLogScope {
+public:
+    TLogScope() { Collected = &FLines; }
+    ~TLogScope() { Collected = nullptr; }
+    TLogScope(const TLogScope &) = delete;
+    TLogScope &operator=(const TLogScope &) = delete;
+    // " (what FluidSynth said)" when it said something.
+    QString Reason() const {
+        return FLines.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(FLines.last().trimmed());
+    }
+
+private:
+    QStringList FLines;
+};
+
+// A period of about 5 ms (at most 10 ms) where the driver takes our size.
+int PeriodFrames(double Rate) {
+    int Frames = 64;
+    while (Frames * 2 <= Rate / 100)
+        Frames *= 2;
+    return Frames;
+}
+
+void CollectOption(void *Data, const char *, const char *Option) {
+    static_cast<QStringList *>(Data)->append(QString::fromUtf8(Option));
+}
+
+QStringList CompiledDrivers() {
+    fluid_settings_t *Settings = new_fluid_settings();
+    QStringList Names;
+    if (Settings) {
+        fluid_settings_foreach_option(Settings, "audio.driver", &Names, CollectOption);
+        delete_fluid_settings(Settings);
+    }
+    return Names;
+}
+
+// The output port the Midi-Mapper hands out: messages go straight into the synthesizer.
+class TSynthPort final : public MidiBackend::TOutPort {
+public:
+    explicit TSynthPort(std::unique_ptr<TSynth> Synth) : FSynth(std::move(Synth)) {}
+    void Send(const uint8_t *Data, size_t Size) override { FSynth->Send(Data, Size); }
+    bool ServiceAlive() const override { return true; }
+
+private:
+    std::unique_ptr<TSynth> FSynth;
+};
+
+} // namespace
+
+struct TSynth::TImpl {
+    fluid_settings_t *Settings = nullptr;
+    fluid_synth_t *Synth = nullptr;
+    fluid_audio_driver_t *Driver = nullptr;
+    QString SoundFont;
+    QString DriverName;
+    float Gain = 0.5f;
+
+    ~TImpl() {
+        if (Driver)
+            delete_fluid_audio_driver(Driver);
+        if (Synth)
+            delete_fluid_synth(Synth);
+        if (Settings)
+            delete_fluid_settings(Settings);
+    }
+};
+
+TSynth::TSynth(const TSynthSettings &Settings, const QStringList &Drivers)
+    : F(std::make_unique<TImpl>()) {
+    InstallLog();
+    const TLogScope Log;
+
+    const QString Path = SynthSoundFont::Find(Settings.SoundFont, SynthSoundFont::SearchFolders());
+    if (Path.isEmpty())
+        throw EMidiOutputError(
+            QStringLiteral("No General MIDI SoundFont was found. Install fluid-soundfont-gm or "
+                           "timgm6mb-soundfont, or choose a SoundFont file."));
+    if (!QFileInfo(Path).isFile())
+        throw EMidiOutputError(QStringLiteral("The SoundFont \"%1\" does not exist.").arg(Path));
+    const QByteArray NativePath = QFile::encodeName(Path);
+    if (!fluid_is_soundfont(NativePath.constData()))
+        throw EMidiOutputError(QStringLiteral("\"%1\" is not a SoundFont.").arg(Path));
+    F->SoundFont = Path;
+    F->Gain = Settings.Gain;
+
+    F->Settings = new_fluid_settings();
+    if (!F->Settings)
+        throw EMidiOutputError(QStringLiteral("FluidSynth could not be started."));
+    fluid_settings_setnum(F->Settings, "synth.sample-rate", Settings.SampleRate);
+    fluid_settings_setnum(F->Settings, "synth.gain", double(Settings.Gain));
+    fluid_settings_setint(F->Settings, "audio.period-size", PeriodFrames(Settings.SampleRate));
+    fluid_settings_setint(F->Settings, "audio.periods", 2);
+    fluid_settings_setstr(F->Settings, "audio.jack.id", JackClientName);
+    // Heard at once, like the mapper of other systems: on the server's playback ports.
+    fluid_settings_setint(F->Settings, "audio.jack.autoconnect", 1);
+    if (!Settings.AudioFileName.isEmpty()) {
+        fluid_settings_setstr(F->Settings, "audio.file.name",
+                              QFile::encodeName(Settings.AudioFileName).constData());
+        fluid_settings_setstr(F->Settings, "audio.file.type", "raw");
+        fluid_settings_setstr(F->Settings, "audio.file.format", "float");
+        fluid_settings_setstr(F->Settings, "audio.file.endian", "cpu");
+    }
+
+    F->Synth = new_fluid_synth(F->Settings);
+    if (!F->Synth)
+        throw EMidiOutputError(QStringLiteral("FluidSynth could not be started") + Log.Reason() +
+                               QLatin1Char('.'));
+    if (fluid_synth_sfload(F->Synth, NativePath.constData(), 1) == FLUID_FAILED)
+        throw EMidiOutputError(
+            QStringLiteral("The SoundFont \"%1\" could not be loaded").arg(Path) + Log.Reason() +
+            QLatin1Char('.'));
+
+    for (const QString &Name : Drivers) {
+        if (fluid_settings_setstr(F->Settings, "audio.driver", Name.toUtf8().constData()) !=
+            FLUID_OK)
+            continue;
+        F->Driver = new_fluid_audio_driver(F->Settings, F->Synth);
+        if (F->Driver) {
+            F->DriverName = Name;
+            break;
+        }
+    }
+    if (!Drivers.isEmpty() && !F->Driver)
+        throw EMidiOutputError(QStringLiteral("No audio output could be opened (tried %1)")
+                                   .arg(Drivers.join(QStringLiteral(", "))) +
+                               Log.Reason() + QLatin1Char('.'));
+}
+
+TSynth::~TSynth() {
+    if (!F->Driver)
+        return;
+    // Stopping the driver while a note sounds would end the stream on a click: fade the voices
+    // out over a few periods, then drop the reverb and chorus tails, already far down by then.
+    int Period = 0;
+    fluid_settings_getint(F->Settings, "audio.period-size", &Period);
+    const int PeriodMs = std::max(1, int(1000.0 * Period / SampleRate()) + 1);
+    if (fluid_synth_get_active_voice_count(F->Synth) > 0) {
+        constexpr int Steps = 4;
+        for (int Step = Steps - 1; Step >= 0; --Step) {
+            fluid_synth_set_gain(F->Synth, F->Gain * float(Step) / Steps);
+            QThread::msleep(PeriodMs);
+        }
+        fluid_synth_reverb_on(F->Synth, -1, 0);
+        fluid_synth_chorus_on(F->Synth, -1, 0);
+        QThread::msleep(2 * PeriodMs);
+    }
+}
+
+void TSynth::Send(const uint8_t *Data, size_t Size) {
+    if (Size < 2 || Data[0] < 0x80 || Data[0] >= 0xF0)
+        return;
+    const int Channel = Data[0] & 0x0F;
+    const int Data1 = Data[1] & 0x7F;
+    const int Data2 = Size >= 3 ? Data[2] & 0x7F : 0;
+    fluid_synth_t *S = F->Synth;
+    switch (Data[0] & 0xF0) {
+    case 0x80:
+        fluid_synth_noteoff(S, Channel, Data1);
+        break;
+    case 0x90:
+        // Velocity 0 is a release.
+        if (Data2 == 0)
+            fluid_synth_noteoff(S, Channel, Data1);
+        else
+            fluid_synth_noteon(S, Channel, Data1, Data2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(S, Channel, Data1, Data2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(S, Channel, Data1, Data2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(S, Channel, Data1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(S, Channel, Data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(S, Channel, Data1 | Data2 << 7);
+        break;
+    default:
+        break;
+    }
+}
+
+void TSynth::Render(float *Left, float *Right, int Frames) {
+    if (F->Driver)
+        return;
+    fluid_synth_write_float(F->Synth, Frames, Left, 0, 1, Right, 0, 1);
+}
+
+QString TSynth::SoundFont() const {
+    return F->SoundFont;
+}
+
+QString TSynth::AudioDriver() const {
+    return F->DriverName;
+}
+
+double TSynth::SampleRate() const {
+    double Rate = 0;
+    fluid_settings_getnum(F->Settings, "synth.sample-rate", &Rate);
+    return Rate;
+}
+
+int TSynth::ActiveVoices() const {
+    return fluid_synth_get_active_voice_count(F->Synth);
+}
+
+namespace Synth {
+
+TSynthSettings &Settings() {
+    static TSynthSettings Instance;
+    return Instance;
+}
+
+QStringList AudioDrivers(TMidiApi Api) {
+    QStringList Wanted = {QStringLiteral("pipewire"), QStringLiteral("pulseaudio"),
+                          QStringLiteral("alsa")};
+    // Only when the MIDI service is JACK is its server known to run; asking a JACK server that
+    // is not there costs seconds while the client library tries to start one.
+    if (Api == TMidiApi::maJack)
+        Wanted.prepend(QStringLiteral("jack"));
+#if defined(Q_OS_WIN)
+    Wanted = {QStringLiteral("wasapi"), QStringLiteral("dsound"), QStringLiteral("waveout")};
+#elif defined(Q_OS_MACOS)
+    Wanted = {QStringLiteral("coreaudio")};
+#endif
+    const QStringList Compiled = CompiledDrivers();
+    QStringList Drivers;
+    for (const QString &Name : std::as_const(Wanted))
+        if (Compiled.contains(Name))
+            Drivers << Name;
+    return Drivers;
+}
+
+std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api) {
+    const TSynthSettings &Chosen = Settings();
+    const QStringList Drivers =
+        Chosen.AudioDrivers.isEmpty() ? AudioDrivers(Api) : Chosen.AudioDrivers;
+    if (Drivers.isEmpty())
+        throw EMidiOutputError(MapperFailed +
+                               QStringLiteral("FluidSynth has no audio output for this system."));
+    try {
+        return std::make_unique<TSynthPort>(std::make_unique<TSynth>(Chosen, Drivers));
+    } catch (const EMidiOutputError &Error) {
+        throw EMidiOutputError(MapperFailed + Error.Message());
+    }
+}
+
+} // namespace Synth

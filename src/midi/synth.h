@@ -1,0 +1,73 @@
+#pragma once
+
+// Ondrel's built-in General MIDI synthesizer, the Midi-Mapper (output device -1): FluidSynth
+// with a General MIDI SoundFont, playing through FluidSynth's own audio driver. synth.cpp is the
+// one file that includes fluidsynth.h.
+//
+// Threads: a TSynth is made, fed and destroyed on one thread (the UI thread); with an audio
+// driver, FluidSynth renders on the driver's thread, and its API is safe to call meanwhile.
+
+#include "midibackend.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// How the Midi-Mapper's synthesizer is set up. One set for the process, kept by the UI thread.
+struct TSynthSettings {
+    // A SoundFont file (.sf2 or .sf3) the user chose; empty: the usual folders are searched.
+    QString SoundFont;
+    // FluidSynth audio drivers tried in turn; empty: chosen by the MIDI service (AudioDrivers).
+    QStringList AudioDrivers;
+    // Where the "file" driver writes: raw 32-bit float samples, left and right interleaved.
+    QString AudioFileName;
+    // Asked of the audio output; the JACK driver takes the server's rate instead.
+    double SampleRate = 48000;
+    float Gain = 0.5f;
+};
+
+class TSynth {
+public:
+    // Loads the SoundFont and starts the first of Drivers that opens; with no Drivers the synth
+    // runs without audio output and is rendered by Render(). Throws EMidiOutputError with a text
+    // that names what is missing (the SoundFont, or an audio output).
+    TSynth(const TSynthSettings &Settings, const QStringList &Drivers);
+    // Fades out what still sounds, then stops the audio driver.
+    ~TSynth();
+    TSynth(const TSynth &) = delete;
+    TSynth &operator=(const TSynth &) = delete;
+
+    // One MIDI message: channel messages take effect, anything else is ignored.
+    void Send(const uint8_t *Data, size_t Size);
+    // Renders Frames frames (only without an audio driver).
+    void Render(float *Left, float *Right, int Frames);
+
+    QString SoundFont() const;
+    // The audio driver that opened; empty when rendered by Render().
+    QString AudioDriver() const;
+    double SampleRate() const;
+    int ActiveVoices() const;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> F;
+};
+
+namespace Synth {
+
+// The settings the Midi-Mapper uses on its next open.
+TSynthSettings &Settings();
+
+// The audio drivers tried for a MIDI service: JACK first when the MIDI service is JACK (its
+// server runs), then the desktop's sound server (PipeWire, PulseAudio), then ALSA. Drivers not
+// compiled into FluidSynth are left out.
+QStringList AudioDrivers(TMidiApi Api);
+
+// The Midi-Mapper: a synthesizer behind the output port interface, set up by Settings().
+// Throws EMidiOutputError "Midi-Mapper could not be opened. " followed by the reason.
+std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api);
+
+} // namespace Synth
