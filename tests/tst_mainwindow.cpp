@@ -1,3 +1,4 @@
+#include "imgcontrol.h"
 #include "jackfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
@@ -57,6 +58,9 @@ private Q_SLOTS:
     void uninstallLeavesNothingBehind();
     void heightLockedWidthLimited();
     void bankChangeSendsPairThenProgram();
+    void pitchStripSpringsBack_data();
+    void pitchStripSpringsBack();
+    void modulationStripSendsItsController();
 
 private:
     std::unique_ptr<TOndrel2> NewWindow();
@@ -163,9 +167,9 @@ void TestMainWindow::programChangeAloneKeepsBank() {
     // modulation from input moves the modulation strip; other controllers do not
     w->HandleMidiEvent(0xB0, 1, 77);
     w->HandleMidiEvent(0xB0, 7, 12);
-    QCOMPARE(w->ModPosition, 77);
+    QCOMPARE(w->ICMW->Position(), 77);
     w->HandleMidiEvent(0xE0, 0, 0);
-    QCOMPARE(w->PitchPosition, -8192);
+    QCOMPARE(w->ICPitch->Position(), -8192);
 }
 
 void TestMainWindow::stepChordWrapsAround_data() {
@@ -372,6 +376,47 @@ void TestMainWindow::bankChangeSendsPairThenProgram() {
     QVERIFY(FPeer->WaitForReceived(3));
     QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0xB1, 0, 5}, {0xB1, 32, 0}, {0xC1, 10}}));
     QCOMPARE(w->ProgramBank().BankHint(), QStringLiteral("Bank: 640"));
+}
+
+void TestMainWindow::pitchStripSpringsBack_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QList<int>>("sent");
+    QTest::newRow("from the top") << 8191 << false
+                                  << QList<int>{4095, 2047, 1023, 511, 255, 127, 63, 31, 15, 0};
+    QTest::newRow("from the bottom: one step") << -8192 << false << QList<int>{0};
+    QTest::newRow("small values go straight to 0") << 19 << false << QList<int>{0};
+    QTest::newRow("ctrl keeps the bend") << 8191 << true << QList<int>{};
+}
+
+void TestMainWindow::pitchStripSpringsBack() {
+    QFETCH(int, start);
+    QFETCH(bool, ctrl);
+    QFETCH(QList<int>, sent);
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->Keyboard1->Model().SetChannel(3);
+    QList<int> got;
+    w->PutShort = [&](uint8_t s, uint8_t d1, uint8_t d2) {
+        QCOMPARE(int(s), 0xE3);
+        got << d2 * 128 + d1 - 8192;
+    };
+    w->ICPitch->SetPosition(start);
+    w->ICPitchMouseUp(ctrl ? TShiftState(TShiftStateFlag::ssCtrl) : TShiftState());
+    QCOMPARE(got, sent);
+    QCOMPARE(w->ICPitch->Position(), ctrl ? start : 0);
+}
+
+void TestMainWindow::modulationStripSendsItsController() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->ModWheelController = 11;
+    std::vector<std::tuple<int, int, int>> sent;
+    w->PutShort = [&](uint8_t s, uint8_t d1, uint8_t d2) { sent.emplace_back(s, d1, d2); };
+    w->ICMWScroll(90);
+    w->ICMWDblClick();
+    QCOMPARE(sent, (std::vector<std::tuple<int, int, int>>{{0xB0, 11, 90}, {0xB0, 11, 0}}));
+    QCOMPARE(w->ICMW->Position(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -4,6 +4,7 @@
 #include "custominifile.h"
 #include "errform.h"
 #include "general.h"
+#include "imgcontrol.h"
 #include "midiinput.h"
 #include "midimenu.h"
 #include "midioutput.h"
@@ -415,7 +416,7 @@ void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
     const uint8_t d2 = Data2 & 0x7F;
     switch (Status & 0xF0) {
     case 0xE0:
-        PitchPosition = d2 * 128 + d1 - 8192;
+        ICPitch->SetPosition(d2 * 128 + d1 - 8192);
         break;
     case 0xB0:
         if (d1 == 0)
@@ -423,7 +424,7 @@ void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
         else if (d1 == 32)
             PendingBankLSB = d2;
         if (d1 == ModWheelController)
-            ModPosition = d2;
+            ICMW->SetPosition(d2);
         if (d1 == MouseWheelController)
             WheelValue = d2;
         Keyboard1->Model().SetControllerValue(d1, d2);

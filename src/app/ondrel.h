@@ -73,9 +73,6 @@ public:
     int MouseWheelController = 1;
     int MouseWheelSensitivity = 4;
     int WheelValue = 0;
-    // Positions of the pitch and modulation strips as the display update leaves them.
-    int PitchPosition = 0;
-    int ModPosition = 0;
     QString KnobPresetName = QStringLiteral("Default");
     int CustomChordIndex = 0;
     std::array<bool, 8> ExImFlags{};

@@ -1,7 +1,10 @@
 #include "ondrelbase.h"
 
+#include "controlpictures.h"
 #include "custominifile.h"
+#include "frameimage.h"
 #include "general.h"
+#include "imgcontrol.h"
 #include "updown.h"
 #include "vclutil.h"
 
@@ -14,7 +17,6 @@
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
-#include <QToolButton>
 
 #include <cmath>
 
@@ -84,34 +86,75 @@ TOndrel::TOndrel(QWidget *Parent) : QMainWindow(Parent) {
         SetChannelField(Keyboard1->Model().Channel());
     };
 
-    // The strips and arrows: their places in the window.
-    ICPitch = new QWidget(FClient);
-    ICPitch->setGeometry(8, KeyboardTop, 20, 76);
+    // The pitch and modulation strips and the two scroll arrows.
+    FIWheel = new TFrameImage(this);
+    FIWheel->SetResBitmap256(QStringLiteral("WHEEL256"));
+    FIWheel->SetResBitmap(QStringLiteral("WHEEL"));
+    FIWheel->SetCount(ControlPictures::WheelFrames);
+    const auto arrowImage = [this](const QString &name) {
+        auto *image = new TFrameImage(this);
+        image->SetResBitmap(name);
+        image->SetCount(2);
+        image->SetButton(true);
+        return image;
+    };
+    FILeftArrow = arrowImage(QStringLiteral("LEFTARROW"));
+    FIRightArrow = arrowImage(QStringLiteral("RIGHTARROW"));
+
+    ICPitch = new TImgControl(FClient);
+    ICPitch->SetFrameImage(FIWheel);
+    ICPitch->move(8, KeyboardTop);
+    ICPitch->SetMin(-8192);
+    ICPitch->SetMax(8191);
+    ICPitch->SetSmallChange(96);
+    ICPitch->SetLargeChange(512);
+    ICPitch->SetMiddleSnap(5);
+    ICPitch->SetShowScrollHint(true);
+    ICPitch->SetTabStop(false);
     ICPitch->setToolTip(
         QStringLiteral("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
-    ICMW = new QWidget(FClient);
-    ICMW->setGeometry(36, KeyboardTop, 20, 76);
+    ICPitch->OnScroll = [this](QObject *, int &position) { ICPitchScroll(position); };
+    ICPitch->OnMouseUp = [this](QObject *, Qt::MouseButton, TShiftState shift, int, int) {
+        ICPitchMouseUp(shift);
+    };
+    ICPitch->OnGetScrollHint = [this](QObject *, QString &caption) {
+        caption = QStringLiteral("Pitch: %1").arg(ICPitch->Position());
+    };
+
+    ICMW = new TImgControl(FClient);
+    ICMW->SetFrameImage(FIWheel);
+    ICMW->move(36, KeyboardTop);
+    ICMW->SetMin(0);
+    ICMW->SetMax(127);
+    ICMW->SetMiddleSnap(0);
+    ICMW->SetShowScrollHint(true);
+    ICMW->SetTabStop(false);
     ICMW->setToolTip(QStringLiteral("Modulation wheel (use SHIFT for fine mode)"));
-    ICLeftArrow = new QToolButton(FClient);
-    ICLeftArrow->setArrowType(Qt::LeftArrow);
-    ICLeftArrow->setGeometry(64, KeyboardTop, ArrowWidth, 76);
-    ICLeftArrow->setToolTip(QStringLiteral("Scroll visible keys down"));
-    ICRightArrow = new QToolButton(FClient);
-    ICRightArrow->setArrowType(Qt::RightArrow);
-    ICRightArrow->setGeometry(408, KeyboardTop, ArrowWidth, 76);
-    ICRightArrow->setToolTip(QStringLiteral("Scroll visible keys up"));
-    for (QToolButton *arrow : {ICLeftArrow, ICRightArrow}) {
-        arrow->setAutoRepeat(true);
-        arrow->setAutoRepeatDelay(500);
-        arrow->setAutoRepeatInterval(60);
-        arrow->setFocusPolicy(Qt::NoFocus);
-        arrow->setStatusTip(arrow->toolTip());
-    }
-    connect(ICLeftArrow, &QToolButton::clicked, this,
-            [this] { Keyboard1->Model().SetBaseWhiteKey(Keyboard1->Model().BaseWhiteKey() - 1); });
-    connect(ICRightArrow, &QToolButton::clicked, this,
-            [this] { Keyboard1->Model().SetBaseWhiteKey(Keyboard1->Model().BaseWhiteKey() + 1); });
-    for (QWidget *w : {ICPitch, ICMW})
+    ICMW->OnScroll = [this](QObject *, int &position) { ICMWScroll(position); };
+    ICMW->OnDblClick = [this](QObject *) { ICMWDblClick(); };
+    ICMW->OnGetScrollHint = [this](QObject *, QString &caption) {
+        caption = QStringLiteral("Modulation: %1").arg(ICMW->Position());
+    };
+
+    const auto arrow = [this](TFrameImage *image, int x, const QString &hint, int step) {
+        auto *c = new TImgControl(FClient);
+        c->SetFrameImage(image);
+        c->move(x, KeyboardTop);
+        c->SetMax(1);
+        c->SetAutoRepeat(true);
+        c->SetAutoRepeatInitDelay(500);
+        c->SetAutoRepeatDelay(60);
+        c->SetTabStop(false);
+        c->setCursor(Qt::PointingHandCursor);
+        c->setToolTip(hint);
+        c->OnButtonClick = [this, step](QObject *) {
+            Keyboard1->Model().SetBaseWhiteKey(Keyboard1->Model().BaseWhiteKey() + step);
+        };
+        return c;
+    };
+    ICLeftArrow = arrow(FILeftArrow, 64, QStringLiteral("Scroll visible keys down"), -1);
+    ICRightArrow = arrow(FIRightArrow, 408, QStringLiteral("Scroll visible keys up"), 1);
+    for (QWidget *w : std::initializer_list<QWidget *>{ICPitch, ICMW, ICLeftArrow, ICRightArrow})
         w->setStatusTip(w->toolTip());
 
     Keyboard1 = new TKeyboard(FClient);
@@ -196,7 +239,7 @@ void TOndrel::resizeEvent(QResizeEvent *Event) {
 
 void TOndrel::FormResize() {
     const int clientWidth = FClient->width();
-    if (ICRightArrow->isVisible() || (FArrowsVisible && !isVisible())) {
+    if (FArrowsVisible) {
         ICRightArrow->move(clientWidth - ICRightArrow->width() - 5, ICRightArrow->y());
         Keyboard1->resize(ICRightArrow->x() - Keyboard1->x(), Keyboard1->height());
     } else {
@@ -217,9 +260,8 @@ void TOndrel::SetArrowsVisible(bool Value) {
 void TOndrel::AlignStrips() {
     if (Keyboard1->Model().PaintStyle() == TPaintStyle::psImage)
         Keyboard1->resize(Keyboard1->width(), TKeyboardModel::ImageHeight);
-    for (QWidget *w :
-         {ICPitch, ICMW, static_cast<QWidget *>(ICLeftArrow), static_cast<QWidget *>(ICRightArrow)})
-        w->move(w->x(), Keyboard1->y());
+    for (TImgControl *c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow})
+        c->move(c->x(), Keyboard1->y());
 }
 
 void TOndrel::TBKeyWidthChange(int Position) {
@@ -260,6 +302,34 @@ void TOndrel::SendController(uint8_t Controller, uint8_t Value) {
         Keyboard1->Model().SetControllerValue(Controller, Value);
     if (OnMidiEvent)
         OnMidiEvent(status, Controller, Value);
+}
+
+void TOndrel::ICPitchScroll(int Position) {
+    if (PutShort)
+        PutShort(uint8_t(0xE0 | Keyboard1->Model().Channel()), uint8_t((Position + 8192) % 128),
+                 uint8_t((Position + 8192) / 128));
+}
+
+void TOndrel::ICPitchMouseUp(TShiftState Shift) {
+    if (Shift.testFlag(TShiftStateFlag::ssCtrl))
+        return;
+    // Springs back in halving steps, each sent at once: at most ten messages from full scale.
+    while (ICPitch->Position() != 0) {
+        int p = ICPitch->Position() / 2;
+        if (p < 10)
+            p = 0;
+        ICPitch->SetPosition(p);
+        ICPitchScroll(p);
+    }
+}
+
+void TOndrel::ICMWScroll(int Position) {
+    SendController(ModWheelController, uint8_t(Position));
+}
+
+void TOndrel::ICMWDblClick() {
+    ICMW->SetPosition(0);
+    SendController(ModWheelController, 0);
 }
 
 void TOndrel::EChannelExit() {

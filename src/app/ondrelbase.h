@@ -15,8 +15,9 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
-class QToolButton;
 class TCustomIniFile;
+class TFrameImage;
+class TImgControl;
 class TUpDown;
 
 // The client area: black, with the background picture tiled over what is repainted.
@@ -50,10 +51,10 @@ public:
     QComboBox *CBChord;
     QLineEdit *EChannel;
     TUpDown *SBChannel;
-    QWidget *ICPitch;
-    QWidget *ICMW;
-    QToolButton *ICLeftArrow;
-    QToolButton *ICRightArrow;
+    TImgControl *ICPitch;
+    TImgControl *ICMW;
+    TImgControl *ICLeftArrow;
+    TImgControl *ICRightArrow;
     QSlider *TBKeyWidth;
 
     QString RegKey = QStringLiteral("KeyboardForm");
@@ -75,6 +76,11 @@ public:
     void SyncKeyWidthBar();
     void SendController(uint8_t Controller, uint8_t Value);
     void SetChannelField(int Channel);
+    // The strips' own handlers: a user move sends, a release springs the pitch back.
+    void ICPitchScroll(int Position);
+    void ICPitchMouseUp(TShiftState Shift);
+    void ICMWScroll(int Position);
+    void ICMWDblClick();
 
     QWidget *Client() const { return FClient; }
 
@@ -93,6 +99,9 @@ private:
     void TBKeyWidthChange(int Position);
     void EChannelExit();
 
+    TFrameImage *FIWheel;
+    TFrameImage *FILeftArrow;
+    TFrameImage *FIRightArrow;
     bool FArrowsVisible = true;
     bool FSyncingKeyWidth = false;
 };
