@@ -1,0 +1,424 @@
+// TSystemListView: what changes the folder (renaming, new folders, deleting, pasting) and the
+// two menus.
+
+#include "folderwatchthread.h"
+#include "systemlistview.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QDir>
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QUrl>
+
+namespace {
+
+bool Taken(const QString &Path) {
+    const QFileInfo Info(Path);
+    return Info.exists() || Info.isSymLink(); // a link whose target is gone still takes its name
+}
+
+// Copies the folder Source to Target, which must not exist yet nor lie inside Source.
+bool CopyFolder(const QString &Source, const QString &Target) {
+    const QString From = QDir::cleanPath(QFileInfo(Source).absoluteFilePath());
+    const QString To = QDir::cleanPath(QFileInfo(Target).absoluteFilePath());
+    if (To == From || To.startsWith(From + u'/'))
+        return false; // would copy itself for ever
+    if (!QDir().mkdir(To))
+        return false;
+    bool Ok = true;
+    QDirIterator It(From, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (It.hasNext()) {
+        It.next();
+        const QFileInfo Info = It.fileInfo();
+        const QString Into = QDir(To).filePath(Info.fileName());
+        if (Info.isSymLink())
+            Ok = QFile::link(Info.symLinkTarget(), Into) && Ok;
+        else if (Info.isDir())
+            Ok = CopyFolder(Info.filePath(), Into) && Ok;
+        else
+            Ok = QFile::copy(Info.filePath(), Into) && Ok;
+    }
+    return Ok;
+}
+
+QStringList ClipboardFiles() {
+    QStringList Files;
+    const QMimeData *Data = QGuiApplication::clipboard()->mimeData();
+    if (!Data || !Data->hasUrls())
+        return Files;
+    for (const QUrl &Url : Data->urls())
+        if (Url.isLocalFile())
+            Files.append(Url.toLocalFile());
+    return Files;
+}
+
+QString WithReason(const QString &Text, const QString &Reason) {
+    return Reason.isEmpty() ? Text + u'.' : Text + QStringLiteral(": ") + Reason + u'.';
+}
+
+// Whether the options let Entry be listed (as a listing of the folder would).
+bool Listable(const TFileEntry &Entry, const TListOptions &Options) {
+    if (!Options.ShowHidden && (Entry.Attributes & TFileAttribute::faHidden))
+        return false;
+    if (Entry.IsDir)
+        return Options.ShowFolders;
+    return Options.Extensions.isEmpty() || HasExtension(Entry.Name, Options.Extensions);
+}
+
+} // namespace
+
+bool TSystemListView::RenameItem(int Row, const QString &NewName, QString *Error) {
+    auto Fail = [&](const QString &Text) {
+        if (Error)
+            *Error = Text;
+        else
+            ReportError(Text);
+        return false;
+    };
+    if (Row < 0 || Row >= Count() || Item(Row).IsParent)
+        return false;
+    const TListItemData Old = Item(Row);
+    const QString Name = NewName.trimmed();
+    // Exact comparison: on Linux "readme" to "README" is a rename.
+    if (Name == Old.Entry.Name)
+        return true;
+    QString Why;
+    if (!ValidFileName(Name, Why))
+        return Fail(Why);
+    const QString Target = QDir(FDirectory).filePath(Name);
+    if (Taken(Target))
+        return Fail(QStringLiteral("There is already an item named \"%1\" in this folder. "
+                                   "Please choose another name.")
+                        .arg(Name));
+
+    TWatchPause Pause(*FWatch);
+    QFile File(Old.Path);
+    // QFile::rename never replaces an existing file.
+    if (!File.rename(Target))
+        return Fail(WithReason(
+            QStringLiteral("Could not rename \"%1\" to \"%2\"").arg(Old.Entry.Name, Name),
+            File.errorString()));
+    bool Ok = false;
+    TFileEntry Entry = ReadEntry(Target, &Ok);
+    if (!Ok) {
+        Entry = Old.Entry;
+        Entry.Name = Name;
+    }
+    FModel->UpdateItem(Row, MakeItem(Entry));
+    if (OnRenameFile)
+        OnRenameFile(this, Item(Row));
+    // A name the list does not show (another extension, a leading dot) leaves the list.
+    if (!Listable(Entry, FOptions))
+        FModel->RemoveItem(Row);
+    FWatch->ItemsChanged();
+    Resort();
+    return true;
+}
+
+void TSystemListView::StartRename(int Row) {
+    if (Row < 0 || Row >= Count() || Item(Row).IsParent)
+        return;
+    QAbstractItemView *View =
+        FViewStyle == TViewStyle::vsReport ? static_cast<QAbstractItemView *>(FTree) : FList;
+    const QModelIndex Index = FModel->index(Row, 0);
+    View->scrollTo(Index);
+    View->edit(Index);
+}
+
+int TSystemListView::NewFolder() {
+    if (FDirectory.isEmpty())
+        return -1;
+    TWatchPause Pause(*FWatch);
+    const QDir Folder(FDirectory);
+    QString Name;
+    bool Created = false;
+    // Another program may take the chosen name before mkdir: then the next free one.
+    for (int Attempt = 0; Attempt < 10 && !Created; ++Attempt) {
+        Name = NewFolderName(
+            [&](const QString &Candidate) { return Taken(Folder.filePath(Candidate)); });
+        if (Name.isEmpty())
+            break;
+        Created = Folder.mkdir(Name);
+        if (!Created && !Taken(Folder.filePath(Name)))
+            break;
+    }
+    if (!Created) {
+        ReportError(QStringLiteral("Could not create a new folder in %1.").arg(FDirectory));
+        return -1;
+    }
+    const TFileEntry Entry = ReadEntry(Folder.filePath(Name));
+    if (!Listable(Entry, FOptions) || !CanAdd(Entry))
+        return -1;
+    AddEntry(Entry);
+    FWatch->ItemsChanged();
+    Resort();
+    const int Row = FindItem(Name);
+    SetSelected(Row);
+    StartRename(Row);
+    return Row;
+}
+
+void TSystemListView::DeleteSelected(bool Permanently) {
+    QList<TListItemData> Chosen;
+    for (int Row : SelectedRows())
+        if (!Item(Row).IsParent)
+            Chosen.append(Item(Row));
+    if (Chosen.isEmpty())
+        return;
+    if (Permanently) {
+        const QString Question =
+            Chosen.size() == 1
+                ? QStringLiteral("Delete \"%1\" permanently?").arg(Chosen.first().Entry.Name)
+                : QStringLiteral("Delete these %1 items permanently?").arg(Chosen.size());
+        if (!Prompt || !Prompt(TPromptKind::pkConfirm, Question))
+            return;
+    }
+
+    TWatchPause Pause(*FWatch);
+    const int FirstRow = FindItem(Chosen.first().Entry.Name);
+    QStringList Errors;
+    for (const TListItemData &Doomed : std::as_const(Chosen)) {
+        bool Done = false;
+        QString Reason;
+        const bool Link = Doomed.Entry.Attributes & TFileAttribute::faSymLink;
+        if (Permanently && Doomed.Entry.IsDir && !Link) {
+            Done = QDir(Doomed.Path).removeRecursively();
+        } else {
+            QFile File(Doomed.Path);
+            Done = Permanently ? File.remove() : File.moveToTrash();
+            Reason = File.errorString();
+        }
+        if (Done) {
+            if (const int Row = FindItem(Doomed.Entry.Name); Row >= 0)
+                FModel->RemoveItem(Row);
+        } else {
+            Errors.append(
+                WithReason((Permanently ? QStringLiteral("Could not delete \"%1\"")
+                                        : QStringLiteral("Could not move \"%1\" to the trash"))
+                               .arg(Doomed.Entry.Name),
+                           Reason));
+        }
+    }
+    FWatch->ItemsChanged();
+    // The item after the deleted ones becomes the current one.
+    if (FirstRow >= 0 && Count() > 0)
+        SetSelected(std::min(FirstRow, Count() - 1));
+    if (!Errors.isEmpty())
+        ReportError(Errors.join(u'\n'));
+}
+
+void TSystemListView::PasteFiles(bool AsLinks) {
+    const QStringList Files = ClipboardFiles();
+    if (FDirectory.isEmpty() || Files.isEmpty())
+        return;
+    TWatchPause Pause(*FWatch);
+    const QDir Folder(FDirectory);
+    QStringList Errors;
+    for (const QString &Source : Files) {
+        const QFileInfo Info(Source);
+        const QString Target = Folder.filePath(Info.fileName());
+        if (Taken(Target)) {
+            Errors.append(QStringLiteral("\"%1\" is already in this folder.").arg(Info.fileName()));
+            continue;
+        }
+        bool Done = false;
+        if (AsLinks)
+            Done = QFile::link(Info.absoluteFilePath(), Target);
+        else if (Info.isDir() && !Info.isSymLink())
+            Done = CopyFolder(Source, Target);
+        else
+            Done = QFile::copy(Source, Target);
+        if (!Done) {
+            Errors.append(QStringLiteral("Could not paste \"%1\".").arg(Info.fileName()));
+            if (!Taken(Target))
+                continue;
+        }
+        const TFileEntry Entry = ReadEntry(Target);
+        if (FindItem(Entry.Name) < 0 && Listable(Entry, FOptions) && CanAdd(Entry))
+            AddEntry(Entry);
+    }
+    FWatch->ItemsChanged();
+    Resort();
+    if (!Errors.isEmpty())
+        ReportError(Errors.join(u'\n'));
+}
+
+void TSystemListView::ShowProperties() {
+    if (FDirectory.isEmpty() || !Prompt)
+        return;
+    int Folders = 0;
+    int Files = 0;
+    qint64 Bytes = 0;
+    for (const TListItemData &Shown : FModel->Items()) {
+        if (Shown.IsParent)
+            continue;
+        if (Shown.Entry.IsDir) {
+            ++Folders;
+        } else {
+            ++Files;
+            Bytes += Shown.Entry.Size;
+        }
+    }
+    const QStorageInfo Storage(FDirectory);
+    QString Text = QStringLiteral("%1\n\nShown: %2 folders, %3 files (%4)")
+                       .arg(FDirectory)
+                       .arg(Folders)
+                       .arg(Files)
+                       .arg(SizeText(Bytes));
+    if (Storage.isValid())
+        Text += QStringLiteral("\nFree space: %1").arg(SizeText(Storage.bytesAvailable()));
+    Prompt(TPromptKind::pkInformation, Text);
+}
+
+// --- Menus
+
+void TSystemListView::BuildMenus() {
+    auto Add = [this](QMenu *Menu, const QString &Caption, const QString &Hint, auto Slot) {
+        QAction *Action = Menu->addAction(Caption);
+        Action->setStatusTip(Hint);
+        connect(Action, &QAction::triggered, this, Slot);
+        return Action;
+    };
+
+    FMenu = new QMenu(this);
+    QMenu *View = FMenu->addMenu(QStringLiteral("&View"));
+    FStyleGroup = new QActionGroup(FMenu);
+    const std::array<std::pair<QString, QString>, 4> Styles{{
+        {QStringLiteral("Lar&ge Icons"), QStringLiteral("Shows the items as large icons.")},
+        {QStringLiteral("S&mall Icons"), QStringLiteral("Shows the items as small icons.")},
+        {QStringLiteral("&List"), QStringLiteral("Shows the items in a list.")},
+        {QStringLiteral("&Details"),
+         QStringLiteral("Shows each item with its size, type, time and attributes.")},
+    }};
+    for (size_t Style = 0; Style < Styles.size(); ++Style) {
+        FStyleActions[Style] = Add(View, Styles[Style].first, Styles[Style].second,
+                                   [this, Style] { SetViewStyle(TViewStyle(Style)); });
+        FStyleActions[Style]->setCheckable(true);
+        FStyleGroup->addAction(FStyleActions[Style]);
+    }
+
+    QMenu *Arrange = FMenu->addMenu(QStringLiteral("Arrange &Icons"));
+    const std::array<std::tuple<QString, QString, TColumnKind>, 4> Orders{{
+        {QStringLiteral("by &Name"), QStringLiteral("Sorts items alphabetically by name."),
+         TColumnKind::ckName},
+        {QStringLiteral("by &Type"), QStringLiteral("Sorts items by type."), TColumnKind::ckType},
+        {QStringLiteral("by Si&ze"), QStringLiteral("Sorts items by size."), TColumnKind::ckSize},
+        {QStringLiteral("by &Date"), QStringLiteral("Sorts items by date, newest first."),
+         TColumnKind::ckModified},
+    }};
+    for (size_t Order = 0; Order < Orders.size(); ++Order) {
+        const TColumnKind Kind = std::get<2>(Orders[Order]);
+        FArrangeActions[Order] =
+            Add(Arrange, std::get<0>(Orders[Order]), std::get<1>(Orders[Order]), [this, Kind] {
+                const int Column = FModel->ColumnOf(Kind);
+                if (Column < 0 || Column == SortColumn())
+                    return;
+                FSortColumns[size_t(FColumnType)] = Column;
+                FReverse = false;
+                Resort();
+            });
+    }
+    Arrange->addSeparator();
+    FAutoArrangeAction = Add(Arrange, QStringLiteral("&Auto Arrange"),
+                             QStringLiteral("Arranges the icons to fit the window."),
+                             [this] { SetAutoArrange(!FAutoArrange); });
+    FAutoArrangeAction->setCheckable(true);
+    FLineUpAction =
+        Add(FMenu, QStringLiteral("Line &Up Icons"),
+            QStringLiteral("Lines the icons up on a grid."), [this] { FList->doItemsLayout(); });
+    FMenu->addSeparator();
+    FRefreshAction = Add(FMenu, QStringLiteral("Re&fresh"),
+                         QStringLiteral("Reads the folder again."), [this] { Refresh(); });
+    FMenu->addSeparator();
+    FPasteAction = Add(FMenu, QStringLiteral("&Paste"),
+                       QStringLiteral("Copies the files on the clipboard into this folder."),
+                       [this] { PasteFiles(false); });
+    FPasteLinkAction =
+        Add(FMenu, QStringLiteral("Paste &Shortcut"),
+            QStringLiteral("Makes links to the files on the clipboard in this folder."),
+            [this] { PasteFiles(true); });
+    FMenu->addSeparator();
+    QMenu *New = FMenu->addMenu(QStringLiteral("&New"));
+    FNewFolderAction = Add(New, QStringLiteral("&Folder"), QStringLiteral("Creates a new folder."),
+                           [this] { NewFolder(); });
+    FMenu->addSeparator();
+    FPropertiesAction =
+        Add(FMenu, QStringLiteral("P&roperties"), QStringLiteral("Shows what this folder holds."),
+            [this] { ShowProperties(); });
+
+    for (QMenu *Menu : {FMenu, View, Arrange, New}) {
+        connect(Menu, &QMenu::hovered, this,
+                [this](QAction *Action) { Status(Action->statusTip()); });
+    }
+    connect(FMenu, &QMenu::aboutToHide, this, [this] { Status(QString()); });
+
+    FItemMenu = new QMenu(this);
+    FOpenAction = Add(FItemMenu, QStringLiteral("&Open"), QStringLiteral("Opens the item."),
+                      [this] { DefaultCommand(); });
+    FItemMenu->setDefaultAction(FOpenAction);
+    FRenameAction = Add(FItemMenu, QStringLiteral("Re&name"), QStringLiteral("Renames the item."),
+                        [this] { StartRename(Selected()); });
+    FItemMenu->addSeparator();
+    FTrashAction = Add(FItemMenu, QStringLiteral("Move to &Trash"),
+                       QStringLiteral("Moves the selected items to the trash."),
+                       [this] { DeleteSelected(false); });
+    FDeleteAction = Add(FItemMenu, QStringLiteral("&Delete Permanently"),
+                        QStringLiteral("Deletes the selected items for good."),
+                        [this] { DeleteSelected(true); });
+    connect(FItemMenu, &QMenu::hovered, this,
+            [this](QAction *Action) { Status(Action->statusTip()); });
+    connect(FItemMenu, &QMenu::aboutToHide, this, [this] { Status(QString()); });
+}
+
+QMenu *TSystemListView::PrepareBackgroundMenu() {
+    const bool Shown = !FDirectory.isEmpty();
+    const bool Icons = FViewStyle == TViewStyle::vsIcon || FViewStyle == TViewStyle::vsSmallIcon;
+    FStyleActions[size_t(FViewStyle)]->setChecked(true);
+    const std::array<TColumnKind, 4> Kinds{TColumnKind::ckName, TColumnKind::ckType,
+                                           TColumnKind::ckSize, TColumnKind::ckModified};
+    for (size_t Order = 0; Order < Kinds.size(); ++Order)
+        FArrangeActions[Order]->setEnabled(FModel->ColumnOf(Kinds[Order]) >= 0);
+    FAutoArrangeAction->setEnabled(Icons);
+    FAutoArrangeAction->setChecked(FAutoArrange);
+    FLineUpAction->setEnabled(Icons);
+    FRefreshAction->setEnabled(Shown);
+    const bool CanPaste = Shown && !ClipboardFiles().isEmpty();
+    FPasteAction->setEnabled(CanPaste);
+    FPasteLinkAction->setEnabled(CanPaste);
+    FNewFolderAction->setEnabled(Shown && FOptions.ShowFolders);
+    FPropertiesAction->setEnabled(Shown);
+    if (OnPopupPopup)
+        OnPopupPopup(this);
+    return FMenu;
+}
+
+QMenu *TSystemListView::PrepareItemMenu() {
+    int Items = 0;
+    for (int Row : SelectedRows())
+        if (!Item(Row).IsParent)
+            ++Items;
+    FOpenAction->setEnabled(Selected() >= 0);
+    FRenameAction->setEnabled(Items == 1 && SelectedRows().size() == 1);
+    FTrashAction->setEnabled(Items > 0);
+    FDeleteAction->setEnabled(Items > 0);
+    return FItemMenu;
+}
+
+void TSystemListView::ContextMenu(QWidget *View, const QPoint &Position) {
+    auto *ItemView = static_cast<QAbstractItemView *>(View);
+    const QModelIndex Index = ItemView->indexAt(Position);
+    const QPoint Global = ItemView->viewport()->mapToGlobal(Position);
+    if (Index.isValid()) {
+        if (!ItemView->selectionModel()->isRowSelected(Index.row(), QModelIndex()))
+            SetSelected(Index.row());
+        PrepareItemMenu()->popup(Global);
+    } else {
+        PrepareBackgroundMenu()->popup(Global);
+    }
+}
