@@ -1,7 +1,7 @@
 # End-to-end tests: real X11 key events (Xvfb, xdotool) into a program, its MIDI read from a
 # JACK server of the test's own.
 if(TARGET ondrel_keyboard AND TARGET ondrel_midi AND TARGET PkgConfig::JACK)
-    # Until the main window plays the keys, a window with the keyboard and the MIDI output.
+    # A window with the keyboard and the MIDI output that reports what it sees.
     add_executable(ondrel_keyplay e2e/keyplay.cpp)
     target_link_libraries(ondrel_keyplay PRIVATE ondrel_keyboard ondrel_midi)
 
@@ -12,6 +12,13 @@ if(TARGET ondrel_keyboard AND TARGET ondrel_midi AND TARGET PkgConfig::JACK)
     target_compile_definitions(tst_e2e_keyboard PRIVATE
         ONDREL_KEYPLAY="$<TARGET_FILE:ondrel_keyplay>")
     add_dependencies(tst_e2e_keyboard ondrel_keyplay)
+    # The same keys into the real program, once it is built.
+    if(TARGET ondrel)
+        target_compile_definitions(tst_e2e_keyboard PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+        add_dependencies(tst_e2e_keyboard ondrel)
+    else()
+        target_compile_definitions(tst_e2e_keyboard PRIVATE ONDREL_PROGRAM="")
+    endif()
 endif()
 
 # The real program: first start, Panic, settings across a restart.

@@ -135,6 +135,7 @@ private Q_SLOTS:
     void everyKeyReachesHandlersOnceInOrder();
     void handledKeyIsSwallowed();
     void hookRemovedByAHandlerIsNotCalled();
+    void pressOfAKeyDownIsARepeat();
     // Keyboard play
     void tapPlaysAndReleases();
     void autoRepeatGivesOneNote();
@@ -431,6 +432,24 @@ void TestHook::hookRemovedByAHandlerIsNotCalled() {
     QCOMPARE(secondCalls, 0);
     first.Remove();
     QVERIFY(!TKeyboardHook::FilterInstalled());
+}
+
+void TestHook::pressOfAKeyDownIsARepeat() {
+    // X11 with detectable auto-repeat sends repeats as plain presses.
+    QWidget w;
+    w.show();
+    QStringList calls;
+    TKeyboardHook hook([&](TKeyboardHook *, const TKeyData &k, bool &) {
+        calls << QStringLiteral("%1%2").arg(k.Transition ? '-' : '+').arg(k.PreviousState);
+    });
+    hook.Add();
+    Press(&w, ScZ, Qt::Key_Z);
+    Press(&w, ScZ, Qt::Key_Z);
+    Press(&w, ScX, Qt::Key_X);
+    Release(&w, ScZ, Qt::Key_Z);
+    Release(&w, ScX, Qt::Key_X);
+    Press(&w, ScZ, Qt::Key_Z);
+    QCOMPARE(calls, (QStringList{"+0", "+1", "+0", "-1", "-1", "+0"}));
 }
 
 // --- Keyboard play -----------------------------------------------------------------------------
