@@ -5,3 +5,9 @@ if(TARGET ondrel_app AND TARGET PkgConfig::JACK)
         LIBS ondrel_app PkgConfig::JACK)
     target_include_directories(tst_mainwindow PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endif()
+
+# Patch sets in the main window (no MIDI service needed).
+if(TARGET ondrel_app)
+    ondrel_add_test(tst_patchselection LABEL mainwindow
+        SOURCES tst_patchselection.cpp LIBS ondrel_app)
+endif()

@@ -8,6 +8,8 @@
 #include "midiinput.h"
 #include "midimenu.h"
 #include "midioutput.h"
+#include "patchlist.h"
+#include "patchselection.h"
 #include "programbank.h"
 #include "registryinifile.h"
 #include "splash.h"
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +49,6 @@ const QString ValMouseWheelSensitivity = QStringLiteral("MouseWheelSensitivity")
 const QString ValKnobPreset = QStringLiteral("Knob Preset");
 const QString ValStayOnTop = QStringLiteral("StayOnTop");
 const QString ValCustomChord = QStringLiteral("CustomChord");
-const QString ValPatchScript = QStringLiteral("PatchScript");
 const std::array<QString, 8> ExImFlagNames{
     QStringLiteral("DontShowExSettings"),      QStringLiteral("DontShowExKnobPresets"),
     QStringLiteral("DontShowExKnobSnapshots"), QStringLiteral("DontShowExChords"),
@@ -110,16 +112,14 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
 
     // Patch box (filled when a patch set is loaded).
     Label(QStringLiteral("Patch"), 118, 8);
-    auto *patch = new QComboBox(FClient);
-    patch->setObjectName(QStringLiteral("CBProgramPatch"));
-    patch->setGeometry(118, 24, 131, 21);
-    patch->addItem(QStringLiteral("(none)"));
-    patch->setToolTip(QStringLiteral("Current Patch (Page Up/Page Down)"));
-    patch->setStatusTip(patch->toolTip());
-    auto *patchUpDown = new TUpDown(FClient);
-    patchUpDown->setGeometry(247, 24, 16, 21);
-    patchUpDown->SetWrap(true);
-    patchUpDown->setEnabled(false);
+    FPatchCombo = new QComboBox(FClient);
+    FPatchCombo->setObjectName(QStringLiteral("CBProgramPatch"));
+    FPatchCombo->setGeometry(118, 24, 131, 21);
+    FPatchCombo->setToolTip(QStringLiteral("Current Patch (Page Up/Page Down)"));
+    FPatchCombo->setStatusTip(FPatchCombo->toolTip());
+    FPatchUpDown = new TUpDown(FClient);
+    FPatchUpDown->setGeometry(247, 24, 16, 21);
+    FPatchUpDown->SetAccelerated(true);
 
     // Program and bank.
     SmallLabel(QStringLiteral("Program"), 61, 50);
@@ -165,6 +165,10 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
     BuildMenus();
     BuildStatusBar();
     FErrForm = new TErrForm(this);
+    FPatches = new TPatchSelection({FPatchCombo, FPatchUpDown, Patches1, FPatchSetSep},
+                                   *FProgramBank, Keyboard1->Model(), this);
+    FPatches->OnModeText = [this](const QString &text) { FPanels[4]->setText(text); };
+    FPatches->OnLoadMessages = [this](const QStringList &lines) { FErrForm->ShowLines(lines); };
 
     PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendToOutput(s, d1, d2); };
     TKeyboardModel &m = Keyboard1->Model();
@@ -221,10 +225,11 @@ void TOndrel2::BuildMenus() {
     MidiOut1 = bar->addMenu(QStringLiteral("Midi O&ut"));
 
     Patches1 = bar->addMenu(QStringLiteral("&Patches"));
-    Patches1->addSeparator()->setVisible(false); // PatchSetSep
+    FPatchSetSep = Patches1->addSeparator();
+    FPatchSetSep->setVisible(false);
     QAction *choose = Patches1->addAction(QStringLiteral("&Choose Patch Set..."));
     choose->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    choose->setEnabled(false);
+    connect(choose, &QAction::triggered, this, &TOndrel2::ChoosePatchSet);
 
     QMenu *knobs = bar->addMenu(QStringLiteral("&Knobs"));
     knobs->addMenu(QStringLiteral("&Presets"))->setEnabled(false);
@@ -527,8 +532,17 @@ void TOndrel2::StepChord(int Delta) {
     CBChordClick();
 }
 
-void TOndrel2::StepPatch(int Delta) {
-    Q_UNUSED(Delta); // the patch box is empty until a patch set is loaded
+void TOndrel2::StepPatch(int Delta) { FPatches->StepPatch(Delta); }
+
+void TOndrel2::ChoosePatchSet() {
+    const QString start = FPatches->PatchSet()
+                              ? QFileInfo(FPatches->PatchSet()->FileName()).absolutePath()
+                              : QDir::homePath();
+    const QString file = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Choose Patch Set"), start,
+        QStringLiteral("Patch scripts (*.txt);;All files (*)"));
+    if (!file.isEmpty())
+        FPatches->LoadPatchSet(file);
 }
 
 void TOndrel2::BPanicClick() {
@@ -642,6 +656,11 @@ void TOndrel2::DeferredStart() {
     FDeferredDone = true;
     repaint();
     SetStatusText(QStringLiteral("Reading patch list..."));
+    try {
+        const TRegistryIniFile store;
+        FPatches->LoadStoredPatchSet(store, RegKey);
+    } catch (...) {
+    }
     SetStatusText(QString());
     try {
         const TRegistryIniFile store;
@@ -742,7 +761,7 @@ void TOndrel2::WriteMainSettings(TCustomIniFile &Store) {
     Store.WriteInteger(RegKey, ValMouseWheelController, MouseWheelController);
     Store.WriteInteger(RegKey, ValMouseWheelSensitivity, MouseWheelSensitivity);
     Store.WriteBool(RegKey, ValStayOnTop, StayOnTop());
-    Store.WriteString(RegKey, ValPatchScript, QString());
+    FPatches->WritePatchValues(Store, RegKey);
     if (Keyboard1->Model().Chord() == TChord::chCustom)
         Store.WriteInteger(RegKey, ValCustomChord, CustomChordIndex);
     Store.WriteString(RegKey, ValKnobPreset, KnobPresetName);

@@ -14,11 +14,14 @@
 
 class QAction;
 class QLabel;
+class QComboBox;
 class QMenu;
+class TUpDown;
 class TErrForm;
 class TMidiInMenu;
 class TMidiInput;
 class TMidiOutMenu;
+class TPatchSelection;
 class TProgramBank;
 class TSplashForm;
 
@@ -41,6 +44,8 @@ public:
     void RebuildChordCombo();
     void StepChord(int Delta);
     void StepPatch(int Delta);
+    // Loads a patch script chosen in a file dialog.
+    void ChoosePatchSet();
     void BPanicClick();
     bool MidiThru() const;
     void SetMidiThru(bool Value);
@@ -63,6 +68,7 @@ public:
     bool Uninstalled() const { return FUninstalled; }
 
     TProgramBank &ProgramBank() { return *FProgramBank; }
+    TPatchSelection &Patches() { return *FPatches; }
     TMidiOutMenu &MidiOutMenu1() { return *FOutMenu; }
     TMidiInMenu &MidiInMenu1() { return *FInMenu; }
     TErrForm &ErrForm() { return *FErrForm; }
@@ -89,6 +95,7 @@ public:
     QMenu *MidiOut1 = nullptr;
     QMenu *Patches1 = nullptr;
     QWidget *PPanic = nullptr;
+    QAction *FPatchSetSep = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *Event) override;
@@ -114,6 +121,9 @@ private:
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
     TProgramBank *FProgramBank = nullptr;
+    TPatchSelection *FPatches = nullptr;
+    QComboBox *FPatchCombo = nullptr;
+    TUpDown *FPatchUpDown = nullptr;
     TErrForm *FErrForm = nullptr;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;

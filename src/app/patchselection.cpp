@@ -1,0 +1,224 @@
+#include "patchselection.h"
+
+#include "custominifile.h"
+#include "keyboardmodel.h"
+#include "patcherrors.h"
+#include "patchlist.h"
+#include "patchmodegroup.h"
+#include "patchprogram.h"
+#include "programbank.h"
+#include "updown.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+
+namespace {
+const QString ValPatchScript = QStringLiteral("PatchScript");
+const QString ValPatch = QStringLiteral("Patch");
+const QString NoneEntry = QStringLiteral("(none)");
+} // namespace
+
+TPatchSelection::TPatchSelection(const TControls &Controls, TProgramBank &ProgramBank,
+                                 TKeyboardModel &Keyboard, QObject *Parent)
+    : QObject(Parent), C(Controls), FProgramBank(ProgramBank), FKeyboard(Keyboard) {
+    C.UDProgramPatch->SetWrap(true);
+    C.UDProgramPatch->OnClick = [this](int position) {
+        C.CBProgramPatch->setCurrentIndex(position);
+        CBProgramPatchClick();
+    };
+    connect(C.CBProgramPatch, &QComboBox::activated, this, [this] { CBProgramPatchClick(); });
+    FillPatchCombo();
+}
+
+TPatchSelection::~TPatchSelection() = default;
+
+void TPatchSelection::SelectPatch(TPatchProgram *Patch, bool Refill, bool Send) {
+    FCurrent = Patch;
+    if (Refill) {
+        FillPatchCombo();
+        SyncPatchCombo();
+    }
+    ApplyPatch(Send);
+    FKeyboard.SetNoteNames(Patch ? Patch->KeyNames() : nullptr);
+}
+
+void TPatchSelection::ApplyPatch(bool Send) {
+    if (!FCurrent)
+        return;
+    FProgramBank.SetProgramValue(FCurrent->Program());
+    FProgramBank.ShowProgram();
+    FProgramBank.ShowBankValue(TProgramBank::Msb, FCurrent->BankMSB());
+    FProgramBank.ShowBankValue(TProgramBank::Lsb, FCurrent->BankLSB());
+    // A patch with a bank is sent even when sending was not asked for.
+    if ((Send && FCurrent->Program() >= 0) || FCurrent->BankMSB() >= 0 || FCurrent->BankLSB() >= 0)
+        FProgramBank.SendProgram();
+}
+
+void TPatchSelection::ResetCombo() {
+    if (C.CBProgramPatch->count() != 1 || C.CBProgramPatch->itemText(0) != NoneEntry) {
+        C.CBProgramPatch->clear();
+        C.CBProgramPatch->addItem(NoneEntry);
+    }
+}
+
+void TPatchSelection::AppendPrograms(const TPatchModeGroup &Group) {
+    for (int i = 0; i < Group.ProgramCount(); ++i) {
+        TPatchProgram *p = Group.ProgramAt(i);
+        C.CBProgramPatch->addItem(p->Name(), QVariant::fromValue(static_cast<void *>(p)));
+    }
+    for (int i = 0; i < Group.GroupCount(); ++i)
+        AppendPrograms(*Group.GroupAt(i));
+}
+
+void TPatchSelection::FillPatchCombo() {
+    if (!FCurrent) {
+        FShownMode = nullptr;
+        ResetCombo();
+        C.UDProgramPatch->SetRange(0, 0);
+        C.UDProgramPatch->SetPosition(0);
+        C.UDProgramPatch->setEnabled(false);
+        C.CBProgramPatch->setCurrentIndex(0);
+        if (OnModeText)
+            OnModeText(QString());
+        return;
+    }
+    if (FCurrent->Mode() == FShownMode)
+        return;
+    ResetCombo();
+    FShownMode = FCurrent->Mode();
+    AppendPrograms(*FShownMode);
+    C.UDProgramPatch->setEnabled(true);
+    C.UDProgramPatch->SetRange(0, C.CBProgramPatch->count() - 1);
+    if (OnModeText)
+        OnModeText(FShownMode->Name());
+}
+
+void TPatchSelection::SyncPatchCombo() {
+    int index = 0;
+    if (FCurrent)
+        index = std::max(
+            0, C.CBProgramPatch->findData(QVariant::fromValue(static_cast<void *>(FCurrent))));
+    C.CBProgramPatch->setCurrentIndex(index);
+    C.UDProgramPatch->SetPosition(index);
+}
+
+void TPatchSelection::CBProgramPatchClick() {
+    const int index = C.CBProgramPatch->currentIndex();
+    C.UDProgramPatch->SetPosition(index);
+    auto *patch = static_cast<TPatchProgram *>(C.CBProgramPatch->itemData(index).value<void *>());
+    if (patch)
+        SelectPatch(patch, false, true);
+}
+
+void TPatchSelection::StepPatch(int Delta) {
+    const int count = C.CBProgramPatch->count();
+    if (count == 0)
+        return;
+    int index = C.CBProgramPatch->currentIndex() + Delta;
+    if (index < 0)
+        index = count - 1;
+    else if (index >= count)
+        index = 0;
+    C.CBProgramPatch->setCurrentIndex(index);
+    CBProgramPatchClick();
+}
+
+void TPatchSelection::UnloadPatchSet() {
+    FCurrent = nullptr;
+    FShownMode = nullptr;
+    const QList<QAction *> actions = C.Patches1->actions();
+    for (int i = 0; i + 2 < actions.size(); ++i) {
+        C.Patches1->removeAction(actions[i]);
+        if (actions[i]->menu())
+            actions[i]->menu()->deleteLater();
+        else
+            actions[i]->deleteLater();
+    }
+    C.PatchSetSep->setVisible(false);
+    FillPatchCombo();
+    FKeyboard.SetNoteNames(nullptr);
+    FPatchSet.reset();
+}
+
+void TPatchSelection::FillMenu(QMenu *Menu, const TPatchModeGroup &Group, TPatchProgram *&First) {
+    for (int i = 0; i < Group.GroupCount(); ++i) {
+        const TPatchModeGroup &sub = *Group.GroupAt(i);
+        FillMenu(Menu->addMenu(QString(sub.Name()).replace(QLatin1Char('&'), QStringLiteral("&&"))),
+                 sub, First);
+    }
+    for (int i = 0; i < Group.ProgramCount(); ++i) {
+        TPatchProgram *p = Group.ProgramAt(i);
+        if (!First)
+            First = p;
+        Menu->addAction(QString(p->Name()).replace(QLatin1Char('&'), QStringLiteral("&&")), this,
+                        [this, p] { SelectPatch(p, true, true); });
+    }
+}
+
+void TPatchSelection::SetPatchSet(std::unique_ptr<TPatchList> Set) {
+    UnloadPatchSet();
+    FPatchSet = std::move(Set);
+    if (!FPatchSet) {
+        FillPatchCombo();
+        SyncPatchCombo();
+        return;
+    }
+    FMsbFirst = FPatchSet->MsbFirst();
+    TPatchProgram *first = nullptr;
+    for (int m = 0; m < FPatchSet->ModeCount(); ++m) {
+        const TPatchModeGroup &mode = *FPatchSet->Mode(m);
+        auto *menu = new QMenu(QString(mode.Name()).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                               C.Patches1);
+        C.Patches1->insertMenu(C.PatchSetSep, menu);
+        FillMenu(menu, mode, first);
+    }
+    // The combo shows the first mode with a program; nothing is selected or sent.
+    FCurrent = first;
+    FillPatchCombo();
+    FCurrent = nullptr;
+    if (!first)
+        FShownMode = nullptr;
+    else
+        FShownMode = first->Mode();
+    SyncPatchCombo();
+    C.PatchSetSep->setVisible(FPatchSet->ModeCount() > 0);
+}
+
+bool TPatchSelection::LoadPatchSet(const QString &FileName) {
+    QStringList log;
+    std::unique_ptr<TPatchList> set;
+    try {
+        set = TPatchList::Load(FileName, &log);
+    } catch (const TPatchScriptParseException &) {
+        // already in the log with its line number
+    } catch (const EPatchScriptError &e) {
+        log << e.Message();
+    }
+    if (OnLoadMessages && !log.isEmpty())
+        OnLoadMessages(log);
+    if (!set)
+        return false;
+    SetPatchSet(std::move(set));
+    return true;
+}
+
+void TPatchSelection::LoadStoredPatchSet(const TCustomIniFile &Store, const QString &Section) {
+    try {
+        const QString file = Store.ReadString(Section, ValPatchScript, QString());
+        if (file.isEmpty() || !LoadPatchSet(file))
+            return;
+        SelectPatch(FPatchSet->FindByPath(Store.ReadString(Section, ValPatch, QString())), true,
+                    true);
+    } catch (...) {
+    }
+}
+
+void TPatchSelection::WritePatchValues(TCustomIniFile &Store, const QString &Section) const {
+    if (FPatchSet) {
+        Store.WriteString(Section, ValPatchScript, FPatchSet->FileName());
+        Store.WriteString(Section, ValPatch, FCurrent ? FCurrent->Path() : QString());
+    } else {
+        Store.WriteString(Section, ValPatchScript, QString());
+    }
+}
