@@ -222,7 +222,8 @@ bool TestE2eKeyboard::StartRealProgram() {
         return false;
     for (QDeadlineTimer deadline(StartTimeoutMs); !deadline.hasExpired(); QThread::msleep(100)) {
         QString windows;
-        if (Xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Ondrel$")},
+        if (Xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--name"), QStringLiteral("^Ondrel$")},
                 &windows) &&
             !windows.isEmpty()) {
             FMainWindow = windows.section(QLatin1Char('\n'), 0, 0);
