@@ -1,0 +1,402 @@
+#include "chordeditform.h"
+
+#include "checkbutton.h"
+#include "keyboard.h"
+#include "keyboardmodel.h"
+#include "registryinifile.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+namespace {
+
+const QEvent::Type RefreshEvent = QEvent::Type(QEvent::registerEventType());
+constexpr int EntryRole = Qt::UserRole;
+
+// Ends in-place renaming through the form's rule instead of writing the text into the row, so
+// that a refused name never shows and confirming an unchanged name is seen too.
+class TRenameDelegate : public QStyledItemDelegate {
+public:
+    explicit TRenameDelegate(TChordEditForm *Form) : QStyledItemDelegate(Form), FForm(Form) {}
+
+    void setModelData(QWidget *Editor, QAbstractItemModel *,
+                      const QModelIndex &Index) const override {
+        const auto *edit = qobject_cast<QLineEdit *>(Editor);
+        if (!edit || Index.column() != 0)
+            return;
+        auto *entry = reinterpret_cast<TChordEntry *>(Index.data(EntryRole).value<quintptr>());
+        // The message box must not open while the editor is still closing.
+        QMetaObject::invokeMethod(
+            FForm,
+            [form = QPointer<TChordEditForm>(FForm), entry, text = edit->text()] {
+                if (form && form->WorkingList().IndexOf(entry) >= 0)
+                    form->RenameChord(entry, text);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    TChordEditForm *FForm;
+};
+
+QPushButton *Button(const QString &Caption, QWidget *Parent, int X, int Y) {
+    auto *b = new QPushButton(Caption, Parent);
+    b->setGeometry(X, Y, 75, 25);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owner)
+    : QDialog(Owner, Qt::Tool) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Chord Editor"));
+    setFixedSize(608, 343);
+
+    Label1 = new QLabel(
+        QStringLiteral("Here you can define your own chords. Click \"New\" to add a new chord. "
+                       "Then enable the edit mode by activating the \"Edit\" button. Use the "
+                       "keyboard below or Ondrel or an external device to toggle notes of the "
+                       "current chord."),
+        this);
+    Label1->setWordWrap(true);
+    Label1->setGeometry(8, 4, 592, 44);
+    Label2 = new QLabel(
+        QStringLiteral("To test a chord simply deactivate the edit mode and play on the keyboard "
+                       "below."),
+        this);
+    Label2->setGeometry(8, 48, 592, 18);
+
+    LVChords = new QTreeWidget(this);
+    LVChords->setGeometry(8, 70, 592, 172);
+    LVChords->setColumnCount(2);
+    LVChords->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
+    LVChords->setColumnWidth(0, 100);
+    LVChords->setColumnWidth(1, 400);
+    LVChords->setRootIsDecorated(false);
+    LVChords->setItemsExpandable(false);
+    LVChords->setSelectionMode(QAbstractItemView::SingleSelection);
+    LVChords->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LVChords->setEditTriggers(QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::SelectedClicked);
+    LVChords->header()->setSectionsClickable(false);
+    LVChords->setItemDelegateForColumn(0, new TRenameDelegate(this));
+
+    Keyboard = new TKeyboard(this);
+    Keyboard->setGeometry(8, 250, 593, 41);
+    TKeyboardModel &m = Keyboard->Model();
+    m.SetKeyWidth(10);
+    m.SetBaseNote(10);
+    m.SetMarkNote(60);
+    m.SetVelocity(100);
+    m.SetVelocityShiftFactor(0.5f);
+    m.SetEnableSpecialMode(false);
+    Keyboard->SetPaintStyle(TPaintStyle::psDraw);
+    Keyboard->SetImageSize(TImageSize::isSmall);
+    Keyboard->SetTabStop(false);
+    m.SetLanguage(MainKeyboard.Language());
+    m.SetChannel(MainKeyboard.Channel());
+    m.OnNote = [this](QObject *, uint8_t Typ, uint8_t Note, uint8_t Vel) {
+        if (OnNote)
+            OnNote(this, Typ, Note, Vel);
+    };
+    Keyboard->OnMousePress = [this](QObject *, int &Note, Qt::MouseButton Button, TShiftState) {
+        if (Button != Qt::LeftButton)
+            return;
+        FGestureNote = -1;
+        GestureStep(Note);
+    };
+    Keyboard->OnMouseDrag = [this](QObject *, int &Note, Qt::MouseButton Button, TShiftState) {
+        if (Button == Qt::LeftButton)
+            GestureStep(Note);
+    };
+    Keyboard->OnMouseRelease = [this](QObject *, int &, Qt::MouseButton Button, TShiftState) {
+        if (Button != Qt::LeftButton)
+            return;
+        if (CBEdit->isChecked())
+            ShowChord(Selected());
+        FGestureNote = -1;
+    };
+
+    constexpr int buttonsY = 306;
+    BNew = Button(QStringLiteral("&New"), this, 8, buttonsY);
+    BDelete = Button(QStringLiteral("&Delete"), this, 88, buttonsY);
+    CBEdit = new TCheckButton(QStringLiteral("&Edit"), this);
+    CBEdit->setGeometry(176, buttonsY, 75, 25);
+    CBEdit->setAutoDefault(false);
+    BReset = Button(QStringLiteral("&Reset"), this, 256, buttonsY);
+    BReset->setEnabled(false);
+    BOK = Button(QStringLiteral("&OK"), this, 365, buttonsY);
+    BCancel = Button(QStringLiteral("Cancel"), this, 445, buttonsY);
+    BApply = Button(QStringLiteral("&Apply"), this, 525, buttonsY);
+
+    connect(BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
+    connect(BDelete, &QPushButton::clicked, this, [this] { BDeleteClick(); });
+    connect(CBEdit, &QPushButton::toggled, BReset, &QWidget::setEnabled);
+    connect(BReset, &QPushButton::clicked, this, [this] { BResetClick(); });
+    connect(BApply, &QPushButton::clicked, this, [this] { BApplyClick(); });
+    connect(BOK, &QPushButton::clicked, this, [this] {
+        BApplyClick();
+        accept();
+    });
+    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(LVChords, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+
+    FWorkingList.LoadFromRegistry();
+    FillList();
+}
+
+TChordEditForm::~TChordEditForm() {
+    // The keyboard's events point back here; silence them before the members go.
+    Keyboard->Model().OnNote = nullptr;
+    Keyboard->OnMousePress = nullptr;
+    Keyboard->OnMouseDrag = nullptr;
+    Keyboard->OnMouseRelease = nullptr;
+}
+
+TChordEntry *TChordEditForm::Selected() const {
+    const QList<QTreeWidgetItem *> items = LVChords->selectedItems();
+    if (items.isEmpty())
+        return nullptr;
+    return reinterpret_cast<TChordEntry *>(items.first()->data(0, EntryRole).value<quintptr>());
+}
+
+void TChordEditForm::FillList() {
+    const QSignalBlocker block(LVChords);
+    LVChords->clear();
+    for (int i = 0; i < FWorkingList.Count(); ++i)
+        AddRow(FWorkingList.Items(i));
+}
+
+QTreeWidgetItem *TChordEditForm::AddRow(TChordEntry &Entry) {
+    auto *item = new QTreeWidgetItem(LVChords);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setData(0, EntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(&Entry)));
+    UpdateRow(item);
+    return item;
+}
+
+QTreeWidgetItem *TChordEditForm::RowOf(const TChordEntry *Entry) const {
+    for (int i = 0; i < LVChords->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = LVChords->topLevelItem(i);
+        if (item->data(0, EntryRole).value<quintptr>() == reinterpret_cast<quintptr>(Entry))
+            return item;
+    }
+    return nullptr;
+}
+
+void TChordEditForm::UpdateRow(QTreeWidgetItem *Item) {
+    if (!Item)
+        return;
+    const auto *entry = reinterpret_cast<TChordEntry *>(Item->data(0, EntryRole).value<quintptr>());
+    const TKeyboardModel &m = Keyboard->Model();
+    QString notes;
+    if (entry->Root() >= 0) {
+        notes = m.NoteName(entry->Root()) + QLatin1Char(' ');
+        for (int8_t offset : entry->Offsets()) {
+            const int note = entry->Root() + offset;
+            // A chord read from a hand-edited file may reach beyond the keys; no name fits.
+            notes += (note >= 0 && note < TKeyboardModel::NoteCount ? m.NoteName(note)
+                                                                    : QStringLiteral("?")) +
+                     QLatin1Char(' ');
+        }
+    }
+    const QSignalBlocker block(LVChords);
+    Item->setText(0, entry->Name());
+    Item->setText(1, notes);
+}
+
+void TChordEditForm::ShowChord(const TChordEntry *Entry) {
+    TKeyboardModel &m = Keyboard->Model();
+    m.ClearDisplay();
+    if (!Entry)
+        return;
+    if (Entry->Root() < 0) {
+        m.SetMarkNote(60);
+        return;
+    }
+    m.SetMarkNote(Entry->Root());
+    for (int8_t offset : Entry->Offsets()) {
+        const int note = Entry->Root() + offset;
+        if (note >= 0 && note < TKeyboardModel::NoteCount)
+            m.ShowNote(note, 1);
+    }
+}
+
+void TChordEditForm::SelectionChanged() {
+    TKeyboardModel &m = Keyboard->Model();
+    const TChordEntry *entry = Selected();
+    if (!entry) {
+        m.SetChord(TChord::chNone);
+        m.ResetNotes();
+        m.SetMarkNote(60);
+        return;
+    }
+    ShowChord(entry);
+    m.SetCustomChord(entry->Offsets(), true);
+}
+
+void TChordEditForm::RequestRefresh(TRefresh Level) {
+    if (FPendingRefresh == rfNone) {
+        FPendingRefresh = Level;
+        QCoreApplication::postEvent(this, new QEvent(RefreshEvent));
+    } else if (Level == rfRowAndKeyboard) {
+        FPendingRefresh = rfRowAndKeyboard;
+    }
+}
+
+bool TChordEditForm::event(QEvent *Event) {
+    if (Event->type() != RefreshEvent)
+        return QDialog::event(Event);
+    const int pending = FPendingRefresh;
+    FPendingRefresh = rfNone;
+    if (const TChordEntry *entry = Selected()) {
+        if (pending == rfRowAndKeyboard)
+            ShowChord(entry);
+        UpdateRow(RowOf(entry));
+    }
+    return true;
+}
+
+void TChordEditForm::GestureStep(int &Note) {
+    TChordEntry *entry = Selected();
+    if (!CBEdit->isChecked() || !entry)
+        return; // the note plays: trying the chord
+    // Undo this gesture's previous step, so that a drag moves one change from key to key.
+    if (FGestureNote >= 0)
+        entry->ToggleNote(FGestureNote);
+    entry->ToggleNote(Note);
+    Keyboard->Model().SetCustomChord(entry->Offsets(), true);
+    FGestureNote = Note;
+    RequestRefresh(rfRow);
+    if (entry->OffsetCount() > 0)
+        Note = entry->Root();
+}
+
+void TChordEditForm::ToggleFromNote(int Note, int Velocity) {
+    TChordEntry *entry = Selected();
+    if (Velocity <= 0 || !CBEdit->isChecked() || !entry)
+        return;
+    entry->ToggleNote(Note);
+    Keyboard->Model().SetCustomChord(entry->Offsets(), true);
+    RequestRefresh(rfRowAndKeyboard);
+}
+
+void TChordEditForm::RenameChord(TChordEntry *Entry, const QString &Name) {
+    // The store keeps no blanks around a name, and an empty name would end the stored list.
+    const QString name = Name.trimmed();
+    if (!name.isEmpty()) {
+        if (FWorkingList.IndexOfName(name) >= 0)
+            QMessageBox::critical(this, windowTitle(),
+                                  QStringLiteral("This chord name already exists !"));
+        else
+            Entry->SetName(name);
+    }
+    UpdateRow(RowOf(Entry));
+}
+
+void TChordEditForm::BNewClick() {
+    TChordEntry &entry = FWorkingList.NewChord();
+    QTreeWidgetItem *item = AddRow(entry);
+    LVChords->setCurrentItem(item);
+    LVChords->editItem(item, 0);
+}
+
+void TChordEditForm::BDeleteClick() {
+    TChordEntry *entry = Selected();
+    QTreeWidgetItem *item = RowOf(entry);
+    if (!entry || !item)
+        return;
+    const int row = LVChords->indexOfTopLevelItem(item);
+    {
+        const QSignalBlocker block(LVChords);
+        delete item;
+        FWorkingList.DeleteChord(entry);
+        LVChords->clearSelection();
+        LVChords->setCurrentItem(nullptr);
+    }
+    const int count = LVChords->topLevelItemCount();
+    if (count > 0)
+        LVChords->setCurrentItem(LVChords->topLevelItem(std::min(row, count - 1)));
+    else
+        SelectionChanged();
+}
+
+void TChordEditForm::BResetClick() {
+    TChordEntry *entry = Selected();
+    if (!entry || !CBEdit->isChecked())
+        return;
+    entry->Reset();
+    // Without this the keyboard would go on playing the chord that was just emptied.
+    Keyboard->Model().SetCustomChord(entry->Offsets(), true);
+    UpdateRow(RowOf(entry));
+    ShowChord(entry);
+}
+
+void TChordEditForm::BApplyClick() {
+    FWorkingList.SaveToRegistry();
+    if (OnApply)
+        OnApply();
+}
+
+void TChordEditForm::showEvent(QShowEvent *Event) {
+    if (!FPlaced) {
+        FPlaced = true;
+        LoadPosition();
+    }
+    QDialog::showEvent(Event);
+}
+
+void TChordEditForm::done(int Result) {
+    if (!FClosing) {
+        FClosing = true;
+        // Notes still sounding from the dialog's keyboard would hang on the output.
+        Keyboard->Model().ReleaseAll();
+        SavePosition();
+    }
+    QDialog::done(Result);
+}
+
+void TChordEditForm::LoadPosition() {
+    QPoint place = pos();
+    if (QWidget *owner = parentWidget())
+        place = owner->window()->frameGeometry().topLeft() + QPoint(10, 10);
+    try {
+        const TRegistryIniFile store;
+        place.setY(store.ReadInteger(StateSection, ValFormTop, place.y()));
+        place.setX(store.ReadInteger(StateSection, ValFormLeft, place.x()));
+    } catch (...) {
+    }
+    // Keep the window reachable when the stored place lies off the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize s = screen->virtualSize();
+        if (place.x() > s.width())
+            place.setX(s.width() - 30);
+        if (place.x() + width() < 0)
+            place.setX(30 - width());
+        if (place.y() > s.height())
+            place.setY(s.height() - 30);
+        if (place.y() + height() < 0)
+            place.setY(30 - height());
+    }
+    move(place);
+}
+
+void TChordEditForm::SavePosition() const {
+    try {
+        TRegistryIniFile store;
+        store.WriteInteger(StateSection, ValFormTop, pos().y());
+        store.WriteInteger(StateSection, ValFormLeft, pos().x());
+    } catch (...) {
+    }
+}
