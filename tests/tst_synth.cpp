@@ -57,6 +57,7 @@ public:
     std::vector<float> Render(double Ms) {
         std::vector<float> Left(size_t(Rate * Ms / 1000)), Right(Left.size());
         Synth->Render(Left.data(), Right.data(), int(Left.size()));
+        LastRight = std::move(Right);
         return Left;
     }
     // Renders in blocks until a block is silent; the time that took, or -1 past LimitMs.
@@ -67,6 +68,7 @@ public:
         return -1;
     }
     std::unique_ptr<TSynth> Synth;
+    std::vector<float> LastRight;
 };
 
 // The pitch of a steady tone between 340 and 600 Hz, from the strongest autocorrelation lag
@@ -119,6 +121,8 @@ private slots:
     void programChangeChangesSound_data();
     void programChangeChangesSound();
     void pitchBendMovesPitch();
+    void controllersTakeEffect_data();
+    void controllersTakeEffect();
 
     void audioDrivers_data();
     void audioDrivers();
@@ -343,6 +347,62 @@ void TestSynth::pitchBendMovesPitch() {
     const double Down = Pitch(0x00, 0x00);
     QVERIFY2(std::fabs(Centre / Down - std::pow(2.0, 2.0 / 12)) < 0.03,
              qPrintable(QString::number(Down)));
+}
+
+void TestSynth::controllersTakeEffect_data() {
+    // Sent before a piano middle C on channel 1; its left and right loudness are compared with
+    // those of the plain note.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<double>("leftLow"); // bounds of left RMS / plain left RMS
+    QTest::addColumn<double>("leftHigh");
+    QTest::addColumn<double>("rightHigh"); // right RMS / plain right RMS at most
+    QTest::addColumn<bool>("differs");     // the wave differs from the plain note's
+
+    QTest::newRow("volume 0") << QByteArray::fromHex("b00700") << 0.0 << 0.02 << 0.02 << true;
+    QTest::newRow("expression 0") << QByteArray::fromHex("b00b00") << 0.0 << 0.02 << 0.02 << true;
+    QTest::newRow("pan hard left, no effects")
+        << QByteArray::fromHex("b00a00b05b00b05d00") << 0.5 << 2.0 << 0.05 << true;
+    // Reset All Controllers restores expression but, as MIDI asks, leaves the volume alone.
+    QTest::newRow("reset all controllers undoes expression 0")
+        << QByteArray::fromHex("b00b00b07900") << 0.8 << 1.25 << 1.25 << false;
+    QTest::newRow("reset all controllers keeps volume 0")
+        << QByteArray::fromHex("b00700b07900") << 0.0 << 0.02 << 0.02 << true;
+    QTest::newRow("modulation wheel") << QByteArray::fromHex("b0017f") << 0.5 << 2.0 << 2.0 << true;
+    QTest::newRow("reverb and chorus sends full")
+        << QByteArray::fromHex("b05b7fb05d7f") << 0.5 << 2.0 << 2.0 << true;
+    QTest::newRow("a bank the SoundFont lacks still plays")
+        << QByteArray::fromHex("b00008b02001c000") << 0.5 << 2.0 << 2.0 << false;
+    QTest::newRow("another channel's volume changes nothing")
+        << QByteArray::fromHex("b10700") << 0.99 << 1.01 << 1.01 << false;
+}
+
+void TestSynth::controllersTakeEffect() {
+    QFETCH(QByteArray, before);
+    QFETCH(double, leftLow);
+    QFETCH(double, leftHigh);
+    QFETCH(double, rightHigh);
+    QFETCH(bool, differs);
+    const auto Note = [](const QByteArray &Before, std::vector<float> *Right) {
+        TRendered S;
+        for (qsizetype i = 0; i + 1 < Before.size(); i += Before.at(i) == char(0xC0) ? 2 : 3)
+            S.Synth->Send(reinterpret_cast<const uint8_t *>(Before.constData() + i),
+                          Before.at(i) == char(0xC0) ? 2 : 3);
+        S.Send(0x90, 60, 100);
+        std::vector<float> Left = S.Render(300);
+        *Right = S.LastRight;
+        return Left;
+    };
+    std::vector<float> PlainRight, Right;
+    const std::vector<float> Plain = Note(QByteArray(), &PlainRight);
+    const std::vector<float> Left = Note(before, &Right);
+    const double LeftRatio = Rms(Left, 0, Left.size()) / Rms(Plain, 0, Plain.size());
+    const double RightRatio = Rms(Right, 0, Right.size()) / Rms(PlainRight, 0, PlainRight.size());
+    QVERIFY2(LeftRatio >= leftLow && LeftRatio <= leftHigh, qPrintable(QString::number(LeftRatio)));
+    QVERIFY2(RightRatio <= rightHigh, qPrintable(QString::number(RightRatio)));
+    double Difference = 0;
+    for (size_t i = 0; i < Plain.size(); ++i)
+        Difference += std::fabs(Plain[i] - Left[i]);
+    QCOMPARE(Difference / double(Plain.size()) > 1e-4, differs);
 }
 
 // --- The Midi-Mapper ----------------------------------------------------------------------
