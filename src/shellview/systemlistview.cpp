@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
@@ -502,26 +503,46 @@ void TSystemListView::ApplyDifferences(const TFolderDiff &Diff) {
             Errors.append(QString::fromStdString(Error.what()));
         }
     };
+    // Rows by name, so that a large difference does not search the list for every entry.
+    auto RowsByName = [this] {
+        QHash<QString, int> Rows;
+        Rows.reserve(Count());
+        for (int Row = 0; Row < Count(); ++Row)
+            if (!Item(Row).IsParent)
+                Rows.insert(Item(Row).Entry.Name, Row);
+        return Rows;
+    };
+    QHash<QString, int> Rows = RowsByName();
+    QList<int> Gone;
     for (const QString &Name : Diff.Removed)
-        if (const int Row = FindItem(Name); Row >= 0)
-            FModel->RemoveItem(Row);
+        if (const auto It = Rows.constFind(Name); It != Rows.constEnd())
+            Gone.append(*It);
     for (const TFileEntry &Entry : Diff.Changed) {
+        const auto It = Rows.constFind(Entry.Name);
+        bool Keep = false;
+        bool Asked = false; // a handler that throws leaves the item as it was
         Each([&] {
-            const int Row = FindItem(Entry.Name);
-            if (!CanAdd(Entry)) {
-                if (Row >= 0)
-                    FModel->RemoveItem(Row);
-            } else if (Row >= 0) {
-                FModel->UpdateItem(Row, MakeItem(Entry));
-            } else {
-                AddEntry(Entry);
-            }
+            Keep = CanAdd(Entry);
+            Asked = true;
         });
+        if (!Asked || It == Rows.constEnd())
+            continue;
+        if (Keep)
+            FModel->UpdateItem(*It, MakeItem(Entry));
+        else
+            Gone.append(*It);
     }
+    std::sort(Gone.begin(), Gone.end(), std::greater<int>());
+    for (int Row : std::as_const(Gone))
+        FModel->RemoveItem(Row);
+    if (!Gone.isEmpty())
+        Rows = RowsByName();
     for (const TFileEntry &Entry : Diff.Added)
         Each([&] {
-            if (FindItem(Entry.Name) < 0 && CanAdd(Entry))
+            if (!Rows.contains(Entry.Name) && CanAdd(Entry)) {
                 AddEntry(Entry);
+                Rows.insert(Entry.Name, Count() - 1);
+            }
         });
     Resort();
     if (!Errors.isEmpty())
@@ -552,9 +573,22 @@ void TSystemListView::ApplyWidths() {
     const QList<TColumnKind> &Columns = FModel->Columns();
     for (int Index = 0; Index < Columns.size(); ++Index) {
         const int Width = FWidths[size_t(FColumnType)][size_t(Columns[Index])];
-        FTree->header()->resizeSection(Index,
-                                       Width < 0 ? ColumnInfo(Columns[Index]).DefaultWidth : Width);
+        FTree->header()->resizeSection(Index, Width < 0 ? DefaultWidth(Columns[Index]) : Width);
     }
+}
+
+int TSystemListView::DefaultWidth(TColumnKind Kind) const {
+    // The classic widths, widened where the font in use needs more for the caption or for a
+    // whole time.
+    const QFontMetrics Metrics(FTree->font());
+    constexpr int Padding = 16;
+    const TColumnInfo Info = ColumnInfo(Kind);
+    int Width = std::max(Info.DefaultWidth, Metrics.horizontalAdvance(Info.Caption) + Padding);
+    if (Kind == TColumnKind::ckModified)
+        Width = std::max(Width, Metrics.horizontalAdvance(
+                                    ModifiedText(QDateTime(QDate(2000, 12, 28), QTime(20, 28)))) +
+                                    Padding);
+    return Width;
 }
 
 void TSystemListView::Resort() {

@@ -214,6 +214,7 @@ private:
     void ApplyColumnType(TColumnType Type);
     void StoreCurrentWidths();
     void ApplyWidths();
+    int DefaultWidth(TColumnKind Kind) const;
     void Resort();
     void ApplyViewStyle();
     void RaiseToolButtons(TSystemToolButtons Enable);

@@ -3,7 +3,6 @@
 #include <QCollator>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMimeDatabase>
 #include <QSet>
 
@@ -171,7 +170,8 @@ QString AttributeText(TFileAttributes Attributes) {
 QString ModifiedText(const QDateTime &Time) {
     if (!Time.isValid())
         return QString();
-    return QLocale().toString(Time.toLocalTime(), QLocale::ShortFormat);
+    // Compact enough for the column's 110 pixels, and the same in every locale.
+    return Time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
 QString CellText(const TFileEntry &Entry, bool IsParent, TColumnKind Kind) {

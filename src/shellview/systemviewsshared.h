@@ -114,7 +114,7 @@ bool HasExtension(const QString &Name, const QStringList &Extensions);
 QString SizeText(qint64 Bytes);                // "0KB", "1KB" for 1..1024 bytes, ...
 QString FallbackTypeName(const QString &Name); // "File", or "File TXT" for "a.txt"
 QString AttributeText(TFileAttributes Attributes);
-QString ModifiedText(const QDateTime &Time);
+QString ModifiedText(const QDateTime &Time); // "2024-03-14 09:30", local time
 // The text of one cell; the parent entry ("..") shows its name and type only.
 QString CellText(const TFileEntry &Entry, bool IsParent, TColumnKind Kind);
 
