@@ -2,6 +2,7 @@
 // or Panic, program and pitch changes, and the Midi-Mapper opened through TMidiOutput with the
 // "file" audio driver (no sound card needed) or failing with a text that says what is missing.
 
+#include "inifile.h"
 #include "midierror.h"
 #include "midioutput.h"
 #include "synth.h"
@@ -113,6 +114,8 @@ private slots:
     void soundFontSearch_data();
     void soundFontSearch();
     void searchFoldersFollowXdg();
+    void soundFontSetting_data();
+    void soundFontSetting();
 
     void noteSounds_data();
     void noteSounds();
@@ -220,6 +223,55 @@ void TestSynth::searchFoldersFollowXdg() {
 
     qputenv("XDG_DATA_DIRS", "");
     QVERIFY(SynthSoundFont::SearchFolders().contains("/usr/share/sounds/sf2"));
+}
+
+void TestSynth::soundFontSetting_data() {
+    QTest::addColumn<QString>("stored"); // the file's [MidiDevices] lines
+    QTest::addColumn<QString>("before"); // the choice held before loading
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<QString>("saved"); // the file's lines after saving again
+
+    QTest::newRow("a chosen file") << "SoundFont=/sf/Mine.sf3\n"
+                                   << ""
+                                   << "/sf/Mine.sf3"
+                                   << "SoundFont=/sf/Mine.sf3";
+    QTest::newRow("nothing stored keeps the choice") << "MidiOut=Midi-Mapper\n"
+                                                     << "/sf/Old.sf2"
+                                                     << "/sf/Old.sf2"
+                                                     << "SoundFont=/sf/Old.sf2";
+    QTest::newRow("stored empty: search again") << "SoundFont=\n"
+                                                << "/sf/Old.sf2"
+                                                << ""
+                                                << "";
+    QTest::newRow("blanks around the name") << "SoundFont=  /sf/A b.sf2  \n"
+                                            << ""
+                                            << "/sf/A b.sf2"
+                                            << "SoundFont=/sf/A b.sf2";
+}
+
+void TestSynth::soundFontSetting() {
+    QFETCH(QString, stored);
+    QFETCH(QString, before);
+    QFETCH(QString, loaded);
+    QFETCH(QString, saved);
+    const QString Path = FDir.filePath(QStringLiteral("store.ini"));
+    {
+        QFile File(Path);
+        QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        File.write(("[MidiDevices]\n" + stored).toUtf8());
+    }
+    Synth::Settings().SoundFont = before;
+    {
+        TIniFile Store(Path);
+        Synth::LoadSettings(Store, QStringLiteral("MidiDevices"));
+        QCOMPARE(Synth::Settings().SoundFont, loaded);
+        Synth::SaveSettings(Store, QStringLiteral("MidiDevices"));
+        Store.UpdateFile();
+    }
+    TIniFile Again(Path);
+    const QString Value = Again.ReadString(QStringLiteral("MidiDevices"), Synth::SoundFontValue,
+                                           QStringLiteral("<none>"));
+    QCOMPARE(Value == QStringLiteral("<none>") ? QString() : "SoundFont=" + Value, saved);
 }
 
 // --- Sound --------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "synth.h"
 
+#include "custominifile.h"
 #include "midierror.h"
 #include "synthsoundfont.h"
 
@@ -255,9 +256,31 @@ int TSynth::ActiveVoices() const {
 
 namespace Synth {
 
+const QString SoundFontValue = QStringLiteral("SoundFont");
+
 TSynthSettings &Settings() {
     static TSynthSettings Instance;
     return Instance;
+}
+
+void LoadSettings(const TCustomIniFile &Store, const QString &Section) {
+    try {
+        if (Store.ValueExists(Section, SoundFontValue))
+            Settings().SoundFont = Store.ReadString(Section, SoundFontValue, QString()).trimmed();
+    } catch (const std::exception &) {
+        // The choice made so far stays.
+    }
+}
+
+void SaveSettings(TCustomIniFile &Store, const QString &Section) {
+    try {
+        if (Settings().SoundFont.isEmpty())
+            Store.DeleteKey(Section, SoundFontValue);
+        else
+            Store.WriteString(Section, SoundFontValue, Settings().SoundFont);
+    } catch (const std::exception &) {
+        // Kept in memory; the next save tries again.
+    }
 }
 
 QStringList AudioDrivers(TMidiApi Api) {

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <memory>
 
+class TCustomIniFile;
+
 // How the Midi-Mapper's synthesizer is set up. One set for the process, kept by the UI thread.
 struct TSynthSettings {
     // A SoundFont file (.sf2 or .sf3) the user chose; empty: the usual folders are searched.
@@ -60,6 +62,14 @@ namespace Synth {
 
 // The settings the Midi-Mapper uses on its next open.
 TSynthSettings &Settings();
+
+// The SoundFont chosen by the user, kept as the value "SoundFont" in Section of the settings
+// store, beside the chosen devices. Load it before the device menus load (they may open the
+// Midi-Mapper). Load keeps the current choice when the store holds none or cannot be read;
+// Save deletes the value when no SoundFont is chosen. Store errors are swallowed.
+extern const QString SoundFontValue; // "SoundFont"
+void LoadSettings(const TCustomIniFile &Store, const QString &Section);
+void SaveSettings(TCustomIniFile &Store, const QString &Section);
 
 // The audio drivers tried for a MIDI service: JACK first when the MIDI service is JACK (its
 // server runs), then the desktop's sound server (PipeWire, PulseAudio), then ALSA. Drivers not
