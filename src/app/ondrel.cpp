@@ -799,7 +799,11 @@ void TOndrel2::ApplyTopmost(bool Topmost) {
 }
 
 void TOndrel2::Readme() {
-    const QString file = QFileInfo(ExePath()).absolutePath() + QStringLiteral("/Readme.txt");
+    // Beside the executable in a build folder; installed, with the other documentation.
+    const QString dir = QFileInfo(ExePath()).absolutePath();
+    QString file = dir + QStringLiteral("/Readme.txt");
+    if (!QFileInfo::exists(file))
+        file = dir + QStringLiteral("/../share/doc/ondrel/Readme.txt");
     if (!QFileInfo::exists(file) || !QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         QMessageBox::critical(this, QStringLiteral("Ondrel"),
                               QStringLiteral("Error showing Readme.txt."));

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -40,6 +42,8 @@ private Q_SLOTS:
     void firstStartPlaysClickAndKey();
     void panicArrivesWhole();
     void settingsComeBackAfterRestart();
+    void terminationSavesLikeClosing();
+    void versionAndHelpAnswerOnTheTerminal();
 
 private:
     bool Start();
@@ -110,9 +114,18 @@ bool TestE2eMain::Xdo(const QStringList &Arguments, QString *Output) {
     return xdo.exitStatus() == QProcess::NormalExit && xdo.exitCode() == 0;
 }
 
-// Starts the program, waits for its window, chooses the "Ondrel" port in Midi Out unless the
-// stored choice opens it, and wires the port to the peer.
+// Starts the program, waits for its window and its MIDI port, and wires the port to the peer.
 bool TestE2eMain::Start() {
+    // A first start opens the built-in synthesizer; the user here has chosen Ondrel's own
+    // port in Midi Out before, so the notes can be read from it.
+    const QString store = FHome.filePath(QStringLiteral("config/Tavrel/Ondrel/ondrel.ini"));
+    if (!QFile::exists(store)) {
+        QDir().mkpath(QFileInfo(store).absolutePath());
+        QFile f(store);
+        if (!f.open(QIODevice::WriteOnly))
+            return false;
+        f.write("[MidiDevices]\nMidiOut=Ondrel\n");
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), FDisplay);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -126,35 +139,35 @@ bool TestE2eMain::Start() {
     QDeadlineTimer deadline(StartTimeoutMs);
     while (FWindow.isEmpty() && !deadline.hasExpired()) {
         QString windows;
-        if (Xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Ondrel$")},
+        if (Xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--name"), QStringLiteral("^Ondrel$")},
                 &windows) &&
             !windows.isEmpty())
             FWindow = windows.section(QLatin1Char('\n'), 0, 0);
         else
             QThread::msleep(100);
     }
-    if (FWindow.isEmpty())
+    if (FWindow.isEmpty()) {
+        qWarning() << "the program's window did not appear";
         return false;
+    }
     QThread::msleep(500); // the deferred start-up and the first paint
     Xdo({QStringLiteral("windowmove"), FWindow, QStringLiteral("0"), QStringLiteral("0")});
-    if (!Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow}))
+    if (!Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow})) {
+        qWarning() << "the program's window took no focus";
         return false;
+    }
     QThread::msleep(200);
     const QString pattern = QStringLiteral("^Ondrel[^:]*:Ondrel$");
     QString port = FPeer->FindPort(pattern, JackPortIsOutput);
-    if (port.isEmpty()) {
-        // Midi Out: "none", "Midi-Mapper", "Ondrel", ...
-        Xdo({QStringLiteral("key"), QStringLiteral("alt+u")});
-        QThread::msleep(300);
-        Xdo({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"),
-             QStringLiteral("Return")});
-    }
     while (port.isEmpty() && !deadline.hasExpired()) {
         QThread::msleep(100);
         port = FPeer->FindPort(pattern, JackPortIsOutput);
     }
-    if (port.isEmpty() || !FPeer->Connect(port, FPeer->InPort()))
+    if (port.isEmpty() || !FPeer->Connect(port, FPeer->InPort())) {
+        qWarning() << "the program's MIDI port" << port << "did not appear or connect";
         return false;
+    }
     QThread::msleep(200);
     FPeer->ClearReceived();
     return true;
@@ -162,11 +175,14 @@ bool TestE2eMain::Start() {
 
 // Closes the program the way a user does, through File > Exit, so it saves its settings.
 bool TestE2eMain::Quit() {
-    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow});
-    Xdo({QStringLiteral("key"), QStringLiteral("alt+f")});
-    QThread::msleep(300);
-    Xdo({QStringLiteral("key"), QStringLiteral("x")});
-    const bool ended = FProgram.waitForFinished(StartTimeoutMs);
+    bool ended = false;
+    for (int attempt = 0; attempt < 5 && !ended; ++attempt) {
+        Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow});
+        Xdo({QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("alt+f")});
+        QThread::msleep(700);
+        Xdo({QStringLiteral("key"), QStringLiteral("x")});
+        ended = FProgram.waitForFinished(3000);
+    }
     FWindow.clear();
     return ended && FProgram.exitStatus() == QProcess::NormalExit;
 }
@@ -225,9 +241,9 @@ void TestE2eMain::settingsComeBackAfterRestart() {
     QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("5"),
                  QStringLiteral("Return")}));
     QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("alt+o")}));
-    QThread::msleep(300);
+    QThread::msleep(700);
     QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("t")}));
-    QThread::msleep(200);
+    QThread::msleep(300);
     QVERIFY(Quit());
     const QString store = StoreText();
     QVERIFY2(store.contains(QStringLiteral("Channel=4")), qPrintable(store));
@@ -239,6 +255,34 @@ void TestE2eMain::settingsComeBackAfterRestart() {
     QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("z")}));
     QCOMPARE(Received(2), (QStringList{QStringLiteral("94 3c 64"), QStringLiteral("94 3c 00")}));
     QVERIFY(Quit());
+}
+
+void TestE2eMain::terminationSavesLikeClosing() {
+    QVERIFY(Start());
+    QVERIFY(Xdo({QStringLiteral("key"), QStringLiteral("F4")}));
+    QVERIFY(Xdo({QStringLiteral("keydown"), QStringLiteral("x")}));
+    QVERIFY(FPeer->WaitForReceived(1, EventTimeoutMs));
+    FProgram.terminate(); // SIGTERM, as a logout or kill sends
+    QVERIFY(FProgram.waitForFinished(StartTimeoutMs));
+    Xdo({QStringLiteral("keyup"), QStringLiteral("x")});
+    FWindow.clear();
+    // the held note was released before the port closed, and the octave was saved
+    const QStringList got = Received(2);
+    QVERIFY(got.size() >= 2);
+    QCOMPARE(got.mid(0, 2), (QStringList{QStringLiteral("94 4a 64"), QStringLiteral("94 4a 00")}));
+    QVERIFY2(StoreText().contains(QStringLiteral("KeyOctave=6")), qPrintable(StoreText()));
+}
+
+void TestE2eMain::versionAndHelpAnswerOnTheTerminal() {
+    for (const char *option : {"--version", "--help"}) {
+        QProcess p;
+        p.start(QStringLiteral(ONDREL_PROGRAM), {QLatin1String(option)});
+        QVERIFY(p.waitForFinished(StartTimeoutMs));
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(out.contains(QLatin1String(option[2] == 'v' ? "ondrel " : "Usage: ondrel")),
+                 qPrintable(out));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestE2eMain)
