@@ -4,6 +4,7 @@
 #include "custominifile.h"
 #include "errform.h"
 #include "general.h"
+#include "guiknoblist.h"
 #include "imgcontrol.h"
 #include "midiinput.h"
 #include "midimenu.h"
@@ -15,6 +16,7 @@
 #include "splash.h"
 #include "updown.h"
 #include "vclutil.h"
+#include "wheel.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -161,6 +163,38 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
     panic->setPalette(pp);
     panic->OnClick = [this] { BPanicClick(); };
     PPanic = panic;
+
+    // The knob bar, right of the patch box; its prototypes are the first knob.
+    const auto knobLabel = [this](const QString &text, const QRect &r) {
+        auto *l = new QLabel(text, FClient);
+        QFont f = l->font();
+        f.setPixelSize(9);
+        l->setFont(f);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(p);
+        l->setGeometry(r);
+        return l;
+    };
+    LKnob1 = knobLabel(QStringLiteral("Foot Controller 1"), QRect(310, 7, 43, 11));
+    LKnobCap1 = knobLabel(QStringLiteral("777"), QRect(348, 31, 19, 13));
+    LKnobCap1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    Wheel1 = new TWheel(FClient);
+    Wheel1->SetBounds(320, 17, 27, 27);
+    Wheel1->SetFocusAction(TFocusAction::faFocusColor);
+    Wheel1->SetPositionMax(127);
+    Wheel1->SetPointerDistance(0);
+    Wheel1->SetScale(false);
+    Wheel1->SetScaleColor(Qt::white);
+    Wheel1->SetScaleLength(1);
+    Wheel1->SetWheelColor(Qt::black);
+    Wheel1->SetFocusColor(Qt::blue);
+    Wheel1->SetShowTrackHint(true);
+    KnobList = std::make_unique<TGUIKnobList>(LKnob1, LKnobCap1, Wheel1);
+    KnobList->Clear(); // no knob until one is added
+    KnobList->OnKnobChange = [this](QObject *, int controller, int value) {
+        KnobChange(uint8_t(controller), uint8_t(value));
+    };
 
     BuildMenus();
     BuildStatusBar();
@@ -375,6 +409,10 @@ void TOndrel2::BuildStatusBar() {
 
 void TOndrel2::FormResize() {
     TOndrel::FormResize();
+    if (KnobList) {
+        const int right = FPatchUpDown->geometry().right() + 1;
+        KnobList->SetArea(right + 6, FClient->width() - right - 2);
+    }
 }
 
 void TOndrel2::SetStatusText(const QString &Text) {
@@ -433,6 +471,9 @@ void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
         if (d1 == MouseWheelController)
             WheelValue = d2;
         Keyboard1->Model().SetControllerValue(d1, d2);
+        for (int i = 0; i < KnobList->Count(); ++i)
+            if (KnobList->IUser(i) == d1)
+                KnobList->SetKnobPosition(i, d2);
         break;
     case 0xC0:
         if (PendingBankMSB != 128 && PendingBankLSB != 128) {
@@ -646,6 +687,8 @@ void TOndrel2::showEvent(QShowEvent *Event) {
     FProgramBank->ShowProgram();
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
+    if (FFirstTime && KnobList->Count() == 0)
+        KnobList->Add(QStringLiteral("Volume"), 7, 0, 100);
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(Keyboard1->Model().KeyOctave() - 2));
     QTimer::singleShot(0, this, &TOndrel2::DeferredStart);
 }

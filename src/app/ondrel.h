@@ -24,6 +24,8 @@ class TMidiOutMenu;
 class TPatchSelection;
 class TProgramBank;
 class TSplashForm;
+class TGUIKnobList;
+class TWheel;
 
 class TOndrel2 : public TOndrel {
     Q_OBJECT
@@ -95,6 +97,12 @@ public:
     QMenu *MidiOut1 = nullptr;
     QMenu *Patches1 = nullptr;
     QWidget *PPanic = nullptr;
+    // The knob bar; its first knob shows on the prototypes LKnob1 (name), LKnobCap1 (value)
+    // and Wheel1.
+    std::unique_ptr<TGUIKnobList> KnobList;
+    QLabel *LKnob1 = nullptr;
+    QLabel *LKnobCap1 = nullptr;
+    TWheel *Wheel1 = nullptr;
     QAction *FPatchSetSep = nullptr;
 
 protected:
