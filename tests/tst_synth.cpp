@@ -134,6 +134,7 @@ private slots:
     void mapperFailsWithReason_data();
     void mapperFailsWithReason();
     void mapperWithoutAudioOutputFailsQuickly();
+    void mapperWithoutAnySoundFont();
 
 private:
     QTemporaryDir FDir;
@@ -581,6 +582,33 @@ void TestSynth::mapperWithoutAudioOutputFailsQuickly() {
         QVERIFY(Output.IsClosed());
     }
     QVERIFY2(Clock.elapsed() < 3000, qPrintable(QString::number(Clock.elapsed())));
+}
+
+void TestSynth::mapperWithoutAnySoundFont() {
+    const QByteArray OldHome = qgetenv("XDG_DATA_HOME"), OldDirs = qgetenv("XDG_DATA_DIRS");
+    const auto Restore = qScopeGuard([&] {
+        qputenv("XDG_DATA_HOME", OldHome);
+        qputenv("XDG_DATA_DIRS", OldDirs);
+    });
+    qputenv("XDG_DATA_HOME", FDir.path().toUtf8());
+    qputenv("XDG_DATA_DIRS", FDir.path().toUtf8());
+    if (!InstalledSoundFont().isEmpty())
+        QSKIP("a SoundFont lies in a folder searched whatever XDG says");
+    Synth::Settings().AudioDrivers = {QStringLiteral("file")};
+    Synth::Settings().AudioFileName = FDir.filePath(QStringLiteral("none.raw"));
+    TMidiOutput Output{TMidiApi::maNone};
+    Output.SetDeviceID(TMidiOutput::MidiMapper);
+    try {
+        Output.Open();
+        QFAIL("the Midi-Mapper opened without a SoundFont");
+    } catch (const EMidiOutputError &Error) {
+        QCOMPARE(Error.Message(),
+                 QStringLiteral("Midi-Mapper could not be opened. No General MIDI SoundFont was "
+                                "found. Install fluid-soundfont-gm or timgm6mb-soundfont, or "
+                                "choose a SoundFont file."));
+    }
+    QVERIFY(Output.IsClosed());
+    QVERIFY(!QFile::exists(Synth::Settings().AudioFileName)); // no audio output was started
 }
 
 QTEST_GUILESS_MAIN(TestSynth)
