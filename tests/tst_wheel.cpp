@@ -73,13 +73,10 @@ private Q_SLOTS:
     void squareAndOdd_data();
     void squareAndOdd();
     void plainResizeStaysSquare();
-    void angles_data();
-    void angles();
     void ticks_data();
     void ticks();
     void pointerTip_data();
     void pointerTip();
-    void sizeLimits();
     void faces_data();
     void faces();
     void faceColour();
@@ -298,25 +295,6 @@ void TestWheel::plainResizeStaysSquare() {
     QCOMPARE(s.W->size(), QSize(29, 29));
 }
 
-void TestWheel::angles_data() {
-    QTest::addColumn<double>("percent");
-    QTest::addColumn<int>("degrees");
-    QTest::addColumn<double>("angle");
-    QTest::newRow("0 % lower left") << 0.0 << 320 << -250.0;
-    QTest::newRow("50 % straight up") << 50.0 << 320 << -90.0;
-    QTest::newRow("100 % lower right") << 100.0 << 320 << 70.0;
-    QTest::newRow("360: 0 % at the bottom") << 0.0 << 360 << -270.0;
-    QTest::newRow("360: 100 % at the bottom too") << 100.0 << 360 << 90.0;
-    QTest::newRow("180: 0 % to the left") << 0.0 << 180 << -180.0;
-}
-
-void TestWheel::angles() {
-    QFETCH(double, percent);
-    QFETCH(int, degrees);
-    QFETCH(double, angle);
-    QCOMPARE(WheelRules::KnobAngle(percent, degrees), angle);
-}
-
 void TestWheel::ticks_data() {
     QTest::addColumn<int>("ticks");
     QTest::addColumn<bool>("balance");
@@ -358,33 +336,6 @@ void TestWheel::pointerTip() {
     w.SetPosition(position);
     QCOMPARE(w.Centre(), QPoint(13, 13));
     QCOMPARE(w.PointerTip(), tip);
-}
-
-void TestWheel::sizeLimits() {
-    TWheel w; // 47 x 47, frame 2, scale length 5, width 1, distance 1
-    w.SetScaleLength(0);
-    QCOMPARE(w.ScaleLength(), 5);
-    w.SetScaleLength(100); // 47 - 2 - 1 - round(1.5) = 42
-    QCOMPARE(w.ScaleLength(), 42);
-    w.SetScaleLength(5);
-    w.SetScaleWidth(0);
-    QCOMPARE(w.ScaleWidth(), 1);
-    w.SetScaleWidth(100); // 23 - 5 - 2 - 1 = 15
-    QCOMPARE(w.ScaleWidth(), 15);
-    w.SetScaleWidth(1);
-    w.SetPointerDistance(200); // 47 - 2 - round(1.5 + 5) = 39 (6.5 to even: 6)
-    QCOMPARE(w.PointerDistance(), 39);
-    w.SetScale(false); // the limit again: 47 - 2 - round(0.5) = 45
-    QCOMPARE(w.PointerDistance(), 39);
-    w.SetPointerDistance(200);
-    QCOMPARE(w.PointerDistance(), 45);
-    w.SetScaleDegrees(0);
-    w.SetScaleDegrees(361);
-    QCOMPARE(w.ScaleDegrees(), 320);
-    w.SetScaleDegrees(360);
-    QCOMPARE(w.ScaleDegrees(), 360);
-    w.SetScaleTicks(1);
-    QCOMPARE(w.ScaleTicks(), 10);
 }
 
 void TestWheel::faces_data() {
