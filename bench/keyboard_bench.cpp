@@ -1,0 +1,88 @@
+// Drawing the keyboard: a full repaint and the repaint of one key after a note event, in both
+// paint styles at the three sizes, and the in-process path of a mouse press to the bytes handed
+// to the output sink with a 3-note chord and transposition on.
+
+#include "keyboard.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct TSetup {
+    TPaintStyle Style;
+    TImageSize Size;
+};
+
+constexpr TSetup Setups[] = {
+    {TPaintStyle::psDraw, TImageSize::isSmall},
+    {TPaintStyle::psImage, TImageSize::isSmall},
+    {TPaintStyle::psImage, TImageSize::isNormal},
+    {TPaintStyle::psImage, TImageSize::isBig},
+};
+
+void Prepare(TKeyboard &Keys, const TSetup &S) {
+    Keys.SetImageSize(S.Size);
+    Keys.SetPaintStyle(S.Style);
+    Keys.resize(329, 76);
+    Keys.Model().SetBounds(329, 76);
+    Keys.Model().SetBaseNote(36);
+}
+
+void FullRepaint(benchmark::State &State) {
+    TKeyboard keys;
+    Prepare(keys, Setups[State.range(0)]);
+    QImage target(keys.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : State) {
+        QPainter p(&target);
+        keys.render(&p);
+    }
+}
+BENCHMARK(FullRepaint)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+void OneKeyRepaint(benchmark::State &State) {
+    TKeyboard keys;
+    Prepare(keys, Setups[State.range(0)]);
+    QImage target(keys.size(), QImage::Format_ARGB32_Premultiplied);
+    const TKeyboardModel &m = keys.Model();
+    const int w = m.KeyWidth();
+    const QRegion key(QRect(m.KeyLeft(60) - m.ScrollOffset() - w, 0, 3 * w, 76));
+    for (auto _ : State) {
+        QPainter p(&target);
+        keys.render(&p, QPoint(), key);
+    }
+}
+BENCHMARK(OneKeyRepaint)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+void MousePressToSink(benchmark::State &State) {
+    TKeyboard keys;
+    Prepare(keys, Setups[0]);
+    keys.Model().SetChord(TChord::chMajor);
+    keys.Model().SetTranspose(5);
+    int bytes = 0;
+    keys.Model().OnNote = [&bytes](QObject *, uint8_t, uint8_t, uint8_t) { bytes += 3; };
+    const QPointF at(100, 60);
+    for (auto _ : State) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&keys, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(&keys, &release);
+    }
+    benchmark::DoNotOptimize(bytes);
+    State.counters["messages"] = benchmark::Counter(double(bytes / 3), benchmark::Counter::kIsRate);
+}
+BENCHMARK(MousePressToSink)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
