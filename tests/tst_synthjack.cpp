@@ -5,6 +5,7 @@
 #include "jackfixture.h"
 #include "midioutput.h"
 #include "synth.h"
+#include "synthaudio.h"
 #include "synthsoundfont.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,7 @@
 
 namespace {
 
-constexpr double SilentRms = 1e-4;
-constexpr double SoundRms = 5e-4;
+using namespace SynthAudio;
 
 // A JACK client with one audio input that keeps everything it hears, and when each cycle ran.
 class TListener {
@@ -81,34 +81,6 @@ private:
     std::vector<jack_time_t> FCycleTimes;
     size_t FFrames = 1;
 };
-
-double Rms(const std::vector<float> &Samples, size_t From, size_t Count) {
-    if (From >= Samples.size())
-        return 0;
-    Count = std::min(Count, Samples.size() - From);
-    double Sum = 0;
-    for (size_t i = From; i < From + Count; ++i)
-        Sum += double(Samples[i]) * Samples[i];
-    return Count ? std::sqrt(Sum / double(Count)) : 0;
-}
-
-// The pitch of a steady tone between 340 and 600 Hz (see tst_synth).
-double Frequency(const std::vector<float> &Samples, double Rate) {
-    const auto Correlation = [&](int Lag) {
-        double Sum = 0;
-        for (size_t i = 0; i + size_t(Lag) < Samples.size(); ++i)
-            Sum += double(Samples[i]) * Samples[i + size_t(Lag)];
-        return Sum;
-    };
-    const int MinLag = int(Rate / 600), MaxLag = int(Rate / 340);
-    int Best = MinLag;
-    for (int Lag = MinLag; Lag <= MaxLag; ++Lag)
-        if (Correlation(Lag) > Correlation(Best))
-            Best = Lag;
-    const double Before = Correlation(Best - 1), At = Correlation(Best),
-                 After = Correlation(Best + 1);
-    return Rate / (Best + 0.5 * (Before - After) / (Before - 2 * At + After));
-}
 
 QStringList Ports(jack_client_t *Client, const char *Pattern, unsigned long Flags) {
     QStringList Names;
