@@ -33,7 +33,6 @@ QRectF RingRect(QSizeF Size, int Inset) {
 
 TWheel::TWheel(QWidget *Parent) : TTransparent(Parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover, false);
     FWheelColor = palette().color(QPalette::Button);
     FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
     FFocusColor = palette().color(QPalette::Highlight);
