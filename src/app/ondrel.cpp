@@ -14,6 +14,7 @@
 #include "programbank.h"
 #include "registryinifile.h"
 #include "splash.h"
+#include "synth.h"
 #include "updown.h"
 #include "vclutil.h"
 #include "wheel.h"
@@ -707,6 +708,7 @@ void TOndrel2::DeferredStart() {
     SetStatusText(QString());
     try {
         const TRegistryIniFile store;
+        Synth::LoadSettings(store, SecDevices); // the SoundFont of the Midi-Mapper
         FOutMenu->Load(store);
         FInMenu->Load(store);
     } catch (...) {
@@ -791,6 +793,7 @@ void TOndrel2::WriteSettings(TCustomIniFile &Store) {
     if (dynamic_cast<TRegistryIniFile *>(&Store)) {
         FOutMenu->Save(Store);
         FInMenu->Save(Store);
+        Synth::SaveSettings(Store, SecDevices);
     }
     WriteMainSettings(Store);
 }
