@@ -110,9 +110,10 @@ void TestE2eKeyboard::initTestCase() {
     QVERIFY(FHome.isValid());
 
     // A display number of its own: Xvfb picks a free one and tells it.
-    FXvfb.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                       QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    FXvfb.start(xvfb,
+                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                 QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                 QStringLiteral("tcp"), QStringLiteral("-noreset")});
     QVERIFY2(FXvfb.waitForStarted(StartTimeoutMs), qPrintable(FXvfb.errorString()));
     QDeadlineTimer deadline(StartTimeoutMs);
     while (!FXvfb.canReadLine() && !deadline.hasExpired() && FXvfb.state() == QProcess::Running)

@@ -66,9 +66,10 @@ void TestE2eMain::initTestCase() {
     if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("Xvfb or xdotool is not installed (Debian: xvfb, xdotool)");
     QVERIFY(FHome.isValid());
-    FXvfb.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                       QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    FXvfb.start(xvfb,
+                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                 QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                 QStringLiteral("tcp"), QStringLiteral("-noreset")});
     QVERIFY2(FXvfb.waitForStarted(StartTimeoutMs), qPrintable(FXvfb.errorString()));
     QDeadlineTimer deadline(StartTimeoutMs);
     while (!FXvfb.canReadLine() && !deadline.hasExpired() && FXvfb.state() == QProcess::Running)
