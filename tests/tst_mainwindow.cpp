@@ -192,7 +192,8 @@ void TestMainWindow::stepChordWrapsAround() {
     auto w = NewWindow();
     QVERIFY(w);
     for (int i = 0; i < customChords; ++i)
-        w->CustomChords.push_back({QStringLiteral("Custom %1").arg(i), {3, int8_t(6 + i)}});
+        w->ChordList().NewChord().FromText(QStringLiteral("Custom %1").arg(i),
+                                           QStringLiteral("3C030%1").arg(6 + i));
     w->RebuildChordCombo();
     w->CBChord->setCurrentIndex(start);
     w->CBChordClick();
@@ -204,8 +205,8 @@ void TestMainWindow::stepChordWrapsAround() {
 void TestMainWindow::customChordFromCombo() {
     auto w = NewWindow();
     QVERIFY(w);
-    w->CustomChords.push_back({QStringLiteral("Sus4"), {5, 7}});
-    w->CustomChords.push_back({QStringLiteral("Add9"), {4, 7, 14}});
+    w->ChordList().NewChord().FromText(QStringLiteral("Sus4"), QStringLiteral("3C0507"));
+    w->ChordList().NewChord().FromText(QStringLiteral("Add9"), QStringLiteral("3C04070E"));
     w->RebuildChordCombo();
     w->CBChord->setCurrentIndex(9);
     w->CBChordClick();
@@ -213,7 +214,7 @@ void TestMainWindow::customChordFromCombo() {
     QCOMPARE(QList<int>(chord.begin(), chord.end()), (QList<int>{4, 7, 14}));
     QCOMPARE(w->CustomChordIndex, 1);
     // the list changes: the selected chord is found again by name
-    w->CustomChords.erase(w->CustomChords.begin());
+    w->ChordList().DeleteChord(&w->ChordList().Items(0));
     w->RebuildChordCombo();
     QCOMPARE(w->CBChord->currentText(), QStringLiteral("Add9"));
     QCOMPARE(w->CustomChordIndex, 0);

@@ -219,6 +219,9 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
         FPanels[3]->setText(QStringLiteral("Octave: %1").arg(Keyboard1->Model().KeyOctave() - 2));
     };
     connect(CBChord, &QComboBox::activated, this, [this] { CBChordClick(); });
+    FChordList = std::make_unique<TChordList>();
+    FChordList->LoadFromRegistry();
+    RebuildChordCombo();
 
     CreateDeviceMenus();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -233,6 +236,7 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
 
 TOndrel2::~TOndrel2() {
     qApp->removeEventFilter(this);
+    delete FChordEditor.data();
     // Notes must not go to a device that is being torn down.
     Keyboard1->Model().OnNote = nullptr;
     Keyboard1->Model().OnDisplayEvent = nullptr;
@@ -300,6 +304,11 @@ void TOndrel2::BuildMenus() {
         a->setShortcut(QKeySequence(QString::fromLatin1(key)));
         a->setEnabled(false);
     }
+    for (QAction *a : options->actions())
+        if (a->text() == QLatin1String("Chord &Editor...")) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, [this] { ChordEditor1Click(); });
+        }
     options->addSeparator();
     options->addAction(QStringLiteral("&Uninstall"), this, [this] { Uninstall(); });
 
@@ -447,6 +456,8 @@ void TOndrel2::Keyboard1Note(uint8_t Typ, uint8_t Note, uint8_t Vel) {
 void TOndrel2::SendToOutput(uint8_t Status, uint8_t Data1, uint8_t Data2) {
     FOutMenu->Output().Send(Status, Data1, Data2);
     ReflectEvent(Status, Data1, Data2);
+    if (FChordEditor && FChordEditor->isVisible() && (Status & 0xF0) == 0x90)
+        FChordEditor->ToggleFromNote(Data1, Data2);
 }
 
 void TOndrel2::KnobChange(uint8_t Controller, uint8_t Value) {
@@ -517,6 +528,8 @@ void TOndrel2::HandleMidiEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
         if (Data2 > 0 && m.OnNoteHover)
             m.OnNoteHover(Keyboard1, m.NoteDisplayName(Data1 & 127));
     }
+    if (!thru && kind == 0x90 && FChordEditor && FChordEditor->isVisible())
+        FChordEditor->ToggleFromNote(Data1 & 127, Data2 & 127);
 }
 
 bool TOndrel2::MidiThru() const {
@@ -534,13 +547,33 @@ void TOndrel2::CBChordClick() {
         return;
     }
     const int i = index - BuiltInChords;
-    if (i >= int(CustomChords.size())) {
+    if (i >= FChordList->Count()) {
         m.SetChord(TChord::chNone);
         CBChord->setCurrentIndex(0);
         return;
     }
-    m.SetCustomChord(CustomChords[size_t(i)].Intervals, true);
+    m.SetCustomChord(FChordList->Items(i).Offsets(), true);
     CustomChordIndex = i;
+}
+
+void TOndrel2::ReloadChords() {
+    FChordList->LoadFromRegistry();
+    RebuildChordCombo();
+}
+
+void TOndrel2::ChordEditor1Click() {
+    if (!FChordEditor) {
+        FChordEditor = new TChordEditForm(Keyboard1->Model(), this);
+        // The editor's own keyboard goes straight to the device: through SendToOutput its
+        // notes would toggle the chord being edited.
+        FChordEditor->OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
+            FOutMenu->Output().Send(t, n, v);
+        };
+        FChordEditor->OnApply = [this] { ReloadChords(); };
+    }
+    FChordEditor->show();
+    FChordEditor->raise();
+    FChordEditor->activateWindow();
 }
 
 void TOndrel2::RebuildChordCombo() {
@@ -548,8 +581,8 @@ void TOndrel2::RebuildChordCombo() {
     const QString name = index >= BuiltInChords ? CBChord->currentText() : QString();
     while (CBChord->count() > BuiltInChords)
         CBChord->removeItem(CBChord->count() - 1);
-    for (const TCustomChord &c : CustomChords)
-        CBChord->addItem(c.Name);
+    for (int i = 0; i < FChordList->Count(); ++i)
+        CBChord->addItem(FChordList->Items(i).Name());
     int select = 0;
     if (!name.isEmpty()) {
         for (int i = BuiltInChords; i < CBChord->count(); ++i)
@@ -723,6 +756,8 @@ void TOndrel2::DeferredStart() {
 void TOndrel2::closeEvent(QCloseEvent *Event) {
     if (!FClosing) {
         FClosing = true;
+        if (FChordEditor)
+            FChordEditor->close();
         Keyboard1->Model().ResetNotes();
         if (!FUninstalled)
             SaveSettings();
@@ -773,11 +808,11 @@ void TOndrel2::ReadMainSettings(TCustomIniFile &Store) {
     SetStayOnTop(Store.ReadBool(RegKey, ValStayOnTop, StayOnTop()));
     if (Keyboard1->Model().Chord() == TChord::chCustom) {
         int index = Store.ReadInteger(RegKey, ValCustomChord, CustomChordIndex);
-        if (index < 0 || index >= int(CustomChords.size()))
+        if (index < 0 || index >= FChordList->Count())
             index = 0;
-        if (index < int(CustomChords.size()) && index + BuiltInChords < CBChord->count()) {
+        if (index < FChordList->Count() && index + BuiltInChords < CBChord->count()) {
             CBChord->setCurrentIndex(index + BuiltInChords);
-            Keyboard1->Model().SetCustomChord(CustomChords[size_t(index)].Intervals, true);
+            Keyboard1->Model().SetCustomChord(FChordList->Items(index).Offsets(), true);
             CustomChordIndex = index;
         } else {
             Keyboard1->Model().SetChord(TChord::chNone);

@@ -3,6 +3,8 @@
 // The main window: menus, program and bank fields, Panic, the status bar, the MIDI device menus
 // and the routing of every MIDI message the program sends or receives.
 
+#include "chordeditform.h"
+#include "chordlist.h"
 #include "midibackend.h"
 #include "ondrelbase.h"
 
@@ -84,12 +86,14 @@ public:
     QString KnobPresetName = QStringLiteral("Default");
     int CustomChordIndex = 0;
     std::array<bool, 8> ExImFlags{};
-    // Custom chords offered after the built-in ones: name and intervals.
-    struct TCustomChord {
-        QString Name;
-        std::vector<int8_t> Intervals;
-    };
-    std::vector<TCustomChord> CustomChords;
+    // The custom chords offered after the built-in ones.
+    TChordList &ChordList() { return *FChordList; }
+    // Options > Chord Editor: shows the one editor, creating it if needed.
+    void ChordEditor1Click();
+    // The editor while it exists, else null.
+    TChordEditForm *ChordEditor() const { return FChordEditor; }
+    // Reads the chords again from the store and rebuilds the chord box.
+    void ReloadChords();
 
     QAction *MidiThru1 = nullptr;
     QAction *StayonTop1 = nullptr;
@@ -133,6 +137,8 @@ private:
     QComboBox *FPatchCombo = nullptr;
     TUpDown *FPatchUpDown = nullptr;
     TErrForm *FErrForm = nullptr;
+    std::unique_ptr<TChordList> FChordList;
+    QPointer<TChordEditForm> FChordEditor;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;
     QMenu *FServiceMenu = nullptr;

@@ -1,0 +1,347 @@
+// The main window with its custom chords and the chord editor, against a JACK server of its own.
+
+#include "checkbutton.h"
+#include "chordeditform.h"
+#include "chordlist.h"
+#include "jackfixture.h"
+#include "keyboard.h"
+#include "midimenu.h"
+#include "midioutput.h"
+#include "ondrel.h"
+#include "registryinifile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+QPoint KeyPoint(const TKeyboard &Keyboard, int Note) {
+    const TKeyboardModel &m = Keyboard.Model();
+    const int x = m.KeyLeft(Note) - m.ScrollOffset() + m.KeyPixelWidth(Note) / 2;
+    const int y =
+        TKeyboardModel::IsBlack(Note) ? m.KeyPixelHeight(Note) / 2 : Keyboard.height() - 3;
+    return {x, y};
+}
+
+void StoreChords(const QStringList &NameTextPairs) {
+    TChordList list;
+    for (int i = 0; i + 1 < NameTextPairs.size(); i += 2)
+        list.NewChord().FromText(NameTextPairs[i], NameTextPairs[i + 1]);
+    list.SaveToRegistry();
+}
+
+QStringList Names(const TChordList &List) {
+    QStringList out;
+    for (int i = 0; i < List.Count(); ++i)
+        out << List.Items(i).Name();
+    return out;
+}
+
+QAction *MenuAction(QWidget &Window, const QString &Text) {
+    for (QAction *a : Window.findChildren<QAction *>())
+        if (a->text() == Text)
+            return a;
+    return nullptr;
+}
+
+// The in-place editor of the chord list, open after New.
+QLineEdit *NameEditor(const TChordEditForm &Form) {
+    return Form.LVChords->findChild<QLineEdit *>();
+}
+
+} // namespace
+
+class TestMainChords : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void storedChordsInTheChordBox_data();
+    void storedChordsInTheChordBox();
+    void oneEditorCreatedOnDemand();
+    void notesElsewhereToggleTheEditedChord_data();
+    void notesElsewhereToggleTheEditedChord();
+    void editorKeyboardPlaysOnTheOutputOnly();
+    void cancelLeavesStoreAndWindowAlone();
+    void defineChooseAndPlay();
+
+private:
+    std::unique_ptr<TOndrel2> NewWindow();
+    // Opens the output "Ondrel" and connects the peer's input to it.
+    bool ListenToOutput(TOndrel2 &w);
+    TJackServer FServer;
+    std::unique_ptr<TJackPeer> FPeer;
+    std::unique_ptr<QTemporaryDir> FConfig;
+};
+
+void TestMainChords::initTestCase() {
+    if (!FServer.Start(QStringLiteral("ondrel-chords-%1").arg(QCoreApplication::applicationPid())))
+        QFAIL(qPrintable(FServer.ErrorText()));
+    FPeer = std::make_unique<TJackPeer>(QStringLiteral("chords-peer"));
+    QVERIFY(FPeer->IsValid());
+}
+
+void TestMainChords::init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    FPeer->ClearReceived();
+}
+
+void TestMainChords::cleanupTestCase() {
+    FPeer.reset();
+    FServer.Stop();
+}
+
+std::unique_ptr<TOndrel2> TestMainChords::NewWindow() {
+    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        return nullptr;
+    QTest::qWait(50); // the deferred start-up
+    return w;
+}
+
+bool TestMainChords::ListenToOutput(TOndrel2 &w) {
+    for (QAction *a : w.MidiOut1->actions())
+        if (a->text() == QLatin1String("Ondrel"))
+            a->trigger();
+    if (w.MidiOutMenu1().Output().IsClosed())
+        return false;
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    if (!FPeer->Connect(port, FPeer->InPort()) || !FPeer->WaitCycles())
+        return false;
+    FPeer->ClearReceived();
+    return true;
+}
+
+void TestMainChords::storedChordsInTheChordBox_data() {
+    QTest::addColumn<QStringList>("chords");
+    QTest::addColumn<int>("storedChord"); // the keyboard's stored chord kind
+    QTest::addColumn<int>("storedIndex"); // "CustomChord"
+    QTest::addColumn<int>("comboIndex");
+    QTest::addColumn<QList<int>>("intervals");
+    QTest::newRow("second custom chord")
+        << QStringList{"Sus4", "3C0507", "Add9", "3C04070E"} << 8 << 1 << 9 << QList<int>{4, 7, 14};
+    QTest::newRow("index beyond the list: the first")
+        << QStringList{"Sus4", "3C0507", "Add9", "3C04070E"} << 8 << 5 << 8 << QList<int>{5, 7};
+    QTest::newRow("no custom chords") << QStringList{} << 8 << 0 << 0 << QList<int>{};
+    QTest::newRow("index ignored for a built-in chord")
+        << QStringList{"Sus4", "3C0507"} << 2 << 0 << 2 << QList<int>{};
+}
+
+void TestMainChords::storedChordsInTheChordBox() {
+    QFETCH(QStringList, chords);
+    QFETCH(int, storedChord);
+    QFETCH(int, storedIndex);
+    QFETCH(int, comboIndex);
+    QFETCH(QList<int>, intervals);
+    StoreChords(chords);
+    {
+        TRegistryIniFile store;
+        store.WriteInteger(QStringLiteral("Keyboard"), QStringLiteral("Chord"), storedChord);
+        store.WriteInteger(QStringLiteral("KeyboardForm"), QStringLiteral("CustomChord"),
+                           storedIndex);
+    }
+    auto w = NewWindow();
+    QVERIFY(w);
+    QCOMPARE(w->CBChord->count(), 8 + int(chords.size() / 2));
+    for (int i = 0; i < chords.size() / 2; ++i)
+        QCOMPARE(w->CBChord->itemText(8 + i), chords[2 * i]);
+    QCOMPARE(w->CBChord->currentIndex(), comboIndex);
+    TKeyboardModel &m = w->Keyboard1->Model();
+    if (comboIndex >= 8) {
+        QCOMPARE(m.Chord(), TChord::chCustom);
+        const auto chord = m.CustomChord();
+        QCOMPARE(QList<int>(chord.begin(), chord.end()), intervals);
+    } else {
+        QCOMPARE(m.Chord(), TChord(comboIndex));
+    }
+    // what is chosen comes back after a restart
+    w->close();
+    w.reset();
+    w = NewWindow();
+    QVERIFY(w);
+    QCOMPARE(w->CBChord->currentIndex(), comboIndex);
+}
+
+void TestMainChords::oneEditorCreatedOnDemand() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(!w->ChordEditor());
+    QAction *item = MenuAction(*w, QStringLiteral("Chord &Editor..."));
+    QVERIFY(item);
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    item->trigger();
+    QPointer<TChordEditForm> first = w->ChordEditor();
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->parentWidget(), w.get());
+    item->trigger();
+    QCOMPARE(w->ChordEditor(), first.data());
+    first->close();
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(!w->ChordEditor());
+    item->trigger();
+    QVERIFY(w->ChordEditor());
+    // closing the main window closes the editor, keeping its position
+    w->close();
+    QTRY_VERIFY(!w->ChordEditor());
+    const TRegistryIniFile store;
+    QVERIFY(store.ValueExists(QStringLiteral("ChordEditForm"), QStringLiteral("FormTop")));
+}
+
+void TestMainChords::notesElsewhereToggleTheEditedChord_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("main keyboard, note on and off") << "keyboard"
+                                                    << "3C0407";
+    QTest::newRow("MIDI input, thru off") << "input"
+                                          << "3C0407";
+    QTest::newRow("MIDI input, thru on") << "thru"
+                                         << "3C0407";
+    QTest::newRow("editor hidden") << "hidden"
+                                   << "3C04";
+    QTest::newRow("edit mode off") << "view"
+                                   << "3C04";
+}
+
+void TestMainChords::notesElsewhereToggleTheEditedChord() {
+    QFETCH(QString, source);
+    QFETCH(QString, after);
+    StoreChords({"Dur", "3C04"});
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->ChordEditor1Click();
+    TChordEditForm *e = w->ChordEditor();
+    QVERIFY(e);
+    e->LVChords->setCurrentItem(e->LVChords->topLevelItem(0));
+    if (source != QLatin1String("view"))
+        QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+    if (source == QLatin1String("hidden"))
+        e->hide();
+    TKeyboardModel &m = w->Keyboard1->Model();
+    if (source == QLatin1String("input") || source == QLatin1String("thru")) {
+        w->SetMidiThru(source == QLatin1String("thru"));
+        w->HandleMidiEvent(0x90, 67, 90);
+        w->HandleMidiEvent(0x80, 67, 64);
+        w->HandleMidiEvent(0x90, 67, 0);
+    } else {
+        m.SendChord(m.Channel(), 67, 100, true);
+        m.SendChord(m.Channel(), 67, 0, true);
+    }
+    QCOMPARE(e->WorkingList().Items(0).ToText(), after);
+    // the main window's own chords change only on Apply
+    QCOMPARE(w->ChordList().Items(0).ToText(), QStringLiteral("3C04"));
+}
+
+// The editor's keyboard sends to the device directly: routed like the main keyboard's notes,
+// its own root would come back and toggle the chord being edited.
+void TestMainChords::editorKeyboardPlaysOnTheOutputOnly() {
+    StoreChords({"Dur", "3C04"});
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(ListenToOutput(*w));
+    w->Keyboard1->Model().SetChannel(2);
+    w->ChordEditor1Click();
+    TChordEditForm *e = w->ChordEditor();
+    QVERIFY(e);
+    e->LVChords->setCurrentItem(e->LVChords->topLevelItem(0));
+    QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+    std::vector<std::tuple<int, int, int>> routed;
+    w->OnMidiEvent = [&](uint8_t s, uint8_t d1, uint8_t d2) { routed.emplace_back(s, d1, d2); };
+    QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, 67));
+    QCOMPARE(e->Selected()->ToText(), QStringLiteral("3C0407"));
+    QVERIFY(routed.empty());
+    // the channel is the one the main keyboard had when the editor was created
+    QVERIFY(FPeer->WaitForReceived(6));
+    QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0x92, 60, 100},
+                                                     {0x92, 64, 100},
+                                                     {0x92, 67, 100},
+                                                     {0x92, 60, 0},
+                                                     {0x92, 64, 0},
+                                                     {0x92, 67, 0}}));
+}
+
+void TestMainChords::cancelLeavesStoreAndWindowAlone() {
+    StoreChords({"Jazz", "3C040A"});
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->CBChord->setCurrentIndex(8);
+    w->CBChordClick();
+    w->ChordEditor1Click();
+    TChordEditForm *e = w->ChordEditor();
+    QVERIFY(e);
+    QTest::mouseClick(e->BNew, Qt::LeftButton);
+    QTest::keyClick(NameEditor(*e), Qt::Key_Escape);
+    QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+    for (int note : {50, 53})
+        QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, note));
+    e->LVChords->setCurrentItem(e->LVChords->topLevelItem(0));
+    QTest::mouseClick(e->BDelete, Qt::LeftButton);
+    QTest::mouseClick(e->BCancel, Qt::LeftButton);
+    QTRY_VERIFY(!w->ChordEditor());
+    QCOMPARE(Names(w->ChordList()), QStringList{"Jazz"});
+    QCOMPARE(w->CBChord->count(), 9);
+    QCOMPARE(w->CBChord->currentIndex(), 8);
+    TChordList stored;
+    stored.LoadFromRegistry();
+    QCOMPARE(Names(stored), QStringList{"Jazz"});
+}
+
+void TestMainChords::defineChooseAndPlay() {
+    StoreChords({"Jazz", "3C040A"});
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(ListenToOutput(*w));
+    w->CBChord->setCurrentIndex(8); // Jazz stays chosen across the reload
+    w->CBChordClick();
+    QAction *item = MenuAction(*w, QStringLiteral("Chord &Editor..."));
+    QVERIFY(item);
+    item->trigger();
+    TChordEditForm *e = w->ChordEditor();
+    QVERIFY(e);
+    QTest::mouseClick(e->BNew, Qt::LeftButton);
+    QLineEdit *name = NameEditor(*e);
+    QVERIFY(name);
+    name->setText(QStringLiteral("Sus2"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_COMPARE(e->Selected()->Name(), QStringLiteral("Sus2"));
+    QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+    for (int note : {60, 62, 67})
+        QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, note));
+    QTest::mouseClick(e->BOK, Qt::LeftButton);
+    QTRY_VERIFY(!w->ChordEditor());
+    QCOMPARE(Names(w->ChordList()), (QStringList{"Jazz", "Sus2"}));
+    QCOMPARE(w->CBChord->itemText(9), QStringLiteral("Sus2"));
+    QCOMPARE(w->CBChord->currentText(), QStringLiteral("Jazz"));
+
+    w->CBChord->setCurrentIndex(9);
+    w->CBChordClick();
+    QCOMPARE(w->CustomChordIndex, 1);
+    FPeer->ClearReceived();
+    TKeyboard &k = *w->Keyboard1;
+    const int note = k.Model().BaseNote() + 12;
+    QTest::mouseClick(&k, Qt::LeftButton, {}, KeyPoint(k, note));
+    QVERIFY(FPeer->WaitForReceived(6));
+    QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0x90, uint8_t(note), 100},
+                                                     {0x90, uint8_t(note + 2), 100},
+                                                     {0x90, uint8_t(note + 7), 100},
+                                                     {0x90, uint8_t(note), 0},
+                                                     {0x90, uint8_t(note + 2), 0},
+                                                     {0x90, uint8_t(note + 7), 0}}));
+}
+
+QTEST_MAIN(TestMainChords)
+#include "tst_mainchords.moc"
