@@ -11,6 +11,7 @@
 #include "midioutput.h"
 #include "patchlist.h"
 #include "patchselection.h"
+#include "patchsetchooser.h"
 #include "programbank.h"
 #include "registryinifile.h"
 #include "splash.h"
@@ -610,14 +611,17 @@ void TOndrel2::StepChord(int Delta) {
 void TOndrel2::StepPatch(int Delta) { FPatches->StepPatch(Delta); }
 
 void TOndrel2::ChoosePatchSet() {
-    const QString start = FPatches->PatchSet()
-                              ? QFileInfo(FPatches->PatchSet()->FileName()).absolutePath()
-                              : QDir::homePath();
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Choose Patch Set"), start,
-        QStringLiteral("Patch scripts (*.txt);;All files (*)"));
-    if (!file.isEmpty())
-        FPatches->LoadPatchSet(file);
+    if (!FPatchSetChooser) {
+        FPatchSetChooser = new TPatchSetChooser(this);
+        FPatchSetChooser->OnLoadPatchSet = [this](const QString &File) {
+            return FPatches->LoadPatchSet(File);
+        };
+    }
+    if (FPatchSetChooser->isMinimized())
+        FPatchSetChooser->showNormal();
+    FPatchSetChooser->show();
+    FPatchSetChooser->raise();
+    FPatchSetChooser->activateWindow();
 }
 
 void TOndrel2::BPanicClick() {
@@ -759,6 +763,8 @@ void TOndrel2::closeEvent(QCloseEvent *Event) {
         if (FChordEditor)
             FChordEditor->close();
         Keyboard1->Model().ResetNotes();
+        if (FPatchSetChooser)
+            FPatchSetChooser->close();
         if (!FUninstalled)
             SaveSettings();
         FInMenu->CloseWithCursor();

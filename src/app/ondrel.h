@@ -7,6 +7,7 @@
 #include "chordlist.h"
 #include "midibackend.h"
 #include "ondrelbase.h"
+#include "patchsetchooser.h"
 
 #include <QPointer>
 
@@ -76,6 +77,8 @@ public:
     TMidiOutMenu &MidiOutMenu1() { return *FOutMenu; }
     TMidiInMenu &MidiInMenu1() { return *FInMenu; }
     TErrForm &ErrForm() { return *FErrForm; }
+    // The open "Choose Patch Set" window, if any.
+    TPatchSetChooser *PatchSetChooser() const { return FPatchSetChooser; }
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
 
@@ -137,6 +140,7 @@ private:
     QComboBox *FPatchCombo = nullptr;
     TUpDown *FPatchUpDown = nullptr;
     TErrForm *FErrForm = nullptr;
+    QPointer<TPatchSetChooser> FPatchSetChooser;
     std::unique_ptr<TChordList> FChordList;
     QPointer<TChordEditForm> FChordEditor;
     TSplashForm *FSplash = nullptr;

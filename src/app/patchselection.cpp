@@ -2,10 +2,10 @@
 
 #include "custominifile.h"
 #include "keyboardmodel.h"
-#include "patcherrors.h"
 #include "patchlist.h"
 #include "patchmodegroup.h"
 #include "patchprogram.h"
+#include "patchsetchooser.h"
 #include "programbank.h"
 #include "updown.h"
 
@@ -186,21 +186,9 @@ void TPatchSelection::SetPatchSet(std::unique_ptr<TPatchList> Set) {
 }
 
 bool TPatchSelection::LoadPatchSet(const QString &FileName) {
-    QStringList log;
-    std::unique_ptr<TPatchList> set;
-    try {
-        set = TPatchList::Load(FileName, &log);
-    } catch (const TPatchScriptParseException &) {
-        // already in the log with its line number
-    } catch (const EPatchScriptError &e) {
-        log << e.Message();
-    }
-    if (OnLoadMessages && !log.isEmpty())
-        OnLoadMessages(log);
-    if (!set)
-        return false;
-    SetPatchSet(std::move(set));
-    return true;
+    return TPatchSetChooser::LoadPatchSet(
+        FileName, [this](std::unique_ptr<TPatchList> Set) { SetPatchSet(std::move(Set)); },
+        OnLoadMessages);
 }
 
 void TPatchSelection::LoadStoredPatchSet(const TCustomIniFile &Store, const QString &Section) {
