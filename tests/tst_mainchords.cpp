@@ -73,8 +73,8 @@ private Q_SLOTS:
     void notesElsewhereToggleTheEditedChord_data();
     void notesElsewhereToggleTheEditedChord();
     void editorKeyboardPlaysOnTheOutputOnly();
-    void cancelLeavesStoreAndWindowAlone();
-    void defineChooseAndPlay();
+    void okReloadsCancelLeavesAlone_data();
+    void okReloadsCancelLeavesAlone();
 
 private:
     std::unique_ptr<TOndrel2> NewWindow();
@@ -274,7 +274,16 @@ void TestMainChords::editorKeyboardPlaysOnTheOutputOnly() {
                                                      {0x92, 67, 0}}));
 }
 
-void TestMainChords::cancelLeavesStoreAndWindowAlone() {
+void TestMainChords::okReloadsCancelLeavesAlone_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("OK") << true << QStringList{"Jazz", "Aaa"};
+    QTest::newRow("Cancel") << false << QStringList{"Jazz"};
+}
+
+void TestMainChords::okReloadsCancelLeavesAlone() {
+    QFETCH(bool, ok);
+    QFETCH(QStringList, names);
     StoreChords({"Jazz", "3C040A"});
     auto w = NewWindow();
     QVERIFY(w);
@@ -284,63 +293,25 @@ void TestMainChords::cancelLeavesStoreAndWindowAlone() {
     TChordEditForm *e = w->ChordEditor();
     QVERIFY(e);
     QTest::mouseClick(e->BNew, Qt::LeftButton);
-    QTest::keyClick(NameEditor(*e), Qt::Key_Escape);
+    QLineEdit *name = NameEditor(*e);
+    QVERIFY(name);
+    name->setText(QStringLiteral("Aaa"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QTRY_COMPARE(e->Selected()->Name(), QStringLiteral("Aaa"));
     QTest::mouseClick(e->CBEdit, Qt::LeftButton);
     for (int note : {50, 53})
         QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, note));
-    e->LVChords->setCurrentItem(e->LVChords->topLevelItem(0));
-    QTest::mouseClick(e->BDelete, Qt::LeftButton);
-    QTest::mouseClick(e->BCancel, Qt::LeftButton);
+    QTest::mouseClick(ok ? e->BOK : e->BCancel, Qt::LeftButton);
     QTRY_VERIFY(!w->ChordEditor());
-    QCOMPARE(Names(w->ChordList()), QStringList{"Jazz"});
-    QCOMPARE(w->CBChord->count(), 9);
-    QCOMPARE(w->CBChord->currentIndex(), 8);
+    QCOMPARE(Names(w->ChordList()), names);
     TChordList stored;
     stored.LoadFromRegistry();
-    QCOMPARE(Names(stored), QStringList{"Jazz"});
-}
-
-void TestMainChords::defineChooseAndPlay() {
-    StoreChords({"Jazz", "3C040A"});
-    auto w = NewWindow();
-    QVERIFY(w);
-    QVERIFY(ListenToOutput(*w));
-    w->CBChord->setCurrentIndex(8); // Jazz stays chosen across the reload
-    w->CBChordClick();
-    QAction *item = MenuAction(*w, QStringLiteral("Chord &Editor..."));
-    QVERIFY(item);
-    item->trigger();
-    TChordEditForm *e = w->ChordEditor();
-    QVERIFY(e);
-    QTest::mouseClick(e->BNew, Qt::LeftButton);
-    QLineEdit *name = NameEditor(*e);
-    QVERIFY(name);
-    name->setText(QStringLiteral("Sus2"));
-    QTest::keyClick(name, Qt::Key_Return);
-    QTRY_COMPARE(e->Selected()->Name(), QStringLiteral("Sus2"));
-    QTest::mouseClick(e->CBEdit, Qt::LeftButton);
-    for (int note : {60, 62, 67})
-        QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, note));
-    QTest::mouseClick(e->BOK, Qt::LeftButton);
-    QTRY_VERIFY(!w->ChordEditor());
-    QCOMPARE(Names(w->ChordList()), (QStringList{"Jazz", "Sus2"}));
-    QCOMPARE(w->CBChord->itemText(9), QStringLiteral("Sus2"));
+    QCOMPARE(Names(stored), names);
+    QCOMPARE(w->CBChord->count(), 8 + int(names.size()));
+    QCOMPARE(w->CBChord->itemText(8 + int(names.size()) - 1), names.last());
+    // the chosen chord is found again by name
     QCOMPARE(w->CBChord->currentText(), QStringLiteral("Jazz"));
-
-    w->CBChord->setCurrentIndex(9);
-    w->CBChordClick();
-    QCOMPARE(w->CustomChordIndex, 1);
-    FPeer->ClearReceived();
-    TKeyboard &k = *w->Keyboard1;
-    const int note = k.Model().BaseNote() + 12;
-    QTest::mouseClick(&k, Qt::LeftButton, {}, KeyPoint(k, note));
-    QVERIFY(FPeer->WaitForReceived(6));
-    QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0x90, uint8_t(note), 100},
-                                                     {0x90, uint8_t(note + 2), 100},
-                                                     {0x90, uint8_t(note + 7), 100},
-                                                     {0x90, uint8_t(note), 0},
-                                                     {0x90, uint8_t(note + 2), 0},
-                                                     {0x90, uint8_t(note + 7), 0}}));
+    QCOMPARE(w->Keyboard1->Model().Chord(), TChord::chCustom);
 }
 
 QTEST_MAIN(TestMainChords)
