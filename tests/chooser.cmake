@@ -7,3 +7,14 @@ if(TARGET ondrel_app AND TARGET ondrel_patches)
         SOURCES tst_choosermain.cpp LIBS ondrel_app)
     set_tests_properties(tst_choosermain PROPERTIES LABELS "chooser;mainwindow")
 endif()
+# Choosing a script and a drum kit in the real program, read from a JACK port.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_patches LABEL e2e
+        SOURCES e2e/tst_e2e_patches.cpp jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_patches PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_patches PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>"
+        ONDREL_SOURCE="${PROJECT_SOURCE_DIR}")
+    add_dependencies(tst_e2e_patches ondrel)
+    set_tests_properties(tst_e2e_patches PROPERTIES ENVIRONMENT "" LABELS "e2e;chooser")
+endif()

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -484,6 +485,8 @@ void TPatchSetChooser::FormShow() {
     EDir->setText(SystemListView->RealDirectory());
     SystemListView->ClearSelection();
     ClearSelection();
+    // Ready for the arrow keys and Enter.
+    SystemListView->ReportView()->setFocus();
 }
 
 void TPatchSetChooser::showEvent(QShowEvent *Event) {
