@@ -383,12 +383,14 @@ void TestMidi::closeSilencesAndLaterSendsGoNowhere() {
     Output.Send(0x90, 1, 1); // never opened
     Output.SetDeviceID(1);
     QVERIFY(Output.Open());
+    QVERIFY(FPeer->WaitCycles()); // a new connection carries messages from a later cycle on
     Output.Send(0x90, 60, 100);
     QVERIFY(Output.Close());
     QVERIFY(Output.IsClosed());
     Output.Send(0x90, 2, 2); // closed again
 
     QVERIFY(Output.Open());
+    QVERIFY(FPeer->WaitCycles());
     Output.Send(0x80, 60, 0); // marks the end of what the closed port let through
     std::vector<TBytes> Expected{{0x90, 60, 100}};
     for (uint8_t Channel = 0; Channel < 16; ++Channel)
