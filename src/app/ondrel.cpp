@@ -225,6 +225,7 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
     RebuildChordCombo();
 
     CreateDeviceMenus();
+    CreateJoysticks();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &TOndrel2::ApplicationStateChanged);
     qApp->installEventFilter(this);
@@ -695,6 +696,12 @@ bool TOndrel2::eventFilter(QObject *Watched, QEvent *Event) {
             FormKeyDown(key);
         }
     }
+    // The wheel goes to the window first, wherever the pointer is over it.
+    if (Event->type() == QEvent::Wheel) {
+        auto *widget = qobject_cast<QWidget *>(Watched);
+        if (widget && widget->window() == this && WheelEvent(static_cast<QWheelEvent *>(Event)))
+            return true;
+    }
     return TOndrel::eventFilter(Watched, Event);
 }
 
@@ -752,6 +759,7 @@ void TOndrel2::DeferredStart() {
     }
     FErrorsToStatus = true;
     FProgramBank->SendProgram();
+    UpdateJoystickEnable();
     const QString notice = TRegistryIniFile::TakeNotice();
     if (!notice.isEmpty())
         SetStatusText(notice);
@@ -806,8 +814,8 @@ void TOndrel2::ReadMainSettings(TCustomIniFile &Store) {
             std::clamp(Store.ReadInteger(RegKey, *name, FProgramBank->Value(index)), -1, 127);
         FProgramBank->ShowBankValue(index, v);
     }
-    MouseWheelController = std::clamp(
-        Store.ReadInteger(RegKey, ValMouseWheelController, MouseWheelController), 0, 129);
+    SetWheelController(std::clamp(
+        Store.ReadInteger(RegKey, ValMouseWheelController, MouseWheelController), 0, 129));
     MouseWheelSensitivity =
         Store.ReadInteger(RegKey, ValMouseWheelSensitivity, MouseWheelSensitivity);
     KnobPresetName = Store.ReadString(RegKey, ValKnobPreset, KnobPresetName);
@@ -827,6 +835,7 @@ void TOndrel2::ReadMainSettings(TCustomIniFile &Store) {
     }
     for (size_t i = 0; i < ExImFlags.size(); ++i)
         ExImFlags[i] = Store.ReadBool(RegKey, ExImFlagNames[i], ExImFlags[i]);
+    ReadJoystickMap(Store);
 }
 
 void TOndrel2::WriteSettings(TCustomIniFile &Store) {
@@ -854,6 +863,7 @@ void TOndrel2::WriteMainSettings(TCustomIniFile &Store) {
     Store.WriteString(RegKey, ValKnobPreset, KnobPresetName);
     for (size_t i = 0; i < ExImFlags.size(); ++i)
         Store.WriteBool(RegKey, ExImFlagNames[i], ExImFlags[i]);
+    WriteJoystickMap(Store);
 }
 
 // --- Menu commands ------------------------------------------------------------------------------

@@ -6,6 +6,8 @@
 #include "chordeditform.h"
 #include "chordlist.h"
 #include "midibackend.h"
+#include "controllermapping.h"
+#include "joystick.h"
 #include "ondrelbase.h"
 #include "patchsetchooser.h"
 
@@ -27,6 +29,7 @@ class TMidiOutMenu;
 class TPatchSelection;
 class TProgramBank;
 class TSplashForm;
+class QWheelEvent;
 class TGUIKnobList;
 class TWheel;
 
@@ -82,6 +85,19 @@ public:
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
 
+    // --- Mouse wheel and joysticks (ondreljoystick.cpp) ------------------------------------------
+    void FormMouseWheel(TShiftState Shift, int WheelDelta, const QPoint &MousePos, bool &Handled);
+    void SetWheelController(int Code);
+    void UpdateJoystickEnable();
+    void ReadJoystickMap(const TCustomIniFile &Store);
+    void WriteJoystickMap(TCustomIniFile &Store);
+    void JoystickXYMove(TJoystick *Sender, int X, int Y, TJoystickButtons Buttons);
+    void JoystickZMove(TJoystick *Sender, int Z, TJoystickButtons Buttons);
+    void SendJoystickValue(int Joystick, int Code, int Position, int Axis);
+    TJoystickMap JoystickMap;
+    TJoystick *Joystick1 = nullptr;
+    TJoystick *Joystick2 = nullptr;
+
     // Values kept for the parts of the window that come with later work.
     int MouseWheelController = 1;
     int MouseWheelSensitivity = 4;
@@ -131,6 +147,13 @@ private:
     void ApplyTopmost(bool Topmost);
     void ApplicationStateChanged(Qt::ApplicationState State);
     void DeviceError(const QString &Text);
+    void CreateJoysticks();
+    // True when the wheel event was taken for a controller.
+    bool WheelEvent(QWheelEvent *Event);
+    // Per joystick the last X, Y and Z reported; -1 before the first report, so that a first
+    // move straight to position 0 is not taken for no move.
+    std::array<std::array<int, TJoystickMap::Axes>, TJoystickMap::Joysticks> FJoystickLast{
+        {{-1, -1, -1}, {-1, -1, -1}}};
 
     TMidiApi FService = TMidiApi::maAuto;
     std::unique_ptr<TMidiOutMenu> FOutMenu;

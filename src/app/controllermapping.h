@@ -1,0 +1,54 @@
+#pragma once
+
+// How the mouse wheel and the joysticks turn into controller values: the wheel's steps, the
+// table of joystick assignments and its storage. Pure arithmetic and data, no window.
+
+#include <QString>
+
+#include <array>
+
+class TCustomIniFile;
+
+namespace ControllerMapping {
+
+// Controller codes beyond the 128 control changes.
+constexpr int PitchBend = 128;
+constexpr int NoController = 129;
+// Wheel deltas come in eighths of a degree: 120 for one notch of an ordinary wheel.
+constexpr int WheelNotch = 120;
+
+// The controller value after a wheel move of Delta from Current, 0..127. Shift gives a finer
+// step.
+int WheelControllerValue(int Delta, int Sensitivity, bool Shift, int Current);
+// The pitch bend after a wheel move of Delta from Current, -8192..8191.
+int WheelPitchValue(int Delta, int Sensitivity, bool Shift, int Current);
+
+} // namespace ControllerMapping
+
+// Controller codes per joystick (0-1), axis (X, Y, Z) and button state (0 = no button,
+// 1-4 = that button held). Every entry starts as "none".
+class TJoystickMap {
+public:
+    enum TAxis { jaX, jaY, jaZ };
+    static constexpr int Joysticks = 2;
+    static constexpr int Axes = 3;
+    static constexpr int ButtonStates = 5;
+
+    TJoystickMap();
+    int At(int Joystick, int Axis, int ButtonState) const;
+    // Codes outside 0..129 are refused.
+    void Set(int Joystick, int Axis, int ButtonState, int Code);
+    // The joystick has at least one assignment.
+    bool Assigned(int Joystick) const;
+
+    // Section "Joystick": one value per assigned entry, "X00" .. "Z14"; "none" is a missing
+    // value, so writing one deletes what was there.
+    void Read(const TCustomIniFile &Store);
+    void Write(TCustomIniFile &Store) const;
+    static QString ValueName(int Joystick, int Axis, int ButtonState);
+
+    bool operator==(const TJoystickMap &) const = default;
+
+private:
+    std::array<std::array<std::array<int, ButtonStates>, Axes>, Joysticks> FCodes;
+};

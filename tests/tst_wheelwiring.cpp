@@ -1,0 +1,265 @@
+// The mouse wheel and the joysticks in the real main window: wheel events over the window and
+// moves of stand-in joysticks, with the messages read back from a JACK port.
+
+#include "fakejoystick.h"
+#include "imgcontrol.h"
+#include "jackfixture.h"
+#include "midimenu.h"
+#include "midioutput.h"
+#include "ondrel.h"
+#include "registryinifile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace {
+
+QStringList Hex(const std::vector<TBytes> &Messages) {
+    QStringList list;
+    for (const TBytes &m : Messages) {
+        QStringList bytes;
+        for (uint8_t b : m)
+            bytes << QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
+        list << bytes.join(QLatin1Char(' '));
+    }
+    return list;
+}
+
+// A wheel turn over the middle of Target, delivered as the window system delivers it.
+bool Wheel(QWidget *Target, int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
+    const QPointF local = QRectF(Target->rect()).center();
+    QWheelEvent event(local, Target->mapToGlobal(local), QPoint(), QPoint(0, Delta), Qt::NoButton,
+                      Modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Target, &event);
+    return event.isAccepted();
+}
+
+} // namespace
+
+class TestWheelWiring : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void wheelOverTheWindow_data();
+    void wheelOverTheWindow();
+    void wheelValueFollowsIncomingController();
+    void noneLetsTheWheelScroll();
+    void joystickRouting_data();
+    void joystickRouting();
+    void joysticksEnabledOnlyWithAssignments();
+
+private:
+    std::unique_ptr<TOndrel2> NewWindow();
+    // Waits for Count messages (or a moment, for none) and returns what arrived.
+    QStringList Received(size_t Count);
+    TJackServer FServer;
+    std::unique_ptr<TJackPeer> FPeer;
+    std::unique_ptr<QTemporaryDir> FConfig;
+    std::shared_ptr<TFakeJoystickService> FSticks;
+};
+
+void TestWheelWiring::initTestCase() {
+    FSticks = std::make_shared<TFakeJoystickService>();
+    FSticks->Add();
+    FSticks->Add();
+    TJoystickService::SetDefault(FSticks);
+    if (!FServer.Start(QStringLiteral("ondrel-wheel-%1").arg(QCoreApplication::applicationPid())))
+        QFAIL(qPrintable(FServer.ErrorText()));
+    FPeer = std::make_unique<TJackPeer>(QStringLiteral("wheel-peer"));
+    QVERIFY(FPeer->IsValid());
+}
+
+void TestWheelWiring::init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    for (const auto &stick : FSticks->Sticks)
+        stick->State = TJoystickState{32768, 32768, 32768, 0};
+}
+
+void TestWheelWiring::cleanupTestCase() {
+    FPeer.reset();
+    FServer.Stop();
+    TJoystickService::SetDefault(nullptr);
+}
+
+std::unique_ptr<TOndrel2> TestWheelWiring::NewWindow() {
+    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        return nullptr;
+    QTest::qWait(50); // the deferred start-up
+    for (QAction *a : w->MidiOut1->actions())
+        if (a->text() == QStringLiteral("Ondrel"))
+            a->trigger();
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    if (w->MidiOutMenu1().Output().IsClosed() || !FPeer->Connect(port, FPeer->InPort()) ||
+        !FPeer->WaitCycles())
+        return nullptr;
+    FPeer->ClearReceived();
+    return w;
+}
+
+QStringList TestWheelWiring::Received(size_t Count) {
+    if (Count == 0)
+        FPeer->WaitCycles(5);
+    else
+        FPeer->WaitForReceived(Count);
+    FPeer->WaitCycles(2); // and nothing more after them
+    return Hex(FPeer->Received());
+}
+
+void TestWheelWiring::wheelOverTheWindow_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("stripStart"); // the modulation strip before the code is chosen
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<int>("stripAfter"); // the strip the code moves; -1: none
+    QTest::newRow("controller: one notch")
+        << 7 << 0 << 120 << false << QStringList{"b2 07 08"} << -1;
+    QTest::newRow("controller: one notch with shift")
+        << 7 << 0 << 120 << true << QStringList{"b2 07 02"} << -1;
+    QTest::newRow("controller: down from 0 stays 0")
+        << 7 << 0 << -120 << false << QStringList{"b2 07 00"} << -1;
+    QTest::newRow("modulation starts from the strip")
+        << 1 << 50 << 120 << false << QStringList{"b2 01 3a"} << 58;
+    QTest::newRow("pitch bend: one notch")
+        << 128 << 0 << 120 << false << QStringList{"e2 60 43"} << 480;
+    QTest::newRow("pitch bend: one notch with shift")
+        << 128 << 0 << 120 << true << QStringList{"e2 10 41"} << 144;
+    QTest::newRow("none sends nothing") << 129 << 0 << 120 << false << QStringList{} << -1;
+}
+
+void TestWheelWiring::wheelOverTheWindow() {
+    QFETCH(int, code);
+    QFETCH(int, stripStart);
+    QFETCH(int, delta);
+    QFETCH(bool, shift);
+    QFETCH(QStringList, sent);
+    QFETCH(int, stripAfter);
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->Keyboard1->Model().SetChannel(2);
+    w->SetWheelController(129);
+    w->ICMW->SetPosition(stripStart);
+    w->SetWheelController(code);
+    const bool accepted = Wheel(w->Keyboard1, delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(Received(size_t(sent.size())), sent);
+    if (code != 129)
+        QVERIFY(accepted);
+    if (code == 128)
+        QCOMPARE(w->ICPitch->Position(), stripAfter);
+    else if (code == 1)
+        QCOMPARE(w->ICMW->Position(), stripAfter);
+}
+
+void TestWheelWiring::wheelValueFollowsIncomingController() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->SetWheelController(7);
+    w->HandleMidiEvent(0xB0, 7, 100);
+    QCOMPARE(w->WheelValue, 100);
+    Wheel(w->Keyboard1, -240);
+    QCOMPARE(Received(1), QStringList{"b0 07 54"});
+    QCOMPARE(w->WheelValue, 84);
+}
+
+void TestWheelWiring::noneLetsTheWheelScroll() {
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->CBChord->setCurrentIndex(3);
+    w->SetWheelController(7);
+    Wheel(w->CBChord, -120);
+    QCOMPARE(w->CBChord->currentIndex(), 3);
+    w->SetWheelController(129);
+    Wheel(w->CBChord, -120);
+    QCOMPARE(w->CBChord->currentIndex(), 4);
+    QCOMPARE(Received(1), QStringList{"b0 07 00"});
+}
+
+void TestWheelWiring::joystickRouting_data() {
+    QTest::addColumn<int>("joystick");
+    QTest::addColumn<QStringList>("map");    // axis letter, button state, '=', code
+    QTest::addColumn<QList<int>>("reading"); // x, y, z, buttons
+    QTest::addColumn<QStringList>("sent");
+    QTest::newRow("x with buttons 1 and 2 sends for each")
+        << 0 << QStringList{"X1=7", "X2=10", "X0=12"} << QList<int>{65535, 32768, 32768, 3}
+        << QStringList{"b0 07 7f", "b0 0a 7f"};
+    QTest::newRow("either button's entry may be none")
+        << 0 << QStringList{"X2=10"} << QList<int>{65535, 32768, 32768, 3}
+        << QStringList{"b0 0a 7f"};
+    QTest::newRow("no button: the plain entry; a first move straight to 0 counts")
+        << 0 << QStringList{"X0=7", "X1=10"} << QList<int>{0, 32768, 32768, 0}
+        << QStringList{"b0 07 00"};
+    QTest::newRow("y pushed away is the top of the pitch bend")
+        << 0 << QStringList{"Y0=128"} << QList<int>{32768, 0, 32768, 0} << QStringList{"e0 7f 7f"};
+    QTest::newRow("y pulled back is the bottom")
+        << 0 << QStringList{"Y0=128"} << QList<int>{32768, 65535, 32768, 0}
+        << QStringList{"e0 00 00"};
+    QTest::newRow("z that does not move sends no z")
+        << 0 << QStringList{"Z0=11", "X0=7"} << QList<int>{0, 32768, 32768, 0}
+        << QStringList{"b0 07 00"};
+    QTest::newRow("z with buttons 1 and 3")
+        << 0 << QStringList{"Z1=11", "Z3=12", "Z0=13"} << QList<int>{32768, 32768, 0, 5}
+        << QStringList{"b0 0b 00", "b0 0c 00"};
+    QTest::newRow("the second joystick has its own entries")
+        << 1 << QStringList{"X4=20"} << QList<int>{65535, 32768, 32768, 8}
+        << QStringList{"b0 14 7f"};
+}
+
+void TestWheelWiring::joystickRouting() {
+    QFETCH(int, joystick);
+    QFETCH(QStringList, map);
+    QFETCH(QList<int>, reading);
+    QFETCH(QStringList, sent);
+    auto w = NewWindow();
+    QVERIFY(w);
+    for (const QString &entry : map) {
+        const int axis = QStringLiteral("XYZ").indexOf(entry[0]);
+        w->JoystickMap.Set(joystick, axis, entry.mid(1, 1).toInt(), entry.mid(3).toInt());
+    }
+    w->UpdateJoystickEnable();
+    TJoystick *stick = joystick == 0 ? w->Joystick1 : w->Joystick2;
+    QVERIFY(stick->Enabled());
+    FSticks->Sticks[size_t(joystick)]->State =
+        TJoystickState{reading[0], reading[1], reading[2], unsigned(reading[3])};
+    stick->Poll();
+    QCOMPARE(Received(size_t(sent.size())), sent);
+}
+
+void TestWheelWiring::joysticksEnabledOnlyWithAssignments() {
+    {
+        TRegistryIniFile store;
+        store.WriteInteger(QStringLiteral("Joystick"), QStringLiteral("Z14"), 11);
+        store.UpdateFile();
+    }
+    auto w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(!w->Joystick1->Enabled());
+    QVERIFY(w->Joystick2->Enabled());
+    QCOMPARE(w->Joystick1->PollFreq(), 30);
+    // The table comes back after a restart, and the stick it names is captured.
+    w->JoystickMap.Set(1, TJoystickMap::jaZ, 4, 129);
+    w->JoystickMap.Set(0, TJoystickMap::jaY, 2, 128);
+    const TJoystickMap map = w->JoystickMap;
+    w->close();
+    w.reset();
+    w = NewWindow();
+    QVERIFY(w);
+    QVERIFY(w->JoystickMap == map);
+    QVERIFY(w->Joystick1->Enabled());
+    QVERIFY(!w->Joystick2->Enabled());
+}
+
+QTEST_MAIN(TestWheelWiring)
+#include "tst_wheelwiring.moc"
