@@ -18,3 +18,8 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_patches ondrel)
     set_tests_properties(tst_e2e_patches PROPERTIES ENVIRONMENT "" LABELS "e2e;chooser")
 endif()
+# Program and bank fields and the patch box of the main window.
+if(TARGET ondrel_app)
+    ondrel_add_test(tst_programfields LABEL chooser SOURCES tst_programfields.cpp LIBS ondrel_app)
+    set_tests_properties(tst_programfields PROPERTIES LABELS "chooser;mainwindow")
+endif()

@@ -106,9 +106,9 @@ void TPatchSelection::SyncPatchCombo() {
 void TPatchSelection::CBProgramPatchClick() {
     const int index = C.CBProgramPatch->currentIndex();
     C.UDProgramPatch->SetPosition(index);
-    auto *patch = static_cast<TPatchProgram *>(C.CBProgramPatch->itemData(index).value<void *>());
-    if (patch)
-        SelectPatch(patch, false, true);
+    // "(none)" has no program: no patch is current any more, program and bank stay.
+    SelectPatch(static_cast<TPatchProgram *>(C.CBProgramPatch->itemData(index).value<void *>()),
+                false, true);
 }
 
 void TPatchSelection::StepPatch(int Delta) {

@@ -35,6 +35,7 @@ public:
     // Straight to the output device (program and bank changes bypass the display update).
     std::function<void(uint8_t, uint8_t, uint8_t)> Send;
 
+    const TControls &Controls() const { return C; }
     int Value(int Index) const { return FValues[size_t(Index)]; }
     void SetProgramValue(int Value) { FValues[Program] = Value; }
 
