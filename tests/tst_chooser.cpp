@@ -1,3 +1,4 @@
+#include "mysplitter.h"
 #include "patchlist.h"
 #include "patchsetchooser.h"
 #include "pathdialog.h"
@@ -10,6 +11,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -65,6 +67,9 @@ private Q_SLOTS:
     void homeAndFolderPicker();
     void stateRoundTrip();
     void keptRightPanelLeavesRoomForTheList();
+    void keptWindowState_data();
+    void keptWindowState();
+    void splitterSizesThePreview();
     void widthClamp();
 
 private:
@@ -475,6 +480,41 @@ void TestChooser::keptRightPanelLeavesRoomForTheList() {
     QVERIFY(NewChooser());
     QVERIFY(FChooser->MainRightPanel->width() < FChooser->width() - 60);
     QVERIFY(FChooser->MainLeftPanel->width() >= 60);
+}
+
+void TestChooser::keptWindowState_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("normal") << 0 << false;
+    QTest::newRow("minimized opens normal") << 1 << false;
+    QTest::newRow("maximized") << 2 << true;
+}
+
+void TestChooser::keptWindowState() {
+    QFETCH(int, state);
+    QFETCH(bool, maximized);
+    {
+        TRegistryIniFile store;
+        store.WriteInteger(TPatchSetChooser::StateSection, QStringLiteral("DlgState"), state);
+    }
+    QVERIFY(NewChooser());
+    QVERIFY(!FChooser->isMinimized());
+    QTRY_COMPARE(FChooser->isMaximized(), maximized);
+}
+
+void TestChooser::splitterSizesThePreview() {
+    QVERIFY(NewChooser());
+    const int before = FChooser->MainRightPanel->width();
+    QWidget *splitter = FChooser->MySplitter1;
+    const QPoint middle(splitter->width() / 2, splitter->height() / 2);
+    QTest::mousePress(splitter, Qt::LeftButton, {}, middle);
+    QMouseEvent move(QEvent::MouseMove, QPointF(middle - QPoint(40, 0)),
+                     QPointF(splitter->mapToGlobal(middle - QPoint(40, 0))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(splitter, &move);
+    // The splitter went along with the pointer, which is over its middle again.
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, middle);
+    QTRY_COMPARE(FChooser->MainRightPanel->width(), before + 40);
 }
 
 void TestChooser::widthClamp() {

@@ -68,10 +68,8 @@ void ReadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &
     }
     // The kept values are the inside of the frame, as written.
     Window.setGeometry(r);
-    const int state = Store.ReadInteger(Section, Prefix + QStringLiteral("State"), StateNormal);
-    if (state == StateMinimized)
-        Window.setWindowState(Window.windowState() | Qt::WindowMinimized);
-    else if (state == StateMaximized)
+    // A window closed while minimized comes back normal: it opens because the user asked for it.
+    if (Store.ReadInteger(Section, Prefix + QStringLiteral("State"), StateNormal) == StateMaximized)
         Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
 }
 
@@ -101,10 +99,13 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     root->setSpacing(Spacer);
 
     // Left: folder row over the file list.
-    auto *main = new QHBoxLayout;
+    // One panel holds the three, so that the splitter sizes its neighbour through their layout.
+    auto *mainPanel = new QWidget(this);
+    auto *main = new QHBoxLayout(mainPanel);
+    main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(0);
-    root->addLayout(main, 1);
-    MainLeftPanel = new QWidget(this);
+    root->addWidget(mainPanel, 1);
+    MainLeftPanel = new QWidget(mainPanel);
     auto *left = new QVBoxLayout(MainLeftPanel);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
@@ -142,7 +143,7 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     left->addWidget(SystemListView, 1);
     main->addWidget(MainLeftPanel, 1);
 
-    MySplitter1 = new TMySplitter(this);
+    MySplitter1 = new TMySplitter(mainPanel);
     MySplitter1->SetAlign(TAlign::alRight);
     MySplitter1->SetResizeWhileDrag(true);
     MySplitter1->SetMinSize(60);
@@ -150,7 +151,7 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     main->addWidget(MySplitter1);
 
     // Right: the header of the selected file.
-    MainRightPanel = new QWidget(this);
+    MainRightPanel = new QWidget(mainPanel);
     SetControlAlign(MainRightPanel, TAlign::alRight);
     MainRightPanel->setFixedWidth(227);
     auto *right = new QVBoxLayout(MainRightPanel);
