@@ -11,3 +11,8 @@ if(TARGET ondrel_app AND TARGET PkgConfig::JACK)
         LIBS ondrel_app PkgConfig::JACK)
     target_include_directories(tst_wheelwiring PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endif()
+# The system service through SDL's virtual joysticks (no hardware needed).
+if(TARGET ondrel_controls AND TARGET SDL2::SDL2)
+    ondrel_add_test(tst_joysticksdl LABEL joystick
+        SOURCES tst_joysticksdl.cpp LIBS ondrel_controls SDL2::SDL2)
+endif()
