@@ -71,7 +71,7 @@ std::unique_ptr<TOndrel2> TestKnobWiring::NewWindow() {
     auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
     w->show();
     w->activateWindow();
-    if (!QTest::qWaitForWindowExposed(w.get()))
+    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
         return nullptr;
     QTest::qWait(50); // the deferred start-up
     return w;

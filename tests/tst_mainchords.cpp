@@ -106,7 +106,7 @@ void TestMainChords::cleanupTestCase() {
 std::unique_ptr<TOndrel2> TestMainChords::NewWindow() {
     auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
     w->show();
-    if (!QTest::qWaitForWindowExposed(w.get()))
+    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
         return nullptr;
     QTest::qWait(50); // the deferred start-up
     return w;

@@ -68,7 +68,7 @@ std::unique_ptr<TOndrel2> TestPatchSelection::NewWindow() {
     };
     w->Patches().OnLoadMessages = [this](const QStringList &lines) { FMessages << lines; };
     w->show();
-    if (!QTest::qWaitForWindowExposed(w.get()))
+    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
         return nullptr;
     QTest::qWait(30);
     FSent.clear();

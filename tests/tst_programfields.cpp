@@ -73,7 +73,7 @@ std::unique_ptr<TOndrel2> TestProgramFields::NewWindow() {
     };
     w->Patches().OnLoadMessages = [](const QStringList &) {};
     w->show();
-    if (!QTest::qWaitForWindowExposed(w.get()))
+    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
         return nullptr;
     QTest::qWait(30);
     FSent.clear();
