@@ -239,6 +239,7 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
 TOndrel2::~TOndrel2() {
     qApp->removeEventFilter(this);
     delete FChordEditor.data();
+    delete FTransposeForm.data();
     // Notes must not go to a device that is being torn down.
     Keyboard1->Model().OnNote = nullptr;
     Keyboard1->Model().OnDisplayEvent = nullptr;
@@ -310,6 +311,10 @@ void TOndrel2::BuildMenus() {
         if (a->text() == QLatin1String("Chord &Editor...")) {
             a->setEnabled(true);
             connect(a, &QAction::triggered, this, [this] { ChordEditor1Click(); });
+        }
+        else if (a->text() == QLatin1String("T&ranspose...")) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, [this] { Transpose1Click(); });
         }
     options->addSeparator();
     options->addAction(QStringLiteral("&Uninstall"), this, [this] { Uninstall(); });
@@ -563,6 +568,14 @@ void TOndrel2::ReloadChords() {
     RebuildChordCombo();
 }
 
+void TOndrel2::Transpose1Click() {
+    if (!FTransposeForm)
+        FTransposeForm = new TTransposeForm(Keyboard1->Model(), this);
+    FTransposeForm->show();
+    FTransposeForm->raise();
+    FTransposeForm->activateWindow();
+}
+
 void TOndrel2::ChordEditor1Click() {
     if (!FChordEditor) {
         FChordEditor = new TChordEditForm(Keyboard1->Model(), this);
@@ -770,6 +783,8 @@ void TOndrel2::closeEvent(QCloseEvent *Event) {
         FClosing = true;
         if (FChordEditor)
             FChordEditor->close();
+        if (FTransposeForm)
+            FTransposeForm->close();
         Keyboard1->Model().ResetNotes();
         if (FPatchSetChooser)
             FPatchSetChooser->close();

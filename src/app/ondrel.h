@@ -10,6 +10,7 @@
 #include "joystick.h"
 #include "ondrelbase.h"
 #include "patchsetchooser.h"
+#include "transposeform.h"
 
 #include <QPointer>
 
@@ -111,6 +112,10 @@ public:
     void ChordEditor1Click();
     // The editor while it exists, else null.
     TChordEditForm *ChordEditor() const { return FChordEditor; }
+    // Options > Transpose: shows the one transpose window, creating it if needed.
+    void Transpose1Click();
+    // The transpose window while it exists, else null.
+    TTransposeForm *TransposeForm() const { return FTransposeForm; }
     // Reads the chords again from the store and rebuilds the chord box.
     void ReloadChords();
 
@@ -166,6 +171,7 @@ private:
     QPointer<TPatchSetChooser> FPatchSetChooser;
     std::unique_ptr<TChordList> FChordList;
     QPointer<TChordEditForm> FChordEditor;
+    QPointer<TTransposeForm> FTransposeForm;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;
     QMenu *FServiceMenu = nullptr;

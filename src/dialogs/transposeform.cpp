@@ -1,0 +1,177 @@
+#include "transposeform.h"
+
+#include "keyboardmodel.h"
+#include "numberedit.h"
+#include "registryinifile.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ClientWidth = 267;
+constexpr int ClientHeight = 389;
+constexpr int TransposeLimit = 99;
+
+QLabel *WrappedLabel(const QString &Text, QWidget *Parent) {
+    auto *l = new QLabel(Text, Parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
+    : QDialog(Owner,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      FKeyboard(Keyboard) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Transpose"));
+    setObjectName(QStringLiteral("TransposeForm"));
+
+    TransposeBevel = new QFrame(this);
+    TransposeBevel->setFrameShape(QFrame::Box);
+    TransposeBevel->setFrameShadow(QFrame::Sunken);
+    TransposeBevel->setGeometry(8, 8, 251, 137);
+
+    Label1 = WrappedLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
+    Label1->setGeometry(16, 14, 130, 34);
+    UDTranspose = new TNumberEdit(-TransposeLimit, TransposeLimit, this);
+    UDTranspose->setGeometry(160, 18, 70, 22);
+    ETranspose = UDTranspose->Edit();
+    ETranspose->setText(QStringLiteral("0"));
+    UDTranspose->OnClick = [this](int Position) { FKeyboard.SetTranspose(Position); };
+    UDTranspose->OnEntered = [this](int Value) { ETransposeEntered(Value); };
+    UDTranspose->OnRevert = [this] { return FKeyboard.Transpose(); };
+
+    CBDisplayBeforeKeyb =
+        new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), this);
+    CBThru = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
+    CBThru->setChecked(true);
+    CBKeepTranspose =
+        new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), this);
+    int y = 56;
+    for (QCheckBox *c : {CBDisplayBeforeKeyb, CBThru, CBKeepTranspose}) {
+        c->setGeometry(16, y, 237, 24);
+        y += 28;
+    }
+    connect(CBDisplayBeforeKeyb, &QCheckBox::clicked, this,
+            [this](bool On) { FKeyboard.SetDisplayTransposed(On); });
+    connect(CBThru, &QCheckBox::clicked, this, [this](bool On) { FKeyboard.SetTransposeThru(On); });
+
+    HelpPanel = new QFrame(this);
+    HelpPanel->setFrameShape(QFrame::StyledPanel);
+    HelpPanel->setGeometry(8, 152, 251, 196);
+    auto *help = new QVBoxLayout(HelpPanel);
+    help->setContentsMargins(6, 6, 6, 6);
+    for (const char *text :
+         {"Use this window to transpose all outgoing notes either up (positive) or down "
+          "(negative) in semi tones.",
+          "Checking \"Display transposed notes on keyboard\" results in transposing before the "
+          "notes are displayed on the keyboard. This may seem as playing wrong notes.",
+          "Checking \"Transpose MIDI Thru notes\" will transpose also all notes that come in to "
+          "the MIDI in port.",
+          "When you check \"Keep transpose when this window is closed\", the notes keep on being "
+          "transposed even when you have closed this window. Otherwise, closing this window "
+          "resets to 0 transpose."}) {
+        QLabel *l = WrappedLabel(QString::fromLatin1(text), HelpPanel);
+        QFont f = l->font();
+        f.setPointSizeF(f.pointSizeF() * 0.85);
+        l->setFont(f);
+        help->addWidget(l);
+    }
+    help->addStretch();
+
+    BClose = new QPushButton(QStringLiteral("&Close"), this);
+    BHelp = new QPushButton(QStringLiteral("Hide help"), this);
+    BClose->setDefault(true);
+    BHelp->setAutoDefault(false);
+    connect(BClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BHelp, &QPushButton::clicked, this, [this] { SetHelpVisible(!HelpVisible()); });
+    FHideHelpCaption = BHelp->text();
+
+    setFixedSize(ClientWidth, ClientHeight);
+    SetHelpVisible(true);
+}
+
+TTransposeForm::~TTransposeForm() = default;
+
+bool TTransposeForm::HelpVisible() const {
+    return !HelpPanel->isHidden();
+}
+
+void TTransposeForm::SetHelpVisible(bool Value) {
+    HelpPanel->setVisible(Value);
+    const int y = Value ? HelpPanel->geometry().bottom() + 1 + FGap : HelpPanel->y();
+    BClose->setGeometry(ClientWidth - 8 - 75, y, 75, 25);
+    BHelp->setGeometry(8, y, 75, 25);
+    BHelp->setText(Value ? FHideHelpCaption : QStringLiteral("Show Help"));
+    setFixedSize(ClientWidth, BClose->geometry().bottom() + 1 + FGap);
+}
+
+void TTransposeForm::ETransposeEntered(int Value) {
+    if (Value >= -TransposeLimit && Value <= TransposeLimit)
+        FKeyboard.SetTranspose(Value);
+    // An entry out of range snaps back to what the keyboard has.
+    UDTranspose->SetPosition(FKeyboard.Transpose());
+}
+
+void TTransposeForm::showEvent(QShowEvent *Event) {
+    if (!FShown) {
+        FShown = true;
+        FGap = HelpPanel->y() - (TransposeBevel->geometry().bottom() + 1);
+        UDTranspose->SetPosition(FKeyboard.Transpose());
+        CBDisplayBeforeKeyb->setChecked(FKeyboard.DisplayTransposed());
+        CBThru->setChecked(FKeyboard.TransposeThru());
+        if (QWidget *owner = parentWidget())
+            move(owner->window()->frameGeometry().topLeft() + QPoint(10, 10));
+        LoadState();
+    }
+    QDialog::showEvent(Event);
+}
+
+void TTransposeForm::LoadState() {
+    QPoint place = pos();
+    bool showHelp = HelpVisible();
+    try {
+        const TRegistryIniFile store;
+        place.setY(store.ReadInteger(StateSection, ValFormTop, place.y()));
+        place.setX(store.ReadInteger(StateSection, ValFormLeft, place.x()));
+        showHelp = store.ReadBool(StateSection, ValShowHelp, showHelp);
+    } catch (...) {
+    }
+    // A place stored on a larger screen must not leave the window out of reach.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->virtualGeometry();
+        place.setX(std::clamp(place.x(), s.left() - width() + 30, s.right() - 30));
+        place.setY(std::clamp(place.y(), s.top(), s.bottom() - 30));
+    }
+    move(place);
+    SetHelpVisible(showHelp);
+}
+
+void TTransposeForm::SaveState() const {
+    try {
+        TRegistryIniFile store;
+        store.WriteInteger(StateSection, ValFormTop, pos().y());
+        store.WriteInteger(StateSection, ValFormLeft, pos().x());
+        store.WriteBool(StateSection, ValShowHelp, HelpVisible());
+    } catch (...) {
+    }
+}
+
+void TTransposeForm::done(int Result) {
+    if (!FClosing) {
+        FClosing = true;
+        if (!CBKeepTranspose->isChecked())
+            FKeyboard.SetTranspose(0);
+        SaveState();
+    }
+    QDialog::done(Result);
+}

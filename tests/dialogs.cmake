@@ -1,0 +1,5 @@
+# The transpose and settings dialogs, alone and wired into the main window (no MIDI service).
+if(TARGET ondrel_dialogs AND TARGET ondrel_app)
+    ondrel_add_test(tst_transposeform LABEL dialogs
+        SOURCES tst_transposeform.cpp LIBS ondrel_dialogs ondrel_app)
+endif()

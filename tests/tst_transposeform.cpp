@@ -1,0 +1,238 @@
+#include "keyboardmodel.h"
+#include "numberedit.h"
+#include "ondrel.h"
+#include "registryinifile.h"
+#include "transposeform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QAction *OptionsItem(TOndrel2 &Window, const QString &Text) {
+    for (QAction *m : Window.menuBar()->actions())
+        if (m->menu() && m->text() == QLatin1String("&Options"))
+            for (QAction *a : m->menu()->actions())
+                if (a->text() == Text)
+                    return a;
+    return nullptr;
+}
+
+} // namespace
+
+class TestTransposeForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void typedValue_data();
+    void typedValue();
+    void enterAndEscapeInTheFieldKeepTheWindowOpen();
+    void stepButtonAndOptionsActAtOnce();
+    void closing_data();
+    void closing();
+    void helpTogglesTheHeightAndIsRemembered();
+    void mainWindowKeepsOneInstanceAndClosesIt();
+
+private:
+    QPointer<TTransposeForm> Open();
+    std::unique_ptr<QTemporaryDir> FConfig;
+    TKeyboardModel FModel;
+};
+
+void TestTransposeForm::init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    FModel.SetTranspose(0);
+    FModel.SetDisplayTransposed(false);
+    FModel.SetTransposeThru(true);
+}
+
+QPointer<TTransposeForm> TestTransposeForm::Open() {
+    QPointer<TTransposeForm> f = new TTransposeForm(FModel);
+    f->show();
+    if (!QTest::qWaitForWindowActive(f))
+        return nullptr;
+    return f;
+}
+
+void TestTransposeForm::typedValue_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key"); // 0: leave the field with Tab
+    QTest::addColumn<int>("transpose");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("150 refused, snaps back") << "150" << int(Qt::Key_Return) << 5 << "5";
+    QTest::newRow("-99 accepted") << "-99" << int(Qt::Key_Return) << -99 << "-99";
+    QTest::newRow("-100 refused") << "-100" << int(Qt::Key_Enter) << 5 << "5";
+    QTest::newRow("99 accepted") << "99" << int(Qt::Key_Enter) << 99 << "99";
+    QTest::newRow("not a number ignored") << "x1" << int(Qt::Key_Return) << 5 << "x1";
+    QTest::newRow("Esc shows the keyboard's value") << "12" << int(Qt::Key_Escape) << 5 << "5";
+    QTest::newRow("leaving the field enters") << "-7" << 0 << -7 << "-7";
+}
+
+void TestTransposeForm::typedValue() {
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(int, transpose);
+    QFETCH(QString, shown);
+    FModel.SetTranspose(5);
+    auto f = Open();
+    QVERIFY(f);
+    QCOMPARE(f->ETranspose->text(), QStringLiteral("5"));
+    f->ETranspose->setFocus();
+    f->ETranspose->selectAll();
+    QTest::keyClicks(f->ETranspose, text);
+    if (key)
+        QTest::keyClick(f->ETranspose, Qt::Key(key));
+    else
+        QTest::keyClick(f->ETranspose, Qt::Key_Tab);
+    QCOMPARE(FModel.Transpose(), transpose);
+    QCOMPARE(f->ETranspose->text(), shown);
+    if (shown == QString::number(transpose))
+        QCOMPARE(f->UDTranspose->Position(), transpose);
+    f->CBKeepTranspose->setChecked(true);
+    f->close();
+}
+
+void TestTransposeForm::enterAndEscapeInTheFieldKeepTheWindowOpen() {
+    auto f = Open();
+    QVERIFY(f);
+    f->ETranspose->setFocus();
+    QTest::keyClick(f->ETranspose, Qt::Key_Return);
+    QTest::keyClick(f->ETranspose, Qt::Key_Escape);
+    QVERIFY(f && f->isVisible());
+    // Esc elsewhere presses Close, which deletes the window.
+    f->CBThru->setFocus();
+    QTest::keyClick(f->CBThru, Qt::Key_Escape);
+    QTRY_VERIFY(!f);
+}
+
+void TestTransposeForm::stepButtonAndOptionsActAtOnce() {
+    FModel.SetTranspose(98);
+    auto f = Open();
+    QVERIFY(f);
+    QTest::mouseClick(f->UDTranspose->UpButton(), Qt::LeftButton);
+    QCOMPARE(FModel.Transpose(), 99);
+    QTest::mouseClick(f->UDTranspose->UpButton(), Qt::LeftButton);
+    QCOMPARE(FModel.Transpose(), 99);
+    QCOMPARE(f->ETranspose->text(), QStringLiteral("99"));
+    QTest::mouseClick(f->CBDisplayBeforeKeyb, Qt::LeftButton);
+    QVERIFY(FModel.DisplayTransposed());
+    QTest::mouseClick(f->CBThru, Qt::LeftButton);
+    QVERIFY(!FModel.TransposeThru());
+    f->close();
+    // The options stay; only the transposition goes back.
+    QVERIFY(FModel.DisplayTransposed());
+    QCOMPARE(FModel.Transpose(), 0);
+}
+
+void TestTransposeForm::closing_data() {
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<int>("how"); // 0 Close button, 1 Esc, 2 title bar
+    QTest::addColumn<int>("after");
+    QTest::newRow("Close button resets") << false << 0 << 0;
+    QTest::newRow("Esc resets") << false << 1 << 0;
+    QTest::newRow("title bar resets") << false << 2 << 0;
+    QTest::newRow("kept") << true << 0 << 12;
+    QTest::newRow("kept, title bar") << true << 2 << 12;
+}
+
+void TestTransposeForm::closing() {
+    QFETCH(bool, keep);
+    QFETCH(int, how);
+    QFETCH(int, after);
+    auto f = Open();
+    QVERIFY(f);
+    QVERIFY(!f->CBKeepTranspose->isChecked());
+    // Set elsewhere while the window is open.
+    FModel.SetTranspose(12);
+    if (keep)
+        QTest::mouseClick(f->CBKeepTranspose, Qt::LeftButton);
+    if (how == 0)
+        QTest::mouseClick(f->BClose, Qt::LeftButton);
+    else if (how == 1)
+        QTest::keyClick(f, Qt::Key_Escape);
+    else
+        f->close();
+    QTRY_VERIFY(!f);
+    QCOMPARE(FModel.Transpose(), after);
+    // The keep option starts clear at every opening.
+    auto again = Open();
+    QVERIFY(again);
+    QVERIFY(!again->CBKeepTranspose->isChecked());
+    QCOMPARE(again->ETranspose->text(), QString::number(after));
+    again->close();
+}
+
+void TestTransposeForm::helpTogglesTheHeightAndIsRemembered() {
+    auto f = Open();
+    QVERIFY(f);
+    QCOMPARE(f->Gap(), 7);
+    QVERIFY(f->HelpVisible());
+    const int fullHeight = f->height();
+    QTest::mouseClick(f->BHelp, Qt::LeftButton);
+    QVERIFY(!f->HelpPanel->isVisible());
+    QCOMPARE(f->BHelp->text(), QStringLiteral("Show Help"));
+    const int bevelBottom = f->TransposeBevel->geometry().bottom() + 1;
+    QCOMPARE(f->BClose->y(), bevelBottom + f->Gap());
+    QCOMPARE(f->BHelp->y(), f->BClose->y());
+    QCOMPARE(f->height(), f->BClose->geometry().bottom() + 1 + f->Gap());
+    QVERIFY(f->height() < fullHeight);
+    f->move(40, 50);
+    const QPoint place = f->pos();
+    f->close();
+    QTRY_VERIFY(!f);
+
+    auto again = Open();
+    QVERIFY(again);
+    QVERIFY(!again->HelpVisible());
+    QCOMPARE(again->pos(), place);
+    QTest::mouseClick(again->BHelp, Qt::LeftButton);
+    QVERIFY(again->HelpPanel->isVisible());
+    QCOMPARE(again->BHelp->text(), QStringLiteral("Hide help"));
+    QCOMPARE(again->BClose->y(), again->HelpPanel->geometry().bottom() + 1 + again->Gap());
+    QCOMPARE(again->height(), fullHeight);
+    again->close();
+    QCOMPARE(TRegistryIniFile().ReadBool(TTransposeForm::StateSection, TTransposeForm::ValShowHelp,
+                                         false),
+             true);
+}
+
+void TestTransposeForm::mainWindowKeepsOneInstanceAndClosesIt() {
+    auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QAction *item = OptionsItem(*w, QStringLiteral("T&ranspose..."));
+    QVERIFY(item);
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    item->trigger();
+    QPointer<TTransposeForm> f = w->TransposeForm();
+    QVERIFY(f);
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    // Placed off the main window's corner when nothing is stored.
+    QCOMPARE(f->pos(), w->frameGeometry().topLeft() + QPoint(10, 10));
+    item->trigger();
+    QCOMPARE(w->TransposeForm(), f.data());
+    f->ETranspose->setFocus();
+    f->ETranspose->selectAll();
+    QTest::keyClicks(f->ETranspose, QStringLiteral("3"));
+    QTest::keyClick(f->ETranspose, Qt::Key_Return);
+    QCOMPARE(w->Keyboard1->Model().Transpose(), 3);
+    w->close();
+    QTRY_VERIFY(!f);
+    QCOMPARE(w->Keyboard1->Model().Transpose(), 0);
+    QVERIFY(!w->TransposeForm());
+}
+
+QTEST_MAIN(TestTransposeForm)
+#include "tst_transposeform.moc"
