@@ -6,6 +6,7 @@
 #include "general.h"
 #include "guiknoblist.h"
 #include "imgcontrol.h"
+#include "knobeditform.h"
 #include "midiinput.h"
 #include "midimenu.h"
 #include "midioutput.h"
@@ -274,13 +275,15 @@ void TOndrel2::BuildMenus() {
     connect(choose, &QAction::triggered, this, &TOndrel2::ChoosePatchSet);
 
     QMenu *knobs = bar->addMenu(QStringLiteral("&Knobs"));
-    knobs->addMenu(QStringLiteral("&Presets"))->setEnabled(false);
-    QMenu *snapshots = knobs->addMenu(QStringLiteral("&Snapshots"));
-    snapshots->addMenu(QStringLiteral("&Define"))->setEnabled(false);
-    snapshots->setEnabled(false);
-    QAction *setup = knobs->addAction(QStringLiteral("Set &up..."));
-    setup->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
-    setup->setEnabled(false);
+    Presets1 = knobs->addMenu(QStringLiteral("&Presets"));
+    Snapshots1 = knobs->addMenu(QStringLiteral("&Snapshots"));
+    Snapshots1->addSeparator();
+    Define1 = Snapshots1->addMenu(QStringLiteral("&Define"));
+    Setup1 = knobs->addAction(QStringLiteral("Set &up..."));
+    Setup1->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    connect(Setup1, &QAction::triggered, this, [this] { Setup1Click(); });
+    BuildSnapshotMenus();
+    BuildPresetMenu();
 
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
     const QString octaveHint =
@@ -493,6 +496,8 @@ void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
         for (int i = 0; i < KnobList->Count(); ++i)
             if (KnobList->IUser(i) == d1)
                 KnobList->SetKnobPosition(i, d2);
+        if (FKnobEditor && FKnobEditor->isVisible())
+            FKnobEditor->SelectController(d1);
         break;
     case 0xC0:
         if (PendingBankMSB != 128 && PendingBankLSB != 128) {
@@ -537,6 +542,8 @@ void TOndrel2::HandleMidiEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
     }
     if (!thru && kind == 0x90 && FChordEditor && FChordEditor->isVisible())
         FChordEditor->ToggleFromNote(Data1 & 127, Data2 & 127);
+    if (!thru && kind == 0xB0 && FKnobEditor && FKnobEditor->isVisible())
+        FKnobEditor->SelectController(Data1 & 127);
 }
 
 bool TOndrel2::MidiThru() const {
@@ -745,6 +752,7 @@ void TOndrel2::showEvent(QShowEvent *Event) {
     FProgramBank->ShowProgram();
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
+    SelectKnobPreset(KnobPresetName);
     if (FFirstTime && KnobList->Count() == 0)
         KnobList->Add(QStringLiteral("Volume"), 7, 0, 100);
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(Keyboard1->Model().KeyOctave() - 2));
@@ -783,6 +791,8 @@ void TOndrel2::closeEvent(QCloseEvent *Event) {
         FClosing = true;
         if (FChordEditor)
             FChordEditor->close();
+        if (FKnobEditor)
+            FKnobEditor->close();
         if (FTransposeForm)
             FTransposeForm->close();
         Keyboard1->Model().ResetNotes();
@@ -816,6 +826,7 @@ void TOndrel2::SaveSettings() {
 void TOndrel2::ReadSettings(TCustomIniFile &Store) {
     TOndrel::ReadSettings(Store);
     ReadMainSettings(Store);
+    ReadSnapshots(Store);
 }
 
 void TOndrel2::ReadMainSettings(TCustomIniFile &Store) {
@@ -861,6 +872,7 @@ void TOndrel2::WriteSettings(TCustomIniFile &Store) {
         Synth::SaveSettings(Store, SecDevices);
     }
     WriteMainSettings(Store);
+    WriteSnapshots(Store);
 }
 
 void TOndrel2::WriteMainSettings(TCustomIniFile &Store) {
@@ -875,6 +887,17 @@ void TOndrel2::WriteMainSettings(TCustomIniFile &Store) {
     FPatches->WritePatchValues(Store, RegKey);
     if (Keyboard1->Model().Chord() == TChord::chCustom)
         Store.WriteInteger(RegKey, ValCustomChord, CustomChordIndex);
+    // Knobs changed by hand since the last preset was chosen are kept as "Current".
+    const QAction *checked = FPresetGroup ? FPresetGroup->checkedAction() : nullptr;
+    if (checked) {
+        KnobPresetName = checked->text();
+    } else {
+        KnobPresetName = CurrentPresetName;
+        try {
+            KnobList->SavePreset(KnobPresetsKey, CurrentPresetName);
+        } catch (...) {
+        }
+    }
     Store.WriteString(RegKey, ValKnobPreset, KnobPresetName);
     for (size_t i = 0; i < ExImFlags.size(); ++i)
         Store.WriteBool(RegKey, ExImFlagNames[i], ExImFlags[i]);

@@ -8,6 +8,7 @@
 #include "midibackend.h"
 #include "controllermapping.h"
 #include "joystick.h"
+#include "knobeditform.h"
 #include "ondrelbase.h"
 #include "patchsetchooser.h"
 #include "transposeform.h"
@@ -19,6 +20,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QComboBox;
 class QMenu;
@@ -119,6 +121,30 @@ public:
     // Reads the chords again from the store and rebuilds the chord box.
     void ReloadChords();
 
+    // --- Knob presets and snapshots (ondrelpresets.cpp) -------------------------------------------
+    // Knobs > Presets: the stored presets and "Default", sorted, the current one checked.
+    void BuildPresetMenu();
+    // Loads a preset into the knob bar; a name not stored (and "Default") gives the one Volume knob.
+    void SelectKnobPreset(const QString &Name);
+    // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
+    void UncheckKnobPresets();
+    void RecallSnapshot(int Slot);
+    void DefineSnapshot(int Slot);
+    // Both return the number of defined slots handled.
+    int ReadSnapshots(const TCustomIniFile &Store);
+    int WriteSnapshots(TCustomIniFile &Store);
+    // Knobs > Set up: shows the one knob setup dialog, creating it if needed.
+    void Setup1Click();
+    TKnobEditForm *KnobEditor() const { return FKnobEditor; }
+    QMenu *Presets1 = nullptr;
+    QMenu *Snapshots1 = nullptr;
+    QMenu *Define1 = nullptr;
+    QAction *Setup1 = nullptr;
+    std::array<QAction *, 8> SnapshotItems{};
+    std::array<QAction *, 8> DefineItems{};
+    // The snapshot values texts; empty for an undefined slot.
+    std::array<QString, 8> Snapshots;
+
     QAction *MidiThru1 = nullptr;
     QAction *StayonTop1 = nullptr;
     QMenu *MidiIn1 = nullptr;
@@ -144,6 +170,7 @@ protected:
 private:
     void BuildMenus();
     void BuildServiceMenu();
+    void BuildSnapshotMenus();
     void CreateDeviceMenus();
     void BuildStatusBar();
     void FormKeyDown(QKeyEvent *Event);
@@ -171,6 +198,8 @@ private:
     QPointer<TPatchSetChooser> FPatchSetChooser;
     std::unique_ptr<TChordList> FChordList;
     QPointer<TChordEditForm> FChordEditor;
+    QPointer<TKnobEditForm> FKnobEditor;
+    QActionGroup *FPresetGroup = nullptr;
     QPointer<TTransposeForm> FTransposeForm;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;

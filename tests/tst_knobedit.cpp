@@ -1,0 +1,404 @@
+#include "knobeditform.h"
+#include "modalanswers.h"
+#include "registryinifile.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QStringList KnobCaptions(const TKnobList &List) {
+    QStringList list;
+    for (int i = 0; i < List.Count(); ++i)
+        list.append(List.Caption(i));
+    return list;
+}
+
+void StorePreset(const QString &Name, const QStringList &Captions) {
+    TKnobList list;
+    for (int i = 0; i < Captions.size(); ++i)
+        list.Add(Captions[i], 20 + i, 0, 64);
+    list.SavePreset(KnobPresetsKey, Name);
+}
+
+QStringList StoredPresets() {
+    QStringList names;
+    ListKnobPresetsInRegistry(names, KnobPresetsKey);
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+QStringList StoredCaptions(const QString &Name) {
+    TKnobList list;
+    list.LoadPreset(KnobPresetsKey, Name);
+    return KnobCaptions(list);
+}
+
+void Choose(QComboBox *Box, int Index) {
+    Box->setCurrentIndex(Index);
+    Q_EMIT Box->activated(Index);
+}
+
+} // namespace
+
+// The knob setup dialog against a knob list standing for the knob bar and its own store.
+class TestKnobEdit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void knobCount_data();
+    void knobCount();
+    void applyHandsOverWhatTheFieldsShow_data();
+    void applyHandsOverWhatTheFieldsShow();
+    void fieldsOfAKnob();
+    void newPresetNames_data();
+    void newPresetNames();
+    void deletePreset_data();
+    void deletePreset();
+    void choosingAPresetAsksToSave_data();
+    void choosingAPresetAsksToSave();
+    void learnOnlyWithTheControllerBoxFocused();
+    void okAndCancel_data();
+    void okAndCancel();
+
+private:
+    TKnobEditForm *Open(int Knobs, const QString &Preset = QString());
+    std::unique_ptr<QTemporaryDir> FConfig;
+    TKnobList FBar;
+    QPointer<TKnobEditForm> FForm;
+    int FPresetsChanged = 0;
+    int FAssigned = 0;
+    QStringList FSelected;
+};
+
+void TestKnobEdit::init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    FBar.Clear();
+    FPresetsChanged = 0;
+    FAssigned = 0;
+    FSelected.clear();
+}
+
+void TestKnobEdit::cleanup() {
+    delete FForm.data();
+}
+
+TKnobEditForm *TestKnobEdit::Open(int Knobs, const QString &Preset) {
+    for (int i = 0; i < Knobs; ++i)
+        FBar.Add(QStringLiteral("K%1").arg(i + 1), 20 + i, 0, 64);
+    FForm = new TKnobEditForm(FBar);
+    FForm->CurrentPresetName = [Preset] { return Preset; };
+    FForm->OnPresetsChanged = [this] { ++FPresetsChanged; };
+    FForm->OnKnobsAssigned = [this] { ++FAssigned; };
+    FForm->OnSelectPreset = [this](const QString &name) { FSelected.append(name); };
+    FForm->show();
+    QApplication::setActiveWindow(FForm);
+    if (!QTest::qWaitForWindowExposed(FForm.data()))
+        return nullptr;
+    return FForm;
+}
+
+void TestKnobEdit::knobCount_data() {
+    QTest::addColumn<int>("knobs");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("first knob") << 0 << -1 << int(Qt::Key_Up) << QStringList{"Bank Sel MSB"} << 0;
+    QTest::newRow("added at the end")
+        << 2 << 0 << int(Qt::Key_Up) << QStringList{"K1", "K2", "Bank Sel MSB"} << 2;
+    QTest::newRow("last removed, tab kept")
+        << 5 << 1 << int(Qt::Key_Down) << QStringList{"K1", "K2", "K3", "K4"} << 1;
+    QTest::newRow("selected last removed")
+        << 3 << 2 << int(Qt::Key_Down) << QStringList{"K1", "K2"} << 1;
+    QTest::newRow("none left") << 1 << 0 << int(Qt::Key_Down) << QStringList{} << -1;
+    QStringList full;
+    for (int i = 0; i < 20; ++i)
+        full.append(QStringLiteral("K%1").arg(i + 1));
+    QTest::newRow("full") << 20 << 19 << int(Qt::Key_Up) << full << 19;
+}
+
+void TestKnobEdit::knobCount() {
+    QFETCH(int, knobs);
+    QFETCH(int, tab);
+    QFETCH(int, key);
+    QFETCH(QStringList, captions);
+    QFETCH(int, selected);
+    TKnobEditForm *f = Open(knobs);
+    QVERIFY(f);
+    QCOMPARE(f->Panel1->isVisible(), knobs == 0);
+    if (tab >= 0)
+        f->KnobTabs->setCurrentIndex(tab);
+    QTest::keyClick(f->UDKnobCount, Qt::Key(key));
+    QCOMPARE(KnobCaptions(f->WorkingList()), captions);
+    QCOMPARE(f->KnobTabs->count(), captions.size());
+    QCOMPARE(f->EKnobCount->text(), QString::number(captions.size()));
+    QCOMPARE(f->KnobTabs->currentIndex(), selected);
+    QCOMPARE(f->KnobTabControl->isVisible(), !captions.isEmpty());
+    QCOMPARE(f->Panel1->isVisible(), captions.isEmpty());
+    QCOMPARE(f->Modified(), knobs != 20);
+    if (selected >= 0) {
+        QCOMPARE(f->KnobTabs->tabText(selected), QStringLiteral("Knob %1").arg(selected + 1));
+        QCOMPARE(f->EKnobName->text(), captions[selected]);
+    }
+    if (captions.value(selected) == QLatin1String("Bank Sel MSB")) {
+        QCOMPARE(f->CBKnobCtrl->currentIndex(), 0);
+        QCOMPARE(f->WorkingList().IUser(selected), 0);
+        QCOMPARE(f->EDefaultValue->text(), QStringLiteral("0"));
+    }
+    QCOMPARE(FBar.Count(), knobs); // nothing handed over yet
+}
+
+void TestKnobEdit::applyHandsOverWhatTheFieldsShow_data() {
+    QTest::addColumn<bool>("leaveTab");
+    QTest::newRow("tab left first") << true;
+    QTest::newRow("applied at once") << false;
+}
+
+void TestKnobEdit::applyHandsOverWhatTheFieldsShow() {
+    QFETCH(bool, leaveTab);
+    TKnobEditForm *f = Open(2);
+    QVERIFY(f);
+    f->EKnobName->setFocus();
+    f->EKnobName->selectAll();
+    QTest::keyClicks(f->EKnobName, QStringLiteral("Cutoff"));
+    if (leaveTab)
+        f->KnobTabs->setCurrentIndex(1);
+    QTest::mouseClick(f->BApply, Qt::LeftButton);
+    QCOMPARE(KnobCaptions(FBar), (QStringList{"Cutoff", "K2"}));
+    QCOMPARE(FAssigned, 1);
+    QVERIFY(FSelected.isEmpty());
+}
+
+void TestKnobEdit::fieldsOfAKnob() {
+    TKnobEditForm *f = Open(1);
+    QVERIFY(f);
+    QCOMPARE(f->CBKnobCtrl->count(), 128);
+    QCOMPARE(f->CBKnobCtrl->itemText(1), QStringLiteral("001 Modulation"));
+    QCOMPARE(f->CBKnobCtrl->currentIndex(), 20);
+    QCOMPARE(f->EDefaultValue->text(), QStringLiteral("64"));
+    // the relative range shows the default value around 64
+    QTest::mouseClick(f->RBKnobNeg, Qt::LeftButton);
+    QCOMPARE(f->EDefaultValue->text(), QStringLiteral("+0"));
+    QTest::keyClick(f->UDDefaultValue, Qt::Key_Down);
+    QCOMPARE(f->EDefaultValue->text(), QStringLiteral("-1"));
+    QVERIFY(f->Modified());
+    // a controller chosen names the knob after it
+    f->CBKnobCtrl->setCurrentIndex(10);
+    Q_EMIT f->CBKnobCtrl->activated(10);
+    QCOMPARE(f->EKnobName->text(), QStringLiteral("Panpot"));
+    QTest::mouseClick(f->BApply, Qt::LeftButton);
+    QCOMPARE(FBar.Caption(0), QStringLiteral("Panpot"));
+    QCOMPARE(FBar.IUser(0), 10);
+    QCOMPARE(FBar.DisplayMode(0), 1);
+    QCOMPARE(FBar.DefaultValue(0), 63);
+}
+
+void TestKnobEdit::newPresetNames_data() {
+    QTest::addColumn<QStringList>("inputs"); // "<cancel>" cancels the box
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QStringList>("stored");
+    const QString ask = QStringLiteral("Enter New Preset|Enter the name of the new knob preset:|");
+    QTest::newRow("accepted") << QStringList{"Mine"} << QStringList{ask + "New Preset"}
+                              << QStringList{"Mine", "piano"};
+    QTest::newRow("reserved default")
+        << QStringList{"default", "Mine"}
+        << QStringList{ask + "New Preset", "You can't name a preset \"Default\".", ask + "default"}
+        << QStringList{"Mine", "piano"};
+    QTest::newRow("reserved current")
+        << QStringList{"CURRENT", "Mine"}
+        << QStringList{ask + "New Preset", "You can't name a preset \"Current\".", ask + "CURRENT"}
+        << QStringList{"Mine", "piano"};
+    QTest::newRow("taken") << QStringList{"PIANO", "Mine"}
+                           << QStringList{ask + "New Preset",
+                                          "A preset with this name already exists !", ask + "PIANO"}
+                           << QStringList{"Mine", "piano"};
+    QTest::newRow("empty") << QStringList{"  ", "Mine"}
+                           << QStringList{ask + "New Preset", "Please enter a name for the preset.",
+                                          ask + "  "}
+                           << QStringList{"Mine", "piano"};
+    QTest::newRow("cancelled") << QStringList{"<cancel>"} << QStringList{ask + "New Preset"}
+                               << QStringList{"piano"};
+}
+
+void TestKnobEdit::newPresetNames() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, seen);
+    QFETCH(QStringList, stored);
+    StorePreset(QStringLiteral("piano"), {QStringLiteral("P")});
+    TKnobEditForm *f = Open(2);
+    QVERIFY(f);
+    TModalAnswers answers;
+    for (const QString &input : inputs) {
+        if (input == QLatin1String("<cancel>")) {
+            answers.Input(std::nullopt);
+        } else {
+            answers.Input(input);
+            if (input != QLatin1String("Mine"))
+                answers.Box(QMessageBox::Ok);
+        }
+    }
+    QTest::mouseClick(f->BNewPreset, Qt::LeftButton);
+    QVERIFY(answers.Done());
+    QCOMPARE(answers.Seen, seen);
+    QCOMPARE(StoredPresets(), stored);
+    const bool made = stored.contains(QStringLiteral("Mine"));
+    QCOMPARE(f->CBPresets->currentText(), made ? QStringLiteral("Mine") : QString());
+    QCOMPARE(f->PresetIndex(), made ? 0 : -1);
+    QCOMPARE(FPresetsChanged, made ? 1 : 0);
+    QCOMPARE(f->BSavePreset->isEnabled(), made);
+    if (made)
+        QCOMPARE(StoredCaptions(QStringLiteral("Mine")), (QStringList{"K1", "K2"}));
+}
+
+void TestKnobEdit::deletePreset_data() {
+    QTest::addColumn<QStringList>("presets");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("only one") << QStringList{"Solo"} << 0 << int(QMessageBox::Yes) << QStringList{}
+                              << -1;
+    QTest::newRow("last of two") << QStringList{"a", "b"} << 1 << int(QMessageBox::Yes)
+                                 << QStringList{"a"} << 0;
+    QTest::newRow("first of two") << QStringList{"a", "b"} << 0 << int(QMessageBox::Yes)
+                                  << QStringList{"b"} << 0;
+    QTest::newRow("not confirmed")
+        << QStringList{"a", "b"} << 1 << int(QMessageBox::No) << QStringList{"a", "b"} << 1;
+}
+
+void TestKnobEdit::deletePreset() {
+    QFETCH(QStringList, presets);
+    QFETCH(int, chosen);
+    QFETCH(int, answer);
+    QFETCH(QStringList, left);
+    QFETCH(int, selected);
+    for (const QString &name : presets)
+        StorePreset(name, {name});
+    TKnobEditForm *f = Open(1, presets[chosen]);
+    QVERIFY(f);
+    QCOMPARE(f->CBPresets->currentIndex(), chosen);
+    TModalAnswers answers;
+    answers.Box(QMessageBox::StandardButton(answer));
+    QTest::mouseClick(f->BDeletePreset, Qt::LeftButton);
+    QVERIFY(answers.Done());
+    QCOMPARE(answers.Seen, QStringList{QStringLiteral("Are you sure to delete preset \"%1\" ?\n"
+                                                      "This can't be undone later !")
+                                           .arg(presets[chosen])});
+    QCOMPARE(StoredPresets(), left);
+    QCOMPARE(f->CBPresets->count(), left.size());
+    QCOMPARE(f->CBPresets->currentIndex(), selected);
+    QCOMPARE(f->PresetIndex(), selected);
+    QCOMPARE(f->BSavePreset->isEnabled(), selected >= 0);
+    QCOMPARE(f->BDeletePreset->isEnabled(), selected >= 0);
+    QCOMPARE(KnobCaptions(f->WorkingList()), QStringList{"K1"});
+}
+
+void TestKnobEdit::choosingAPresetAsksToSave_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("working");
+    QTest::addColumn<QStringList>("storedA");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << QStringList{"B"} << QStringList{"Changed"}
+                         << "B";
+    QTest::newRow("no") << int(QMessageBox::No) << QStringList{"B"} << QStringList{"A"} << "B";
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList{"A"} << QStringList{"A"}
+                            << "A";
+}
+
+void TestKnobEdit::choosingAPresetAsksToSave() {
+    QFETCH(int, answer);
+    QFETCH(QStringList, working);
+    QFETCH(QStringList, storedA);
+    QFETCH(QString, box);
+    StorePreset(QStringLiteral("A"), {QStringLiteral("A")});
+    StorePreset(QStringLiteral("B"), {QStringLiteral("B")});
+    FBar.Add(QStringLiteral("A"), 20, 0, 64);
+    TKnobEditForm *f = Open(0, QStringLiteral("A"));
+    QVERIFY(f);
+    f->EKnobName->setFocus();
+    f->EKnobName->selectAll();
+    QTest::keyClicks(f->EKnobName, QStringLiteral("Changed"));
+    TModalAnswers answers;
+    answers.Box(QMessageBox::StandardButton(answer));
+    Choose(f->CBPresets, 1);
+    QVERIFY(answers.Done());
+    QCOMPARE(answers.Seen, QStringList{"You have made changes to knob preset \"A\". Do you want "
+                                       "to save it ?"});
+    QCOMPARE(KnobCaptions(f->WorkingList()), working);
+    QCOMPARE(StoredCaptions(QStringLiteral("A")), storedA);
+    QCOMPARE(f->CBPresets->currentText(), box);
+    QCOMPARE(f->Modified(), answer == QMessageBox::Cancel);
+    QCOMPARE(f->EKnobName->text(),
+             working == QStringList{"B"} ? QStringLiteral("B") : QStringLiteral("Changed"));
+}
+
+void TestKnobEdit::learnOnlyWithTheControllerBoxFocused() {
+    TKnobEditForm *f = Open(1);
+    QVERIFY(f);
+    f->SelectController(33);
+    QCOMPARE(f->CBKnobCtrl->currentIndex(), 20);
+    f->CBKnobCtrl->setFocus();
+    QTRY_VERIFY(f->CBKnobCtrl->hasFocus());
+    f->SelectController(33);
+    QCOMPARE(f->CBKnobCtrl->currentIndex(), 33);
+    f->SelectController(500);
+    QCOMPARE(f->CBKnobCtrl->currentIndex(), 127);
+    QCOMPARE(f->EKnobName->text(), QStringLiteral("K1"));
+    QVERIFY(!f->Modified());
+    // the choice counts once committed: Apply hands it over
+    QTest::mouseClick(f->BApply, Qt::LeftButton);
+    QCOMPARE(FBar.IUser(0), 127);
+    QCOMPARE(FBar.Caption(0), QStringLiteral("K1"));
+}
+
+void TestKnobEdit::okAndCancel_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QStringList>("bar");
+    QTest::addColumn<QStringList>("selected");
+    QTest::newRow("ok, changed") << true << true << QStringList{"K1", "Bank Sel MSB"}
+                                 << QStringList{};
+    QTest::newRow("ok, preset unchanged") << true << false << QStringList{"K1"} << QStringList{"P"};
+    QTest::newRow("cancel") << false << true << QStringList{"K1"} << QStringList{};
+}
+
+void TestKnobEdit::okAndCancel() {
+    QFETCH(bool, ok);
+    QFETCH(bool, modified);
+    QFETCH(QStringList, bar);
+    QFETCH(QStringList, selected);
+    StorePreset(QStringLiteral("P"), {QStringLiteral("P")});
+    TKnobEditForm *f = Open(1, QStringLiteral("P"));
+    QVERIFY(f);
+    f->move(123, 145);
+    if (modified)
+        QTest::keyClick(f->UDKnobCount, Qt::Key_Up);
+    TModalAnswers answers;
+    if (ok && modified)
+        answers.Box(QMessageBox::No);
+    QTest::mouseClick(ok ? f->BOK : f->BCancel, Qt::LeftButton);
+    QVERIFY(answers.Done());
+    QTRY_VERIFY(!FForm);
+    QCOMPARE(KnobCaptions(FBar), bar);
+    QCOMPARE(FSelected, selected);
+    QCOMPARE(FAssigned, ok && modified ? 1 : 0);
+    const TRegistryIniFile store;
+    QCOMPARE(store.ReadInteger(TKnobEditForm::StateSection, TKnobEditForm::ValFormLeft, -1), 123);
+    QCOMPARE(store.ReadInteger(TKnobEditForm::StateSection, TKnobEditForm::ValFormTop, -1), 145);
+}
+
+QTEST_MAIN(TestKnobEdit)
+#include "tst_knobedit.moc"
