@@ -83,7 +83,6 @@ private Q_SLOTS:
     void choosingPresets();
     void presetNameStoredAtClose_data();
     void presetNameStoredAtClose();
-    void snapshotMenus();
     void defineAndRecallSnapshot();
     void defineCancelledOrWithoutKnobs_data();
     void defineCancelledOrWithoutKnobs();
@@ -221,23 +220,6 @@ void TestPresets::presetNameStoredAtClose() {
     QCOMPARE(KnobCaptions(*w->KnobList), changedByHand ? (QStringList{"Str A", "Str B", "Pan"})
                                                        : (QStringList{"Str A", "Str B"}));
     QCOMPARE(CheckedPreset(*w), changedByHand ? QString() : QStringLiteral("Strings"));
-}
-
-void TestPresets::snapshotMenus() {
-    auto w = NewWindow();
-    QVERIFY(w);
-    for (int n = 1; n <= 8; ++n) {
-        const QAction *item = w->SnapshotItems[n - 1];
-        QCOMPARE(w->Snapshots1->actions().value(n - 1), item);
-        QCOMPARE(item->text(), QStringLiteral("&%1 Snapshot %1").arg(n));
-        QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("F%1").arg(n + 4)));
-        QVERIFY(!item->isEnabled());
-        const QAction *define = w->DefineItems[n - 1];
-        QCOMPARE(w->Define1->actions().value(n - 1), define);
-        QCOMPARE(define->text(), QStringLiteral("Define Snapshot &%1").arg(n));
-        QCOMPARE(define->shortcut(), QKeySequence(QStringLiteral("Ctrl+F%1").arg(n + 4)));
-        QVERIFY(define->isEnabled());
-    }
 }
 
 void TestPresets::defineAndRecallSnapshot() {
