@@ -1,4 +1,5 @@
 #include "ondrel.h"
+#include "mainsettingshost.h"
 
 #include "apppictures.h"
 #include "custominifile.h"
@@ -241,6 +242,7 @@ TOndrel2::~TOndrel2() {
     qApp->removeEventFilter(this);
     delete FChordEditor.data();
     delete FTransposeForm.data();
+    delete FSettings.data();
     // Notes must not go to a device that is being torn down.
     Keyboard1->Model().OnNote = nullptr;
     Keyboard1->Model().OnDisplayEvent = nullptr;
@@ -318,6 +320,10 @@ void TOndrel2::BuildMenus() {
         else if (a->text() == QLatin1String("T&ranspose...")) {
             a->setEnabled(true);
             connect(a, &QAction::triggered, this, [this] { Transpose1Click(); });
+        }
+        else if (a->text() == QLatin1String("&Settings...")) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, [this] { Settings1Click(); });
         }
     options->addSeparator();
     options->addAction(QStringLiteral("&Uninstall"), this, [this] { Uninstall(); });
@@ -482,6 +488,8 @@ void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
     switch (Status & 0xF0) {
     case 0xE0:
         ICPitch->SetPosition(d2 * 128 + d1 - 8192);
+        if (FSettings && FSettings->isVisible())
+            FSettings->LearnController(TSettings::PitchWheelCode);
         break;
     case 0xB0:
         if (d1 == 0)
@@ -496,6 +504,8 @@ void TOndrel2::ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2) {
         for (int i = 0; i < KnobList->Count(); ++i)
             if (KnobList->IUser(i) == d1)
                 KnobList->SetKnobPosition(i, d2);
+        if (FSettings && FSettings->isVisible())
+            FSettings->LearnController(d1);
         if (FKnobEditor && FKnobEditor->isVisible())
             FKnobEditor->SelectController(d1);
         break;
@@ -573,6 +583,18 @@ void TOndrel2::CBChordClick() {
 void TOndrel2::ReloadChords() {
     FChordList->LoadFromRegistry();
     RebuildChordCombo();
+}
+
+void TOndrel2::Settings1Click() {
+    if (!FSettings) {
+        if (!FSettingsHost)
+            FSettingsHost = std::make_unique<TMainSettingsHost>(*this);
+        FSettings = new TSettings(*FSettingsHost, this);
+    }
+    FSettings->ShowPage(TSettings::pgGeneral);
+    FSettings->show();
+    FSettings->raise();
+    FSettings->activateWindow();
 }
 
 void TOndrel2::Transpose1Click() {
@@ -795,6 +817,8 @@ void TOndrel2::closeEvent(QCloseEvent *Event) {
             FKnobEditor->close();
         if (FTransposeForm)
             FTransposeForm->close();
+        if (FSettings)
+            FSettings->close();
         Keyboard1->Model().ResetNotes();
         if (FPatchSetChooser)
             FPatchSetChooser->close();

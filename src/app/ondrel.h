@@ -11,6 +11,7 @@
 #include "knobeditform.h"
 #include "ondrelbase.h"
 #include "patchsetchooser.h"
+#include "settings.h"
 #include "transposeform.h"
 
 #include <QPointer>
@@ -114,6 +115,10 @@ public:
     void ChordEditor1Click();
     // The editor while it exists, else null.
     TChordEditForm *ChordEditor() const { return FChordEditor; }
+    // Options > Settings: shows the one settings dialog on its first page, creating it if needed.
+    void Settings1Click();
+    // The settings dialog while it exists, else null.
+    TSettings *Settings() const { return FSettings; }
     // Options > Transpose: shows the one transpose window, creating it if needed.
     void Transpose1Click();
     // The transpose window while it exists, else null.
@@ -201,6 +206,8 @@ private:
     QPointer<TKnobEditForm> FKnobEditor;
     QActionGroup *FPresetGroup = nullptr;
     QPointer<TTransposeForm> FTransposeForm;
+    QPointer<TSettings> FSettings;
+    std::unique_ptr<TSettingsHost> FSettingsHost;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;
     QMenu *FServiceMenu = nullptr;

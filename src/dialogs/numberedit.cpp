@@ -50,6 +50,11 @@ void TNumberEdit::Step(int Direction) {
         OnClick(FPosition);
 }
 
+void TNumberEdit::CommitTyped() {
+    if (FEdit->isModified())
+        Commit();
+}
+
 void TNumberEdit::Commit() {
     bool ok = false;
     const int value = FEdit->text().trimmed().toInt(&ok, 10);
@@ -86,8 +91,7 @@ bool TNumberEdit::eventFilter(QObject *Watched, QEvent *Event) {
     case QEvent::FocusOut:
         // Only what the user typed: text shown before the value changed elsewhere (or before
         // the window closed and reset it) must not be entered again.
-        if (FEdit->isModified())
-            Commit();
+        CommitTyped();
         break;
     default:
         break;

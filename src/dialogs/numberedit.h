@@ -26,6 +26,9 @@ public:
     // Clamps to the range and shows the value; raises nothing.
     void SetPosition(int Value);
 
+    // Enters text typed but not yet entered (a button pressed by its shortcut takes no focus).
+    void CommitTyped();
+
     // A step button moved the position.
     std::function<void(int Position)> OnClick;
     // Text committed by Enter or by leaving the edit, already read as an integer (not clamped).

@@ -1,0 +1,122 @@
+#pragma once
+
+// The "Settings" dialog: the keyboard's playing and display options and the controller
+// assignments of the hold mode, the modulation strip, the joysticks and the mouse wheel.
+// Values are copied in at every show and written back by Apply or OK. Three appearance options
+// (old style keyboard, arrow buttons, key width) act at once; Cancel undoes them, the close box
+// keeps them. While it is visible the owner passes incoming controllers to LearnController.
+// Deletes itself when closed, giving the key-width bar back to the main window first.
+
+#include <QDialog>
+
+#include <array>
+#include <tuple>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class TNumberEdit;
+class TSettingsHost;
+class TVKEdit;
+struct TKeyData;
+
+class TSettings : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int PitchWheelCode = 128;
+    static constexpr int NoneCode = 129;
+    static constexpr int JoystickActions = 30;
+    enum TPage { pgGeneral, pgPlaying, pgController, pgJoystick, pgMouseWheel };
+
+    // Host must outlive the dialog.
+    explicit TSettings(TSettingsHost &Host, QWidget *Owner = nullptr);
+    ~TSettings() override;
+
+    // Entries of the controller code lists: "(none)", "Pitch Wheel", then the 128 controllers.
+    static int EntryToCode(int Entry);
+    static int CodeToEntry(int Code);
+    // (button state, joystick, axis) of a joystick action entry.
+    static std::tuple<int, int, int> JoystickAction(int Entry);
+
+    // An incoming control change (0..127) or pitch bend (128) picks the controller in the list
+    // that has the focus, or on the joystick or mouse wheel page.
+    void LearnController(int Code);
+    void ApplySettings();
+    // The private copy of the joystick table, as the dialog will apply it.
+    int JoystickCopy(int Joystick, int Axis, int ButtonState) const;
+    void ShowPage(TPage Page);
+
+    QTabWidget *PageControl;
+    // General
+    QRadioButton *RBNoteInternational;
+    QRadioButton *RBNoteGerman;
+    QRadioButton *RBNoteItalian;
+    QGroupBox *GBAppearance;
+    QLabel *LKeyWidth;
+    QCheckBox *CBOldStyle;
+    QCheckBox *CBShowBasenote;
+    // Playing
+    TVKEdit *VKUpper;
+    TVKEdit *VKLower;
+    QPushButton *BDefaultUpperKey;
+    QPushButton *BDefaultLowerKey;
+    TNumberEdit *UDVelocity;
+    TNumberEdit *UDShiftVel;
+    QRadioButton *RBShiftVelLouder;
+    QRadioButton *RBShiftVelQuieter;
+    // Controller
+    QComboBox *CBUpDown;
+    QComboBox *CBLeftRight;
+    QComboBox *CBMW;
+    // Joystick
+    QComboBox *CBJoyAction;
+    QComboBox *CBJoyController;
+    QCheckBox *CBDisableJoySetCtrl;
+    // Mouse Wheel
+    QComboBox *CBMouseWheel;
+    QSlider *TBMouseWheelSensitivity;
+
+    QPushButton *BOK;
+    QPushButton *BCancel;
+    QPushButton *BApply;
+
+public Q_SLOTS:
+    void done(int Result) override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *Event) override;
+    void closeEvent(QCloseEvent *Event) override;
+
+private:
+    QWidget *BuildGeneralPage();
+    QWidget *BuildPlayingPage();
+    QWidget *BuildControllerPage();
+    QWidget *BuildJoystickPage();
+    QWidget *BuildMouseWheelPage();
+    void FitPages(int Width);
+    void FillLists();
+    void FormShow();
+    void ShowJoystickAssignment();
+    void CBJoyControllerChange(int Entry);
+    void SetKeyEdit(TVKEdit &Edit, int ScanCode);
+    void BCancelClick();
+    void ReturnKeyWidthBar();
+
+    TSettingsHost &FHost;
+    QSlider *FKeyWidthBar;
+    QWidget *FKeyWidthHome;
+    QRect FKeyWidthPlace;
+    // (joystick, axis, button state) -> code
+    std::array<std::array<std::array<int, 5>, 3>, 2> FJoystickMap{};
+    int FKeyWidthPosition = 0;
+    bool FArrowsVisible = true;
+    int FPaintStyle = 0;
+    bool FByCloseBox = false;
+    bool FClosing = false;
+};
