@@ -68,6 +68,7 @@ private Q_SLOTS:
     void deletePreset();
     void choosingAPresetAsksToSave_data();
     void choosingAPresetAsksToSave();
+    void savedAsNewBeforeChoosing();
     void learnOnlyWithTheControllerBoxFocused();
     void okAndCancel_data();
     void okAndCancel();
@@ -343,6 +344,24 @@ void TestKnobEdit::choosingAPresetAsksToSave() {
     QCOMPARE(f->Modified(), answer == QMessageBox::Cancel);
     QCOMPARE(f->EKnobName->text(),
              working == QStringList{"B"} ? QStringLiteral("B") : QStringLiteral("Changed"));
+}
+
+void TestKnobEdit::savedAsNewBeforeChoosing() {
+    StorePreset(QStringLiteral("B"), {QStringLiteral("B")});
+    TKnobEditForm *f = Open(1);
+    QVERIFY(f);
+    QCOMPARE(f->PresetIndex(), -1);
+    QTest::keyClick(f->UDKnobCount, Qt::Key_Up);
+    TModalAnswers answers;
+    answers.Box(QMessageBox::Yes).Input(QStringLiteral("A"));
+    Choose(f->CBPresets, 0);
+    QVERIFY(answers.Done());
+    QCOMPARE(answers.Seen.value(0),
+             QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?"));
+    QCOMPARE(StoredCaptions(QStringLiteral("A")), (QStringList{"K1", "Bank Sel MSB"}));
+    // the preset chosen is loaded, not the one just made in front of it
+    QCOMPARE(f->CBPresets->currentText(), QStringLiteral("B"));
+    QCOMPARE(KnobCaptions(f->WorkingList()), QStringList{"B"});
 }
 
 void TestKnobEdit::learnOnlyWithTheControllerBoxFocused() {

@@ -504,12 +504,13 @@ void TKnobEditForm::BDeletePresetClick() {
 void TKnobEditForm::CBPresetsChosen(int Index) {
     if (Index == FPresetIndex)
         return;
+    const QString chosen = CBPresets->itemText(Index);
     if (!AskToSave()) {
         SelectPresetIndex(FPresetIndex);
         return;
     }
     // Saving through New may have added a name before the chosen one.
-    Index = CBPresets->currentIndex();
+    Index = CBPresets->findText(chosen);
     if (Index < 0)
         return;
     try {
