@@ -377,20 +377,22 @@ void TestSettings::learn() {
 }
 
 void TestSettings::joystickLearnReachesTheWindowOnApply() {
+    W->JoystickMap.Set(0, 1, 1, 74);
     TSettings *s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::pgJoystick);
     s->CBJoyAction->setCurrentIndex(7); // joystick 0 up/down, button 1
+    QCOMPARE(s->CBJoyController->currentIndex(), 76);
     s->BApply->setFocus();
     // With the automatic choice disabled nothing is learnt.
     QTest::mouseClick(s->CBDisableJoySetCtrl, Qt::LeftButton);
     W->HandleMidiEvent(0xB0, 10, 64);
-    QCOMPARE(s->CBJoyController->currentIndex(), 0);
+    QCOMPARE(s->CBJoyController->currentIndex(), 76);
     QTest::mouseClick(s->CBDisableJoySetCtrl, Qt::LeftButton);
     W->HandleMidiEvent(0xB0, 10, 64);
     QCOMPARE(s->CBJoyController->currentIndex(), 12);
     QCOMPARE(s->JoystickCopy(0, 1, 1), 10);
-    QCOMPARE(W->JoystickMap.At(0, 1, 1), 129);
+    QCOMPARE(W->JoystickMap.At(0, 1, 1), 74);
     QTest::mouseClick(s->BApply, Qt::LeftButton);
     QCOMPARE(W->JoystickMap.At(0, 1, 1), 10);
     QVERIFY(W->JoystickMap.Assigned(0));

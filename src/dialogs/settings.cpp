@@ -61,6 +61,9 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
       FKeyWidthPlace(FKeyWidthBar->geometry()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Settings"));
+    for (auto &axes : FJoystickMap)
+        for (auto &states : axes)
+            states.fill(NoneCode);
     setObjectName(QStringLiteral("Settings"));
 
     PageControl = new QTabWidget(this);
@@ -106,7 +109,7 @@ void TSettings::FitPages(int Width) {
         QLayout *l = PageControl->widget(i)->layout();
         l->activate();
         height = std::max(height, l->hasHeightForWidth() ? l->totalHeightForWidth(pageWidth)
-                                                          : l->totalSizeHint().height());
+                                                         : l->totalSizeHint().height());
     }
     for (int i = 0; i < PageControl->count(); ++i)
         PageControl->widget(i)->setMinimumHeight(height);
@@ -276,7 +279,9 @@ QWidget *TSettings::BuildJoystickPage() {
     CBJoyAction->setMinimumWidth(233);
     CBJoyController = List();
     CBDisableJoySetCtrl = new QCheckBox(QStringLiteral("Disable automatic controller choice"));
-    connect(CBJoyAction, &QComboBox::activated, this, [this] { ShowJoystickAssignment(); });
+    // Any change of the action shows its assignment; only a user's choice of controller stores.
+    connect(CBJoyAction, &QComboBox::currentIndexChanged, this,
+            [this] { ShowJoystickAssignment(); });
     connect(CBJoyController, &QComboBox::activated, this, &TSettings::CBJoyControllerChange);
 
     auto *column = new QVBoxLayout(page);
