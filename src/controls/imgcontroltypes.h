@@ -27,6 +27,3 @@ using TControlMouseEvent =
     std::function<void(QObject *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
 // Key events; a handler that sets Key to 0 keeps the control from acting on it.
 using TControlKeyEvent = std::function<void(QObject *Sender, int &Key, TShiftState Shift)>;
-
-// The shift state of a Qt event, in the vocabulary the controls' owners use.
-TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons = {});

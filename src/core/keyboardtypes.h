@@ -50,6 +50,9 @@ enum class TShiftStateFlag : uint8_t {
 Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 
+// The shift state of a key or mouse event: Shift, Alt, Ctrl and the mouse buttons held.
+TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons = {});
+
 // Controller codes: 0..127 a control change, then these two.
 constexpr int ControllerPitchBend = 128;
 constexpr int ControllerNone = 129;

@@ -18,23 +18,6 @@ namespace {
 constexpr int DeadZone = 5;
 constexpr int PitchBendPerPixel = 80;
 
-TShiftState ShiftOf(Qt::KeyboardModifiers Mods, Qt::MouseButtons Buttons) {
-    TShiftState s;
-    if (Mods & Qt::ShiftModifier)
-        s |= TShiftStateFlag::ssShift;
-    if (Mods & Qt::AltModifier)
-        s |= TShiftStateFlag::ssAlt;
-    if (Mods & Qt::ControlModifier)
-        s |= TShiftStateFlag::ssCtrl;
-    if (Buttons & Qt::LeftButton)
-        s |= TShiftStateFlag::ssLeft;
-    if (Buttons & Qt::RightButton)
-        s |= TShiftStateFlag::ssRight;
-    if (Buttons & Qt::MiddleButton)
-        s |= TShiftStateFlag::ssMiddle;
-    return s;
-}
-
 bool Tracked(Qt::MouseButton B) {
     return B == Qt::LeftButton || B == Qt::RightButton || B == Qt::MiddleButton;
 }
@@ -329,25 +312,25 @@ void TKeyboard::Hover(const QString &Text) {
 
 void TKeyboard::mousePressEvent(QMouseEvent *Event) {
     const QPoint p = Event->position().toPoint();
-    MousePress(Event->button(), ShiftOf(Event->modifiers(), Event->buttons()), p.x(), p.y());
+    MousePress(Event->button(), ShiftStateOf(Event->modifiers(), Event->buttons()), p.x(), p.y());
 }
 
 void TKeyboard::mouseDoubleClickEvent(QMouseEvent *Event) {
     // The second press of a double click is a press like any other.
     const QPoint p = Event->position().toPoint();
     MousePress(Event->button(),
-               ShiftOf(Event->modifiers(), Event->buttons()) | TShiftStateFlag::ssDouble, p.x(),
+               ShiftStateOf(Event->modifiers(), Event->buttons()) | TShiftStateFlag::ssDouble, p.x(),
                p.y());
 }
 
 void TKeyboard::mouseMoveEvent(QMouseEvent *Event) {
     const QPoint p = Event->position().toPoint();
-    MouseMove(ShiftOf(Event->modifiers(), Event->buttons()), p.x(), p.y());
+    MouseMove(ShiftStateOf(Event->modifiers(), Event->buttons()), p.x(), p.y());
 }
 
 void TKeyboard::mouseReleaseEvent(QMouseEvent *Event) {
     const QPoint p = Event->position().toPoint();
-    MouseRelease(Event->button(), ShiftOf(Event->modifiers(), Event->buttons()), p.x(), p.y());
+    MouseRelease(Event->button(), ShiftStateOf(Event->modifiers(), Event->buttons()), p.x(), p.y());
 }
 
 void TKeyboard::enterEvent(QEnterEvent *Event) {

@@ -65,17 +65,6 @@ bool IsNavigationKey(uint8_t Vk) {
     return (Vk >= vkPrior && Vk <= vkDown) || Vk == vkInsert || Vk == vkDelete;
 }
 
-TShiftState ShiftOf(Qt::KeyboardModifiers Mods) {
-    TShiftState s;
-    if (Mods.testFlag(Qt::ShiftModifier))
-        s |= TShiftStateFlag::ssShift;
-    if (Mods.testFlag(Qt::AltModifier))
-        s |= TShiftStateFlag::ssAlt;
-    if (Mods.testFlag(Qt::ControlModifier))
-        s |= TShiftStateFlag::ssCtrl;
-    return s;
-}
-
 // What only the X server can tell. X11 reports an auto-repeat as a release and a press, and Qt
 // can tell them from two real key strokes only while both are already read from the server:
 // under load held keys would then play again and again. With XKB's detectable auto-repeat the
@@ -377,7 +366,7 @@ bool TKeyboardHook::IsInstalled() const {
 
 TShiftState TKeyboardHook::ShiftState() {
     const auto &f = THookFilter::Instance();
-    return ShiftOf(f.Current ? *f.Current : QGuiApplication::keyboardModifiers());
+    return ShiftStateOf(f.Current ? *f.Current : QGuiApplication::keyboardModifiers());
 }
 
 bool TKeyboardHook::FilterInstalled() {
