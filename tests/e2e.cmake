@@ -6,7 +6,7 @@ if(TARGET ondrel_keyboard AND TARGET ondrel_midi AND TARGET PkgConfig::JACK)
     target_link_libraries(ondrel_keyplay PRIVATE ondrel_keyboard ondrel_midi)
 
     ondrel_add_test(tst_e2e_keyboard LABEL e2e
-        SOURCES e2e/tst_e2e_keyboard.cpp jackfixture.cpp jackfixture.h
+        SOURCES e2e/tst_e2e_keyboard.cpp e2e/xserver.cpp e2e/xserver.h jackfixture.cpp jackfixture.h
         LIBS PkgConfig::JACK)
     target_include_directories(tst_e2e_keyboard PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(tst_e2e_keyboard PRIVATE
@@ -24,7 +24,7 @@ endif()
 # The real program: first start, Panic, settings across a restart.
 if(TARGET ondrel AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_e2e_main LABEL e2e
-        SOURCES e2e/tst_e2e_main.cpp jackfixture.cpp jackfixture.h
+        SOURCES e2e/tst_e2e_main.cpp e2e/xserver.cpp e2e/xserver.h jackfixture.cpp jackfixture.h
         LIBS PkgConfig::JACK)
     target_include_directories(tst_e2e_main PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(tst_e2e_main PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")

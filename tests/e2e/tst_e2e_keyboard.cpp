@@ -5,6 +5,7 @@
 // bounded.
 
 #include "jackfixture.h"
+#include "xserver.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -89,7 +90,7 @@ private:
 
     const bool FReal;
     QTemporaryDir FHome;
-    QProcess FXvfb;
+    TXvfb FXvfb;
     QString FDisplay;
     TJackServer FJack;
     std::unique_ptr<TJackPeer> FPeer;
@@ -101,26 +102,15 @@ private:
 };
 
 void TestE2eKeyboard::initTestCase() {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (xvfb.isEmpty() || xdotool.isEmpty())
+    if (!XToolsAvailable())
         QSKIP("Xvfb or xdotool is not installed (Debian: xvfb, xdotool)");
     if (FReal && !QFile::exists(QStringLiteral(ONDREL_PROGRAM)))
         QSKIP("the program is not built");
     QVERIFY(FHome.isValid());
 
     // A display number of its own: Xvfb picks a free one and tells it.
-    FXvfb.start(xvfb,
-                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                 QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                 QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    QVERIFY2(FXvfb.waitForStarted(StartTimeoutMs), qPrintable(FXvfb.errorString()));
-    QDeadlineTimer deadline(StartTimeoutMs);
-    while (!FXvfb.canReadLine() && !deadline.hasExpired() && FXvfb.state() == QProcess::Running)
-        FXvfb.waitForReadyRead(int(deadline.remainingTime()));
-    FDisplay = QString::fromUtf8(FXvfb.readLine()).trimmed();
-    QVERIFY2(!FDisplay.isEmpty(), "Xvfb did not tell its display");
-    FDisplay.prepend(QLatin1Char(':'));
+    QVERIFY2(FXvfb.Start(StartTimeoutMs), qPrintable(FXvfb.ErrorText()));
+    FDisplay = FXvfb.Display();
 
     const QString server = QStringLiteral("ondrel-e2e-%1").arg(QCoreApplication::applicationPid());
     QVERIFY2(FJack.Start(server), qPrintable(FJack.ErrorText()));
@@ -153,13 +143,7 @@ void TestE2eKeyboard::cleanupTestCase() {
             p->waitForFinished(EventTimeoutMs);
         }
     }
-    if (FXvfb.state() != QProcess::NotRunning) {
-        FXvfb.terminate();
-        if (!FXvfb.waitForFinished(EventTimeoutMs)) {
-            FXvfb.kill();
-            FXvfb.waitForFinished(EventTimeoutMs);
-        }
-    }
+    FXvfb.Stop();
     FPeer.reset();
     FJack.Stop();
 }
@@ -254,21 +238,7 @@ void TestE2eKeyboard::Drain(QProcess &Program, int Ms) {
 }
 
 bool TestE2eKeyboard::Xdo(const QStringList &Arguments, QString *Output) {
-    QProcess xdo;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), FDisplay);
-    xdo.setProcessEnvironment(env);
-    xdo.setProcessChannelMode(Output ? QProcess::ForwardedErrorChannel
-                                     : QProcess::ForwardedChannels);
-    xdo.start(QStandardPaths::findExecutable(QStringLiteral("xdotool")), Arguments);
-    if (!xdo.waitForFinished(StartTimeoutMs)) {
-        xdo.kill();
-        xdo.waitForFinished();
-        return false;
-    }
-    if (Output)
-        *Output = QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
-    return xdo.exitStatus() == QProcess::NormalExit && xdo.exitCode() == 0;
+    return ::Xdo(FDisplay, Arguments, Output, StartTimeoutMs);
 }
 
 bool TestE2eKeyboard::FocusOther() {

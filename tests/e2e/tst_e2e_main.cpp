@@ -4,6 +4,7 @@
 // bounded.
 
 #include "jackfixture.h"
+#include "xserver.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -53,7 +54,7 @@ private:
     QString StoreText() const;
 
     QTemporaryDir FHome;
-    QProcess FXvfb;
+    TXvfb FXvfb;
     QString FDisplay;
     TJackServer FJack;
     std::unique_ptr<TJackPeer> FPeer;
@@ -62,20 +63,11 @@ private:
 };
 
 void TestE2eMain::initTestCase() {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+    if (!XToolsAvailable())
         QSKIP("Xvfb or xdotool is not installed (Debian: xvfb, xdotool)");
     QVERIFY(FHome.isValid());
-    FXvfb.start(xvfb,
-                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                 QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                 QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    QVERIFY2(FXvfb.waitForStarted(StartTimeoutMs), qPrintable(FXvfb.errorString()));
-    QDeadlineTimer deadline(StartTimeoutMs);
-    while (!FXvfb.canReadLine() && !deadline.hasExpired() && FXvfb.state() == QProcess::Running)
-        FXvfb.waitForReadyRead(int(deadline.remainingTime()));
-    FDisplay = QStringLiteral(":") + QString::fromUtf8(FXvfb.readLine()).trimmed();
-    QVERIFY2(FDisplay.size() > 1, "Xvfb did not tell its display");
+    QVERIFY2(FXvfb.Start(StartTimeoutMs), qPrintable(FXvfb.ErrorText()));
+    FDisplay = FXvfb.Display();
 
     QVERIFY2(
         FJack.Start(QStringLiteral("ondrel-e2e-main-%1").arg(QCoreApplication::applicationPid())),
@@ -89,30 +81,13 @@ void TestE2eMain::cleanupTestCase() {
         FProgram.kill();
         FProgram.waitForFinished(EventTimeoutMs);
     }
-    if (FXvfb.state() != QProcess::NotRunning) {
-        FXvfb.terminate();
-        if (!FXvfb.waitForFinished(EventTimeoutMs))
-            FXvfb.kill();
-        FXvfb.waitForFinished(EventTimeoutMs);
-    }
+    FXvfb.Stop();
     FPeer.reset();
     FJack.Stop();
 }
 
 bool TestE2eMain::Xdo(const QStringList &Arguments, QString *Output) {
-    QProcess xdo;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), FDisplay);
-    xdo.setProcessEnvironment(env);
-    xdo.start(QStandardPaths::findExecutable(QStringLiteral("xdotool")), Arguments);
-    if (!xdo.waitForFinished(StartTimeoutMs)) {
-        xdo.kill();
-        xdo.waitForFinished();
-        return false;
-    }
-    if (Output)
-        *Output = QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
-    return xdo.exitStatus() == QProcess::NormalExit && xdo.exitCode() == 0;
+    return ::Xdo(FDisplay, Arguments, Output, StartTimeoutMs);
 }
 
 // Starts the program, waits for its window and its MIDI port, and wires the port to the peer.

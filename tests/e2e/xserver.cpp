@@ -1,0 +1,58 @@
+#include "xserver.h"
+
+#include <QDeadlineTimer>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+
+bool XToolsAvailable() {
+    return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
+
+bool TXvfb::Start(int TimeoutMs) {
+    FProcess.start(QStandardPaths::findExecutable(QStringLiteral("Xvfb")),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    if (!FProcess.waitForStarted(TimeoutMs)) {
+        FError = FProcess.errorString();
+        return false;
+    }
+    QDeadlineTimer deadline(TimeoutMs);
+    while (!FProcess.canReadLine() && !deadline.hasExpired() &&
+           FProcess.state() == QProcess::Running)
+        FProcess.waitForReadyRead(int(deadline.remainingTime()));
+    const QString number = QString::fromUtf8(FProcess.readLine()).trimmed();
+    if (number.isEmpty()) {
+        FError = QStringLiteral("Xvfb did not tell its display");
+        return false;
+    }
+    FDisplay = QStringLiteral(":") + number;
+    return true;
+}
+
+void TXvfb::Stop() {
+    if (FProcess.state() == QProcess::NotRunning)
+        return;
+    FProcess.terminate();
+    if (!FProcess.waitForFinished(5000)) {
+        FProcess.kill();
+        FProcess.waitForFinished(5000);
+    }
+}
+
+bool Xdo(const QString &Display, const QStringList &Arguments, QString *Output, int TimeoutMs) {
+    QProcess xdo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), Display);
+    xdo.setProcessEnvironment(env);
+    xdo.start(QStandardPaths::findExecutable(QStringLiteral("xdotool")), Arguments);
+    if (!xdo.waitForFinished(TimeoutMs)) {
+        xdo.kill();
+        xdo.waitForFinished();
+        return false;
+    }
+    if (Output)
+        *Output = QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
+    return xdo.exitStatus() == QProcess::NormalExit && xdo.exitCode() == 0;
+}
