@@ -8,8 +8,8 @@ endif()
 # The main window's chord box and its chord editor, against a JACK server of the test's own.
 if(TARGET ondrel_app AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_mainchords LABEL chords
-        SOURCES tst_mainchords.cpp jackfixture.cpp jackfixture.h
-        LIBS ondrel_app PkgConfig::JACK)
+        SOURCES tst_mainchords.cpp
+        LIBS ondrel_app ondrel_mainfixture)
     target_include_directories(tst_mainchords PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endif()
 # The real program under Xvfb: a chord defined in the editor and played from the chord box.

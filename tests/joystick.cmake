@@ -7,8 +7,8 @@ endif()
 # The wheel and the joysticks wired into the main window, against a JACK server of its own.
 if(TARGET ondrel_app AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_wheelwiring LABEL mainwindow
-        SOURCES tst_wheelwiring.cpp fakejoystick.h jackfixture.cpp jackfixture.h
-        LIBS ondrel_app PkgConfig::JACK)
+        SOURCES tst_wheelwiring.cpp fakejoystick.h
+        LIBS ondrel_app ondrel_mainfixture)
     target_include_directories(tst_wheelwiring PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endif()
 # The system service through SDL's virtual joysticks (no hardware needed).

@@ -11,7 +11,7 @@ endif()
 # The knob bar wired into the main window, against a JACK server of the test's own.
 if(TARGET ondrel_app AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_knobwiring LABEL mainwindow
-        SOURCES tst_knobwiring.cpp jackfixture.cpp jackfixture.h
-        LIBS ondrel_app PkgConfig::JACK)
+        SOURCES tst_knobwiring.cpp
+        LIBS ondrel_app ondrel_mainfixture)
     target_include_directories(tst_knobwiring PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endif()

@@ -6,7 +6,7 @@ endif()
 # The Knobs menu of the main window, snapshots heard at a JACK peer of the test's own.
 if(TARGET ondrel_app AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_presets LABEL presets
-        SOURCES tst_presets.cpp modalanswers.h jackfixture.cpp jackfixture.h
-        LIBS ondrel_app PkgConfig::JACK)
+        SOURCES tst_presets.cpp modalanswers.h
+        LIBS ondrel_app ondrel_mainfixture)
     target_include_directories(tst_presets PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 endif()

@@ -1,5 +1,6 @@
 #include "guiknoblist.h"
 #include "jackfixture.h"
+#include "mainfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
 #include "ondrel.h"
@@ -11,20 +12,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-bool ChooseOutput(TOndrel2 &w, const QString &Caption) {
-    for (QAction *a : w.MidiOut1->actions()) {
-        if (a->text() == Caption) {
-            a->trigger();
-            return !w.MidiOutMenu1().Output().IsClosed();
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 // The knob bar in the main window: knob turns go out on the port and every knob on the
 // controller follows, whether the value was turned here or came in.
@@ -42,49 +29,24 @@ private Q_SLOTS:
     void incomingControllerMovesKnobsSilently();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
-    bool ConnectPeer(TOndrel2 &W);
-    TJackServer FServer;
-    std::unique_ptr<TJackPeer> FPeer;
-    std::unique_ptr<QTemporaryDir> FConfig;
+    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
+    bool ConnectPeer(TOndrel2 &W) { return F.ConnectPeer(W); }
+    TMainFixture F;
+    TJackPeer *FPeer = nullptr;
 };
 
 void TestKnobWiring::initTestCase() {
-    if (!FServer.Start(QStringLiteral("ondrel-knobs-%1").arg(QCoreApplication::applicationPid())))
-        QFAIL(qPrintable(FServer.ErrorText()));
-    FPeer = std::make_unique<TJackPeer>(QStringLiteral("knob-peer"));
-    QVERIFY(FPeer->IsValid());
+    if (!F.Start(QStringLiteral("knobs")))
+        QFAIL(qPrintable(F.ErrorText()));
+    FPeer = &F.Peer();
 }
 
 void TestKnobWiring::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FPeer->ClearReceived();
+    F.FreshConfig();
 }
 
 void TestKnobWiring::cleanupTestCase() {
-    FPeer.reset();
-    FServer.Stop();
-}
-
-std::unique_ptr<TOndrel2> TestKnobWiring::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
-        return nullptr;
-    QTest::qWait(50); // the deferred start-up
-    return w;
-}
-
-bool TestKnobWiring::ConnectPeer(TOndrel2 &W) {
-    if (!ChooseOutput(W, QStringLiteral("Ondrel")))
-        return false;
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    if (port.isEmpty() || !FPeer->Connect(port, FPeer->InPort()) || !FPeer->WaitCycles())
-        return false;
-    FPeer->ClearReceived();
-    return true;
+    F.Stop();
 }
 
 void TestKnobWiring::firstStartHasTheVolumeKnob() {

@@ -4,6 +4,7 @@
 #include "chordeditform.h"
 #include "chordlist.h"
 #include "jackfixture.h"
+#include "mainfixture.h"
 #include "keyboard.h"
 #include "midimenu.h"
 #include "midioutput.h"
@@ -77,52 +78,25 @@ private Q_SLOTS:
     void okReloadsCancelLeavesAlone();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
+    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
     // Opens the output "Ondrel" and connects the peer's input to it.
-    bool ListenToOutput(TOndrel2 &w);
-    TJackServer FServer;
-    std::unique_ptr<TJackPeer> FPeer;
-    std::unique_ptr<QTemporaryDir> FConfig;
+    bool ListenToOutput(TOndrel2 &w) { return F.ConnectPeer(w); }
+    TMainFixture F;
+    TJackPeer *FPeer = nullptr;
 };
 
 void TestMainChords::initTestCase() {
-    if (!FServer.Start(QStringLiteral("ondrel-chords-%1").arg(QCoreApplication::applicationPid())))
-        QFAIL(qPrintable(FServer.ErrorText()));
-    FPeer = std::make_unique<TJackPeer>(QStringLiteral("chords-peer"));
-    QVERIFY(FPeer->IsValid());
+    if (!F.Start(QStringLiteral("chords")))
+        QFAIL(qPrintable(F.ErrorText()));
+    FPeer = &F.Peer();
 }
 
 void TestMainChords::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FPeer->ClearReceived();
+    F.FreshConfig();
 }
 
 void TestMainChords::cleanupTestCase() {
-    FPeer.reset();
-    FServer.Stop();
-}
-
-std::unique_ptr<TOndrel2> TestMainChords::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
-        return nullptr;
-    QTest::qWait(50); // the deferred start-up
-    return w;
-}
-
-bool TestMainChords::ListenToOutput(TOndrel2 &w) {
-    for (QAction *a : w.MidiOut1->actions())
-        if (a->text() == QLatin1String("Ondrel"))
-            a->trigger();
-    if (w.MidiOutMenu1().Output().IsClosed())
-        return false;
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    if (!FPeer->Connect(port, FPeer->InPort()) || !FPeer->WaitCycles())
-        return false;
-    FPeer->ClearReceived();
-    return true;
+    F.Stop();
 }
 
 void TestMainChords::storedChordsInTheChordBox_data() {

@@ -1,5 +1,6 @@
 #include "imgcontrol.h"
 #include "jackfixture.h"
+#include "mainfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
 #include "ondrel.h"
@@ -18,21 +19,6 @@
 #include <QToolButton>
 
 #include <memory>
-
-namespace {
-
-// Opens the entry of the Midi Out menu with this caption, as a click does.
-bool ChooseOutput(TOndrel2 &w, const QString &Caption) {
-    for (QAction *a : w.MidiOut1->actions()) {
-        if (a->text() == Caption) {
-            a->trigger();
-            return !w.MidiOutMenu1().Output().IsClosed();
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -63,38 +49,24 @@ private Q_SLOTS:
     void modulationStripSendsItsController();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
-    TJackServer FServer;
-    std::unique_ptr<TJackPeer> FPeer;
-    std::unique_ptr<QTemporaryDir> FConfig;
+    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
+    TMainFixture F;
+    TJackPeer *FPeer = nullptr;
 };
 
 void TestMainWindow::initTestCase() {
-    if (!FServer.Start(QStringLiteral("ondrel-main-%1").arg(QCoreApplication::applicationPid())))
-        QFAIL(qPrintable(FServer.ErrorText()));
-    FPeer = std::make_unique<TJackPeer>(QStringLiteral("main-peer"));
-    QVERIFY(FPeer->IsValid());
+    if (!F.Start(QStringLiteral("main")))
+        QFAIL(qPrintable(F.ErrorText()));
+    FPeer = &F.Peer();
 }
 
 void TestMainWindow::init() {
     // Every test starts as a first start: a fresh, empty settings folder.
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FPeer->ClearReceived();
+    F.FreshConfig();
 }
 
 void TestMainWindow::cleanupTestCase() {
-    FPeer.reset();
-    FServer.Stop();
-}
-
-std::unique_ptr<TOndrel2> TestMainWindow::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
-        return nullptr;
-    QTest::qWait(50); // the deferred start-up
-    return w;
+    F.Stop();
 }
 
 void TestMainWindow::emptyStoreDefaults() {
@@ -256,11 +228,7 @@ void TestMainWindow::channelField() {
 void TestMainWindow::panicSendsEverythingAndReportsProgress() {
     auto w = NewWindow();
     QVERIFY(w);
-    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    QVERIFY(!port.isEmpty());
-    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
-    FPeer->ClearReceived();
+    QVERIFY(F.ConnectPeer(*w));
     QStringList progress;
     w->OnStatusText = [&](const QString &t) { progress << t; };
     w->BPanicClick();
@@ -282,10 +250,7 @@ void TestMainWindow::panicSendsEverythingAndReportsProgress() {
 void TestMainWindow::notesReachTheChosenPort() {
     auto w = NewWindow();
     QVERIFY(w);
-    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
-    FPeer->ClearReceived();
+    QVERIFY(F.ConnectPeer(*w));
     w->Keyboard1->Model().SetChannel(4);
     w->Keyboard1->Model().SendChord(4, 60, 100, true);
     w->Keyboard1->Model().SendChord(4, 60, 0, true);
@@ -296,10 +261,7 @@ void TestMainWindow::notesReachTheChosenPort() {
 void TestMainWindow::thruPlaysIncomingNotesThroughTheChord() {
     auto w = NewWindow();
     QVERIFY(w);
-    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
-    FPeer->ClearReceived();
+    QVERIFY(F.ConnectPeer(*w));
     w->SetMidiThru(true);
     w->CBChord->setCurrentIndex(5); // fifths
     w->CBChordClick();
@@ -317,7 +279,7 @@ void TestMainWindow::settingsComeBackAfterRestart() {
         w->Keyboard1->Model().SetChannel(6);
         w->Keyboard1->Model().OctaveUp();
         w->SetMidiThru(true);
-        QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
+        QVERIFY(TMainFixture::ChooseOutput(*w, QStringLiteral("Ondrel")));
         w->ProgramBank().SetProgramValue(20);
         w->close();
     }
@@ -345,9 +307,9 @@ void TestMainWindow::uninstallLeavesNothingBehind() {
     w->Uninstall(false);
     QVERIFY(w->Uninstalled());
     QVERIFY(!QFile::exists(file));
-    QVERIFY(!QDir(FConfig->path() + QStringLiteral("/Tavrel")).exists());
+    QVERIFY(!QDir(F.ConfigPath() + QStringLiteral("/Tavrel")).exists());
     w.reset(); // the close that follows writes nothing back
-    QVERIFY(!QDir(FConfig->path() + QStringLiteral("/Tavrel")).exists());
+    QVERIFY(!QDir(F.ConfigPath() + QStringLiteral("/Tavrel")).exists());
 }
 
 void TestMainWindow::heightLockedWidthLimited() {
@@ -367,9 +329,7 @@ void TestMainWindow::heightLockedWidthLimited() {
 void TestMainWindow::bankChangeSendsPairThenProgram() {
     auto w = NewWindow();
     QVERIFY(w);
-    QVERIFY(ChooseOutput(*w, QStringLiteral("Ondrel")));
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    QVERIFY(FPeer->Connect(port, FPeer->InPort()));
+    QVERIFY(F.ConnectPeer(*w));
     w->Keyboard1->Model().SetChannel(1);
     w->ProgramBank().SetProgramValue(10);
     FPeer->ClearReceived();

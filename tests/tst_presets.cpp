@@ -2,6 +2,7 @@
 #include "imgcontrol.h"
 #include "inifile.h"
 #include "jackfixture.h"
+#include "mainfixture.h"
 #include "knobeditform.h"
 #include "midimenu.h"
 #include "midioutput.h"
@@ -21,16 +22,6 @@
 #include <memory>
 
 namespace {
-
-bool ChooseOutput(TOndrel2 &w, const QString &Caption) {
-    for (QAction *a : w.MidiOut1->actions()) {
-        if (a->text() == Caption) {
-            a->trigger();
-            return !w.MidiOutMenu1().Output().IsClosed();
-        }
-    }
-    return false;
-}
 
 QStringList Captions(const QMenu *Menu) {
     QStringList list;
@@ -90,49 +81,24 @@ private Q_SLOTS:
     void setupDialogFromTheWindow();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
-    bool ConnectPeer(TOndrel2 &W);
-    TJackServer FServer;
-    std::unique_ptr<TJackPeer> FPeer;
-    std::unique_ptr<QTemporaryDir> FConfig;
+    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
+    bool ConnectPeer(TOndrel2 &W) { return F.ConnectPeer(W); }
+    TMainFixture F;
+    TJackPeer *FPeer = nullptr;
 };
 
 void TestPresets::initTestCase() {
-    if (!FServer.Start(QStringLiteral("ondrel-presets-%1").arg(QCoreApplication::applicationPid())))
-        QFAIL(qPrintable(FServer.ErrorText()));
-    FPeer = std::make_unique<TJackPeer>(QStringLiteral("preset-peer"));
-    QVERIFY(FPeer->IsValid());
+    if (!F.Start(QStringLiteral("presets")))
+        QFAIL(qPrintable(F.ErrorText()));
+    FPeer = &F.Peer();
 }
 
 void TestPresets::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FPeer->ClearReceived();
+    F.FreshConfig();
 }
 
 void TestPresets::cleanupTestCase() {
-    FPeer.reset();
-    FServer.Stop();
-}
-
-std::unique_ptr<TOndrel2> TestPresets::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowExposed(w.get()))
-        return nullptr;
-    QTest::qWait(50); // the deferred start-up
-    return w;
-}
-
-bool TestPresets::ConnectPeer(TOndrel2 &W) {
-    if (!ChooseOutput(W, QStringLiteral("Ondrel")))
-        return false;
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    if (port.isEmpty() || !FPeer->Connect(port, FPeer->InPort()) || !FPeer->WaitCycles())
-        return false;
-    FPeer->ClearReceived();
-    return true;
+    F.Stop();
 }
 
 void TestPresets::presetMenuAtStart_data() {

@@ -4,6 +4,7 @@
 #include "fakejoystick.h"
 #include "imgcontrol.h"
 #include "jackfixture.h"
+#include "mainfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
 #include "ondrel.h"
@@ -20,17 +21,6 @@
 #include <memory>
 
 namespace {
-
-QStringList Hex(const std::vector<TBytes> &Messages) {
-    QStringList list;
-    for (const TBytes &m : Messages) {
-        QStringList bytes;
-        for (uint8_t b : m)
-            bytes << QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
-        list << bytes.join(QLatin1Char(' '));
-    }
-    return list;
-}
 
 // A wheel turn over the middle of Target, delivered as the window system delivers it.
 bool Wheel(QWidget *Target, int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
@@ -62,9 +52,8 @@ private:
     std::unique_ptr<TOndrel2> NewWindow();
     // Waits for Count messages (or a moment, for none) and returns what arrived.
     QStringList Received(size_t Count);
-    TJackServer FServer;
-    std::unique_ptr<TJackPeer> FPeer;
-    std::unique_ptr<QTemporaryDir> FConfig;
+    TMainFixture F;
+    TJackPeer *FPeer = nullptr;
     std::shared_ptr<TFakeJoystickService> FSticks;
 };
 
@@ -73,39 +62,26 @@ void TestWheelWiring::initTestCase() {
     FSticks->Add();
     FSticks->Add();
     TJoystickService::SetDefault(FSticks);
-    if (!FServer.Start(QStringLiteral("ondrel-wheel-%1").arg(QCoreApplication::applicationPid())))
-        QFAIL(qPrintable(FServer.ErrorText()));
-    FPeer = std::make_unique<TJackPeer>(QStringLiteral("wheel-peer"));
-    QVERIFY(FPeer->IsValid());
+    if (!F.Start(QStringLiteral("wheel")))
+        QFAIL(qPrintable(F.ErrorText()));
+    FPeer = &F.Peer();
 }
 
 void TestWheelWiring::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    F.FreshConfig();
     for (const auto &stick : FSticks->Sticks)
         stick->State = TJoystickState{32768, 32768, 32768, 0};
 }
 
 void TestWheelWiring::cleanupTestCase() {
-    FPeer.reset();
-    FServer.Stop();
+    F.Stop();
     TJoystickService::SetDefault(nullptr);
 }
 
 std::unique_ptr<TOndrel2> TestWheelWiring::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
+    auto w = F.NewWindow();
+    if (!w || !F.ConnectPeer(*w))
         return nullptr;
-    QTest::qWait(50); // the deferred start-up
-    for (QAction *a : w->MidiOut1->actions())
-        if (a->text() == QStringLiteral("Ondrel"))
-            a->trigger();
-    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
-    if (w->MidiOutMenu1().Output().IsClosed() || !FPeer->Connect(port, FPeer->InPort()) ||
-        !FPeer->WaitCycles())
-        return nullptr;
-    FPeer->ClearReceived();
     return w;
 }
 
@@ -115,7 +91,7 @@ QStringList TestWheelWiring::Received(size_t Count) {
     else
         FPeer->WaitForReceived(Count);
     FPeer->WaitCycles(2); // and nothing more after them
-    return Hex(FPeer->Received());
+    return TMainFixture::Hex(FPeer->Received());
 }
 
 void TestWheelWiring::wheelOverTheWindow_data() {

@@ -1,0 +1,92 @@
+#include "mainfixture.h"
+
+#include "midimenu.h"
+#include "midioutput.h"
+#include "ondrel.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+TMainFixture::TMainFixture() = default;
+
+TMainFixture::~TMainFixture() {
+    Stop();
+}
+
+bool TMainFixture::Start(const QString &Tag) {
+    if (!FServer.Start(
+            QStringLiteral("ondrel-%1-%2").arg(Tag).arg(QCoreApplication::applicationPid()))) {
+        FError = FServer.ErrorText();
+        return false;
+    }
+    FPeer = std::make_unique<TJackPeer>(Tag + QStringLiteral("-peer"));
+    if (!FPeer->IsValid()) {
+        FError = QStringLiteral("The JACK peer could not be opened.");
+        return false;
+    }
+    return true;
+}
+
+void TMainFixture::Stop() {
+    FPeer.reset();
+    FServer.Stop();
+}
+
+void TMainFixture::FreshConfig() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    if (FPeer)
+        FPeer->ClearReceived();
+}
+
+QString TMainFixture::ConfigPath() const {
+    return FConfig ? FConfig->path() : QString();
+}
+
+std::unique_ptr<TOndrel2> TMainFixture::NewWindow() {
+    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
+        return nullptr;
+    QTest::qWait(50); // the deferred start-up
+    return w;
+}
+
+bool TMainFixture::ChooseOutput(TOndrel2 &W, const QString &Caption) {
+    for (QAction *a : W.MidiOut1->actions()) {
+        if (a->text() == Caption) {
+            a->trigger();
+            return !W.MidiOutMenu1().Output().IsClosed();
+        }
+    }
+    return false;
+}
+
+bool TMainFixture::ConnectPeer(TOndrel2 &W) {
+    if (!ChooseOutput(W, QStringLiteral("Ondrel")))
+        return false;
+    const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);
+    if (port.isEmpty() || !FPeer->Connect(port, FPeer->InPort()) || !FPeer->WaitCycles())
+        return false;
+    FPeer->ClearReceived();
+    return true;
+}
+
+QStringList TMainFixture::Received() const {
+    return Hex(FPeer->Received());
+}
+
+QStringList TMainFixture::Hex(const std::vector<TBytes> &Messages) {
+    QStringList list;
+    for (const TBytes &m : Messages) {
+        QStringList bytes;
+        for (uint8_t b : m)
+            bytes << QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
+        list << bytes.join(QLatin1Char(' '));
+    }
+    return list;
+}
