@@ -1,3 +1,4 @@
+#include "general.h"
 #include "imgcontrol.h"
 #include "jackfixture.h"
 #include "mainfixture.h"
@@ -5,7 +6,9 @@
 #include "midioutput.h"
 #include "ondrel.h"
 #include "programbank.h"
+#include "modalanswers.h"
 #include "registryinifile.h"
+#include "splash.h"
 #include "updown.h"
 
 #include <QAction>
@@ -14,6 +17,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -47,6 +52,10 @@ private Q_SLOTS:
     void pitchStripSpringsBack_data();
     void pitchStripSpringsBack();
     void modulationStripSendsItsController();
+    void stayOnTopOnlyBehindAnotherProgram_data();
+    void stayOnTopOnlyBehindAnotherProgram();
+    void splashGoesAfterThreeSecondsAboutStays();
+    void missingReadmeSaysSo();
 
 private:
     std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
@@ -378,6 +387,64 @@ void TestMainWindow::modulationStripSendsItsController() {
     w->ICMWDblClick();
     QCOMPARE(sent, (std::vector<std::tuple<int, int, int>>{{0xB0, 11, 90}, {0xB0, 11, 0}}));
     QCOMPARE(w->ICMW->Position(), 0);
+}
+
+void TestMainWindow::stayOnTopOnlyBehindAnotherProgram_data() {
+    QTest::addColumn<bool>("stayOnTop");
+    QTest::addColumn<Qt::ApplicationState>("state");
+    QTest::addColumn<bool>("topmost");
+    QTest::newRow("on, other program in front") << true << Qt::ApplicationInactive << true;
+    QTest::newRow("on, this program in front") << true << Qt::ApplicationActive << false;
+    QTest::newRow("off, other program in front") << false << Qt::ApplicationInactive << false;
+}
+
+void TestMainWindow::stayOnTopOnlyBehindAnotherProgram() {
+    QFETCH(bool, stayOnTop);
+    QFETCH(Qt::ApplicationState, state);
+    QFETCH(bool, topmost);
+    auto w = NewWindow();
+    QVERIFY(w);
+    w->ApplicationStateChanged(Qt::ApplicationActive);
+    w->SetStayOnTop(stayOnTop);
+    w->ApplicationStateChanged(state);
+    QCOMPARE(bool(w->windowFlags() & Qt::WindowStaysOnTopHint), topmost);
+    QVERIFY(w->isVisible()); // changing the flag must not leave the window hidden
+    w->ApplicationStateChanged(Qt::ApplicationActive);
+    QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
+}
+
+void TestMainWindow::splashGoesAfterThreeSecondsAboutStays() {
+    QWidget owner;
+    QPointer<TSplashForm> splash = new TSplashForm(&owner, true);
+    QPointer<TSplashForm> about = new TSplashForm(&owner, false);
+    splash->show();
+    about->show();
+    QCOMPARE(about->VersionLabel(),
+             QStringLiteral("V%1 build %2").arg(VersionText(), BuildText()));
+    QTest::qWait(2500);
+    QVERIFY(splash && splash->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!splash, 3000); // hidden and freed
+    QVERIFY(about && about->isVisible());
+    QTest::mouseClick(about, Qt::LeftButton);
+    QTRY_VERIFY(!about);
+}
+
+void TestMainWindow::missingReadmeSaysSo() {
+    // No Readme.txt beside the test program nor in a share/doc folder above it.
+    auto w = NewWindow();
+    QVERIFY(w);
+    QAction *readme = nullptr;
+    for (QAction *menu : w->menuBar()->actions())
+        if (menu->menu())
+            for (QAction *a : menu->menu()->actions())
+                if (a->text() == QLatin1String("&Readme"))
+                    readme = a;
+    QVERIFY(readme);
+    TModalAnswers answers;
+    answers.Box(QMessageBox::Ok);
+    readme->trigger();
+    QVERIFY(answers.Done());
+    QCOMPARE(answers.Seen, QStringList{QStringLiteral("Error showing Readme.txt.")});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -69,6 +69,8 @@ public:
     QString StatusPanelText(int Panel) const;
     void SetStayOnTop(bool Value);
     bool StayOnTop() const;
+    // Stay on Top holds only while another program is in front, so our own dialogs stay visible.
+    void ApplicationStateChanged(Qt::ApplicationState State);
     void LoadSettings();
     void SaveSettings();
     void ReadSettings(TCustomIniFile &Store) override;
@@ -182,7 +184,6 @@ private:
     void Readme();
     void About();
     void ApplyTopmost(bool Topmost);
-    void ApplicationStateChanged(Qt::ApplicationState State);
     void DeviceError(const QString &Text);
     void CreateJoysticks();
     // True when the wheel event was taken for a controller.
