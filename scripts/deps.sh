@@ -11,6 +11,8 @@ ONDREL_TEST_PACKAGES=(
     jackd2 xvfb xdotool x11-utils xauth imagemagick
     clang libclang-rt-dev
 )
+# bench/run.sh: Google Benchmark, and XTest for the end-to-end probe's key presses.
+ONDREL_BENCH_PACKAGES=(libbenchmark-dev libxtst-dev)
 
 ondrel_missing_packages() {
     local pkg

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Builds the program and the benchmarks in Release (build/bench) and prints the table of
+# figures. Each benchmark and the end-to-end probe start their own JACK server (dummy driver,
+# 128 frames at 48 kHz) and, for the program, their own Xvfb.
+#
+#   bench/run.sh                  everything, scripted play of 60 s for the memory figure
+#   bench/run.sh --long           the memory figure after 10 minutes of scripted play
+#   bench/run.sh --only e2e       only the end-to-end figures (or: app midi keyboard patch synth)
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(dirname "$here")"
+build="$root/build/bench"
+play=60
+only=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --long) play=600 ;;
+    --play-seconds) play="$2"; shift ;;
+    --only) only="$2"; shift ;;
+    *) echo "usage: $0 [--long] [--play-seconds S] [--only e2e|app|midi|keyboard|patch|synth]" >&2; exit 2 ;;
+    esac
+    shift
+done
+
+# shellcheck source=../scripts/deps.sh
+. "$root/scripts/deps.sh"
+ondrel_install_packages "${ONDREL_BUILD_PACKAGES[@]}" "${ONDREL_TEST_PACKAGES[@]}" \
+    "${ONDREL_BENCH_PACKAGES[@]}"
+
+cmake -S "$root" -B "$build" $(ondrel_generator) -DCMAKE_BUILD_TYPE=Release \
+    -DONDREL_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target ondrel ondrel_probe app_bench midi_bench \
+    keyboard_bench patch_bench synth_bench >/dev/null
+
+want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
+
+echo "# Ondrel benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), load average at start $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+echo "| figure | value | target |"
+echo "|---|---|---|"
+
+# Google Benchmark counters as table rows: name, then the p50/p99/max counters or the mean time
+# and rate.
+gbench() {
+    local exe="$1"
+    shift
+    "$build/bench/$exe" --benchmark_format=json "$@" 2>/dev/null | python3 -c '
+import json, sys
+data = json.load(sys.stdin)
+for b in data["benchmarks"]:
+    name = b["name"].split("/manual_time")[0]
+    if b.get("error_occurred"):
+        print(f"| {name} | error: {b.get(\"error_message\", \"\")} | |")
+        continue
+    c = {k: v for k, v in b.items() if k.endswith("_us") or k in ("bytes_per_second", "arrived", "files")}
+    groups = sorted({k.rsplit("_", 2)[0] for k in c if k.endswith("_us")})
+    parts = [f"{g}: p50 {c[g + \"_p50_us\"]:.1f} / p99 {c[g + \"_p99_us\"]:.1f} / max {c[g + \"_max_us\"]:.1f} us" for g in groups]
+    if not parts:
+        parts.append(f"{b[\"real_time\"]:.3g} {b[\"time_unit\"]} per iteration")
+    if "bytes_per_second" in c:
+        parts.append(f"{c[\"bytes_per_second\"] / 1e6:.0f} MB/s")
+    if "files" in c:
+        parts.append(f"{int(c[\"files\"])} files")
+    print(f"| {name} | {\"; \".join(parts)} | |")
+'
+}
+
+if want app; then gbench app_bench; fi
+if want midi; then gbench midi_bench; fi
+if want keyboard; then gbench keyboard_bench; fi
+if want patch; then gbench patch_bench; fi
+if want synth; then gbench synth_bench; fi
+if want e2e; then
+    "$build/bench/ondrel_probe" "$build/src/app/ondrel" startup idle keys thru bursts memory \
+        --play-seconds "$play"
+fi
+echo
+echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
