@@ -1,5 +1,6 @@
 #include "checkbutton.h"
 #include "controlpictures.h"
+#include "formstate.h"
 #include "frameimage.h"
 #include "imgcontrol.h"
 #include "imgcontrolrules.h"
@@ -101,6 +102,8 @@ double MarkerRow(const QImage &Img, int Frame, qreal Dpr) {
 class TestStrips : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void keepReachable_data();
+    void keepReachable();
     void frameIndex_data();
     void frameIndex();
     void frameGeometry_data();
@@ -1145,6 +1148,29 @@ void TestStrips::bevelAndTransparent() {
     shot = parent.grab().toImage();
     QCOMPARE(shot.pixelColor(0, 5), QColor(Qt::red)); // a spacer paints nothing
     QCOMPARE(shot.pixelColor(55, 55), QColor(Qt::yellow));
+}
+
+// A window placement kept from another screen layout: two screens side by side, the second one
+// to the right of the first (a desktop of 3840 x 1080).
+void TestStrips::keepReachable_data() {
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QPoint>("placed");
+    const QSize s(400, 200);
+    QTest::newRow("on the first screen") << QRect(QPoint(100, 100), s) << QPoint(100, 100);
+    QTest::newRow("on the second screen") << QRect(QPoint(2500, 300), s) << QPoint(2500, 300);
+    QTest::newRow("right of everything") << QRect(QPoint(5000, 300), s) << QPoint(3810, 300);
+    QTest::newRow("left of everything") << QRect(QPoint(-900, 300), s) << QPoint(-370, 300);
+    QTest::newRow("partly left stays") << QRect(QPoint(-300, 300), s) << QPoint(-300, 300);
+    QTest::newRow("below everything") << QRect(QPoint(100, 2000), s) << QPoint(100, 1050);
+    QTest::newRow("title bar above the top") << QRect(QPoint(100, -50), s) << QPoint(100, 0);
+}
+
+void TestStrips::keepReachable() {
+    QFETCH(QRect, stored);
+    QFETCH(QPoint, placed);
+    const QRect r = KeepReachable(stored, QRect(0, 0, 3840, 1080));
+    QCOMPARE(r.topLeft(), placed);
+    QCOMPARE(r.size(), stored.size());
 }
 
 QTEST_MAIN(TestStrips)

@@ -3,6 +3,7 @@
 #include "checkbutton.h"
 #include "keyboard.h"
 #include "keyboardmodel.h"
+#include "formstate.h"
 #include "registryinifile.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -368,35 +368,11 @@ void TChordEditForm::done(int Result) {
 }
 
 void TChordEditForm::LoadPosition() {
-    QPoint place = pos();
     if (QWidget *owner = parentWidget())
-        place = owner->window()->frameGeometry().topLeft() + QPoint(10, 10);
-    try {
-        const TRegistryIniFile store;
-        place.setY(store.ReadInteger(StateSection, ValFormTop, place.y()));
-        place.setX(store.ReadInteger(StateSection, ValFormLeft, place.x()));
-    } catch (...) {
-    }
-    // Keep the window reachable when the stored place lies off the screen.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QSize s = screen->virtualSize();
-        if (place.x() > s.width())
-            place.setX(s.width() - 30);
-        if (place.x() + width() < 0)
-            place.setX(30 - width());
-        if (place.y() > s.height())
-            place.setY(s.height() - 30);
-        if (place.y() + height() < 0)
-            place.setY(30 - height());
-    }
-    move(place);
+        move(owner->window()->frameGeometry().topLeft() + QPoint(10, 10));
+    LoadDialogPosition(*this, StateSection, QStringLiteral("Form"));
 }
 
 void TChordEditForm::SavePosition() const {
-    try {
-        TRegistryIniFile store;
-        store.WriteInteger(StateSection, ValFormTop, pos().y());
-        store.WriteInteger(StateSection, ValFormLeft, pos().x());
-    } catch (...) {
-    }
+    SaveDialogPosition(*this, StateSection, QStringLiteral("Form"));
 }

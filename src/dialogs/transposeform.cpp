@@ -2,6 +2,7 @@
 
 #include "keyboardmodel.h"
 #include "numberedit.h"
+#include "formstate.h"
 #include "registryinifile.h"
 
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -137,31 +137,19 @@ void TTransposeForm::showEvent(QShowEvent *Event) {
 }
 
 void TTransposeForm::LoadState() {
-    QPoint place = pos();
+    LoadDialogPosition(*this, StateSection, QStringLiteral("Form"));
     bool showHelp = HelpVisible();
     try {
-        const TRegistryIniFile store;
-        place.setY(store.ReadInteger(StateSection, ValFormTop, place.y()));
-        place.setX(store.ReadInteger(StateSection, ValFormLeft, place.x()));
-        showHelp = store.ReadBool(StateSection, ValShowHelp, showHelp);
+        showHelp = TRegistryIniFile().ReadBool(StateSection, ValShowHelp, showHelp);
     } catch (...) {
     }
-    // A place stored on a larger screen must not leave the window out of reach.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->virtualGeometry();
-        place.setX(std::clamp(place.x(), s.left() - width() + 30, s.right() - 30));
-        place.setY(std::clamp(place.y(), s.top(), s.bottom() - 30));
-    }
-    move(place);
     SetHelpVisible(showHelp);
 }
 
 void TTransposeForm::SaveState() const {
+    SaveDialogPosition(*this, StateSection, QStringLiteral("Form"));
     try {
-        TRegistryIniFile store;
-        store.WriteInteger(StateSection, ValFormTop, pos().y());
-        store.WriteInteger(StateSection, ValFormLeft, pos().x());
-        store.WriteBool(StateSection, ValShowHelp, HelpVisible());
+        TRegistryIniFile().WriteBool(StateSection, ValShowHelp, HelpVisible());
     } catch (...) {
     }
 }

@@ -2,6 +2,7 @@
 
 #include "custominifile.h"
 #include "midivocabulary.h"
+#include "formstate.h"
 #include "registryinifile.h"
 
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
 
@@ -559,29 +559,11 @@ void TKnobEditForm::done(int Result) {
 }
 
 void TKnobEditForm::LoadPosition() {
-    QPoint place = pos();
     if (QWidget *owner = parentWidget())
-        place = owner->window()->frameGeometry().topLeft() + QPoint(20, 20);
-    try {
-        const TRegistryIniFile store;
-        place.setY(store.ReadInteger(StateSection, ValFormTop, place.y()));
-        place.setX(store.ReadInteger(StateSection, ValFormLeft, place.x()));
-    } catch (...) {
-    }
-    // A place stored on a screen that is gone would leave the window out of reach.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->virtualGeometry();
-        place.setX(std::clamp(place.x(), s.left() + 30 - width(), s.right() - 30));
-        place.setY(std::clamp(place.y(), s.top(), s.bottom() - 30));
-    }
-    move(place);
+        move(owner->window()->frameGeometry().topLeft() + QPoint(20, 20));
+    LoadDialogPosition(*this, StateSection, QStringLiteral("Form"));
 }
 
 void TKnobEditForm::SavePosition() const {
-    try {
-        TRegistryIniFile store;
-        store.WriteInteger(StateSection, ValFormTop, pos().y());
-        store.WriteInteger(StateSection, ValFormLeft, pos().x());
-    } catch (...) {
-    }
+    SaveDialogPosition(*this, StateSection, QStringLiteral("Form"));
 }

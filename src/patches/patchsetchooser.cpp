@@ -1,6 +1,7 @@
 #include "patchsetchooser.h"
 
 #include "custominifile.h"
+#include "formstate.h"
 #include "mybevel.h"
 #include "mysplitter.h"
 #include "patcherrors.h"
@@ -22,56 +23,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
 
-const QString Prefix = QStringLiteral("Dlg");
-constexpr int StateNormal = 0;
-constexpr int StateMinimized = 1;
-constexpr int StateMaximized = 2;
 constexpr int Spacer = 3;
 constexpr int PreviewMargin = 6;
-
-// Size, place and minimized or maximized state, as the main window keeps its own.
-void WriteFormState(const QWidget &Window, TCustomIniFile &Store, const QString &Section) {
-    const QRect r = Window.normalGeometry().isValid() ? Window.normalGeometry() : Window.geometry();
-    Store.WriteInteger(Section, Prefix + QStringLiteral("Top"), r.top());
-    Store.WriteInteger(Section, Prefix + QStringLiteral("Left"), r.left());
-    Store.WriteInteger(Section, Prefix + QStringLiteral("Height"), r.height());
-    Store.WriteInteger(Section, Prefix + QStringLiteral("Width"), r.width());
-    const int state = Window.isMinimized()   ? StateMinimized
-                      : Window.isMaximized() ? StateMaximized
-                                             : StateNormal;
-    Store.WriteInteger(Section, Prefix + QStringLiteral("State"), state);
-}
-
-void ReadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &Section) {
-    QRect r = Window.geometry();
-    r.moveTop(Store.ReadInteger(Section, Prefix + QStringLiteral("Top"), r.top()));
-    r.moveLeft(Store.ReadInteger(Section, Prefix + QStringLiteral("Left"), r.left()));
-    r.setHeight(Store.ReadInteger(Section, Prefix + QStringLiteral("Height"), r.height()));
-    r.setWidth(Store.ReadInteger(Section, Prefix + QStringLiteral("Width"), r.width()));
-    // A place kept from a larger or another screen must not hide the window.
-    if (const QScreen *screen = Window.screen()) {
-        const QRect s = screen->availableGeometry();
-        if (r.left() > s.right() - 30)
-            r.moveLeft(s.right() - 30);
-        if (r.right() < s.left() + 30)
-            r.moveLeft(s.left() + 30 - r.width());
-        if (r.top() > s.bottom() - 30)
-            r.moveTop(s.bottom() - 30);
-        if (r.top() < s.top())
-            r.moveTop(s.top());
-    }
-    // The kept values are the inside of the frame, as written.
-    Window.setGeometry(r);
-    // A window closed while minimized comes back normal: it opens because the user asked for it.
-    if (Store.ReadInteger(Section, Prefix + QStringLiteral("State"), StateNormal) == StateMaximized)
-        Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
-}
 
 QLineEdit *PreviewField(QWidget *Parent) {
     auto *e = new QLineEdit(Parent);
@@ -459,7 +417,10 @@ void TPatchSetChooser::SetRightPanelWidth(int Width) {
 }
 
 void TPatchSetChooser::LoadState(const TCustomIniFile &Store) {
-    ReadFormState(*this, Store, StateSection);
+    // A window closed while minimized comes back normal: it opens because the user asked for it.
+    LoadFormState(*this, Store, StateSection,
+                  FormState::Size | FormState::Position | FormState::Maximized,
+                  QStringLiteral("Dlg"));
     SetRightPanelWidth(
         Store.ReadInteger(StateSection, ValRightPanelWidth, MainRightPanel->width()));
     SystemListView->LoadState(Store, StateSection);
@@ -470,7 +431,10 @@ void TPatchSetChooser::LoadState(const TCustomIniFile &Store) {
 }
 
 void TPatchSetChooser::SaveState(TCustomIniFile &Store) {
-    WriteFormState(*this, Store, StateSection);
+    SaveFormState(*this, Store, StateSection,
+                  FormState::Size | FormState::Position | FormState::Maximized |
+                      FormState::Minimized,
+                  QStringLiteral("Dlg"));
     Store.WriteInteger(StateSection, ValRightPanelWidth, MainRightPanel->width());
     SystemListView->SaveState(Store, StateSection);
 }

@@ -1,0 +1,116 @@
+#include "formstate.h"
+
+#include "custominifile.h"
+#include "registryinifile.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+// All screens together: a window left on a second screen stays there.
+QRect Desktop(const QWidget &w) {
+    const QScreen *s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    return s ? s->virtualGeometry() : QRect(0, 0, 1024, 768);
+}
+} // namespace
+
+void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &Section, int Flags,
+                   const QString &Prefix) {
+    try {
+        // The normal placement, also while maximized or minimized. The place is the frame's,
+        // as move() takes it: the client's would let the window creep down by its title bar
+        // at every start.
+        QRect r = Window.normalGeometry().isValid() ? Window.normalGeometry() : Window.geometry();
+        r.moveTopLeft(r.topLeft() + Window.pos() - Window.geometry().topLeft());
+        if (Flags & FormState::Position) {
+            Store.WriteInteger(Section, Prefix + QStringLiteral("Top"), r.top());
+            Store.WriteInteger(Section, Prefix + QStringLiteral("Left"), r.left());
+        }
+        if (Flags & FormState::Size) {
+            Store.WriteInteger(Section, Prefix + QStringLiteral("Height"), r.height());
+            Store.WriteInteger(Section, Prefix + QStringLiteral("Width"), r.width());
+        }
+        if (Flags & (FormState::Maximized | FormState::Minimized)) {
+            int state = 0;
+            if (Window.isMinimized() && (Flags & FormState::Minimized))
+                state = 1;
+            else if (Window.isMaximized() && (Flags & FormState::Maximized))
+                state = 2;
+            Store.WriteInteger(Section, Prefix + QStringLiteral("State"), state);
+        }
+        if (Flags & FormState::Visibility)
+            Store.WriteBool(Section, Prefix + QStringLiteral("Visible"), Window.isVisible());
+        if (Flags & FormState::Style)
+            Store.WriteInteger(Section, Prefix + QStringLiteral("Style"),
+                               int(Window.windowFlags() & Qt::WindowStaysOnTopHint ? 1 : 0));
+    } catch (...) {
+    }
+}
+
+QRect KeepReachable(QRect r, const QRect &Desktop) {
+    const int right = Desktop.left() + Desktop.width();
+    const int bottom = Desktop.top() + Desktop.height();
+    if (r.left() > right)
+        r.moveLeft(right - 30);
+    if (r.left() + r.width() < Desktop.left())
+        r.moveLeft(Desktop.left() + 30 - r.width());
+    if (r.top() > bottom)
+        r.moveTop(bottom - 30);
+    if (r.top() < Desktop.top())
+        r.moveTop(Desktop.top());
+    return r;
+}
+
+bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &Section, int Flags,
+                   const QString &Prefix) {
+    bool startHidden = false;
+    try {
+        QRect r(Window.pos(), Window.size());
+        if (Flags & FormState::Position) {
+            r.moveTop(Store.ReadInteger(Section, Prefix + QStringLiteral("Top"), r.top()));
+            r.moveLeft(Store.ReadInteger(Section, Prefix + QStringLiteral("Left"), r.left()));
+        }
+        if (Flags & FormState::Size) {
+            r.setHeight(Store.ReadInteger(Section, Prefix + QStringLiteral("Height"), r.height()));
+            r.setWidth(Store.ReadInteger(Section, Prefix + QStringLiteral("Width"), r.width()));
+        }
+        r = KeepReachable(r, Desktop(Window));
+        Window.move(r.topLeft());
+        Window.resize(r.size());
+        if (Flags & (FormState::Maximized | FormState::Minimized)) {
+            const int current = Window.isMinimized() ? 1 : Window.isMaximized() ? 2 : 0;
+            const int state = Store.ReadInteger(Section, Prefix + QStringLiteral("State"), current);
+            if (state == 1 && (Flags & FormState::Minimized))
+                Window.setWindowState(Window.windowState() | Qt::WindowMinimized);
+            else if (state == 2 && (Flags & FormState::Maximized))
+                Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
+        }
+        if (Flags & FormState::Visibility) {
+            const bool main = Window.isWindow() && !Window.parentWidget();
+            const bool visible = Store.ReadBool(Section, Prefix + QStringLiteral("Visible"), main);
+            if (main)
+                startHidden = !visible;
+            else
+                Window.setVisible(visible);
+        }
+    } catch (...) {
+    }
+    return startHidden;
+}
+
+void LoadDialogPosition(QWidget &Dialog, const QString &Section, const QString &Prefix) {
+    try {
+        const TRegistryIniFile store;
+        LoadFormState(Dialog, store, Section, FormState::Position, Prefix);
+    } catch (...) {
+    }
+}
+
+void SaveDialogPosition(const QWidget &Dialog, const QString &Section, const QString &Prefix) {
+    try {
+        TRegistryIniFile store;
+        SaveFormState(Dialog, store, Section, FormState::Position, Prefix);
+    } catch (...) {
+    }
+}
