@@ -446,8 +446,7 @@ void TestChooser::stateRoundTrip() {
     FChooser->MainRightPanel->setFixedWidth(250);
     FChooser->SystemListView->SetDirectory(P(QStringLiteral("Sub")));
     QTest::qWait(20);
-    // The frame's place, as move() takes it: the client's would creep down by the title bar.
-    const QRect kept = FChooser->frameGeometry();
+    const QRect kept = FChooser->geometry();
     FChooser->close();
     QTRY_VERIFY(!FChooser);
     {
@@ -462,7 +461,7 @@ void TestChooser::stateRoundTrip() {
     }
     QVERIFY(NewChooser());
     QCOMPARE(FChooser->size(), QSize(640, 420));
-    QCOMPARE(FChooser->pos(), kept.topLeft());
+    QCOMPARE(FChooser->geometry().topLeft(), kept.topLeft());
     QCOMPARE(FChooser->MainRightPanel->width(), 250);
     QCOMPARE(FChooser->SystemListView->RealDirectory(), P(QStringLiteral("Sub")));
     QCOMPARE(FChooser->EDir->text(), P(QStringLiteral("Sub")));

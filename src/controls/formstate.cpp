@@ -18,11 +18,11 @@ QRect Desktop(const QWidget &w) {
 void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &Section, int Flags,
                    const QString &Prefix) {
     try {
-        // The normal placement, also while maximized or minimized. The place is the frame's,
-        // as move() takes it: the client's would let the window creep down by its title bar
-        // at every start.
-        QRect r = Window.normalGeometry().isValid() ? Window.normalGeometry() : Window.geometry();
-        r.moveTopLeft(r.topLeft() + Window.pos() - Window.geometry().topLeft());
+        // The normal placement, also while maximized or minimized; inside the frame, as
+        // setGeometry() takes it back (frame places would let the window creep by its title bar
+        // at every start, in a direction that depends on the window manager).
+        const QRect r =
+            Window.normalGeometry().isValid() ? Window.normalGeometry() : Window.geometry();
         if (Flags & FormState::Position) {
             Store.WriteInteger(Section, Prefix + QStringLiteral("Top"), r.top());
             Store.WriteInteger(Section, Prefix + QStringLiteral("Left"), r.left());
@@ -66,7 +66,7 @@ bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &
                    const QString &Prefix) {
     bool startHidden = false;
     try {
-        QRect r(Window.pos(), Window.size());
+        QRect r = Window.geometry();
         if (Flags & FormState::Position) {
             r.moveTop(Store.ReadInteger(Section, Prefix + QStringLiteral("Top"), r.top()));
             r.moveLeft(Store.ReadInteger(Section, Prefix + QStringLiteral("Left"), r.left()));
@@ -76,8 +76,7 @@ bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &
             r.setWidth(Store.ReadInteger(Section, Prefix + QStringLiteral("Width"), r.width()));
         }
         r = KeepReachable(r, Desktop(Window));
-        Window.move(r.topLeft());
-        Window.resize(r.size());
+        Window.setGeometry(r);
         if (Flags & (FormState::Maximized | FormState::Minimized)) {
             const int current = Window.isMinimized() ? 1 : Window.isMaximized() ? 2 : 0;
             const int state = Store.ReadInteger(Section, Prefix + QStringLiteral("State"), current);
