@@ -233,7 +233,7 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
     qApp->installEventFilter(this);
 
     FClient->setFixedHeight(ClientHeight - StatusHeight);
-    setGeometry(QRect(geometry().topLeft(), QSize(ClientWidth, 0)));
+    resize(ClientWidth, 0); // not a move: a first start leaves the place to the window manager
     ApplyWidthLimits();
     resize(ClientWidth, minimumHeight());
 }

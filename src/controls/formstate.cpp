@@ -75,8 +75,15 @@ bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &
             r.setHeight(Store.ReadInteger(Section, Prefix + QStringLiteral("Height"), r.height()));
             r.setWidth(Store.ReadInteger(Section, Prefix + QStringLiteral("Width"), r.width()));
         }
-        r = KeepReachable(r, Desktop(Window));
-        Window.setGeometry(r);
+        // Nothing kept yet: the window manager places a new window where it sees fit (at the
+        // origin its title bar would be off the screen).
+        const bool placed = (Flags & FormState::Position) &&
+                            (Store.ValueExists(Section, Prefix + QStringLiteral("Top")) ||
+                             Store.ValueExists(Section, Prefix + QStringLiteral("Left")));
+        if (placed || Window.testAttribute(Qt::WA_Moved))
+            Window.setGeometry(KeepReachable(r, Desktop(Window)));
+        else
+            Window.resize(r.size());
         if (Flags & (FormState::Maximized | FormState::Minimized)) {
             const int current = Window.isMinimized() ? 1 : Window.isMaximized() ? 2 : 0;
             const int state = Store.ReadInteger(Section, Prefix + QStringLiteral("State"), current);
