@@ -4,6 +4,7 @@
 #include "apppictures.h"
 #include "custominifile.h"
 #include "errform.h"
+#include "eximport.h"
 #include "general.h"
 #include "guiknoblist.h"
 #include "imgcontrol.h"
@@ -257,12 +258,7 @@ TOndrel2::~TOndrel2() {
 void TOndrel2::BuildMenus() {
     QMenuBar *bar = menuBar();
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    QMenu *import = file->addMenu(QStringLiteral("&Import"));
-    for (const char *t : {"Settings", "Knob Presets...", "Knob Snapshots", "Chords..."})
-        import->addAction(QString::fromLatin1(t))->setEnabled(false);
-    QMenu *exportMenu = file->addMenu(QStringLiteral("&Export"));
-    for (const char *t : {"Settings", "Knob Presets", "Knob Snapshots", "Chords"})
-        exportMenu->addAction(QString::fromLatin1(t))->setEnabled(false);
+    FExImport = new TExImport(*this, file);
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 
@@ -866,8 +862,8 @@ void TOndrel2::ReadMainSettings(TCustomIniFile &Store) {
     }
     SetWheelController(std::clamp(
         Store.ReadInteger(RegKey, ValMouseWheelController, MouseWheelController), 0, 129));
-    MouseWheelSensitivity =
-        Store.ReadInteger(RegKey, ValMouseWheelSensitivity, MouseWheelSensitivity);
+    MouseWheelSensitivity = std::clamp(
+        Store.ReadInteger(RegKey, ValMouseWheelSensitivity, MouseWheelSensitivity), 0, 10);
     KnobPresetName = Store.ReadString(RegKey, ValKnobPreset, KnobPresetName);
     SetStayOnTop(Store.ReadBool(RegKey, ValStayOnTop, StayOnTop()));
     if (Keyboard1->Model().Chord() == TChord::chCustom) {

@@ -27,6 +27,7 @@ class QComboBox;
 class QMenu;
 class TUpDown;
 class TErrForm;
+class TExImport;
 class TMidiInMenu;
 class TMidiInput;
 class TMidiOutMenu;
@@ -86,6 +87,8 @@ public:
     TMidiOutMenu &MidiOutMenu1() { return *FOutMenu; }
     TMidiInMenu &MidiInMenu1() { return *FInMenu; }
     TErrForm &ErrForm() { return *FErrForm; }
+    // File > Import and File > Export.
+    TExImport &ExImport() { return *FExImport; }
     // The open "Choose Patch Set" window, if any.
     TPatchSetChooser *PatchSetChooser() const { return FPatchSetChooser; }
     TMidiApi Service() const { return FService; }
@@ -201,6 +204,7 @@ private:
     QComboBox *FPatchCombo = nullptr;
     TUpDown *FPatchUpDown = nullptr;
     TErrForm *FErrForm = nullptr;
+    TExImport *FExImport = nullptr;
     QPointer<TPatchSetChooser> FPatchSetChooser;
     std::unique_ptr<TChordList> FChordList;
     QPointer<TChordEditForm> FChordEditor;
