@@ -2,6 +2,7 @@
 // the XDG folders point into a temporary folder too, so the trash and the home folder the view
 // falls back to are never the real ones.
 
+#include "fileoperation.h"
 #include "folderwatchthread.h"
 #include "inifile.h"
 #include "pathdialog.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDirIterator>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -27,6 +29,9 @@
 #include <QTreeView>
 #include <QUrl>
 
+#include <QScopeGuard>
+
+#include <filesystem>
 #include <memory>
 
 #include <sys/stat.h>
@@ -34,6 +39,8 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(TViewStyle)
+Q_DECLARE_METATYPE(TColumnType)
+Q_DECLARE_METATYPE(TFileOp)
 
 namespace {
 
@@ -113,6 +120,8 @@ private Q_SLOTS:
     void cellTexts_data();
     void cellTexts();
     void columnSets();
+    void columnSetsByFolder_data();
+    void columnSetsByFolder();
     void sorting_data();
     void sorting();
 
@@ -135,7 +144,21 @@ private Q_SLOTS:
     void newFolder();
     void backgroundMenu_data();
     void backgroundMenu();
-    void pasteNeverReplaces();
+    void uniqueName_data();
+    void uniqueName();
+    void clipboardFormats_data();
+    void clipboardFormats();
+    void paste_data();
+    void paste();
+    void chooseDropAction_data();
+    void chooseDropAction();
+    void drops_data();
+    void drops();
+    void userDrop();
+    void fileJobs_data();
+    void fileJobs();
+    void watcherGoesOnDuringCopy_data();
+    void watcherGoesOnDuringCopy();
 
     void watcherFollowsOtherPrograms_data();
     void watcherFollowsOtherPrograms();
@@ -159,6 +182,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TSystemListView> NewView(const QString &Folder);
     QString Path(const QString &Relative) const { return FDir->path() + u'/' + Relative; }
+    void CheckFiles(const QStringList &After);
 
     std::unique_ptr<QTemporaryDir> FDir;
     QStringList FErrors;
@@ -325,6 +349,91 @@ void TestShellView::columnSets() {
     View.SetDirectory(Path(u"sub"_s));
     QCOMPARE(Created, 1);
     QCOMPARE(View.ColumnWidth(2), 222);
+    // The owner's own set leads with Name and stays from folder to folder, until it is dropped.
+    using enum TColumnKind;
+    View.SetUserColumns({ckModified, ckSize, ckModified});
+    QCOMPARE(View.ColumnType(), TColumnType::ctUser);
+    QCOMPARE(View.Columns(), (QList<TColumnKind>{ckName, ckModified, ckSize}));
+    View.SetDirectory(FDir->path());
+    QCOMPARE(View.Columns(), (QList<TColumnKind>{ckName, ckModified, ckSize}));
+    View.SetUserColumns({});
+    QCOMPARE(View.ColumnType(), TColumnType::ctFileSystem);
+    QCOMPARE(View.ColumnWidth(2), 222);
+}
+
+void TestShellView::columnSetsByFolder_data() {
+    QTest::addColumn<QString>("folder");   // "~" is the home folder, "%" the runtime folder
+    QTest::addColumn<QString>("userDirs"); // user-dirs.dirs, when the desktop has one
+    QTest::addColumn<TColumnType>("type");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("comments"); // name=comment
+    const QStringList Files{u"Name"_s, u"Size"_s, u"Type"_s, u"Modified"_s, u"Attributes"_s};
+    const QStringList Media{u"Name"_s, u"Size"_s, u"Type"_s, u"Modified"_s};
+    QTest::newRow("an ordinary folder")
+        << u"@/plain"_s << QString() << TColumnType::ctFileSystem << Files << QStringList{};
+    QTest::newRow("within the pictures folder")
+        << u"~/Pictures/Holiday"_s << QString() << TColumnType::ctImages << Media << QStringList{};
+    QTest::newRow("the music folder")
+        << u"~/Music"_s << QString() << TColumnType::ctAudio << Media << QStringList{};
+    QTest::newRow("a music folder of the desktop's own")
+        << u"~/Sound/Midi"_s << u"XDG_MUSIC_DIR=\"$HOME/Sound\""_s << TColumnType::ctAudio << Media
+        << QStringList{};
+    QTest::newRow("a pictures folder pointed at home is none")
+        << u"~/Pictures"_s << u"XDG_PICTURES_DIR=\"$HOME/\""_s << TColumnType::ctFileSystem << Files
+        << QStringList{};
+    QTest::newRow("the network shares")
+        << u"%/gvfs"_s << QString() << TColumnType::ctNetwork
+        << QStringList{u"Name"_s, u"Comment"_s}
+        << QStringList{u"smb-share:server=nas,share=my%20music=my music on nas (smb)"_s,
+                       u"sftp:host=example.com,user=me=me@example.com (sftp)"_s, u"plain=<none>"_s};
+}
+
+void TestShellView::columnSetsByFolder() {
+    QFETCH(QString, folder);
+    QFETCH(QString, userDirs);
+    QFETCH(TColumnType, type);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, comments);
+    const QString Home = Environment("HOME");
+    const QString Runtime = Environment("XDG_RUNTIME_DIR");
+    const QString UserDirs = Environment("XDG_CONFIG_HOME") + u"/user-dirs.dirs"_s;
+    auto Tidy = qScopeGuard([&] {
+        for (const QString &Made :
+             {Home + u"/Pictures"_s, Home + u"/Music"_s, Home + u"/Sound"_s, Runtime + u"/gvfs"_s})
+            QDir(Made).removeRecursively();
+        QFile::remove(UserDirs);
+    });
+    if (!userDirs.isEmpty())
+        WriteFile(UserDirs, userDirs.toUtf8() + '\n');
+    folder.replace(u'@', FDir->path()).replace(u'~', Home).replace(u'%', Runtime);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QDir().mkpath(Path(u"plain"_s)));
+    for (const QString &Comment : std::as_const(comments))
+        QVERIFY(QDir().mkpath(folder + u'/' + Comment.section(u'=', 0, -2)));
+    WriteFile(folder + u"/song.mid"_s);
+
+    auto View = NewView(Path(u"plain"_s));
+    View->SetColumnWidth(0, 222);
+    View->SetDirectory(folder);
+    QCOMPARE(View->ColumnType(), type);
+    QStringList Shown;
+    for (int Column = 0; Column < View->Columns().size(); ++Column)
+        Shown << View->ReportView()->model()->headerData(Column, Qt::Horizontal).toString();
+    QCOMPARE(Shown, captions);
+    for (const QString &Comment : std::as_const(comments)) {
+        const QString Text =
+            Cell(*View, View->FindItem(Comment.section(u'=', 0, -2)), TColumnKind::ckComment);
+        QCOMPARE(Text.isEmpty() ? u"<none>"_s : Text, Comment.section(u'=', -1));
+    }
+    // Each set keeps its own widths.
+    if (type != TColumnType::ctFileSystem) {
+        QCOMPARE(View->ColumnWidth(0), 140);
+        View->SetColumnWidth(0, 250);
+    }
+    View->Back();
+    QCOMPARE(View->ColumnWidth(0), 222);
+    View->Forward();
+    QCOMPARE(View->ColumnWidth(0), type == TColumnType::ctFileSystem ? 222 : 250);
 }
 
 void TestShellView::sorting_data() {
@@ -810,25 +919,462 @@ void TestShellView::backgroundMenu() {
     QGuiApplication::clipboard()->clear();
 }
 
-void TestShellView::pasteNeverReplaces() {
+void TestShellView::CheckFiles(const QStringList &After) {
+    // "a/b=text": a file holding text; "a/b/": a folder; "a/b@to": a link to "to"; "!a/b": none.
+    for (QString Check : After) {
+        if (Check.startsWith(u'!')) {
+            QVERIFY2(!QFileInfo(Path(Check.mid(1))).exists() &&
+                         !QFileInfo(Path(Check.mid(1))).isSymLink(),
+                     qPrintable(Check));
+        } else if (Check.endsWith(u'/')) {
+            QVERIFY2(QFileInfo(Path(Check)).isDir(), qPrintable(Check));
+        } else if (Check.contains(u'@')) {
+            const QString Link = Path(Check.section(u'@', 0, 0));
+            QVERIFY2(QFileInfo(Link).isSymLink(), qPrintable(Check));
+            QCOMPARE(
+                QString::fromStdString(
+                    std::filesystem::read_symlink(QFile::encodeName(Link).toStdString()).string()),
+                Check.section(u'@', 1).replace(u'%', FDir->path()));
+        } else {
+            QCOMPARE(ReadFile(Path(Check.section(u'=', 0, 0))), Check.section(u'=', 1).toUtf8());
+        }
+    }
+}
+
+void TestShellView::uniqueName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("unique");
+    QTest::newRow("first copy") << u"a.txt"_s << false << QStringList{u"a.txt"_s} << u"a (1).txt"_s;
+    QTest::newRow("next free number")
+        << u"a.txt"_s << false << QStringList{u"a.txt"_s, u"a (1).txt"_s} << u"a (2).txt"_s;
+    QTest::newRow("a copy of a copy is not numbered twice")
+        << u"a (1).txt"_s << false << QStringList{u"a (1).txt"_s} << u"a (2).txt"_s;
+    QTest::newRow("compound extension")
+        << u"b.tar.gz"_s << false << QStringList{u"b.tar.gz"_s} << u"b (1).tar.gz"_s;
+    QTest::newRow("dots inside the name")
+        << u"v1.2 notes.TXT"_s << false << QStringList{} << u"v1.2 notes (1).TXT"_s;
+    QTest::newRow("folder: no extension") << u"set.d"_s << true << QStringList{} << u"set.d (1)"_s;
+    QTest::newRow("dot-file") << u".bashrc"_s << false << QStringList{} << u".bashrc (1)"_s;
+    QTest::newRow("no extension") << u"README"_s << false << QStringList{} << u"README (1)"_s;
+}
+
+void TestShellView::uniqueName() {
+    QFETCH(QString, name);
+    QFETCH(bool, folder);
+    QFETCH(QStringList, taken);
+    QFETCH(QString, unique);
+    QCOMPARE(UniqueName(name, folder, [&](const QString &Name) { return taken.contains(Name); }),
+             unique);
+}
+
+void TestShellView::clipboardFormats_data() {
+    QTest::addColumn<QStringList>("formats"); // format=data
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("GNOME cut") << QStringList{u"x-special/gnome-copied-files=cut\n"
+                                              "file:///tmp/a%20b.txt\nfile:///tmp/c"_s}
+                               << QStringList{u"/tmp/a b.txt"_s, u"/tmp/c"_s} << true;
+    QTest::newRow("GNOME copy, line ends of another kind")
+        << QStringList{u"x-special/gnome-copied-files=copy\r\nfile:///tmp/a\r\n"_s}
+        << QStringList{u"/tmp/a"_s} << false;
+    QTest::newRow("GNOME copy, only remote files")
+        << QStringList{u"x-special/gnome-copied-files=copy\nsftp://host/a"_s} << QStringList{}
+        << false;
+    QTest::newRow("URLs cut by KDE")
+        << QStringList{u"text/uri-list=file:///tmp/a\r\n"_s, u"application/x-kde-cutselection=1"_s}
+        << QStringList{u"/tmp/a"_s} << true;
+    QTest::newRow("URLs alone are copied")
+        << QStringList{u"text/uri-list=file:///tmp/a\r\nhttps://example.com/b\r\n"_s}
+        << QStringList{u"/tmp/a"_s} << false;
+    QTest::newRow("text is no file")
+        << QStringList{u"text/plain=/tmp/a"_s} << QStringList{} << false;
+}
+
+void TestShellView::clipboardFormats() {
+    QFETCH(QStringList, formats);
+    QFETCH(QStringList, paths);
+    QFETCH(bool, cut);
+    QMimeData Given;
+    for (const QString &Format : std::as_const(formats))
+        Given.setData(Format.section(u'=', 0, 0), Format.section(u'=', 1).toUtf8());
+    QStringList Read;
+    bool WasCut = !cut;
+    QCOMPARE(FilesOfMimeData(&Given, Read, WasCut), !paths.isEmpty());
+    QCOMPARE(Read, paths);
+    QCOMPARE(WasCut, cut);
+    if (paths.isEmpty())
+        return;
+    // What this program writes, the file managers read: the same files, the same verb.
+    std::unique_ptr<QMimeData> Written(FilesMimeData(paths, cut));
+    QByteArray Gnome = cut ? "cut" : "copy";
+    for (const QString &Path : std::as_const(paths))
+        Gnome += '\n' + QUrl::fromLocalFile(Path).toEncoded();
+    QCOMPARE(Written->data(u"x-special/gnome-copied-files"_s), Gnome);
+    QCOMPARE(Written->urls().size(), paths.size());
+    QCOMPARE(Written->text(), paths.join(u'\n'));
+    QCOMPARE(Written->data(u"application/x-kde-cutselection"_s), QByteArray(cut ? "1" : "0"));
+}
+
+void TestShellView::paste_data() {
+    // The view shows "from"; source is selected, copied (or cut) with the keys, and pasted with
+    // Ctrl+V in the folder "into" (or by Paste Shortcut).
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<bool>("links");
+    QTest::addColumn<QString>("into");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("selected"); // in "into" after the paste
+    QTest::addColumn<bool>("clipboardKept");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("copy elsewhere") << u"a.txt"_s << false << false << u"to"_s
+                                    << QStringList{u"to/a.txt=new a"_s, u"from/a.txt=new a"_s}
+                                    << u"a.txt"_s << true << QString();
+    QTest::newRow("cut: moved, and the clipboard is used up")
+        << u"a.txt"_s << true << false << u"to"_s
+        << QStringList{u"to/a.txt=new a"_s, u"!from/a.txt"_s} << u"a.txt"_s << false << QString();
+    QTest::newRow("a name taken there: both kept")
+        << u"b.txt"_s << false << false << u"to"_s
+        << QStringList{u"to/b.txt=old b"_s, u"to/b (1).txt=new b"_s} << u"b (1).txt"_s << true
+        << QString();
+    QTest::newRow("cut onto a taken name: both kept")
+        << u"b.txt"_s << true << false << u"to"_s
+        << QStringList{u"to/b.txt=old b"_s, u"to/b (1).txt=new b"_s, u"!from/b.txt"_s}
+        << u"b (1).txt"_s << false << QString();
+    QTest::newRow("copy into its own folder: a duplicate")
+        << u"a.txt"_s << false << false << u"from"_s
+        << QStringList{u"from/a.txt=new a"_s, u"from/a (1).txt=new a"_s} << u"a (1).txt"_s << true
+        << QString();
+    QTest::newRow("a folder, whole")
+        << u"tree"_s << false << false << u"to"_s
+        << QStringList{u"to/tree/deep.txt=deep"_s, u"to/tree/.hidden=h"_s,
+                       u"from/tree/deep.txt=deep"_s}
+        << u"tree"_s << true << QString();
+    QTest::newRow("a folder into itself is refused")
+        << u"tree"_s << false << false << u"from/tree"_s
+        << QStringList{u"!from/tree/tree"_s, u"from/tree/deep.txt=deep"_s} << QString() << true
+        << u"Could not copy \"tree\": a folder cannot go into itself."_s;
+    QTest::newRow("cut and pasted where it is: nothing happens")
+        << u"a.txt"_s << true << false << u"from"_s
+        << QStringList{u"from/a.txt=new a"_s, u"!from/a (1).txt"_s} << QString() << true
+        << QString();
+    QTest::newRow("Paste Shortcut")
+        << u"a.txt"_s << false << true << u"to"_s
+        << QStringList{u"to/a.txt@%/from/a.txt"_s, u"from/a.txt=new a"_s} << u"a.txt"_s << true
+        << QString();
+}
+
+void TestShellView::paste() {
+    QFETCH(QString, source);
+    QFETCH(bool, cut);
+    QFETCH(bool, links);
+    QFETCH(QString, into);
+    QFETCH(QStringList, after);
+    QFETCH(QString, selected);
+    QFETCH(bool, clipboardKept);
+    QFETCH(QString, error);
     WriteFile(Path(u"from/a.txt"_s), "new a");
-    WriteFile(Path(u"from/b.txt"_s), "b");
+    WriteFile(Path(u"from/b.txt"_s), "new b");
     WriteFile(Path(u"from/tree/deep.txt"_s), "deep");
-    WriteFile(Path(u"to/a.txt"_s), "old a");
-    auto *Data = new QMimeData;
-    Data->setUrls({QUrl::fromLocalFile(Path(u"from/a.txt"_s)),
-                   QUrl::fromLocalFile(Path(u"from/b.txt"_s)),
-                   QUrl::fromLocalFile(Path(u"from/tree"_s))});
-    QGuiApplication::clipboard()->setMimeData(Data);
-    auto View = NewView(Path(u"to"_s));
-    MenuAction(View->PrepareBackgroundMenu(), u"&Paste"_s)->trigger();
-    QCOMPARE(ReadFile(Path(u"to/a.txt"_s)), QByteArray("old a"));
-    QCOMPARE(ReadFile(Path(u"to/b.txt"_s)), QByteArray("b"));
-    QCOMPARE(ReadFile(Path(u"to/tree/deep.txt"_s)), QByteArray("deep"));
-    QVERIFY(View->FindItem(u"b.txt"_s) >= 0 && View->FindItem(u"tree"_s) >= 0);
-    QCOMPARE(FErrors.size(), 1);
-    QVERIFY(FErrors.first().contains(u"a.txt"_s));
+    WriteFile(Path(u"from/tree/.hidden"_s), "h");
+    WriteFile(Path(u"to/b.txt"_s), "old b");
     QGuiApplication::clipboard()->clear();
+    auto View = NewView(Path(u"from"_s));
+    View->SetSelected(View->FindItem(source));
+    QTest::keyClick(View->IconView(), cut ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(!FStatus.isEmpty() && FStatus.last().contains(source));
+    View->SetDirectory(Path(into));
+    if (links)
+        MenuAction(View->PrepareBackgroundMenu(), u"Paste &Shortcut"_s)->trigger();
+    else
+        QTest::keyClick(View->IconView(), Qt::Key_V, Qt::ControlModifier);
+    QTRY_VERIFY(!View->FileOperationsBusy());
+    CheckFiles(after);
+    if (!selected.isEmpty())
+        QCOMPARE(View->Selected(), View->FindItem(selected));
+    QStringList OnClipboard;
+    bool WasCut = false;
+    FilesOfMimeData(QGuiApplication::clipboard()->mimeData(), OnClipboard, WasCut);
+    QCOMPARE(!OnClipboard.isEmpty(), clipboardKept);
+    QCOMPARE(FErrors, error.isEmpty() ? QStringList{} : QStringList{error});
+    QGuiApplication::clipboard()->clear();
+}
+
+void TestShellView::chooseDropAction_data() {
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("possible");
+    QTest::addColumn<bool>("same");
+    QTest::addColumn<int>("action");
+    const int All = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    const int Ctrl = Qt::ControlModifier;
+    const int Shift = Qt::ShiftModifier;
+    QTest::newRow("one file system: moved") << 0 << All << true << int(Qt::MoveAction);
+    QTest::newRow("another file system: copied") << 0 << All << false << int(Qt::CopyAction);
+    QTest::newRow("Ctrl copies") << Ctrl << All << true << int(Qt::CopyAction);
+    QTest::newRow("Shift moves") << Shift << All << false << int(Qt::MoveAction);
+    QTest::newRow("Ctrl+Shift links") << Ctrl + Shift << All << true << int(Qt::LinkAction);
+    QTest::newRow("a source that only copies")
+        << 0 << int(Qt::CopyAction) << true << int(Qt::CopyAction);
+    QTest::newRow("a source that only moves")
+        << 0 << int(Qt::MoveAction) << false << int(Qt::MoveAction);
+    QTest::newRow("Shift where only copying is allowed")
+        << Shift << int(Qt::CopyAction) << true << int(Qt::IgnoreAction);
+    QTest::newRow("no key, only links allowed")
+        << 0 << int(Qt::LinkAction) << true << int(Qt::IgnoreAction);
+}
+
+void TestShellView::chooseDropAction() {
+    QFETCH(int, modifiers);
+    QFETCH(int, possible);
+    QFETCH(bool, same);
+    QFETCH(int, action);
+    QCOMPARE(
+        int(ChooseDropAction(Qt::KeyboardModifiers(modifiers), Qt::DropActions(possible), same)),
+        action);
+}
+
+void TestShellView::drops_data() {
+    // The view shows "to" (with the folder "sub" and "here.txt"); the sources are dropped on
+    // the item named by target (empty: on no item).
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("possible");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QStringList>("after");
+    const int All = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    const int Ctrl = Qt::ControlModifier;
+    const int Shift = Qt::ShiftModifier;
+    QTest::newRow("plain drop: moved")
+        << QStringList{u"from/a.txt"_s} << QString() << 0 << All << int(Qt::MoveAction)
+        << QStringList{u"to/a.txt=a"_s, u"!from/a.txt"_s};
+    QTest::newRow("Ctrl: copied") << QStringList{u"from/a.txt"_s} << QString() << Ctrl << All
+                                  << int(Qt::CopyAction)
+                                  << QStringList{u"to/a.txt=a"_s, u"from/a.txt=a"_s};
+    QTest::newRow("Ctrl+Shift: linked")
+        << QStringList{u"from/a.txt"_s} << QString() << Ctrl + Shift << All << int(Qt::LinkAction)
+        << QStringList{u"to/a.txt@%/from/a.txt"_s, u"from/a.txt=a"_s};
+    QTest::newRow("on a folder item: into it")
+        << QStringList{u"from/a.txt"_s, u"from/tree"_s} << u"sub"_s << 0 << All
+        << int(Qt::MoveAction)
+        << QStringList{u"to/sub/a.txt=a"_s, u"to/sub/tree/deep.txt=deep"_s, u"!from/tree"_s};
+    QTest::newRow("on the parent entry: into the parent")
+        << QStringList{u"from/a.txt"_s} << u".."_s << Ctrl << All << int(Qt::CopyAction)
+        << QStringList{u"a.txt=a"_s};
+    QTest::newRow("on a file item: into the shown folder")
+        << QStringList{u"from/a.txt"_s} << u"here.txt"_s << Ctrl << All << int(Qt::CopyAction)
+        << QStringList{u"to/a.txt=a"_s, u"to/here.txt=here"_s};
+    QTest::newRow("a taken name: both kept")
+        << QStringList{u"from/here.txt"_s} << QString() << Ctrl << All << int(Qt::CopyAction)
+        << QStringList{u"to/here.txt=here"_s, u"to/here (1).txt=other"_s};
+    QTest::newRow("a source that only copies")
+        << QStringList{u"from/a.txt"_s} << QString() << 0 << int(Qt::CopyAction)
+        << int(Qt::CopyAction) << QStringList{u"to/a.txt=a"_s, u"from/a.txt=a"_s};
+    QTest::newRow("Shift where only copying is allowed: refused")
+        << QStringList{u"from/a.txt"_s} << QString() << Shift << int(Qt::CopyAction)
+        << int(Qt::IgnoreAction) << QStringList{u"!to/a.txt"_s, u"from/a.txt=a"_s};
+    QTest::newRow("moved where it is: refused")
+        << QStringList{u"to/here.txt"_s} << QString() << 0 << All << int(Qt::IgnoreAction)
+        << QStringList{u"to/here.txt=here"_s, u"!to/here (1).txt"_s};
+    QTest::newRow("a folder on itself: refused")
+        << QStringList{u"to/sub"_s} << u"sub"_s << Ctrl << All << int(Qt::IgnoreAction)
+        << QStringList{u"!to/sub/sub"_s};
+}
+
+void TestShellView::drops() {
+    QFETCH(QStringList, sources);
+    QFETCH(QString, target);
+    QFETCH(int, modifiers);
+    QFETCH(int, possible);
+    QFETCH(int, action);
+    QFETCH(QStringList, after);
+    WriteFile(Path(u"from/a.txt"_s), "a");
+    WriteFile(Path(u"from/here.txt"_s), "other");
+    WriteFile(Path(u"from/tree/deep.txt"_s), "deep");
+    WriteFile(Path(u"to/here.txt"_s), "here");
+    QVERIFY(QDir().mkpath(Path(u"to/sub"_s)));
+    auto View = NewView(Path(u"to"_s));
+    View->SetViewStyle(TViewStyle::vsReport);
+    View->show();
+    QVERIFY(QTest::qWaitForWindowExposed(View.get()));
+    QTreeView *Tree = View->ReportView();
+    const int Row = target.isEmpty() ? -1 : target == u".." ? 0 : View->FindItem(target);
+    const QPoint At = Row >= 0 ? Tree->visualRect(Tree->model()->index(Row, 0)).center()
+                               : QPoint(20, Tree->viewport()->height() - 5);
+    QStringList Paths;
+    for (const QString &Source : std::as_const(sources))
+        Paths << Path(Source);
+    std::unique_ptr<QMimeData> Data(FilesMimeData(Paths, false));
+    const auto Actions = Qt::DropActions(possible);
+    const auto Keys = Qt::KeyboardModifiers(modifiers);
+    QDragEnterEvent Enter(At, Actions, Data.get(), Qt::LeftButton, Keys);
+    QApplication::sendEvent(Tree->viewport(), &Enter);
+    // Files are taken in as they enter, wherever they may go (they may go further on).
+    QVERIFY(Enter.isAccepted());
+    QDragMoveEvent Move(At, Actions, Data.get(), Qt::LeftButton, Keys);
+    QApplication::sendEvent(Tree->viewport(), &Move);
+    QCOMPARE(Move.isAccepted(), action != int(Qt::IgnoreAction));
+    // The folder a drop goes into is marked while the pointer is over it.
+    const bool Marked =
+        Tree->model()->index(std::max(Row, 0), 0).data(Qt::BackgroundRole).isValid();
+    QCOMPARE(Marked, Move.isAccepted() && Row >= 0 && View->Item(Row).IsFolder());
+    QDropEvent Drop(At, Actions, Data.get(), Qt::LeftButton, Keys);
+    QApplication::sendEvent(Tree->viewport(), &Drop);
+    QCOMPARE(Drop.isAccepted(), action != int(Qt::IgnoreAction));
+    if (Drop.isAccepted())
+        QCOMPARE(int(Drop.dropAction()), action);
+    QVERIFY(!Tree->model()->index(std::max(Row, 0), 0).data(Qt::BackgroundRole).isValid());
+    QTRY_VERIFY(!View->FileOperationsBusy());
+    CheckFiles(after);
+    QVERIFY2(FErrors.isEmpty(), qPrintable(FErrors.join(u'\n')));
+}
+
+void TestShellView::userDrop() {
+    QVERIFY(QDir().mkpath(Path(u"sub"_s)));
+    auto View = NewView(FDir->path());
+    View->SetViewStyle(TViewStyle::vsReport);
+    View->show();
+    QVERIFY(QTest::qWaitForWindowExposed(View.get()));
+    const QString Format = u"application/x-ondrel-patch"_s;
+    QMimeData Data;
+    Data.setData(Format, "patch");
+    QTreeView *Tree = View->ReportView();
+    const QPoint OnSub =
+        Tree->visualRect(Tree->model()->index(View->FindItem(u"sub"_s), 0)).center();
+    auto DropAt = [&](const QPoint &At) {
+        // The drop goes to the widget that took the drag as it entered.
+        QDragEnterEvent Enter(At, Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Tree->viewport(), &Enter);
+        QDropEvent Drop(At, Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Tree->viewport(), &Drop);
+        return Drop.isAccepted();
+    };
+    QVERIFY(!DropAt(OnSub)); // no format set: data of no interest
+    View->SetUserDropFormat(Format);
+    QVERIFY(!DropAt(OnSub)); // nobody to take it
+    QStringList Dropped;
+    View->OnUserDrop = [&](TSystemListView *, const QString &Dir, const QMimeData *Given) {
+        Dropped << Dir + u'=' + QString::fromUtf8(Given->data(Format));
+    };
+    QVERIFY(DropAt(OnSub));
+    QVERIFY(DropAt(QPoint(20, Tree->viewport()->height() - 5)));
+    QCOMPARE(Dropped, (QStringList{Path(u"sub=patch"_s), FDir->path() + u"=patch"_s}));
+}
+
+void TestShellView::fileJobs_data() {
+    // RunFileJob on its own: Sources are in "from" (or, with "shm:", on another file system),
+    // Target is "to"; cancelAt is the call of Cancelled that says yes (0: never).
+    QTest::addColumn<TFileOp>("op");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("cancelAt");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("sourceKept");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("copy") << TFileOp::foCopy << u"big.bin"_s << 0
+                          << QStringList{u"to/big.bin="_s + QString(3 << 20, u'b')} << true << false
+                          << QString();
+    QTest::newRow("copy stopped within the file: nothing left")
+        << TFileOp::foCopy << u"big.bin"_s << 3 << QStringList{u"!to/big.bin"_s} << true << true
+        << QString();
+    QTest::newRow("copy of a folder stopped within: nothing left")
+        << TFileOp::foCopy << u"tree"_s << 4 << QStringList{u"!to/tree"_s} << true << true
+        << QString();
+    QTest::newRow("a link stays a link, relative")
+        << TFileOp::foCopy << u"rel"_s << 0 << QStringList{u"to/rel@big.bin"_s} << true << false
+        << QString();
+    QTest::newRow("move to another file system")
+        << TFileOp::foMove << u"shm:moved.txt"_s << 0 << QStringList{u"to/moved.txt=far"_s} << false
+        << false << QString();
+    QTest::newRow("move of a folder to another file system")
+        << TFileOp::foMove << u"shm:dir"_s << 0 << QStringList{u"to/dir/inner.txt=in"_s} << false
+        << false << QString();
+    QTest::newRow("move to another file system stopped: the source stays")
+        << TFileOp::foMove << u"shm:dir"_s << 3 << QStringList{u"!to/dir"_s} << true << true
+        << QString();
+    QTest::newRow("a pipe is not read")
+        << TFileOp::foCopy << u"fifo"_s << 0 << QStringList{u"!to/fifo"_s} << true << false
+        << u"Could not copy \"fifo\": it is a device, pipe or socket."_s;
+}
+
+void TestShellView::fileJobs() {
+    QFETCH(TFileOp, op);
+    QFETCH(QString, source);
+    QFETCH(int, cancelAt);
+    QFETCH(QStringList, after);
+    QFETCH(bool, sourceKept);
+    QFETCH(bool, cancelled);
+    QFETCH(QString, error);
+    WriteFile(Path(u"from/big.bin"_s), QByteArray(3 << 20, 'b'));
+    QCOMPARE(mkfifo(QFile::encodeName(Path(u"from/fifo"_s)).constData(), 0600), 0);
+    for (const char *Name : {"one", "two", "three"})
+        WriteFile(Path(u"from/tree/"_s + QLatin1String(Name)), QByteArray(1 << 20, 'x'));
+    QVERIFY(QFile::link(u"big.bin"_s, Path(u"from/rel"_s)));
+    QVERIFY(QDir().mkpath(Path(u"to"_s)));
+    std::unique_ptr<QTemporaryDir> Far;
+    QString From = Path(u"from/"_s + source);
+    if (source.startsWith(u"shm:")) {
+        Far = std::make_unique<QTemporaryDir>(u"/dev/shm/ondrel-XXXXXX"_s);
+        if (!Far->isValid() || SameFileSystem(Far->path(), FDir->path()))
+            QSKIP("no second file system at /dev/shm");
+        WriteFile(Far->path() + u"/moved.txt"_s, "far");
+        WriteFile(Far->path() + u"/dir/inner.txt"_s, "in");
+        WriteFile(Far->path() + u"/dir/big.bin"_s, QByteArray(3 << 20, 'b'));
+        From = Far->path() + u'/' + source.mid(4);
+    }
+    const QDateTime Time = QDateTime::currentDateTimeUtc().addDays(-3);
+    if (QFileInfo(From).isFile() && !QFileInfo(From).isSymLink())
+        SetTime(From, Time);
+    TFileJob Job;
+    Job.Op = op;
+    Job.Sources = {From};
+    Job.Target = Path(u"to"_s);
+    int Calls = 0;
+    const TFileJobResult Result =
+        RunFileJob(Job, [&] { return cancelAt > 0 && ++Calls >= cancelAt; });
+    QCOMPARE(Result.Cancelled, cancelled);
+    QCOMPARE(Result.Errors, error.isEmpty() ? QStringList{} : QStringList{error});
+    CheckFiles(after);
+    QCOMPARE(QFileInfo::exists(From) || QFileInfo(From).isSymLink(), sourceKept);
+    const QString Made = Path(u"to/"_s + QFileInfo(From).fileName());
+    if (!cancelled && QFileInfo(Made).isFile() && !QFileInfo(Made).isSymLink())
+        QCOMPARE(QFileInfo(Made).lastModified().toUTC().toSecsSinceEpoch(),
+                 Time.toSecsSinceEpoch());
+}
+
+void TestShellView::watcherGoesOnDuringCopy_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("the copy ends") << false;
+    QTest::newRow("Esc stops it: nothing left") << true;
+}
+
+void TestShellView::watcherGoesOnDuringCopy() {
+    QFETCH(bool, escape);
+    WriteFile(Path(u"from/big.bin"_s), QByteArray(1 << 20, 'b'));
+    auto View = NewView(Path(u"from"_s));
+    QSemaphore Entered;
+    QSemaphore Release;
+    View->FileOperations().JobHook = [&] {
+        Entered.release();
+        Release.tryAcquire(1, 10000);
+    };
+    View->TransferFiles(TFileOp::foCopy, {Path(u"from/big.bin"_s)}, Path(u"from"_s));
+    QTRY_VERIFY(Entered.available() > 0);
+    // The copy waits on its thread; the window and the watcher go on.
+    RunOutside(Path(u"from"_s), u"touch meanwhile.txt"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(View->FindItem(u"meanwhile.txt"_s) >= 0, 5000);
+    QVERIFY(View->FileOperationsBusy());
+    if (escape)
+        QTest::keyClick(View->IconView(), Qt::Key_Escape);
+    Release.release();
+    QTRY_VERIFY(!View->FileOperationsBusy());
+    QCOMPARE(QFileInfo::exists(Path(u"from/big (1).bin"_s)), !escape);
+    QCOMPARE(View->FindItem(u"big (1).bin"_s) >= 0, !escape);
+    QVERIFY(!FStatus.isEmpty());
+    QVERIFY2(escape ? FStatus.last().startsWith(u"Stopped."_s)
+                    : FStatus.last().contains(u"\"big (1).bin\""_s),
+             qPrintable(FStatus.last()));
 }
 
 // --- Watching ---------------------------------------------------------------------------------

@@ -1,5 +1,5 @@
-// TSystemListView: what changes the folder (renaming, new folders, deleting, pasting) and the
-// two menus.
+// TSystemListView: what changes the folder (renaming, new folders, deleting, the clipboard,
+// drops) and the two menus.
 
 #include "folderwatchthread.h"
 #include "systemlistview.h"
@@ -7,7 +7,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
-#include <QDirIterator>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QListView>
 #include <QMenu>
@@ -23,39 +23,21 @@ bool Taken(const QString &Path) {
     return Info.exists() || Info.isSymLink(); // a link whose target is gone still takes its name
 }
 
-// Copies the folder Source to Target, which must not exist yet nor lie inside Source.
-bool CopyFolder(const QString &Source, const QString &Target) {
-    const QString From = QDir::cleanPath(QFileInfo(Source).absoluteFilePath());
-    const QString To = QDir::cleanPath(QFileInfo(Target).absoluteFilePath());
-    if (To == From || To.startsWith(From + u'/'))
-        return false; // would copy itself for ever
-    if (!QDir().mkdir(To))
-        return false;
-    bool Ok = true;
-    QDirIterator It(From, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (It.hasNext()) {
-        It.next();
-        const QFileInfo Info = It.fileInfo();
-        const QString Into = QDir(To).filePath(Info.fileName());
-        if (Info.isSymLink())
-            Ok = QFile::link(Info.symLinkTarget(), Into) && Ok;
-        else if (Info.isDir())
-            Ok = CopyFolder(Info.filePath(), Into) && Ok;
-        else
-            Ok = QFile::copy(Info.filePath(), Into) && Ok;
-    }
-    return Ok;
+// The local files on the clipboard, and whether they were cut.
+QStringList ClipboardFiles(bool *Cut = nullptr) {
+    QStringList Files;
+    bool WasCut = false;
+    FilesOfMimeData(QGuiApplication::clipboard()->mimeData(), Files, WasCut);
+    if (Cut)
+        *Cut = WasCut;
+    return Files;
 }
 
-QStringList ClipboardFiles() {
-    QStringList Files;
-    const QMimeData *Data = QGuiApplication::clipboard()->mimeData();
-    if (!Data || !Data->hasUrls())
-        return Files;
-    for (const QUrl &Url : Data->urls())
-        if (Url.isLocalFile())
-            Files.append(Url.toLocalFile());
-    return Files;
+// What the clipboard holds, as far as files go: whether they were cut, and which.
+QString ClipboardKey() {
+    bool Cut = false;
+    const QStringList Files = ClipboardFiles(&Cut);
+    return Files.isEmpty() ? QString() : (Cut ? u'-' : u'+') + Files.join(u'\n');
 }
 
 QString WithReason(const QString &Text, const QString &Reason) {
@@ -213,40 +195,212 @@ void TSystemListView::DeleteSelected(bool Permanently) {
         ReportError(Errors.join(u'\n'));
 }
 
+void TSystemListView::ClipboardSelection(bool Cut) {
+    QStringList Paths;
+    for (int Row : SelectedRows())
+        if (!Item(Row).IsParent)
+            Paths.append(Item(Row).Path);
+    if (Paths.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setMimeData(FilesMimeData(Paths, Cut));
+    const QString What = Paths.size() == 1
+                             ? QStringLiteral("\"%1\"").arg(QFileInfo(Paths.first()).fileName())
+                             : QStringLiteral("%1 items").arg(Paths.size());
+    Status(Cut ? QStringLiteral("%1 will be moved by the next Paste.").arg(What)
+               : QStringLiteral("%1 copied.").arg(What));
+}
+
+void TSystemListView::CopyToClipboard() {
+    ClipboardSelection(false);
+}
+
+void TSystemListView::CutToClipboard() {
+    ClipboardSelection(true);
+}
+
 void TSystemListView::PasteFiles(bool AsLinks) {
-    const QStringList Files = ClipboardFiles();
+    bool Cut = false;
+    const QStringList Files = ClipboardFiles(&Cut);
     if (FDirectory.isEmpty() || Files.isEmpty())
         return;
-    TWatchPause Pause(*FWatch);
-    const QDir Folder(FDirectory);
-    QStringList Errors;
-    for (const QString &Source : Files) {
-        const QFileInfo Info(Source);
-        const QString Target = Folder.filePath(Info.fileName());
-        if (Taken(Target)) {
-            Errors.append(QStringLiteral("\"%1\" is already in this folder.").arg(Info.fileName()));
-            continue;
+    const TFileOp Op = AsLinks ? TFileOp::foLink : Cut ? TFileOp::foMove : TFileOp::foCopy;
+    if (Op == TFileOp::foMove)
+        FPastedCut = ClipboardKey();
+    TransferFiles(Op, Files, FDirectory);
+}
+
+void TSystemListView::TransferFiles(TFileOp Op, const QStringList &Sources, const QString &Target) {
+    if (Sources.isEmpty() || Target.isEmpty())
+        return;
+    TFileJob Job;
+    Job.Op = Op;
+    Job.Sources = Sources;
+    Job.Target = QDir::cleanPath(Target);
+    FFileOps->Start(Job);
+}
+
+void TSystemListView::FileJobDone(const TFileJob &Job, const TFileJobResult &Result) {
+    // What the job made in the shown folder is listed and selected at once; the watcher would
+    // list it too, but only after its quiet time.
+    if (Job.Target == FDirectory && !Result.Created.isEmpty()) {
+        QList<int> Rows;
+        for (const QString &Name : Result.Created) {
+            bool Ok = false;
+            const TFileEntry Entry = ReadEntry(QDir(FDirectory).filePath(Name), &Ok);
+            if (Ok && FindItem(Name) < 0 && Listable(Entry, FOptions) && CanAdd(Entry))
+                AddEntry(Entry);
         }
-        bool Done = false;
-        if (AsLinks)
-            Done = QFile::link(Info.absoluteFilePath(), Target);
-        else if (Info.isDir() && !Info.isSymLink())
-            Done = CopyFolder(Source, Target);
-        else
-            Done = QFile::copy(Source, Target);
-        if (!Done) {
-            Errors.append(QStringLiteral("Could not paste \"%1\".").arg(Info.fileName()));
-            if (!Taken(Target))
+        Resort();
+        QItemSelectionModel *Selection = FTree->selectionModel();
+        Selection->clearSelection();
+        for (const QString &Name : Result.Created) {
+            const int Row = FindItem(Name);
+            if (Row < 0)
                 continue;
+            if (Rows.isEmpty())
+                SetSelected(Row);
+            else if (FMultiSelect)
+                Selection->select(FModel->index(Row, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            Rows.append(Row);
         }
-        const TFileEntry Entry = ReadEntry(Target);
-        if (FindItem(Entry.Name) < 0 && Listable(Entry, FOptions) && CanAdd(Entry))
-            AddEntry(Entry);
     }
-    FWatch->ItemsChanged();
-    Resort();
-    if (!Errors.isEmpty())
-        ReportError(Errors.join(u'\n'));
+    // What moved away leaves the list.
+    if (Job.Op == TFileOp::foMove) {
+        for (const QString &Source : Job.Sources) {
+            const QFileInfo Info(Source);
+            if (QDir::cleanPath(Info.absolutePath()) != FDirectory || Taken(Source))
+                continue;
+            if (const int Row = FindItem(Info.fileName()); Row >= 0)
+                FModel->RemoveItem(Row);
+        }
+        // A pasted cut is used up, as in file managers; a newer clipboard stays.
+        if (!FPastedCut.isEmpty() && ClipboardKey() == FPastedCut && !Result.Created.isEmpty() &&
+            Result.Errors.isEmpty() && !Result.Cancelled)
+            QGuiApplication::clipboard()->clear();
+        FPastedCut.clear();
+    }
+    if (!FDirectory.isEmpty())
+        FWatch->ItemsChanged();
+
+    const int Count = int(Result.Created.size());
+    const QString What = Count == 1 ? QStringLiteral("\"%1\"").arg(Result.Created.first())
+                                    : QStringLiteral("%1 items").arg(Count);
+    QString Where = QFileInfo(Job.Target).fileName();
+    if (Where.isEmpty())
+        Where = Job.Target;
+    QString Text;
+    if (Count > 0) {
+        Text = (Job.Op == TFileOp::foCopy   ? QStringLiteral("Copied %1 to %2.")
+                : Job.Op == TFileOp::foMove ? QStringLiteral("Moved %1 to %2.")
+                                            : QStringLiteral("Made links to %1 in %2."))
+                   .arg(What, Where);
+        for (const auto &[Old, New] : Result.Renamed)
+            Text += QStringLiteral(" \"%1\" was taken there, so it is \"%2\".").arg(Old, New);
+    }
+    if (Result.Cancelled)
+        Text = QStringLiteral("Stopped. ") + Text;
+    Status(Text.trimmed());
+    if (!Result.Errors.isEmpty())
+        ReportError(Result.Errors.join(u'\n'));
+}
+
+// --- Drops
+
+QString TSystemListView::DropFolder(QAbstractItemView *View, const QPoint &Position) const {
+    const QModelIndex Index = View->indexAt(Position);
+    if (Index.isValid() && Item(Index.row()).IsFolder())
+        return Item(Index.row()).Path;
+    return FDirectory;
+}
+
+Qt::DropAction TSystemListView::DropAction(const QDropEvent &Event, const QString &Folder) const {
+    const QMimeData *Data = Event.mimeData();
+    if (Folder.isEmpty() || !Data)
+        return Qt::IgnoreAction;
+    if (!FUserDropFormat.isEmpty() && Data->hasFormat(FUserDropFormat)) {
+        if (!OnUserDrop)
+            return Qt::IgnoreAction;
+        const Qt::DropAction Proposed = Event.proposedAction();
+        return Event.possibleActions() & Proposed ? Proposed : Qt::CopyAction;
+    }
+    QStringList Files;
+    bool Cut = false;
+    if (!FilesOfMimeData(Data, Files, Cut))
+        return Qt::IgnoreAction;
+    bool Same = true;
+    bool AllHere = true;
+    for (const QString &File : std::as_const(Files)) {
+        // A folder never goes into itself.
+        if (Folder == File || Folder.startsWith(File + u'/'))
+            return Qt::IgnoreAction;
+        Same = Same && SameFileSystem(File, Folder);
+        AllHere = AllHere && QDir::cleanPath(QFileInfo(File).absolutePath()) == Folder;
+    }
+    const Qt::DropAction Action =
+        ChooseDropAction(Event.modifiers(), Event.possibleActions(), Same);
+    // Moving items to where they are does nothing; say so with the pointer.
+    return Action == Qt::MoveAction && AllHere ? Qt::IgnoreAction : Action;
+}
+
+bool TSystemListView::DropInterest(const QMimeData *Data) const {
+    if (FDirectory.isEmpty() || !Data)
+        return false;
+    if (!FUserDropFormat.isEmpty() && Data->hasFormat(FUserDropFormat))
+        return bool(OnUserDrop);
+    QStringList Files;
+    bool Cut = false;
+    return FilesOfMimeData(Data, Files, Cut);
+}
+
+bool TSystemListView::HandleDrag(QAbstractItemView *View, QEvent *Event) {
+    switch (Event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto *Drop = static_cast<QDropEvent *>(Event);
+        const QPoint Position = Drop->position().toPoint();
+        const QString Folder = DropFolder(View, Position);
+        const Qt::DropAction Action = DropAction(*Drop, Folder);
+        if (Action == Qt::IgnoreAction) {
+            FModel->SetDropRow(-1);
+            // Qt sends the moves of a drag only to a widget that took it as it entered: data of
+            // interest is taken there even where it cannot go, so that it can go further on.
+            if (Event->type() == QEvent::DragEnter && DropInterest(Drop->mimeData()))
+                Drop->acceptProposedAction();
+            else
+                Drop->ignore();
+            return true;
+        }
+        Drop->setDropAction(Action);
+        Drop->accept();
+        const QModelIndex Index = View->indexAt(Position);
+        const bool OnFolder = Index.isValid() && Item(Index.row()).IsFolder();
+        if (Event->type() != QEvent::Drop) {
+            FModel->SetDropRow(OnFolder ? Index.row() : -1);
+            return true;
+        }
+        FModel->SetDropRow(-1);
+        const QMimeData *Data = Drop->mimeData();
+        if (!FUserDropFormat.isEmpty() && Data->hasFormat(FUserDropFormat)) {
+            OnUserDrop(this, Folder, Data);
+            return true;
+        }
+        QStringList Files;
+        bool Cut = false;
+        FilesOfMimeData(Data, Files, Cut);
+        TransferFiles(Action == Qt::MoveAction   ? TFileOp::foMove
+                      : Action == Qt::LinkAction ? TFileOp::foLink
+                                                 : TFileOp::foCopy,
+                      Files, Folder);
+        return true;
+    }
+    case QEvent::DragLeave:
+        FModel->SetDropRow(-1);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TSystemListView::ShowProperties() {
@@ -337,7 +491,8 @@ void TSystemListView::BuildMenus() {
                          QStringLiteral("Reads the folder again."), [this] { Refresh(); });
     FMenu->addSeparator();
     FPasteAction = Add(FMenu, QStringLiteral("&Paste"),
-                       QStringLiteral("Copies the files on the clipboard into this folder."),
+                       QStringLiteral("Copies the files on the clipboard into this folder, or "
+                                      "moves them when they were cut."),
                        [this] { PasteFiles(false); });
     FPasteLinkAction =
         Add(FMenu, QStringLiteral("Paste &Shortcut"),
@@ -364,6 +519,13 @@ void TSystemListView::BuildMenus() {
     FItemMenu->setDefaultAction(FOpenAction);
     FRenameAction = Add(FItemMenu, QStringLiteral("Re&name"), QStringLiteral("Renames the item."),
                         [this] { StartRename(Selected()); });
+    FItemMenu->addSeparator();
+    FCutAction = Add(FItemMenu, QStringLiteral("Cu&t"),
+                     QStringLiteral("Moves the selected items by the next Paste."),
+                     [this] { CutToClipboard(); });
+    FCopyAction = Add(FItemMenu, QStringLiteral("&Copy"),
+                      QStringLiteral("Copies the selected items by the next Paste."),
+                      [this] { CopyToClipboard(); });
     FItemMenu->addSeparator();
     FTrashAction = Add(FItemMenu, QStringLiteral("Move to &Trash"),
                        QStringLiteral("Moves the selected items to the trash."),
@@ -405,6 +567,8 @@ QMenu *TSystemListView::PrepareItemMenu() {
             ++Items;
     FOpenAction->setEnabled(Selected() >= 0);
     FRenameAction->setEnabled(Items == 1 && SelectedRows().size() == 1);
+    FCutAction->setEnabled(Items > 0);
+    FCopyAction->setEnabled(Items > 0);
     FTrashAction->setEnabled(Items > 0);
     FDeleteAction->setEnabled(Items > 0);
     return FItemMenu;

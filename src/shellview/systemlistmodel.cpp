@@ -1,7 +1,9 @@
 #include "systemlistmodel.h"
 
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMimeDatabase>
+#include <QPalette>
 #include <QUrl>
 
 #include <algorithm>
@@ -21,6 +23,7 @@ void TSystemListModel::SetColumns(const QList<TColumnKind> &Columns) {
 
 void TSystemListModel::SetItems(QList<TListItemData> Items) {
     // Rows out and in rather than a reset, which would also reset the header's column widths.
+    FDropRow = -1;
     if (!FItems.isEmpty()) {
         beginRemoveRows(QModelIndex(), 0, int(FItems.size()) - 1);
         FItems.clear();
@@ -56,6 +59,17 @@ void TSystemListModel::RemoveItem(int Row) {
 void TSystemListModel::UpdateItem(int Row, TListItemData Item) {
     FItems[Row] = std::move(Item);
     emit dataChanged(index(Row, 0), index(Row, columnCount() - 1));
+}
+
+void TSystemListModel::SetDropRow(int Row) {
+    if (Row == FDropRow)
+        return;
+    const int Old = FDropRow;
+    FDropRow = Row >= 0 && Row < FItems.size() ? Row : -1;
+    for (const int Changed : {Old, FDropRow})
+        if (Changed >= 0 && Changed < FItems.size())
+            emit dataChanged(index(Changed, 0), index(Changed, columnCount() - 1),
+                             {Qt::BackgroundRole});
 }
 
 void TSystemListModel::Sort(TColumnKind Kind, bool Reverse) {
@@ -107,6 +121,10 @@ QVariant TSystemListModel::data(const QModelIndex &Index, int Role) const {
     case Qt::TextAlignmentRole:
         return ColumnInfo(Kind).RightAligned ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                              : QVariant();
+    case Qt::BackgroundRole:
+        return Index.row() == FDropRow
+                   ? QVariant(QGuiApplication::palette().highlight().color().lighter(160))
+                   : QVariant();
     case Qt::ToolTipRole:
         return Index.column() == 0 && !Item.IsParent ? QVariant(Item.Path) : QVariant();
     default:
@@ -150,15 +168,18 @@ QStringList TSystemListModel::mimeTypes() const {
 }
 
 QMimeData *TSystemListModel::mimeData(const QModelIndexList &Indexes) const {
-    QList<QUrl> Urls;
+    QStringList Paths;
     for (const QModelIndex &Index : Indexes) {
         if (Index.column() != 0 || Index.row() >= FItems.size() || FItems[Index.row()].IsParent)
             continue;
-        Urls.append(QUrl::fromLocalFile(FItems[Index.row()].Path));
+        Paths.append(FItems[Index.row()].Path);
     }
-    auto *Data = new QMimeData;
-    Data->setUrls(Urls);
-    return Data;
+    return FilesMimeData(Paths, false);
+}
+
+Qt::DropActions TSystemListModel::supportedDragActions() const {
+    // The target chooses, as file managers do (see ChooseDropAction).
+    return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
 }
 
 QIcon TSystemListModel::IconOf(const TListItemData &Item) const {

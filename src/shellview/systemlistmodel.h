@@ -45,6 +45,9 @@ public:
     void RemoveItem(int Row);
     void UpdateItem(int Row, TListItemData Item);
 
+    // The folder row a drop would go into, drawn highlighted; -1 for none.
+    void SetDropRow(int Row);
+
     // Orders the rows by the rules of CompareEntries; selection and current item follow.
     void Sort(TColumnKind Kind, bool Reverse);
 
@@ -57,12 +60,14 @@ public:
     Qt::ItemFlags flags(const QModelIndex &Index) const override;
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &Indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
 
 private:
     QIcon IconOf(const TListItemData &Item) const;
 
     QList<TColumnKind> FColumns;
     QList<TListItemData> FItems;
+    int FDropRow = -1;
     QCollator FNames;
     QFileIconProvider FIcons;
     mutable QHash<QString, QIcon> FIconCache; // by MIME type; "" for folders

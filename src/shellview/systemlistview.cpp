@@ -47,7 +47,8 @@ QString InvalidDirectoryText(const QString &Path) {
 
 TSystemListView::TSystemListView(QWidget *Parent)
     : QWidget(Parent), FModel(new TSystemListModel(this)), FStack(new QStackedWidget(this)),
-      FTree(new QTreeView), FList(new QListView), FWatch(std::make_unique<TFolderWatchThread>()) {
+      FTree(new QTreeView), FList(new QListView), FFileOps(std::make_unique<TFileOperations>()),
+      FWatch(std::make_unique<TFolderWatchThread>()) {
     for (auto &Widths : FWidths)
         Widths.fill(-1);
 
@@ -90,8 +91,11 @@ TSystemListView::TSystemListView(QWidget *Parent)
         View->setSelectionBehavior(QAbstractItemView::SelectRows);
         View->setSelectionMode(QAbstractItemView::ExtendedSelection);
         View->setEditTriggers(QAbstractItemView::NoEditTriggers); // F2 is handled here
+        // Drags start in the item view; drops are this view's own business (see HandleDrag).
         View->setDragEnabled(true);
         View->setDragDropMode(QAbstractItemView::DragOnly);
+        View->viewport()->setAcceptDrops(true);
+        View->viewport()->installEventFilter(this);
         View->setContextMenuPolicy(Qt::CustomContextMenu);
         View->installEventFilter(this);
         connect(View, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &Index) {
@@ -140,6 +144,14 @@ TSystemListView::TSystemListView(QWidget *Parent)
             ReportError(QString::fromStdString(Error.what()));
         }
     };
+    FFileOps->OnProgress = [this](const QString &Text) { Status(Text); };
+    FFileOps->OnFinished = [this](const TFileJob &Job, const TFileJobResult &Result) {
+        try {
+            FileJobDone(Job, Result);
+        } catch (const std::exception &Error) {
+            ReportError(QString::fromStdString(Error.what()));
+        }
+    };
     FWatch->OnFolderLost = [this](TListError Why) {
         try {
             ShowNearestFolder(FDirectory, Why);
@@ -154,7 +166,8 @@ TSystemListView::~TSystemListView() {
     // an owner that is being destroyed itself: neither happens during the teardown.
     FModel->OnRename = {};
     FTree->selectionModel()->disconnect(this);
-    FWatch.reset(); // waits for a listing under way; no callback reaches this view afterwards
+    FWatch.reset();   // waits for a listing under way; no callback reaches this view afterwards
+    FFileOps.reset(); // stops a copy under way, likewise
 }
 
 // --- Properties
@@ -351,7 +364,7 @@ bool TSystemListView::ShowFolder(const QString &Path, QString *Error) {
         return false;
     }
 
-    ApplyColumnType(TColumnType::ctFileSystem);
+    ApplyColumnType(ColumnTypeFor(Path));
     FDirectory = Path;
     QList<TListItemData> Items;
     const QString Parent = ParentOf(Path);
@@ -551,12 +564,29 @@ void TSystemListView::ApplyDifferences(const TFolderDiff &Diff) {
 
 // --- Columns and looks
 
-void TSystemListView::ApplyColumnType(TColumnType Type) {
-    if (Type == FColumnType)
+TColumnType TSystemListView::ColumnTypeFor(const QString &Folder) const {
+    return FUserColumns.isEmpty() ? ColumnTypeOf(Folder) : TColumnType::ctUser;
+}
+
+void TSystemListView::SetUserColumns(const QList<TColumnKind> &Columns) {
+    // Name leads: renaming, icons and drags work on the first column.
+    QList<TColumnKind> Valid{TColumnKind::ckName};
+    for (const TColumnKind Kind : Columns)
+        if (!ColumnInfo(Kind).Caption.isEmpty() && !Valid.contains(Kind))
+            Valid.append(Kind);
+    FUserColumns = Columns.isEmpty() ? QList<TColumnKind>() : Valid;
+    if (!FUserColumns.isEmpty())
+        ApplyColumnType(TColumnType::ctUser, true);
+    else if (FColumnType == TColumnType::ctUser)
+        ApplyColumnType(FDirectory.isEmpty() ? TColumnType::ctUnknown : ColumnTypeOf(FDirectory));
+}
+
+void TSystemListView::ApplyColumnType(TColumnType Type, bool Rebuild) {
+    if (Type == FColumnType && !Rebuild)
         return;
     StoreCurrentWidths();
     FColumnType = Type;
-    FModel->SetColumns(ColumnSet(Type));
+    FModel->SetColumns(Type == TColumnType::ctUser ? FUserColumns : ColumnSet(Type));
     ApplyWidths();
     Resort();
     if (OnCreateColumns)
@@ -679,6 +709,10 @@ bool TSystemListView::eventFilter(QObject *Watched, QEvent *Event) {
     if ((Watched == FTree || Watched == FList) && Event->type() == QEvent::KeyPress &&
         HandleKey(static_cast<QKeyEvent *>(Event)))
         return true;
+    if (Watched == FTree->viewport())
+        return HandleDrag(FTree, Event) || QWidget::eventFilter(Watched, Event);
+    if (Watched == FList->viewport())
+        return HandleDrag(FList, Event) || QWidget::eventFilter(Watched, Event);
     return QWidget::eventFilter(Watched, Event);
 }
 
@@ -711,6 +745,25 @@ bool TSystemListView::HandleKey(QKeyEvent *Event) {
         return true;
     case Qt::Key_F5:
         Refresh();
+        return true;
+    case Qt::Key_C:
+    case Qt::Key_X:
+    case Qt::Key_V:
+        // Spelt out: the platform's Cut sequences include Shift+Delete, deleting for good here.
+        if (Mods != Qt::ControlModifier)
+            return false;
+        if (Event->key() == Qt::Key_C)
+            CopyToClipboard();
+        else if (Event->key() == Qt::Key_X)
+            CutToClipboard();
+        else
+            PasteFiles(false);
+        return true;
+    case Qt::Key_Escape:
+        // Otherwise Esc goes on to the dialog, which closes.
+        if (!FileOperationsBusy())
+            return false;
+        CancelFileOperations();
         return true;
     case Qt::Key_Left:
     case Qt::Key_Right:

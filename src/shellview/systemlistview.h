@@ -3,8 +3,10 @@
 // TSystemListView: the items of one folder with the desktop's icons, in four view styles, sorted
 // by column with the parent entry and folders first, with navigation and a history, renaming in
 // place, deleting to the desktop trash, new folders and a background menu, kept current by a
-// folder watcher while files change on disk. Its view state lives in a section of a settings
-// store (LoadState, SaveState).
+// folder watcher while files change on disk. Files are cut, copied and pasted through the
+// clipboard and dragged in and out as Linux file managers do; copying and moving run on a worker
+// thread (TFileOperations) and never replace an existing item. Its view state lives in a section
+// of a settings store (LoadState, SaveState).
 //
 // The file system is the namespace: "/" is its root (Up stops there), and the home folder
 // stands for the desktop: it is shown when no folder has been given.
@@ -16,6 +18,7 @@
 // of the user's own actions (opening a folder, renaming, deleting, creating) go through Prompt;
 // news of the shown folder (it disappeared) goes to OnSetStatusBar.
 
+#include "fileoperation.h"
 #include "systemlistmodel.h"
 #include "systemviewsshared.h"
 
@@ -29,7 +32,10 @@
 
 class QAction;
 class QActionGroup;
+class QAbstractItemView;
+class QDropEvent;
 class QListView;
+class QMimeData;
 class QMenu;
 class QStackedWidget;
 class QTreeView;
@@ -71,6 +77,9 @@ public:
     using TSLVOnDefaultCommand = std::function<void(TSystemListView *Sender, bool &DoDefault)>;
     using TSLVOnCanAdd =
         std::function<void(TSystemListView *Sender, const TFileEntry &Data, bool &CanAdd)>;
+    // Dir is the folder the data was dropped on (a folder item, or the shown folder).
+    using TSLVOnUserDrop =
+        std::function<void(TSystemListView *Sender, const QString &Dir, const QMimeData *Data)>;
 
     enum class TPromptKind : uint8_t { pkError, pkInformation, pkConfirm };
 
@@ -80,6 +89,10 @@ public:
     // --- Properties
     TColumnType ColumnType() const { return FColumnType; }
     QList<TColumnKind> Columns() const { return FModel->Columns(); }
+    // The owner's own columns (ctUser), kept for every folder; Name always comes first. An
+    // empty list gives each folder its own column set again.
+    QList<TColumnKind> UserColumns() const { return FUserColumns; }
+    void SetUserColumns(const QList<TColumnKind> &Columns);
     int ColumnWidth(int Index) const;
     void SetColumnWidth(int Index, int Width);
 
@@ -158,8 +171,26 @@ public:
     int NewFolder();
     // The selected entries to the desktop trash, or, after a confirmation, deleted for good.
     void DeleteSelected(bool Permanently);
-    // Copies (or links) the files on the clipboard into the shown folder; never replaces.
+    // The selected items to the clipboard, to be copied, or moved (cut) by the next paste.
+    void CopyToClipboard();
+    void CutToClipboard();
+    // Copies the files on the clipboard into the shown folder, moves them when they were cut,
+    // or makes links to them; on the worker thread.
     void PasteFiles(bool AsLinks);
+    // Copies, moves or links Sources into the folder Target on the worker thread. Names taken
+    // there get the next free one ("a (1).txt"); the status bar tells of progress and result,
+    // Prompt of failures.
+    void TransferFiles(TFileOp Op, const QStringList &Sources, const QString &Target);
+    // Whether a copy or move is under way; Esc (or this) stops it.
+    bool FileOperationsBusy() const { return FFileOps->Busy(); }
+    void CancelFileOperations() { FFileOps->Cancel(); }
+    TFileOperations &FileOperations() { return *FFileOps; }
+
+    // Drops: files (local URLs) are copied, moved or linked by ChooseDropAction into the folder
+    // item under the pointer or the shown folder. Data of UserDropFormat (a MIME type; empty for
+    // none) goes to OnUserDrop instead.
+    QString UserDropFormat() const { return FUserDropFormat; }
+    void SetUserDropFormat(const QString &Value) { FUserDropFormat = Value; }
     void ShowProperties();
 
     // --- View state in Section of Store: "ViewStyle", the widths "wXX" and sort columns "sX"
@@ -188,6 +219,7 @@ public:
     TSLVNotifyEvent OnViewStyleChanged;
     TSLVOnDefaultCommand OnDefaultCommand;
     TSLVOnCanAdd OnCanAdd;
+    TSLVOnUserDrop OnUserDrop;
     // The selection changed.
     TSLVNotifyEvent OnChange;
 
@@ -211,7 +243,14 @@ private:
     void ApplyDifferences(const TFolderDiff &Diff);
     void OpenFolder(const QString &Path);
 
-    void ApplyColumnType(TColumnType Type);
+    void ApplyColumnType(TColumnType Type, bool Rebuild = false);
+    TColumnType ColumnTypeFor(const QString &Folder) const;
+    void ClipboardSelection(bool Cut);
+    void FileJobDone(const TFileJob &Job, const TFileJobResult &Result);
+    bool HandleDrag(QAbstractItemView *View, QEvent *Event);
+    QString DropFolder(QAbstractItemView *View, const QPoint &Position) const;
+    Qt::DropAction DropAction(const QDropEvent &Event, const QString &Folder) const;
+    bool DropInterest(const QMimeData *Data) const;
     void StoreCurrentWidths();
     void ApplyWidths();
     int DefaultWidth(TColumnKind Kind) const;
@@ -243,6 +282,9 @@ private:
     bool FMultiSelect = true;
     bool FAutoArrange = true;
     bool FStartEmptyDir = false;
+    QList<TColumnKind> FUserColumns;
+    QString FUserDropFormat;
+    QString FPastedCut; // the clipboard of a cut that is being pasted (ClipboardKey)
 
     QMenu *FMenu = nullptr;
     QActionGroup *FStyleGroup = nullptr;
@@ -258,9 +300,13 @@ private:
     QMenu *FItemMenu = nullptr;
     QAction *FOpenAction = nullptr;
     QAction *FRenameAction = nullptr;
+    QAction *FCutAction = nullptr;
+    QAction *FCopyAction = nullptr;
     QAction *FTrashAction = nullptr;
     QAction *FDeleteAction = nullptr;
 
-    // Last, so that it goes first: no watcher callback can reach a half-destroyed view.
+    // Last, so that they go first: no callback of theirs can reach a half-destroyed view. A
+    // copy under way is stopped and its partial result removed.
+    std::unique_ptr<TFileOperations> FFileOps;
     std::unique_ptr<TFolderWatchThread> FWatch;
 };

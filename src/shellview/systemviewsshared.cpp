@@ -1,13 +1,23 @@
 #include "systemviewsshared.h"
 
 #include <QCollator>
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QMimeDatabase>
+#include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QUrl>
 
 #include <algorithm>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 TColumnInfo ColumnInfo(TColumnKind Kind) {
     switch (Kind) {
@@ -34,9 +44,74 @@ QList<TColumnKind> ColumnSet(TColumnType Type) {
         return {ckName, ckSize, ckType, ckModified, ckAttributes};
     case TColumnType::ctNetwork:
         return {ckName, ckComment};
+    case TColumnType::ctImages:
+    case TColumnType::ctAudio:
+        return {ckName, ckSize, ckType, ckModified};
     default:
         return {ckName};
     }
+}
+
+namespace {
+
+// Whether Folder is Base or lies within it.
+bool Within(const QString &Folder, const QString &Base) {
+    return Folder == Base || Folder.startsWith(Base.endsWith(u'/') ? Base : Base + u'/');
+}
+
+// A standard folder of the user's; none when it is missing, or is the home folder or the root
+// (where a desktop without such folders points them).
+QString UserFolder(QStandardPaths::StandardLocation Location) {
+    const QString Path = QDir::cleanPath(QStandardPaths::writableLocation(Location));
+    if (Path.isEmpty() || Path == QDir::cleanPath(QDir::homePath()) || QDir(Path).isRoot() ||
+        !QFileInfo(Path).isDir())
+        return QString();
+    return Path;
+}
+
+} // namespace
+
+bool IsNetworkFolder(const QString &Folder) {
+    const QString Runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !Runtime.isEmpty() &&
+           QDir::cleanPath(Folder) == QDir::cleanPath(Runtime + QStringLiteral("/gvfs"));
+}
+
+TColumnType ColumnTypeOf(const QString &Folder) {
+    const QString Path = QDir::cleanPath(Folder);
+    if (IsNetworkFolder(Path))
+        return TColumnType::ctNetwork;
+    if (const QString Pictures = UserFolder(QStandardPaths::PicturesLocation);
+        !Pictures.isEmpty() && Within(Path, Pictures))
+        return TColumnType::ctImages;
+    if (const QString Music = UserFolder(QStandardPaths::MusicLocation);
+        !Music.isEmpty() && Within(Path, Music))
+        return TColumnType::ctAudio;
+    return TColumnType::ctFileSystem;
+}
+
+QString ShareDescription(const QString &Name) {
+    const qsizetype Colon = Name.indexOf(u':');
+    if (Colon <= 0)
+        return QString();
+    QString Scheme = Name.left(Colon);
+    if (Scheme.endsWith(QStringLiteral("-share")))
+        Scheme.chop(6);
+    QHash<QString, QString> Values;
+    for (const QString &Pair : Name.mid(Colon + 1).split(u',', Qt::SkipEmptyParts)) {
+        const qsizetype Equals = Pair.indexOf(u'=');
+        if (Equals <= 0)
+            return QString();
+        Values.insert(Pair.left(Equals), QUrl::fromPercentEncoding(Pair.mid(Equals + 1).toUtf8()));
+    }
+    QString Host = Values.value(QStringLiteral("server"), Values.value(QStringLiteral("host")));
+    if (Host.isEmpty())
+        return QString();
+    if (const QString User = Values.value(QStringLiteral("user")); !User.isEmpty())
+        Host = User + u'@' + Host;
+    const QString Share = Values.value(QStringLiteral("share"));
+    return (Share.isEmpty() ? Host : QStringLiteral("%1 on %2").arg(Share, Host)) +
+           QStringLiteral(" (%1)").arg(Scheme);
 }
 
 namespace {
@@ -106,6 +181,7 @@ TListing ListFolder(const QString &Path, const TListOptions &Options,
         Filters |= QDir::Dirs;
     if (Options.ShowHidden)
         Filters |= QDir::Hidden;
+    const bool Shares = IsNetworkFolder(Path);
     QDirIterator It(Path, Filters);
     while (It.hasNext()) {
         if (Cancelled && Cancelled()) {
@@ -116,6 +192,8 @@ TListing ListFolder(const QString &Path, const TListOptions &Options,
         It.next();
         const QFileInfo Info = It.fileInfo();
         TFileEntry Entry = EntryOf(Info);
+        if (Shares)
+            Entry.Comment = ShareDescription(Entry.Name);
         if (!Entry.IsDir && !Options.Extensions.isEmpty() &&
             (!Info.exists() || !HasExtension(Entry.Name, Options.Extensions)))
             continue;
@@ -187,7 +265,7 @@ QString CellText(const TFileEntry &Entry, bool IsParent, TColumnKind Kind) {
     case TColumnKind::ckAttributes:
         return IsParent ? QString() : AttributeText(Entry.Attributes);
     case TColumnKind::ckComment:
-        return QString();
+        return Entry.Comment;
     }
     return QString();
 }
@@ -282,6 +360,31 @@ QString NewFolderName(const std::function<bool(const QString &Name)> &Exists) {
     return QString();
 }
 
+QString UniqueName(const QString &Name, bool IsDir,
+                   const std::function<bool(const QString &Name)> &Exists) {
+    static const QMimeDatabase Mime;
+    QString Suffix;
+    if (!IsDir) {
+        // "tar.gz" as a whole where the MIME database knows it, else the last one; a dot-file's
+        // leading dot starts no extension.
+        const qsizetype Known = Mime.suffixForFileName(Name).size();
+        const qsizetype Dot = Name.lastIndexOf(u'.');
+        if (Known > 0 && Known < Name.size() - 1)
+            Suffix = Name.right(Known + 1);
+        else if (Dot > 0 && Dot < Name.size() - 1)
+            Suffix = Name.mid(Dot);
+    }
+    QString Stem = Name.left(Name.size() - Suffix.size());
+    static const QRegularExpression Numbered(QStringLiteral(" \\(\\d+\\)$"));
+    Stem.remove(Numbered);
+    for (int Number = 1; Number < 100000; ++Number) {
+        const QString Candidate = QStringLiteral("%1 (%2)%3").arg(Stem).arg(Number).arg(Suffix);
+        if (!Exists(Candidate))
+            return Candidate;
+    }
+    return QString();
+}
+
 bool ValidFileName(const QString &Name, QString &Error) {
     if (Name.trimmed().isEmpty()) {
         Error = QStringLiteral("A name cannot be empty.");
@@ -327,6 +430,83 @@ TFolderDiff DiffListing(const TFolderSnapshot &Shown, const QList<TFileEntry> &L
             Diff.Removed.append(It.key());
     Diff.Removed.sort();
     return Diff;
+}
+
+namespace {
+
+const QString GnomeFilesFormat = QStringLiteral("x-special/gnome-copied-files");
+const QString KdeCutFormat = QStringLiteral("application/x-kde-cutselection");
+
+} // namespace
+
+QMimeData *FilesMimeData(const QStringList &Paths, bool Cut) {
+    QList<QUrl> Urls;
+    QByteArray Gnome = Cut ? "cut" : "copy";
+    for (const QString &Path : Paths) {
+        Urls.append(QUrl::fromLocalFile(Path));
+        Gnome += '\n' + Urls.last().toEncoded();
+    }
+    auto *Data = new QMimeData;
+    Data->setUrls(Urls);
+    Data->setText(Paths.join(u'\n'));
+    Data->setData(GnomeFilesFormat, Gnome);
+    Data->setData(KdeCutFormat, Cut ? "1" : "0");
+    return Data;
+}
+
+bool FilesOfMimeData(const QMimeData *Data, QStringList &Paths, bool &Cut) {
+    Paths.clear();
+    Cut = false;
+    if (!Data)
+        return false;
+    QList<QUrl> Urls;
+    if (Data->hasFormat(GnomeFilesFormat)) {
+        QList<QByteArray> Lines = Data->data(GnomeFilesFormat).split('\n');
+        const QByteArray Verb = Lines.isEmpty() ? QByteArray() : Lines.takeFirst().trimmed();
+        Cut = Verb == "cut";
+        for (const QByteArray &Line : std::as_const(Lines))
+            if (!Line.trimmed().isEmpty())
+                Urls.append(QUrl::fromEncoded(Line.trimmed()));
+    } else if (Data->hasUrls()) {
+        Urls = Data->urls();
+        Cut = Data->data(KdeCutFormat).trimmed() == "1";
+    }
+    for (const QUrl &Url : std::as_const(Urls))
+        if (Url.isLocalFile() && !Url.toLocalFile().isEmpty())
+            Paths.append(QDir::cleanPath(Url.toLocalFile()));
+    if (Paths.isEmpty())
+        Cut = false;
+    return !Paths.isEmpty();
+}
+
+Qt::DropAction ChooseDropAction(Qt::KeyboardModifiers Modifiers, Qt::DropActions Possible,
+                                bool SameFileSystem) {
+    const bool Ctrl = Modifiers & Qt::ControlModifier;
+    const bool Shift = Modifiers & Qt::ShiftModifier;
+    if (Ctrl || Shift) {
+        const Qt::DropAction Wanted = Ctrl && Shift ? Qt::LinkAction
+                                      : Ctrl        ? Qt::CopyAction
+                                                    : Qt::MoveAction;
+        return Possible & Wanted ? Wanted : Qt::IgnoreAction;
+    }
+    for (const Qt::DropAction Action :
+         {SameFileSystem ? Qt::MoveAction : Qt::CopyAction, Qt::CopyAction, Qt::MoveAction})
+        if (Possible & Action)
+            return Action;
+    return Qt::IgnoreAction;
+}
+
+bool SameFileSystem(const QString &A, const QString &B) {
+#ifdef Q_OS_UNIX
+    struct stat First {};
+    struct stat Second {};
+    if (::lstat(QFile::encodeName(A).constData(), &First) != 0 ||
+        ::lstat(QFile::encodeName(B).constData(), &Second) != 0)
+        return false;
+    return First.st_dev == Second.st_dev;
+#else
+    return QStorageInfo(A).rootPath() == QStorageInfo(B).rootPath();
+#endif
 }
 
 void TFolderHistory::Visit(const QString &Path) {

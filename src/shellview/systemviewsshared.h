@@ -19,6 +19,7 @@
 #include <functional>
 
 class QCollator;
+class QMimeData;
 
 // The column set in use; the numbers are the ones kept in the settings store.
 enum class TColumnType : uint8_t {
@@ -50,8 +51,21 @@ struct TColumnInfo {
 };
 TColumnInfo ColumnInfo(TColumnKind Kind);
 // The columns of a column type: Name, Size, Type, Modified, Attributes for file-system folders,
-// Name and Comment for network ones, Name alone otherwise.
+// Name and Comment for the folder of network shares, Name, Size, Type, Modified for pictures and
+// music (sets of their own so that they keep their own widths and sort column), Name alone
+// otherwise (ctUser's columns are the owner's).
 QList<TColumnKind> ColumnSet(TColumnType Type);
+
+// The column set a folder is shown with: ctNetwork for the folder where the desktop mounts the
+// network shares it reaches ($XDG_RUNTIME_DIR/gvfs), ctImages within the user's pictures folder,
+// ctAudio within the music folder, ctFileSystem for every other folder (a mounted share too: it
+// has sizes and times like any other).
+TColumnType ColumnTypeOf(const QString &Folder);
+bool IsNetworkFolder(const QString &Folder);
+// What a mount of the network folder is, from its name: "smb-share:server=nas,share=music" is
+// "music on nas (smb)", "sftp:host=example.com,user=me" is "me@example.com (sftp)"; empty for a
+// name of another form.
+QString ShareDescription(const QString &Name);
 
 // Attributes of an entry as shown in the Attributes column, in the order of their letters.
 enum class TFileAttribute : uint8_t {
@@ -73,6 +87,7 @@ struct TFileEntry {
     TFileAttributes Attributes;
     QString MimeName; // by the name alone; empty for folders
     QString TypeName; // the Type column
+    QString Comment;  // the Comment column: what a share of the network folder is
 
     // Whether the two describe the same state on disk (the watcher's "changed").
     bool operator==(const TFileEntry &Other) const = default;
@@ -127,6 +142,13 @@ int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool 
 // The first free name of "New Folder", "New Folder (0)", "New Folder (1)", ...
 QString NewFolderName(const std::function<bool(const QString &Name)> &Exists);
 
+// The name a copy of Name takes where Name is taken, as file managers name it: the first of
+// "a (1).txt", "a (2).txt", ... that Exists refuses; the number of an earlier copy is replaced
+// ("a (1).txt" gives "a (2).txt"), a compound extension stays whole ("b (1).tar.gz") and a folder
+// or a dot-file has none. Empty when every number up to a large limit is taken.
+QString UniqueName(const QString &Name, bool IsDir,
+                   const std::function<bool(const QString &Name)> &Exists);
+
 // Whether Name can name an entry of a folder; Error says why not, for the user.
 bool ValidFileName(const QString &Name, QString &Error);
 
@@ -139,6 +161,23 @@ struct TFolderDiff {
 };
 using TFolderSnapshot = QHash<QString, TFileEntry>;
 TFolderDiff DiffListing(const TFolderSnapshot &Shown, const QList<TFileEntry> &Listed);
+
+// Files on the clipboard and in drags, in the form Linux file managers exchange them: the URLs
+// (text/uri-list), the paths as plain text, and x-special/gnome-copied-files ("copy" or "cut",
+// then one URL a line) with application/x-kde-cutselection for the file managers that read
+// that instead.
+QMimeData *FilesMimeData(const QStringList &Paths, bool Cut);
+// The local files Data holds and whether they were cut; false when it holds none.
+bool FilesOfMimeData(const QMimeData *Data, QStringList &Paths, bool &Cut);
+
+// What a drop of files does, as in Linux file managers: Ctrl copies, Shift moves, Ctrl+Shift
+// makes links; without them a drop moves within one file system and copies across. An action
+// the source does not allow falls back to copying, then moving, when no key asked for it, and
+// to nothing when one did.
+Qt::DropAction ChooseDropAction(Qt::KeyboardModifiers Modifiers, Qt::DropActions Possible,
+                                bool SameFileSystem);
+// Whether the two paths lie on one file system (a link counts where it is, not its target).
+bool SameFileSystem(const QString &A, const QString &B);
 
 // Visited folders with a current position. After a folder is shown, Visit moves back or forward
 // one when the folder is the previous or the next entry, and otherwise drops the entries after
