@@ -35,6 +35,7 @@
 #include <memory>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -163,7 +164,10 @@ private Q_SLOTS:
     void watcherFollowsOtherPrograms_data();
     void watcherFollowsOtherPrograms();
     void watcherWaitsWhilePaused();
+    void folderGoneShowsNearestParent_data();
     void folderGoneShowsNearestParent();
+    void startEmptyDir_data();
+    void startEmptyDir();
     void handlerExceptionFromWatcherIsShown();
     void overtakenListingIsDropped();
     void destroyedWhileListing();
@@ -1444,16 +1448,50 @@ void TestShellView::watcherWaitsWhilePaused() {
     QTRY_VERIFY_WITH_TIMEOUT(View->FindItem(u"during.txt"_s) >= 0, 5000);
 }
 
+void TestShellView::folderGoneShowsNearestParent_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("goneListed");
+    QTest::newRow("removed") << u"rm -r keep/gone"_s << u"keep"_s << u"no longer there"_s << false;
+    QTest::newRow("made unreadable")
+        << u"chmod 0 keep/gone/deeper"_s << u"keep/gone"_s << u"can no longer be read"_s << true;
+}
+
 void TestShellView::folderGoneShowsNearestParent() {
+    QFETCH(QString, command);
+    QFETCH(QString, shown);
+    QFETCH(QString, status);
+    QFETCH(bool, goneListed);
+    if (command.startsWith(u"chmod") && geteuid() == 0)
+        QSKIP("permissions do not hold for root");
     QVERIFY(QDir().mkpath(Path(u"keep/gone/deeper"_s)));
     auto View = NewView(Path(u"keep/gone/deeper"_s));
-    RunOutside(FDir->path(), u"rm -r keep/gone"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(View->Directory(), Path(u"keep"_s), 5000);
-    QVERIFY(!FStatus.isEmpty() && FStatus.last().contains(u"no longer there"_s));
-    QCOMPARE(View->FindItem(u"gone"_s), -1);
+    RunOutside(FDir->path(), command);
+    QTRY_COMPARE_WITH_TIMEOUT(View->Directory(), Path(shown), 5000);
+    QVERIFY(!FStatus.isEmpty() && FStatus.last().contains(status));
+    QCOMPARE(View->FindItem(u"deeper"_s) >= 0, goneListed);
     // Still usable, and still watched.
-    RunOutside(FDir->path(), u"touch keep/after.txt"_s);
+    RunOutside(Path(shown), u"touch after.txt"_s);
     QTRY_VERIFY_WITH_TIMEOUT(View->FindItem(u"after.txt"_s) >= 0, 5000);
+}
+
+void TestShellView::startEmptyDir_data() {
+    QTest::addColumn<bool>("startEmpty");
+    QTest::newRow("the home folder when shown") << false;
+    QTest::newRow("empty until a folder is set") << true;
+}
+
+void TestShellView::startEmptyDir() {
+    QFETCH(bool, startEmpty);
+    TSystemListView View;
+    View.SetStartEmptyDir(startEmpty);
+    View.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&View));
+    QCOMPARE(View.Directory(), startEmpty ? QString() : QDir::homePath());
+    QCOMPARE(View.Count() == 0, startEmpty);
+    View.SetDirectory(FDir->path());
+    QCOMPARE(View.Directory(), FDir->path());
 }
 
 void TestShellView::handlerExceptionFromWatcherIsShown() {
