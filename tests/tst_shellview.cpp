@@ -1276,30 +1276,34 @@ void TestShellView::fileJobs_data() {
     QTest::addColumn<bool>("sourceKept");
     QTest::addColumn<bool>("cancelled");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("toLink"); // "to" is a link to this folder
     QTest::newRow("copy") << TFileOp::foCopy << u"big.bin"_s << 0
                           << QStringList{u"to/big.bin="_s + QString(3 << 20, u'b')} << true << false
-                          << QString();
+                          << QString() << QString();
     QTest::newRow("copy stopped within the file: nothing left")
         << TFileOp::foCopy << u"big.bin"_s << 3 << QStringList{u"!to/big.bin"_s} << true << true
-        << QString();
+        << QString() << QString();
     QTest::newRow("copy of a folder stopped within: nothing left")
         << TFileOp::foCopy << u"tree"_s << 4 << QStringList{u"!to/tree"_s} << true << true
-        << QString();
+        << QString() << QString();
     QTest::newRow("a link stays a link, relative")
         << TFileOp::foCopy << u"rel"_s << 0 << QStringList{u"to/rel@big.bin"_s} << true << false
-        << QString();
+        << QString() << QString();
     QTest::newRow("move to another file system")
         << TFileOp::foMove << u"shm:moved.txt"_s << 0 << QStringList{u"to/moved.txt=far"_s} << false
-        << false << QString();
+        << false << QString() << QString();
     QTest::newRow("move of a folder to another file system")
         << TFileOp::foMove << u"shm:dir"_s << 0 << QStringList{u"to/dir/inner.txt=in"_s} << false
-        << false << QString();
+        << false << QString() << QString();
     QTest::newRow("move to another file system stopped: the source stays")
         << TFileOp::foMove << u"shm:dir"_s << 3 << QStringList{u"!to/dir"_s} << true << true
-        << QString();
+        << QString() << QString();
+    QTest::newRow("a folder into itself by way of a link")
+        << TFileOp::foCopy << u"tree"_s << 0 << QStringList{u"!from/tree/tree"_s} << true << false
+        << u"Could not copy \"tree\": a folder cannot go into itself."_s << u"from/tree"_s;
     QTest::newRow("a pipe is not read")
         << TFileOp::foCopy << u"fifo"_s << 0 << QStringList{u"!to/fifo"_s} << true << false
-        << u"Could not copy \"fifo\": it is a device, pipe or socket."_s;
+        << u"Could not copy \"fifo\": it is a device, pipe or socket."_s << QString();
 }
 
 void TestShellView::fileJobs() {
@@ -1310,6 +1314,7 @@ void TestShellView::fileJobs() {
     QFETCH(bool, sourceKept);
     QFETCH(bool, cancelled);
     QFETCH(QString, error);
+    QFETCH(QString, toLink);
     WriteFile(Path(u"from/big.bin"_s), QByteArray(3 << 20, 'b'));
     QCOMPARE(mkfifo(QFile::encodeName(Path(u"from/fifo"_s)).constData(), 0600), 0);
     for (const char *Name : {"one", "two", "three"})
@@ -1334,6 +1339,10 @@ void TestShellView::fileJobs() {
     Job.Op = op;
     Job.Sources = {From};
     Job.Target = Path(u"to"_s);
+    if (!toLink.isEmpty()) {
+        QVERIFY(QDir().rmdir(Path(u"to"_s)));
+        QVERIFY(QFile::link(Path(toLink), Path(u"to"_s)));
+    }
     int Calls = 0;
     const TFileJobResult Result =
         RunFileJob(Job, [&] { return cancelAt > 0 && ++Calls >= cancelAt; });

@@ -29,6 +29,15 @@ bool IsFolder(const QFileInfo &Info) {
     return Info.isDir() && !Info.isSymLink();
 }
 
+// Whether Folder is Outer or lies within it, also by way of symbolic links.
+bool Within(const QString &Folder, const QString &Outer) {
+    auto Inside = [](const QString &A, const QString &B) {
+        return !A.isEmpty() && !B.isEmpty() && (A == B || A.startsWith(B + u'/'));
+    };
+    return Inside(Folder, Outer) ||
+           Inside(QFileInfo(Folder).canonicalFilePath(), QFileInfo(Outer).canonicalFilePath());
+}
+
 QString ErrnoText(int Code) {
     return QString::fromLocal8Bit(std::strerror(Code));
 }
@@ -267,8 +276,7 @@ TFileJobResult RunFileJob(const TFileJob &Job, const std::function<bool()> &Canc
         // Moved where it already is: nothing to do.
         if (Job.Op == TFileOp::foMove && QDir::cleanPath(Info.absolutePath()) == Target)
             continue;
-        if (Job.Op != TFileOp::foLink && IsFolder(Info) &&
-            (Target == Source || Target.startsWith(Source + u'/'))) {
+        if (Job.Op != TFileOp::foLink && IsFolder(Info) && Within(Target, Source)) {
             Fail(Name, QStringLiteral("a folder cannot go into itself"));
             continue;
         }
