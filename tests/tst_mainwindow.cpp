@@ -81,6 +81,8 @@ void TestMainWindow::cleanupTestCase() {
 void TestMainWindow::emptyStoreDefaults() {
     auto w = NewWindow();
     QVERIFY(w);
+    // Nowhere kept yet: the window manager chooses the place (pinned, it went to the origin).
+    QVERIFY(!w->testAttribute(Qt::WA_Moved));
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), -1);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Lsb), -1);
