@@ -9,6 +9,7 @@
 #include "guiknoblist.h"
 #include "imgcontrol.h"
 #include "knobeditform.h"
+#include "midierror.h"
 #include "midiinput.h"
 #include "midimenu.h"
 #include "midioutput.h"
@@ -37,6 +38,7 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QStatusBar>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
 
@@ -80,6 +82,26 @@ QString ServiceName(TMidiApi Api) {
         break;
     }
     return QStringLiteral("none");
+}
+
+// Why the settings cannot be saved, or an empty text. Permission bits do not stop root, so the
+// folder is tried with a file of our own; a read-only settings file is left alone by the save.
+QString SettingsWriteProblem(const QString &FileName) {
+    const QFileInfo file(FileName);
+    const QString folder = QDir::toNativeSeparators(file.absolutePath());
+    QString reason;
+    if (!QDir().mkpath(file.absolutePath()))
+        reason = QStringLiteral("the folder \"%1\" cannot be created").arg(folder);
+    else if (file.exists() && !(file.permissions() & (QFileDevice::WriteOwner |
+                                                      QFileDevice::WriteGroup |
+                                                      QFileDevice::WriteOther)))
+        reason = QStringLiteral("the file \"%1\" is read-only")
+                     .arg(QDir::toNativeSeparators(FileName));
+    else if (QTemporaryFile probe(file.absolutePath() + QStringLiteral("/.ondrel-XXXXXX"));
+             !probe.open())
+        reason = QStringLiteral("the folder \"%1\" is not writable").arg(folder);
+    return reason.isEmpty() ? reason
+                            : QStringLiteral("Settings cannot be saved: %1.").arg(reason);
 }
 
 TMidiApi StoredService() {
@@ -148,9 +170,7 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
     udLsb->setGeometry(199, 61, 15, 18);
     FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
                                     Keyboard1->Model(), this);
-    FProgramBank->Send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
-        FOutMenu->Output().Send(s, d1, d2);
-    };
+    FProgramBank->Send = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendOut(s, d1, d2); };
 
     auto *panic = new TPanicPanel(QStringLiteral("Panic!"), FClient);
     panic->setObjectName(QStringLiteral("PPanic"));
@@ -438,6 +458,7 @@ void TOndrel2::FormResize() {
 }
 
 void TOndrel2::SetStatusText(const QString &Text) {
+    FNotice.clear();
     FPanels[0]->setText(Text);
     FPanels[0]->repaint(); // long operations report progress before they return
     if (OnStatusText)
@@ -466,15 +487,80 @@ void TOndrel2::Keyboard1Note(uint8_t Typ, uint8_t Note, uint8_t Vel) {
 }
 
 void TOndrel2::SendToOutput(uint8_t Status, uint8_t Data1, uint8_t Data2) {
-    FOutMenu->Output().Send(Status, Data1, Data2);
+    SendOut(Status, Data1, Data2);
     ReflectEvent(Status, Data1, Data2);
     if (FChordEditor && FChordEditor->isVisible() && (Status & 0xF0) == 0x90)
         FChordEditor->ToggleFromNote(Data1, Data2);
 }
 
+void TOndrel2::SendOut(uint8_t Status, uint8_t Data1, uint8_t Data2) {
+    TMidiOutput &out = FOutMenu->Output();
+    if (FLosing && !out.ServiceAlive())
+        return; // the notes let go while closing have nowhere to go
+    try {
+        out.Send(Status, Data1, Data2);
+    } catch (const EMidiError &Error) {
+        if (!out.ServiceAlive())
+            OutputLost(Error.Message());
+        else
+            SetStatusText(Error.Message());
+    }
+}
+
+void TOndrel2::OutputLost(const QString &Reason) {
+    if (FLosing || FOutMenu->IsClosed())
+        return;
+    FLosing = true;
+    const auto done = qScopeGuard([this] { FLosing = false; });
+    FLostApi = FOutMenu->Api();
+    FLostOut = FOutMenu->DeviceName();
+    // Closing lets go of the held notes; nothing is sent to the lost service.
+    FOutMenu->CloseWithCursor();
+    if (!FInMenu->IsClosed() && FInMenu->Api() == FLostApi) {
+        FLostIn = FInMenu->DeviceName();
+        FInMenu->CloseWithCursor();
+    }
+    ShowNotice(QStringLiteral("%1 %2 was closed; it opens again when the %3 is back.")
+                   .arg(Reason, FLostOut, FLostApi == TMidiApi::maJack
+                                              ? QStringLiteral("JACK server")
+                                              : QStringLiteral("MIDI service")));
+}
+
+void TOndrel2::WatchService() {
+    if (FLostOut.isEmpty()) {
+        if (!FOutMenu->IsClosed() && !FOutMenu->Output().ServiceAlive())
+            OutputLost(QStringLiteral("The %1 server is no longer running.")
+                           .arg(ServiceName(FOutMenu->Api())));
+        return;
+    }
+    // A device chosen meanwhile ends the wait.
+    if (!FOutMenu->IsClosed() || FOutMenu->Api() != FLostApi) {
+        FLostOut.clear();
+        FLostIn.clear();
+        return;
+    }
+    if (!MidiBackend::ApiStarts(FLostApi))
+        return;
+    const QString out = std::exchange(FLostOut, QString());
+    const QString in = std::exchange(FLostIn, QString());
+    // The ports are listed anew: those of the new server may differ.
+    FOutMenu->SetApi(FLostApi);
+    FOutMenu->SelectByName(out);
+    if (!in.isEmpty()) {
+        FInMenu->SetApi(FLostApi);
+        FInMenu->SelectByName(in);
+    }
+}
+
+void TOndrel2::ShowNotice(const QString &Text) {
+    SetStatusText(Text);
+    FNotice = Text;
+    qWarning("%s", qPrintable(Text));
+}
+
 void TOndrel2::KnobChange(uint8_t Controller, uint8_t Value) {
     const uint8_t status = uint8_t(0xB0 | Keyboard1->Model().Channel());
-    FOutMenu->Output().Send(status, Controller, Value);
+    SendOut(status, Controller, Value);
     ReflectEvent(status, Controller, Value);
 }
 
@@ -607,7 +693,7 @@ void TOndrel2::ChordEditor1Click() {
         // The editor's own keyboard goes straight to the device: through SendToOutput its
         // notes would toggle the chord being edited.
         FChordEditor->OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            FOutMenu->Output().Send(t, n, v);
+            SendOut(t, n, v);
         };
         FChordEditor->OnApply = [this] { ReloadChords(); };
     }
@@ -678,12 +764,11 @@ void TOndrel2::BPanicClick() {
     SetStatusText(QStringLiteral("Panic: %1%").arg(0));
     Keyboard1->Model().ReleaseAll();
     Keyboard1->Model().ClearDisplay();
-    TMidiOutput &out = FOutMenu->Output();
     for (int c = 0; c < 16; ++c) {
         for (int n = 0; n < 128; ++n)
-            out.Send(uint8_t(0x90 | c), uint8_t(n), 0);
-        out.Send(uint8_t(0xB0 | c), 120, 0);
-        out.Send(uint8_t(0xB0 | c), 123, 0);
+            SendOut(uint8_t(0x90 | c), uint8_t(n), 0);
+        SendOut(uint8_t(0xB0 | c), 120, 0);
+        SendOut(uint8_t(0xB0 | c), 123, 0);
         SetStatusText(
             QStringLiteral("Panic: %1%").arg(int(std::nearbyint((c + 1) * 100.0 / 16.0))));
     }
@@ -747,8 +832,9 @@ bool TOndrel2::eventFilter(QObject *Watched, QEvent *Event) {
 
 bool TOndrel2::event(QEvent *Event) {
     if (Event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent *>(Event)->tip();
         if (!QWidget::mouseGrabber())
-            FPanels[0]->setText(static_cast<QStatusTipEvent *>(Event)->tip());
+            FPanels[0]->setText(tip.isEmpty() ? FNotice : tip);
         return true;
     }
     return TOndrel::event(Event);
@@ -799,9 +885,14 @@ void TOndrel2::DeferredStart() {
     FErrorsToStatus = true;
     FProgramBank->SendProgram();
     UpdateJoystickEnable();
-    const QString notice = TRegistryIniFile::TakeNotice();
+    QString notice = TRegistryIniFile::TakeNotice();
+    if (notice.isEmpty())
+        notice = SettingsWriteProblem(ProgramStoreFileName());
     if (!notice.isEmpty())
-        SetStatusText(notice);
+        ShowNotice(notice);
+    FServiceWatch = new QTimer(this);
+    connect(FServiceWatch, &QTimer::timeout, this, &TOndrel2::WatchService);
+    FServiceWatch->start(1000);
 }
 
 void TOndrel2::closeEvent(QCloseEvent *Event) {
@@ -839,6 +930,9 @@ void TOndrel2::SaveSettings() {
         TRegistryIniFile store;
         WriteSettings(store);
         store.UpdateFile();
+    } catch (const EIniFileException &Error) {
+        // Said at start-up already; a terminal shows it once more.
+        qWarning("%s", qPrintable(Error.Message()));
     } catch (...) {
     }
 }
@@ -889,6 +983,11 @@ void TOndrel2::WriteSettings(TCustomIniFile &Store) {
     if (dynamic_cast<TRegistryIniFile *>(&Store)) {
         FOutMenu->Save(Store);
         FInMenu->Save(Store);
+        // Devices waiting for their service are still the user's choice.
+        if (!FLostOut.isEmpty())
+            Store.WriteString(SecDevices, FOutMenu->ValueName(), FLostOut);
+        if (!FLostIn.isEmpty())
+            Store.WriteString(SecDevices, FInMenu->ValueName(), FLostIn);
         Synth::SaveSettings(Store, SecDevices);
     }
     WriteMainSettings(Store);

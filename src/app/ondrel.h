@@ -35,6 +35,7 @@ class TPatchSelection;
 class TProgramBank;
 class TSplashForm;
 class QWheelEvent;
+class QTimer;
 class TGUIKnobList;
 class TWheel;
 
@@ -49,6 +50,14 @@ public:
     // --- Routing --------------------------------------------------------------------------------
     void Keyboard1Note(uint8_t Typ, uint8_t Note, uint8_t Vel);
     void SendToOutput(uint8_t Status, uint8_t Data1, uint8_t Data2);
+    // Sends to the Midi Out device. A failure is reported in the status bar, never raised; a
+    // lost MIDI service closes the device until the service is back (see OutputLost).
+    void SendOut(uint8_t Status, uint8_t Data1, uint8_t Data2);
+    // The service of the Midi Out device went away: held notes are let go, the devices on that
+    // service closed and the user told; they open again when the service answers.
+    void OutputLost(const QString &Reason);
+    // The output device waiting for its service to come back; empty when none is.
+    QString LostOutput() const { return FLostOut; }
     void ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2);
     void HandleMidiInput(TMidiInput &Input);
     void HandleMidiEvent(uint8_t Status, uint8_t Data1, uint8_t Data2);
@@ -224,6 +233,18 @@ private:
     bool FErrorsToStatus = false;
     bool FFirstTime = true;
     bool FClosing = false;
+    // A lost MIDI service: the devices to open again when it is back, and the watch for it.
+    void WatchService();
+    QTimer *FServiceWatch = nullptr;
+    QString FLostOut;
+    QString FLostIn;
+    TMidiApi FLostApi = TMidiApi::maNone;
+    bool FLosing = false;
+    // A notice (settings not saved, a service lost) stays in the status bar until another text
+    // replaces it: status tips of the controls only cover it while the pointer is on them. It
+    // goes to the standard error too, for a program started from a terminal.
+    void ShowNotice(const QString &Text);
+    QString FNotice;
     int PendingBankMSB = 128;
     int PendingBankLSB = 128;
     const QKeyEvent *FLastKeyEvent = nullptr;

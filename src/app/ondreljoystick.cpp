@@ -153,6 +153,6 @@ void TOndrel2::SendJoystickValue(int Joystick, int Code, int Position, int Axis)
         data1 = uint8_t(Code);
         data2 = uint8_t(result);
     }
-    FOutMenu->Output().Send(status, data1, data2);
+    SendOut(status, data1, data2);
     ReflectEvent(status, data1, data2);
 }

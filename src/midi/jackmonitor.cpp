@@ -44,7 +44,15 @@ TJackMonitor::~TJackMonitor() {
 }
 
 bool TJackMonitor::ServerRunning() {
+    // Asking is no error: JACK would print its complaint about an absent server each time (and
+    // the question is asked every few seconds while waiting for a server to come back).
+    void (*const Complain)(const char *) = jack_error_callback;
+    void (*const Tell)(const char *) = jack_info_callback;
+    jack_set_error_function([](const char *) {});
+    jack_set_info_function([](const char *) {});
     jack_client_t *Client = OpenClient("Ondrel probe");
+    jack_set_error_function(Complain);
+    jack_set_info_function(Tell);
     if (!Client)
         return false;
     jack_client_close(Client);

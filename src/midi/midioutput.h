@@ -46,6 +46,8 @@ public:
     // even when a step fails; the failure is raised afterwards. Returns true.
     bool Close();
     bool IsClosed() const { return FClosed; }
+    // False once the service of the open port went away (the JACK server stopped).
+    bool ServiceAlive() const { return !FPort || FPort->ServiceAlive(); }
 
 private:
     TMidiApi FApi = TMidiApi::maNone;

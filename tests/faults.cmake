@@ -1,0 +1,22 @@
+# The real program end to end (Xvfb, xdotool, a JACK server of the test's own): playing it as a
+# person does, and the faults a user meets (the server going away, settings that cannot be
+# saved or are damaged, two copies at once).
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    foreach(_t tst_e2e_play tst_e2e_faults)
+        ondrel_add_test(${_t} LABEL e2e
+            SOURCES e2e/${_t}.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+                    jackfixture.cpp jackfixture.h
+            LIBS PkgConfig::JACK)
+        target_include_directories(${_t} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_compile_definitions(${_t} PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+        add_dependencies(${_t} ondrel)
+        set_tests_properties(${_t} PROPERTIES ENVIRONMENT "" LABELS "e2e;faults")
+    endforeach()
+    target_link_libraries(tst_e2e_faults PRIVATE ondrel_core)
+endif()
+
+# The main window meeting the same faults, in process.
+if(TARGET ondrel_app AND TARGET ondrel_mainfixture)
+    ondrel_add_test(tst_mainfaults LABEL mainwindow SOURCES tst_mainfaults.cpp
+        LIBS ondrel_app ondrel_mainfixture)
+endif()

@@ -1,0 +1,112 @@
+// The main window when things go wrong beneath it: the JACK server of its output stopping and
+// coming back, and the notices about settings that are damaged or cannot be saved.
+
+#include "custominifile.h"
+#include "mainfixture.h"
+#include "midimenu.h"
+#include "ondrel.h"
+#include "registryinifile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStatusTipEvent>
+#include <QTest>
+
+class TestMainFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText())); }
+    void init() { F.FreshConfig(); }
+    void cleanupTestCase() { F.Stop(); }
+
+    void serverLossLetsGoAndReopens();
+    void settingsNotice_data();
+    void settingsNotice();
+
+private:
+    const QString Tag = QStringLiteral("mainfaults");
+    TMainFixture F;
+};
+
+void TestMainFaults::serverLossLetsGoAndReopens() {
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    QVERIFY(F.ConnectPeer(*w));
+    TKeyboardModel &m = w->Keyboard1->Model();
+    constexpr int ScanZ = 44;
+    m.ComputerKeyDown(ScanZ, 48, 100);
+    QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 30 64")});
+
+    F.Stop();
+    QTRY_COMPARE_WITH_TIMEOUT(w->LostOutput(), QStringLiteral("Ondrel"), 5000);
+    QVERIFY(w->MidiOutMenu1().IsClosed());
+    QCOMPARE(m.OwnCount(48), 0);
+    QCOMPARE(m.ComputerKeyNote(ScanZ), -1);
+    const QString notice = w->StatusPanelText(0);
+    QVERIFY2(notice.contains(QStringLiteral("The JACK server is no longer running.")),
+             qPrintable(notice));
+    // A control's status tip covers the notice only while the pointer is on it.
+    QStatusTipEvent tip(QStringLiteral("a tip"));
+    QCoreApplication::sendEvent(w.get(), &tip);
+    QCOMPARE(w->StatusPanelText(0), QStringLiteral("a tip"));
+    QStatusTipEvent gone{QString()};
+    QCoreApplication::sendEvent(w.get(), &gone);
+    QCOMPARE(w->StatusPanelText(0), notice);
+    // Played meanwhile: dropped. Saved meanwhile: the device is still the user's choice.
+    w->Keyboard1Note(0x90, 60, 100);
+    {
+        TRegistryIniFile store;
+        w->WriteSettings(store);
+        QCOMPARE(store.ReadString(QStringLiteral("MidiDevices"), QStringLiteral("MidiOut"), {}),
+                 QStringLiteral("Ondrel"));
+    }
+
+    QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText()));
+    QTRY_VERIFY_WITH_TIMEOUT(!w->MidiOutMenu1().IsClosed(), 5000);
+    QVERIFY(w->LostOutput().isEmpty());
+    QCOMPARE(w->MidiOutMenu1().DeviceName(), QStringLiteral("Ondrel"));
+    const QString port = F.Peer().FindPort(QStringLiteral("^Ondrel:Ondrel$"), JackPortIsOutput);
+    QVERIFY(F.Peer().Connect(port, F.Peer().InPort()));
+    QVERIFY(F.Peer().WaitCycles());
+    w->Keyboard1Note(0x90, 62, 90);
+    QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 3e 5a")});
+}
+
+void TestMainFaults::settingsNotice_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("blockFolder");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("all well") << QByteArray("[Keyboard]\nKeyOctave=5\n") << false << QString();
+    QTest::newRow("damaged file") << QByteArray("[Keyboard]\n\0\0\0", 14) << false
+                                  << QStringLiteral("could not be read");
+    QTest::newRow("folder blocked by a file")
+        << QByteArray() << true << QStringLiteral("Settings cannot be saved: the folder");
+}
+
+void TestMainFaults::settingsNotice() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, blockFolder);
+    QFETCH(QString, expected);
+    const QString file = ProgramStoreFileName();
+    if (blockFolder) {
+        QFile blocker(F.ConfigPath() + QStringLiteral("/Tavrel"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(stored);
+    }
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    const QString text = w->StatusPanelText(0);
+    if (expected.isEmpty())
+        QVERIFY2(!text.contains(QStringLiteral("could not")) &&
+                     !text.contains(QStringLiteral("cannot")),
+                 qPrintable(text));
+    else
+        QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+QTEST_MAIN(TestMainFaults)
+#include "tst_mainfaults.moc"
