@@ -1088,6 +1088,13 @@ void TestShellView::paste() {
     View->SetSelected(View->FindItem(source));
     QTest::keyClick(View->IconView(), cut ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
     QVERIFY(!FStatus.isEmpty() && FStatus.last().contains(source));
+    // A cut item looks cut; a copied one as before.
+    auto LooksCut = [&](const QString &Name) {
+        const QAbstractItemModel *Model = View->ReportView()->model();
+        return Model->index(View->FindItem(Name), 0).data(Qt::ForegroundRole).isValid();
+    };
+    QCOMPARE(LooksCut(source), cut);
+    QVERIFY(!LooksCut(source == u"a.txt" ? u"b.txt"_s : u"a.txt"_s));
     View->SetDirectory(Path(into));
     if (links)
         MenuAction(View->PrepareBackgroundMenu(), u"Paste &Shortcut"_s)->trigger();
@@ -1101,6 +1108,8 @@ void TestShellView::paste() {
     bool WasCut = false;
     FilesOfMimeData(QGuiApplication::clipboard()->mimeData(), OnClipboard, WasCut);
     QCOMPARE(!OnClipboard.isEmpty(), clipboardKept);
+    if (into == u"from" && View->FindItem(source) >= 0)
+        QCOMPARE(LooksCut(source), clipboardKept && cut);
     QCOMPARE(FErrors, error.isEmpty() ? QStringList{} : QStringList{error});
     QGuiApplication::clipboard()->clear();
 }

@@ -210,6 +210,12 @@ void TSystemListView::ClipboardSelection(bool Cut) {
                : QStringLiteral("%1 copied.").arg(What));
 }
 
+void TSystemListView::ClipboardChanged() {
+    bool Cut = false;
+    const QStringList Files = ClipboardFiles(&Cut);
+    FModel->SetCutPaths(Cut ? QSet<QString>(Files.begin(), Files.end()) : QSet<QString>());
+}
+
 void TSystemListView::CopyToClipboard() {
     ClipboardSelection(false);
 }

@@ -61,6 +61,15 @@ void TSystemListModel::UpdateItem(int Row, TListItemData Item) {
     emit dataChanged(index(Row, 0), index(Row, columnCount() - 1));
 }
 
+void TSystemListModel::SetCutPaths(const QSet<QString> &Paths) {
+    if (Paths == FCutPaths)
+        return;
+    FCutPaths = Paths;
+    if (!FItems.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::ForegroundRole});
+}
+
 void TSystemListModel::SetDropRow(int Row) {
     if (Row == FDropRow)
         return;
@@ -124,6 +133,10 @@ QVariant TSystemListModel::data(const QModelIndex &Index, int Role) const {
     case Qt::BackgroundRole:
         return Index.row() == FDropRow
                    ? QVariant(QGuiApplication::palette().highlight().color().lighter(160))
+                   : QVariant();
+    case Qt::ForegroundRole:
+        return !Item.IsParent && FCutPaths.contains(Item.Path)
+                   ? QVariant(QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text))
                    : QVariant();
     case Qt::ToolTipRole:
         return Index.column() == 0 && !Item.IsParent ? QVariant(Item.Path) : QVariant();

@@ -12,6 +12,7 @@
 #include <QFileIconProvider>
 #include <QHash>
 #include <QIcon>
+#include <QSet>
 
 #include <functional>
 
@@ -45,6 +46,9 @@ public:
     void RemoveItem(int Row);
     void UpdateItem(int Row, TListItemData Item);
 
+    // Items cut to the clipboard (full paths), drawn dimmed until they are pasted.
+    void SetCutPaths(const QSet<QString> &Paths);
+
     // The folder row a drop would go into, drawn highlighted; -1 for none.
     void SetDropRow(int Row);
 
@@ -68,6 +72,7 @@ private:
     QList<TColumnKind> FColumns;
     QList<TListItemData> FItems;
     int FDropRow = -1;
+    QSet<QString> FCutPaths;
     QCollator FNames;
     QFileIconProvider FIcons;
     mutable QHash<QString, QIcon> FIconCache; // by MIME type; "" for folders

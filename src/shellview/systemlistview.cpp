@@ -3,6 +3,7 @@
 #include "folderwatchthread.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFontMetrics>
@@ -144,6 +145,10 @@ TSystemListView::TSystemListView(QWidget *Parent)
             ReportError(QString::fromStdString(Error.what()));
         }
     };
+    // Cut items look cut, as in file managers, until another program takes the clipboard.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { ClipboardChanged(); });
+    ClipboardChanged();
     FFileOps->OnProgress = [this](const QString &Text) { Status(Text); };
     FFileOps->OnFinished = [this](const TFileJob &Job, const TFileJobResult &Result) {
         try {

@@ -246,6 +246,7 @@ private:
     void ApplyColumnType(TColumnType Type, bool Rebuild = false);
     TColumnType ColumnTypeFor(const QString &Folder) const;
     void ClipboardSelection(bool Cut);
+    void ClipboardChanged();
     void FileJobDone(const TFileJob &Job, const TFileJobResult &Result);
     bool HandleDrag(QAbstractItemView *View, QEvent *Event);
     QString DropFolder(QAbstractItemView *View, const QPoint &Position) const;
