@@ -41,6 +41,7 @@
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <cmath>
 
@@ -65,6 +66,19 @@ const std::array<QString, 8> ExImFlagNames{
     QStringLiteral("DontShowImKnobSnapshots"), QStringLiteral("ImChordsOverwrite")};
 
 constexpr int BuiltInChords = 8;
+
+// Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
+// a window can show a picture only after the server has exposed it, some time after show().
+void WhenExposed(QWidget *Window, const std::function<void()> &Done, int TimeoutMs = 500) {
+    const QWindow *handle = Window->windowHandle();
+    if (!handle || handle->isExposed() || TimeoutMs <= 0) {
+        QTimer::singleShot(0, Window, Done);
+        return;
+    }
+    QTimer::singleShot(5, Window, [Window, Done, TimeoutMs] {
+        WhenExposed(Window, Done, TimeoutMs - 5);
+    });
+}
 
 QString ServiceName(TMidiApi Api) {
     switch (Api) {
@@ -444,6 +458,11 @@ void TOndrel2::BuildStatusBar() {
     FPanels[2]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Base: WWW")));
     FPanels[3]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Octave: 122")));
     FPanels[4]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
+    // Fixed in both directions, a panel's new text repaints that panel only; one of free height
+    // has the whole bar laid out and repainted again, at every note played. The bar keeps 3
+    // pixels above its panels and 2 below.
+    for (size_t i = 1; i < FPanels.size(); ++i)
+        FPanels[i]->setFixedHeight(StatusHeight - 5);
     FPanelsMeasured = true;
     FPanels[2]->setText(
         QStringLiteral("Base: %1").arg(Keyboard1->Model().NoteName(Keyboard1->Model().BaseNote())));
@@ -860,7 +879,9 @@ void TOndrel2::showEvent(QShowEvent *Event) {
     if (FFirstTime && KnobList->Count() == 0)
         KnobList->Add(QStringLiteral("Volume"), 7, 0, 100);
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(Keyboard1->Model().KeyOctave() - 2));
-    QTimer::singleShot(0, this, &TOndrel2::DeferredStart);
+    // The deferred start paints before its slow part (patch set, devices): that picture shows
+    // only once the window is exposed.
+    WhenExposed(this, [this] { DeferredStart(); });
 }
 
 void TOndrel2::DeferredStart() {
