@@ -10,19 +10,25 @@
 
 #include <benchmark/benchmark.h>
 
+#include <iterator>
+
 namespace {
 
 struct TSetup {
     TPaintStyle Style;
     TImageSize Size;
+    const char *Name;
 };
 
 constexpr TSetup Setups[] = {
-    {TPaintStyle::psDraw, TImageSize::isSmall},
-    {TPaintStyle::psImage, TImageSize::isSmall},
-    {TPaintStyle::psImage, TImageSize::isNormal},
-    {TPaintStyle::psImage, TImageSize::isBig},
+    {TPaintStyle::psDraw, TImageSize::isSmall, "draw/small"},
+    {TPaintStyle::psDraw, TImageSize::isNormal, "draw/normal"},
+    {TPaintStyle::psDraw, TImageSize::isBig, "draw/big"},
+    {TPaintStyle::psImage, TImageSize::isSmall, "image/small"},
+    {TPaintStyle::psImage, TImageSize::isNormal, "image/normal"},
+    {TPaintStyle::psImage, TImageSize::isBig, "image/big"},
 };
+constexpr int SetupCount = int(std::size(Setups));
 
 void Prepare(TKeyboard &Keys, const TSetup &S) {
     Keys.SetImageSize(S.Size);
@@ -35,17 +41,19 @@ void Prepare(TKeyboard &Keys, const TSetup &S) {
 void FullRepaint(benchmark::State &State) {
     TKeyboard keys;
     Prepare(keys, Setups[State.range(0)]);
+    State.SetLabel(Setups[State.range(0)].Name);
     QImage target(keys.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : State) {
         QPainter p(&target);
         keys.render(&p);
     }
 }
-BENCHMARK(FullRepaint)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FullRepaint)->DenseRange(0, SetupCount - 1)->Unit(benchmark::kMicrosecond);
 
 void OneKeyRepaint(benchmark::State &State) {
     TKeyboard keys;
     Prepare(keys, Setups[State.range(0)]);
+    State.SetLabel(Setups[State.range(0)].Name);
     QImage target(keys.size(), QImage::Format_ARGB32_Premultiplied);
     const TKeyboardModel &m = keys.Model();
     const int w = m.KeyWidth();
@@ -55,7 +63,27 @@ void OneKeyRepaint(benchmark::State &State) {
         keys.render(&p, QPoint(), key);
     }
 }
-BENCHMARK(OneKeyRepaint)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OneKeyRepaint)->DenseRange(0, SetupCount - 1)->Unit(benchmark::kMicrosecond);
+
+// A scroll by one key on a shown keyboard, as the arrows do it: the picture is copied and only
+// the uncovered band is painted, up to the backing store.
+void ScrollByOneKey(benchmark::State &State) {
+    TKeyboard keys;
+    Prepare(keys, Setups[State.range(0)]);
+    State.SetLabel(Setups[State.range(0)].Name);
+    keys.show();
+    QCoreApplication::processEvents();
+    TKeyboardModel &m = keys.Model();
+    const int base = m.BaseNote();
+    bool up = true;
+    for (auto _ : State) {
+        m.SetBaseNote(up ? base + 2 : base); // the next white key and back
+        up = !up;
+        // The band now, as the event loop would paint it: scrolled picture plus band.
+        QCoreApplication::sendPostedEvents(&keys, QEvent::UpdateRequest);
+    }
+}
+BENCHMARK(ScrollByOneKey)->DenseRange(0, SetupCount - 1)->Unit(benchmark::kMicrosecond);
 
 void MousePressToSink(benchmark::State &State) {
     TKeyboard keys;

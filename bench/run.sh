@@ -42,30 +42,11 @@ echo
 echo "| figure | value | target |"
 echo "|---|---|---|"
 
-# Google Benchmark counters as table rows: name, then the p50/p99/max counters or the mean time
-# and rate.
+# Google Benchmark's JSON as rows of the table.
 gbench() {
     local exe="$1"
     shift
-    "$build/bench/$exe" --benchmark_format=json "$@" 2>/dev/null | python3 -c '
-import json, sys
-data = json.load(sys.stdin)
-for b in data["benchmarks"]:
-    name = b["name"].split("/manual_time")[0]
-    if b.get("error_occurred"):
-        print(f"| {name} | error: {b.get(\"error_message\", \"\")} | |")
-        continue
-    c = {k: v for k, v in b.items() if k.endswith("_us") or k in ("bytes_per_second", "arrived", "files")}
-    groups = sorted({k.rsplit("_", 2)[0] for k in c if k.endswith("_us")})
-    parts = [f"{g}: p50 {c[g + \"_p50_us\"]:.1f} / p99 {c[g + \"_p99_us\"]:.1f} / max {c[g + \"_max_us\"]:.1f} us" for g in groups]
-    if not parts:
-        parts.append(f"{b[\"real_time\"]:.3g} {b[\"time_unit\"]} per iteration")
-    if "bytes_per_second" in c:
-        parts.append(f"{c[\"bytes_per_second\"] / 1e6:.0f} MB/s")
-    if "files" in c:
-        parts.append(f"{int(c[\"files\"])} files")
-    print(f"| {name} | {\"; \".join(parts)} | |")
-'
+    "$build/bench/$exe" --benchmark_format=json "$@" 2>/dev/null | python3 "$here/gbench_table.py"
 }
 
 if want app; then gbench app_bench; fi
