@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QStatusTipEvent>
 #include <QTest>
 
@@ -106,6 +107,11 @@ void TestMainFaults::settingsNotice() {
                  qPrintable(text));
     else
         QVERIFY2(text.contains(expected), qPrintable(text));
+    // Said once more where it cannot be missed, in a box that does not hold up the start.
+    const auto boxes = w->findChildren<QMessageBox *>();
+    QCOMPARE(boxes.size(), expected.isEmpty() ? 0 : 1);
+    if (!expected.isEmpty())
+        QCOMPARE(boxes.first()->text(), text);
 }
 
 QTEST_MAIN(TestMainFaults)

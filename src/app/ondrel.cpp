@@ -477,6 +477,8 @@ void TOndrel2::FormResize() {
 }
 
 void TOndrel2::SetStatusText(const QString &Text) {
+    if (!FNotice.isEmpty())
+        FPanels[0]->setToolTip(QString());
     FNotice.clear();
     FPanels[0]->setText(Text);
     FPanels[0]->repaint(); // long operations report progress before they return
@@ -574,6 +576,7 @@ void TOndrel2::WatchService() {
 void TOndrel2::ShowNotice(const QString &Text) {
     SetStatusText(Text);
     FNotice = Text;
+    FPanels[0]->setToolTip(Text); // the panel shows only the start of a long text
     qWarning("%s", qPrintable(Text));
 }
 
@@ -909,8 +912,15 @@ void TOndrel2::DeferredStart() {
     QString notice = TRegistryIniFile::TakeNotice();
     if (notice.isEmpty())
         notice = SettingsWriteProblem(ProgramStoreFileName());
-    if (!notice.isEmpty())
+    if (!notice.isEmpty()) {
         ShowNotice(notice);
+        // The user's settings are at stake: said where it cannot be missed, once, without
+        // holding up the start.
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ondrel"), notice,
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
     FServiceWatch = new QTimer(this);
     connect(FServiceWatch, &QTimer::timeout, this, &TOndrel2::WatchService);
     FServiceWatch->start(1000);

@@ -176,8 +176,10 @@ bool TE2eProgram::Start(const QStringList &OtherWindows, const QProcessEnvironme
         return false;
     const bool shown = WaitFor(
         [&] {
+            // The first new one: a notice box shown at start-up has the same title.
             for (const QString &w : Windows(QStringLiteral("^Ondrel$")))
-                if (!OtherWindows.contains(w))
+                if (!OtherWindows.contains(w) &&
+                    (FWindow.isEmpty() || w.toULongLong() < FWindow.toULongLong()))
                     FWindow = w;
             return !FWindow.isEmpty() || !Running();
         },
@@ -190,6 +192,33 @@ bool TE2eProgram::Start(const QStringList &OtherWindows, const QProcessEnvironme
     QThread::msleep(500); // the deferred start-up and the first paint
     FRig.Xdo({QStringLiteral("windowmove"), FWindow, QStringLiteral("0"), QStringLiteral("0")});
     return Focus();
+}
+
+bool TE2eProgram::DismissNotice() {
+    const QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                           QStringLiteral("--pid"), QString::number(FProcess.processId())};
+    QString box;
+    const auto find = [&] {
+        QString found;
+        FRig.Xdo(args, &found);
+        box.clear();
+        for (const QString &w : found.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            if (w != FWindow)
+                box = w;
+        return !box.isEmpty();
+    };
+    if (!WaitFor(find, EventTimeoutMs)) {
+        qWarning() << "no notice box appeared";
+        return false;
+    }
+    const QString shown = box;
+    for (int attempt = 0; attempt < 3 && find() && box == shown; ++attempt) {
+        FRig.Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), shown});
+        QThread::msleep(200);
+        FRig.Xdo({QStringLiteral("key"), QStringLiteral("Return")});
+        WaitFor([&] { return !find() || box != shown; }, 2000);
+    }
+    return (!find() || box != shown) && Focus();
 }
 
 bool TE2eProgram::Focus() {

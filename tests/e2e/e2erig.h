@@ -71,6 +71,8 @@ public:
     // "Ondrel" for the first program) and connects it to the peer's input.
     bool ConnectOutput(const QString &Client = QStringLiteral("Ondrel"));
     bool Focus();
+    // Closes the notice box shown at start-up with Return; false when none appeared.
+    bool DismissNotice();
     // Opens the menu with the Alt key Mnemonic, waits until it is shown, then types Keys into
     // it (xdotool key names); true when the menu closed again.
     bool Menu(const QString &Mnemonic, const QStringList &Keys);

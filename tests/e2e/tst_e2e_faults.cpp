@@ -103,6 +103,7 @@ void TestE2eFaults::settingsCannotBeSaved() {
     const QString notice = QStringLiteral("Settings cannot be saved: ");
     QTRY_VERIFY_WITH_TIMEOUT(p.ErrorOutput().contains(notice), 5000);
     QVERIFY2(p.ErrorOutput().contains(reason), qPrintable(p.ErrorOutput()));
+    QVERIFY(p.DismissNotice());
     if (!folderBlocked) { // the stored port opens, so the program plays
         QVERIFY(p.ConnectOutput());
         QVERIFY(FRig.Xdo({QStringLiteral("key"), QStringLiteral("F4"), QStringLiteral("z")}));
@@ -121,6 +122,7 @@ void TestE2eFaults::damagedSettingsFileKeptAside() {
     TE2eProgram p(FRig);
     QVERIFY(p.Start());
     QTRY_VERIFY_WITH_TIMEOUT(p.ErrorOutput().contains(QStringLiteral("could not be read")), 5000);
+    QVERIFY(p.DismissNotice());
     QVERIFY(p.Quit());
     QCOMPARE(p.ErrorOutput().count(QStringLiteral("could not be read")), 1);
 
