@@ -286,7 +286,11 @@ bool TE2eProgram::Quit() {
         return false;
     const bool ended = FProcess.waitForFinished(StartTimeoutMs);
     FWindow.clear();
-    return ended && FProcess.exitStatus() == QProcess::NormalExit && FProcess.exitCode() == 0;
+    if (ended && FProcess.exitStatus() == QProcess::NormalExit && FProcess.exitCode() == 0)
+        return true;
+    qWarning() << "the program did not end normally: ended" << ended << "status"
+               << FProcess.exitStatus() << "code" << FProcess.exitCode() << ErrorOutput();
+    return false;
 }
 
 int TE2eProgram::FindKeyboardY() {
