@@ -170,6 +170,21 @@ std::string MemoryText(const TMemory &M) {
                M.Rss, M.JackShm, M.Own(), M.Pss);
 }
 
+// Each thread's CPU time between two readings, as a share of a core over Seconds.
+std::string ThreadShares(pid_t Pid, const std::map<int, TThreadUse> &Before,
+                         const std::map<int, TThreadUse> &After, double Seconds) {
+    std::string text;
+    for (const auto &[tid, t] : After) {
+        const auto b = Before.find(tid);
+        const int64_t ns = t.CpuNs - (b == Before.end() ? 0 : b->second.CpuNs);
+        if (ns * 1000 < int64_t(Seconds * 1e9)) // under 0.1%
+            continue;
+        text += Fmt("%s%s %.2f%%", text.empty() ? "" : ", ",
+                    tid == Pid ? "UI thread" : t.Name.c_str(), double(ns) / (Seconds * 1e9) * 100);
+    }
+    return text;
+}
+
 double LoadAverage() {
     QFile f(QStringLiteral("/proc/loadavg"));
     return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').value(0).toDouble() : -1;
@@ -570,6 +585,7 @@ void TProbe::Keys() {
     const char *row = "zxcvbnm";
     SleepMs(500);
     FOut.Take();
+    const auto threads0 = ThreadUse(pid);
     const int64_t cpu0 = CpuNsOf(pid);
     const int64_t start = NowNs();
     int64_t next = start;
@@ -588,6 +604,7 @@ void TProbe::Keys() {
     }
     const double seconds = double(NowNs() - start) / 1e9;
     const int64_t cpu = CpuNsOf(pid) - cpu0;
+    const std::string shares = ThreadShares(pid, threads0, ThreadUse(pid), seconds);
     FOut.WaitCount(size_t(2 * sent), 2000);
     const size_t arrived = FOut.Take().size();
     Terminate(pid);
@@ -595,6 +612,7 @@ void TProbe::Keys() {
         Fmt("%.2f%% of a core (%.0f us per keystroke); %zu of %d messages arrived",
             double(cpu) / (seconds * 1e9) * 100, double(cpu) / 1000.0 / sent, arrived, 2 * sent),
         "< 2%, all arrive");
+    Row("  by thread", shares, "");
 }
 
 void TProbe::Thru() {
