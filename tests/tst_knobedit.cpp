@@ -403,6 +403,7 @@ void TestKnobEdit::okAndCancel() {
     TKnobEditForm *f = Open(1, QStringLiteral("P"));
     QVERIFY(f);
     f->move(123, 145);
+    const QPoint inside = f->geometry().topLeft(); // kept inside the frame
     if (modified)
         QTest::keyClick(f->UDKnobCount, Qt::Key_Up);
     TModalAnswers answers;
@@ -415,8 +416,10 @@ void TestKnobEdit::okAndCancel() {
     QCOMPARE(FSelected, selected);
     QCOMPARE(FAssigned, ok && modified ? 1 : 0);
     const TRegistryIniFile store;
-    QCOMPARE(store.ReadInteger(TKnobEditForm::StateSection, TKnobEditForm::ValFormLeft, -1), 123);
-    QCOMPARE(store.ReadInteger(TKnobEditForm::StateSection, TKnobEditForm::ValFormTop, -1), 145);
+    QCOMPARE(store.ReadInteger(TKnobEditForm::StateSection, TKnobEditForm::ValFormLeft, -1),
+             inside.x());
+    QCOMPARE(store.ReadInteger(TKnobEditForm::StateSection, TKnobEditForm::ValFormTop, -1),
+             inside.y());
 }
 
 QTEST_MAIN(TestKnobEdit)
