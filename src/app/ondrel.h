@@ -197,6 +197,10 @@ private:
     void About();
     void ApplyTopmost(bool Topmost);
     void DeviceError(const QString &Text);
+    // The MIDI service the user chose last time (automatic when none was kept).
+    static TMidiApi StoredService();
+    // Where the device choices and the MIDI service are kept.
+    static inline const QString SecDevices = QStringLiteral("MidiDevices");
     void CreateJoysticks();
     // True when the wheel event was taken for a controller.
     bool WheelEvent(QWheelEvent *Event);
