@@ -1,4 +1,5 @@
 #include "atomicfile.h"
+#include "fuzz/textchecks.h"
 #include "general.h"
 #include "inifile.h"
 #include "registryinifile.h"
@@ -63,6 +64,10 @@ private Q_SLOTS:
     void damagedStoreIsKeptAside();
     void windowsWrittenIni_data();
     void windowsWrittenIni();
+    void unstorableNamesAreNotWritten_data();
+    void unstorableNamesAreNotWritten();
+    void fuzzedIniText_data();
+    void fuzzedIniText();
 
     void uninstallRemovesExactlyTheProgramTree_data();
     void uninstallRemovesExactlyTheProgramTree();
@@ -400,6 +405,56 @@ void TestStore::windowsWrittenIni() {
     QCOMPARE(Ini.ReadString(u"keyboardform"_s, u"knob preset"_s, {}), u"Piéno"_s);
     QCOMPARE(Ini.ReadString(u"KeyboardForm"_s, u"PatchScript"_s, {}), u"C:\\P\\\"GM\".txt"_s);
     QCOMPARE(Ini.ReadString(u"KnobPresets\\Piano"_s, u"Caption1"_s, {}), u"V"_s);
+}
+
+void TestStore::unstorableNamesAreNotWritten_data() {
+    QTest::addColumn<TKind>("kind");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("ident");
+    const QList<std::tuple<const char *, QString, QString>> Cases{
+        {"name opening a section", u"A"_s, u" [B"_s},   {"name like a comment", u"A"_s, u";x"_s},
+        {"name like a shell comment", u"A"_s, u"#x"_s}, {"name holding '='", u"A"_s, u"a=b"_s},
+        {"section holding ']'", u"A]B"_s, u"x"_s},
+    };
+    for (TKind Kind : {TKind::File, TKind::Registry})
+        for (const auto &[Name, Section, Ident] : Cases)
+            QTest::addRow("%s, %s", Kind == TKind::File ? "file" : "per-user", Name)
+                << Kind << Section << Ident;
+}
+
+// Such a value would come back under another name or section, or (a line "[B=v") make the next
+// start take the whole store for a damaged file.
+void TestStore::unstorableNamesAreNotWritten() {
+    QFETCH(TKind, kind);
+    QFETCH(QString, section);
+    QFETCH(QString, ident);
+    auto Store = Open(kind);
+    Store->WriteInteger(u"A"_s, u"Top"_s, 1);
+    Store->WriteString(section, ident, u"v"_s);
+    QVERIFY(!Store->ValueExists(section, ident));
+    Reopen(Store, kind);
+    QVERIFY(TRegistryIniFile::TakeNotice().isEmpty());
+    QCOMPARE(Store->ReadInteger(u"A"_s, u"Top"_s, 0), 1);
+    QCOMPARE(Store->ReadSections(), QStringList{u"A"_s});
+    QCOMPARE(Store->ReadSection(u"A"_s), QStringList{u"Top"_s});
+}
+
+void TestStore::fuzzedIniText_data() {
+    QTest::addColumn<QByteArray>("content");
+    // SimpleIni filed the value after it under a section name running on into that line.
+    QTest::newRow("section header without ']' before a value")
+        << QByteArray("[A]\nx=1\n[Snapsho\x8c\xf9Name1=Soft\nValues1=07400A40\n");
+    const QDir Seeds(QString::fromLocal8Bit(qgetenv("ONDREL_SOURCE_DIR")) +
+                     u"/tests/fuzz/corpus/ini"_s);
+    for (const QString &Name : Seeds.entryList(QDir::Files))
+        QTest::addRow("seed %s", qPrintable(Name)) << ReadAll(Seeds.filePath(Name));
+}
+
+// Any bytes load, and what is written reads back the same (the ini fuzzer's check).
+void TestStore::fuzzedIniText() {
+    QFETCH(QByteArray, content);
+    const QString Broken = TextCheck::CheckIniText(content);
+    QVERIFY2(Broken.isEmpty(), qPrintable(Broken));
 }
 
 // --- Uninstall and the program's name ---------------------------------------------------------

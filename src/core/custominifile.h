@@ -11,7 +11,8 @@
 // the value it holds as the default keeps it.
 //
 // A value is one line of text: line breaks in it are stored as blanks, and blanks around it are
-// not kept. A section name must not contain ']'.
+// not kept. A section name must not contain ']', and a value name must not contain '=' nor start
+// with '[', ';' or '#': such values are not written.
 
 #include <QString>
 #include <QStringList>

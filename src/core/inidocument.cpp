@@ -57,24 +57,44 @@ QByteArray ToUtf8(const QByteArray &Raw) {
     return QString::fromLatin1(Body).toUtf8();
 }
 
-// Our own files hold nothing but blank lines, comments, section headers and name=value lines;
-// anything else (a file of NUL bytes after a crash, a binary file) means the file is damaged.
+// Blank lines, comments, section headers and name=value lines.
+bool IsIniLine(const QByteArray &Line) {
+    const QByteArray Text = Line.trimmed();
+    return Text.isEmpty() || Text.startsWith(';') || Text.startsWith('#') ||
+           (Text.startsWith('[') && Text.contains(']')) ||
+           (!Text.startsWith('[') && Text.indexOf('=') > 0);
+}
+
+// Our own files hold nothing but .ini lines; anything else (a file of NUL bytes after a crash, a
+// binary file) means the file is damaged.
 bool IsIniText(const QByteArray &Utf8) {
     if (Utf8.contains('\0'))
         return false;
-    qsizetype Start = 0;
-    while (Start < Utf8.size()) {
-        qsizetype End = Start;
-        while (End < Utf8.size() && Utf8[End] != '\n' && Utf8[End] != '\r')
-            ++End;
-        const QByteArray Line = Utf8.mid(Start, End - Start).trimmed();
-        const bool Ok = Line.isEmpty() || Line.startsWith(';') || Line.startsWith('#') ||
-                        (Line.startsWith('[') && Line.contains(']')) || (Line.indexOf('=') > 0);
-        if (!Ok)
-            return false;
-        Start = End + 1;
-    }
+    for (const QByteArray &Line : Utf8.split('\n'))
+        for (const QByteArray &Part : Line.split('\r'))
+            if (!IsIniLine(Part))
+                return false;
     return true;
+}
+
+// The .ini lines of the text, up to a NUL (where SimpleIni would stop). Other lines must not
+// reach SimpleIni: after a '[' line without ']' it files the next value under a section name
+// that runs on into that value's line.
+QByteArray IniLinesOf(const QByteArray &Utf8) {
+    QByteArray Kept;
+    Kept.reserve(Utf8.size());
+    for (const QByteArray &Line : Utf8.left(qstrnlen(Utf8.constData(), Utf8.size())).split('\n'))
+        for (const QByteArray &Part : Line.split('\r'))
+            if (IsIniLine(Part))
+                Kept += Part + '\n';
+    return Kept;
+}
+
+// A value name a line of the file reads back as: not empty, no '=' in it, and not starting like a
+// comment or a section header.
+bool IsStorableIdent(const QByteArray &Name) {
+    return !Name.isEmpty() && !Name.contains('=') && !Name.startsWith(';') &&
+           !Name.startsWith('#') && !Name.startsWith('[');
 }
 
 QByteArray StoredUtf8(const QString &Text) {
@@ -145,8 +165,9 @@ TIniDocument::TLoadResult TIniDocument::LoadText(const QByteArray &Raw, bool Str
     const QByteArray Utf8 = ToUtf8(Raw);
     if (Strict && !IsIniText(Utf8))
         return TLoadResult::Malformed;
-    // SimpleIni stops at a NUL; lenient reading keeps what comes before it.
-    if (d->Ini.LoadData(Utf8.constData(), size_t(qstrnlen(Utf8.constData(), Utf8.size()))) < 0) {
+    // Lenient reading keeps the .ini lines before a NUL.
+    const QByteArray Lines = IniLinesOf(Utf8);
+    if (d->Ini.LoadData(Lines.constData(), size_t(Lines.size())) < 0) {
         Clear();
         return TLoadResult::Malformed;
     }
@@ -180,9 +201,11 @@ bool TIniDocument::Value(const QString &Section, const QString &Ident, QString &
 
 void TIniDocument::SetValue(const QString &Section, const QString &Ident, const QString &Value) {
     const QByteArray Name = StoredUtf8(Ident);
-    if (Name.isEmpty())
-        return; // a line "=value" is not read back as a value
     const QByteArray SectionName = StoredUtf8(Section);
+    // Such a value would not read back, or would be read into another name or section; a line
+    // like "[name=value" would even make the whole file look damaged.
+    if (!IsStorableIdent(Name) || SectionName.contains(']'))
+        return;
     const QByteArray Text = StoredUtf8(Value);
     const char *Old = d->Ini.GetValue(SectionName.constData(), Name.constData(), nullptr);
     if (Old && Text == Old)

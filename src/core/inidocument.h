@@ -43,6 +43,8 @@ public:
     static QString Storable(const QString &Text);
 
     bool Value(const QString &Section, const QString &Ident, QString &Value) const;
+    // Ignored for a name that a line cannot hold (empty, holding '=', or starting with '[', ';'
+    // or '#') and for a section name holding ']'.
     void SetValue(const QString &Section, const QString &Ident, const QString &Value);
     bool DeleteValue(const QString &Section, const QString &Ident);
     bool HasSection(const QString &Section) const;

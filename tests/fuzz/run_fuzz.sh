@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds one fuzzer with clang's libFuzzer (plus address and undefined-behaviour sanitizers) and
+# runs it for a bounded time over its seed corpus.
+#   run_fuzz.sh <target> <work dir> [seconds]
+# Targets: patch (patch scripts), ini (the .ini store), chord (chord text), snapshot (snapshot
+# values text). Exits 77 (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
+# leaves its input in <work dir>/<target>/artifacts; keep it as a regression test (see below).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+src=$(cd "$here/../.." && pwd)
+target=${1:?usage: run_fuzz.sh <target> <work dir> [seconds]}
+work=${2:?usage: run_fuzz.sh <target> <work dir> [seconds]}/$target
+seconds=${3:-25}
+
+core=$src/src/core
+# The settings store and what it needs; the chord and knob lists read and write through it.
+store=("$core"/atomicfile.cpp "$core"/custominifile.cpp "$core"/general.cpp
+    "$core"/inidocument.cpp "$core"/inifile.cpp "$core"/registryinifile.cpp)
+corpora=("$here/corpus/$target")
+max_len=4096
+case $target in
+patch)
+    sources=("$core"/patch*.cpp)
+    corpora=("$src/tests/data/patches/corpus" "$src/resources/patches")
+    max_len=16384
+    keep="copy it to tests/data/patches/regressions/ so tst_patches keeps it"
+    ;;
+ini)
+    sources=("${store[@]}")
+    keep="add it as a row of TestStore::fuzzedIniText_data in tests/tst_store.cpp"
+    ;;
+chord)
+    sources=("$core"/chordlist.cpp "${store[@]}")
+    max_len=256
+    keep="add it as a row of TestChordList::fromText_data in tests/tst_chordlist.cpp"
+    ;;
+snapshot)
+    sources=("$core"/knoblist.cpp "${store[@]}")
+    max_len=512
+    keep="add it as a row of TestKnobList::snapshotDecoding_data in tests/tst_knoblist.cpp"
+    ;;
+*)
+    echo "unknown fuzz target: $target" >&2
+    exit 2
+    ;;
+esac
+
+if ! command -v clang++ >/dev/null 2>&1; then
+    echo "clang++ not found: fuzzing skipped"
+    exit 77
+fi
+if ! qt_cflags=$(pkg-config --cflags Qt6Core 2>/dev/null) || ! qt_libs=$(pkg-config --libs Qt6Core); then
+    echo "pkg-config cannot find Qt6Core: fuzzing skipped"
+    exit 77
+fi
+si_cflags=$(pkg-config --cflags simpleini 2>/dev/null || true)
+
+mkdir -p "$work/corpus" "$work/artifacts"
+bin="$work/${target}_fuzz"
+sources=("$here/${target}_fuzz.cpp" "${sources[@]}")
+if [ ! -x "$bin" ] ||
+    [ -n "$(find "$here" "$core" -maxdepth 1 \( -name '*.h' -o -name '*.cpp' \) -newer "$bin")" ]; then
+    echo "building $bin"
+    # shellcheck disable=SC2086 # the pkg-config flags are lists
+    clang++ -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer \
+        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+        -DONDREL_VERSION='"0.0.0"' -I"$core" -I"$here" $qt_cflags $si_cflags \
+        "${sources[@]}" $qt_libs -o "$bin.new"
+    mv "$bin.new" "$bin"
+fi
+
+# New inputs go to the first folder; the seeds are only read.
+if ! "$bin" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$work/artifacts/" -print_final_stats=1 \
+    "$work/corpus" "${corpora[@]}"; then
+    echo "${target}_fuzz found a fault; the input is in $work/artifacts/." >&2
+    echo "Keep it as a regression test: $keep." >&2
+    exit 1
+fi
