@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (including what the tests need), builds Ondrel into build/test and
 # runs every test through CTest. Extra arguments go to ctest, e.g. ./test.sh -L midi
+# ./test.sh --asan builds into build/asan with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs the same tests; any finding fails the test that met it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -8,8 +10,19 @@ source scripts/deps.sh
 ondrel_install_packages "${ONDREL_BUILD_PACKAGES[@]}" "${ONDREL_TEST_PACKAGES[@]}"
 
 BUILD_DIR=build/test
+OPTIONS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DONDREL_BUILD_TESTS=ON)
+if [ "${1:-}" = "--asan" ]; then
+    shift
+    BUILD_DIR=build/asan
+    # -O1 as the sanitizers advise: quick to build, good stack traces, runs fast enough.
+    OPTIONS+=(-DONDREL_SANITIZE=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g -DNDEBUG")
+    # Leaks in libraries outside the project are suppressed in lsan.supp, each with its reason.
+    export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S . -B "$BUILD_DIR" $(ondrel_generator) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DONDREL_BUILD_TESTS=ON
+    cmake -S . -B "$BUILD_DIR" $(ondrel_generator) "${OPTIONS[@]}"
 fi
 cmake --build "$BUILD_DIR" -j2
 # Tests that meet a real JACK server and X server on a 2-core machine can lose a timing race
