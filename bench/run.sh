@@ -6,6 +6,9 @@
 #   bench/run.sh                  everything, scripted play of 60 s for the memory figure
 #   bench/run.sh --long           the memory figure after 10 minutes of scripted play
 #   bench/run.sh --only e2e       only the end-to-end figures (or: app midi keyboard patch synth)
+#   bench/run.sh --realtime       the end-to-end probe (and the program, JACK and Xvfb it starts)
+#                                 at round-robin priority 1 (root): on a machine shared with
+#                                 builds, as if the desktop gave them the CPU at once
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -13,12 +16,14 @@ root="$(dirname "$here")"
 build="$root/build/bench"
 play=60
 only=""
+prio=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --long) play=600 ;;
     --play-seconds) play="$2"; shift ;;
     --only) only="$2"; shift ;;
-    *) echo "usage: $0 [--long] [--play-seconds S] [--only e2e|app|midi|keyboard|patch|synth]" >&2; exit 2 ;;
+    --realtime) prio=(chrt --rr 1) ;;
+    *) echo "usage: $0 [--long] [--play-seconds S] [--realtime] [--only e2e|app|midi|keyboard|patch|synth]" >&2; exit 2 ;;
     esac
     shift
 done
@@ -37,6 +42,7 @@ want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
 echo "# Ondrel benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC')"
 echo
+[ ${#prio[@]} -eq 0 ] || echo "End-to-end figures at round-robin priority 1 (--realtime)."
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), load average at start $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 echo "| figure | value | target |"
@@ -55,8 +61,8 @@ if want keyboard; then gbench keyboard_bench; fi
 if want patch; then gbench patch_bench; fi
 if want synth; then gbench synth_bench; fi
 if want e2e; then
-    "$build/bench/ondrel_probe" "$build/src/app/ondrel" startup idle keys thru bursts memory \
-        --play-seconds "$play"
+    "${prio[@]}" "$build/bench/ondrel_probe" "$build/src/app/ondrel" startup idle keys thru \
+        bursts memory --play-seconds "$play" 2>/dev/null
 fi
 echo
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
