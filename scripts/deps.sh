@@ -8,7 +8,7 @@ ONDREL_BUILD_PACKAGES=(
     fonts-dejavu-core
 )
 ONDREL_TEST_PACKAGES=(
-    jackd2 xvfb xdotool x11-utils xauth imagemagick
+    jackd2 xvfb xdotool x11-utils xauth imagemagick openbox
     clang libclang-rt-dev
 )
 # bench/run.sh: Google Benchmark, and XTest for the end-to-end probe's key presses.

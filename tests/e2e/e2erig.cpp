@@ -190,8 +190,19 @@ bool TE2eProgram::Start(const QStringList &OtherWindows, const QProcessEnvironme
         return false;
     }
     QThread::msleep(500); // the deferred start-up and the first paint
-    FRig.Xdo({QStringLiteral("windowmove"), FWindow, QStringLiteral("0"), QStringLiteral("0")});
+    if (!KeepPlace)
+        FRig.Xdo({QStringLiteral("windowmove"), FWindow, QStringLiteral("0"), QStringLiteral("0")});
     return Focus();
+}
+
+QPoint TE2eProgram::Position() {
+    QString text;
+    if (!FRig.Xdo({QStringLiteral("getwindowgeometry"), FWindow}, &text))
+        return QPoint(-1, -1);
+    // "Position: 200,150 (screen: 0)"
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Position: (-?\\d+),(-?\\d+)")).match(text);
+    return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt()) : QPoint(-1, -1);
 }
 
 bool TE2eProgram::DismissNotice() {

@@ -7,6 +7,7 @@
 #include "jackfixture.h"
 #include "xserver.h"
 
+#include <QPoint>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -83,6 +84,10 @@ public:
     int FindKeyboardY();
 
     QString Window() const { return FWindow; }
+    // The window's place inside its frame, in screen coordinates.
+    QPoint Position();
+    // Start leaves the window where it appears instead of moving it to the screen's corner.
+    bool KeepPlace = false;
     bool Running() const { return FProcess.state() != QProcess::NotRunning; }
     QProcess &Process() { return FProcess; }
     // What the program wrote to its standard error in its latest run so far.

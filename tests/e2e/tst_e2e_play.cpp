@@ -5,6 +5,8 @@
 
 #include "e2erig.h"
 
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
 
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void keys();
     void thruFromAnotherProgram();
     void menuChoicesComeBackAfterRestart();
+    void placeComesBackUnderAWindowManager(); // last: it leaves a window manager running
 
 private:
     // Starts the program on the fresh folder; with the own port chosen, connects it and finds
@@ -175,6 +178,36 @@ void TestE2ePlay::menuChoicesComeBackAfterRestart() {
     QVERIFY(FProgram->Quit());
     QVERIFY2(FRig.StoreText().contains(QStringLiteral("Midi Thru=1")),
              qPrintable(FRig.StoreText()));
+}
+
+void TestE2ePlay::placeComesBackUnderAWindowManager() {
+    // Only a window manager with frames shows whether places are kept inside or outside them.
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+        QSKIP("openbox is not installed (Debian: openbox)");
+    QProcess wm;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), FRig.Display());
+    wm.setProcessEnvironment(env);
+    wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    QVERIFY(wm.waitForStarted());
+    const auto stopWm = qScopeGuard([&] {
+        wm.terminate();
+        wm.waitForFinished(3000);
+    });
+    QThread::msleep(700); // managing windows
+    FProgram->KeepPlace = true;
+    QVERIFY(StartAndConnect(false));
+    QVERIFY(FRig.Xdo({QStringLiteral("windowmove"), FProgram->Window(), QStringLiteral("200"),
+                      QStringLiteral("150")}));
+    QThread::msleep(300);
+    const QPoint left = FProgram->Position();
+    QVERIFY(FProgram->Quit());
+    // Twice: a place kept off by the frame would creep at every start.
+    for (int start = 0; start < 2; ++start) {
+        QVERIFY(StartAndConnect(false));
+        QCOMPARE(FProgram->Position(), left);
+        QVERIFY(FProgram->Quit());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestE2ePlay)
