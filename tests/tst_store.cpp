@@ -444,6 +444,8 @@ void TestStore::fuzzedIniText_data() {
     // SimpleIni filed the value after it under a section name running on into that line.
     QTest::newRow("section header without ']' before a value")
         << QByteArray("[A]\nx=1\n[Snapsho\x8c\xf9Name1=Soft\nValues1=07400A40\n");
+    // Decoding dropped a U+FEFF at the start of a name, which then named nothing.
+    QTest::newRow("name that is a byte-order mark") << QByteArray("[A]\n\xEF\xBB\xBF=7\nx=1\n");
     const QDir Seeds(QString::fromLocal8Bit(qgetenv("ONDREL_SOURCE_DIR")) +
                      u"/tests/fuzz/corpus/ini"_s);
     for (const QString &Name : Seeds.entryList(QDir::Files))

@@ -15,6 +15,13 @@
 
 namespace {
 
+// Names and values as they stand: QString::fromUtf8 would drop a U+FEFF at the start, so that
+// a name like that could neither be found again nor told from the name without it.
+QString FromUtf8(const char *Text) {
+    QStringDecoder Decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return Decoder.decode(QByteArrayView(Text));
+}
+
 // Case-insensitive order of UTF-8 names: ASCII fast, everything else through Qt's case folding,
 // so that "Flöte" and "FLÖTE" name the same preset.
 struct TNoCaseLess {
@@ -24,8 +31,7 @@ struct TNoCaseLess {
             const auto L = static_cast<unsigned char>(*Left);
             const auto R = static_cast<unsigned char>(*Right);
             if ((L | R) & 0x80)
-                return QString::fromUtf8(Left).compare(QString::fromUtf8(Right),
-                                                       Qt::CaseInsensitive) < 0;
+                return FromUtf8(Left).compare(FromUtf8(Right), Qt::CaseInsensitive) < 0;
             if (Lower(L) != Lower(R))
                 return Lower(L) < Lower(R);
             if (L == 0)
@@ -106,7 +112,7 @@ QStringList Names(TSimpleIni::TNamesDepend &List) {
     QStringList Result;
     Result.reserve(qsizetype(List.size()));
     for (const auto &Entry : List)
-        Result.append(QString::fromUtf8(Entry.pItem));
+        Result.append(FromUtf8(Entry.pItem));
     return Result;
 }
 
@@ -195,7 +201,7 @@ bool TIniDocument::Value(const QString &Section, const QString &Ident, QString &
         d->Ini.GetValue(StoredUtf8(Section).constData(), StoredUtf8(Ident).constData(), nullptr);
     if (!Found)
         return false;
-    Value = QString::fromUtf8(Found);
+    Value = FromUtf8(Found);
     return true;
 }
 
