@@ -636,9 +636,13 @@ void TOndrel2::DeferredStart() {
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }
+    // Asks for the lost service only while waiting for it to come back; its going away is told
+    // by the output (OnServiceGone).
     FServiceWatch = new QTimer(this);
+    FServiceWatch->setInterval(1000);
     connect(FServiceWatch, &QTimer::timeout, this, &TOndrel2::WatchService);
-    FServiceWatch->start(1000);
+    if (!FLostOut.isEmpty())
+        FServiceWatch->start();
 }
 
 void TOndrel2::closeEvent(QCloseEvent *Event) {

@@ -61,6 +61,11 @@ TMidiApi TOndrel2::StoredService() {
 void TOndrel2::CreateDeviceMenus() {
     FOutMenu = std::make_unique<TMidiOutMenu>(this, FService);
     FInMenu = std::make_unique<TMidiInMenu>(this, FService);
+    // From JACK's thread: the window looks on its own thread. No timer asks in the meantime, so
+    // an idle window does not wake up.
+    FOutMenu->Output().OnServiceGone = [this] {
+        QMetaObject::invokeMethod(this, &TOndrel2::WatchService, Qt::QueuedConnection);
+    };
     const QString regPath = CompanyKeyName.toString() + QLatin1Char('\\') + ProgramKeyName();
     for (TMidiMenuBase *menu : {static_cast<TMidiMenuBase *>(FOutMenu.get()),
                                 static_cast<TMidiMenuBase *>(FInMenu.get())}) {
@@ -175,6 +180,8 @@ void TOndrel2::OutputLost(const QString &Reason) {
                    .arg(Reason, FLostOut,
                         FLostApi == TMidiApi::maJack ? QStringLiteral("JACK server")
                                                      : QStringLiteral("MIDI service")));
+    if (FServiceWatch)
+        FServiceWatch->start(); // until the service is back
 }
 
 void TOndrel2::WatchService() {
@@ -188,10 +195,14 @@ void TOndrel2::WatchService() {
     if (!FOutMenu->IsClosed() || FOutMenu->Api() != FLostApi) {
         FLostOut.clear();
         FLostIn.clear();
+        if (FServiceWatch)
+            FServiceWatch->stop();
         return;
     }
     if (!MidiBackend::ApiStarts(FLostApi))
         return;
+    if (FServiceWatch)
+        FServiceWatch->stop();
     const QString out = std::exchange(FLostOut, QString());
     const QString in = std::exchange(FLostIn, QString());
     // The ports are listed anew: those of the new server may differ.

@@ -22,15 +22,19 @@ jack_client_t *OpenClient(const char *Name) {
 
 } // namespace
 
-std::unique_ptr<TJackMonitor> TJackMonitor::Open() {
+std::unique_ptr<TJackMonitor> TJackMonitor::Open(std::function<void()> OnGone) {
     jack_client_t *Client = OpenClient("Ondrel monitor");
     if (!Client)
         return nullptr;
     std::unique_ptr<TJackMonitor> Monitor(new TJackMonitor(Client));
+    Monitor->FOnGone = std::move(OnGone);
     jack_on_info_shutdown(
         Client,
         [](jack_status_t, const char *, void *Self) {
-            static_cast<TJackMonitor *>(Self)->FGone.store(true, std::memory_order_release);
+            auto *Monitor = static_cast<TJackMonitor *>(Self);
+            Monitor->FGone.store(true, std::memory_order_release);
+            if (Monitor->FOnGone)
+                Monitor->FOnGone();
         },
         Monitor.get());
     return Monitor;

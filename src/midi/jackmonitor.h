@@ -7,6 +7,7 @@
 // cheaper than with an RtMidi one.
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +18,8 @@ struct _jack_client;
 class TJackMonitor {
 public:
     // Null when no JACK server answers (the one named by JACK_DEFAULT_SERVER, or the default).
-    static std::unique_ptr<TJackMonitor> Open();
+    // OnGone, when given, is called on JACK's own thread once the server has gone away.
+    static std::unique_ptr<TJackMonitor> Open(std::function<void()> OnGone = {});
     ~TJackMonitor();
     TJackMonitor(const TJackMonitor &) = delete;
     TJackMonitor &operator=(const TJackMonitor &) = delete;
@@ -38,4 +40,5 @@ private:
     explicit TJackMonitor(_jack_client *Client);
     _jack_client *FClient;
     std::atomic<bool> FGone{false};
+    std::function<void()> FOnGone;
 };

@@ -312,13 +312,14 @@ QString NoServiceText() {
 }
 
 std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
-                                      const QString &PortName, const QString &Target) {
+                                      const QString &PortName, const QString &Target,
+                                      std::function<void()> OnServiceGone) {
     auto Port = std::make_unique<TRtOutPort>();
 #ifdef ONDREL_HAVE_JACK
     if (Api == TMidiApi::maJack) {
         // The monitor is the check that the server runs.
         RequireService<EMidiOutputError>(Api);
-        Port->FMonitor = TJackMonitor::Open();
+        Port->FMonitor = TJackMonitor::Open(std::move(OnServiceGone));
         if (!Port->FMonitor)
             ThrowNotRunning<EMidiOutputError>(Api);
     } else

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -61,9 +62,11 @@ public:
 };
 
 // Target empty: our own port named PortName that other programs connect to; otherwise a port of
-// ours connected to the service's port named Target. Throws EMidiOutputError.
+// ours connected to the service's port named Target. Throws EMidiOutputError. OnServiceGone,
+// when given, is called on the service's own thread once the service went away (JACK only).
 std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
-                                      const QString &PortName, const QString &Target);
+                                      const QString &PortName, const QString &Target,
+                                      std::function<void()> OnServiceGone = {});
 
 // Called on the service's own thread for every complete message (system exclusive whole).
 using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size);

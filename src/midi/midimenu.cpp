@@ -318,7 +318,9 @@ QString TMidiOutMenu::ValueName() const {
 }
 
 void TMidiOutMenu::RecreateDevice(TMidiApi Api) {
+    auto gone = std::move(FOutput->OnServiceGone); // the owner's, whatever the service
     FOutput = std::make_unique<TMidiOutput>(Api);
+    FOutput->OnServiceGone = std::move(gone);
 }
 
 void TMidiOutMenu::AddExtraEntries() {

@@ -59,7 +59,7 @@ bool TMidiOutput::Open() {
     } else {
         const bool OwnPort = FOwnPort && FDeviceID == 0;
         FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName,
-                                         OwnPort ? QString() : FDeviceName);
+                                         OwnPort ? QString() : FDeviceName, OnServiceGone);
     }
     FClosed = false;
     return true;

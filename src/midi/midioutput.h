@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TMidiOutput {
@@ -48,6 +49,9 @@ public:
     bool IsClosed() const { return FClosed; }
     // False once the service of the open port went away (the JACK server stopped).
     bool ServiceAlive() const { return !FPort || FPort->ServiceAlive(); }
+    // Called on the service's own thread when the service of a port opened from now on goes
+    // away (JACK); an owner that wants to know without asking ServiceAlive again and again.
+    std::function<void()> OnServiceGone;
 
 private:
     TMidiApi FApi = TMidiApi::maNone;

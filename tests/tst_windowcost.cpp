@@ -1,6 +1,7 @@
-// What a played note costs the real main window on screen: the note name's panel is repainted
-// alone (the status bar is not laid out again), and the keyboard's focus frame comes out the same
-// whether the whole keyboard is painted or only a part of it.
+// What the real main window costs while idle and while played: an idle window with its JACK port
+// open runs no timer; a played note repaints the note name's panel alone (the status bar is not
+// laid out again), and the keyboard's focus frame comes out the same whether the whole keyboard
+// is painted or only a part of it.
 
 #include "keyboard.h"
 #include "mainfixture.h"
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <memory>
@@ -54,13 +56,14 @@ QImage Painted(TKeyboard &Keys, const QRect &Part) {
 
 } // namespace
 
-class TestRepaintCost : public QObject {
+class TestWindowCost : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanupTestCase();
 
+    void idleWindowRunsNoTimer();
     void notePlayedRepaintsOnlyItsPanel();
     void focusFrameSameInPartAsWhole_data();
     void focusFrameSameInPartAsWhole();
@@ -70,23 +73,35 @@ private:
     std::unique_ptr<TOndrel2> W;
 };
 
-void TestRepaintCost::initTestCase() {
-    QVERIFY2(F.Start(QStringLiteral("repaintcost")), qPrintable(F.ErrorText()));
+void TestWindowCost::initTestCase() {
+    QVERIFY2(F.Start(QStringLiteral("windowcost")), qPrintable(F.ErrorText()));
 }
 
-void TestRepaintCost::init() {
+void TestWindowCost::init() {
     W.reset();
     F.FreshConfig();
     W = F.NewWindow();
     QVERIFY(W);
 }
 
-void TestRepaintCost::cleanupTestCase() {
+void TestWindowCost::cleanupTestCase() {
     W.reset();
     F.Stop();
 }
 
-void TestRepaintCost::notePlayedRepaintsOnlyItsPanel() {
+void TestWindowCost::idleWindowRunsNoTimer() {
+    QVERIFY(F.ConnectPeer(*W));
+    QTest::qWait(100);
+    QStringList running;
+    for (const QTimer *timer : W->findChildren<QTimer *>())
+        if (timer->isActive())
+            running << QStringLiteral("%1 ms (%2)")
+                           .arg(timer->interval())
+                           .arg(timer->parent() ? timer->parent()->metaObject()->className() : "");
+    QVERIFY2(running.isEmpty(), qPrintable(running.join(QStringLiteral(", "))));
+}
+
+void TestWindowCost::notePlayedRepaintsOnlyItsPanel() {
     TKeyboard *keys = W->Keyboard1;
     keys->SetCaptureKeyboard(true);
     const QList<QLabel *> panels = W->statusBar()->findChildren<QLabel *>();
@@ -114,7 +129,7 @@ void TestRepaintCost::notePlayedRepaintsOnlyItsPanel() {
     QVERIFY2(paints.Count <= 2, qPrintable(QStringLiteral("%1 panel paints").arg(paints.Count)));
 }
 
-void TestRepaintCost::focusFrameSameInPartAsWhole_data() {
+void TestWindowCost::focusFrameSameInPartAsWhole_data() {
     QTest::addColumn<QRect>("part");
     QTest::newRow("one key in the middle") << QRect(101, 0, 47, 1000);
     QTest::newRow("at the left edge") << QRect(0, 0, 32, 1000);
@@ -123,7 +138,7 @@ void TestRepaintCost::focusFrameSameInPartAsWhole_data() {
     QTest::newRow("near the top left corner") << QRect(2, 0, 7, 4);
 }
 
-void TestRepaintCost::focusFrameSameInPartAsWhole() {
+void TestWindowCost::focusFrameSameInPartAsWhole() {
     QFETCH(QRect, part);
     TKeyboard *keys = W->Keyboard1;
     keys->setFocus();
@@ -137,5 +152,5 @@ void TestRepaintCost::focusFrameSameInPartAsWhole() {
     QCOMPARE(Painted(*keys, part), whole);
 }
 
-QTEST_MAIN(TestRepaintCost)
-#include "tst_repaintcost.moc"
+QTEST_MAIN(TestWindowCost)
+#include "tst_windowcost.moc"
