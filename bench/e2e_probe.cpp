@@ -532,9 +532,10 @@ void TProbe::Idle() {
         const int64_t s = t.Slices - (b == before.end() ? 0 : b->second.Slices);
         cpu += c;
         slices += s;
-        if (s > 0)
-            threads += Fmt("%s%s %lld", threads.empty() ? "" : ", ",
-                           tid == pid ? "UI thread" : t.Name.c_str(), (long long)s);
+        if (tid == pid)
+            threads = Fmt("UI thread %lld", (long long)s) + threads;
+        else if (s > 0)
+            threads += Fmt(", %s %lld", t.Name.c_str(), (long long)s);
     }
     Row("idle CPU, window open (10 s)", Fmt("%.3f%% of a core", double(cpu) / 1e10 * 100), "0");
     Row("idle wake-ups in 10 s, per thread", threads, "UI thread: Qt's own only");
