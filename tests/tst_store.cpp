@@ -446,6 +446,8 @@ void TestStore::fuzzedIniText_data() {
         << QByteArray("[A]\nx=1\n[Snapsho\x8c\xf9Name1=Soft\nValues1=07400A40\n");
     // Decoding dropped a U+FEFF at the start of a name, which then named nothing.
     QTest::newRow("name that is a byte-order mark") << QByteArray("[A]\n\xEF\xBB\xBF=7\nx=1\n");
+    QTest::newRow("first name starts with a byte-order mark") << QByteArray("\n\xEF\xBB\xBFN=1\n");
+    QTest::newRow("empty nameless section, UTF-16") << QByteArray("\xFF\xFE[\0]\0\n\0a\xEB", 10);
     const QDir Seeds(QString::fromLocal8Bit(qgetenv("ONDREL_SOURCE_DIR")) +
                      u"/tests/fuzz/corpus/ini"_s);
     for (const QString &Name : Seeds.entryList(QDir::Files))

@@ -184,6 +184,9 @@ QByteArray TIniDocument::Text() const {
     std::string Out;
     TSimpleIni::StringWriter Writer(Out);
     d->Ini.Save(Writer, false);
+    // A first name starting with U+FEFF would be read as a byte-order mark and lose it.
+    if (Out.starts_with("\xEF\xBB\xBF"))
+        Out.insert(0, 1, '\n');
     return QByteArray::fromStdString(Out);
 }
 
