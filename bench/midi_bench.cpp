@@ -18,6 +18,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include "benchstats.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -30,26 +32,9 @@
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
-
-int64_t NowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(TClock::now().time_since_epoch())
-        .count();
-}
-
-// p50, p99 and max of the samples (nanoseconds) as counters in microseconds.
-void Report(benchmark::State &State, const std::string &Prefix, std::vector<int64_t> Samples) {
-    if (Samples.empty())
-        return;
-    std::sort(Samples.begin(), Samples.end());
-    auto At = [&](double Fraction) {
-        const size_t Index = size_t(std::ceil(Fraction * double(Samples.size()))) - 1;
-        return double(Samples[std::min(Index, Samples.size() - 1)]) / 1000.0;
-    };
-    State.counters[Prefix + "_p50_us"] = At(0.50);
-    State.counters[Prefix + "_p99_us"] = At(0.99);
-    State.counters[Prefix + "_max_us"] = double(Samples.back()) / 1000.0;
-}
+using BenchStats::NowNs;
+using BenchStats::Report;
+using BenchStats::TClock;
 
 // A bare RtMidi input that notes when the last message arrived.
 struct TDirectReceiver {
