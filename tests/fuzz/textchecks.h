@@ -82,10 +82,13 @@ inline QString CheckWrittenReadsBack(const TIniDocument &Doc, const char *Stage)
         return QStringLiteral(
                    "%1: written text reads back differently\nheld:\n%2read:\n%3text:\n%4")
             .arg(QLatin1String(Stage), Describe(Held), Describe(Read), QString::fromUtf8(Written));
-    // SimpleIni may set a comment at the top apart by blank lines the next time.
+    // Comments are kept as SimpleIni sees fit (some go, blank lines move around them); the rest
+    // is written again as it was.
     const auto Lines = [](const QByteArray &Text) {
         QList<QByteArray> List = Text.split('\n');
-        List.removeAll(QByteArray());
+        List.removeIf([](const QByteArray &Line) {
+            return Line.isEmpty() || Line.startsWith(';') || Line.startsWith('#');
+        });
         return List;
     };
     if (Lines(Again.Text()) != Lines(Written))
