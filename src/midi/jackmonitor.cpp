@@ -2,6 +2,7 @@
 
 #include <jack/jack.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -45,6 +46,22 @@ TJackMonitor::TJackMonitor(jack_client_t *Client) : FClient(Client) {}
 TJackMonitor::~TJackMonitor() {
     // Closing stops JACK's notification thread, so the shutdown callback cannot outlive us.
     jack_client_close(FClient);
+}
+
+void TJackMonitor::WaitCycles(int Cycles) const {
+    const jack_nframes_t Period = jack_get_buffer_size(FClient);
+    const jack_nframes_t Rate = jack_get_sample_rate(FClient);
+    if (Period == 0 || Rate == 0)
+        return;
+    const jack_nframes_t Start = jack_last_frame_time(FClient);
+    // Twice the time the cycles take, and never more than a quarter of a second.
+    const auto Limit = std::chrono::steady_clock::now() +
+                       std::chrono::microseconds(std::min<int64_t>(
+                           250000, 2 * int64_t(Cycles) * Period * 1000000 / Rate));
+    while (!ServerGone() &&
+           jack_last_frame_time(FClient) - Start < jack_nframes_t(Cycles) * Period &&
+           std::chrono::steady_clock::now() < Limit)
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
 }
 
 bool TJackMonitor::ServerRunning() {

@@ -27,6 +27,10 @@ public:
     // Set from JACK's own thread when the server shuts down or the connection breaks.
     bool ServerGone() const { return FGone.load(std::memory_order_acquire); }
 
+    // Returns once the server has run Cycles more process cycles (or after a bounded wait), so
+    // that what a port of this program queued has left before the port is closed.
+    void WaitCycles(int Cycles) const;
+
     // Whether a JACK server answers now; never starts one.
     static bool ServerRunning();
 

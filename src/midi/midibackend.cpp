@@ -178,6 +178,15 @@ template <class E, class OpenFunc> void OpenWithRetries(TErrorTrap &Trap, OpenFu
 
 class TRtOutPort final : public TOutPort {
 public:
+    ~TRtOutPort() override {
+#ifdef ONDREL_HAVE_JACK
+        // JACK takes queued messages at its next cycle: closing at once could drop the last
+        // ones, the all-notes-off of a close among them, and leave notes sounding.
+        if (FMonitor && !FMonitor->ServerGone())
+            FMonitor->WaitCycles(2);
+#endif
+    }
+
     void Send(const uint8_t *Data, size_t Size) override {
         if (!ServiceAlive())
             throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
