@@ -5,12 +5,35 @@
 #include "ondrel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
-TMainFixture::TMainFixture() = default;
+TMainFixture::TMainFixture() {
+    // A box a test expects is answered within milliseconds (TModalAnswers); one still open after
+    // five seconds (a device that failed to open at start-up) would hold the test until CTest's
+    // timeout, with nothing in the log to say why.
+    FBoxWatch.setInterval(500);
+    QObject::connect(&FBoxWatch, &QTimer::timeout, [this] { WatchBoxes(); });
+    FBoxWatch.start();
+}
+
+void TMainFixture::WatchBoxes() {
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || box != FOpenBox) {
+        FOpenBox = box;
+        FOpenBoxTicks = 0;
+        return;
+    }
+    if (++FOpenBoxTicks < 10)
+        return;
+    FStrayBoxes << box->text();
+    qWarning("Closed a message box nobody answered: %s", qPrintable(box->text()));
+    box->reject();
+}
 
 TMainFixture::~TMainFixture() {
     Stop();
@@ -52,7 +75,10 @@ std::unique_ptr<TOndrel2> TMainFixture::NewWindow() {
     w->activateWindow();
     if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
         return nullptr;
+    const qsizetype stray = FStrayBoxes.size();
     QTest::qWait(50); // the deferred start-up
+    if (FStrayBoxes.size() != stray)
+        return nullptr;
     return w;
 }
 

@@ -4,8 +4,10 @@
 
 #include "jackfixture.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -27,7 +29,8 @@ public:
     void FreshConfig();
     QString ConfigPath() const;
 
-    // A shown, exposed window past its deferred start-up; nullptr when it never appeared.
+    // A shown, exposed window past its deferred start-up; nullptr when it never appeared or its
+    // start-up stopped on a message box.
     std::unique_ptr<TOndrel2> NewWindow();
 
     // Opens the output "Ondrel" through its Midi Out entry and connects the peer's input to it.
@@ -40,8 +43,18 @@ public:
     static bool ChooseOutput(TOndrel2 &W, const QString &Caption);
     static QStringList Hex(const std::vector<TBytes> &Messages);
 
+    // Message boxes nobody answered within a few seconds, closed so that the test fails on what
+    // follows instead of waiting for its timeout; their texts.
+    QStringList StrayBoxes() const { return FStrayBoxes; }
+
 private:
+    void WatchBoxes();
+
     TJackServer FServer;
+    QTimer FBoxWatch;
+    QPointer<QWidget> FOpenBox;
+    int FOpenBoxTicks = 0;
+    QStringList FStrayBoxes;
     std::unique_ptr<TJackPeer> FPeer;
     std::unique_ptr<QTemporaryDir> FConfig;
     QString FError;
