@@ -21,9 +21,6 @@ if [ "${1:-}" = "--asan" ]; then
     export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    # Sanitized programs are several times slower; with two such tests and their JACK servers
-    # at once on two cores, a test's JACK server has gone away now and then. One at a time.
-    JOBS=1
 fi
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
     cmake -S . -B "$BUILD_DIR" $(ondrel_generator) "${OPTIONS[@]}"
