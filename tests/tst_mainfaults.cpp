@@ -21,6 +21,7 @@ private Q_SLOTS:
     void cleanupTestCase() { F.Stop(); }
 
     void serverLossLetsGoAndReopens();
+    void inputAloneTellsOfServerLoss();
     void settingsNotice_data();
     void settingsNotice();
 
@@ -71,6 +72,33 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     QVERIFY(F.Peer().WaitCycles());
     w->Keyboard1Note(0x90, 62, 90);
     QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 3e 5a")});
+}
+
+void TestMainFaults::inputAloneTellsOfServerLoss() {
+    // Only Midi In on JACK (the output elsewhere, here none): the input must notice by itself.
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    w->MidiOutMenu1().Close();
+    const QString source = F.Peer().OutPort();
+    QVERIFY(w->MidiInMenu1().SelectByName(source));
+    QVERIFY(!w->MidiInMenu1().IsClosed());
+
+    F.Stop();
+    QTRY_COMPARE_WITH_TIMEOUT(w->LostInput(), source, 5000);
+    QVERIFY(w->MidiInMenu1().IsClosed());
+    QVERIFY(w->LostOutput().isEmpty());
+    const QString notice = w->StatusPanelText(0);
+    QVERIFY2(notice.contains(source + QStringLiteral(" was closed; it opens again")),
+             qPrintable(notice));
+
+    QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText()));
+    QTRY_VERIFY_WITH_TIMEOUT(!w->MidiInMenu1().IsClosed(), 5000);
+    QVERIFY(w->LostInput().isEmpty());
+    QCOMPARE(w->MidiInMenu1().DeviceName(), source);
+    QVERIFY(w->MidiOutMenu1().IsClosed());
+    QVERIFY(F.Peer().WaitCycles());
+    F.Peer().Send({{0x90, 64, 100}});
+    QTRY_VERIFY(w->Keyboard1->Model().IsPressed(64));
 }
 
 void TestMainFaults::settingsNotice_data() {

@@ -641,7 +641,7 @@ void TOndrel2::DeferredStart() {
     FServiceWatch = new QTimer(this);
     FServiceWatch->setInterval(1000);
     connect(FServiceWatch, &QTimer::timeout, this, &TOndrel2::WatchService);
-    if (!FLostOut.isEmpty())
+    if (!FLostOut.isEmpty() || !FLostIn.isEmpty())
         FServiceWatch->start();
 }
 

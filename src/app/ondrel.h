@@ -51,13 +51,14 @@ public:
     void Keyboard1Note(uint8_t Typ, uint8_t Note, uint8_t Vel);
     void SendToOutput(uint8_t Status, uint8_t Data1, uint8_t Data2);
     // Sends to the Midi Out device. A failure is reported in the status bar, never raised; a
-    // lost MIDI service closes the device until the service is back (see OutputLost).
+    // lost MIDI service closes the device until the service is back (see ServiceLost).
     void SendOut(uint8_t Status, uint8_t Data1, uint8_t Data2);
-    // The service of the Midi Out device went away: held notes are let go, the devices on that
-    // service closed and the user told; they open again when the service answers.
-    void OutputLost(const QString &Reason);
-    // The output device waiting for its service to come back; empty when none is.
+    // The MIDI service Api went away: held notes are let go, the devices on it closed and the
+    // user told; they open again when the service answers.
+    void ServiceLost(TMidiApi Api, const QString &Reason);
+    // The devices waiting for their service to come back; empty when none is.
     QString LostOutput() const { return FLostOut; }
+    QString LostInput() const { return FLostIn; }
     void ReflectEvent(uint8_t Status, uint8_t Data1, uint8_t Data2);
     void HandleMidiInput(TMidiInput &Input);
     void HandleMidiEvent(uint8_t Status, uint8_t Data1, uint8_t Data2);

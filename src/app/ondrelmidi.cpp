@@ -63,9 +63,11 @@ void TOndrel2::CreateDeviceMenus() {
     FInMenu = std::make_unique<TMidiInMenu>(this, FService);
     // From JACK's thread: the window looks on its own thread. No timer asks in the meantime, so
     // an idle window does not wake up.
-    FOutMenu->Output().OnServiceGone = [this] {
+    const auto gone = [this] {
         QMetaObject::invokeMethod(this, &TOndrel2::WatchService, Qt::QueuedConnection);
     };
+    FOutMenu->Output().OnServiceGone = gone;
+    FInMenu->Input().OnServiceGone = gone;
     const QString regPath = CompanyKeyName.toString() + QLatin1Char('\\') + ProgramKeyName();
     for (TMidiMenuBase *menu : {static_cast<TMidiMenuBase *>(FOutMenu.get()),
                                 static_cast<TMidiMenuBase *>(FInMenu.get())}) {
@@ -157,44 +159,62 @@ void TOndrel2::SendOut(uint8_t Status, uint8_t Data1, uint8_t Data2) {
         out.Send(Status, Data1, Data2);
     } catch (const EMidiError &Error) {
         if (!out.ServiceAlive())
-            OutputLost(Error.Message());
+            ServiceLost(FOutMenu->Api(), Error.Message());
         else
             SetStatusText(Error.Message());
     }
 }
 
-void TOndrel2::OutputLost(const QString &Reason) {
-    if (FLosing || FOutMenu->IsClosed())
+void TOndrel2::ServiceLost(TMidiApi Api, const QString &Reason) {
+    const bool outLost = !FOutMenu->IsClosed() && FOutMenu->Api() == Api;
+    const bool inLost = !FInMenu->IsClosed() && FInMenu->Api() == Api;
+    if (FLosing || (!outLost && !inLost))
         return;
     FLosing = true;
     const auto done = qScopeGuard([this] { FLosing = false; });
-    FLostApi = FOutMenu->Api();
-    FLostOut = FOutMenu->DeviceName();
+    FLostApi = Api;
+    QStringList closed;
     // Closing lets go of the held notes; nothing is sent to the lost service.
-    FOutMenu->CloseWithCursor();
-    if (!FInMenu->IsClosed() && FInMenu->Api() == FLostApi) {
+    if (outLost) {
+        FLostOut = FOutMenu->DeviceName();
+        closed << FLostOut;
+        FOutMenu->CloseWithCursor();
+    }
+    if (inLost) {
         FLostIn = FInMenu->DeviceName();
+        closed << FLostIn;
         FInMenu->CloseWithCursor();
     }
-    ShowNotice(QStringLiteral("%1 %2 was closed; it opens again when the %3 is back.")
-                   .arg(Reason, FLostOut,
-                        FLostApi == TMidiApi::maJack ? QStringLiteral("JACK server")
-                                                     : QStringLiteral("MIDI service")));
+    const QString service =
+        Api == TMidiApi::maJack ? QStringLiteral("JACK server") : QStringLiteral("MIDI service");
+    ShowNotice(
+        closed.size() == 1
+            ? QStringLiteral("%1 %2 was closed; it opens again when the %3 is back.")
+                  .arg(Reason, closed[0], service)
+            : QStringLiteral("%1 %2 and %3 were closed; they open again when the %4 is back.")
+                  .arg(Reason, closed[0], closed[1], service));
     if (FServiceWatch)
         FServiceWatch->start(); // until the service is back
 }
 
 void TOndrel2::WatchService() {
-    if (FLostOut.isEmpty()) {
+    if (FLostOut.isEmpty() && FLostIn.isEmpty()) {
+        // Told from the service's thread that it went away.
+        const auto gone = [](TMidiApi Api) {
+            return QStringLiteral("The %1 server is no longer running.").arg(ServiceName(Api));
+        };
         if (!FOutMenu->IsClosed() && !FOutMenu->Output().ServiceAlive())
-            OutputLost(QStringLiteral("The %1 server is no longer running.")
-                           .arg(ServiceName(FOutMenu->Api())));
+            ServiceLost(FOutMenu->Api(), gone(FOutMenu->Api()));
+        else if (!FInMenu->IsClosed() && !FInMenu->Input().ServiceAlive())
+            ServiceLost(FInMenu->Api(), gone(FInMenu->Api()));
         return;
     }
-    // A device chosen meanwhile ends the wait.
-    if (!FOutMenu->IsClosed() || FOutMenu->Api() != FLostApi) {
+    // A device chosen meanwhile ends its wait.
+    if (!FOutMenu->IsClosed() || FOutMenu->Api() != FLostApi)
         FLostOut.clear();
+    if (!FInMenu->IsClosed() || FInMenu->Api() != FLostApi)
         FLostIn.clear();
+    if (FLostOut.isEmpty() && FLostIn.isEmpty()) {
         if (FServiceWatch)
             FServiceWatch->stop();
         return;
@@ -206,8 +226,10 @@ void TOndrel2::WatchService() {
     const QString out = std::exchange(FLostOut, QString());
     const QString in = std::exchange(FLostIn, QString());
     // The ports are listed anew: those of the new server may differ.
-    FOutMenu->SetApi(FLostApi);
-    FOutMenu->SelectByName(out);
+    if (!out.isEmpty()) {
+        FOutMenu->SetApi(FLostApi);
+        FOutMenu->SelectByName(out);
+    }
     if (!in.isEmpty()) {
         FInMenu->SetApi(FLostApi);
         FInMenu->SelectByName(in);

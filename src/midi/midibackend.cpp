@@ -227,7 +227,18 @@ public:
             Port->FReceive(Port->FUser, Message->data(), Message->size());
     }
 
+    bool ServiceAlive() const override {
+#ifdef ONDREL_HAVE_JACK
+        return !FMonitor || !FMonitor->ServerGone();
+#else
+        return true;
+#endif
+    }
+
     TErrorTrap FTrap;
+#ifdef ONDREL_HAVE_JACK
+    std::unique_ptr<TJackMonitor> FMonitor;
+#endif
     TReceiveFunc FReceive = nullptr;
     void *FUser = nullptr;
     std::unique_ptr<RtMidiIn> FPort;
@@ -348,9 +359,19 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
 
 std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
                                     const QString &PortName, const QString &Source,
-                                    TReceiveFunc Receive, void *User) {
-    RequireRunning<EMidiInputError>(Api);
+                                    TReceiveFunc Receive, void *User,
+                                    std::function<void()> OnServiceGone) {
     auto Port = std::make_unique<TRtInPort>();
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack) {
+        // The monitor is the check that the server runs, and tells when it stops.
+        RequireService<EMidiInputError>(Api);
+        Port->FMonitor = TJackMonitor::Open(std::move(OnServiceGone));
+        if (!Port->FMonitor)
+            ThrowNotRunning<EMidiInputError>(Api);
+    } else
+#endif
+        RequireRunning<EMidiInputError>(Api);
     Port->FReceive = Receive;
     Port->FUser = User;
     OpenWithRetries<EMidiInputError>(Port->FTrap, [&] {

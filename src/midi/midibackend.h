@@ -76,13 +76,16 @@ using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size);
 class TInPort {
 public:
     virtual ~TInPort() = default;
+    // False once the service went away (the JACK server stopped): nothing arrives any more.
+    virtual bool ServiceAlive() const = 0;
 };
 
 // Source empty: our own port named PortName that programs connect to; otherwise a port of ours
 // connected from the service's port named Source. All messages pass, system exclusive, timing
-// clock and active sensing included. Throws EMidiInputError.
+// clock and active sensing included. Throws EMidiInputError. OnServiceGone as for OpenOutPort.
 std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
                                     const QString &PortName, const QString &Source,
-                                    TReceiveFunc Receive, void *User);
+                                    TReceiveFunc Receive, void *User,
+                                    std::function<void()> OnServiceGone = {});
 
 } // namespace MidiBackend

@@ -129,7 +129,7 @@ bool TMidiInput::Open() {
         FBlock->OverflowNoticePending = false;
         FBlock->Closing = false;
         FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName,
-                                        &TMidiInput::Receive, FBlock.get());
+                                        &TMidiInput::Receive, FBlock.get(), OnServiceGone);
     } catch (...) {
         FBlock->Closing = true;
         FPort.reset();
@@ -167,6 +167,10 @@ void TMidiInput::FreeBuffers() {
     FBlock->LongBuffers = nullptr;
     FBuffer.reset();
     FLongBuffers.reset();
+}
+
+bool TMidiInput::ServiceAlive() const {
+    return !FPort || FPort->ServiceAlive();
 }
 
 int TMidiInput::EventCount() const {

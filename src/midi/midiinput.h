@@ -76,6 +76,12 @@ public:
     void Close();
     bool IsClosed() const { return FClosed; }
 
+    // False once the service of the open port went away (JACK): nothing arrives any more.
+    bool ServiceAlive() const;
+    // Called on the service's own thread when the service of the open port has gone away
+    // (JACK); an owner that wants to know without asking ServiceAlive again and again.
+    std::function<void()> OnServiceGone;
+
     // Events waiting; 0 while closed.
     int EventCount() const;
     // The oldest waiting event, taken out; none while closed or when nothing waits. A long

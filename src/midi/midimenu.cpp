@@ -353,6 +353,7 @@ void TMidiInMenu::RecreateDevice(TMidiApi Api) {
     auto Input = std::make_unique<TMidiInput>(Api);
     Input->DataHandler = FInput->DataHandler;
     Input->OverflowHandler = FInput->OverflowHandler;
+    Input->OnServiceGone = FInput->OnServiceGone;
     Input->SetActiveSensing(FInput->ActiveSensing());
     Input->SetTimingClock(FInput->TimingClock());
     FInput = std::move(Input);
