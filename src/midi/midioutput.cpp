@@ -55,7 +55,7 @@ bool TMidiOutput::Open() {
     if (FDeviceID == NoDevice || FPort || !FClosed)
         return !FClosed;
     if (FDeviceID == MidiMapper) {
-        FPort = Synth::OpenMidiMapper(FApi);
+        FPort = Synth::OpenMidiMapper(FApi, OnServiceGone);
     } else {
         const bool OwnPort = FOwnPort && FDeviceID == 0;
         FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName,

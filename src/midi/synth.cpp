@@ -3,6 +3,9 @@
 #include "custominifile.h"
 #include "midierror.h"
 #include "synthsoundfont.h"
+#ifdef ONDREL_HAVE_JACK
+#include "jackmonitor.h"
+#endif
 
 #include <QFile>
 #include <QFileInfo>
@@ -83,11 +86,29 @@ QStringList CompiledDrivers() {
 // The output port the Midi-Mapper hands out: messages go straight into the synthesizer.
 class TSynthPort final : public MidiBackend::TOutPort {
 public:
-    explicit TSynthPort(std::unique_ptr<TSynth> Synth) : FSynth(std::move(Synth)) {}
+    explicit TSynthPort(std::unique_ptr<TSynth> Synth, std::function<void()> OnServiceGone)
+        : FSynth(std::move(Synth)) {
+#ifdef ONDREL_HAVE_JACK
+        // Through JACK, the sound stops with the server: the owner is told as for a JACK port.
+        if (FSynth->AudioDriver() == QLatin1String("jack"))
+            FMonitor = TJackMonitor::Open(std::move(OnServiceGone));
+#else
+        Q_UNUSED(OnServiceGone);
+#endif
+    }
     void Send(const uint8_t *Data, size_t Size) override { FSynth->Send(Data, Size); }
-    bool ServiceAlive() const override { return true; }
+    bool ServiceAlive() const override {
+#ifdef ONDREL_HAVE_JACK
+        return !FMonitor || !FMonitor->ServerGone();
+#else
+        return true;
+#endif
+    }
 
 private:
+#ifdef ONDREL_HAVE_JACK
+    std::unique_ptr<TJackMonitor> FMonitor;
+#endif
     std::unique_ptr<TSynth> FSynth;
 };
 
@@ -303,7 +324,8 @@ QStringList AudioDrivers(TMidiApi Api) {
     return Drivers;
 }
 
-std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api) {
+std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api,
+                                                      std::function<void()> OnServiceGone) {
     const TSynthSettings &Chosen = Settings();
     const QStringList Drivers =
         Chosen.AudioDrivers.isEmpty() ? AudioDrivers(Api) : Chosen.AudioDrivers;
@@ -311,7 +333,8 @@ std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api) {
         throw EMidiOutputError(MapperFailed +
                                QStringLiteral("FluidSynth has no audio output for this system."));
     try {
-        return std::make_unique<TSynthPort>(std::make_unique<TSynth>(Chosen, Drivers));
+        return std::make_unique<TSynthPort>(std::make_unique<TSynth>(Chosen, Drivers),
+                                            std::move(OnServiceGone));
     } catch (const EMidiOutputError &Error) {
         throw EMidiOutputError(MapperFailed + Error.Message());
     }

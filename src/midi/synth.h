@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TCustomIniFile;
@@ -78,6 +79,9 @@ QStringList AudioDrivers(TMidiApi Api);
 
 // The Midi-Mapper: a synthesizer behind the output port interface, set up by Settings().
 // Throws EMidiOutputError "Midi-Mapper could not be opened. " followed by the reason.
-std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api);
+// Playing through JACK, the port tells when the server went away as OpenOutPort does
+// (OnServiceGone on JACK's thread, ServiceAlive false).
+std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api,
+                                                      std::function<void()> OnServiceGone = {});
 
 } // namespace Synth
