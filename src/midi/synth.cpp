@@ -96,7 +96,9 @@ public:
         Q_UNUSED(OnServiceGone);
 #endif
     }
-    void Send(const uint8_t *Data, size_t Size) override { FSynth->Send(Data, Size); }
+    void Send(const uint8_t *Data, size_t Size) override {
+        FSynth->Send(Data, Size);
+    }
     bool ServiceAlive() const override {
 #ifdef ONDREL_HAVE_JACK
         return !FMonitor || !FMonitor->ServerGone();
