@@ -6,6 +6,8 @@
 
 #ifdef ONDREL_HAVE_JACK
 #include "jackmonitor.h"
+#else
+class TJackMonitor {}; // nothing to watch
 #endif
 
 #include <RtMidi.h>
@@ -116,6 +118,17 @@ template <class E> void RequireRunning(TMidiApi Api) {
         ThrowNotRunning<E>(Api);
 }
 
+// On JACK the watch is the check that the server runs (one client instead of two).
+template <class E>
+void RequireWatched(TMidiApi Api, TServiceWatch &Watch, std::function<void()> OnGone) {
+    if (Api == TMidiApi::maJack)
+        RequireService<E>(Api);
+    else
+        RequireRunning<E>(Api);
+    if (!Watch.Start(Api, std::move(OnGone)))
+        ThrowNotRunning<E>(Api);
+}
+
 template <class Port> std::optional<QStringList> ListPorts(TMidiApi Api) {
 #ifdef ONDREL_HAVE_JACK
     if (Api == TMidiApi::maJack) {
@@ -179,12 +192,9 @@ template <class E, class OpenFunc> void OpenWithRetries(TErrorTrap &Trap, OpenFu
 class TRtOutPort final : public TOutPort {
 public:
     ~TRtOutPort() override {
-#ifdef ONDREL_HAVE_JACK
         // JACK takes queued messages at its next cycle: closing at once could drop the last
         // ones, the all-notes-off of a close among them, and leave notes sounding.
-        if (FMonitor && !FMonitor->ServerGone())
-            FMonitor->WaitCycles(2);
-#endif
+        FWatch.WaitCycles(2);
     }
 
     void Send(const uint8_t *Data, size_t Size) override {
@@ -199,18 +209,10 @@ public:
         FTrap.ThrowIfAny<EMidiOutputError>();
     }
 
-    bool ServiceAlive() const override {
-#ifdef ONDREL_HAVE_JACK
-        return !FMonitor || !FMonitor->ServerGone();
-#else
-        return true;
-#endif
-    }
+    bool ServiceAlive() const override { return FWatch.Alive(); }
 
     TErrorTrap FTrap;
-#ifdef ONDREL_HAVE_JACK
-    std::unique_ptr<TJackMonitor> FMonitor;
-#endif
+    TServiceWatch FWatch;
     std::unique_ptr<RtMidiOut> FPort;
 };
 
@@ -227,18 +229,10 @@ public:
             Port->FReceive(Port->FUser, Message->data(), Message->size());
     }
 
-    bool ServiceAlive() const override {
-#ifdef ONDREL_HAVE_JACK
-        return !FMonitor || !FMonitor->ServerGone();
-#else
-        return true;
-#endif
-    }
+    bool ServiceAlive() const override { return FWatch.Alive(); }
 
     TErrorTrap FTrap;
-#ifdef ONDREL_HAVE_JACK
-    std::unique_ptr<TJackMonitor> FMonitor;
-#endif
+    TServiceWatch FWatch;
     TReceiveFunc FReceive = nullptr;
     void *FUser = nullptr;
     std::unique_ptr<RtMidiIn> FPort;
@@ -322,6 +316,39 @@ TPortList InputPorts(TMidiApi Requested) {
     return ChooseAndList<RtMidiIn>(Requested);
 }
 
+TServiceWatch::TServiceWatch() = default;
+TServiceWatch::~TServiceWatch() = default;
+
+bool TServiceWatch::Start(TMidiApi Api, std::function<void()> OnGone) {
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack) {
+        FMonitor = TJackMonitor::Open(std::move(OnGone));
+        return FMonitor != nullptr;
+    }
+#else
+    Q_UNUSED(OnGone);
+#endif
+    Q_UNUSED(Api);
+    return true;
+}
+
+bool TServiceWatch::Alive() const {
+#ifdef ONDREL_HAVE_JACK
+    return !FMonitor || !FMonitor->ServerGone();
+#else
+    return true;
+#endif
+}
+
+void TServiceWatch::WaitCycles(int Cycles) const {
+#ifdef ONDREL_HAVE_JACK
+    if (FMonitor && !FMonitor->ServerGone())
+        FMonitor->WaitCycles(Cycles);
+#else
+    Q_UNUSED(Cycles);
+#endif
+}
+
 QString NoServiceText() {
     QStringList Tried;
     for (TMidiApi Api : CompiledApis())
@@ -335,16 +362,7 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                       const QString &PortName, const QString &Target,
                                       std::function<void()> OnServiceGone) {
     auto Port = std::make_unique<TRtOutPort>();
-#ifdef ONDREL_HAVE_JACK
-    if (Api == TMidiApi::maJack) {
-        // The monitor is the check that the server runs.
-        RequireService<EMidiOutputError>(Api);
-        Port->FMonitor = TJackMonitor::Open(std::move(OnServiceGone));
-        if (!Port->FMonitor)
-            ThrowNotRunning<EMidiOutputError>(Api);
-    } else
-#endif
-        RequireRunning<EMidiOutputError>(Api);
+    RequireWatched<EMidiOutputError>(Api, Port->FWatch, std::move(OnServiceGone));
     OpenWithRetries<EMidiOutputError>(Port->FTrap, [&] {
         Port->FPort = std::make_unique<RtMidiOut>(InfoOf(Api)->RtApi, ClientName.toStdString());
         Port->FTrap.Install(*Port->FPort);
@@ -362,16 +380,7 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
                                     TReceiveFunc Receive, void *User,
                                     std::function<void()> OnServiceGone) {
     auto Port = std::make_unique<TRtInPort>();
-#ifdef ONDREL_HAVE_JACK
-    if (Api == TMidiApi::maJack) {
-        // The monitor is the check that the server runs, and tells when it stops.
-        RequireService<EMidiInputError>(Api);
-        Port->FMonitor = TJackMonitor::Open(std::move(OnServiceGone));
-        if (!Port->FMonitor)
-            ThrowNotRunning<EMidiInputError>(Api);
-    } else
-#endif
-        RequireRunning<EMidiInputError>(Api);
+    RequireWatched<EMidiInputError>(Api, Port->FWatch, std::move(OnServiceGone));
     Port->FReceive = Receive;
     Port->FUser = User;
     OpenWithRetries<EMidiInputError>(Port->FTrap, [&] {

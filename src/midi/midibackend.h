@@ -18,6 +18,8 @@
 // the ALSA sequencer, then JACK) and takes the first that starts.
 enum class TMidiApi : uint8_t { maAuto, maAlsa, maJack, maWinMM, maCoreMidi, maNone };
 
+class TJackMonitor;
+
 namespace MidiBackend {
 
 // The value kept in the settings store: "auto", "alsa", "jack", "winmm", "coremidi", "none".
@@ -50,6 +52,27 @@ TPortList InputPorts(TMidiApi Requested);
 
 // The text of the error raised when no service could be started.
 QString NoServiceText();
+
+// Whether the service under an open port is still there. On JACK a port-less client that the
+// server tells of its shutdown; other services count as always there.
+class TServiceWatch {
+public:
+    TServiceWatch();
+    ~TServiceWatch();
+    TServiceWatch(const TServiceWatch &) = delete;
+    TServiceWatch &operator=(const TServiceWatch &) = delete;
+
+    // On JACK: false when no server answers. OnGone is called on JACK's thread once the server
+    // has gone away.
+    bool Start(TMidiApi Api, std::function<void()> OnGone);
+    bool Alive() const;
+    // Returns once the service has run Cycles more periods (bounded), so that what a port queued
+    // has left before it is closed.
+    void WaitCycles(int Cycles) const;
+
+private:
+    std::unique_ptr<TJackMonitor> FMonitor;
+};
 
 // An open output port. Not thread-safe: one thread sends.
 class TOutPort {

@@ -3,9 +3,6 @@
 #include "custominifile.h"
 #include "midierror.h"
 #include "synthsoundfont.h"
-#ifdef ONDREL_HAVE_JACK
-#include "jackmonitor.h"
-#endif
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,29 +85,15 @@ class TSynthPort final : public MidiBackend::TOutPort {
 public:
     explicit TSynthPort(std::unique_ptr<TSynth> Synth, std::function<void()> OnServiceGone)
         : FSynth(std::move(Synth)) {
-#ifdef ONDREL_HAVE_JACK
         // Through JACK, the sound stops with the server: the owner is told as for a JACK port.
         if (FSynth->AudioDriver() == QLatin1String("jack"))
-            FMonitor = TJackMonitor::Open(std::move(OnServiceGone));
-#else
-        Q_UNUSED(OnServiceGone);
-#endif
+            FWatch.Start(TMidiApi::maJack, std::move(OnServiceGone));
     }
-    void Send(const uint8_t *Data, size_t Size) override {
-        FSynth->Send(Data, Size);
-    }
-    bool ServiceAlive() const override {
-#ifdef ONDREL_HAVE_JACK
-        return !FMonitor || !FMonitor->ServerGone();
-#else
-        return true;
-#endif
-    }
+    void Send(const uint8_t *Data, size_t Size) override { FSynth->Send(Data, Size); }
+    bool ServiceAlive() const override { return FWatch.Alive(); }
 
 private:
-#ifdef ONDREL_HAVE_JACK
-    std::unique_ptr<TJackMonitor> FMonitor;
-#endif
+    MidiBackend::TServiceWatch FWatch;
     std::unique_ptr<TSynth> FSynth;
 };
 
