@@ -2,6 +2,7 @@
 #include "patchlist.h"
 #include "patchselection.h"
 #include "patchsetchooser.h"
+#include "patchwindow.h"
 #include "programbank.h"
 #include "systemlistview.h"
 
@@ -18,53 +19,19 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-
-using Msg = std::tuple<int, int, int>;
-
-QString Examples() {
-    return qEnvironmentVariable("ONDREL_SOURCE_DIR") + QStringLiteral("/resources/patches");
-}
-
-} // namespace
-
 class TestChooserMain : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
+    void init() { P.Reset(); }
     void okLoadsTheSetWithoutSelectingOrSending();
     void failedApplyKeepsTheSetAndShowsTheErrors();
     void oneChooserRestoredFromMinimized();
     void closingTheWindowClosesTheChooser();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
     TPatchSetChooser *OpenChooser(TOndrel2 &Window, const QString &Folder);
-    std::unique_ptr<QTemporaryDir> FConfig;
-    std::vector<Msg> FSent;
-    QStringList FMessages;
+    TPatchWindow P;
 };
-
-void TestChooserMain::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FSent.clear();
-    FMessages.clear();
-}
-
-std::unique_ptr<TOndrel2> TestChooserMain::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
-    w->ProgramBank().Send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
-        FSent.emplace_back(s, d1, d2);
-    };
-    w->Patches().OnLoadMessages = [this](const QStringList &lines) { FMessages << lines; };
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
-        return nullptr;
-    QTest::qWait(30);
-    FSent.clear();
-    return w;
-}
 
 TPatchSetChooser *TestChooserMain::OpenChooser(TOndrel2 &Window, const QString &Folder) {
     Window.ChoosePatchSet();
@@ -76,9 +43,9 @@ TPatchSetChooser *TestChooserMain::OpenChooser(TOndrel2 &Window, const QString &
 }
 
 void TestChooserMain::okLoadsTheSetWithoutSelectingOrSending() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QPointer<TPatchSetChooser> c = OpenChooser(*w, Examples());
+    QPointer<TPatchSetChooser> c = OpenChooser(*w, TPatchWindow::Examples());
     QVERIFY(c);
     QCOMPARE(c->windowTitle(), QStringLiteral("Choose Patch Set"));
     const int row = c->SystemListView->FindItem(QStringLiteral("General MIDI.txt"));
@@ -91,8 +58,8 @@ void TestChooserMain::okLoadsTheSetWithoutSelectingOrSending() {
     QVERIFY(w->Patches().PatchSet()->FileName().endsWith(QStringLiteral("General MIDI.txt")));
     QVERIFY(!w->Patches().CurrentPatch());
     QCOMPARE(w->Patches().PatchSet()->Mode(0)->Name(), QStringLiteral("General MIDI"));
-    QVERIFY(FSent.empty());
-    QVERIFY(FMessages.isEmpty());
+    QVERIFY(P.Sent.empty());
+    QVERIFY(P.Messages.isEmpty());
 }
 
 void TestChooserMain::failedApplyKeepsTheSetAndShowsTheErrors() {
@@ -102,9 +69,10 @@ void TestChooserMain::failedApplyKeepsTheSetAndShowsTheErrors() {
     f.write("[cubase parse file]\n[parser version 0001]\n[script name] Bad\n"
             "[define patchnames]\n[mode] M\n[p1, 999, 0] Broken\n[end]\n");
     f.close();
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QVERIFY(w->Patches().LoadPatchSet(Examples() + QStringLiteral("/General MIDI.txt")));
+    QVERIFY(
+        w->Patches().LoadPatchSet(TPatchWindow::Examples() + QStringLiteral("/General MIDI.txt")));
     const TPatchList *old = w->Patches().PatchSet();
     TPatchSetChooser *c = OpenChooser(*w, files.path());
     QVERIFY(c);
@@ -112,13 +80,13 @@ void TestChooserMain::failedApplyKeepsTheSetAndShowsTheErrors() {
     QCOMPARE(c->EScriptName->text(), QStringLiteral("Bad"));
     QTest::mouseClick(c->BApply, Qt::LeftButton);
     QCOMPARE(w->Patches().PatchSet(), old);
-    QVERIFY(!FMessages.isEmpty());
+    QVERIFY(!P.Messages.isEmpty());
     QVERIFY(c->BApply->isEnabled());
-    QVERIFY(FSent.empty());
+    QVERIFY(P.Sent.empty());
 }
 
 void TestChooserMain::oneChooserRestoredFromMinimized() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     w->ChoosePatchSet();
     TPatchSetChooser *first = w->PatchSetChooser();
@@ -131,7 +99,7 @@ void TestChooserMain::oneChooserRestoredFromMinimized() {
 }
 
 void TestChooserMain::closingTheWindowClosesTheChooser() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     w->ChoosePatchSet();
     QPointer<TPatchSetChooser> c = w->PatchSetChooser();

@@ -2,6 +2,7 @@
 #include "patchlist.h"
 #include "patchprogram.h"
 #include "patchselection.h"
+#include "patchwindow.h"
 #include "programbank.h"
 #include "registryinifile.h"
 
@@ -15,32 +16,10 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-
-using Msg = std::tuple<int, int, int>;
-
-QString Script(const char *Name) {
-    return QStringLiteral("%1/resources/patches/%2")
-        .arg(qEnvironmentVariable("ONDREL_SOURCE_DIR"), QLatin1String(Name));
-}
-
-QAction *FindAction(QMenu *Menu, const QStringList &Path) {
-    for (QAction *a : Menu->actions()) {
-        if (a->text() != Path.first())
-            continue;
-        if (Path.size() == 1)
-            return a;
-        return a->menu() ? FindAction(a->menu(), Path.mid(1)) : nullptr;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 class TestPatchSelection : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
+    void init() { P.Reset(); }
     void loadingSelectsNothingAndSendsNothing();
     void patchFromMenuSetsProgramAndSends();
     void stepPatchWraps();
@@ -48,39 +27,15 @@ private Q_SLOTS:
     void brokenScriptKeepsTheOldSet();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
-    std::unique_ptr<QTemporaryDir> FConfig;
-    std::vector<Msg> FSent;
-    QStringList FMessages;
+    TPatchWindow P;
 };
 
-void TestPatchSelection::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FSent.clear();
-    FMessages.clear();
-}
-
-std::unique_ptr<TOndrel2> TestPatchSelection::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
-    w->ProgramBank().Send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
-        FSent.emplace_back(s, d1, d2);
-    };
-    w->Patches().OnLoadMessages = [this](const QStringList &lines) { FMessages << lines; };
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
-        return nullptr;
-    QTest::qWait(30);
-    FSent.clear();
-    return w;
-}
-
 void TestPatchSelection::loadingSelectsNothingAndSendsNothing() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QVERIFY(w->Patches().LoadPatchSet(Script("General MIDI.txt")));
-    QVERIFY(FMessages.isEmpty());
-    QVERIFY(FSent.empty());
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
+    QVERIFY(P.Messages.isEmpty());
+    QVERIFY(P.Sent.empty());
     QVERIFY(!w->Patches().CurrentPatch());
     auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
     QVERIFY(combo);
@@ -88,30 +43,31 @@ void TestPatchSelection::loadingSelectsNothingAndSendsNothing() {
     QCOMPARE(combo->itemText(0), QStringLiteral("(none)"));
     QCOMPARE(combo->itemText(1), QStringLiteral("Acoustic Grand Piano"));
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("General MIDI"));
-    QVERIFY(FindAction(w->Patches1, {QStringLiteral("General MIDI"), QStringLiteral("Piano"),
-                                     QStringLiteral("Clavi")}));
+    QVERIFY(
+        TPatchWindow::FindAction(w->Patches1, {QStringLiteral("General MIDI"),
+                                               QStringLiteral("Piano"), QStringLiteral("Clavi")}));
 }
 
 void TestPatchSelection::patchFromMenuSetsProgramAndSends() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     w->Keyboard1->Model().SetChannel(2);
-    QVERIFY(w->Patches().LoadPatchSet(Script("General MIDI.txt")));
-    QAction *epiano =
-        FindAction(w->Patches1, {QStringLiteral("General MIDI"), QStringLiteral("Piano"),
-                                 QStringLiteral("Electric Piano 1")});
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
+    QAction *epiano = TPatchWindow::FindAction(w->Patches1, {QStringLiteral("General MIDI"),
+                                                             QStringLiteral("Piano"),
+                                                             QStringLiteral("Electric Piano 1")});
     QVERIFY(epiano);
     epiano->trigger();
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 4);
-    QCOMPARE(FSent, (std::vector<Msg>{{0xC2, 4, 0}})); // no bank in General MIDI
+    QCOMPARE(P.Sent, (std::vector<Msg>{{0xC2, 4, 0}})); // no bank in General MIDI
     auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
     QCOMPARE(combo->currentText(), QStringLiteral("Electric Piano 1"));
 }
 
 void TestPatchSelection::stepPatchWraps() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QVERIFY(w->Patches().LoadPatchSet(Script("General MIDI.txt")));
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
     auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
     w->StepPatch(1);
     QCOMPARE(combo->currentIndex(), 1);
@@ -125,15 +81,16 @@ void TestPatchSelection::stepPatchWraps() {
 
 void TestPatchSelection::patchComesBackAfterRestart() {
     {
-        auto w = NewWindow();
+        auto w = P.NewWindow();
         QVERIFY(w);
-        QVERIFY(w->Patches().LoadPatchSet(Script("General MIDI.txt")));
-        FindAction(w->Patches1, {QStringLiteral("General MIDI"), QStringLiteral("Organ"),
-                                 QStringLiteral("Rock Organ")})
+        QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
+        TPatchWindow::FindAction(
+            w->Patches1,
+            {QStringLiteral("General MIDI"), QStringLiteral("Organ"), QStringLiteral("Rock Organ")})
             ->trigger();
         w->close();
     }
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     QTRY_VERIFY(w->Patches().CurrentPatch());
     QCOMPARE(w->Patches().CurrentPatch()->Name(), QStringLiteral("Rock Organ"));
@@ -141,9 +98,9 @@ void TestPatchSelection::patchComesBackAfterRestart() {
 }
 
 void TestPatchSelection::brokenScriptKeepsTheOldSet() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QVERIFY(w->Patches().LoadPatchSet(Script("General MIDI.txt")));
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("broken.txt"));
     QFile f(broken);
@@ -151,7 +108,7 @@ void TestPatchSelection::brokenScriptKeepsTheOldSet() {
     f.write("this is not a patch script\n");
     f.close();
     QVERIFY(!w->Patches().LoadPatchSet(broken));
-    QVERIFY(!FMessages.isEmpty());
+    QVERIFY(!P.Messages.isEmpty());
     QVERIFY(w->Patches().PatchSet());
     QVERIFY(w->Patches().PatchSet()->FileName().endsWith(QStringLiteral("General MIDI.txt")));
     QVERIFY(!w->Patches().LoadPatchSet(dir.filePath(QStringLiteral("missing.txt"))));

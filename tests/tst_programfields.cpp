@@ -6,6 +6,7 @@
 #include "patchlist.h"
 #include "patchprogram.h"
 #include "patchselection.h"
+#include "patchwindow.h"
 #include "programbank.h"
 #include "updown.h"
 
@@ -20,33 +21,10 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-
-using Msg = std::tuple<int, int, int>;
-using Msgs = std::vector<Msg>;
-
-QString Script(const char *Name) {
-    return QStringLiteral("%1/resources/patches/%2")
-        .arg(qEnvironmentVariable("ONDREL_SOURCE_DIR"), QLatin1String(Name));
-}
-
-QAction *FindAction(QMenu *Menu, const QStringList &Path) {
-    for (QAction *a : Menu->actions()) {
-        if (a->text() != Path.first())
-            continue;
-        if (Path.size() == 1)
-            return a;
-        return a->menu() ? FindAction(a->menu(), Path.mid(1)) : nullptr;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 class TestProgramFields : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
+    void init() { P.Reset(); }
     void fields_data();
     void fields();
     void zeroInProgramFieldShowsNone();
@@ -55,30 +33,8 @@ private Q_SLOTS:
     void comboNoneDropsThePatchAndItsKeyNames();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
-    std::unique_ptr<QTemporaryDir> FConfig;
-    Msgs FSent;
+    TPatchWindow P;
 };
-
-void TestProgramFields::init() {
-    FConfig = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    FSent.clear();
-}
-
-std::unique_ptr<TOndrel2> TestProgramFields::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
-    w->ProgramBank().Send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
-        FSent.emplace_back(s, d1, d2);
-    };
-    w->Patches().OnLoadMessages = [](const QStringList &) {};
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
-        return nullptr;
-    QTest::qWait(30);
-    FSent.clear();
-    return w;
-}
 
 void TestProgramFields::fields_data() {
     // Program 11 (10 on the wire) and the given bank are set up first; then Text is typed into
@@ -144,26 +100,26 @@ void TestProgramFields::fields() {
     QFETCH(QList<int>, values);
     QFETCH(QString, hint);
     QFETCH(QString, shown);
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     TProgramBank &pb = w->ProgramBank();
     pb.SetProgramValue(10);
     pb.ShowProgram();
     pb.ShowBankValue(TProgramBank::Msb, msb);
     pb.ShowBankValue(TProgramBank::Lsb, lsb);
-    FSent.clear();
+    P.Sent.clear();
     const TProgramBank::TControls &c = pb.Controls();
     QLineEdit *edit = field == 0 ? c.EProgram : field == 1 ? c.EMSB : c.ELSB;
     edit->setText(text);
     QTest::keyClick(edit, Qt::Key(key));
-    QCOMPARE(FSent, sent);
+    QCOMPARE(P.Sent, sent);
     QCOMPARE((QList<int>{pb.Value(0), pb.Value(1), pb.Value(2)}), values);
     QCOMPARE(pb.BankHint(), hint);
     QCOMPARE(edit->text(), shown);
 }
 
 void TestProgramFields::zeroInProgramFieldShowsNone() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     TProgramBank &pb = w->ProgramBank();
     pb.SetProgramValue(10);
@@ -174,17 +130,17 @@ void TestProgramFields::zeroInProgramFieldShowsNone() {
     QCOMPARE(e->text(), QStringLiteral("none"));
     QTest::keyClick(e, Qt::Key_Return);
     QCOMPARE(pb.Value(TProgramBank::Program), 10);
-    QVERIFY(FSent.empty());
+    QVERIFY(P.Sent.empty());
 }
 
 void TestProgramFields::programNoneDisablesBanksAndSendsNothing() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
     TProgramBank &pb = w->ProgramBank();
     pb.SetProgramValue(10);
     pb.ShowBankValue(TProgramBank::Msb, 2);
     pb.SendProgram();
-    FSent.clear();
+    P.Sent.clear();
     // The up-down down to position 0: "none".
     pb.Controls().UDProgram->SetPosition(1);
     pb.StepProgram(-1);
@@ -194,7 +150,7 @@ void TestProgramFields::programNoneDisablesBanksAndSendsNothing() {
                                                        pb.Controls().UDMSB, pb.Controls().UDLSB})
         QVERIFY(!b->isEnabled());
     pb.SetBankValue(TProgramBank::Msb, 5);
-    QVERIFY(FSent.empty());
+    QVERIFY(P.Sent.empty());
     // Wrapping past the top comes back to none as well.
     pb.StepProgram(-1);
     QCOMPARE(pb.Value(TProgramBank::Program), 127);
@@ -203,15 +159,16 @@ void TestProgramFields::programNoneDisablesBanksAndSendsNothing() {
 }
 
 void TestProgramFields::otherModeRefillsTheCombo() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QVERIFY(w->Patches().LoadPatchSet(Script("Example Workstation.txt")));
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("Example Workstation.txt")));
     auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
     QVERIFY(combo);
     const int programEntries = combo->count();
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("Program"));
-    QAction *kit = FindAction(w->Patches1, {QStringLiteral("Drums"), QStringLiteral("Kits"),
-                                            QStringLiteral("Analog 808")});
+    QAction *kit =
+        TPatchWindow::FindAction(w->Patches1, {QStringLiteral("Drums"), QStringLiteral("Kits"),
+                                               QStringLiteral("Analog 808")});
     QVERIFY(kit);
     kit->trigger();
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("Drums"));
@@ -220,25 +177,25 @@ void TestProgramFields::otherModeRefillsTheCombo() {
     QCOMPARE(combo->currentText(), QStringLiteral("Analog 808"));
     // Kits first (sorted), then the percussion group.
     QCOMPARE(combo->itemText(combo->count() - 1), QStringLiteral("Latin Percussion"));
-    QCOMPARE(FSent, (Msgs{{0xB0, 0, 120}, {0xB0, 32, 0}, {0xC0, 25, 0}}));
+    QCOMPARE(P.Sent, (Msgs{{0xB0, 0, 120}, {0xB0, 32, 0}, {0xC0, 25, 0}}));
 }
 
 void TestProgramFields::comboNoneDropsThePatchAndItsKeyNames() {
-    auto w = NewWindow();
+    auto w = P.NewWindow();
     QVERIFY(w);
-    QVERIFY(w->Patches().LoadPatchSet(Script("Example Workstation.txt")));
-    FindAction(w->Patches1,
-               {QStringLiteral("Drums"), QStringLiteral("Kits"), QStringLiteral("Studio Kit")})
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("Example Workstation.txt")));
+    TPatchWindow::FindAction(w->Patches1, {QStringLiteral("Drums"), QStringLiteral("Kits"),
+                                           QStringLiteral("Studio Kit")})
         ->trigger();
     QVERIFY(w->Patches().CurrentPatch());
     QVERIFY(w->Keyboard1->Model().NoteNames().has_value());
-    FSent.clear();
+    P.Sent.clear();
     auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
     combo->setCurrentIndex(0);
     w->Patches().CBProgramPatchClick();
     QVERIFY(!w->Patches().CurrentPatch());
     QVERIFY(!w->Keyboard1->Model().NoteNames().has_value());
-    QVERIFY(FSent.empty());
+    QVERIFY(P.Sent.empty());
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 120);
     // The combo keeps the mode's programs for the next pick.
     QVERIFY(combo->count() > 1);
