@@ -10,7 +10,8 @@ endif()
 # Choosing a script and a drum kit in the real program, read from a JACK port.
 if(TARGET ondrel AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_e2e_patches LABEL e2e
-        SOURCES e2e/tst_e2e_patches.cpp e2e/xserver.cpp e2e/xserver.h jackfixture.cpp jackfixture.h
+        SOURCES e2e/tst_e2e_patches.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
         LIBS PkgConfig::JACK)
     target_include_directories(tst_e2e_patches PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(tst_e2e_patches PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>"

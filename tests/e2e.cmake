@@ -24,7 +24,8 @@ endif()
 # The real program: first start, Panic, settings across a restart.
 if(TARGET ondrel AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_e2e_main LABEL e2e
-        SOURCES e2e/tst_e2e_main.cpp e2e/xserver.cpp e2e/xserver.h jackfixture.cpp jackfixture.h
+        SOURCES e2e/tst_e2e_main.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
         LIBS PkgConfig::JACK)
     target_include_directories(tst_e2e_main PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(tst_e2e_main PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")

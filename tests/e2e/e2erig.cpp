@@ -64,12 +64,19 @@ bool TE2eRig::StartJack() {
 
 void TE2eRig::FreshConfig(const QByteArray &Ini) {
     FHome = std::make_unique<QTemporaryDir>();
-    if (Ini.isEmpty())
-        return;
+    if (!Ini.isEmpty())
+        WriteStore(Ini);
+}
+
+void TE2eRig::WriteStore(const QByteArray &Ini) {
     QDir().mkpath(QFileInfo(StoreFile()).absolutePath());
     QFile f(StoreFile());
     if (f.open(QIODevice::WriteOnly))
         f.write(Ini);
+}
+
+QString TE2eRig::Folder() const {
+    return FHome->path();
 }
 
 QString TE2eRig::ConfigHome() const {
@@ -87,6 +94,12 @@ QString TE2eRig::StoreText() const {
 
 bool TE2eRig::Xdo(const QStringList &Arguments, QString *Output) {
     return ::Xdo(Display(), Arguments, Output, StartTimeoutMs);
+}
+
+bool TE2eRig::Keys(const QStringList &Keys) {
+    // A pause between keys, as a hand makes: a key may open a menu or a box the next one is for.
+    return Xdo(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
+               Keys);
 }
 
 QString TE2eRig::Hex(const TBytes &Message) {
@@ -147,12 +160,29 @@ TE2eProgram::~TE2eProgram() {
     }
 }
 
-QStringList TE2eProgram::Windows(const QString &NamePattern) {
+QStringList TE2eProgram::Search(const QString &Option, const QString &Value) {
     QString found;
-    FRig.Xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-              NamePattern},
-             &found);
+    FRig.Xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), Option, Value}, &found);
     return found.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList TE2eProgram::Windows(const QString &NamePattern) {
+    return Search(QStringLiteral("--name"), NamePattern);
+}
+
+QStringList TE2eProgram::OwnWindows() {
+    return Search(QStringLiteral("--pid"), QString::number(FProcess.processId()));
+}
+
+QString TE2eProgram::WaitForWindow(const QString &NamePattern, int TimeoutMs) {
+    QStringList found;
+    WaitFor(
+        [&] {
+            found = Windows(NamePattern);
+            return !found.isEmpty();
+        },
+        TimeoutMs);
+    return found.value(0);
 }
 
 bool TE2eProgram::Start(const QStringList &OtherWindows, const QProcessEnvironment &Extra) {
@@ -160,14 +190,13 @@ bool TE2eProgram::Start(const QStringList &OtherWindows, const QProcessEnvironme
     env.insert(QStringLiteral("DISPLAY"), FRig.Display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), FRig.ConfigHome());
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QFileInfo(FRig.ConfigHome()).absolutePath());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), FRig.Folder());
     for (const QString &key : Extra.keys())
         env.insert(key, Extra.value(key));
     FProcess.setProcessEnvironment(env);
     // Into a file: a pipe nobody reads while the test waits could fill up and stop the program.
     static int started = 0;
-    FStderrFile = QFileInfo(FRig.ConfigHome()).absolutePath() +
-                  QStringLiteral("/stderr-%1.log").arg(++started);
+    FStderrFile = FRig.Folder() + QStringLiteral("/stderr-%1.log").arg(++started);
     FProcess.setStandardOutputFile(QProcess::nullDevice());
     FProcess.setStandardErrorFile(FStderrFile);
     FWindow.clear();
@@ -206,14 +235,10 @@ QPoint TE2eProgram::Position() {
 }
 
 bool TE2eProgram::DismissNotice() {
-    const QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                           QStringLiteral("--pid"), QString::number(FProcess.processId())};
     QString box;
     const auto find = [&] {
-        QString found;
-        FRig.Xdo(args, &found);
         box.clear();
-        for (const QString &w : found.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        for (const QString &w : OwnWindows())
             if (w != FWindow)
                 box = w;
         return !box.isEmpty();
@@ -232,13 +257,20 @@ bool TE2eProgram::DismissNotice() {
     return (!find() || box != shown) && Focus();
 }
 
-bool TE2eProgram::Focus() {
-    if (!FRig.Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), FWindow})) {
-        qWarning() << "the program's window took no focus";
+bool TE2eProgram::Focus(const QString &Window) {
+    const QString window = Window.isEmpty() ? FWindow : Window;
+    if (!FRig.Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window})) {
+        qWarning() << "the window" << window << "took no focus";
         return false;
     }
     QThread::msleep(200);
     return true;
+}
+
+bool TE2eProgram::Click(int X, int Y, const QString &Window) {
+    return FRig.Xdo({QStringLiteral("mousemove"), QStringLiteral("--window"),
+                     Window.isEmpty() ? FWindow : Window, QString::number(X), QString::number(Y),
+                     QStringLiteral("click"), QStringLiteral("1")});
 }
 
 bool TE2eProgram::ConnectOutput(const QString &Client) {
@@ -263,20 +295,13 @@ bool TE2eProgram::Menu(const QString &Mnemonic, const QStringList &Keys) {
     // A popup menu is a window of its own: keys typed before it is mapped and has grabbed the
     // keyboard go to the main window instead. So wait for it, and for it to go again. It is
     // told by its id, not by a count: the splash closes on its own meanwhile.
-    const QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                           QStringLiteral("--pid"), QString::number(FProcess.processId())};
-    const auto visible = [&] {
-        QString found;
-        FRig.Xdo(args, &found);
-        return found.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    };
-    const QStringList before = visible();
+    const QStringList before = OwnWindows();
     QString popup;
     for (int attempt = 0; attempt < 3; ++attempt) {
         Focus();
         FRig.Xdo({QStringLiteral("key"), QStringLiteral("alt+") + Mnemonic});
         const auto opened = [&] {
-            for (const QString &w : visible())
+            for (const QString &w : OwnWindows())
                 if (!before.contains(w))
                     popup = w;
             return !popup.isEmpty();
@@ -284,9 +309,8 @@ bool TE2eProgram::Menu(const QString &Mnemonic, const QStringList &Keys) {
         if (!WaitFor(opened, 3000))
             continue; // the Alt key went astray (a focus change under way): again
         QThread::msleep(100);
-        QStringList keyArgs{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")};
-        FRig.Xdo(keyArgs + Keys);
-        return WaitFor([&] { return !Running() || !visible().contains(popup); }, EventTimeoutMs);
+        FRig.Keys(Keys);
+        return WaitFor([&] { return !Running() || !OwnWindows().contains(popup); }, EventTimeoutMs);
     }
     qWarning() << "the menu" << Mnemonic << "did not open";
     return false;
@@ -307,9 +331,7 @@ bool TE2eProgram::Quit() {
 int TE2eProgram::FindKeyboardY() {
     // The menu bar's height varies with the font: find the keyboard by playing C1 (x 87).
     for (int y = 150; y <= 210; y += 3) {
-        FRig.Xdo({QStringLiteral("mousemove"), QStringLiteral("--window"), FWindow,
-                  QStringLiteral("87"), QString::number(y), QStringLiteral("click"),
-                  QStringLiteral("1")});
+        Click(87, y);
         if (FRig.Peer().WaitForReceived(2, 200)) {
             QThread::msleep(300);
             FRig.Peer().ClearReceived();

@@ -32,11 +32,16 @@ public:
 
     // A fresh settings folder; Ini, when given, is written as the store before the first start.
     void FreshConfig(const QByteArray &Ini = QByteArray());
+    void WriteStore(const QByteArray &Ini);
+    // The fresh folder that holds the settings folder, for other files of a test.
+    QString Folder() const;
     QString ConfigHome() const; // XDG_CONFIG_HOME
     QString StoreFile() const;
     QString StoreText() const;
 
     bool Xdo(const QStringList &Arguments, QString *Output = nullptr);
+    // Types the xdotool key names one after another into the focused window.
+    bool Keys(const QStringList &Keys);
     // The messages that arrived at the peer as hex text ("90 3c 64"), after waiting for at least
     // Count of them and a short time for any more.
     QStringList Received(int Count);
@@ -69,9 +74,13 @@ public:
     bool Start(const QStringList &OtherWindows = {},
                const QProcessEnvironment &Extra = QProcessEnvironment());
     // Waits for the program's JACK port "Ondrel" (Client, a pattern, matches the JACK client:
-    // "Ondrel" for the first program) and connects it to the peer's input.
-    bool ConnectOutput(const QString &Client = QStringLiteral("Ondrel"));
-    bool Focus();
+    // "Ondrel", or "Ondrel-01" while a client of that name is still closing) and connects it to
+    // the peer's input.
+    bool ConnectOutput(const QString &Client = QStringLiteral("Ondrel(-[0-9]+)?"));
+    // Focuses Window, the program's main window when empty.
+    bool Focus(const QString &Window = QString());
+    // Clicks the left button at X, Y of Window (the main window when empty).
+    bool Click(int X, int Y, const QString &Window = QString());
     // Closes the notice box shown at start-up with Return; false when none appeared.
     bool DismissNotice();
     // Opens the menu with the Alt key Mnemonic, waits until it is shown, then types Keys into
@@ -94,8 +103,14 @@ public:
     QString ErrorOutput();
     // Visible top-level windows of this program's display with the given WM_NAME pattern.
     QStringList Windows(const QString &NamePattern);
+    // The first of them once one is shown; empty when none was within TimeoutMs.
+    QString WaitForWindow(const QString &NamePattern, int TimeoutMs = 5000);
 
 private:
+    // Visible windows found by one xdotool search option ("--name", "--pid").
+    QStringList Search(const QString &Option, const QString &Value);
+    QStringList OwnWindows();
+
     TE2eRig &FRig;
     QProcess FProcess;
     QString FWindow;

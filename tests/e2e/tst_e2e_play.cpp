@@ -135,9 +135,7 @@ void TestE2ePlay::keys() {
     QFETCH(QStringList, keys);
     QFETCH(QStringList, expected);
     QVERIFY(StartAndConnect());
-    QVERIFY(FRig.Xdo(
-        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80")} +
-        keys));
+    QVERIFY(FRig.Keys(keys));
     QCOMPARE(FRig.Received(int(expected.size())), expected);
 }
 
@@ -164,8 +162,7 @@ void TestE2ePlay::menuChoicesComeBackAfterRestart() {
                                                  QStringLiteral("Return")}));
     QVERIFY(FProgram->ConnectOutput());
     // An octave up and the major chord, then Midi Thru on, as a user leaves them.
-    QVERIFY(FRig.Xdo({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("80"),
-                      QStringLiteral("F4"), QStringLiteral("End")}));
+    QVERIFY(FRig.Keys({QStringLiteral("F4"), QStringLiteral("End")}));
     QVERIFY(FProgram->Menu(QStringLiteral("o"), {QStringLiteral("t")}));
     QVERIFY(FProgram->Quit());
 
