@@ -67,6 +67,12 @@ int main(int argc, char *argv[]) {
             return 0;
         }
     }
+    // On X11 Qt hands each repaint to the server through shared memory and then waits for the
+    // server before it paints again: a round trip per played key for a few hundred pixels.
+    // Sending those few pixels over the socket costs a quarter less CPU per keystroke (under
+    // Xvfb: 0.77 against 1.0 ms). Not set when the user has set it.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondrel"));
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
