@@ -12,7 +12,9 @@
 #include <chrono>
 #include <cstring>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 
 namespace {
@@ -32,6 +34,20 @@ bool ServerAnswers() {
     return Client != nullptr;
 }
 
+// JACK names a client's socket after the client alone (/dev/shm/jack_<client>_<uid>_0), whatever
+// its server, so two test programs opening "Ondrel Input" at once, each on a server of its own,
+// take each other's socket. CTest keeps its own tests apart (resource lock "jack"); this keeps
+// apart the test programs of different runs on one machine. Held until the process ends.
+void TakeTheMachinesJackTurn() {
+    static int Fd = -1;
+    if (Fd >= 0)
+        return;
+    Fd = open("/tmp/ondrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (Fd >= 0)
+        while (flock(Fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+}
+
 } // namespace
 
 TJackServer::~TJackServer() {
@@ -39,6 +55,7 @@ TJackServer::~TJackServer() {
 }
 
 bool TJackServer::Start(const QString &Name, int PeriodFrames, int TimeoutMs) {
+    TakeTheMachinesJackTurn();
     ReclaimDeadServers();
     return Launch(Name, PeriodFrames, TimeoutMs);
 }
