@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -43,9 +44,11 @@ void TakeTheMachinesJackTurn() {
     if (Fd >= 0)
         return;
     Fd = open("/tmp/ondrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (Fd >= 0)
-        while (flock(Fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
+    if (Fd < 0 || flock(Fd, LOCK_EX | LOCK_NB) == 0)
+        return;
+    std::fputs("Waiting for the JACK tests of another run on this machine to end...\n", stderr);
+    while (flock(Fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
 }
 
 } // namespace
