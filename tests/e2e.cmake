@@ -6,7 +6,8 @@ if(TARGET ondrel_keyboard AND TARGET ondrel_midi AND TARGET PkgConfig::JACK)
     target_link_libraries(ondrel_keyplay PRIVATE ondrel_keyboard ondrel_midi)
 
     ondrel_add_test(tst_e2e_keyboard LABEL e2e
-        SOURCES e2e/tst_e2e_keyboard.cpp e2e/xserver.cpp e2e/xserver.h jackfixture.cpp jackfixture.h
+        SOURCES e2e/tst_e2e_keyboard.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
         LIBS PkgConfig::JACK)
     target_include_directories(tst_e2e_keyboard PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(tst_e2e_keyboard PRIVATE

@@ -197,16 +197,17 @@ bool TE2eProgram::Start(const QStringList &OtherWindows, const QProcessEnvironme
     // Into a file: a pipe nobody reads while the test waits could fill up and stop the program.
     static int started = 0;
     FStderrFile = FRig.Folder() + QStringLiteral("/stderr-%1.log").arg(++started);
-    FProcess.setStandardOutputFile(QProcess::nullDevice());
+    if (!ReadOutput)
+        FProcess.setStandardOutputFile(QProcess::nullDevice());
     FProcess.setStandardErrorFile(FStderrFile);
     FWindow.clear();
-    FProcess.start(QStringLiteral(ONDREL_PROGRAM), {});
+    FProcess.start(Executable.isEmpty() ? QStringLiteral(ONDREL_PROGRAM) : Executable, Arguments);
     if (!FProcess.waitForStarted(StartTimeoutMs))
         return false;
     const bool shown = WaitFor(
         [&] {
             // The first new one: a notice box shown at start-up has the same title.
-            for (const QString &w : Windows(QStringLiteral("^Ondrel$")))
+            for (const QString &w : Windows(Title))
                 if (!OtherWindows.contains(w) &&
                     (FWindow.isEmpty() || w.toULongLong() < FWindow.toULongLong()))
                     FWindow = w;

@@ -73,6 +73,12 @@ public:
     // moves and focuses it. Environment entries in Extra override the rig's.
     bool Start(const QStringList &OtherWindows = {},
                const QProcessEnvironment &Extra = QProcessEnvironment());
+    // What Start runs (the program when empty) and the title pattern of the window it waits for.
+    QString Executable;
+    QStringList Arguments;
+    QString Title = QStringLiteral("^Ondrel$");
+    // Start leaves the standard output a pipe, for a program that reports on it.
+    bool ReadOutput = false;
     // Waits for the program's JACK port "Ondrel" (Client, a pattern, matches the JACK client:
     // "Ondrel", or "Ondrel-01" while a client of that name is still closing) and connects it to
     // the peer's input.
