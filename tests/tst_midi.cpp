@@ -123,6 +123,7 @@ private Q_SLOTS:
     void closeWhilePendingFreesAndStoresNothingMore();
 
     void serverGoingAwayDoesNotHangOrCrash();
+    void watchedInputOpensAgainAfterItsSourceQuit();
 
 private:
     QString FServerName;
@@ -591,6 +592,29 @@ void TestMidi::serverGoingAwayDoesNotHangOrCrash() {
     if (!FServer.Start(FServerName))
         QFAIL(qPrintable(FServer.ErrorText()));
     FPeer = std::make_unique<TJackPeer>();
+}
+
+void TestMidi::watchedInputOpensAgainAfterItsSourceQuit() {
+    // The program the input listens to quits; the user then picks a device anew. The server's
+    // cycles must go on (a server in sync mode waits for every client at every cycle).
+    auto source = std::make_unique<TJackPeer>(QStringLiteral("ondrel-leaving"));
+    QVERIFY(source->IsValid());
+    {
+        TCollectingInput In(*source);
+        In.Input.OnServiceGone = [] {};
+        QVERIFY(In.OpenAndStart());
+        source->Send({{0x90, 61, 100}});
+        QTRY_COMPARE(In.Events.size(), size_t(1));
+        source.reset();
+        QVERIFY(FPeer->WaitCycles(3, 2000));
+        In.Input.Close();
+    }
+    TCollectingInput Again(*FPeer);
+    Again.Input.OnServiceGone = [] {};
+    QVERIFY(Again.OpenAndStart());
+    FPeer->Send({{0x90, 60, 100}});
+    QTRY_COMPARE(Again.Events.size(), size_t(1));
+    QVERIFY(FPeer->WaitCycles(20, 2000));
 }
 
 QTEST_GUILESS_MAIN(TestMidi)

@@ -380,7 +380,12 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
                                     TReceiveFunc Receive, void *User,
                                     std::function<void()> OnServiceGone) {
     auto Port = std::make_unique<TRtInPort>();
-    RequireWatched<EMidiInputError>(Api, Port->FWatch, std::move(OnServiceGone));
+    // An input needs no watch of its own when nobody is to be told: nothing hangs on a lost
+    // server there, unlike an output's send.
+    if (OnServiceGone)
+        RequireWatched<EMidiInputError>(Api, Port->FWatch, std::move(OnServiceGone));
+    else
+        RequireRunning<EMidiInputError>(Api);
     Port->FReceive = Receive;
     Port->FUser = User;
     OpenWithRetries<EMidiInputError>(Port->FTrap, [&] {
