@@ -23,6 +23,7 @@ private Q_SLOTS:
     void serverLossLetsGoAndReopens();
     void oneDeviceTellsOfServerLoss_data();
     void oneDeviceTellsOfServerLoss();
+    void inputChosenAgainAfterItsSourceCameBack();
     void settingsNotice_data();
     void settingsNotice();
 
@@ -113,6 +114,29 @@ void TestMainFaults::oneDeviceTellsOfServerLoss() {
         F.Peer().Send({{0x90, 64, 100}});
         QTRY_VERIFY(w->Keyboard1->Model().IsPressed(64));
     }
+}
+
+void TestMainFaults::inputChosenAgainAfterItsSourceCameBack() {
+    // The program Midi In listens to quits and starts again; the user picks it once more. Its
+    // notes arrive, and the server's cycles go on.
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    QVERIFY(F.ConnectPeer(*w));
+    auto source = std::make_unique<TJackPeer>(QStringLiteral("mainfaults-source"));
+    QVERIFY(source->IsValid());
+    const QString name = source->OutPort();
+    w->MidiInMenu1().SetApi(w->MidiInMenu1().Api()); // the menu lists the ports anew
+    QVERIFY(w->MidiInMenu1().SelectByName(name));
+    source.reset();
+    QVERIFY(F.Peer().WaitCycles());
+    source = std::make_unique<TJackPeer>(QStringLiteral("mainfaults-source"));
+    QVERIFY(source->IsValid());
+    w->MidiInMenu1().SetApi(w->MidiInMenu1().Api());
+    QVERIFY(w->MidiInMenu1().SelectByName(name));
+    QVERIFY(source->WaitCycles());
+    source->Send({{0x90, 64, 100}});
+    QTRY_VERIFY(w->Keyboard1->Model().IsPressed(64));
+    QVERIFY(F.Peer().WaitCycles(20, 2000));
 }
 
 void TestMainFaults::settingsNotice_data() {

@@ -4,16 +4,25 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <thread>
+
+#include <unistd.h>
 
 namespace {
 
-jack_client_t *OpenClient(const char *Name) {
+jack_client_t *OpenClient(const char *Base) {
+    // JACK binds a client's notification socket under the client's name alone
+    // (/dev/shm/jack_<name>_<uid>_0), and two programs opening one name at the same moment can
+    // both be offered "<name>-01": the server then talks to the wrong program, and waits for it
+    // at every close. These clients have no ports and nobody sees them, so their names carry the
+    // process id; within the process they open one after another.
+    const std::string Name = std::string(Base) + ' ' + std::to_string(getpid());
     // Opening a client under the name of one that has just closed fails now and then while the
     // server is still tidying up; only an absent server is an answer.
     for (int Attempt = 0;; ++Attempt) {
         jack_status_t Status = jack_status_t(0);
-        if (jack_client_t *Client = jack_client_open(Name, JackNoStartServer, &Status))
+        if (jack_client_t *Client = jack_client_open(Name.c_str(), JackNoStartServer, &Status))
             return Client;
         if ((Status & JackServerFailed) || Attempt == 4)
             return nullptr;
