@@ -195,6 +195,14 @@ public:
         // JACK takes queued messages at its next cycle: closing at once could drop the last
         // ones, the all-notes-off of a close among them, and leave notes sounding.
         FWatch.WaitCycles(2);
+        // RtMidi's JACK output frees its queue before it closes its client, while JACK's thread
+        // may still be reading the queue in that cycle (a crash now and then at closing). With
+        // the port closed first, a cycle that starts later leaves the queue alone; one more
+        // cycle lets a running one end.
+        if (FPort && FWatch.Alive()) {
+            FPort->closePort();
+            FWatch.WaitCycles(1);
+        }
     }
 
     void Send(const uint8_t *Data, size_t Size) override {
