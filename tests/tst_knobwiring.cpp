@@ -18,9 +18,12 @@
 class TestKnobWiring : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase() {
+        QVERIFY2(F.Start(QStringLiteral("knobs")), qPrintable(F.ErrorText()));
+        FPeer = &F.Peer();
+    }
+    void init() { F.FreshConfig(); } // every test starts as a first start
+    void cleanupTestCase() { F.Stop(); }
 
     void firstStartHasTheVolumeKnob();
     void knobAreaFollowsTheWidth();
@@ -34,20 +37,6 @@ private:
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
-
-void TestKnobWiring::initTestCase() {
-    if (!F.Start(QStringLiteral("knobs")))
-        QFAIL(qPrintable(F.ErrorText()));
-    FPeer = &F.Peer();
-}
-
-void TestKnobWiring::init() {
-    F.FreshConfig();
-}
-
-void TestKnobWiring::cleanupTestCase() {
-    F.Stop();
-}
 
 void TestKnobWiring::firstStartHasTheVolumeKnob() {
     auto w = NewWindow();

@@ -4,8 +4,8 @@
 #include "chordeditform.h"
 #include "chordlist.h"
 #include "jackfixture.h"
-#include "mainfixture.h"
 #include "keyboard.h"
+#include "mainfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
 #include "ondrel.h"
@@ -64,9 +64,12 @@ QLineEdit *NameEditor(const TChordEditForm &Form) {
 class TestMainChords : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase() {
+        QVERIFY2(F.Start(QStringLiteral("chords")), qPrintable(F.ErrorText()));
+        FPeer = &F.Peer();
+    }
+    void init() { F.FreshConfig(); } // every test starts as a first start
+    void cleanupTestCase() { F.Stop(); }
 
     void storedChordsInTheChordBox_data();
     void storedChordsInTheChordBox();
@@ -84,20 +87,6 @@ private:
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
-
-void TestMainChords::initTestCase() {
-    if (!F.Start(QStringLiteral("chords")))
-        QFAIL(qPrintable(F.ErrorText()));
-    FPeer = &F.Peer();
-}
-
-void TestMainChords::init() {
-    F.FreshConfig();
-}
-
-void TestMainChords::cleanupTestCase() {
-    F.Stop();
-}
 
 void TestMainChords::storedChordsInTheChordBox_data() {
     QTest::addColumn<QStringList>("chords");

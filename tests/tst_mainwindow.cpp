@@ -4,9 +4,9 @@
 #include "mainfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
+#include "modalanswers.h"
 #include "ondrel.h"
 #include "programbank.h"
-#include "modalanswers.h"
 #include "registryinifile.h"
 #include "splash.h"
 #include "updown.h"
@@ -28,9 +28,12 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase() {
+        QVERIFY2(F.Start(QStringLiteral("main")), qPrintable(F.ErrorText()));
+        FPeer = &F.Peer();
+    }
+    void init() { F.FreshConfig(); } // every test starts as a first start
+    void cleanupTestCase() { F.Stop(); }
 
     void emptyStoreDefaults();
     void incomingNoteOff_data();
@@ -62,21 +65,6 @@ private:
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
-
-void TestMainWindow::initTestCase() {
-    if (!F.Start(QStringLiteral("main")))
-        QFAIL(qPrintable(F.ErrorText()));
-    FPeer = &F.Peer();
-}
-
-void TestMainWindow::init() {
-    // Every test starts as a first start: a fresh, empty settings folder.
-    F.FreshConfig();
-}
-
-void TestMainWindow::cleanupTestCase() {
-    F.Stop();
-}
 
 void TestMainWindow::emptyStoreDefaults() {
     auto w = NewWindow();
@@ -421,8 +409,7 @@ void TestMainWindow::splashGoesAfterThreeSecondsAboutStays() {
     QPointer<TSplashForm> about = new TSplashForm(&owner, false);
     splash->show();
     about->show();
-    QCOMPARE(about->VersionLabel(),
-             QStringLiteral("V%1 build %2").arg(VersionText(), BuildText()));
+    QCOMPARE(about->VersionLabel(), QStringLiteral("V%1 build %2").arg(VersionText(), BuildText()));
     QTest::qWait(2500);
     QVERIFY(splash && splash->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!splash, 3000); // hidden and freed

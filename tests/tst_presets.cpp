@@ -2,8 +2,8 @@
 #include "imgcontrol.h"
 #include "inifile.h"
 #include "jackfixture.h"
-#include "mainfixture.h"
 #include "knobeditform.h"
+#include "mainfixture.h"
 #include "midimenu.h"
 #include "midioutput.h"
 #include "modalanswers.h"
@@ -65,9 +65,12 @@ void StoreRootValue(const QString &Name, const QString &Value) {
 class TestPresets : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase() {
+        QVERIFY2(F.Start(QStringLiteral("presets")), qPrintable(F.ErrorText()));
+        FPeer = &F.Peer();
+    }
+    void init() { F.FreshConfig(); } // every test starts as a first start
+    void cleanupTestCase() { F.Stop(); }
 
     void presetMenuAtStart_data();
     void presetMenuAtStart();
@@ -86,20 +89,6 @@ private:
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
-
-void TestPresets::initTestCase() {
-    if (!F.Start(QStringLiteral("presets")))
-        QFAIL(qPrintable(F.ErrorText()));
-    FPeer = &F.Peer();
-}
-
-void TestPresets::init() {
-    F.FreshConfig();
-}
-
-void TestPresets::cleanupTestCase() {
-    F.Stop();
-}
 
 void TestPresets::presetMenuAtStart_data() {
     QTest::addColumn<QString>("stored");
