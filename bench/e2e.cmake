@@ -10,3 +10,9 @@ if(TARGET ondrel AND TARGET ondrel_midi AND TARGET PkgConfig::JACK AND TARGET X1
         ${PROJECT_SOURCE_DIR}/tests/e2e)
     add_dependencies(ondrel_probe ondrel)
 endif()
+
+# A bare Qt Widgets window played like the program: the floor of the CPU a keystroke costs.
+if(TARGET Qt6::Widgets)
+    add_executable(ondrel_qt_floor qt_floor.cpp)
+    target_link_libraries(ondrel_qt_floor PRIVATE Qt6::Widgets)
+endif()

@@ -192,8 +192,9 @@ double LoadAverage() {
 
 class TProbe {
 public:
-    TProbe(QString Program, int Runs, int PlaySeconds)
-        : FProgram(std::move(Program)), FRuns(Runs), FPlaySeconds(PlaySeconds) {}
+    TProbe(QString Program, QString QtFloor, int Runs, int PlaySeconds)
+        : FProgram(std::move(Program)), FQtFloor(std::move(QtFloor)), FRuns(Runs),
+          FPlaySeconds(PlaySeconds) {}
     ~TProbe() { Stop(); }
 
     bool Setup();
@@ -228,7 +229,17 @@ private:
         bool WaitCount(size_t N, int TimeoutMs);
     };
 
-    bool Launch(bool Thru, pid_t *Pid, int64_t *MappedNs = nullptr, int64_t *PaintedNs = nullptr);
+    bool Launch(bool Thru, pid_t *Pid, int64_t *MappedNs = nullptr, int64_t *PaintedNs = nullptr,
+                const QString &Program = {});
+    struct TPlayCost {
+        int64_t CpuNs = 0;
+        double Seconds = 0;
+        int Sent = 0;
+        std::string Shares;
+        double Percent() const { return double(CpuNs) / (Seconds * 1e9) * 100; }
+        double UsPerKeystroke() const { return double(CpuNs) / 1000.0 / Sent; }
+    };
+    TPlayCost PlayKeys(pid_t Pid);
     void Terminate(pid_t Pid);
     bool Painted(Window W);
     bool ConnectReceiver();
@@ -239,6 +250,7 @@ private:
     void Stop();
 
     QString FProgram;
+    QString FQtFloor; // a bare Qt window played like the program, when given
     int FRuns;
     int FPlaySeconds;
     TXvfb FXvfb;
@@ -341,7 +353,8 @@ bool TProbe::Painted(Window W) {
 }
 
 // Starts the program with a fresh settings folder and waits for its window mapped and painted.
-bool TProbe::Launch(bool Thru, pid_t *Pid, int64_t *MappedNs, int64_t *PaintedNs) {
+bool TProbe::Launch(bool Thru, pid_t *Pid, int64_t *MappedNs, int64_t *PaintedNs,
+                    const QString &Program) {
     FHome = std::make_unique<QTemporaryDir>();
     const QString dir = FHome->filePath(QStringLiteral("config/Tavrel/Ondrel"));
     QDir().mkpath(dir);
@@ -361,7 +374,7 @@ bool TProbe::Launch(bool Thru, pid_t *Pid, int64_t *MappedNs, int64_t *PaintedNs
         XEvent e;
         XNextEvent(FDpy, &e);
     }
-    const QByteArray program = FProgram.toLocal8Bit();
+    const QByteArray program = (Program.isEmpty() ? FProgram : Program).toLocal8Bit();
     char *argv[] = {const_cast<char *>(program.constData()), nullptr};
     const int64_t start = NowNs();
     if (posix_spawn(Pid, argv[0], nullptr, nullptr, argv, environ) != 0)
@@ -583,37 +596,62 @@ void TProbe::Keys() {
         "< 0.5 ms");
 
     // 50 keystrokes a second for 10 s: the CPU it costs and every note-on and release arriving.
-    const char *row = "zxcvbnm";
     SleepMs(500);
     FOut.Take();
-    const auto threads0 = ThreadUse(pid);
-    const int64_t cpu0 = CpuNsOf(pid);
+    const TPlayCost cost = PlayKeys(pid);
+    FOut.WaitCount(size_t(2 * cost.Sent), 2000);
+    const size_t arrived = FOut.Take().size();
+    Terminate(pid);
+    Row("CPU while playing 50 keys/s for 10 s",
+        Fmt("%.2f%% of a core (%.0f us per keystroke); %zu of %d messages arrived",
+            cost.Percent(), cost.UsPerKeystroke(), arrived, 2 * cost.Sent),
+        "< 2%, all arrive");
+    Row("  by thread", cost.Shares, "");
+    if (FQtFloor.isEmpty())
+        return;
+    // The same keys to a bare Qt window: what Qt, X11 and the machine cost before any MIDI.
+    pid_t floorPid = 0;
+    if (!Launch(false, &floorPid, nullptr, nullptr, FQtFloor)) {
+        Row("  a bare Qt window, same keys", "it did not start", "");
+        if (floorPid)
+            Terminate(floorPid);
+        return;
+    }
+    XSetInputFocus(FDpy, FWindow, RevertToParent, CurrentTime);
+    XSync(FDpy, False);
+    SleepMs(500);
+    const TPlayCost bare = PlayKeys(floorPid);
+    Terminate(floorPid);
+    Row("  a bare Qt window, same keys (floor)",
+        Fmt("%.2f%% of a core (%.0f us per keystroke); %s", bare.Percent(),
+            bare.UsPerKeystroke(), bare.Shares.c_str()),
+        "");
+}
+
+// 50 keystrokes a second for 10 s over a row of letters; the CPU the process spent meanwhile.
+TProbe::TPlayCost TProbe::PlayKeys(pid_t Pid) {
+    const char *row = "zxcvbnm";
+    TPlayCost cost;
+    const auto threads0 = ThreadUse(Pid);
+    const int64_t cpu0 = CpuNsOf(Pid);
     const int64_t start = NowNs();
     int64_t next = start;
-    int sent = 0;
     while (NowNs() - start < 10'000'000'000LL) {
         const KeyCode code =
-            XKeysymToKeycode(FDpy, XStringToKeysym(std::string(1, row[sent % 7]).c_str()));
+            XKeysymToKeycode(FDpy, XStringToKeysym(std::string(1, row[cost.Sent % 7]).c_str()));
         Press(code, true);
         SleepMs(8);
         Press(code, false);
-        ++sent;
+        ++cost.Sent;
         next += 20'000'000;
         const int64_t wait = next - NowNs();
         if (wait > 0)
             SleepMs(double(wait) / 1e6);
     }
-    const double seconds = double(NowNs() - start) / 1e9;
-    const int64_t cpu = CpuNsOf(pid) - cpu0;
-    const std::string shares = ThreadShares(pid, threads0, ThreadUse(pid), seconds);
-    FOut.WaitCount(size_t(2 * sent), 2000);
-    const size_t arrived = FOut.Take().size();
-    Terminate(pid);
-    Row("CPU while playing 50 keys/s for 10 s",
-        Fmt("%.2f%% of a core (%.0f us per keystroke); %zu of %d messages arrived",
-            double(cpu) / (seconds * 1e9) * 100, double(cpu) / 1000.0 / sent, arrived, 2 * sent),
-        "< 2%, all arrive");
-    Row("  by thread", shares, "");
+    cost.Seconds = double(NowNs() - start) / 1e9;
+    cost.CpuNs = CpuNsOf(Pid) - cpu0;
+    cost.Shares = ThreadShares(Pid, threads0, ThreadUse(Pid), cost.Seconds);
+    return cost;
 }
 
 void TProbe::Thru() {
@@ -773,10 +811,12 @@ int main(int argc, char **argv) {
     int runs = 10;
     int playSeconds = 60;
     QStringList figures;
-    QString program;
+    QString program, qtFloor;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--runs") && i + 1 < args.size())
             runs = args[++i].toInt();
+        else if (args[i] == QLatin1String("--qt-floor") && i + 1 < args.size())
+            qtFloor = args[++i];
         else if (args[i] == QLatin1String("--play-seconds") && i + 1 < args.size())
             playSeconds = args[++i].toInt();
         else if (program.isEmpty())
@@ -786,13 +826,13 @@ int main(int argc, char **argv) {
     }
     if (program.isEmpty()) {
         std::fprintf(stderr, "usage: ondrel_probe <program> [startup|memory|idle|keys|thru|bursts]"
-                             "... [--runs N] [--play-seconds S]\n");
+                             "... [--runs N] [--play-seconds S] [--qt-floor <bare Qt window>]\n");
         return 2;
     }
     if (figures.isEmpty() || figures.contains(QLatin1String("all")))
         figures = {QStringLiteral("startup"), QStringLiteral("idle"),   QStringLiteral("keys"),
                    QStringLiteral("thru"),    QStringLiteral("bursts"), QStringLiteral("memory")};
-    TProbe probe(program, runs, playSeconds);
+    TProbe probe(program, qtFloor, runs, playSeconds);
     if (!probe.Setup())
         return 1;
     for (const QString &f : figures) {

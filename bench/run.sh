@@ -35,8 +35,8 @@ ondrel_install_packages "${ONDREL_BUILD_PACKAGES[@]}" "${ONDREL_TEST_PACKAGES[@]
 
 cmake -S "$root" -B "$build" $(ondrel_generator) -DCMAKE_BUILD_TYPE=Release \
     -DONDREL_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target ondrel ondrel_probe app_bench midi_bench \
-    keyboard_bench patch_bench synth_bench >/dev/null
+cmake --build "$build" -j"$(nproc)" --target ondrel ondrel_probe ondrel_qt_floor app_bench \
+    midi_bench keyboard_bench patch_bench synth_bench >/dev/null
 
 want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
@@ -62,7 +62,7 @@ if want patch; then gbench patch_bench; fi
 if want synth; then gbench synth_bench; fi
 if want e2e; then
     "${prio[@]}" "$build/bench/ondrel_probe" "$build/src/app/ondrel" startup idle keys thru \
-        bursts memory --play-seconds "$play" 2>/dev/null
+        bursts memory --play-seconds "$play" --qt-floor "$build/bench/ondrel_qt_floor" 2>/dev/null
 fi
 echo
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
