@@ -124,6 +124,7 @@ private Q_SLOTS:
 
     void serverGoingAwayDoesNotHangOrCrash();
     void watchedInputOpensAgainAfterItsSourceQuit();
+    void sharedQuestionsFollowTheServer();
 
 private:
     QString FServerName;
@@ -592,6 +593,45 @@ void TestMidi::serverGoingAwayDoesNotHangOrCrash() {
     if (!FServer.Start(FServerName))
         QFAIL(qPrintable(FServer.ErrorText()));
     FPeer = std::make_unique<TJackPeer>();
+}
+
+namespace {
+QStringList SourceNames() {
+    TMidiInput Lister(TMidiApi::maJack);
+    QStringList Names;
+    for (int i = 0; i < Lister.DeviceCount(); ++i) {
+        Lister.SetDeviceID(i);
+        Names << Lister.DeviceName();
+    }
+    return Names;
+}
+} // namespace
+
+void TestMidi::sharedQuestionsFollowTheServer() {
+    // A window's start-up asks its questions through one kept connection. What it is told must
+    // still be the server's present state: a port that came later, a server that went away,
+    // another one started under the same name.
+    MidiBackend::TQueryScope Scope;
+    QVERIFY(SourceNames().contains(FPeer->OutPort()));
+    auto Late = std::make_unique<TJackPeer>(QStringLiteral("ondrel-late"));
+    QVERIFY(SourceNames().contains(Late->OutPort()));
+    Late.reset();
+    QVERIFY(!SourceNames().contains(QStringLiteral("ondrel-late:out")));
+
+    FPeer.reset();
+    FServer.Stop();
+    QTRY_VERIFY(!MidiBackend::ApiStarts(TMidiApi::maJack));
+    QCOMPARE(SourceNames(), QStringList());
+
+    if (!FServer.Start(FServerName))
+        QFAIL(qPrintable(FServer.ErrorText()));
+    FPeer = std::make_unique<TJackPeer>();
+    QCOMPARE(SourceNames(), QStringList{FPeer->OutPort()});
+    QVERIFY(MidiBackend::ApiStarts(TMidiApi::maJack));
+    TCollectingInput In(*FPeer);
+    QVERIFY(In.OpenAndStart());
+    FPeer->Send({Note(7)});
+    QTRY_COMPARE(In.Events.size(), size_t(1));
 }
 
 void TestMidi::watchedInputOpensAgainAfterItsSourceQuit() {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -30,10 +31,54 @@ jack_client_t *OpenClient(const char *Base) {
     }
 }
 
+// Questions to the server (is it there, which MIDI ports has it) each open and close a client,
+// 20 to 40 ms, unless a query scope keeps one open for the questions asked meanwhile.
+std::mutex QueryLock;
+int QueryScopes = 0;                 // under QueryLock
+std::unique_ptr<TJackMonitor> Kept;  // under QueryLock; only while a scope is open
+
 } // namespace
 
+TJackMonitor::TQueryScope::TQueryScope() {
+    std::lock_guard<std::mutex> Lock(QueryLock);
+    ++QueryScopes;
+}
+
+TJackMonitor::TQueryScope::~TQueryScope() {
+    std::unique_ptr<TJackMonitor> Closing;
+    {
+        std::lock_guard<std::mutex> Lock(QueryLock);
+        if (--QueryScopes == 0)
+            Closing = std::move(Kept);
+    }
+}
+
+TJackMonitor *TJackMonitor::QueryClient(std::unique_ptr<TJackMonitor> &Own) {
+    if (Kept && !Kept->ServerGone())
+        return Kept.get();
+    Kept.reset();
+    // An absent server is an answer here: JACK would print its complaint at every question
+    // (asked every few seconds while waiting for a server to come back).
+    void (*const Complain)(const char *) = jack_error_callback;
+    void (*const Tell)(const char *) = jack_info_callback;
+    jack_set_error_function([](const char *) {});
+    jack_set_info_function([](const char *) {});
+    Own = OpenNamed("Ondrel probe", {});
+    jack_set_error_function(Complain);
+    jack_set_info_function(Tell);
+    if (QueryScopes == 0)
+        return Own.get();
+    Kept = std::move(Own);
+    return Kept.get();
+}
+
 std::unique_ptr<TJackMonitor> TJackMonitor::Open(std::function<void()> OnGone) {
-    jack_client_t *Client = OpenClient("Ondrel monitor");
+    return OpenNamed("Ondrel monitor", std::move(OnGone));
+}
+
+std::unique_ptr<TJackMonitor> TJackMonitor::OpenNamed(const char *Base,
+                                                      std::function<void()> OnGone) {
+    jack_client_t *Client = OpenClient(Base);
     if (!Client)
         return nullptr;
     std::unique_ptr<TJackMonitor> Monitor(new TJackMonitor(Client));
@@ -74,32 +119,23 @@ void TJackMonitor::WaitCycles(int Cycles) const {
 }
 
 bool TJackMonitor::ServerRunning() {
-    // Asking is no error: JACK would print its complaint about an absent server each time (and
-    // the question is asked every few seconds while waiting for a server to come back).
-    void (*const Complain)(const char *) = jack_error_callback;
-    void (*const Tell)(const char *) = jack_info_callback;
-    jack_set_error_function([](const char *) {});
-    jack_set_info_function([](const char *) {});
-    jack_client_t *Client = OpenClient("Ondrel probe");
-    jack_set_error_function(Complain);
-    jack_set_info_function(Tell);
-    if (!Client)
-        return false;
-    jack_client_close(Client);
-    return true;
+    std::lock_guard<std::mutex> Lock(QueryLock);
+    std::unique_ptr<TJackMonitor> Own;
+    return QueryClient(Own) != nullptr;
 }
 
 std::optional<std::vector<std::string>> TJackMonitor::MidiPorts(TSide Side) {
-    jack_client_t *Client = OpenClient("Ondrel probe");
-    if (!Client)
+    std::lock_guard<std::mutex> Lock(QueryLock);
+    std::unique_ptr<TJackMonitor> Own;
+    TJackMonitor *Query = QueryClient(Own);
+    if (!Query)
         return std::nullopt;
     std::vector<std::string> Names;
     const unsigned long Flags = Side == TSide::Sources ? JackPortIsOutput : JackPortIsInput;
-    if (const char **Ports = jack_get_ports(Client, nullptr, JACK_DEFAULT_MIDI_TYPE, Flags)) {
+    if (const char **Ports = jack_get_ports(Query->FClient, nullptr, JACK_DEFAULT_MIDI_TYPE, Flags)) {
         for (const char **Port = Ports; *Port; ++Port)
             Names.emplace_back(*Port);
         jack_free(Ports);
     }
-    jack_client_close(Client);
     return Names;
 }

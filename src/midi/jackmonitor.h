@@ -35,13 +35,28 @@ public:
     static bool ServerRunning();
 
     // The full names of the MIDI ports of other clients that we can receive from (Sources) or
-    // send to, in JACK's order; none when no server answers. One short-lived client, never
+    // send to, in JACK's order; none when no server answers. Asked of a client that is never
     // activated: cheaper than an RtMidi client, which joins the graph.
     enum class TSide { Sources, Destinations };
     static std::optional<std::vector<std::string>> MidiPorts(TSide Side);
 
+    // While one of these lives, the questions above share one client instead of opening and
+    // closing one each (20 to 40 ms apiece). For a burst of questions, such as a window's
+    // start-up; not for keeping: a client whose server has gone away is closed only here.
+    class TQueryScope {
+    public:
+        TQueryScope();
+        ~TQueryScope();
+        TQueryScope(const TQueryScope &) = delete;
+        TQueryScope &operator=(const TQueryScope &) = delete;
+    };
+
 private:
     explicit TJackMonitor(_jack_client *Client);
+    static std::unique_ptr<TJackMonitor> OpenNamed(const char *Base, std::function<void()> OnGone);
+    // The client to ask: the one a query scope keeps, else a new one left in Own; null when no
+    // server answers. Called with the query lock held.
+    static TJackMonitor *QueryClient(std::unique_ptr<TJackMonitor> &Own);
     _jack_client *FClient;
     std::atomic<bool> FGone{false};
     std::function<void()> FOnGone;

@@ -357,6 +357,14 @@ void TServiceWatch::WaitCycles(int Cycles) const {
 #endif
 }
 
+TQueryScope::TQueryScope() {
+#ifdef ONDREL_HAVE_JACK
+    FJack = std::make_shared<TJackMonitor::TQueryScope>();
+#endif
+}
+
+TQueryScope::~TQueryScope() = default;
+
 QString NoServiceText() {
     QStringList Tried;
     for (TMidiApi Api : CompiledApis())
