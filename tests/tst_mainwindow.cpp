@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -323,6 +324,14 @@ void TestMainWindow::heightLockedWidthLimited() {
     QCOMPARE(w->Keyboard1->geometry().right() + 1, w->ICRightArrow->x());
     w->resize(10, height);
     QCOMPARE(w->width(), w->MinWidth());
+    // A status text longer than the window neither asks for more width nor is cut short in memory.
+    const int barWidth = w->statusBar()->minimumSizeHint().width();
+    const QString longText = QStringLiteral("Left Button: normal play mode   ").repeated(8);
+    w->SetStatusText(longText);
+    QTest::qWait(50); // the layouts
+    QCOMPARE(w->width(), w->MinWidth());
+    QCOMPARE(w->statusBar()->minimumSizeHint().width(), barWidth);
+    QCOMPARE(w->StatusPanelText(0), longText);
 }
 
 void TestMainWindow::bankChangeSendsPairThenProgram() {

@@ -36,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryFile>
@@ -64,6 +65,31 @@ const std::array<QString, 8> ExImFlagNames{
     QStringLiteral("DontShowImKnobSnapshots"), QStringLiteral("ImChordsOverwrite")};
 
 constexpr int BuiltInChords = 8;
+
+// The first status panel: hints, notices and progress, often longer than the panel. A plain
+// label would cut a long text off mid-letter and ask the bar, and so the window, to be as wide
+// as the text; this one ends it with an ellipsis in whatever width it has.
+class TStatusPanel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        int inset = indent();
+        if (inset < 0) // where QLabel puts the text of a framed panel, as the others have it
+            inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+        inset += margin();
+        const QRect area = contentsRect().adjusted(inset, 0, -inset, 0);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area, int(Qt::AlignLeft | Qt::AlignVCenter),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
 
 // Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
 // a window can show a picture only after the server has exposed it, some time after show().
@@ -356,7 +382,7 @@ void TOndrel2::BuildStatusBar() {
     bar->setFixedHeight(StatusHeight);
     bar->setSizeGripEnabled(false);
     for (size_t i = 0; i < FPanels.size(); ++i) {
-        FPanels[i] = new QLabel(bar);
+        FPanels[i] = i == 0 ? new TStatusPanel(bar) : new QLabel(bar);
         FPanels[i]->setFrameShape(QFrame::Panel);
         FPanels[i]->setFrameShadow(QFrame::Sunken);
         if (i == 0)
