@@ -49,10 +49,16 @@ echo "| figure | value | target |"
 echo "|---|---|---|"
 
 # Google Benchmark's JSON as rows of the table.
+# A benchmark that fails says so in the table (its error output kept under build/bench) and the
+# others still run.
 gbench() {
-    local exe="$1"
+    local exe="$1" json rc=0
     shift
-    "$build/bench/$exe" --benchmark_format=json "$@" 2>/dev/null | python3 "$here/gbench_table.py"
+    json="$("$build/bench/$exe" --benchmark_format=json "$@" 2>"$build/$exe.err")" || rc=$?
+    if [ "$rc" -eq 0 ] && printf '%s' "$json" | python3 "$here/gbench_table.py"; then
+        return
+    fi
+    echo "| $exe | failed (exit $rc; its output: build/bench/$exe.err) | |"
 }
 
 if want app; then gbench app_bench; fi
