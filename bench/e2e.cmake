@@ -5,7 +5,7 @@ if(TARGET ondrel AND TARGET ondrel_midi AND TARGET PkgConfig::JACK AND TARGET X1
     ondrel_add_bench(ondrel_probe
         SOURCES e2e_probe.cpp ${PROJECT_SOURCE_DIR}/tests/jackfixture.cpp
             ${PROJECT_SOURCE_DIR}/tests/e2e/xserver.cpp
-        LIBS ondrel_midi PkgConfig::JACK Qt6::Core X11::X11 X11::Xtst)
+        LIBS ondrel_midi PkgConfig::JACK PkgConfig::RTMIDI Qt6::Core X11::X11 X11::Xtst)
     target_include_directories(ondrel_probe PRIVATE ${PROJECT_SOURCE_DIR}/tests
         ${PROJECT_SOURCE_DIR}/tests/e2e)
     add_dependencies(ondrel_probe ondrel)

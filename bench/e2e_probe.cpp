@@ -8,7 +8,7 @@
 //        [--play-seconds S]
 
 #include "jackfixture.h"
-#include "midibackend.h"
+#include "rtmidiports.h"
 #include "xserver.h"
 
 #include <QCoreApplication>
@@ -209,7 +209,7 @@ private:
     struct TReceiver {
         std::mutex Lock;
         std::vector<std::pair<int64_t, TBytes>> Got;
-        std::unique_ptr<MidiBackend::TInPort> Port;
+        std::unique_ptr<BenchRtMidi::TReceiver> Port;
         static void Receive(void *Self, const uint8_t *Data, size_t Size) {
             const int64_t now = NowNs();
             auto *r = static_cast<TReceiver *>(Self);
@@ -258,7 +258,7 @@ private:
     Display *FDpy = nullptr;
     Window FWindow = 0;
     std::unique_ptr<QTemporaryDir> FHome;
-    std::unique_ptr<MidiBackend::TOutPort> FSender;
+    std::unique_ptr<BenchRtMidi::TSender> FSender;
     TReceiver FOut;    // connected from the program's port
     TReceiver FDirect; // connected from the sender's port
     jack_client_t *FWatch = nullptr;
@@ -307,11 +307,9 @@ bool TProbe::Setup() {
     XSelectInput(FDpy, DefaultRootWindow(FDpy), SubstructureNotifyMask);
     FWatch = jack_client_open("probe-watch", JackNoStartServer, nullptr);
     try {
-        FSender = MidiBackend::OpenOutPort(TMidiApi::maJack, QStringLiteral("probe-send"),
-                                           QStringLiteral("out"), QString());
-        FDirect.Port = MidiBackend::OpenInPort(
-            TMidiApi::maJack, QStringLiteral("probe-direct"), QStringLiteral("in"),
-            QStringLiteral("probe-send:out"), &TReceiver::Receive, &FDirect);
+        FSender = std::make_unique<BenchRtMidi::TSender>("probe-send", "out");
+        FDirect.Port = std::make_unique<BenchRtMidi::TReceiver>(
+            "probe-direct", "in", "probe-send:out", &TReceiver::Receive, &FDirect);
     } catch (...) {
         std::fprintf(stderr, "the probe's JACK ports did not open\n");
         return false;
@@ -436,9 +434,8 @@ bool TProbe::ConnectReceiver() {
             const QString port = QString::fromUtf8(ports[0]);
             jack_free(ports);
             try {
-                FOut.Port =
-                    MidiBackend::OpenInPort(TMidiApi::maJack, QStringLiteral("probe-recv"),
-                                            QStringLiteral("in"), port, &TReceiver::Receive, &FOut);
+                FOut.Port = std::make_unique<BenchRtMidi::TReceiver>(
+                    "probe-recv", "in", port.toStdString(), &TReceiver::Receive, &FOut);
             } catch (...) {
                 return false;
             }

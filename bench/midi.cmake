@@ -3,6 +3,6 @@
 if(TARGET ondrel_midi AND TARGET PkgConfig::JACK)
     ondrel_add_bench(midi_bench
         SOURCES midi_bench.cpp ${PROJECT_SOURCE_DIR}/tests/jackfixture.cpp
-        LIBS ondrel_midi PkgConfig::JACK Qt6::Core)
+        LIBS ondrel_midi PkgConfig::JACK PkgConfig::RTMIDI Qt6::Core)
     target_include_directories(midi_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 endif()

@@ -12,6 +12,7 @@
 #include "midibackend.h"
 #include "midiinput.h"
 #include "midioutput.h"
+#include "rtmidiports.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -40,12 +41,11 @@ using BenchStats::TClock;
 struct TDirectReceiver {
     std::atomic<int64_t> ArrivedNs{0};
     std::atomic<int> Count{0};
-    std::unique_ptr<MidiBackend::TInPort> Port;
+    std::unique_ptr<BenchRtMidi::TReceiver> Port;
 
     explicit TDirectReceiver(const QString &Source) {
-        Port =
-            MidiBackend::OpenInPort(TMidiApi::maJack, QStringLiteral("bench-direct"),
-                                    QStringLiteral("in"), Source, &TDirectReceiver::Receive, this);
+        Port = std::make_unique<BenchRtMidi::TReceiver>("bench-direct", "in", Source.toStdString(),
+                                                        &TDirectReceiver::Receive, this);
     }
     static void Receive(void *Self, const uint8_t *, size_t) {
         auto *Receiver = static_cast<TDirectReceiver *>(Self);
@@ -71,9 +71,8 @@ void SettleConnections() {
 // The port other programs would send from; both receivers connect to it.
 const QString SenderPort = QStringLiteral("bench-sender:out");
 
-std::unique_ptr<MidiBackend::TOutPort> OpenSender() {
-    return MidiBackend::OpenOutPort(TMidiApi::maJack, QStringLiteral("bench-sender"),
-                                    QStringLiteral("out"), QString());
+std::unique_ptr<BenchRtMidi::TSender> OpenSender() {
+    return std::make_unique<BenchRtMidi::TSender>("bench-sender", "out");
 }
 
 void BM_InputToHandler(benchmark::State &State) {
@@ -131,7 +130,7 @@ void BM_InputToHandler(benchmark::State &State) {
 }
 BENCHMARK(BM_InputToHandler)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
-// The cost of the send call itself, paced so that JACK drains RtMidi's buffer between batches.
+// The cost of the send call itself, paced so that JACK drains the queues between batches.
 template <class SendFunc> void MeasureSends(benchmark::State &State, SendFunc &&Send) {
     std::vector<int64_t> Samples;
     Samples.reserve(size_t(State.max_iterations));

@@ -36,7 +36,7 @@ bool ServerAnswers() {
 }
 
 // JACK names a client's socket after the client alone (/dev/shm/jack_<client>_<uid>_0), whatever
-// its server, so two test programs opening "Ondrel Input" at once, each on a server of its own,
+// its server, so two test programs opening "Ondrel" at once, each on a server of its own,
 // take each other's socket. CTest keeps its own tests apart (resource lock "jack"); this keeps
 // apart the test programs of different runs on one machine. Held until the process ends.
 void TakeTheMachinesJackTurn() {

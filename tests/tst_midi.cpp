@@ -125,6 +125,7 @@ private Q_SLOTS:
     void serverGoingAwayDoesNotHangOrCrash();
     void watchedInputOpensAgainAfterItsSourceQuit();
     void sharedQuestionsFollowTheServer();
+    void outputAndInputShareOneClient();
 
 private:
     QString FServerName;
@@ -462,20 +463,27 @@ void TestMidi::realtimeFiltersTakeEffectWhileOpen() {
 void TestMidi::sysexArrivesWhole_data() {
     QTest::addColumn<int>("size");
     QTest::addColumn<QList<int>>("parts");
-    QTest::newRow("300 bytes, one event") << 300 << QList<int>{300};
-    QTest::newRow("one full long buffer") << 1000 << QList<int>{1000};
-    QTest::newRow("2500 bytes, in order over three") << 2500 << QList<int>{1000, 1000, 500};
+    QTest::addColumn<int>("splitAt"); // the sender's second JACK event starts here; 0: one event
+    QTest::newRow("300 bytes, one event") << 300 << QList<int>{300} << 0;
+    QTest::newRow("one full long buffer") << 1000 << QList<int>{1000} << 0;
+    QTest::newRow("2500 bytes, in order over three") << 2500 << QList<int>{1000, 1000, 500} << 0;
+    QTest::newRow("sent in two events, a clock between") << 400 << QList<int>{400} << 150;
 }
 
 void TestMidi::sysexArrivesWhole() {
     QFETCH(int, size);
     QFETCH(QList<int>, parts);
+    QFETCH(int, splitAt);
     TCollectingInput In(*FPeer);
     QList<int> FreeWhenTaken;
     In.OnTaken = [&](const TMyMidiEvent &) { FreeWhenTaken << In.Input.FreeLongBuffers(); };
     QVERIFY(In.OpenAndStart());
     const TBytes Block = Sysex(size_t(size));
-    FPeer->Send({Block, Note(9)});
+    if (splitAt == 0)
+        FPeer->Send({Block, Note(9)});
+    else // the clock is filtered out by default: only the message and the note arrive
+        FPeer->Send({TBytes(Block.begin(), Block.begin() + splitAt), {0xF8},
+                     TBytes(Block.begin() + splitAt, Block.end()), Note(9)});
     QTRY_COMPARE(In.Events.size(), size_t(parts.size() + 1));
 
     TBytes Joined;
@@ -632,6 +640,41 @@ void TestMidi::sharedQuestionsFollowTheServer() {
     QVERIFY(In.OpenAndStart());
     FPeer->Send({Note(7)});
     QTRY_COMPARE(In.Events.size(), size_t(1));
+}
+
+void TestMidi::outputAndInputShareOneClient() {
+    // JACK wakes a thread of every client at every period: the program's output and input are
+    // ports of one client.
+    TMidiOutput Output(TMidiApi::maJack);
+    Output.SetDeviceID(0);
+    QVERIFY(Output.Open());
+    TCollectingInput In(*FPeer);
+    QVERIFY(In.OpenAndStart());
+    const QString OwnOut = FPeer->FindPort(QStringLiteral("^Ondrel:Ondrel$"), JackPortIsOutput);
+    QCOMPARE(OwnOut, QStringLiteral("Ondrel:Ondrel"));
+    QCOMPARE(FPeer->FindPort(QStringLiteral("^Ondrel:in$"), JackPortIsInput),
+             QStringLiteral("Ondrel:in"));
+
+    // A second output of the same port name at once gets a client of its own; both send.
+    TMidiOutput Second(TMidiApi::maJack);
+    Second.SetDeviceID(0);
+    QVERIFY(Second.Open());
+    const QString SecondOut =
+        FPeer->FindPort(QStringLiteral("^Ondrel-[0-9]+:Ondrel$"), JackPortIsOutput);
+    QVERIFY2(!SecondOut.isEmpty(), "the second output has no port");
+    QVERIFY(FPeer->Connect(OwnOut, FPeer->InPort()));
+    QVERIFY(FPeer->Connect(SecondOut, FPeer->InPort()));
+    QVERIFY(FPeer->WaitCycles());
+    Output.Send(0x90, 60, 100);
+    Second.Send(0x90, 61, 100);
+    QVERIFY(FPeer->WaitForReceived(2));
+
+    // The input goes on receiving on the shared client when the outputs close.
+    QVERIFY(Output.Close());
+    QVERIFY(Second.Close());
+    FPeer->Send({Note(9)});
+    QTRY_COMPARE(In.Events.size(), size_t(1));
+    QCOMPARE(ShortBytes(In.Events[0]), Note(9));
 }
 
 void TestMidi::watchedInputOpensAgainAfterItsSourceQuit() {

@@ -1,10 +1,9 @@
 #pragma once
 
-// The few things we ask JACK ourselves, beside RtMidi. A monitor is a JACK client without ports
-// that only listens for the server going away: RtMidi's JACK output waits in a send until the
-// server has taken the previous messages, so once the server is gone a send would never return;
-// the output port asks its monitor first. Listing ports with a plain client is also much
-// cheaper than with an RtMidi one.
+// Questions to a JACK server beside our MIDI ports (jackmidi.h): is one running, which MIDI
+// ports has it. A monitor is a client without ports that only listens for the server going
+// away, for what runs on JACK without a client that would tell (the built-in synthesizer's
+// audio goes through FluidSynth's own).
 
 #include <atomic>
 #include <functional>

@@ -5,6 +5,7 @@
 #include "midierror.h"
 
 #ifdef ONDREL_HAVE_JACK
+#include "jackmidi.h"
 #include "jackmonitor.h"
 #else
 class TJackMonitor {}; // nothing to watch
@@ -189,26 +190,10 @@ template <class E, class OpenFunc> void OpenWithRetries(TErrorTrap &Trap, OpenFu
     }
 }
 
+// The ports of the other services (ALSA sequencer, Windows, CoreMIDI) are RtMidi's.
 class TRtOutPort final : public TOutPort {
 public:
-    ~TRtOutPort() override {
-        // JACK takes queued messages at its next cycle: closing at once could drop the last
-        // ones, the all-notes-off of a close among them, and leave notes sounding.
-        FWatch.WaitCycles(2);
-        // RtMidi's JACK output frees its queue before it closes its client, while JACK's thread
-        // may still be reading the queue in that cycle (a crash now and then at closing). With
-        // the port closed first, a cycle that starts later leaves the queue alone; one more
-        // cycle lets a running one end.
-        if (FPort && FWatch.Alive()) {
-            FPort->closePort();
-            FWatch.WaitCycles(1);
-        }
-    }
-
     void Send(const uint8_t *Data, size_t Size) override {
-        if (!ServiceAlive())
-            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
-                                   QStringLiteral("The JACK server is no longer running."));
         try {
             FPort->sendMessage(Data, Size);
         } catch (const RtMidiError &Error) {
@@ -227,7 +212,7 @@ public:
 class TRtInPort final : public TInPort {
 public:
     ~TRtInPort() override {
-        // RtMidi joins its input thread (or deactivates the JACK client) here.
+        // RtMidi joins its input thread here: no receive call follows.
         FPort.reset();
     }
 
@@ -245,6 +230,64 @@ public:
     void *FUser = nullptr;
     std::unique_ptr<RtMidiIn> FPort;
 };
+
+#ifdef ONDREL_HAVE_JACK
+// On JACK the ports are our own (jackmidi.h): an output and an input share one client.
+class TJackOutPort final : public TOutPort {
+public:
+    void Send(const uint8_t *Data, size_t Size) override {
+        switch (FPort->Send(Data, Size)) {
+        case TJackMidiPort::TError::None:
+            return;
+        case TJackMidiPort::TError::QueueFull:
+            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
+                                   QStringLiteral("The JACK server takes no more MIDI messages."));
+        case TJackMidiPort::TError::ServerGone:
+            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
+                                   QStringLiteral("The JACK server is no longer running."));
+        default:
+            throw EMidiOutputError(int(RtMidiError::INVALID_PARAMETER),
+                                   QStringLiteral("The MIDI message is too long to send."));
+        }
+    }
+    bool ServiceAlive() const override { return !FPort->ServerGone(); }
+
+    std::unique_ptr<TJackMidiPort> FPort;
+};
+
+class TJackInPort final : public TInPort {
+public:
+    bool ServiceAlive() const override { return !FPort->ServerGone(); }
+
+    std::unique_ptr<TJackMidiPort> FPort;
+};
+
+template <class E>
+std::unique_ptr<TJackMidiPort> OpenJackPort(TJackMidiPort::TDirection Direction,
+                                            const QString &ClientName, const QString &PortName,
+                                            const QString &Peer, TReceiveFunc Receive, void *User,
+                                            std::function<void()> OnGone) {
+    RequireService<E>(TMidiApi::maJack);
+    TJackMidiPort::TError Error = TJackMidiPort::TError::None;
+    std::unique_ptr<TJackMidiPort> Port =
+        TJackMidiPort::Open(Direction, ClientName.toStdString(), PortName.toStdString(),
+                            Peer.toStdString(), Receive, User, std::move(OnGone), Error);
+    switch (Error) {
+    case TJackMidiPort::TError::None:
+        return Port;
+    case TJackMidiPort::TError::NoServer:
+    case TJackMidiPort::TError::ServerGone:
+        ThrowNotRunning<E>(TMidiApi::maJack);
+    case TJackMidiPort::TError::NoSuchPort:
+        throw E(int(RtMidiError::INVALID_DEVICE),
+                QStringLiteral("The MIDI port \"%1\" is not available.").arg(Peer));
+    default:
+        throw E(int(RtMidiError::DRIVER_ERROR),
+                QStringLiteral("The JACK server refused the MIDI port \"%1\".")
+                    .arg(Peer.isEmpty() ? ClientName + QLatin1Char(':') + PortName : Peer));
+    }
+}
+#endif
 
 } // namespace
 
@@ -377,6 +420,15 @@ QString NoServiceText() {
 std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                       const QString &PortName, const QString &Target,
                                       std::function<void()> OnServiceGone) {
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack) {
+        auto Port = std::make_unique<TJackOutPort>();
+        Port->FPort = OpenJackPort<EMidiOutputError>(TJackMidiPort::TDirection::Out, ClientName,
+                                                     PortName, Target, nullptr, nullptr,
+                                                     std::move(OnServiceGone));
+        return Port;
+    }
+#endif
     auto Port = std::make_unique<TRtOutPort>();
     RequireWatched<EMidiOutputError>(Api, Port->FWatch, std::move(OnServiceGone));
     OpenWithRetries<EMidiOutputError>(Port->FTrap, [&] {
@@ -395,6 +447,15 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
                                     const QString &PortName, const QString &Source,
                                     TReceiveFunc Receive, void *User,
                                     std::function<void()> OnServiceGone) {
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack) {
+        auto Port = std::make_unique<TJackInPort>();
+        Port->FPort = OpenJackPort<EMidiInputError>(TJackMidiPort::TDirection::In, ClientName,
+                                                    PortName, Source, Receive, User,
+                                                    std::move(OnServiceGone));
+        return Port;
+    }
+#endif
     auto Port = std::make_unique<TRtInPort>();
     // An input needs no watch of its own when nobody is to be told: nothing hangs on a lost
     // server there, unlike an output's send.

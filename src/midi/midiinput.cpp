@@ -16,7 +16,8 @@
 
 namespace {
 
-const QString ClientName = QStringLiteral("Ondrel Input");
+// The output's client name too: on JACK both ports live on one client.
+const QString ClientName = QStringLiteral("Ondrel");
 const QString PortName = QStringLiteral("in");
 constexpr uint8_t SysexStart = 0xF0;
 constexpr uint8_t TimingClockByte = 0xF8;

@@ -1,0 +1,57 @@
+#pragma once
+
+// MIDI ports of our own on a JACK server. The ports opened under one client name share one JACK
+// client: JACK wakes a thread of every client at every period, so an output and an input cost
+// one wake-up instead of two, and the musician's patchbay shows one "Ondrel" with both ports.
+// The client also tells when its server goes away (a port then neither sends nor receives).
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class TJackMidiClient;
+
+class TJackMidiPort {
+public:
+    enum class TDirection { Out, In };
+    enum class TError {
+        None,
+        NoServer,    // no JACK server answers
+        NoSuchPort,  // the port to connect to is not there
+        Refused,     // the server refused the port or the connection
+        QueueFull,   // the server took nothing for a second
+        ServerGone,  // the server went away after the port opened
+    };
+    // Called on JACK's thread for every complete message (system exclusive whole).
+    using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size);
+
+    // Opens PortName on the client ClientName (sharing the client with the other ports of that
+    // name) and connects it to (Out) or from (In) the port named Peer, unless Peer is empty.
+    // OnGone, when given, is called on JACK's thread once the server went away. Null on failure,
+    // with Error saying why.
+    static std::unique_ptr<TJackMidiPort> Open(TDirection Direction, const std::string &ClientName,
+                                               const std::string &PortName,
+                                               const std::string &Peer, TReceiveFunc Receive,
+                                               void *User, std::function<void()> OnGone,
+                                               TError &Error);
+
+    // Waits (bounded) for what was queued to leave, then takes the port away; returns only when
+    // JACK's thread no longer calls the receive function.
+    ~TJackMidiPort();
+    TJackMidiPort(const TJackMidiPort &) = delete;
+    TJackMidiPort &operator=(const TJackMidiPort &) = delete;
+
+    // Queues one message for the next period. Out ports only; not thread-safe (one sender).
+    TError Send(const uint8_t *Data, size_t Size);
+    bool ServerGone() const;
+    // The port's full name, "client:port".
+    std::string FullName() const;
+
+private:
+    friend class TJackMidiClient;
+    struct TState;
+    explicit TJackMidiPort(std::unique_ptr<TState> State);
+    std::unique_ptr<TState> F;
+};
