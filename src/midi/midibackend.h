@@ -1,9 +1,10 @@
 #pragma once
 
-// The MIDI service behind TMidiOutput and TMidiInput, and the choice of it. This is the only
-// door to RtMidi: midibackend.cpp is the one file that includes RtMidi.h, and what RtMidi
-// reports leaves as EMidiOutputError (output ports) or EMidiInputError (input ports) with
-// RtMidi's error type as the code.
+// The MIDI service behind TMidiOutput and TMidiInput, and the choice of it. On JACK the ports
+// are our own (jackmidi.h); the other services go through RtMidi, and this is the only door to
+// it: midibackend.cpp is the one file that includes RtMidi.h. Failures leave as
+// EMidiOutputError (output ports) or EMidiInputError (input ports) with an RtMidi error type as
+// the code.
 
 #include <QString>
 #include <QStringList>
