@@ -619,7 +619,7 @@ void TestMidi::sharedQuestionsFollowTheServer() {
     // A window's start-up asks its questions through one kept connection. What it is told must
     // still be the server's present state: a port that came later, a server that went away,
     // another one started under the same name.
-    MidiBackend::TQueryScope Scope;
+    const std::shared_ptr<void> Scope = MidiBackend::HoldQueries();
     QVERIFY(SourceNames().contains(FPeer->OutPort()));
     auto Late = std::make_unique<TJackPeer>(QStringLiteral("ondrel-late"));
     QVERIFY(SourceNames().contains(Late->OutPort()));

@@ -260,7 +260,7 @@ TOndrel2::TOndrel2(TMidiApi Service, bool ShowSplash, QWidget *Parent) : TOndrel
 
     // The device menus ask the MIDI service for its ports now and the deferred start opens the
     // devices: one connection for all of it saves tens of milliseconds before the first paint.
-    FStartQueries = std::make_unique<MidiBackend::TQueryScope>();
+    FStartQueries = MidiBackend::HoldQueries();
     CreateDeviceMenus();
     CreateJoysticks();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,

@@ -235,7 +235,7 @@ private:
     bool FUninstalled = false;
     bool FStarted = false;
     bool FDeferredDone = false;
-    std::unique_ptr<MidiBackend::TQueryScope> FStartQueries; // until the devices are open
+    std::shared_ptr<void> FStartQueries; // MidiBackend::HoldQueries until the devices are open
     bool FErrorsToStatus = false;
     bool FFirstTime = true;
     bool FClosing = false;

@@ -400,13 +400,13 @@ void TServiceWatch::WaitCycles(int Cycles) const {
 #endif
 }
 
-TQueryScope::TQueryScope() {
+std::shared_ptr<void> HoldQueries() {
 #ifdef ONDREL_HAVE_JACK
-    FJack = std::make_shared<TJackMonitor::TQueryScope>();
+    return std::make_shared<TJackMonitor::TQueryScope>();
+#else
+    return nullptr;
 #endif
 }
-
-TQueryScope::~TQueryScope() = default;
 
 QString NoServiceText() {
     QStringList Tried;

@@ -75,18 +75,10 @@ private:
     std::unique_ptr<TJackMonitor> FMonitor;
 };
 
-// While one lives, the questions asked of the service (is it running, which ports) share one
-// connection instead of opening one each: for a burst of them, such as a window's start-up.
-class TQueryScope {
-public:
-    TQueryScope();
-    ~TQueryScope();
-    TQueryScope(const TQueryScope &) = delete;
-    TQueryScope &operator=(const TQueryScope &) = delete;
-
-private:
-    std::shared_ptr<void> FJack; // the JACK scope, when built with JACK
-};
+// While the handle lives, the questions asked of the service (is it running, which ports)
+// share one connection instead of opening one each: for a burst of them, such as a window's
+// start-up.
+std::shared_ptr<void> HoldQueries();
 
 // An open output port. Not thread-safe: one thread sends.
 class TOutPort {
