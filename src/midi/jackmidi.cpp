@@ -50,8 +50,14 @@ public:
     static std::shared_ptr<TJackMidiClient> Acquire(const std::string &Name, bool Shared,
                                                     TJackMidiPort::TError &Error);
     ~TJackMidiClient() {
-        // Closing stops JACK's threads: no process call or shutdown notice outlives us.
+        // Closing stops JACK's threads: no process call or shutdown notice outlives us. After
+        // the server went away JACK would complain that it is not running, which we know.
+        void (*const Complain)(const char *) = jack_error_callback;
+        if (Gone())
+            jack_set_error_function([](const char *) {});
         jack_client_close(FClient);
+        if (Gone())
+            jack_set_error_function(Complain);
     }
 
     jack_client_t *Handle() const { return FClient; }
