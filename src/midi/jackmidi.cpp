@@ -1,4 +1,5 @@
 #include "jackmidi.h"
+#include "jackmonitor.h"
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
@@ -38,6 +39,11 @@ struct TJackMidiPort::TState {
     std::vector<uint8_t> Sysex; // In: a system exclusive message that came in several events
     bool InSysex = false;
 
+    ~TState() {
+        if (Queue)
+            jack_ringbuffer_free(Queue);
+    }
+
     // JACK's thread, once per period.
     void Process(jack_nframes_t Frames);
     void Deliver(const uint8_t *Data, size_t Size);
@@ -52,12 +58,10 @@ public:
     ~TJackMidiClient() {
         // Closing stops JACK's threads: no process call or shutdown notice outlives us. After
         // the server went away JACK would complain that it is not running, which we know.
-        void (*const Complain)(const char *) = jack_error_callback;
         if (Gone())
-            jack_set_error_function([](const char *) {});
-        jack_client_close(FClient);
-        if (Gone())
-            jack_set_error_function(Complain);
+            JackQuietly([this] { jack_client_close(FClient); });
+        else
+            jack_client_close(FClient);
     }
 
     jack_client_t *Handle() const { return FClient; }
@@ -143,20 +147,11 @@ std::shared_ptr<TJackMidiClient> TJackMidiClient::Acquire(const std::string &Nam
             if (std::shared_ptr<TJackMidiClient> Live = Found->second.lock(); Live && !Live->Gone())
                 return Live;
     }
-    // Opening under the name of a client that has just closed (a device changed) fails now and
-    // then while the server is still tidying up; only an absent server is an answer.
-    jack_client_t *Handle = nullptr;
-    for (int Attempt = 1; !Handle; ++Attempt) {
-        jack_status_t Status = jack_status_t(0);
-        Handle = jack_client_open(Name.c_str(), JackNoStartServer, &Status);
-        if (Handle)
-            break;
-        if ((Status & JackServerFailed) || Attempt == 4) {
-            Error = (Status & JackServerFailed) ? TJackMidiPort::TError::NoServer
-                                                : TJackMidiPort::TError::Refused;
-            return nullptr;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5 * Attempt));
+    bool ServerAbsent = false;
+    jack_client_t *Handle = TJackMonitor::OpenClient(Name, ServerAbsent);
+    if (!Handle) {
+        Error = ServerAbsent ? TJackMidiPort::TError::NoServer : TJackMidiPort::TError::Refused;
+        return nullptr;
     }
     std::shared_ptr<TJackMidiClient> Client(new TJackMidiClient(Handle));
     jack_set_process_callback(Handle, &TJackMidiClient::Process, Client.get());
@@ -252,11 +247,8 @@ std::unique_ptr<TJackMidiPort> TJackMidiPort::Open(TDirection Direction,
     for (const bool Shared : {true, false}) {
         std::shared_ptr<TJackMidiClient> Client =
             TJackMidiClient::Acquire(ClientName, Shared, Error);
-        if (!Client) {
-            if (State->Queue)
-                jack_ringbuffer_free(State->Queue);
+        if (!Client)
             return nullptr;
-        }
         State->Port = jack_port_register(Client->Handle(), PortName.c_str(),
                                          JACK_DEFAULT_MIDI_TYPE, Flags, 0);
         if (State->Port) {
@@ -266,8 +258,6 @@ std::unique_ptr<TJackMidiPort> TJackMidiPort::Open(TDirection Direction,
     }
     if (!State->Port) {
         Error = TError::Refused;
-        if (State->Queue)
-            jack_ringbuffer_free(State->Queue);
         return nullptr;
     }
     State->Slot = State->Client->Attach(State.get());
@@ -312,8 +302,6 @@ TJackMidiPort::~TJackMidiPort() {
     }
     if (!Client.Gone())
         jack_port_unregister(Client.Handle(), F->Port);
-    if (F->Queue)
-        jack_ringbuffer_free(F->Queue);
     F->Client.reset(); // the last port closes the client
 }
 

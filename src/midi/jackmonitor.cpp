@@ -2,7 +2,6 @@
 
 #include <jack/jack.h>
 
-#include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <string>
@@ -12,23 +11,15 @@
 
 namespace {
 
-jack_client_t *OpenClient(const char *Base) {
+jack_client_t *OpenUnseenClient(const char *Base) {
     // JACK binds a client's notification socket under the client's name alone
     // (/dev/shm/jack_<name>_<uid>_0), and two programs opening one name at the same moment can
     // both be offered "<name>-01": the server then talks to the wrong program, and waits for it
     // at every close. These clients have no ports and nobody sees them, so their names carry the
     // process id; within the process they open one after another.
-    const std::string Name = std::string(Base) + ' ' + std::to_string(getpid());
-    // Opening a client under the name of one that has just closed fails now and then while the
-    // server is still tidying up; only an absent server is an answer.
-    for (int Attempt = 0;; ++Attempt) {
-        jack_status_t Status = jack_status_t(0);
-        if (jack_client_t *Client = jack_client_open(Name.c_str(), JackNoStartServer, &Status))
-            return Client;
-        if ((Status & JackServerFailed) || Attempt == 4)
-            return nullptr;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    bool ServerAbsent = false;
+    return TJackMonitor::OpenClient(std::string(Base) + ' ' + std::to_string(getpid()),
+                                    ServerAbsent);
 }
 
 // Questions to the server (is it there, which MIDI ports has it) each open and close a client,
@@ -39,33 +30,48 @@ std::unique_ptr<TJackMonitor> Kept;  // under QueryLock; only while a scope is o
 
 } // namespace
 
-TJackMonitor::TQueryScope::TQueryScope() {
-    std::lock_guard<std::mutex> Lock(QueryLock);
-    ++QueryScopes;
+void JackQuietly(const std::function<void()> &Do) {
+    void (*const Complain)(const char *) = jack_error_callback;
+    void (*const Tell)(const char *) = jack_info_callback;
+    jack_set_error_function([](const char *) {});
+    jack_set_info_function([](const char *) {});
+    Do();
+    jack_set_error_function(Complain);
+    jack_set_info_function(Tell);
 }
 
-TJackMonitor::TQueryScope::~TQueryScope() {
-    std::unique_ptr<TJackMonitor> Closing;
+jack_client_t *TJackMonitor::OpenClient(const std::string &Name, bool &ServerAbsent) {
+    ServerAbsent = false;
+    for (int Attempt = 1;; ++Attempt) {
+        jack_status_t Status = jack_status_t(0);
+        if (jack_client_t *Client = jack_client_open(Name.c_str(), JackNoStartServer, &Status))
+            return Client;
+        ServerAbsent = (Status & JackServerFailed) != 0;
+        if (ServerAbsent || Attempt == 4)
+            return nullptr;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 * Attempt));
+    }
+}
+
+std::shared_ptr<void> TJackMonitor::HoldQueries() {
     {
+        std::lock_guard<std::mutex> Lock(QueryLock);
+        ++QueryScopes;
+    }
+    return std::shared_ptr<void>(&QueryScopes, [](void *) {
+        std::unique_ptr<TJackMonitor> Closing; // closed outside the lock
         std::lock_guard<std::mutex> Lock(QueryLock);
         if (--QueryScopes == 0)
             Closing = std::move(Kept);
-    }
+    });
 }
 
 TJackMonitor *TJackMonitor::QueryClient(std::unique_ptr<TJackMonitor> &Own) {
     if (Kept && !Kept->ServerGone())
         return Kept.get();
     Kept.reset();
-    // An absent server is an answer here: JACK would print its complaint at every question
-    // (asked every few seconds while waiting for a server to come back).
-    void (*const Complain)(const char *) = jack_error_callback;
-    void (*const Tell)(const char *) = jack_info_callback;
-    jack_set_error_function([](const char *) {});
-    jack_set_info_function([](const char *) {});
-    Own = OpenNamed("Ondrel probe", {});
-    jack_set_error_function(Complain);
-    jack_set_info_function(Tell);
+    // Asked every few seconds while waiting for a server to come back.
+    JackQuietly([&] { Own = OpenNamed("Ondrel probe", {}); });
     if (QueryScopes == 0)
         return Own.get();
     Kept = std::move(Own);
@@ -78,7 +84,7 @@ std::unique_ptr<TJackMonitor> TJackMonitor::Open(std::function<void()> OnGone) {
 
 std::unique_ptr<TJackMonitor> TJackMonitor::OpenNamed(const char *Base,
                                                       std::function<void()> OnGone) {
-    jack_client_t *Client = OpenClient(Base);
+    jack_client_t *Client = OpenUnseenClient(Base);
     if (!Client)
         return nullptr;
     std::unique_ptr<TJackMonitor> Monitor(new TJackMonitor(Client));
@@ -100,22 +106,6 @@ TJackMonitor::TJackMonitor(jack_client_t *Client) : FClient(Client) {}
 TJackMonitor::~TJackMonitor() {
     // Closing stops JACK's notification thread, so the shutdown callback cannot outlive us.
     jack_client_close(FClient);
-}
-
-void TJackMonitor::WaitCycles(int Cycles) const {
-    const jack_nframes_t Period = jack_get_buffer_size(FClient);
-    const jack_nframes_t Rate = jack_get_sample_rate(FClient);
-    if (Period == 0 || Rate == 0)
-        return;
-    const jack_nframes_t Start = jack_last_frame_time(FClient);
-    // Twice the time the cycles take, and never more than a quarter of a second.
-    const auto Limit = std::chrono::steady_clock::now() +
-                       std::chrono::microseconds(std::min<int64_t>(
-                           250000, 2 * int64_t(Cycles) * Period * 1000000 / Rate));
-    while (!ServerGone() &&
-           jack_last_frame_time(FClient) - Start < jack_nframes_t(Cycles) * Period &&
-           std::chrono::steady_clock::now() < Limit)
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
 }
 
 bool TJackMonitor::ServerRunning() {

@@ -14,6 +14,10 @@
 
 struct _jack_client;
 
+// Runs Do with JACK's own complaints silenced: where an absent or lost server is an answer, not
+// an error, JACK would otherwise print one at every question.
+void JackQuietly(const std::function<void()> &Do);
+
 class TJackMonitor {
 public:
     // Null when no JACK server answers (the one named by JACK_DEFAULT_SERVER, or the default).
@@ -26,10 +30,6 @@ public:
     // Set from JACK's own thread when the server shuts down or the connection breaks.
     bool ServerGone() const { return FGone.load(std::memory_order_acquire); }
 
-    // Returns once the server has run Cycles more process cycles (or after a bounded wait), so
-    // that what a port of this program queued has left before the port is closed.
-    void WaitCycles(int Cycles) const;
-
     // Whether a JACK server answers now; never starts one.
     static bool ServerRunning();
 
@@ -39,16 +39,15 @@ public:
     enum class TSide { Sources, Destinations };
     static std::optional<std::vector<std::string>> MidiPorts(TSide Side);
 
-    // While one of these lives, the questions above share one client instead of opening and
+    // While the handle lives, the questions above share one client instead of opening and
     // closing one each (20 to 40 ms apiece). For a burst of questions, such as a window's
     // start-up; not for keeping: a client whose server has gone away is closed only here.
-    class TQueryScope {
-    public:
-        TQueryScope();
-        ~TQueryScope();
-        TQueryScope(const TQueryScope &) = delete;
-        TQueryScope &operator=(const TQueryScope &) = delete;
-    };
+    static std::shared_ptr<void> HoldQueries();
+
+    // Opens a client under exactly this name, trying again a few times: opening under the name
+    // of a client that has just closed fails now and then while the server is still tidying
+    // up. Null when no server answers (ServerAbsent set) or the opens kept failing.
+    static _jack_client *OpenClient(const std::string &Name, bool &ServerAbsent);
 
 private:
     explicit TJackMonitor(_jack_client *Client);

@@ -15,11 +15,9 @@ class TJackMonitor {}; // nothing to watch
 
 #include <QFileInfo>
 
-#include <chrono>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -62,11 +60,6 @@ public:
     }
 
     void Install(RtMidi &Port) { Port.setErrorCallback(&TErrorTrap::Callback, this); }
-
-    void Clear() {
-        std::lock_guard Guard(FLock);
-        FError.reset();
-    }
 
     template <class E> void ThrowIfAny() {
         std::unique_lock Guard(FLock);
@@ -119,17 +112,6 @@ template <class E> void RequireRunning(TMidiApi Api) {
         ThrowNotRunning<E>(Api);
 }
 
-// On JACK the watch is the check that the server runs (one client instead of two).
-template <class E>
-void RequireWatched(TMidiApi Api, TServiceWatch &Watch, std::function<void()> OnGone) {
-    if (Api == TMidiApi::maJack)
-        RequireService<E>(Api);
-    else
-        RequireRunning<E>(Api);
-    if (!Watch.Start(Api, std::move(OnGone)))
-        ThrowNotRunning<E>(Api);
-}
-
 template <class Port> std::optional<QStringList> ListPorts(TMidiApi Api) {
 #ifdef ONDREL_HAVE_JACK
     if (Api == TMidiApi::maJack) {
@@ -167,27 +149,14 @@ template <class Port> TPortList ChooseAndList(TMidiApi Requested) {
     return {};
 }
 
-// Opening a JACK client under the name of one that has just closed (closing a device and
-// opening another) fails now and then while the server is still tidying up, so a failed open is
-// tried again a few times. A port that is not there is not waited for.
-template <class E, class OpenFunc> void OpenWithRetries(TErrorTrap &Trap, OpenFunc &&Open) {
-    constexpr int Attempts = 3;
-    for (int Attempt = 1;; ++Attempt) {
-        try {
-            try {
-                Open();
-            } catch (const RtMidiError &Error) {
-                Rethrow<E>(Error);
-            }
-            Trap.ThrowIfAny<E>();
-            return;
-        } catch (const E &Error) {
-            if (Attempt == Attempts || Error.ErrorCode() == int(RtMidiError::INVALID_DEVICE))
-                throw;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5 * Attempt));
-        Trap.Clear();
+// Opens through RtMidi: what it throws or reports to the trap leaves as E.
+template <class E, class OpenFunc> void OpenThroughRtMidi(TErrorTrap &Trap, OpenFunc &&Open) {
+    try {
+        Open();
+    } catch (const RtMidiError &Error) {
+        Rethrow<E>(Error);
     }
+    Trap.ThrowIfAny<E>();
 }
 
 // The ports of the other services (ALSA sequencer, Windows, CoreMIDI) are RtMidi's.
@@ -202,10 +171,10 @@ public:
         FTrap.ThrowIfAny<EMidiOutputError>();
     }
 
-    bool ServiceAlive() const override { return FWatch.Alive(); }
+    // These services tell nothing of going away; a failing send says so.
+    bool ServiceAlive() const override { return true; }
 
     TErrorTrap FTrap;
-    TServiceWatch FWatch;
     std::unique_ptr<RtMidiOut> FPort;
 };
 
@@ -222,10 +191,9 @@ public:
             Port->FReceive(Port->FUser, Message->data(), Message->size());
     }
 
-    bool ServiceAlive() const override { return FWatch.Alive(); }
+    bool ServiceAlive() const override { return true; }
 
     TErrorTrap FTrap;
-    TServiceWatch FWatch;
     TReceiveFunc FReceive = nullptr;
     void *FUser = nullptr;
     std::unique_ptr<RtMidiIn> FPort;
@@ -391,18 +359,9 @@ bool TServiceWatch::Alive() const {
 #endif
 }
 
-void TServiceWatch::WaitCycles(int Cycles) const {
-#ifdef ONDREL_HAVE_JACK
-    if (FMonitor && !FMonitor->ServerGone())
-        FMonitor->WaitCycles(Cycles);
-#else
-    Q_UNUSED(Cycles);
-#endif
-}
-
 std::shared_ptr<void> HoldQueries() {
 #ifdef ONDREL_HAVE_JACK
-    return std::make_shared<TJackMonitor::TQueryScope>();
+    return TJackMonitor::HoldQueries();
 #else
     return nullptr;
 #endif
@@ -429,9 +388,10 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
         return Port;
     }
 #endif
+    Q_UNUSED(OnServiceGone);
+    RequireRunning<EMidiOutputError>(Api);
     auto Port = std::make_unique<TRtOutPort>();
-    RequireWatched<EMidiOutputError>(Api, Port->FWatch, std::move(OnServiceGone));
-    OpenWithRetries<EMidiOutputError>(Port->FTrap, [&] {
+    OpenThroughRtMidi<EMidiOutputError>(Port->FTrap, [&] {
         Port->FPort = std::make_unique<RtMidiOut>(InfoOf(Api)->RtApi, ClientName.toStdString());
         Port->FTrap.Install(*Port->FPort);
         if (Target.isEmpty())
@@ -456,16 +416,12 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
         return Port;
     }
 #endif
+    Q_UNUSED(OnServiceGone);
+    RequireRunning<EMidiInputError>(Api);
     auto Port = std::make_unique<TRtInPort>();
-    // An input needs no watch of its own when nobody is to be told: nothing hangs on a lost
-    // server there, unlike an output's send.
-    if (OnServiceGone)
-        RequireWatched<EMidiInputError>(Api, Port->FWatch, std::move(OnServiceGone));
-    else
-        RequireRunning<EMidiInputError>(Api);
     Port->FReceive = Receive;
     Port->FUser = User;
-    OpenWithRetries<EMidiInputError>(Port->FTrap, [&] {
+    OpenThroughRtMidi<EMidiInputError>(Port->FTrap, [&] {
         Port->FPort = std::make_unique<RtMidiIn>(InfoOf(Api)->RtApi, ClientName.toStdString());
         Port->FTrap.Install(*Port->FPort);
         Port->FPort->ignoreTypes(false, false, false);

@@ -67,9 +67,6 @@ public:
     // has gone away.
     bool Start(TMidiApi Api, std::function<void()> OnGone);
     bool Alive() const;
-    // Returns once the service has run Cycles more periods (bounded), so that what a port queued
-    // has left before it is closed.
-    void WaitCycles(int Cycles) const;
 
 private:
     std::unique_ptr<TJackMonitor> FMonitor;
