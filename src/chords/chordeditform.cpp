@@ -1,10 +1,10 @@
-#include "chordeditform.h"
+#include "chords/chordeditform.h"
 
-#include "checkbutton.h"
-#include "keyboard.h"
-#include "keyboardmodel.h"
-#include "formstate.h"
-#include "registryinifile.h"
+#include "controls/checkbutton.h"
+#include "keyboard/keyboard.h"
+#include "core/keyboardmodel.h"
+#include "controls/formstate.h"
+#include "core/registryinifile.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -63,34 +63,34 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     setWindowTitle(QStringLiteral("Chord Editor"));
     setFixedSize(608, 343);
 
-    Label1 = new QLabel(
+    IntroLabel = new QLabel(
         QStringLiteral("Here you can define your own chords. Click \"New\" to add a new chord. "
                        "Then enable the edit mode by activating the \"Edit\" button. Use the "
                        "keyboard below or Ondrel or an external device to toggle notes of the "
                        "current chord."),
         this);
-    Label1->setWordWrap(true);
-    Label1->setGeometry(8, 4, 592, 44);
-    Label2 = new QLabel(
+    IntroLabel->setWordWrap(true);
+    IntroLabel->setGeometry(8, 4, 592, 44);
+    HelpLabel = new QLabel(
         QStringLiteral("To test a chord simply deactivate the edit mode and play on the keyboard "
                        "below."),
         this);
-    Label2->setGeometry(8, 48, 592, 18);
+    HelpLabel->setGeometry(8, 48, 592, 18);
 
-    LVChords = new QTreeWidget(this);
-    LVChords->setGeometry(8, 70, 592, 172);
-    LVChords->setColumnCount(2);
-    LVChords->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
-    LVChords->setColumnWidth(0, 100);
-    LVChords->setColumnWidth(1, 400);
-    LVChords->setRootIsDecorated(false);
-    LVChords->setItemsExpandable(false);
-    LVChords->setSelectionMode(QAbstractItemView::SingleSelection);
-    LVChords->setSelectionBehavior(QAbstractItemView::SelectRows);
-    LVChords->setEditTriggers(QAbstractItemView::EditKeyPressed |
+    ChordView = new QTreeWidget(this);
+    ChordView->setGeometry(8, 70, 592, 172);
+    ChordView->setColumnCount(2);
+    ChordView->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
+    ChordView->setColumnWidth(0, 100);
+    ChordView->setColumnWidth(1, 400);
+    ChordView->setRootIsDecorated(false);
+    ChordView->setItemsExpandable(false);
+    ChordView->setSelectionMode(QAbstractItemView::SingleSelection);
+    ChordView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ChordView->setEditTriggers(QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::SelectedClicked);
-    LVChords->header()->setSectionsClickable(false);
-    LVChords->setItemDelegateForColumn(0, new TRenameDelegate(this));
+    ChordView->header()->setSectionsClickable(false);
+    ChordView->setItemDelegateForColumn(0, new TRenameDelegate(this));
 
     Keyboard = new TKeyboard(this);
     Keyboard->setGeometry(8, 250, 593, 41);
@@ -123,34 +123,34 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     Keyboard->OnMouseRelease = [this](QObject *, int &, Qt::MouseButton Button, TShiftState) {
         if (Button != Qt::LeftButton)
             return;
-        if (CBEdit->isChecked())
+        if (EditCheck->isChecked())
             ShowChord(Selected());
         FGestureNote = -1;
     };
 
     constexpr int buttonsY = 306;
-    BNew = Button(QStringLiteral("&New"), this, 8, buttonsY);
-    BDelete = Button(QStringLiteral("&Delete"), this, 88, buttonsY);
-    CBEdit = new TCheckButton(QStringLiteral("&Edit"), this);
-    CBEdit->setGeometry(176, buttonsY, 75, 25);
-    CBEdit->setAutoDefault(false);
-    BReset = Button(QStringLiteral("&Reset"), this, 256, buttonsY);
-    BReset->setEnabled(false);
-    BOK = Button(QStringLiteral("&OK"), this, 365, buttonsY);
-    BCancel = Button(QStringLiteral("Cancel"), this, 445, buttonsY);
-    BApply = Button(QStringLiteral("&Apply"), this, 525, buttonsY);
+    NewButton = Button(QStringLiteral("&New"), this, 8, buttonsY);
+    DeleteButton = Button(QStringLiteral("&Delete"), this, 88, buttonsY);
+    EditCheck = new TCheckButton(QStringLiteral("&Edit"), this);
+    EditCheck->setGeometry(176, buttonsY, 75, 25);
+    EditCheck->setAutoDefault(false);
+    ResetButton = Button(QStringLiteral("&Reset"), this, 256, buttonsY);
+    ResetButton->setEnabled(false);
+    OkButton = Button(QStringLiteral("&OK"), this, 365, buttonsY);
+    CancelButton = Button(QStringLiteral("Cancel"), this, 445, buttonsY);
+    ApplyButton = Button(QStringLiteral("&Apply"), this, 525, buttonsY);
 
-    connect(BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
-    connect(BDelete, &QPushButton::clicked, this, [this] { BDeleteClick(); });
-    connect(CBEdit, &QPushButton::toggled, BReset, &QWidget::setEnabled);
-    connect(BReset, &QPushButton::clicked, this, [this] { BResetClick(); });
-    connect(BApply, &QPushButton::clicked, this, [this] { BApplyClick(); });
-    connect(BOK, &QPushButton::clicked, this, [this] {
-        BApplyClick();
+    connect(NewButton, &QPushButton::clicked, this, [this] { AddNewChord(); });
+    connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteSelectedChord(); });
+    connect(EditCheck, &QPushButton::toggled, ResetButton, &QWidget::setEnabled);
+    connect(ResetButton, &QPushButton::clicked, this, [this] { ResetChord(); });
+    connect(ApplyButton, &QPushButton::clicked, this, [this] { ApplyChanges(); });
+    connect(OkButton, &QPushButton::clicked, this, [this] {
+        ApplyChanges();
         accept();
     });
-    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(LVChords, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ChordView, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
 
     FWorkingList.LoadFromRegistry();
     FillList();
@@ -165,21 +165,21 @@ TChordEditForm::~TChordEditForm() {
 }
 
 TChordEntry *TChordEditForm::Selected() const {
-    const QList<QTreeWidgetItem *> items = LVChords->selectedItems();
+    const QList<QTreeWidgetItem *> items = ChordView->selectedItems();
     if (items.isEmpty())
         return nullptr;
     return reinterpret_cast<TChordEntry *>(items.first()->data(0, EntryRole).value<quintptr>());
 }
 
 void TChordEditForm::FillList() {
-    const QSignalBlocker block(LVChords);
-    LVChords->clear();
+    const QSignalBlocker block(ChordView);
+    ChordView->clear();
     for (int i = 0; i < FWorkingList.Count(); ++i)
         AddRow(FWorkingList.Items(i));
 }
 
 QTreeWidgetItem *TChordEditForm::AddRow(TChordEntry &Entry) {
-    auto *item = new QTreeWidgetItem(LVChords);
+    auto *item = new QTreeWidgetItem(ChordView);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     item->setData(0, EntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(&Entry)));
     UpdateRow(item);
@@ -187,8 +187,8 @@ QTreeWidgetItem *TChordEditForm::AddRow(TChordEntry &Entry) {
 }
 
 QTreeWidgetItem *TChordEditForm::RowOf(const TChordEntry *Entry) const {
-    for (int i = 0; i < LVChords->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = LVChords->topLevelItem(i);
+    for (int i = 0; i < ChordView->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = ChordView->topLevelItem(i);
         if (item->data(0, EntryRole).value<quintptr>() == reinterpret_cast<quintptr>(Entry))
             return item;
     }
@@ -211,7 +211,7 @@ void TChordEditForm::UpdateRow(QTreeWidgetItem *Item) {
                      QLatin1Char(' ');
         }
     }
-    const QSignalBlocker block(LVChords);
+    const QSignalBlocker block(ChordView);
     Item->setText(0, entry->Name());
     Item->setText(1, notes);
 }
@@ -270,7 +270,7 @@ bool TChordEditForm::event(QEvent *Event) {
 
 void TChordEditForm::GestureStep(int &Note) {
     TChordEntry *entry = Selected();
-    if (!CBEdit->isChecked() || !entry)
+    if (!EditCheck->isChecked() || !entry)
         return; // the note plays: trying the chord
     // Undo this gesture's previous step, so that a drag moves one change from key to key.
     if (FGestureNote >= 0)
@@ -285,7 +285,7 @@ void TChordEditForm::GestureStep(int &Note) {
 
 void TChordEditForm::ToggleFromNote(int Note, int Velocity) {
     TChordEntry *entry = Selected();
-    if (Velocity <= 0 || !CBEdit->isChecked() || !entry)
+    if (Velocity <= 0 || !EditCheck->isChecked() || !entry)
         return;
     entry->ToggleNote(Note);
     Keyboard->Model().SetCustomChord(entry->Offsets(), true);
@@ -305,36 +305,36 @@ void TChordEditForm::RenameChord(TChordEntry *Entry, const QString &Name) {
     UpdateRow(RowOf(Entry));
 }
 
-void TChordEditForm::BNewClick() {
+void TChordEditForm::AddNewChord() {
     TChordEntry &entry = FWorkingList.NewChord();
     QTreeWidgetItem *item = AddRow(entry);
-    LVChords->setCurrentItem(item);
-    LVChords->editItem(item, 0);
+    ChordView->setCurrentItem(item);
+    ChordView->editItem(item, 0);
 }
 
-void TChordEditForm::BDeleteClick() {
+void TChordEditForm::DeleteSelectedChord() {
     TChordEntry *entry = Selected();
     QTreeWidgetItem *item = RowOf(entry);
     if (!entry || !item)
         return;
-    const int row = LVChords->indexOfTopLevelItem(item);
+    const int row = ChordView->indexOfTopLevelItem(item);
     {
-        const QSignalBlocker block(LVChords);
+        const QSignalBlocker block(ChordView);
         delete item;
         FWorkingList.DeleteChord(entry);
-        LVChords->clearSelection();
-        LVChords->setCurrentItem(nullptr);
+        ChordView->clearSelection();
+        ChordView->setCurrentItem(nullptr);
     }
-    const int count = LVChords->topLevelItemCount();
+    const int count = ChordView->topLevelItemCount();
     if (count > 0)
-        LVChords->setCurrentItem(LVChords->topLevelItem(std::min(row, count - 1)));
+        ChordView->setCurrentItem(ChordView->topLevelItem(std::min(row, count - 1)));
     else
         SelectionChanged();
 }
 
-void TChordEditForm::BResetClick() {
+void TChordEditForm::ResetChord() {
     TChordEntry *entry = Selected();
-    if (!entry || !CBEdit->isChecked())
+    if (!entry || !EditCheck->isChecked())
         return;
     entry->Reset();
     // Without this the keyboard would go on playing the chord that was just emptied.
@@ -343,7 +343,7 @@ void TChordEditForm::BResetClick() {
     ShowChord(entry);
 }
 
-void TChordEditForm::BApplyClick() {
+void TChordEditForm::ApplyChanges() {
     FWorkingList.SaveToRegistry();
     if (OnApply)
         OnApply();

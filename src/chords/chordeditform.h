@@ -6,8 +6,8 @@
 // (the main keyboard, MIDI input); with edit mode off the small keyboard plays the chord.
 // Deletes itself when closed.
 
-#include "chordlist.h"
-#include "keyboardtypes.h"
+#include "core/chordlist.h"
+#include "core/keyboardtypes.h"
 
 #include <QDialog>
 
@@ -44,17 +44,17 @@ public:
     // The end of renaming a chord in place: a name that is taken is refused with a message.
     void RenameChord(TChordEntry *Entry, const QString &Name);
 
-    QLabel *Label1;
-    QLabel *Label2;
-    QTreeWidget *LVChords;
+    QLabel *IntroLabel;
+    QLabel *HelpLabel;
+    QTreeWidget *ChordView;
     TKeyboard *Keyboard;
-    QPushButton *BNew;
-    QPushButton *BDelete;
-    TCheckButton *CBEdit;
-    QPushButton *BReset;
-    QPushButton *BOK;
-    QPushButton *BCancel;
-    QPushButton *BApply;
+    QPushButton *NewButton;
+    QPushButton *DeleteButton;
+    TCheckButton *EditCheck;
+    QPushButton *ResetButton;
+    QPushButton *OkButton;
+    QPushButton *CancelButton;
+    QPushButton *ApplyButton;
 
     static inline const QString StateSection = QStringLiteral("ChordEditForm");
     static inline const QString ValFormTop = QStringLiteral("FormTop");
@@ -78,10 +78,10 @@ private:
     void SelectionChanged();
     void RequestRefresh(TRefresh Level);
     void GestureStep(int &Note);
-    void BNewClick();
-    void BDeleteClick();
-    void BResetClick();
-    void BApplyClick();
+    void AddNewChord();
+    void DeleteSelectedChord();
+    void ResetChord();
+    void ApplyChanges();
     void LoadPosition();
     void SavePosition() const;
 

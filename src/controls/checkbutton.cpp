@@ -1,4 +1,4 @@
-#include "checkbutton.h"
+#include "controls/checkbutton.h"
 
 TCheckButton::TCheckButton(QWidget *Parent) : TCheckButton(QString(), Parent) {}
 

@@ -1,4 +1,4 @@
-#include "controlpictures.h"
+#include "controls/controlpictures.h"
 
 #include <QImage>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
-#include "formstate.h"
+#include "controls/formstate.h"
 
-#include "custominifile.h"
-#include "registryinifile.h"
+#include "core/custominifile.h"
+#include "core/registryinifile.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "frameimage.h"
+#include "controls/frameimage.h"
 
 #include <QPainter>
 

@@ -3,8 +3,8 @@
 // A shared picture cut into equal frames lying side by side (or stacked), optionally with a
 // separator between them. A control shows one frame at a time.
 
-#include "imgcontroltypes.h"
-#include "sharedimage.h"
+#include "controls/imgcontroltypes.h"
+#include "controls/sharedimage.h"
 
 // The frame layout rules, apart from any picture: how Count and the frame size follow from each
 // other and from the picture's size.

@@ -1,6 +1,6 @@
-#include "imgcontrol.h"
+#include "controls/imgcontrol.h"
 
-#include "imgcontrolrules.h"
+#include "controls/imgcontrolrules.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -5,8 +5,8 @@
 // toggle button that can repeat while held. Every change made by the user goes through ScrollTo
 // and OnScroll; setting Position from code does not fire OnScroll.
 
-#include "imgcontrolbase.h"
-#include "movinghint.h"
+#include "controls/imgcontrolbase.h"
+#include "controls/movinghint.h"
 
 class QTimer;
 

@@ -1,4 +1,4 @@
-#include "imgcontrolbase.h"
+#include "controls/imgcontrolbase.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

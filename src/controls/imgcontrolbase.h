@@ -4,8 +4,8 @@
 // controls, paints the background and the focus rectangle, and fires the owner's mouse, key and
 // focus events. TImgControl adds the value and its behaviour.
 
-#include "frameimage.h"
-#include "imgcontroltypes.h"
+#include "controls/frameimage.h"
+#include "controls/imgcontroltypes.h"
 
 #include <QColor>
 #include <QWidget>

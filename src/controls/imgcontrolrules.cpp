@@ -1,4 +1,4 @@
-#include "imgcontrolrules.h"
+#include "controls/imgcontrolrules.h"
 
 #include <cmath>
 #include <cstdlib>

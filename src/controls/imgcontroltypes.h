@@ -2,7 +2,7 @@
 
 // Vocabulary of the picture-strip controls and their events.
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "joystick.h"
+#include "controls/joystick.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 // events only for what changed since the last reading. An unplugged device stops the capture
 // quietly; enabling again picks the device up once it is back.
 
-#include "joystickdevice.h"
+#include "controls/joystickdevice.h"
 
 #include <QObject>
 #include <QTimer>

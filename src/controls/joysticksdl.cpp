@@ -2,7 +2,7 @@
 // handlers. SDL is started on the first question about joysticks, not before, and stopped when
 // the last user of the service is gone. The only file of the program that includes SDL.h.
 
-#include "joystickdevice.h"
+#include "controls/joystickdevice.h"
 
 #include <SDL.h>
 

@@ -1,7 +1,7 @@
-#include "keyevent.h"
+#include "controls/keyevent.h"
 
-#include "keyboardhook.h"
-#include "virtualkeys.h"
+#include "hook/keyboardhook.h"
+#include "core/virtualkeys.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "keylist.h"
+#include "controls/keylist.h"
 
 #include <cstddef>
 #include <stdexcept>

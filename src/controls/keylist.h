@@ -2,7 +2,7 @@
 
 // The captured keys of a key edit box, in order of arrival; the list owns its events.
 
-#include "keyevent.h"
+#include "controls/keyevent.h"
 
 #include <vector>
 

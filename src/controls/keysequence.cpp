@@ -1,6 +1,6 @@
-#include "keysequence.h"
+#include "controls/keysequence.h"
 
-#include "keyboardhook.h"
+#include "hook/keyboardhook.h"
 
 #include <array>
 

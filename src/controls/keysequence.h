@@ -3,7 +3,7 @@
 // The keys a key edit box has captured, and the text that shows them: "Q" for a single press,
 // "A B " for A and B typed one after the other, "Shift(A )" for A typed with Shift held.
 
-#include "keylist.h"
+#include "controls/keylist.h"
 
 #include <QString>
 

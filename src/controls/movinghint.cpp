@@ -1,4 +1,4 @@
-#include "movinghint.h"
+#include "controls/movinghint.h"
 
 #include <QPainter>
 #include <QStyle>

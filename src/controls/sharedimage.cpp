@@ -1,7 +1,7 @@
-#include "sharedimage.h"
+#include "controls/sharedimage.h"
 
-#include "controlpictures.h"
-#include "imgcontrolbase.h"
+#include "controls/controlpictures.h"
+#include "controls/imgcontrolbase.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // A picture shared by several controls: it owns the pixmap, tells every attached control when the
 // picture changes, and loads itself from the program's drawn pictures by name.
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 #include <QList>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "transparent.h"
+#include "controls/transparent.h"
 
 TTransparent::TTransparent(QWidget *Parent) : QWidget(Parent) {
     setAutoFillBackground(false);

@@ -2,7 +2,7 @@
 
 // The base of controls that may let their parent's picture show through (the rotary knob).
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 #include <QWidget>
 

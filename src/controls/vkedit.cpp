@@ -1,6 +1,6 @@
-#include "vkedit.h"
+#include "controls/vkedit.h"
 
-#include "virtualkeys.h"
+#include "core/virtualkeys.h"
 
 TVKEdit::TVKEdit(QWidget *Parent) : QLineEdit(Parent) {
     setReadOnly(true);

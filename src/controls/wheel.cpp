@@ -1,6 +1,6 @@
-#include "wheel.h"
+#include "controls/wheel.h"
 
-#include "wheelrules.h"
+#include "controls/wheelrules.h"
 
 #include <QConicalGradient>
 #include <QKeyEvent>

@@ -11,9 +11,9 @@
 // Order: key or wheel: OnPosChange, OnTrack, OnSelect; drag: press OnTrack, each move
 // OnPosChange then OnTrack, release OnTrack then OnSelect.
 
-#include "imgcontroltypes.h"
-#include "movinghint.h"
-#include "transparent.h"
+#include "controls/imgcontroltypes.h"
+#include "controls/movinghint.h"
+#include "controls/transparent.h"
 
 #include <QColor>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "wheelrules.h"
+#include "controls/wheelrules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "numberedit.h"
+#include "dialogs/numberedit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
-#include "settings.h"
+#include "dialogs/settings.h"
 
-#include "keyboard.h"
-#include "keyboardhook.h"
-#include "keyevent.h"
-#include "midivocabulary.h"
-#include "numberedit.h"
-#include "settingshost.h"
-#include "vkedit.h"
+#include "keyboard/keyboard.h"
+#include "hook/keyboardhook.h"
+#include "controls/keyevent.h"
+#include "core/midivocabulary.h"
+#include "dialogs/numberedit.h"
+#include "dialogs/settingshost.h"
+#include "controls/vkedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,7 +63,7 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
     setWindowTitle(QStringLiteral("Settings"));
     for (auto &axes : FJoystickMap)
         for (auto &states : axes)
-            states.fill(NoneCode);
+            states.fill(ControllerCode::None);
     setObjectName(QStringLiteral("Settings"));
 
     PageControl = new QTabWidget(this);
@@ -73,26 +73,26 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
     PageControl->addTab(BuildJoystickPage(), QStringLiteral("Joystick"));
     PageControl->addTab(BuildMouseWheelPage(), QStringLiteral("Mouse Wheel"));
 
-    BOK = new QPushButton(QStringLiteral("&OK"), this);
-    BCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    BApply = new QPushButton(QStringLiteral("&Apply"), this);
-    BOK->setDefault(true);
-    BCancel->setAutoDefault(false);
-    BApply->setAutoDefault(false);
-    for (QPushButton *b : {BOK, BCancel, BApply})
+    OkButton = new QPushButton(QStringLiteral("&OK"), this);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
+    OkButton->setDefault(true);
+    CancelButton->setAutoDefault(false);
+    ApplyButton->setAutoDefault(false);
+    for (QPushButton *b : {OkButton, CancelButton, ApplyButton})
         b->setMinimumSize(65, 23);
-    connect(BOK, &QPushButton::clicked, this, [this] {
+    connect(OkButton, &QPushButton::clicked, this, [this] {
         ApplySettings();
         accept();
     });
-    connect(BCancel, &QPushButton::clicked, this, &TSettings::reject);
-    connect(BApply, &QPushButton::clicked, this, &TSettings::ApplySettings);
+    connect(CancelButton, &QPushButton::clicked, this, &TSettings::reject);
+    connect(ApplyButton, &QPushButton::clicked, this, &TSettings::ApplySettings);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BOK);
-    buttons->addWidget(BCancel);
-    buttons->addWidget(BApply);
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
+    buttons->addWidget(ApplyButton);
     auto *main = new QVBoxLayout(this);
     main->setContentsMargins(4, 4, 6, 6);
     main->addWidget(PageControl, 1);
@@ -126,41 +126,41 @@ TSettings::~TSettings() {
 
 QWidget *TSettings::BuildGeneralPage() {
     auto *page = new QWidget;
-    GBAppearance = new QGroupBox(QStringLiteral("Appearance"));
-    LKeyWidth = new QLabel(QStringLiteral("Key Width"));
-    CBOldStyle = new QCheckBox(QStringLiteral("Use old style keyboard"));
-    CBShowBasenote = new QCheckBox(QStringLiteral("Show keyboard arrow buttons"));
-    CBShowBasenote->setToolTip(QStringLiteral(
+    AppearanceGroup = new QGroupBox(QStringLiteral("Appearance"));
+    KeyWidthLabel = new QLabel(QStringLiteral("Key Width"));
+    OldStyleCheck = new QCheckBox(QStringLiteral("Use old style keyboard"));
+    ShowArrowsCheck = new QCheckBox(QStringLiteral("Show keyboard arrow buttons"));
+    ShowArrowsCheck->setToolTip(QStringLiteral(
         "You can use Alt+Mouse dragging to shift the keyboard\nwithout these buttons."));
     // The main window's own bar, lent for as long as the dialog lives; its handler still
     // changes the key width.
-    auto *appearance = new QVBoxLayout(GBAppearance);
-    appearance->addWidget(LKeyWidth);
+    auto *appearance = new QVBoxLayout(AppearanceGroup);
+    appearance->addWidget(KeyWidthLabel);
     appearance->addSpacing(2);
     appearance->addWidget(FKeyWidthBar);
     FKeyWidthBar->show();
-    appearance->addWidget(CBOldStyle);
-    appearance->addWidget(CBShowBasenote);
+    appearance->addWidget(OldStyleCheck);
+    appearance->addWidget(ShowArrowsCheck);
     appearance->addStretch();
-    connect(CBOldStyle, &QCheckBox::clicked, this, [this](bool On) {
+    connect(OldStyleCheck, &QCheckBox::clicked, this, [this](bool On) {
         FHost.SetPaintStyle(On ? TPaintStyle::psDraw : TPaintStyle::psImage);
     });
-    connect(CBShowBasenote, &QCheckBox::clicked, this,
+    connect(ShowArrowsCheck, &QCheckBox::clicked, this,
             [this](bool On) { FHost.SetArrowsVisible(On); });
 
     auto *language = new QGroupBox(QStringLiteral("Note display language"));
-    RBNoteInternational = new QRadioButton(QStringLiteral("&International"));
-    RBNoteGerman = new QRadioButton(QStringLiteral("&German"));
-    RBNoteItalian = new QRadioButton(QStringLiteral("&French / Italian"));
-    RBNoteInternational->setChecked(true);
+    InternationalNamesRadio = new QRadioButton(QStringLiteral("&International"));
+    GermanNamesRadio = new QRadioButton(QStringLiteral("&German"));
+    ItalianNamesRadio = new QRadioButton(QStringLiteral("&French / Italian"));
+    InternationalNamesRadio->setChecked(true);
     auto *languages = new QVBoxLayout(language);
-    for (QRadioButton *r : {RBNoteInternational, RBNoteGerman, RBNoteItalian})
+    for (QRadioButton *r : {InternationalNamesRadio, GermanNamesRadio, ItalianNamesRadio})
         languages->addWidget(r);
     languages->addStretch();
 
     auto *row = new QHBoxLayout(page);
     auto *left = new QVBoxLayout;
-    left->addWidget(GBAppearance);
+    left->addWidget(AppearanceGroup);
     left->addStretch();
     auto *right = new QVBoxLayout;
     right->addWidget(language);
@@ -174,23 +174,23 @@ QWidget *TSettings::BuildGeneralPage() {
 QWidget *TSettings::BuildPlayingPage() {
     auto *page = new QWidget;
     auto *mapping = new QGroupBox(QStringLiteral("Note-key mapping"));
-    VKUpper = new TVKEdit;
-    VKLower = new TVKEdit;
-    BDefaultUpperKey = new QPushButton(QStringLiteral("Default"));
-    BDefaultLowerKey = new QPushButton(QStringLiteral("Default"));
+    UpperKeyEdit = new TVKEdit;
+    LowerKeyEdit = new TVKEdit;
+    DefaultUpperKeyButton = new QPushButton(QStringLiteral("Default"));
+    DefaultLowerKeyButton = new QPushButton(QStringLiteral("Default"));
     auto *keys = new QGridLayout(mapping);
     keys->addWidget(Text(QStringLiteral("Here you can specify which key on the computer keyboard "
                                         "corresponds to note \"C\" / \"do\".")),
                     0, 0, 1, 3);
     keys->addWidget(Text(QStringLiteral("Upper manual (second row on computer keyboard):")), 1, 0);
-    keys->addWidget(VKUpper, 1, 1);
-    keys->addWidget(BDefaultUpperKey, 1, 2);
+    keys->addWidget(UpperKeyEdit, 1, 1);
+    keys->addWidget(DefaultUpperKeyButton, 1, 2);
     keys->addWidget(Text(QStringLiteral("Lower manual (forth row on computer keyboard):")), 2, 0);
-    keys->addWidget(VKLower, 2, 1);
-    keys->addWidget(BDefaultLowerKey, 2, 2);
+    keys->addWidget(LowerKeyEdit, 2, 1);
+    keys->addWidget(DefaultLowerKeyButton, 2, 2);
     keys->setColumnStretch(0, 1);
-    for (auto [edit, valid] : {std::pair{VKUpper, &TKeyboardModel::IsValidUpperCScanCode},
-                               std::pair{VKLower, &TKeyboardModel::IsValidLowerCScanCode}}) {
+    for (auto [edit, valid] : {std::pair{UpperKeyEdit, &TKeyboardModel::IsValidUpperCScanCode},
+                               std::pair{LowerKeyEdit, &TKeyboardModel::IsValidLowerCScanCode}}) {
         edit->setFixedSize(40, 21);
         edit->SetWantBackspace(true);
         edit->SetOnlyOneChar(true);
@@ -199,16 +199,16 @@ QWidget *TSettings::BuildPlayingPage() {
             DoAdd = !Key.Extended && valid(TKeyEvent(Key).EventScanCode());
         };
     }
-    connect(BDefaultUpperKey, &QPushButton::clicked, this,
-            [this] { SetKeyEdit(*VKUpper, DefaultUpperScanCode); });
-    connect(BDefaultLowerKey, &QPushButton::clicked, this,
-            [this] { SetKeyEdit(*VKLower, DefaultLowerScanCode); });
+    connect(DefaultUpperKeyButton, &QPushButton::clicked, this,
+            [this] { SetKeyEdit(*UpperKeyEdit, DefaultUpperScanCode); });
+    connect(DefaultLowerKeyButton, &QPushButton::clicked, this,
+            [this] { SetKeyEdit(*LowerKeyEdit, DefaultLowerScanCode); });
 
     auto *velocity = new QGroupBox(QStringLiteral("Velocity / Dynamic play"));
-    UDVelocity = new TNumberEdit(0, 127);
-    UDShiftVel = new TNumberEdit(1, 100);
-    RBShiftVelLouder = new QRadioButton(QStringLiteral("% &Louder"));
-    RBShiftVelQuieter = new QRadioButton(QStringLiteral("% &Quieter"));
+    VelocityUpDown = new TNumberEdit(0, 127);
+    ShiftVelocityUpDown = new TNumberEdit(1, 100);
+    ShiftLouderRadio = new QRadioButton(QStringLiteral("% &Louder"));
+    ShiftQuieterRadio = new QRadioButton(QStringLiteral("% &Quieter"));
     auto *v = new QGridLayout(velocity);
     v->addWidget(Text(QStringLiteral(
                      "The velocity is the volume of a single note. On real music keyboards, this "
@@ -217,12 +217,12 @@ QWidget *TSettings::BuildPlayingPage() {
                  0, 0, 1, 2);
     v->addWidget(Text(QStringLiteral("Standard velocity (0..127):")), 1, 0);
     v->addWidget(Text(QStringLiteral("Alternate velocity with Shift (in percent):")), 1, 1);
-    v->addWidget(UDVelocity, 2, 0);
+    v->addWidget(VelocityUpDown, 2, 0);
     auto *shift = new QHBoxLayout;
-    shift->addWidget(UDShiftVel);
+    shift->addWidget(ShiftVelocityUpDown);
     auto *direction = new QVBoxLayout;
-    direction->addWidget(RBShiftVelLouder);
-    direction->addWidget(RBShiftVelQuieter);
+    direction->addWidget(ShiftLouderRadio);
+    direction->addWidget(ShiftQuieterRadio);
     shift->addLayout(direction);
     shift->addStretch();
     v->addLayout(shift, 2, 1);
@@ -238,25 +238,25 @@ QWidget *TSettings::BuildPlayingPage() {
 
 QWidget *TSettings::BuildControllerPage() {
     auto *page = new QWidget;
-    CBUpDown = List();
-    CBUpDown->setObjectName(QStringLiteral("CBUpDown"));
-    CBLeftRight = List();
-    CBLeftRight->setObjectName(QStringLiteral("CBLeftRight"));
-    CBMW = List();
-    CBMW->setObjectName(QStringLiteral("CBMW"));
+    UpDownBox = List();
+    UpDownBox->setObjectName(QStringLiteral("UpDownBox"));
+    LeftRightBox = List();
+    LeftRightBox->setObjectName(QStringLiteral("LeftRightBox"));
+    ModulationWheelBox = List();
+    ModulationWheelBox->setObjectName(QStringLiteral("ModulationWheelBox"));
     auto *keyboard = new QGroupBox(QStringLiteral("Keyboard"));
     auto *k = new QVBoxLayout(keyboard);
-    k->addWidget(Caption(QStringLiteral("&Up/Down Controller"), CBUpDown));
-    k->addWidget(CBUpDown);
-    k->addWidget(Caption(QStringLiteral("&Left/Right Controller"), CBLeftRight));
-    k->addWidget(CBLeftRight);
+    k->addWidget(Caption(QStringLiteral("&Up/Down Controller"), UpDownBox));
+    k->addWidget(UpDownBox);
+    k->addWidget(Caption(QStringLiteral("&Left/Right Controller"), LeftRightBox));
+    k->addWidget(LeftRightBox);
     k->addWidget(Text(QStringLiteral("These are the controllers that are sent when you use the "
                                      "\"special hold mode\" on the keyboard.")));
     k->addStretch();
     auto *wheels = new QGroupBox(QStringLiteral("Wheels"));
     auto *w = new QVBoxLayout(wheels);
-    w->addWidget(Caption(QStringLiteral("&Mod Wheel Controller"), CBMW));
-    w->addWidget(CBMW);
+    w->addWidget(Caption(QStringLiteral("&Mod Wheel Controller"), ModulationWheelBox));
+    w->addWidget(ModulationWheelBox);
     w->addWidget(Text(QStringLiteral("These is the controller that is sent by the \"modulation "
                                      "wheel\" at the left side of the keyboard.")));
     w->addStretch();
@@ -275,39 +275,39 @@ QWidget *TSettings::BuildControllerPage() {
 
 QWidget *TSettings::BuildJoystickPage() {
     auto *page = new QWidget;
-    CBJoyAction = List();
-    CBJoyAction->setMinimumWidth(233);
-    CBJoyController = List();
-    CBDisableJoySetCtrl = new QCheckBox(QStringLiteral("Disable automatic controller choice"));
+    JoystickActionBox = List();
+    JoystickActionBox->setMinimumWidth(233);
+    JoystickControllerBox = List();
+    DisableJoystickSetupCheck = new QCheckBox(QStringLiteral("Disable automatic controller choice"));
     // Any change of the action shows its assignment; only a user's choice of controller stores.
-    connect(CBJoyAction, &QComboBox::currentIndexChanged, this,
+    connect(JoystickActionBox, &QComboBox::currentIndexChanged, this,
             [this] { ShowJoystickAssignment(); });
-    connect(CBJoyController, &QComboBox::activated, this, &TSettings::CBJoyControllerChange);
+    connect(JoystickControllerBox, &QComboBox::activated, this, &TSettings::JoystickControllerChanged);
 
     auto *column = new QVBoxLayout(page);
     column->addWidget(Text(QStringLiteral(
         "You can use a joystick to send controller messages. You must have set up your "
         "joystick(s) in the control panel to be able to use them in Ondrel.")));
     auto *grid = new QGridLayout;
-    grid->addWidget(Caption(QStringLiteral("&Joystick/Action"), CBJoyAction), 0, 0);
-    grid->addWidget(Caption(QStringLiteral("&Controller"), CBJoyController), 0, 1);
-    grid->addWidget(CBJoyAction, 1, 0);
-    grid->addWidget(CBJoyController, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("&Joystick/Action"), JoystickActionBox), 0, 0);
+    grid->addWidget(Caption(QStringLiteral("&Controller"), JoystickControllerBox), 0, 1);
+    grid->addWidget(JoystickActionBox, 1, 0);
+    grid->addWidget(JoystickControllerBox, 1, 1);
     grid->setColumnStretch(0, 233);
     grid->setColumnStretch(1, 169);
     column->addLayout(grid);
     column->addWidget(Text(QStringLiteral(
         "To easily set up the controller number, move the slider/knob that you want to control "
         "with it. In case of problems, disable it below.")));
-    column->addWidget(CBDisableJoySetCtrl);
+    column->addWidget(DisableJoystickSetupCheck);
     column->addStretch();
     return page;
 }
 
 QWidget *TSettings::BuildMouseWheelPage() {
     auto *page = new QWidget;
-    CBMouseWheel = List();
-    CBMouseWheel->setObjectName(QStringLiteral("CBMouseWheel"));
+    MouseWheelBox = List();
+    MouseWheelBox->setObjectName(QStringLiteral("MouseWheelBox"));
     auto *controller = new QGroupBox(QStringLiteral("Controller"));
     auto *c = new QVBoxLayout(controller);
     c->addWidget(Text(QStringLiteral(
@@ -315,16 +315,16 @@ QWidget *TSettings::BuildMouseWheelPage() {
         "can turn the knob or wheel corresponding to the desired controller on Ondrel or a "
         "connected MIDI device to set the controller.")));
     auto *pick = new QHBoxLayout;
-    pick->addWidget(Caption(QStringLiteral("&Controller"), CBMouseWheel));
-    pick->addWidget(CBMouseWheel);
+    pick->addWidget(Caption(QStringLiteral("&Controller"), MouseWheelBox));
+    pick->addWidget(MouseWheelBox);
     pick->addStretch();
     c->addLayout(pick);
 
-    TBMouseWheelSensitivity = new QSlider(Qt::Horizontal);
-    TBMouseWheelSensitivity->setRange(0, 10);
-    TBMouseWheelSensitivity->setTickPosition(QSlider::NoTicks);
-    TBMouseWheelSensitivity->setPageStep(1);
-    TBMouseWheelSensitivity->setFixedWidth(150);
+    MouseWheelSensitivityBar = new QSlider(Qt::Horizontal);
+    MouseWheelSensitivityBar->setRange(0, 10);
+    MouseWheelSensitivityBar->setTickPosition(QSlider::NoTicks);
+    MouseWheelSensitivityBar->setPageStep(1);
+    MouseWheelSensitivityBar->setFixedWidth(150);
     auto *sensitivity = new QGroupBox(QStringLiteral("Sensitivity"));
     auto *s = new QVBoxLayout(sensitivity);
     s->addWidget(Text(QStringLiteral("The sensitivity defines how much the controller is changed "
@@ -334,9 +334,9 @@ QWidget *TSettings::BuildMouseWheelPage() {
         "significantly. On the other hand, \"Fast\" has the effect that little wheel movement "
         "results in big controller changes.")));
     auto *bar = new QHBoxLayout;
-    bar->addWidget(Caption(QStringLiteral("&Sensitivity"), TBMouseWheelSensitivity));
+    bar->addWidget(Caption(QStringLiteral("&Sensitivity"), MouseWheelSensitivityBar));
     bar->addWidget(new QLabel(QStringLiteral("Slow")));
-    bar->addWidget(TBMouseWheelSensitivity);
+    bar->addWidget(MouseWheelSensitivityBar);
     bar->addWidget(new QLabel(QStringLiteral("Fast")));
     bar->addStretch();
     s->addLayout(bar);
@@ -353,19 +353,19 @@ QWidget *TSettings::BuildMouseWheelPage() {
 
 int TSettings::EntryToCode(int Entry) {
     if (Entry <= 0)
-        return NoneCode;
+        return ControllerCode::None;
     if (Entry == 1)
-        return PitchWheelCode;
+        return ControllerCode::PitchBend;
     return Entry - 2;
 }
 
 int TSettings::CodeToEntry(int Code) {
-    if (Code == NoneCode)
+    if (Code == ControllerCode::None)
         return 0;
-    if (Code == PitchWheelCode)
+    if (Code == ControllerCode::PitchBend)
         return 1;
     // Codes beyond the list show as its last entry.
-    return std::clamp(Code + 2, 0, NoneCode);
+    return std::clamp(Code + 2, 0, ControllerCode::None);
 }
 
 std::tuple<int, int, int> TSettings::JoystickAction(int Entry) {
@@ -377,13 +377,13 @@ void TSettings::FillLists() {
     QStringList codes{QStringLiteral("(none)"), QStringLiteral("Pitch Wheel")};
     const QStringList controllers = MidiTool::ControllerEntries();
     codes += controllers;
-    for (QComboBox *c : {CBUpDown, CBLeftRight, CBJoyController, CBMouseWheel}) {
+    for (QComboBox *c : {UpDownBox, LeftRightBox, JoystickControllerBox, MouseWheelBox}) {
         c->clear();
         c->addItems(codes);
     }
-    CBMW->clear();
-    CBMW->addItems(controllers);
-    CBJoyAction->clear();
+    ModulationWheelBox->clear();
+    ModulationWheelBox->addItems(controllers);
+    JoystickActionBox->clear();
     const QString axes[] = {QStringLiteral("Joystick %1 left/right"),
                             QStringLiteral("Joystick %1 up/down"),
                             QStringLiteral("Joystick %1 Z-layer")};
@@ -392,10 +392,10 @@ void TSettings::FillLists() {
         QString text = axes[axis].arg(joystick);
         if (button > 0)
             text += QLatin1Char(' ') + QStringLiteral("button %1 pressed").arg(button);
-        CBJoyAction->addItem(text);
+        JoystickActionBox->addItem(text);
     }
-    CBJoyAction->setCurrentIndex(0);
-    CBJoyController->setCurrentIndex(0);
+    JoystickActionBox->setCurrentIndex(0);
+    JoystickControllerBox->setCurrentIndex(0);
 }
 
 // --- Show, apply, close
@@ -403,20 +403,20 @@ void TSettings::FillLists() {
 
 void TSettings::showEvent(QShowEvent *Event) {
     if (!Event->spontaneous())
-        FormShow();
+        PrepareShow();
     QDialog::showEvent(Event);
 }
 
-void TSettings::FormShow() {
+void TSettings::PrepareShow() {
     TKeyboardModel &m = FHost.Keyboard().Model();
-    CBOldStyle->setEnabled(m.ImagesAvailable());
-    CBOldStyle->setChecked(m.PaintStyle() == TPaintStyle::psDraw);
-    CBShowBasenote->setChecked(FHost.ArrowsVisible());
+    OldStyleCheck->setEnabled(m.ImagesAvailable());
+    OldStyleCheck->setChecked(m.PaintStyle() == TPaintStyle::psDraw);
+    ShowArrowsCheck->setChecked(FHost.ArrowsVisible());
     FArrowsVisible = FHost.ArrowsVisible();
     FPaintStyle = int(m.PaintStyle());
     FKeyWidthPosition = FKeyWidthBar->value();
 
-    if (CBUpDown->count() < 2)
+    if (UpDownBox->count() < 2)
         FillLists();
     for (int j = 0; j < 2; ++j)
         for (int a = 0; a < 3; ++a)
@@ -424,72 +424,72 @@ void TSettings::FormShow() {
                 FJoystickMap[j][a][b] = FHost.JoystickCode(j, a, b);
     ShowJoystickAssignment();
 
-    CBUpDown->setCurrentIndex(CodeToEntry(m.UpDownController()));
-    CBLeftRight->setCurrentIndex(CodeToEntry(m.LeftRightController()));
-    SetKeyEdit(*VKUpper, m.UpperCScanCode());
-    SetKeyEdit(*VKLower, m.LowerCScanCode());
-    CBMW->setCurrentIndex(std::clamp(FHost.ModWheelController(), 0, 127));
-    CBMouseWheel->setCurrentIndex(CodeToEntry(FHost.MouseWheelController()));
-    TBMouseWheelSensitivity->setValue(FHost.MouseWheelSensitivity());
+    UpDownBox->setCurrentIndex(CodeToEntry(m.UpDownController()));
+    LeftRightBox->setCurrentIndex(CodeToEntry(m.LeftRightController()));
+    SetKeyEdit(*UpperKeyEdit, m.UpperCScanCode());
+    SetKeyEdit(*LowerKeyEdit, m.LowerCScanCode());
+    ModulationWheelBox->setCurrentIndex(std::clamp(FHost.ModWheelController(), 0, 127));
+    MouseWheelBox->setCurrentIndex(CodeToEntry(FHost.MouseWheelController()));
+    MouseWheelSensitivityBar->setValue(FHost.MouseWheelSensitivity());
 
     switch (m.Language()) {
     case TLanguage::German:
-        RBNoteGerman->setChecked(true);
+        GermanNamesRadio->setChecked(true);
         break;
     case TLanguage::Italian:
-        RBNoteItalian->setChecked(true);
+        ItalianNamesRadio->setChecked(true);
         break;
     default:
-        RBNoteInternational->setChecked(true);
+        InternationalNamesRadio->setChecked(true);
         break;
     }
 
     float f = m.VelocityShiftFactor();
     if (f == 0.0f)
         f = 0.01f;
-    RBShiftVelLouder->setChecked(f > 1.0f);
-    RBShiftVelQuieter->setChecked(!(f > 1.0f));
-    UDShiftVel->SetPosition(int(std::lround((f > 1.0f ? f - 1.0 : 1.0 - f) * 100.0)));
-    UDVelocity->SetPosition(m.Velocity());
+    ShiftLouderRadio->setChecked(f > 1.0f);
+    ShiftQuieterRadio->setChecked(!(f > 1.0f));
+    ShiftVelocityUpDown->SetPosition(int(std::lround((f > 1.0f ? f - 1.0 : 1.0 - f) * 100.0)));
+    VelocityUpDown->SetPosition(m.Velocity());
 }
 
 void TSettings::ApplySettings() {
-    UDVelocity->CommitTyped();
-    UDShiftVel->CommitTyped();
+    VelocityUpDown->CommitTyped();
+    ShiftVelocityUpDown->CommitTyped();
     TKeyboardModel &m = FHost.Keyboard().Model();
-    m.SetUpDownController(EntryToCode(CBUpDown->currentIndex()));
-    m.SetLeftRightController(EntryToCode(CBLeftRight->currentIndex()));
-    if (VKUpper->Sequence().Count() == 1)
-        m.SetUpperCScanCode(VKUpper->Sequence().EventAt(0).EventScanCode());
-    if (VKLower->Sequence().Count() == 1)
-        m.SetLowerCScanCode(VKLower->Sequence().EventAt(0).EventScanCode());
-    FHost.SetModWheelController(CBMW->currentIndex());
-    FHost.SetWheelController(EntryToCode(CBMouseWheel->currentIndex()));
-    FHost.SetMouseWheelSensitivity(TBMouseWheelSensitivity->value());
+    m.SetUpDownController(EntryToCode(UpDownBox->currentIndex()));
+    m.SetLeftRightController(EntryToCode(LeftRightBox->currentIndex()));
+    if (UpperKeyEdit->Sequence().Count() == 1)
+        m.SetUpperCScanCode(UpperKeyEdit->Sequence().EventAt(0).EventScanCode());
+    if (LowerKeyEdit->Sequence().Count() == 1)
+        m.SetLowerCScanCode(LowerKeyEdit->Sequence().EventAt(0).EventScanCode());
+    FHost.SetModWheelController(ModulationWheelBox->currentIndex());
+    FHost.SetWheelController(EntryToCode(MouseWheelBox->currentIndex()));
+    FHost.SetMouseWheelSensitivity(MouseWheelSensitivityBar->value());
     for (int j = 0; j < 2; ++j)
         for (int a = 0; a < 3; ++a)
             for (int b = 0; b < 5; ++b)
                 FHost.SetJoystickCode(j, a, b, FJoystickMap[j][a][b]);
     FHost.UpdateJoystickEnable();
-    m.SetLanguage(RBNoteGerman->isChecked()    ? TLanguage::German
-                  : RBNoteItalian->isChecked() ? TLanguage::Italian
+    m.SetLanguage(GermanNamesRadio->isChecked()    ? TLanguage::German
+                  : ItalianNamesRadio->isChecked() ? TLanguage::Italian
                                                : TLanguage::International);
     FHost.Keyboard().update();
     FKeyWidthPosition = FKeyWidthBar->value();
     FPaintStyle = int(m.PaintStyle());
-    const float p = float(UDShiftVel->Position()) / 100.0f;
-    m.SetVelocityShiftFactor(RBShiftVelLouder->isChecked() ? 1.0f + p : 1.0f - p);
-    m.SetVelocity(UDVelocity->Position());
+    const float p = float(ShiftVelocityUpDown->Position()) / 100.0f;
+    m.SetVelocityShiftFactor(ShiftLouderRadio->isChecked() ? 1.0f + p : 1.0f - p);
+    m.SetVelocity(VelocityUpDown->Position());
 }
 
 void TSettings::reject() {
     // The close box keeps the live options as they are; Cancel and Esc undo them.
     if (!FByCloseBox)
-        BCancelClick();
+        CancelChanges();
     QDialog::reject();
 }
 
-void TSettings::BCancelClick() {
+void TSettings::CancelChanges() {
     FKeyWidthBar->setValue(FKeyWidthPosition);
     FHost.SetArrowsVisible(FArrowsVisible);
     if (int(FHost.Keyboard().Model().PaintStyle()) != FPaintStyle)
@@ -530,35 +530,35 @@ int TSettings::JoystickCopy(int Joystick, int Axis, int ButtonState) const {
 }
 
 void TSettings::ShowJoystickAssignment() {
-    if (CBJoyAction->currentIndex() < 0)
-        CBJoyAction->setCurrentIndex(0);
-    const auto [b, j, a] = JoystickAction(CBJoyAction->currentIndex());
-    CBJoyController->setCurrentIndex(CodeToEntry(FJoystickMap[j][a][b] & 0xFF));
+    if (JoystickActionBox->currentIndex() < 0)
+        JoystickActionBox->setCurrentIndex(0);
+    const auto [b, j, a] = JoystickAction(JoystickActionBox->currentIndex());
+    JoystickControllerBox->setCurrentIndex(CodeToEntry(FJoystickMap[j][a][b] & 0xFF));
 }
 
-void TSettings::CBJoyControllerChange(int Entry) {
-    if (CBJoyAction->currentIndex() < 0 || Entry < 0)
+void TSettings::JoystickControllerChanged(int Entry) {
+    if (JoystickActionBox->currentIndex() < 0 || Entry < 0)
         return;
-    const auto [b, j, a] = JoystickAction(CBJoyAction->currentIndex());
+    const auto [b, j, a] = JoystickAction(JoystickActionBox->currentIndex());
     FJoystickMap[j][a][b] = EntryToCode(Entry);
 }
 
 void TSettings::LearnController(int Code) {
-    if (Code < 0 || Code > PitchWheelCode)
+    if (Code < 0 || Code > ControllerCode::PitchBend)
         return;
-    if (CBUpDown->hasFocus()) {
-        CBUpDown->setCurrentIndex(CodeToEntry(Code));
-    } else if (CBLeftRight->hasFocus()) {
-        CBLeftRight->setCurrentIndex(CodeToEntry(Code));
-    } else if (CBMW->hasFocus()) {
+    if (UpDownBox->hasFocus()) {
+        UpDownBox->setCurrentIndex(CodeToEntry(Code));
+    } else if (LeftRightBox->hasFocus()) {
+        LeftRightBox->setCurrentIndex(CodeToEntry(Code));
+    } else if (ModulationWheelBox->hasFocus()) {
         // The modulation strip sends control changes only.
-        if (Code < PitchWheelCode)
-            CBMW->setCurrentIndex(Code);
-    } else if (PageControl->currentIndex() == pgJoystick && !CBDisableJoySetCtrl->isChecked()) {
-        CBJoyController->setCurrentIndex(CodeToEntry(Code));
-        CBJoyControllerChange(CBJoyController->currentIndex());
+        if (Code < ControllerCode::PitchBend)
+            ModulationWheelBox->setCurrentIndex(Code);
+    } else if (PageControl->currentIndex() == pgJoystick && !DisableJoystickSetupCheck->isChecked()) {
+        JoystickControllerBox->setCurrentIndex(CodeToEntry(Code));
+        JoystickControllerChanged(JoystickControllerBox->currentIndex());
     } else if (PageControl->currentIndex() == pgMouseWheel) {
-        CBMouseWheel->setCurrentIndex(CodeToEntry(Code));
+        MouseWheelBox->setCurrentIndex(CodeToEntry(Code));
     }
 }
 

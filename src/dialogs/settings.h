@@ -7,6 +7,8 @@
 // keeps them. While it is visible the owner passes incoming controllers to LearnController.
 // Deletes itself when closed, giving the key-width bar back to the main window first.
 
+#include "core/midivocabulary.h"
+
 #include <QDialog>
 
 #include <array>
@@ -28,8 +30,6 @@ struct TKeyData;
 class TSettings : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int PitchWheelCode = 128;
-    static constexpr int NoneCode = 129;
     static constexpr int JoystickActions = 30;
     enum TPage { pgGeneral, pgPlaying, pgController, pgJoystick, pgMouseWheel };
 
@@ -53,37 +53,37 @@ public:
 
     QTabWidget *PageControl;
     // General
-    QRadioButton *RBNoteInternational;
-    QRadioButton *RBNoteGerman;
-    QRadioButton *RBNoteItalian;
-    QGroupBox *GBAppearance;
-    QLabel *LKeyWidth;
-    QCheckBox *CBOldStyle;
-    QCheckBox *CBShowBasenote;
+    QRadioButton *InternationalNamesRadio;
+    QRadioButton *GermanNamesRadio;
+    QRadioButton *ItalianNamesRadio;
+    QGroupBox *AppearanceGroup;
+    QLabel *KeyWidthLabel;
+    QCheckBox *OldStyleCheck;
+    QCheckBox *ShowArrowsCheck;
     // Playing
-    TVKEdit *VKUpper;
-    TVKEdit *VKLower;
-    QPushButton *BDefaultUpperKey;
-    QPushButton *BDefaultLowerKey;
-    TNumberEdit *UDVelocity;
-    TNumberEdit *UDShiftVel;
-    QRadioButton *RBShiftVelLouder;
-    QRadioButton *RBShiftVelQuieter;
+    TVKEdit *UpperKeyEdit;
+    TVKEdit *LowerKeyEdit;
+    QPushButton *DefaultUpperKeyButton;
+    QPushButton *DefaultLowerKeyButton;
+    TNumberEdit *VelocityUpDown;
+    TNumberEdit *ShiftVelocityUpDown;
+    QRadioButton *ShiftLouderRadio;
+    QRadioButton *ShiftQuieterRadio;
     // Controller
-    QComboBox *CBUpDown;
-    QComboBox *CBLeftRight;
-    QComboBox *CBMW;
+    QComboBox *UpDownBox;
+    QComboBox *LeftRightBox;
+    QComboBox *ModulationWheelBox;
     // Joystick
-    QComboBox *CBJoyAction;
-    QComboBox *CBJoyController;
-    QCheckBox *CBDisableJoySetCtrl;
+    QComboBox *JoystickActionBox;
+    QComboBox *JoystickControllerBox;
+    QCheckBox *DisableJoystickSetupCheck;
     // Mouse Wheel
-    QComboBox *CBMouseWheel;
-    QSlider *TBMouseWheelSensitivity;
+    QComboBox *MouseWheelBox;
+    QSlider *MouseWheelSensitivityBar;
 
-    QPushButton *BOK;
-    QPushButton *BCancel;
-    QPushButton *BApply;
+    QPushButton *OkButton;
+    QPushButton *CancelButton;
+    QPushButton *ApplyButton;
 
 public Q_SLOTS:
     void done(int Result) override;
@@ -101,11 +101,11 @@ private:
     QWidget *BuildMouseWheelPage();
     void FitPages(int Width);
     void FillLists();
-    void FormShow();
+    void PrepareShow();
     void ShowJoystickAssignment();
-    void CBJoyControllerChange(int Entry);
+    void JoystickControllerChanged(int Entry);
     void SetKeyEdit(TVKEdit &Edit, int ScanCode);
-    void BCancelClick();
+    void CancelChanges();
     void ReturnKeyWidthBar();
 
     TSettingsHost &FHost;

@@ -3,7 +3,7 @@
 // What the settings dialog edits on the main window, so that the dialog does not depend on the
 // window's class. The main window hands in an implementation that lives as long as the dialog.
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 class QSlider;
 class TKeyboard;

@@ -1,9 +1,9 @@
-#include "transposeform.h"
+#include "dialogs/transposeform.h"
 
-#include "keyboardmodel.h"
-#include "numberedit.h"
-#include "formstate.h"
-#include "registryinifile.h"
+#include "core/keyboardmodel.h"
+#include "dialogs/numberedit.h"
+#include "controls/formstate.h"
+#include "core/registryinifile.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -40,30 +40,30 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     TransposeBevel->setFrameShadow(QFrame::Sunken);
     TransposeBevel->setGeometry(8, 8, 251, 137);
 
-    Label1 = WrappedLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
-    Label1->setGeometry(16, 14, 130, 34);
-    UDTranspose = new TNumberEdit(-TransposeLimit, TransposeLimit, this);
-    UDTranspose->setGeometry(160, 18, 70, 22);
-    ETranspose = UDTranspose->Edit();
-    ETranspose->setText(QStringLiteral("0"));
-    UDTranspose->OnClick = [this](int Position) { FKeyboard.SetTranspose(Position); };
-    UDTranspose->OnEntered = [this](int Value) { ETransposeEntered(Value); };
-    UDTranspose->OnRevert = [this] { return FKeyboard.Transpose(); };
+    HelpLabel = WrappedLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
+    HelpLabel->setGeometry(16, 14, 130, 34);
+    TransposeUpDown = new TNumberEdit(-TransposeLimit, TransposeLimit, this);
+    TransposeUpDown->setGeometry(160, 18, 70, 22);
+    TransposeEdit = TransposeUpDown->Edit();
+    TransposeEdit->setText(QStringLiteral("0"));
+    TransposeUpDown->OnClick = [this](int Position) { FKeyboard.SetTranspose(Position); };
+    TransposeUpDown->OnEntered = [this](int Value) { TransposeEntered(Value); };
+    TransposeUpDown->OnRevert = [this] { return FKeyboard.Transpose(); };
 
-    CBDisplayBeforeKeyb =
+    DisplayTransposedCheck =
         new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), this);
-    CBThru = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
-    CBThru->setChecked(true);
-    CBKeepTranspose =
+    TransposeThruCheck = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
+    TransposeThruCheck->setChecked(true);
+    KeepTransposeCheck =
         new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), this);
     int y = 56;
-    for (QCheckBox *c : {CBDisplayBeforeKeyb, CBThru, CBKeepTranspose}) {
+    for (QCheckBox *c : {DisplayTransposedCheck, TransposeThruCheck, KeepTransposeCheck}) {
         c->setGeometry(16, y, 237, 24);
         y += 28;
     }
-    connect(CBDisplayBeforeKeyb, &QCheckBox::clicked, this,
+    connect(DisplayTransposedCheck, &QCheckBox::clicked, this,
             [this](bool On) { FKeyboard.SetDisplayTransposed(On); });
-    connect(CBThru, &QCheckBox::clicked, this, [this](bool On) { FKeyboard.SetTransposeThru(On); });
+    connect(TransposeThruCheck, &QCheckBox::clicked, this, [this](bool On) { FKeyboard.SetTransposeThru(On); });
 
     HelpPanel = new QFrame(this);
     HelpPanel->setFrameShape(QFrame::StyledPanel);
@@ -88,13 +88,13 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     }
     help->addStretch();
 
-    BClose = new QPushButton(QStringLiteral("&Close"), this);
-    BHelp = new QPushButton(QStringLiteral("Hide help"), this);
-    BClose->setDefault(true);
-    BHelp->setAutoDefault(false);
-    connect(BClose, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BHelp, &QPushButton::clicked, this, [this] { SetHelpVisible(!HelpVisible()); });
-    FHideHelpCaption = BHelp->text();
+    CloseButton = new QPushButton(QStringLiteral("&Close"), this);
+    HelpButton = new QPushButton(QStringLiteral("Hide help"), this);
+    CloseButton->setDefault(true);
+    HelpButton->setAutoDefault(false);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this, [this] { SetHelpVisible(!HelpVisible()); });
+    FHideHelpCaption = HelpButton->text();
 
     setFixedSize(ClientWidth, ClientHeight);
     SetHelpVisible(true);
@@ -109,26 +109,26 @@ bool TTransposeForm::HelpVisible() const {
 void TTransposeForm::SetHelpVisible(bool Value) {
     HelpPanel->setVisible(Value);
     const int y = Value ? HelpPanel->geometry().bottom() + 1 + FGap : HelpPanel->y();
-    BClose->setGeometry(ClientWidth - 8 - 75, y, 75, 25);
-    BHelp->setGeometry(8, y, 75, 25);
-    BHelp->setText(Value ? FHideHelpCaption : QStringLiteral("Show Help"));
-    setFixedSize(ClientWidth, BClose->geometry().bottom() + 1 + FGap);
+    CloseButton->setGeometry(ClientWidth - 8 - 75, y, 75, 25);
+    HelpButton->setGeometry(8, y, 75, 25);
+    HelpButton->setText(Value ? FHideHelpCaption : QStringLiteral("Show Help"));
+    setFixedSize(ClientWidth, CloseButton->geometry().bottom() + 1 + FGap);
 }
 
-void TTransposeForm::ETransposeEntered(int Value) {
+void TTransposeForm::TransposeEntered(int Value) {
     if (Value >= -TransposeLimit && Value <= TransposeLimit)
         FKeyboard.SetTranspose(Value);
     // An entry out of range snaps back to what the keyboard has.
-    UDTranspose->SetPosition(FKeyboard.Transpose());
+    TransposeUpDown->SetPosition(FKeyboard.Transpose());
 }
 
 void TTransposeForm::showEvent(QShowEvent *Event) {
     if (!FShown) {
         FShown = true;
         FGap = HelpPanel->y() - (TransposeBevel->geometry().bottom() + 1);
-        UDTranspose->SetPosition(FKeyboard.Transpose());
-        CBDisplayBeforeKeyb->setChecked(FKeyboard.DisplayTransposed());
-        CBThru->setChecked(FKeyboard.TransposeThru());
+        TransposeUpDown->SetPosition(FKeyboard.Transpose());
+        DisplayTransposedCheck->setChecked(FKeyboard.DisplayTransposed());
+        TransposeThruCheck->setChecked(FKeyboard.TransposeThru());
         if (QWidget *owner = parentWidget())
             move(owner->window()->frameGeometry().topLeft() + QPoint(10, 10));
         LoadState();
@@ -157,7 +157,7 @@ void TTransposeForm::SaveState() const {
 void TTransposeForm::done(int Result) {
     if (!FClosing) {
         FClosing = true;
-        if (!CBKeepTranspose->isChecked())
+        if (!KeepTransposeCheck->isChecked())
             FKeyboard.SetTranspose(0);
         SaveState();
     }

@@ -26,15 +26,15 @@ public:
     void SetHelpVisible(bool Value);
     int Gap() const { return FGap; }
 
-    QLabel *Label1;
-    TNumberEdit *UDTranspose;
-    QLineEdit *ETranspose;
+    QLabel *HelpLabel;
+    TNumberEdit *TransposeUpDown;
+    QLineEdit *TransposeEdit;
     QFrame *TransposeBevel;
-    QCheckBox *CBDisplayBeforeKeyb;
-    QCheckBox *CBThru;
-    QCheckBox *CBKeepTranspose;
-    QPushButton *BClose;
-    QPushButton *BHelp;
+    QCheckBox *DisplayTransposedCheck;
+    QCheckBox *TransposeThruCheck;
+    QCheckBox *KeepTransposeCheck;
+    QPushButton *CloseButton;
+    QPushButton *HelpButton;
     QFrame *HelpPanel;
 
     static inline const QString StateSection = QStringLiteral("TransposeForm");
@@ -49,7 +49,7 @@ protected:
     void showEvent(QShowEvent *Event) override;
 
 private:
-    void ETransposeEntered(int Value);
+    void TransposeEntered(int Value);
     void LoadState();
     void SaveState() const;
 

@@ -1,7 +1,7 @@
-#include "keyboard.h"
+#include "keyboard/keyboard.h"
 
-#include "keypictures.h"
-#include "virtualkeys.h"
+#include "keyboard/keypictures.h"
+#include "core/virtualkeys.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -282,25 +282,23 @@ void TKeyboard::DriveControllers(int X, int Y) {
     auto &m = FModel;
     for (int i = 0; i < 2; ++i) {
         const int assign = m.ControllerAssign(i);
-        if (assign == ControllerNone)
+        if (assign == ControllerCode::None)
             continue;
         const int d = i == TKeyboardModel::UpDown ? FPressY - Y : X - FPressX;
         const int start = m.ControllerStart[size_t(i)];
         int value = start;
         if (std::abs(d) > DeadZone) {
             const int beyond = d > 0 ? d - DeadZone : d + DeadZone;
-            if (assign == ControllerPitchBend)
-                value = std::clamp(start + PitchBendPerPixel * beyond, -8192, 8191);
+            if (assign == ControllerCode::PitchBend)
+                value = std::clamp(start + PitchBendPerPixel * beyond, PitchBendMin, PitchBendMax);
             else
                 value = std::clamp(start + beyond + 1, 0, 127);
         }
         if (value == m.ControllerValue(i))
             continue;
-        if (assign == ControllerPitchBend)
-            m.SendControllerEvent(uint8_t(0xE0 + m.Channel()), uint8_t((value + 8192) & 127),
-                                  uint8_t((value + 8192) / 128));
-        else
-            m.SendControllerEvent(uint8_t(0xB0 + m.Channel()), uint8_t(assign), uint8_t(value));
+        m.SendControllerEvent(assign == ControllerCode::PitchBend
+                                  ? TShortMessage::PitchBend(m.Channel(), value)
+                                  : TShortMessage::ControlChange(m.Channel(), assign, value));
         m.SetControllerValueAt(i, value);
     }
 }
@@ -308,8 +306,8 @@ void TKeyboard::DriveControllers(int X, int Y) {
 void TKeyboard::CentrePitchBend() {
     auto &m = FModel;
     for (int i = 0; i < 2; ++i) {
-        if (m.ControllerAssign(i) == ControllerPitchBend && m.ControllerValue(i) != 0) {
-            m.SendControllerEvent(uint8_t(0xE0 + m.Channel()), 0, 64);
+        if (m.ControllerAssign(i) == ControllerCode::PitchBend && m.ControllerValue(i) != 0) {
+            m.SendControllerEvent(TShortMessage::PitchBend(m.Channel(), 0));
             m.SetControllerValueAt(i, 0);
         }
     }

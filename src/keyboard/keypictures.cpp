@@ -1,6 +1,6 @@
-#include "keypictures.h"
+#include "keyboard/keypictures.h"
 
-#include "keyboardmodel.h"
+#include "core/keyboardmodel.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // The key pictures, drawn in code at start instead of shipped as bitmaps: one octave of white keys
 // with their black keys, released ("UP…") or pressed ("DOWN…"), in three sizes.
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 #include <QPixmap>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "guiknoblist.h"
+#include "knobs/guiknoblist.h"
 
-#include "wheel.h"
+#include "controls/wheel.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -11,7 +11,7 @@
 // A knob turned by the user raises OnKnobChange (controller, value); SetKnobPosition moves a
 // knob from code without it, so values that arrive from outside are never sent back.
 
-#include "knoblist.h"
+#include "core/knoblist.h"
 
 #include <QObject>
 #include <QPointer>

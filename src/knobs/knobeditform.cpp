@@ -1,9 +1,9 @@
-#include "knobeditform.h"
+#include "knobs/knobeditform.h"
 
-#include "custominifile.h"
-#include "midivocabulary.h"
-#include "formstate.h"
-#include "registryinifile.h"
+#include "core/custominifile.h"
+#include "core/midivocabulary.h"
+#include "controls/formstate.h"
+#include "core/registryinifile.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -93,49 +93,49 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     setWindowTitle(QStringLiteral("Knob Preset Editor"));
     setFixedSize(422, 357);
 
-    Label9 = new QLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
+    IntroLabel = new QLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
                                        "controller data to your MIDI device or sequencer."),
                         this);
-    Label9->setGeometry(8, 4, 406, 30);
-    Label9->setWordWrap(true);
-    Label1 = new QLabel(QStringLiteral("Here you can define which knobs to display and their "
+    IntroLabel->setGeometry(8, 4, 406, 30);
+    IntroLabel->setWordWrap(true);
+    HelpLabel = new QLabel(QStringLiteral("Here you can define which knobs to display and their "
                                        "properties. You can also save presets with sets of knobs."),
                         this);
-    Label1->setGeometry(8, 34, 406, 30);
-    Label1->setWordWrap(true);
+    HelpLabel->setGeometry(8, 34, 406, 30);
+    HelpLabel->setWordWrap(true);
 
-    GBKnobCount = new QGroupBox(QStringLiteral("Knob count:"), this);
-    GBKnobCount->setGeometry(8, 66, 100, 50);
-    UDKnobCount = new TKnobUpDown(GBKnobCount);
-    UDKnobCount->setGeometry(10, 20, 80, 24);
-    UDKnobCount->setRange(0, FWorkingList.MaxCount());
-    UDKnobCount->OnStep = [this](int direction) { KnobCountStep(direction); };
-    EKnobCount = UDKnobCount->Edit();
+    KnobCountGroup = new QGroupBox(QStringLiteral("Knob count:"), this);
+    KnobCountGroup->setGeometry(8, 66, 100, 50);
+    KnobCountUpDown = new TKnobUpDown(KnobCountGroup);
+    KnobCountUpDown->setGeometry(10, 20, 80, 24);
+    KnobCountUpDown->setRange(0, FWorkingList.MaxCount());
+    KnobCountUpDown->OnStep = [this](int direction) { KnobCountStep(direction); };
+    KnobCountEdit = KnobCountUpDown->Edit();
 
-    GBKnobPresets = new QGroupBox(QStringLiteral("Knob Presets"), this);
-    GBKnobPresets->setGeometry(116, 66, 298, 50);
-    CBPresets = new QComboBox(GBKnobPresets);
-    CBPresets->setGeometry(8, 20, 122, 24);
-    connect(CBPresets, &QComboBox::activated, this, &TKnobEditForm::CBPresetsChosen);
-    BNewPreset = new QPushButton(QStringLiteral("New"), GBKnobPresets);
-    BNewPreset->setGeometry(136, 20, 50, 24);
-    connect(BNewPreset, &QPushButton::clicked, this, [this] { NewPreset(); });
-    BSavePreset = new QPushButton(QStringLiteral("Save"), GBKnobPresets);
-    BSavePreset->setGeometry(190, 20, 50, 24);
-    connect(BSavePreset, &QPushButton::clicked, this, &TKnobEditForm::BSavePresetClick);
-    BDeletePreset = new QPushButton(QStringLiteral("Delete"), GBKnobPresets);
-    BDeletePreset->setGeometry(244, 20, 50, 24);
-    connect(BDeletePreset, &QPushButton::clicked, this, &TKnobEditForm::BDeletePresetClick);
+    KnobPresetsGroup = new QGroupBox(QStringLiteral("Knob Presets"), this);
+    KnobPresetsGroup->setGeometry(116, 66, 298, 50);
+    PresetsBox = new QComboBox(KnobPresetsGroup);
+    PresetsBox->setGeometry(8, 20, 122, 24);
+    connect(PresetsBox, &QComboBox::activated, this, &TKnobEditForm::PresetChosen);
+    NewPresetButton = new QPushButton(QStringLiteral("New"), KnobPresetsGroup);
+    NewPresetButton->setGeometry(136, 20, 50, 24);
+    connect(NewPresetButton, &QPushButton::clicked, this, [this] { NewPreset(); });
+    SavePresetButton = new QPushButton(QStringLiteral("Save"), KnobPresetsGroup);
+    SavePresetButton->setGeometry(190, 20, 50, 24);
+    connect(SavePresetButton, &QPushButton::clicked, this, &TKnobEditForm::SaveEditedPreset);
+    DeletePresetButton = new QPushButton(QStringLiteral("Delete"), KnobPresetsGroup);
+    DeletePresetButton->setGeometry(244, 20, 50, 24);
+    connect(DeletePresetButton, &QPushButton::clicked, this, &TKnobEditForm::DeletePreset);
 
     const QRect tabArea(8, 122, 406, 196);
-    Panel1 = new QLabel(QStringLiteral("No Knobs !"), this);
-    Panel1->setGeometry(tabArea);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setFrameShape(QFrame::StyledPanel);
-    QFont big = Panel1->font();
+    NoKnobsPanel = new QLabel(QStringLiteral("No Knobs !"), this);
+    NoKnobsPanel->setGeometry(tabArea);
+    NoKnobsPanel->setAlignment(Qt::AlignCenter);
+    NoKnobsPanel->setFrameShape(QFrame::StyledPanel);
+    QFont big = NoKnobsPanel->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
-    Panel1->setFont(big);
+    NoKnobsPanel->setFont(big);
 
     KnobTabControl = new QWidget(this);
     KnobTabControl->setGeometry(tabArea);
@@ -148,65 +148,65 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     page->setFrameShape(QFrame::StyledPanel);
     page->setGeometry(0, 26, tabArea.width(), tabArea.height() - 26);
 
-    EKnobName = new QLineEdit(page);
-    EKnobName->setGeometry(100, 8, 160, 24);
-    FieldLabel(QStringLiteral("&Name"), EKnobName, QRect(10, 8, 88, 24), page);
-    connect(EKnobName, &QLineEdit::textEdited, this, [this] {
+    KnobNameEdit = new QLineEdit(page);
+    KnobNameEdit->setGeometry(100, 8, 160, 24);
+    FieldLabel(QStringLiteral("&Name"), KnobNameEdit, QRect(10, 8, 88, 24), page);
+    connect(KnobNameEdit, &QLineEdit::textEdited, this, [this] {
         if (!FFilling)
             FModified = true;
     });
-    CBKnobCtrl = new QComboBox(page);
-    CBKnobCtrl->setGeometry(100, 38, 200, 24);
-    CBKnobCtrl->setMaxVisibleItems(20);
-    FieldLabel(QStringLiteral("&Controller"), CBKnobCtrl, QRect(10, 38, 88, 24), page);
-    connect(CBKnobCtrl, &QComboBox::currentIndexChanged, this, [this] {
+    KnobControllerBox = new QComboBox(page);
+    KnobControllerBox->setGeometry(100, 38, 200, 24);
+    KnobControllerBox->setMaxVisibleItems(20);
+    FieldLabel(QStringLiteral("&Controller"), KnobControllerBox, QRect(10, 38, 88, 24), page);
+    connect(KnobControllerBox, &QComboBox::currentIndexChanged, this, [this] {
         if (!FFilling)
             FModified = true;
     });
-    connect(CBKnobCtrl, &QComboBox::activated, this, &TKnobEditForm::KnobCtrlChosen);
+    connect(KnobControllerBox, &QComboBox::activated, this, &TKnobEditForm::KnobControllerChosen);
 
-    GBKnobRange = new QGroupBox(QStringLiteral("Display Range"), page);
-    GBKnobRange->setGeometry(10, 66, 384, 68);
-    RBKnobPos = new QRadioButton(QStringLiteral("&0 .. 127"), GBKnobRange);
-    RBKnobPos->setGeometry(10, 18, 110, 22);
-    RBKnobNeg = new QRadioButton(QStringLiteral("-&64 .. +63"), GBKnobRange);
-    RBKnobNeg->setGeometry(10, 40, 110, 22);
-    connect(RBKnobPos, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
-    connect(RBKnobNeg, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
-    Label10 = new QLabel(QStringLiteral("This determines, how the values of the Controller are "
+    KnobRangeGroup = new QGroupBox(QStringLiteral("Display Range"), page);
+    KnobRangeGroup->setGeometry(10, 66, 384, 68);
+    KnobPositiveRadio = new QRadioButton(QStringLiteral("&0 .. 127"), KnobRangeGroup);
+    KnobPositiveRadio->setGeometry(10, 18, 110, 22);
+    KnobNegativeRadio = new QRadioButton(QStringLiteral("-&64 .. +63"), KnobRangeGroup);
+    KnobNegativeRadio->setGeometry(10, 40, 110, 22);
+    connect(KnobPositiveRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
+    connect(KnobNegativeRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
+    RangeHelpLabel = new QLabel(QStringLiteral("This determines, how the values of the Controller are "
                                         "displayed, either in absolute values 0 to 127 or "
                                         "relative values from -64 to +64."),
-                         GBKnobRange);
-    Label10->setGeometry(124, 14, 252, 50);
-    Label10->setWordWrap(true);
+                         KnobRangeGroup);
+    RangeHelpLabel->setGeometry(124, 14, 252, 50);
+    RangeHelpLabel->setWordWrap(true);
 
-    UDDefaultValue = new TKnobUpDown(page);
-    UDDefaultValue->setGeometry(110, 140, 70, 24);
-    UDDefaultValue->setRange(0, 127);
-    UDDefaultValue->setAccelerated(true);
-    UDDefaultValue->TextOf = [this](int value) {
-        if (!RBKnobNeg->isChecked())
+    DefaultValueUpDown = new TKnobUpDown(page);
+    DefaultValueUpDown->setGeometry(110, 140, 70, 24);
+    DefaultValueUpDown->setRange(0, 127);
+    DefaultValueUpDown->setAccelerated(true);
+    DefaultValueUpDown->TextOf = [this](int value) {
+        if (!KnobNegativeRadio->isChecked())
             return QString::number(value);
         return (value > 63 ? QStringLiteral("+") : QString()) + QString::number(value - 64);
     };
-    UDDefaultValue->OnClick = [this](int) {
+    DefaultValueUpDown->OnClick = [this](int) {
         FModified = true;
-        UDDefaultValue->RefreshText();
+        DefaultValueUpDown->RefreshText();
     };
-    EDefaultValue = UDDefaultValue->Edit();
-    EDefaultValue->setMaxLength(3);
-    FieldLabel(QStringLiteral("&Default Value"), UDDefaultValue, QRect(10, 140, 98, 24), page);
+    DefaultValueEdit = DefaultValueUpDown->Edit();
+    DefaultValueEdit->setMaxLength(3);
+    FieldLabel(QStringLiteral("&Default Value"), DefaultValueUpDown, QRect(10, 140, 98, 24), page);
 
-    BOK = new QPushButton(QStringLiteral("&OK"), this);
-    BOK->setGeometry(170, 326, 76, 25);
-    BOK->setDefault(true);
-    connect(BOK, &QPushButton::clicked, this, &TKnobEditForm::BOKClick);
-    BCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    BCancel->setGeometry(252, 326, 76, 25);
-    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
-    BApply = new QPushButton(QStringLiteral("&Apply"), this);
-    BApply->setGeometry(334, 326, 76, 25);
-    connect(BApply, &QPushButton::clicked, this, &TKnobEditForm::BApplyClick);
+    OkButton = new QPushButton(QStringLiteral("&OK"), this);
+    OkButton->setGeometry(170, 326, 76, 25);
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &TKnobEditForm::AcceptChanges);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setGeometry(252, 326, 76, 25);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
+    ApplyButton->setGeometry(334, 326, 76, 25);
+    connect(ApplyButton, &QPushButton::clicked, this, &TKnobEditForm::ApplyChanges);
 
     UpdateButtons();
 }
@@ -217,17 +217,17 @@ void TKnobEditForm::showEvent(QShowEvent *Event) {
     if (!FShown) {
         FShown = true;
         LoadPosition();
-        FormShow();
+        PrepareShow();
     }
     QDialog::showEvent(Event);
 }
 
-void TKnobEditForm::FormShow() {
+void TKnobEditForm::PrepareShow() {
     FFilling = true;
-    CBKnobCtrl->clear();
-    CBKnobCtrl->addItems(MidiTool::ControllerEntries());
+    KnobControllerBox->clear();
+    KnobControllerBox->addItems(MidiTool::ControllerEntries());
 
-    CBPresets->clear();
+    PresetsBox->clear();
     QStringList names;
     try {
         ListKnobPresetsInRegistry(names, KnobPresetsKey);
@@ -238,8 +238,8 @@ void TKnobEditForm::FormShow() {
         InsertPresetName(name);
     const QString current = CurrentPresetName ? CurrentPresetName() : QString();
     int index = -1;
-    for (int i = 0; i < CBPresets->count(); ++i)
-        if (SameName(CBPresets->itemText(i), current))
+    for (int i = 0; i < PresetsBox->count(); ++i)
+        if (SameName(PresetsBox->itemText(i), current))
             index = i;
     SelectPresetIndex(index);
     FFilling = false;
@@ -264,9 +264,9 @@ void TKnobEditForm::RebuildTabs() {
         KnobTabs->removeTab(KnobTabs->count() - 1);
         KnobTabs->setCurrentIndex(KnobTabs->count() - 1);
     }
-    UDKnobCount->setValue(count);
+    KnobCountUpDown->setValue(count);
     KnobTabControl->setVisible(count > 0);
-    Panel1->setVisible(count == 0);
+    NoKnobsPanel->setVisible(count == 0);
     FCommitEnabled = commit;
     ShowTab();
 }
@@ -278,19 +278,19 @@ void TKnobEditForm::ShowTab() {
     const int i = KnobTabs->currentIndex();
     if (i < 0 || i >= FWorkingList.Count()) {
         FShownTab = -1;
-        EKnobName->clear();
-        CBKnobCtrl->setCurrentIndex(-1);
-        UDDefaultValue->setValue(0);
-        EDefaultValue->clear();
+        KnobNameEdit->clear();
+        KnobControllerBox->setCurrentIndex(-1);
+        DefaultValueUpDown->setValue(0);
+        DefaultValueEdit->clear();
     } else {
         FShownTab = i;
         const TKnobEntry &entry = FWorkingList.Entry(i);
-        EKnobName->setText(entry.GetCaption());
-        CBKnobCtrl->setCurrentIndex(std::clamp(entry.IUser, 0, CBKnobCtrl->count() - 1));
-        RBKnobPos->setChecked(entry.DisplayMode == TKnobList::dmAbsolute);
-        RBKnobNeg->setChecked(entry.DisplayMode == TKnobList::dmRelative);
-        UDDefaultValue->setValue(entry.DefaultValue);
-        UDDefaultValue->RefreshText();
+        KnobNameEdit->setText(entry.GetCaption());
+        KnobControllerBox->setCurrentIndex(std::clamp(entry.IUser, 0, KnobControllerBox->count() - 1));
+        KnobPositiveRadio->setChecked(entry.DisplayMode == TKnobList::dmAbsolute);
+        KnobNegativeRadio->setChecked(entry.DisplayMode == TKnobList::dmRelative);
+        DefaultValueUpDown->setValue(entry.DefaultValue);
+        DefaultValueUpDown->RefreshText();
     }
     FCommitEnabled = commit;
     FFilling = false;
@@ -301,16 +301,16 @@ void TKnobEditForm::CommitTab() {
         return;
     FCommitEnabled = false;
     TKnobEntry &entry = FWorkingList.Entry(FShownTab);
-    const int iuser = std::max(0, CBKnobCtrl->currentIndex());
-    const int mode = RBKnobNeg->isChecked() ? TKnobList::dmRelative : TKnobList::dmAbsolute;
+    const int iuser = std::max(0, KnobControllerBox->currentIndex());
+    const int mode = KnobNegativeRadio->isChecked() ? TKnobList::dmRelative : TKnobList::dmAbsolute;
     // A controller picked by learning changes no flag of its own: it counts once committed.
-    if (entry.GetCaption() != EKnobName->text() || entry.IUser != iuser ||
-        entry.DisplayMode != mode || entry.DefaultValue != UDDefaultValue->value())
+    if (entry.GetCaption() != KnobNameEdit->text() || entry.IUser != iuser ||
+        entry.DisplayMode != mode || entry.DefaultValue != DefaultValueUpDown->value())
         FModified = true;
-    entry.SetCaption(EKnobName->text());
+    entry.SetCaption(KnobNameEdit->text());
     entry.IUser = iuser;
     entry.DisplayMode = mode;
-    entry.DefaultValue = UDDefaultValue->value();
+    entry.DefaultValue = DefaultValueUpDown->value();
     FCommitEnabled = true;
 }
 
@@ -338,7 +338,7 @@ void TKnobEditForm::KnobCountStep(int Direction) {
         KnobTabs->setCurrentIndex(selected < KnobTabs->count() ? selected : KnobTabs->count() - 1);
         FModified = true;
     } else {
-        UDKnobCount->setValue(count);
+        KnobCountUpDown->setValue(count);
     }
     FCommitEnabled = commit;
     ShowTab();
@@ -346,13 +346,13 @@ void TKnobEditForm::KnobCountStep(int Direction) {
 
 // --- Fields -------------------------------------------------------------------------------------
 
-void TKnobEditForm::KnobCtrlChosen(int Index) {
+void TKnobEditForm::KnobControllerChosen(int Index) {
     if (FFilling || Index < 0 || FShownTab < 0)
         return;
     FModified = true;
     const QString caption = ControllerCaption(Index);
     FFilling = true;
-    EKnobName->setText(caption);
+    KnobNameEdit->setText(caption);
     FFilling = false;
     FWorkingList.Entry(FShownTab).SetCaption(caption);
 }
@@ -361,37 +361,37 @@ void TKnobEditForm::RangeClicked() {
     if (FFilling)
         return;
     FModified = true;
-    UDDefaultValue->RefreshText();
+    DefaultValueUpDown->RefreshText();
 }
 
 void TKnobEditForm::SelectController(int Number) {
-    if (!CBKnobCtrl->hasFocus() || CBKnobCtrl->count() == 0)
+    if (!KnobControllerBox->hasFocus() || KnobControllerBox->count() == 0)
         return;
     FFilling = true;
-    CBKnobCtrl->setCurrentIndex(std::clamp(Number, 0, CBKnobCtrl->count() - 1));
+    KnobControllerBox->setCurrentIndex(std::clamp(Number, 0, KnobControllerBox->count() - 1));
     FFilling = false;
 }
 
 void TKnobEditForm::UpdateButtons() {
-    const bool selected = CBPresets->currentIndex() >= 0;
-    BSavePreset->setEnabled(selected);
-    BDeletePreset->setEnabled(selected);
+    const bool selected = PresetsBox->currentIndex() >= 0;
+    SavePresetButton->setEnabled(selected);
+    DeletePresetButton->setEnabled(selected);
 }
 
 // --- Presets ------------------------------------------------------------------------------------
 
 int TKnobEditForm::InsertPresetName(const QString &Name) {
     int at = 0;
-    while (at < CBPresets->count() &&
-           CBPresets->itemText(at).compare(Name, Qt::CaseInsensitive) < 0)
+    while (at < PresetsBox->count() &&
+           PresetsBox->itemText(at).compare(Name, Qt::CaseInsensitive) < 0)
         ++at;
-    CBPresets->insertItem(at, Name);
+    PresetsBox->insertItem(at, Name);
     return at;
 }
 
 void TKnobEditForm::SelectPresetIndex(int Index) {
-    CBPresets->setCurrentIndex(Index);
-    FPresetIndex = CBPresets->currentIndex();
+    PresetsBox->setCurrentIndex(Index);
+    FPresetIndex = PresetsBox->currentIndex();
     UpdateButtons();
 }
 
@@ -402,7 +402,7 @@ bool TKnobEditForm::AskToSave() {
         FPresetIndex >= 0
             ? QStringLiteral("You have made changes to knob preset \"%1\". Do you want to save "
                              "it ?")
-                  .arg(CBPresets->itemText(FPresetIndex))
+                  .arg(PresetsBox->itemText(FPresetIndex))
             : QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?");
     const auto answer = QMessageBox::question(
         this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -411,7 +411,7 @@ bool TKnobEditForm::AskToSave() {
     if (answer != QMessageBox::Yes)
         return true;
     if (FPresetIndex >= 0) {
-        SaveUnder(CBPresets->itemText(FPresetIndex));
+        SaveUnder(PresetsBox->itemText(FPresetIndex));
         return true;
     }
     // Cancelling the name keeps the dialog as it is rather than dropping the changes.
@@ -438,8 +438,8 @@ bool TKnobEditForm::NewPreset() {
             refusal = QStringLiteral("A preset name can't begin or end with a blank, nor hold "
                                      "\"\\\", \"]\" or a line break.");
         else
-            for (int i = 0; i < CBPresets->count() && refusal.isEmpty(); ++i)
-                if (SameName(CBPresets->itemText(i), name))
+            for (int i = 0; i < PresetsBox->count() && refusal.isEmpty(); ++i)
+                if (SameName(PresetsBox->itemText(i), name))
                     refusal = QStringLiteral("A preset with this name already exists !");
         if (refusal.isEmpty())
             break;
@@ -463,25 +463,25 @@ void TKnobEditForm::SaveUnder(const QString &Name) {
     FModified = false;
 }
 
-void TKnobEditForm::BSavePresetClick() {
-    if (CBPresets->currentIndex() < 0) {
+void TKnobEditForm::SaveEditedPreset() {
+    if (PresetsBox->currentIndex() < 0) {
         QMessageBox::critical(
             this, windowTitle(),
             QStringLiteral("You must make a new preset before being able to save it."));
         return;
     }
-    SaveUnder(CBPresets->currentText());
-    FPresetIndex = CBPresets->currentIndex();
+    SaveUnder(PresetsBox->currentText());
+    FPresetIndex = PresetsBox->currentIndex();
 }
 
-void TKnobEditForm::BDeletePresetClick() {
-    const int index = CBPresets->currentIndex();
+void TKnobEditForm::DeletePreset() {
+    const int index = PresetsBox->currentIndex();
     if (index < 0) {
         QMessageBox::critical(this, windowTitle(),
                               QStringLiteral("Please select a preset to delete."));
         return;
     }
-    const QString name = CBPresets->itemText(index);
+    const QString name = PresetsBox->itemText(index);
     QMessageBox box(QMessageBox::Critical, windowTitle(),
                     QStringLiteral("Are you sure to delete preset \"%1\" ?\nThis can't be undone "
                                    "later !")
@@ -489,8 +489,8 @@ void TKnobEditForm::BDeletePresetClick() {
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes)
         return;
-    CBPresets->removeItem(index);
-    SelectPresetIndex(std::min(index, CBPresets->count() - 1));
+    PresetsBox->removeItem(index);
+    SelectPresetIndex(std::min(index, PresetsBox->count() - 1));
     try {
         TRegistryIniFile store(KnobPresetsKey);
         store.EraseSection(name);
@@ -501,20 +501,20 @@ void TKnobEditForm::BDeletePresetClick() {
         OnPresetsChanged();
 }
 
-void TKnobEditForm::CBPresetsChosen(int Index) {
+void TKnobEditForm::PresetChosen(int Index) {
     if (Index == FPresetIndex)
         return;
-    const QString chosen = CBPresets->itemText(Index);
+    const QString chosen = PresetsBox->itemText(Index);
     if (!AskToSave()) {
         SelectPresetIndex(FPresetIndex);
         return;
     }
     // Saving through New may have added a name before the chosen one.
-    Index = CBPresets->findText(chosen);
+    Index = PresetsBox->findText(chosen);
     if (Index < 0)
         return;
     try {
-        FWorkingList.LoadPreset(KnobPresetsKey, CBPresets->itemText(Index));
+        FWorkingList.LoadPreset(KnobPresetsKey, PresetsBox->itemText(Index));
     } catch (const std::exception &e) {
         QMessageBox::critical(this, windowTitle(), QString::fromLocal8Bit(e.what()));
     }
@@ -530,23 +530,23 @@ void TKnobEditForm::CBPresetsChosen(int Index) {
 
 // --- Apply, OK, close ---------------------------------------------------------------------------
 
-void TKnobEditForm::BApplyClick() {
+void TKnobEditForm::ApplyChanges() {
     // What the fields show counts, whether or not the tab was left before.
     CommitTab();
     if (FModified) {
         FKnobBar.Assign(FWorkingList);
         if (OnKnobsAssigned)
             OnKnobsAssigned();
-    } else if (CBPresets->currentIndex() >= 0 && OnSelectPreset) {
-        OnSelectPreset(CBPresets->currentText());
+    } else if (PresetsBox->currentIndex() >= 0 && OnSelectPreset) {
+        OnSelectPreset(PresetsBox->currentText());
     }
 }
 
-void TKnobEditForm::BOKClick() {
+void TKnobEditForm::AcceptChanges() {
     CommitTab();
     if (!AskToSave())
         return;
-    BApplyClick();
+    ApplyChanges();
     accept();
 }
 

@@ -4,7 +4,7 @@
 // knobs, and per knob its name, controller, display range and default value) and manages the
 // stored knob presets. The knob bar takes the copy on Apply or OK. Deletes itself when closed.
 
-#include "knoblist.h"
+#include "core/knoblist.h"
 
 #include <QDialog>
 #include <QSpinBox>
@@ -64,30 +64,30 @@ public:
     bool Modified() const { return FModified; }
     int PresetIndex() const { return FPresetIndex; }
 
-    QLabel *Label9;
-    QLabel *Label1;
-    QGroupBox *GBKnobCount;
-    TKnobUpDown *UDKnobCount;
-    QLineEdit *EKnobCount;
-    QGroupBox *GBKnobPresets;
-    QComboBox *CBPresets;
-    QPushButton *BNewPreset;
-    QPushButton *BSavePreset;
-    QPushButton *BDeletePreset;
+    QLabel *IntroLabel;
+    QLabel *HelpLabel;
+    QGroupBox *KnobCountGroup;
+    TKnobUpDown *KnobCountUpDown;
+    QLineEdit *KnobCountEdit;
+    QGroupBox *KnobPresetsGroup;
+    QComboBox *PresetsBox;
+    QPushButton *NewPresetButton;
+    QPushButton *SavePresetButton;
+    QPushButton *DeletePresetButton;
     QWidget *KnobTabControl;
     QTabBar *KnobTabs;
-    QLabel *Panel1;
-    QLineEdit *EKnobName;
-    QComboBox *CBKnobCtrl;
-    QGroupBox *GBKnobRange;
-    QRadioButton *RBKnobPos;
-    QRadioButton *RBKnobNeg;
-    QLabel *Label10;
-    TKnobUpDown *UDDefaultValue;
-    QLineEdit *EDefaultValue;
-    QPushButton *BOK;
-    QPushButton *BCancel;
-    QPushButton *BApply;
+    QLabel *NoKnobsPanel;
+    QLineEdit *KnobNameEdit;
+    QComboBox *KnobControllerBox;
+    QGroupBox *KnobRangeGroup;
+    QRadioButton *KnobPositiveRadio;
+    QRadioButton *KnobNegativeRadio;
+    QLabel *RangeHelpLabel;
+    TKnobUpDown *DefaultValueUpDown;
+    QLineEdit *DefaultValueEdit;
+    QPushButton *OkButton;
+    QPushButton *CancelButton;
+    QPushButton *ApplyButton;
 
     static inline const QString StateSection = QStringLiteral("KnobEditForm");
     static inline const QString ValFormTop = QStringLiteral("FormTop");
@@ -100,26 +100,26 @@ protected:
     void showEvent(QShowEvent *Event) override;
 
 private:
-    void FormShow();
+    void PrepareShow();
     void RebuildTabs();
     void ShowTab();
     void CommitTab();
     void TabChanged();
     void KnobCountStep(int Direction);
-    void KnobCtrlChosen(int Index);
+    void KnobControllerChosen(int Index);
     void RangeClicked();
     void UpdateButtons();
     // False when the user cancelled: the action that asked must stop.
     bool AskToSave();
     bool NewPreset();
     void SaveUnder(const QString &Name);
-    void BSavePresetClick();
-    void BDeletePresetClick();
-    void CBPresetsChosen(int Index);
+    void SaveEditedPreset();
+    void DeletePreset();
+    void PresetChosen(int Index);
     void SelectPresetIndex(int Index);
     int InsertPresetName(const QString &Name);
-    void BApplyClick();
-    void BOKClick();
+    void ApplyChanges();
+    void AcceptChanges();
     void LoadPosition();
     void SavePosition() const;
 

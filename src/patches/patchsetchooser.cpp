@@ -1,14 +1,14 @@
-#include "patchsetchooser.h"
+#include "patches/patchsetchooser.h"
 
-#include "custominifile.h"
-#include "formstate.h"
-#include "mybevel.h"
-#include "mysplitter.h"
-#include "patcherrors.h"
-#include "patchlist.h"
-#include "pathdialog.h"
-#include "registryinifile.h"
-#include "systemlistview.h"
+#include "core/custominifile.h"
+#include "controls/formstate.h"
+#include "controls/bevel.h"
+#include "controls/splitter.h"
+#include "core/patcherrors.h"
+#include "core/patchlist.h"
+#include "shellview/pathdialog.h"
+#include "core/registryinifile.h"
+#include "shellview/systemlistview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,23 +73,23 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     north->setSpacing(0);
     auto *row = new QHBoxLayout;
     row->setSpacing(Spacer);
-    EDir = new QLineEdit(NorthPanel);
-    BDir = new QPushButton(QStringLiteral("..."), NorthPanel);
-    BDir->setToolTip(QStringLiteral("Choose a directory"));
-    BHome = new QPushButton(QStringLiteral("Home"), NorthPanel);
-    BHome->setToolTip(QStringLiteral("Go to Ondrel's directory"));
-    const int rowHeight = EDir->sizeHint().height();
-    for (QPushButton *b : {BDir, BHome}) {
+    FolderEdit = new QLineEdit(NorthPanel);
+    FolderButton = new QPushButton(QStringLiteral("..."), NorthPanel);
+    FolderButton->setToolTip(QStringLiteral("Choose a directory"));
+    HomeButton = new QPushButton(QStringLiteral("Home"), NorthPanel);
+    HomeButton->setToolTip(QStringLiteral("Go to Ondrel's directory"));
+    const int rowHeight = FolderEdit->sizeHint().height();
+    for (QPushButton *b : {FolderButton, HomeButton}) {
         b->setFixedHeight(rowHeight);
         b->setAutoDefault(false);
     }
-    BDir->setFixedWidth(
-        std::max(rowHeight, BDir->fontMetrics().horizontalAdvance(BDir->text()) + 12));
-    row->addWidget(EDir, 1);
-    row->addWidget(BDir);
-    row->addWidget(BHome);
+    FolderButton->setFixedWidth(
+        std::max(rowHeight, FolderButton->fontMetrics().horizontalAdvance(FolderButton->text()) + 12));
+    row->addWidget(FolderEdit, 1);
+    row->addWidget(FolderButton);
+    row->addWidget(HomeButton);
     north->addLayout(row);
-    NorthBevel = new TMyBevel(NorthPanel);
+    NorthBevel = new TBevel(NorthPanel);
     NorthBevel->SetShape(TBevelShape::bsSpacer);
     NorthBevel->setFixedHeight(Spacer);
     north->addWidget(NorthBevel);
@@ -101,12 +101,12 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     left->addWidget(SystemListView, 1);
     main->addWidget(MainLeftPanel, 1);
 
-    MySplitter1 = new TMySplitter(mainPanel);
-    MySplitter1->SetAlign(TAlign::alRight);
-    MySplitter1->SetResizeWhileDrag(true);
-    MySplitter1->SetMinSize(60);
-    MySplitter1->setFixedWidth(Spacer + 2);
-    main->addWidget(MySplitter1);
+    Splitter = new TSplitter(mainPanel);
+    Splitter->SetAlign(TAlign::alRight);
+    Splitter->SetResizeWhileDrag(true);
+    Splitter->SetMinSize(60);
+    Splitter->setFixedWidth(Spacer + 2);
+    main->addWidget(Splitter);
 
     // Right: the header of the selected file.
     MainRightPanel = new QWidget(mainPanel);
@@ -126,7 +126,7 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     FilenamePanel->setFixedHeight(rowHeight);
     FilenamePanel->setMinimumWidth(1);
     right->addWidget(FilenamePanel);
-    NorthRightBevel = new TMyBevel(MainRightPanel);
+    NorthRightBevel = new TBevel(MainRightPanel);
     NorthRightBevel->SetShape(TBevelShape::bsSpacer);
     NorthRightBevel->setFixedHeight(Spacer);
     right->addWidget(NorthRightBevel);
@@ -141,10 +141,10 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
         fields->addSpacing(6);
         return e;
     };
-    EScriptName = addField(QStringLiteral("Name:"));
-    EDeviceName = addField(QStringLiteral("Device Name:"));
-    EDeviceManufacturer = addField(QStringLiteral("Device Manufacturer:"));
-    ECreatorName = addField(QStringLiteral("Name of creator:"));
+    ScriptNameEdit = addField(QStringLiteral("Name:"));
+    DeviceNameEdit = addField(QStringLiteral("Device Name:"));
+    DeviceManufacturerEdit = addField(QStringLiteral("Device Manufacturer:"));
+    CreatorNameEdit = addField(QStringLiteral("Name of creator:"));
     fields->addStretch(1);
     right->addWidget(RightPanel, 1);
     main->addWidget(MainRightPanel);
@@ -154,21 +154,21 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     auto *south = new QHBoxLayout(MainSouthPanel);
     south->setContentsMargins(0, 0, 0, 0);
     south->setSpacing(0);
-    CBFileType = new QComboBox(MainSouthPanel);
-    CBFileType->addItems(
+    FileTypeBox = new QComboBox(MainSouthPanel);
+    FileTypeBox->addItems(
         {QStringLiteral("Patch Scripts (*.txt)"), QStringLiteral("All Files (*.*)")});
-    CBFileType->setFixedWidth(CBFileType->sizeHint().width());
-    south->addWidget(CBFileType, 0, Qt::AlignVCenter);
+    FileTypeBox->setFixedWidth(FileTypeBox->sizeHint().width());
+    south->addWidget(FileTypeBox, 0, Qt::AlignVCenter);
     south->addStretch(1);
     ButtonPanel = new QWidget(MainSouthPanel);
     auto *buttons = new QHBoxLayout(ButtonPanel);
     buttons->setContentsMargins(Spacer, 0, 0, 0);
     buttons->setSpacing(Spacer);
-    BOK = new QPushButton(QStringLiteral("OK"), ButtonPanel);
-    BOK->setDefault(true);
-    BCancel = new QPushButton(QStringLiteral("Cancel"), ButtonPanel);
-    BApply = new QPushButton(QStringLiteral("Apply"), ButtonPanel);
-    for (QPushButton *b : {BOK, BCancel, BApply}) {
+    OkButton = new QPushButton(QStringLiteral("OK"), ButtonPanel);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), ButtonPanel);
+    ApplyButton = new QPushButton(QStringLiteral("Apply"), ButtonPanel);
+    for (QPushButton *b : {OkButton, CancelButton, ApplyButton}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
@@ -176,26 +176,26 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     south->addWidget(ButtonPanel);
     root->addWidget(MainSouthPanel);
 
-    PathDialog1 = new TPathDialog(this);
-    PathDialog1->SetTitle(QStringLiteral("Choose a directory"));
-    PathDialog1->SetRootItem(TRootItem::riDesktop);
+    FolderDialog = new TPathDialog(this);
+    FolderDialog->SetTitle(QStringLiteral("Choose a directory"));
+    FolderDialog->SetRootItem(TRootItem::riDesktop);
 
     resize(587, 359);
 
-    connect(BOK, &QPushButton::clicked, this, &TPatchSetChooser::BOKClick);
-    connect(BCancel, &QPushButton::clicked, this, &TPatchSetChooser::BCancelClick);
-    connect(BApply, &QPushButton::clicked, this, &TPatchSetChooser::BApplyClick);
-    connect(BDir, &QPushButton::clicked, this, &TPatchSetChooser::BDirClick);
-    connect(BHome, &QPushButton::clicked, this, &TPatchSetChooser::BHomeClick);
-    connect(CBFileType, &QComboBox::currentIndexChanged, this, &TPatchSetChooser::CBFileTypeChange);
-    EDir->installEventFilter(this);
-    SystemListView->OnChange = [this](TSystemListView *) { SystemListViewChange(); };
+    connect(OkButton, &QPushButton::clicked, this, &TPatchSetChooser::AcceptChanges);
+    connect(CancelButton, &QPushButton::clicked, this, &TPatchSetChooser::CancelChanges);
+    connect(ApplyButton, &QPushButton::clicked, this, &TPatchSetChooser::ApplyChanges);
+    connect(FolderButton, &QPushButton::clicked, this, &TPatchSetChooser::ChooseFolder);
+    connect(HomeButton, &QPushButton::clicked, this, &TPatchSetChooser::GoHome);
+    connect(FileTypeBox, &QComboBox::currentIndexChanged, this, &TPatchSetChooser::FileTypeChanged);
+    FolderEdit->installEventFilter(this);
+    SystemListView->OnChange = [this](TSystemListView *) { FileSelectionChanged(); };
     SystemListView->OnChangeDir = [this](TSystemListView *) { SystemListViewChangeDir(); };
     SystemListView->OnDefaultCommand = [this](TSystemListView *, bool &DoDefault) {
         SystemListViewDefaultCommand(DoDefault);
     };
 
-    CBFileType->setCurrentIndex(0);
+    FileTypeBox->setCurrentIndex(0);
     ClearSelection();
 }
 
@@ -251,12 +251,12 @@ void TPatchSetChooser::Preview(const QString &File) {
         return;
     FPreviewedFile = File;
     const auto clear = [this] {
-        for (QLineEdit *e : {EScriptName, EDeviceName, EDeviceManufacturer, ECreatorName})
+        for (QLineEdit *e : {ScriptNameEdit, DeviceNameEdit, DeviceManufacturerEdit, CreatorNameEdit})
             e->clear();
     };
     const auto enable = [this](bool Value) {
-        BApply->setEnabled(Value);
-        BOK->setEnabled(Value);
+        ApplyButton->setEnabled(Value);
+        OkButton->setEnabled(Value);
     };
     if (File.isEmpty()) {
         clear();
@@ -267,11 +267,11 @@ void TPatchSetChooser::Preview(const QString &File) {
     QString error;
     try {
         const std::unique_ptr<TPatchList> header = TPatchList::LoadHeader(File);
-        EScriptName->setText(header->ScriptName());
-        EDeviceName->setText(header->DeviceName());
-        EDeviceManufacturer->setText(header->DeviceManufacturer());
-        ECreatorName->setText(CreatorText(header->CreatorFirstName(), header->CreatorLastName()));
-        for (QLineEdit *e : {EScriptName, EDeviceName, EDeviceManufacturer, ECreatorName})
+        ScriptNameEdit->setText(header->ScriptName());
+        DeviceNameEdit->setText(header->DeviceName());
+        DeviceManufacturerEdit->setText(header->DeviceManufacturer());
+        CreatorNameEdit->setText(CreatorText(header->CreatorFirstName(), header->CreatorLastName()));
+        for (QLineEdit *e : {ScriptNameEdit, DeviceNameEdit, DeviceManufacturerEdit, CreatorNameEdit})
             e->setCursorPosition(0);
         enable(true);
         return;
@@ -281,8 +281,8 @@ void TPatchSetChooser::Preview(const QString &File) {
         error = QString::fromLocal8Bit(e.what());
     }
     clear();
-    EScriptName->setText(error);
-    EScriptName->setCursorPosition(0);
+    ScriptNameEdit->setText(error);
+    ScriptNameEdit->setCursorPosition(0);
     enable(false);
 }
 
@@ -291,7 +291,7 @@ void TPatchSetChooser::ClearSelection() {
     Preview(QString());
 }
 
-void TPatchSetChooser::SystemListViewChange() {
+void TPatchSetChooser::FileSelectionChanged() {
     const int row = SystemListView->Selected();
     if (row < 0 || !SystemListView->Item(row).IsFile()) {
         ClearSelection();
@@ -304,22 +304,22 @@ void TPatchSetChooser::SystemListViewChange() {
 }
 
 void TPatchSetChooser::SystemListViewChangeDir() {
-    EDir->setText(SystemListView->RealDirectory());
+    FolderEdit->setText(SystemListView->RealDirectory());
     ClearSelection();
 }
 
 void TPatchSetChooser::SystemListViewDefaultCommand(bool &DoDefault) {
-    SystemListViewChange();
-    if (BApply->isEnabled()) {
+    FileSelectionChanged();
+    if (ApplyButton->isEnabled()) {
         DoDefault = false;
-        BApplyClick();
+        ApplyChanges();
     }
 }
 
-void TPatchSetChooser::CBFileTypeChange() {
-    SystemListView->SetAllowedExtensions(CBFileType->currentIndex() == 0 ? QStringLiteral("txt")
+void TPatchSetChooser::FileTypeChanged() {
+    SystemListView->SetAllowedExtensions(FileTypeBox->currentIndex() == 0 ? QStringLiteral("txt")
                                                                          : QString());
-    SystemListViewChange();
+    FileSelectionChanged();
 }
 
 bool TPatchSetChooser::ChangeDirectory(const QString &Folder) {
@@ -333,20 +333,20 @@ bool TPatchSetChooser::ChangeDirectory(const QString &Folder) {
     return false;
 }
 
-void TPatchSetChooser::EDirEnter() {
-    if (EDir->text() == FEnteredDir)
+void TPatchSetChooser::FolderEntered() {
+    if (FolderEdit->text() == FEnteredDir)
         return;
-    FEnteredDir = EDir->text();
+    FEnteredDir = FolderEdit->text();
     ChangeDirectory(FEnteredDir);
 }
 
-void TPatchSetChooser::EDirExit() {
-    if (EDir->text() != FEnteredDir)
-        ChangeDirectory(EDir->text());
+void TPatchSetChooser::FolderEditDone() {
+    if (FolderEdit->text() != FEnteredDir)
+        ChangeDirectory(FolderEdit->text());
 }
 
 bool TPatchSetChooser::eventFilter(QObject *Watched, QEvent *Event) {
-    if (Watched == EDir) {
+    if (Watched == FolderEdit) {
         const auto isEnter = [Event] {
             const int key = static_cast<QKeyEvent *>(Event)->key();
             return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -355,14 +355,14 @@ bool TPatchSetChooser::eventFilter(QObject *Watched, QEvent *Event) {
         if (Event->type() == QEvent::KeyPress && isEnter())
             return true;
         if (Event->type() == QEvent::KeyRelease && isEnter()) {
-            EDirEnter();
+            FolderEntered();
             return true;
         }
         if (Event->type() == QEvent::FocusOut) {
             // Another window taking the focus is not leaving the field.
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(Event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                EDirExit();
+                FolderEditDone();
         }
     }
     return QWidget::eventFilter(Watched, Event);
@@ -371,49 +371,49 @@ bool TPatchSetChooser::eventFilter(QObject *Watched, QEvent *Event) {
 void TPatchSetChooser::keyPressEvent(QKeyEvent *Event) {
     switch (Event->key()) {
     case Qt::Key_Escape:
-        BCancelClick();
+        CancelChanges();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (BOK->isEnabled())
-            BOKClick();
+        if (OkButton->isEnabled())
+            AcceptChanges();
         return;
     default:
         QWidget::keyPressEvent(Event);
     }
 }
 
-void TPatchSetChooser::BApplyClick() {
-    BApply->setEnabled(false);
+void TPatchSetChooser::ApplyChanges() {
+    ApplyButton->setEnabled(false);
     const bool loaded = OnLoadPatchSet && OnLoadPatchSet(FSelectedFile);
     if (!loaded)
-        BApply->setEnabled(true);
+        ApplyButton->setEnabled(true);
 }
 
-void TPatchSetChooser::BOKClick() {
-    if (BApply->isEnabled())
-        BApplyClick();
+void TPatchSetChooser::AcceptChanges() {
+    if (ApplyButton->isEnabled())
+        ApplyChanges();
     close();
 }
 
-void TPatchSetChooser::BCancelClick() {
+void TPatchSetChooser::CancelChanges() {
     close();
 }
 
-void TPatchSetChooser::BDirClick() {
-    PathDialog1->SetDirectory(SystemListView->RealDirectory());
-    if (PathDialog1->Execute())
-        ChangeDirectory(PathDialog1->Directory());
+void TPatchSetChooser::ChooseFolder() {
+    FolderDialog->SetDirectory(SystemListView->RealDirectory());
+    if (FolderDialog->Execute())
+        ChangeDirectory(FolderDialog->Directory());
 }
 
-void TPatchSetChooser::BHomeClick() {
+void TPatchSetChooser::GoHome() {
     ChangeDirectory(HomeFolder);
 }
 
 void TPatchSetChooser::SetRightPanelWidth(int Width) {
     // Leave the file list some room whatever was kept.
-    const int largest = std::max(MySplitter1->MinSize(), width() - 2 * MySplitter1->MinSize());
-    MainRightPanel->setFixedWidth(std::clamp(Width, MySplitter1->MinSize(), largest));
+    const int largest = std::max(Splitter->MinSize(), width() - 2 * Splitter->MinSize());
+    MainRightPanel->setFixedWidth(std::clamp(Width, Splitter->MinSize(), largest));
 }
 
 void TPatchSetChooser::LoadState(const TCustomIniFile &Store) {
@@ -439,7 +439,7 @@ void TPatchSetChooser::SaveState(TCustomIniFile &Store) {
     SystemListView->SaveState(Store, StateSection);
 }
 
-void TPatchSetChooser::FormShow() {
+void TPatchSetChooser::PrepareShow() {
     if (const QWidget *owner = parentWidget())
         move(owner->frameGeometry().topLeft() + QPoint(10, 10));
     try {
@@ -447,7 +447,7 @@ void TPatchSetChooser::FormShow() {
         LoadState(store);
     } catch (...) {
     }
-    EDir->setText(SystemListView->RealDirectory());
+    FolderEdit->setText(SystemListView->RealDirectory());
     SystemListView->ClearSelection();
     ClearSelection();
     // Ready for the arrow keys and Enter.
@@ -458,7 +458,7 @@ void TPatchSetChooser::showEvent(QShowEvent *Event) {
     QWidget::showEvent(Event);
     if (!FShown) {
         FShown = true;
-        FormShow();
+        PrepareShow();
     }
 }
 

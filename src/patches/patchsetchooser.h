@@ -20,8 +20,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TCustomIniFile;
-class TMyBevel;
-class TMySplitter;
+class TBevel;
+class TSplitter;
 class TPatchList;
 class TPathDialog;
 class TSystemListView;
@@ -43,7 +43,7 @@ public:
 
     // Loads the file as the patch set (normally through LoadPatchSet); true when it loaded.
     std::function<bool(const QString &FileName)> OnLoadPatchSet;
-    // Shows why a folder typed in EDir cannot be shown (a warning box by default).
+    // Shows why a folder typed in FolderEdit cannot be shown (a warning box by default).
     std::function<void(const QString &Message)> ShowError;
 
     QString SelectedFile() const { return FSelectedFile; }
@@ -59,11 +59,11 @@ public:
     // "First Last" when the names differ and neither holds the other, else the first name.
     static QString CreatorText(const QString &First, const QString &Last);
 
-    void BApplyClick();
-    void BOKClick();
-    void BCancelClick();
-    void BDirClick();
-    void BHomeClick();
+    void ApplyChanges();
+    void AcceptChanges();
+    void CancelChanges();
+    void ChooseFolder();
+    void GoHome();
     // Shows Folder in the list; false (after ShowError) when it cannot be shown.
     bool ChangeDirectory(const QString &Folder);
 
@@ -72,27 +72,27 @@ public:
 
     QWidget *MainLeftPanel;
     QWidget *NorthPanel;
-    QLineEdit *EDir;
-    QPushButton *BDir;
-    QPushButton *BHome;
-    TMyBevel *NorthBevel;
+    QLineEdit *FolderEdit;
+    QPushButton *FolderButton;
+    QPushButton *HomeButton;
+    TBevel *NorthBevel;
     TSystemListView *SystemListView;
-    TMySplitter *MySplitter1;
+    TSplitter *Splitter;
     QWidget *MainRightPanel;
     QLabel *FilenamePanel;
-    TMyBevel *NorthRightBevel;
+    TBevel *NorthRightBevel;
     QWidget *RightPanel;
-    QLineEdit *EScriptName;
-    QLineEdit *EDeviceName;
-    QLineEdit *EDeviceManufacturer;
-    QLineEdit *ECreatorName;
+    QLineEdit *ScriptNameEdit;
+    QLineEdit *DeviceNameEdit;
+    QLineEdit *DeviceManufacturerEdit;
+    QLineEdit *CreatorNameEdit;
     QWidget *MainSouthPanel;
-    QComboBox *CBFileType;
+    QComboBox *FileTypeBox;
     QWidget *ButtonPanel;
-    QPushButton *BOK;
-    QPushButton *BCancel;
-    QPushButton *BApply;
-    TPathDialog *PathDialog1;
+    QPushButton *OkButton;
+    QPushButton *CancelButton;
+    QPushButton *ApplyButton;
+    TPathDialog *FolderDialog;
 
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
@@ -101,17 +101,17 @@ protected:
     void keyPressEvent(QKeyEvent *Event) override;
 
 private:
-    void FormShow();
+    void PrepareShow();
     void LoadState(const TCustomIniFile &Store);
     void SaveState(TCustomIniFile &Store);
     void SetRightPanelWidth(int Width);
-    void CBFileTypeChange();
-    void SystemListViewChange();
+    void FileTypeChanged();
+    void FileSelectionChanged();
     void SystemListViewChangeDir();
     void SystemListViewDefaultCommand(bool &DoDefault);
     void ClearSelection();
-    void EDirEnter();
-    void EDirExit();
+    void FolderEntered();
+    void FolderEditDone();
 
     QString FSelectedFile;
     QString FPreviewedFile = QStringLiteral("dummy");

@@ -1,6 +1,6 @@
-#include "fileoperation.h"
+#include "shellview/fileoperation.h"
 
-#include "systemviewsshared.h"
+#include "shellview/systemviewsshared.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "folderwatchthread.h"
+#include "shellview/folderwatchthread.h"
 
 #include <QDir>
 #include <QSet>

@@ -20,7 +20,7 @@
 // - The destructor abandons the listing under way, waits for the worker thread to end, and
 //   drops any answer still queued: no callback runs after it.
 
-#include "systemviewsshared.h"
+#include "shellview/systemviewsshared.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

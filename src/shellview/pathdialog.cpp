@@ -1,4 +1,4 @@
-#include "pathdialog.h"
+#include "shellview/pathdialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // TSystemListView: what changes the folder (renaming, new folders, deleting, the clipboard,
 // drops) and the two menus.
 
-#include "folderwatchthread.h"
-#include "systemlistview.h"
+#include "shellview/folderwatchthread.h"
+#include "shellview/systemlistview.h"
 
 #include <QActionGroup>
 #include <QClipboard>

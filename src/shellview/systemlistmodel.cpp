@@ -1,4 +1,4 @@
-#include "systemlistmodel.h"
+#include "shellview/systemlistmodel.h"
 
 #include <QGuiApplication>
 #include <QMimeData>

@@ -5,7 +5,7 @@
 // of the view's item views (the report and the icon/list one) show this one model through one
 // selection model. UI thread only.
 
-#include "systemviewsshared.h"
+#include "shellview/systemviewsshared.h"
 
 #include <QAbstractTableModel>
 #include <QCollator>

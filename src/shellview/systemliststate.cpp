@@ -1,8 +1,8 @@
 // TSystemListView: its view state in a section of a settings store.
 
-#include "systemlistview.h"
+#include "shellview/systemlistview.h"
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "systemlistview.h"
+#include "shellview/systemlistview.h"
 
-#include "folderwatchthread.h"
+#include "shellview/folderwatchthread.h"
 
 #include <QApplication>
 #include <QClipboard>

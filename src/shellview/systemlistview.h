@@ -18,9 +18,9 @@
 // of the user's own actions (opening a folder, renaming, deleting, creating) go through Prompt;
 // news of the shown folder (it disappeared) goes to OnSetStatusBar.
 
-#include "fileoperation.h"
-#include "systemlistmodel.h"
-#include "systemviewsshared.h"
+#include "shellview/fileoperation.h"
+#include "shellview/systemlistmodel.h"
+#include "shellview/systemviewsshared.h"
 
 #include <QFlags>
 #include <QWidget>

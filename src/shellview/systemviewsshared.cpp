@@ -1,4 +1,4 @@
-#include "systemviewsshared.h"
+#include "shellview/systemviewsshared.h"
 
 #include <QCollator>
 #include <QDir>
@@ -321,10 +321,10 @@ qint64 TimeKey(const QDateTime &Time) {
 
 } // namespace
 
-int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool BParent,
+int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool ParentButton,
                    TColumnKind Kind, bool Reverse, const QCollator &Names) {
     int Result = 0;
-    if (AParent != BParent)
+    if (AParent != ParentButton)
         Result = AParent ? -1 : 1;
     else if (A.IsDir != B.IsDir)
         Result = A.IsDir ? -1 : 1;
@@ -339,7 +339,7 @@ int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool 
             Result = Sign(TimeKey(B.Modified) - TimeKey(A.Modified));
             break;
         default:
-            Result = Sign(Names.compare(CellText(A, AParent, Kind), CellText(B, BParent, Kind)));
+            Result = Sign(Names.compare(CellText(A, AParent, Kind), CellText(B, ParentButton, Kind)));
             break;
         }
         if (Result == 0)

@@ -136,7 +136,7 @@ QString CellText(const TFileEntry &Entry, bool IsParent, TColumnKind Kind);
 // Order of the list: the parent entry first, folders next, then by Kind's rule (Name by Names,
 // Size ascending, Modified newest first, other columns by their text), equal items by name;
 // Reverse turns every comparison round. Negative, zero or positive like a comparison function.
-int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool BParent,
+int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool ParentButton,
                    TColumnKind Kind, bool Reverse, const QCollator &Names);
 
 // The first free name of "New Folder", "New Folder (0)", "New Folder (1)", ...

@@ -9,7 +9,7 @@
 // a layout, the neighbour gets a fixed size along the axis and the layout moves everything else;
 // without one the neighbour's geometry is set and the splitter stays beside it.
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -26,14 +26,14 @@ enum class TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient
 void SetControlAlign(QWidget *Control, TAlign Value);
 TAlign ControlAlign(const QWidget *Control);
 
-class TMySplitter : public QWidget {
+class TSplitter : public QWidget {
     Q_OBJECT
 public:
     using TMouseHandler =
         std::function<void(QObject *Sender, Qt::MouseButton Button, int X, int Y)>;
 
-    explicit TMySplitter(QWidget *Parent = nullptr);
-    ~TMySplitter() override;
+    explicit TSplitter(QWidget *Parent = nullptr);
+    ~TSplitter() override;
 
     TAlign Align() const { return ControlAlign(this); }
     void SetAlign(TAlign Value);

@@ -16,10 +16,10 @@ enum class TBevelShape : uint8_t {
 };
 enum class TBevelStyle : uint8_t { bsLowered, bsRaised };
 
-class TMyBevel : public QWidget {
+class TBevel : public QWidget {
     Q_OBJECT
 public:
-    explicit TMyBevel(QWidget *Parent = nullptr);
+    explicit TBevel(QWidget *Parent = nullptr);
 
     TBevelShape Shape() const { return FShape; }
     void SetShape(TBevelShape Value);

@@ -8,7 +8,7 @@
 // Threads: the UI thread only. The hook list is process-wide; the application event filter
 // behind it is installed with the first hook object and removed with the last.
 
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 #include <QString>
 #include <QStringView>

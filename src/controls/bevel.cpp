@@ -1,33 +1,33 @@
-#include "mybevel.h"
+#include "controls/bevel.h"
 
 #include <QPainter>
 
-TMyBevel::TMyBevel(QWidget *Parent) : QWidget(Parent) {
+TBevel::TBevel(QWidget *Parent) : QWidget(Parent) {
     resize(50, 50);
 }
 
-void TMyBevel::SetShape(TBevelShape Value) {
+void TBevel::SetShape(TBevelShape Value) {
     if (Value == FShape)
         return;
     FShape = Value;
     update();
 }
 
-void TMyBevel::SetStyle(TBevelStyle Value) {
+void TBevel::SetStyle(TBevelStyle Value) {
     if (Value == FStyle)
         return;
     FStyle = Value;
     update();
 }
 
-void TMyBevel::SetNoBevel(bool Value) {
+void TBevel::SetNoBevel(bool Value) {
     if (Value == FNoBevel)
         return;
     FNoBevel = Value;
     update();
 }
 
-void TMyBevel::paintEvent(QPaintEvent *) {
+void TBevel::paintEvent(QPaintEvent *) {
     if (FNoBevel || FShape == TBevelShape::bsSpacer)
         return;
     QPainter p(this);

@@ -1,4 +1,4 @@
-#include "mysplitter.h"
+#include "controls/splitter.h"
 
 #include <QLayout>
 #include <QMouseEvent>
@@ -21,30 +21,30 @@ TAlign ControlAlign(const QWidget *Control) {
     return v.isValid() ? TAlign(v.toInt()) : TAlign::alNone;
 }
 
-TMySplitter::TMySplitter(QWidget *Parent) : QWidget(Parent) {
+TSplitter::TSplitter(QWidget *Parent) : QWidget(Parent) {
     SetAlign(TAlign::alLeft);
     resize(3, 100);
 }
 
-TMySplitter::~TMySplitter() {
+TSplitter::~TSplitter() {
     delete FLine;
 }
 
-void TMySplitter::SetAlign(TAlign Value) {
+void TSplitter::SetAlign(TAlign Value) {
     SetControlAlign(this, Value);
     setCursor(Vertical() ? Qt::SizeVerCursor : Qt::SizeHorCursor);
 }
 
-void TMySplitter::SetMinSize(int Value) {
+void TSplitter::SetMinSize(int Value) {
     if (Value >= 0)
         FMinSize = Value;
 }
 
-bool TMySplitter::Vertical() const {
+bool TSplitter::Vertical() const {
     return Align() == TAlign::alTop || Align() == TAlign::alBottom;
 }
 
-QWidget *TMySplitter::FindNeighbour() const {
+QWidget *TSplitter::FindNeighbour() const {
     const QWidget *parent = parentWidget();
     if (!parent)
         return nullptr;
@@ -75,7 +75,7 @@ QWidget *TMySplitter::FindNeighbour() const {
     return nullptr;
 }
 
-int TMySplitter::LargestSize() const {
+int TSplitter::LargestSize() const {
     const QWidget *parent = parentWidget();
     const bool vertical = Vertical();
     int room = vertical ? parent->contentsRect().height() : parent->contentsRect().width();
@@ -94,7 +94,7 @@ int TMySplitter::LargestSize() const {
     return room;
 }
 
-int TMySplitter::NewSize(QPoint P) const {
+int TSplitter::NewSize(QPoint P) const {
     int size = 0;
     switch (Align()) {
     case TAlign::alTop:
@@ -116,7 +116,7 @@ int TMySplitter::NewSize(QPoint P) const {
     return std::max(std::min(size, FMaxSize), FMinSize);
 }
 
-void TMySplitter::Resize(QPoint P) {
+void TSplitter::Resize(QPoint P) {
     QWidget *n = FNeighbour;
     const int size = NewSize(P);
     QWidget *parent = parentWidget();
@@ -152,7 +152,7 @@ void TMySplitter::Resize(QPoint P) {
     n->setGeometry(g);
 }
 
-void TMySplitter::ShowLine(QPoint P) {
+void TSplitter::ShowLine(QPoint P) {
     // Where the splitter would go if released here.
     const int change = NewSize(P) - (Vertical() ? FNeighbour->height() : FNeighbour->width());
     QRect g = geometry();
@@ -178,7 +178,7 @@ void TMySplitter::ShowLine(QPoint P) {
     FLine->show();
 }
 
-void TMySplitter::mousePressEvent(QMouseEvent *Event) {
+void TSplitter::mousePressEvent(QMouseEvent *Event) {
     const QPoint p = Event->position().toPoint();
     if (Event->button() == Qt::LeftButton) {
         FNeighbour = FindNeighbour();
@@ -195,7 +195,7 @@ void TMySplitter::mousePressEvent(QMouseEvent *Event) {
         OnMouseDown(this, Event->button(), p.x(), p.y());
 }
 
-void TMySplitter::mouseMoveEvent(QMouseEvent *Event) {
+void TSplitter::mouseMoveEvent(QMouseEvent *Event) {
     const QPoint p = Event->position().toPoint();
     if ((Event->buttons() & Qt::LeftButton) && FNeighbour) {
         if (FResizeWhileDrag)
@@ -207,7 +207,7 @@ void TMySplitter::mouseMoveEvent(QMouseEvent *Event) {
         OnMouseMove(this, Qt::NoButton, p.x(), p.y());
 }
 
-void TMySplitter::mouseReleaseEvent(QMouseEvent *Event) {
+void TSplitter::mouseReleaseEvent(QMouseEvent *Event) {
     const QPoint p = Event->position().toPoint();
     if (Event->button() == Qt::LeftButton && FNeighbour) {
         if (FLine)

@@ -1,6 +1,6 @@
-#include "keyboardhook.h"
+#include "hook/keyboardhook.h"
 
-#include "virtualkeys.h"
+#include "core/virtualkeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
