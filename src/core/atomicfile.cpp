@@ -1,6 +1,6 @@
-#include "atomicfile.h"
+#include "core/atomicfile.h"
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 #include <QDir>
 #include <QFileInfo>

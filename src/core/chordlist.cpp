@@ -1,7 +1,7 @@
-#include "chordlist.h"
+#include "core/chordlist.h"
 
-#include "custominifile.h"
-#include "registryinifile.h"
+#include "core/custominifile.h"
+#include "core/registryinifile.h"
 
 #include <algorithm>
 

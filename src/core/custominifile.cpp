@@ -1,4 +1,4 @@
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 EIniFileException::EIniFileException(const QString &Message)
     : std::runtime_error(Message.toStdString()), FMessage(Message) {}

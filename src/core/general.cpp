@@ -1,4 +1,4 @@
-#include "general.h"
+#include "core/general.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

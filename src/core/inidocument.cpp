@@ -1,6 +1,6 @@
-#include "inidocument.h"
+#include "core/inidocument.h"
 
-#include "atomicfile.h"
+#include "core/atomicfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "inifile.h"
+#include "core/inifile.h"
 
-#include "inidocument.h"
+#include "core/inidocument.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 // The settings store over a text .ini file: exported and imported settings, knob presets,
 // snapshots and chords. Sections are flat (a backslash in a section name is just a character).
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 #include <memory>
 

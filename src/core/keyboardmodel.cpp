@@ -1,6 +1,6 @@
-#include "keyboardmodel.h"
+#include "core/keyboardmodel.h"
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,6 +99,7 @@ void TKeyboardModel::SetChord(TChord Value) {
     ReleaseOwnNotes();
     ReleaseThruNotes();
     FChord = Value;
+    RulesChanged();
     Retrigger();
 }
 
@@ -239,6 +240,7 @@ void TKeyboardModel::SetTranspose(int Value) {
         return;
     ResetNotes();
     FTranspose = Value;
+    RulesChanged();
     Retrigger();
 }
 
@@ -247,6 +249,7 @@ void TKeyboardModel::SetDisplayTransposed(bool Value) {
         return;
     ResetNotes();
     FDisplayTransposed = Value;
+    RulesChanged();
     Retrigger();
 }
 
@@ -255,6 +258,7 @@ void TKeyboardModel::SetTransposeThru(bool Value) {
         return;
     ClearDisplay(); // silences thru notes under the old mapping first
     FTransposeThru = Value;
+    RulesChanged();
 }
 
 // --- Size and scrolling ------------------------------------------------------------------------
@@ -338,26 +342,19 @@ void TKeyboardModel::SetBaseWhiteKey(int WhiteKey) {
 
 // --- Playing -----------------------------------------------------------------------------------
 
-void TKeyboardModel::SendNote(int Channel, int Note, int Velocity, bool Own) {
-    const bool transposed = Own || FTransposeThru;
-    const int key = (FDisplayTransposed && transposed) ? Note + FTranspose : Note;
+void TKeyboardModel::SendNote(int Channel, int Note, int Velocity) {
+    const int key = FDisplayTransposed ? Note + FTranspose : Note;
     if (!InRange(key))
         return;
     const uint8_t vel = static_cast<uint8_t>(Velocity & 127);
     if (OnNote) {
-        const int sent = transposed ? Note + FTranspose : Note;
+        const int sent = Note + FTranspose;
         if (InRange(sent)) {
-            const int ch = Channel & 15;
-            OnNote(Sender, static_cast<uint8_t>(0x90 + ch), static_cast<uint8_t>(sent), vel);
-            if (!Own) {
-                if (vel >= 1)
-                    Increment(FThruSent[size_t(ch)][size_t(sent)]);
-                else
-                    Decrement(FThruSent[size_t(ch)][size_t(sent)]);
-            }
+            const TShortMessage m = TShortMessage::NoteOn(Channel, sent, vel);
+            OnNote(Sender, m.Status, m.Data1, m.Data2);
         }
     }
-    uint8_t &count = Own ? FOwnCount[size_t(key)] : FDisplayCount[size_t(key)];
+    uint8_t &count = FOwnCount[size_t(key)];
     if (vel >= 1)
         Increment(count);
     else
@@ -368,60 +365,89 @@ void TKeyboardModel::SendNote(int Channel, int Note, int Velocity, bool Own) {
         KeyChanged(key);
 }
 
-void TKeyboardModel::SendChord(int Channel, int Note, int Velocity, bool Own) {
-    SendNote(Channel, Note, Velocity, Own);
-    auto play = [&](std::initializer_list<int> intervals) {
+TChordIntervals TKeyboardModel::ChordIntervals() const {
+    TChordIntervals result;
+    auto add = [&result](std::initializer_list<int> intervals) {
         for (int interval : intervals)
-            SendNote(Channel, Note + interval, Velocity, Own);
+            result.Values[result.Count++] = int8_t(interval);
     };
+    add({0});
     switch (FChord) {
     case TChord::chNone:
         break;
     case TChord::chMajor:
-        play({4, 7});
+        add({4, 7});
         break;
     case TChord::chMinor:
-        play({3, 7});
+        add({3, 7});
         break;
     case TChord::chMajor7:
-        play({4, 7, 10});
+        add({4, 7, 10});
         break;
     case TChord::chMinor7:
-        play({3, 7, 10});
+        add({3, 7, 10});
         break;
     case TChord::chFifths:
-        play({7});
+        add({7});
         break;
     case TChord::chOctave:
-        play({12});
+        add({12});
         break;
     case TChord::chPower:
-        play({7, 12, -12});
+        add({7, 12, -12});
         break;
     case TChord::chCustom:
         for (int8_t interval : CustomChord())
-            SendNote(Channel, Note + interval, Velocity, Own);
+            result.Values[result.Count++] = interval;
         break;
+    }
+    return result;
+}
+
+void TKeyboardModel::SendChord(int Channel, int Note, int Velocity, bool Own) {
+    if (!Own) {
+        ShowThruChord(Channel, Note, Velocity);
+        return;
+    }
+    for (int interval : ChordIntervals())
+        SendNote(Channel, Note + interval, Velocity);
+}
+
+void TKeyboardModel::ShowThruChord(int Channel, int Note, int Velocity) {
+    std::bitset<NoteCount> &shown = FThruShown[size_t(Channel & 15)][size_t(Note & 127)];
+    // A second note-on of a note still shown replaces what the first lit.
+    for (int key = 0; key < NoteCount; ++key) {
+        if (!shown.test(size_t(key)))
+            continue;
+        uint8_t &count = FDisplayCount[size_t(key)];
+        Decrement(count);
+        if (count + FOwnCount[size_t(key)] == 0)
+            KeyChanged(key);
+    }
+    shown.reset();
+    if (Velocity <= 0)
+        return;
+    for (int interval : ChordIntervals()) {
+        const int note = Note + interval;
+        const int sent = FTransposeThru ? note + FTranspose : note;
+        const int key = (FDisplayTransposed && FTransposeThru) ? sent : note;
+        if (!InRange(key) || !InRange(sent) || shown.test(size_t(key)))
+            continue;
+        shown.set(size_t(key));
+        uint8_t &count = FDisplayCount[size_t(key)];
+        Increment(count);
+        if (count + FOwnCount[size_t(key)] == 1)
+            KeyChanged(key);
     }
 }
 
 void TKeyboardModel::ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2,
                                    bool UseEventChannel) {
-    if (Typ >= 0xF0 || Typ < 0x80) // system messages and stray data bytes
+    const TShortMessage m{Typ, Data1, Data2};
+    if (!m.IsChannelMessage() || !m.IsNote())
         return;
-    const int channel = UseEventChannel ? (Typ & 15) : FChannel;
-    switch (Typ & 0xF0) {
-    case 0x90:
-        SendChord(channel, Data1 & 127, Data2 & 127, false);
-        break;
-    case 0x80:
-        SendChord(channel, Data1 & 127, 0, false);
-        break;
-    default:
-        if (OnNote)
-            OnNote(Sender, Typ, Data1, static_cast<uint8_t>(Data2 & 127));
-        break;
-    }
+    const int channel = UseEventChannel ? m.Channel() : FChannel;
+    SendChord(channel, Data1 & 127, m.IsNoteOn() ? Data2 & 127 : 0, false);
 }
 
 void TKeyboardModel::ShowNote(int Note, int Velocity) {
@@ -448,7 +474,7 @@ void TKeyboardModel::ReleaseOwnNotes() {
         if (FOwnCount[size_t(key)] == 0)
             continue;
         // The counters are kept per displayed key; take the display transposition off again.
-        SendNote(FChannel, FDisplayTransposed ? key - FTranspose : key, 0, true);
+        SendNote(FChannel, FDisplayTransposed ? key - FTranspose : key, 0);
         FOwnCount[size_t(key)] = 0;
         KeyChanged(key);
     }
@@ -457,8 +483,8 @@ void TKeyboardModel::ReleaseOwnNotes() {
 void TKeyboardModel::ReleaseAll() {
     ReleaseOwnNotes();
     for (size_t i = 0; i < 2; ++i) {
-        if (FControllerAssign[i] == ControllerPitchBend && FControllerValue[i] != 0) {
-            SendControllerEvent(static_cast<uint8_t>(0xE0 + FChannel), 0, 64);
+        if (FControllerAssign[i] == ControllerCode::PitchBend && FControllerValue[i] != 0) {
+            SendControllerEvent(TShortMessage::PitchBend(FChannel, 0));
             FControllerValue[i] = 0;
         }
     }
@@ -481,41 +507,36 @@ void TKeyboardModel::ResetNotes() {
 }
 
 void TKeyboardModel::ReleaseDisplayedNotes() {
+    // Notes only shown were never sent: nothing to release for them.
     ReleaseThruNotes();
-    for (int key = 0; key < NoteCount; ++key) {
-        if (FDisplayCount[size_t(key)] == 0)
-            continue;
-        SendNote(FChannel, (FDisplayTransposed && FTransposeThru) ? key - FTranspose : key, 0,
-                 false);
-        FDisplayCount[size_t(key)] = 0;
-    }
+    FDisplayCount.fill(0);
     RepaintAll();
 }
 
-int TKeyboardModel::DisplayedKeyOfThru(int Sent) const {
-    return (FTransposeThru && !FDisplayTransposed) ? Sent - FTranspose : Sent;
-}
-
-// A thru note goes out transposed and chorded as the settings stand when it arrives; its release
-// arrives later and would be mapped with whatever settings stand then. Before those settings
-// change, the notes sent so far are released on their own channels, so none is left sounding.
+// A thru note goes out transposed and chorded as the settings stand when it arrives. Before those
+// settings change, the notes played through so far are released and their keys darkened, so
+// that none is left sounding or lit.
 void TKeyboardModel::ReleaseThruNotes() {
-    for (size_t ch = 0; ch < FThruSent.size(); ++ch) {
-        for (int sent = 0; sent < NoteCount; ++sent) {
-            uint8_t &count = FThruSent[ch][size_t(sent)];
-            if (count == 0)
+    for (auto &channel : FThruShown) {
+        for (std::bitset<NoteCount> &shown : channel) {
+            if (shown.none())
                 continue;
-            if (OnNote)
-                OnNote(Sender, static_cast<uint8_t>(0x90 + ch), static_cast<uint8_t>(sent), 0);
-            const int key = DisplayedKeyOfThru(sent);
-            if (InRange(key)) {
-                uint8_t &shown = FDisplayCount[size_t(key)];
-                shown = count >= shown ? 0 : static_cast<uint8_t>(shown - count);
+            for (int key = 0; key < NoteCount; ++key) {
+                if (!shown.test(size_t(key)))
+                    continue;
+                Decrement(FDisplayCount[size_t(key)]);
                 KeyChanged(key);
             }
-            count = 0;
+            shown.reset();
         }
     }
+    if (OnReleaseThru)
+        OnReleaseThru(Sender);
+}
+
+void TKeyboardModel::RulesChanged() {
+    if (OnPlayRulesChange)
+        OnPlayRulesChange(Sender);
 }
 
 void TKeyboardModel::Retrigger() {
@@ -528,7 +549,7 @@ void TKeyboardModel::Retrigger() {
 }
 
 void TKeyboardModel::SetControllerValue(int Controller, int Value) {
-    if (Controller < 0 || Controller >= ControllerPitchBend)
+    if (!ControllerCode::IsControlChange(Controller))
         return;
     for (size_t i = 0; i < 2; ++i)
         if (FControllerAssign[i] == Controller)
@@ -549,6 +570,8 @@ void TKeyboardModel::SetCustomChord(std::span<const int8_t> Intervals, bool Sele
     FCustomChord = chord;
     if (Select)
         SetChord(TChord::chCustom);
+    else if (FChord == TChord::chCustom)
+        RulesChanged();
 }
 
 std::span<const int8_t> TKeyboardModel::CustomChord() const {
@@ -620,7 +643,7 @@ void TKeyboardModel::LoadKeyboardSettings(const TCustomIniFile &Store) {
     for (auto [index, name] :
          {std::pair{UpDown, &ValUpDownController}, std::pair{LeftRight, &ValLeftRightController}}) {
         const int code = Store.ReadInteger(sec, *name, FControllerAssign[size_t(index)]);
-        if (code >= 0 && code <= ControllerNone)
+        if (ControllerCode::IsValid(code))
             FControllerAssign[size_t(index)] = uint8_t(code);
     }
     SetKeyOctave(Store.ReadInteger(sec, ValKeyOctave, FKeyOctave));

@@ -4,20 +4,30 @@
 // note names and the geometry that maps notes to pixel columns. The TKeyboard widget owns one
 // and turns its repaint requests into update() calls; tests drive it directly.
 
-#include "keyboardtypes.h"
-#include "scancodemap.h"
+#include "core/keyboardtypes.h"
+#include "core/midivocabulary.h"
+#include "core/scancodemap.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
 
 class TCustomIniFile;
+
+// The notes one key plays: intervals from the played note, the root's 0 first.
+struct TChordIntervals {
+    std::array<int8_t, 17> Values{};
+    uint8_t Count = 0;
+    const int8_t *begin() const { return Values.data(); }
+    const int8_t *end() const { return Values.data() + Count; }
+};
 
 class TKeyboardModel {
 public:
@@ -40,6 +50,12 @@ public:
     TStringEvent OnBaseNoteChange;
     TStringEvent OnNoteHover;
     TNotifyEvent OnOctaveChange;
+    // The chord, custom chord, transposition or one of its options changed: what a played-through
+    // note turns into is different from now on.
+    TNotifyEvent OnPlayRulesChange;
+    // The notes played through must stop now (their display is cleared: a change of chord or
+    // transposition, Clear Display, the octave): the owner silences what it sent for them.
+    TNotifyEvent OnReleaseThru;
 
     // --- Requests to the view ------------------------------------------------------------------
     // Key n may have changed between pressed and released.
@@ -86,7 +102,7 @@ public:
     QString RegKey() const { return FRegKey; }
     void SetRegKey(const QString &Value) { FRegKey = Value; }
 
-    // Controller codes driven by the mouse in hold mode (0..127 CC, 128 pitch bend, 129 none).
+    // Controller codes (TControllerCode) driven by the mouse in hold mode.
     uint8_t UpDownController() const { return FControllerAssign[UpDown]; }
     void SetUpDownController(int Value);
     uint8_t LeftRightController() const { return FControllerAssign[LeftRight]; }
@@ -175,9 +191,17 @@ public:
     // --- Playing
     // ----------------------------------------------------------------------------------
     void SendChord(int Channel, int Note, int Velocity, bool Own);
+    // Shows an incoming event that was played through: a note lights its chord, transposed by
+    // the thru rules, as the router sent it; its release darkens exactly the keys it lit. Other
+    // kinds show nothing here. Nothing is sent: playing through is the router's.
     void ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2, bool UseEventChannel);
+    // The intervals a note plays under the current chord, the root's 0 first.
+    TChordIntervals ChordIntervals() const;
     void ShowNote(int Note, int Velocity);
     void SendControllerEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2);
+    void SendControllerEvent(const TShortMessage &Message) {
+        SendControllerEvent(Message.Status, Message.Data1, Message.Data2);
+    }
     void ReleaseAll();
     void ClearDisplay();
     void ResetNotes();
@@ -238,12 +262,13 @@ public:
 
 private:
     static bool InRange(int Note) { return Note >= 0 && Note < NoteCount; }
-    void SendNote(int Channel, int Note, int Velocity, bool Own);
+    void SendNote(int Channel, int Note, int Velocity);
     void Retrigger();
     void ReleaseThruNotes();
+    void ShowThruChord(int Channel, int Note, int Velocity);
     void KeyChanged(int Note);
     void RepaintAll();
-    int DisplayedKeyOfThru(int Sent) const;
+    void RulesChanged();
 
     int FShadowWidth = 1;
     int FKeyWidth = 15;
@@ -256,7 +281,7 @@ private:
     float FVelocityShiftFactor = 0.5f;
     QString FRegPath = QStringLiteral("Company\\Program Name");
     QString FRegKey = QStringLiteral("Keyboard");
-    std::array<uint8_t, 2> FControllerAssign{1, ControllerPitchBend};
+    std::array<uint8_t, 2> FControllerAssign{MidiController::Modulation, ControllerCode::PitchBend};
     std::array<int, 2> FControllerValue{0, 0};
     int FKeyOctave = 4;
     TPaintStyle FPaintStyle = TPaintStyle::psDraw;
@@ -277,9 +302,9 @@ private:
 
     std::array<uint8_t, NoteCount> FOwnCount{};
     std::array<uint8_t, NoteCount> FDisplayCount{};
-    // Thru notes that went out, by channel and sent note, so that they can be silenced when a
-    // change of chord or transposition would make their incoming release miss them.
-    std::array<std::array<uint8_t, NoteCount>, 16> FThruSent{};
+    // The keys each played-through note lit, by channel and incoming note, so that its release
+    // darkens those keys whatever the chord or transposition is by then.
+    std::array<std::array<std::bitset<NoteCount>, NoteCount>, MidiChannelCount> FThruShown{};
     std::array<int8_t, CustomChordSize> FCustomChord{};
     std::optional<QStringList> FNoteNames;
     TScanCodeMap FScanCodeMap;

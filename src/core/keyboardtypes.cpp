@@ -1,4 +1,4 @@
-#include "keyboardtypes.h"
+#include "core/keyboardtypes.h"
 
 TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons) {
     TShiftState s;

@@ -53,10 +53,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 // The shift state of a key or mouse event: Shift, Alt, Ctrl and the mouse buttons held.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons = {});
 
-// Controller codes: 0..127 a control change, then these two.
-constexpr int ControllerPitchBend = 128;
-constexpr int ControllerNone = 129;
-
 // Events: an unassigned std::function is simply not raised.
 using TNotifyEvent = std::function<void(QObject *Sender)>;
 using TNoteEvent = std::function<void(QObject *Sender, uint8_t Typ, uint8_t Note, uint8_t Vel)>;

@@ -1,8 +1,8 @@
-#include "knoblist.h"
+#include "core/knoblist.h"
 
-#include "custominifile.h"
-#include "general.h"
-#include "registryinifile.h"
+#include "core/custominifile.h"
+#include "core/general.h"
+#include "core/registryinifile.h"
 
 #include <algorithm>
 

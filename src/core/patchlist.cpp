@@ -1,6 +1,6 @@
-#include "patchlist.h"
+#include "core/patchlist.h"
 
-#include "patchscriptparser.h"
+#include "core/patchscriptparser.h"
 
 #include <array>
 #include <string_view>

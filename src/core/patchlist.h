@@ -4,9 +4,9 @@
 // groups and programs. Built completely by one load and not changed afterwards; the main window
 // replaces it as a whole.
 
-#include "patcherrors.h"
-#include "patchmodegroup.h"
-#include "patchprogram.h"
+#include "core/patcherrors.h"
+#include "core/patchmodegroup.h"
+#include "core/patchprogram.h"
 
 #include <QByteArray>
 #include <QString>

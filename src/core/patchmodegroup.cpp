@@ -1,6 +1,6 @@
-#include "patchmodegroup.h"
+#include "core/patchmodegroup.h"
 
-#include "patcherrors.h"
+#include "core/patcherrors.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // A mode (a top-level group of a patch set) or a group inside one. Each group owns its programs
 // and sub-groups; the back references to the parent and the patch set are plain pointers.
 
-#include "patchprogram.h"
+#include "core/patchprogram.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,7 +1,7 @@
-#include "patchprogram.h"
+#include "core/patchprogram.h"
 
-#include "patcherrors.h"
-#include "patchmodegroup.h"
+#include "core/patcherrors.h"
+#include "core/patchmodegroup.h"
 
 #include <QStringList>
 

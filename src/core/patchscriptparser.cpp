@@ -1,4 +1,4 @@
-#include "patchscriptparser.h"
+#include "core/patchscriptparser.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 // the front (TakeWord, TakeLevel, TakeNumber). Bytes are single-byte text (Latin-1), so any file
 // decodes; the parser keeps views into the one buffer it owns and allocates nothing per line.
 
-#include "patcherrors.h"
+#include "core/patcherrors.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
-#include "registryinifile.h"
+#include "core/registryinifile.h"
 
-#include "general.h"
-#include "inidocument.h"
+#include "core/general.h"
+#include "core/inidocument.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -17,7 +17,7 @@
 // time appended) and reported once through TakeNotice; if it cannot be renamed it is left alone
 // and nothing is saved over it. Used on the UI thread only.
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "scancodemap.h"
+#include "core/scancodemap.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "virtualkeys.h"
+#include "core/virtualkeys.h"
 
 #include <Qt>
 

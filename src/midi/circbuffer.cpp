@@ -1,6 +1,6 @@
-#include "circbuffer.h"
+#include "midi/circbuffer.h"
 
-#include "midierror.h"
+#include "midi/midierror.h"
 
 #include <algorithm>
 #include <new>

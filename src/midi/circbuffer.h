@@ -18,6 +18,7 @@ struct TCircEntry {
     uint32_t Timestamp = 0;       // milliseconds since the input was started
     uint32_t Message = 0;         // packed short message; 0 for a long buffer
     TMidiInHdr *Header = nullptr; // the long buffer holding system-exclusive bytes, or none
+    bool Thru = false;            // played through on the service's thread already
 };
 
 class TCircBuffer {

@@ -1,10 +1,11 @@
-#include "jackmidi.h"
-#include "jackmonitor.h"
+#include "midi/jackmidi.h"
+#include "midi/jackmonitor.h"
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
 #include <jack/ringbuffer.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -19,6 +20,8 @@ namespace {
 using TClock = std::chrono::steady_clock;
 
 constexpr size_t QueueBytes = 64 * 1024;       // Panic's 2080 messages take 15 KB of it
+// A burst played through with a chord: 1024 messages of a 17-note chord take 190 KB.
+constexpr size_t ThruQueueBytes = 256 * 1024;
 constexpr size_t SysexReserve = 64 * 1024;     // a split system exclusive message, without allocating
 constexpr size_t SysexLimit = 1024 * 1024;     // beyond this a split message is dropped
 constexpr int MaxPorts = 8;
@@ -32,7 +35,8 @@ struct TJackMidiPort::TState {
     std::shared_ptr<TJackMidiClient> Client;
     jack_port_t *Port = nullptr;
     int Slot = -1;
-    jack_ringbuffer_t *Queue = nullptr; // Out: [uint32_t size][bytes] per message
+    jack_ringbuffer_t *Queue = nullptr;     // Out, from Send: [uint32_t size][bytes] per message
+    jack_ringbuffer_t *FromThru = nullptr;  // Out, from SendFromCallback: [size][frame][bytes]
     TReceiveFunc Receive = nullptr;     // In
     void *User = nullptr;
     std::function<void()> OnGone;
@@ -42,11 +46,13 @@ struct TJackMidiPort::TState {
     ~TState() {
         if (Queue)
             jack_ringbuffer_free(Queue);
+        if (FromThru)
+            jack_ringbuffer_free(FromThru);
     }
 
     // JACK's thread, once per period.
     void Process(jack_nframes_t Frames);
-    void Deliver(const uint8_t *Data, size_t Size);
+    void Deliver(const uint8_t *Data, size_t Size, uint32_t Frame);
 };
 
 class TJackMidiClient {
@@ -104,9 +110,12 @@ private:
 
     static int Process(jack_nframes_t Frames, void *Self) {
         auto *Client = static_cast<TJackMidiClient *>(Self);
-        for (auto &Slot : Client->FSlots)
-            if (TJackMidiPort::TState *Port = Slot.load(std::memory_order_acquire))
-                Port->Process(Frames);
+        // Inputs first: what they play through leaves on our outputs in this same period.
+        for (const auto Direction : {TJackMidiPort::TDirection::In, TJackMidiPort::TDirection::Out})
+            for (auto &Slot : Client->FSlots)
+                if (TJackMidiPort::TState *Port = Slot.load(std::memory_order_acquire))
+                    if (Port->Direction == Direction)
+                        Port->Process(Frames);
         Client->FCycles.fetch_add(1, std::memory_order_acq_rel);
         return 0;
     }
@@ -174,15 +183,17 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
         for (uint32_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;
             if (jack_midi_event_get(&Event, Buffer, i) == 0 && Event.size > 0)
-                Deliver(Event.buffer, Event.size);
+                Deliver(Event.buffer, Event.size, Event.time);
         }
         return;
     }
     // An output's buffer is ours to clear every period, or the last one's events go again.
     jack_midi_clear_buffer(Buffer);
     const size_t Largest = jack_midi_max_event_size(Buffer);
+    uint32_t Written = 0;
+    // What the UI thread sent, at the start of the period.
     uint32_t Size = 0;
-    while (jack_ringbuffer_read_space(Queue) >= sizeof Size) {
+    while (Written < EventsPerPeriod && jack_ringbuffer_read_space(Queue) >= sizeof Size) {
         jack_ringbuffer_peek(Queue, reinterpret_cast<char *>(&Size), sizeof Size);
         if (jack_ringbuffer_read_space(Queue) < sizeof Size + Size)
             break; // the sender is still writing it
@@ -195,10 +206,33 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
             break; // the period is full: the rest goes in the next one
         jack_ringbuffer_read_advance(Queue, sizeof Size);
         jack_ringbuffer_read(Queue, reinterpret_cast<char *>(Room), Size);
+        ++Written;
+    }
+    // What was played through, at the frame it came in (never before an event already written).
+    uint32_t Last = 0;
+    std::array<uint32_t, 2> Head{};
+    while (Written < EventsPerPeriod && jack_ringbuffer_read_space(FromThru) >= sizeof Head) {
+        jack_ringbuffer_peek(FromThru, reinterpret_cast<char *>(Head.data()), sizeof Head);
+        const auto [Length, Frame] = Head;
+        if (jack_ringbuffer_read_space(FromThru) < sizeof Head + Length)
+            break;
+        const uint32_t Time = std::max(Last, std::min(Frame, Frames - 1));
+        jack_midi_data_t *Room =
+            Length <= Largest ? jack_midi_event_reserve(Buffer, Time, Length) : nullptr;
+        if (!Room && Length <= Largest)
+            break;
+        jack_ringbuffer_read_advance(FromThru, sizeof Head);
+        if (Room) {
+            jack_ringbuffer_read(FromThru, reinterpret_cast<char *>(Room), Length);
+            Last = Time;
+            ++Written;
+        } else {
+            jack_ringbuffer_read_advance(FromThru, Length);
+        }
     }
 }
 
-void TJackMidiPort::TState::Deliver(const uint8_t *Data, size_t Size) {
+void TJackMidiPort::TState::Deliver(const uint8_t *Data, size_t Size, uint32_t Frame) {
     // JACK hands a system exclusive message whole as a rule; a sender may split it, and the
     // program is promised complete messages. Real-time bytes may come in between.
     if (InSysex && !(Size == 1 && Data[0] >= 0xF8)) {
@@ -210,7 +244,7 @@ void TJackMidiPort::TState::Deliver(const uint8_t *Data, size_t Size) {
         Sysex.insert(Sysex.end(), Data, Data + Size);
         if (Sysex.back() == 0xF7) {
             InSysex = false;
-            Receive(User, Sysex.data(), Sysex.size());
+            Receive(User, Sysex.data(), Sysex.size(), Frame);
             Sysex.clear();
         }
         return;
@@ -220,7 +254,7 @@ void TJackMidiPort::TState::Deliver(const uint8_t *Data, size_t Size) {
         InSysex = true;
         return;
     }
-    Receive(User, Data, Size);
+    Receive(User, Data, Size, Frame);
 }
 
 std::unique_ptr<TJackMidiPort> TJackMidiPort::Open(TDirection Direction,
@@ -237,7 +271,8 @@ std::unique_ptr<TJackMidiPort> TJackMidiPort::Open(TDirection Direction,
     State->OnGone = std::move(OnGone);
     if (Direction == TDirection::In) {
         State->Sysex.reserve(SysexReserve);
-    } else if (!(State->Queue = jack_ringbuffer_create(QueueBytes))) {
+    } else if (!(State->Queue = jack_ringbuffer_create(QueueBytes)) ||
+               !(State->FromThru = jack_ringbuffer_create(ThruQueueBytes))) {
         Error = TError::Refused;
         return nullptr;
     }
@@ -293,8 +328,9 @@ TJackMidiPort::~TJackMidiPort() {
             // What was queued leaves at the next periods (the all-notes-off of a close among
             // it); one more period with nothing queued leaves the port's buffer empty.
             const auto Deadline = TClock::now() + ClosePatience;
-            while (jack_ringbuffer_read_space(F->Queue) > 0 && !Client.Gone() &&
-                   TClock::now() < Deadline)
+            while ((jack_ringbuffer_read_space(F->Queue) > 0 ||
+                    jack_ringbuffer_read_space(F->FromThru) > 0) &&
+                   !Client.Gone() && TClock::now() < Deadline)
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
             Client.WaitCycles(1, Deadline);
         }
@@ -327,6 +363,17 @@ TJackMidiPort::TError TJackMidiPort::Send(const uint8_t *Data, size_t Size) {
     jack_ringbuffer_write(F->Queue, reinterpret_cast<const char *>(&Length), sizeof Length);
     jack_ringbuffer_write(F->Queue, reinterpret_cast<const char *>(Data), Size);
     return TError::None;
+}
+
+bool TJackMidiPort::SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
+    if (!F->FromThru || F->Client->Gone() || Size == 0)
+        return false;
+    const std::array<uint32_t, 2> Head{uint32_t(Size), Frame};
+    if (jack_ringbuffer_write_space(F->FromThru) < sizeof Head + Size)
+        return false;
+    jack_ringbuffer_write(F->FromThru, reinterpret_cast<const char *>(Head.data()), sizeof Head);
+    jack_ringbuffer_write(F->FromThru, reinterpret_cast<const char *>(Data), Size);
+    return true;
 }
 
 bool TJackMidiPort::ServerGone() const {

@@ -24,8 +24,12 @@ public:
         QueueFull,   // the server took nothing for a second
         ServerGone,  // the server went away after the port opened
     };
-    // Called on JACK's thread for every complete message (system exclusive whole).
-    using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size);
+    // Called on JACK's thread for every complete message (system exclusive whole), with the
+    // message's frame within the period.
+    using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
+    // At most this many events leave an output in one period; the rest wait for the next ones.
+    // A burst such as Panic's 2080 messages in one period overflows many receivers.
+    static constexpr uint32_t EventsPerPeriod = 64;
 
     // Opens PortName on the client ClientName (sharing the client with the other ports of that
     // name) and connects it to (Out) or from (In) the port named Peer, unless Peer is empty.
@@ -43,8 +47,13 @@ public:
     TJackMidiPort(const TJackMidiPort &) = delete;
     TJackMidiPort &operator=(const TJackMidiPort &) = delete;
 
-    // Queues one message for the next period. Out ports only; not thread-safe (one sender).
+    // Queues one message for the next period. Out ports only; one sending thread.
     TError Send(const uint8_t *Data, size_t Size);
+    // Queues one message from another thread than Send's, without waiting: meant for JACK's own
+    // thread, playing an incoming message through. When the input is on the same client (as
+    // ours are), it leaves in the period it came in, at Frame. False when dropped (queue full,
+    // server gone).
+    bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept;
     bool ServerGone() const;
     // The port's full name, "client:port".
     std::string FullName() const;

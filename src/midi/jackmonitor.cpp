@@ -1,4 +1,4 @@
-#include "jackmonitor.h"
+#include "midi/jackmonitor.h"
 
 #include <jack/jack.h>
 

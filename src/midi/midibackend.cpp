@@ -1,12 +1,12 @@
 // The one file that includes RtMidi.h: RtMidi's types and errors end here.
 
-#include "midibackend.h"
+#include "midi/midibackend.h"
 
-#include "midierror.h"
+#include "midi/midierror.h"
 
 #ifdef ONDREL_HAVE_JACK
-#include "jackmidi.h"
-#include "jackmonitor.h"
+#include "midi/jackmidi.h"
+#include "midi/jackmonitor.h"
 #else
 class TJackMonitor {}; // nothing to watch
 #endif
@@ -163,6 +163,7 @@ template <class E, class OpenFunc> void OpenThroughRtMidi(TErrorTrap &Trap, Open
 class TRtOutPort final : public TOutPort {
 public:
     void Send(const uint8_t *Data, size_t Size) override {
+        std::lock_guard Guard(FSendLock);
         try {
             FPort->sendMessage(Data, Size);
         } catch (const RtMidiError &Error) {
@@ -171,11 +172,25 @@ public:
         FTrap.ThrowIfAny<EMidiOutputError>();
     }
 
+    // RtMidi's ports take one sender at a time; these services have no period to keep in step
+    // with, and their sends return at once.
+    bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t) noexcept override {
+        std::lock_guard Guard(FSendLock);
+        try {
+            FPort->sendMessage(Data, Size);
+            FTrap.ThrowIfAny<EMidiOutputError>();
+            return true;
+        } catch (const std::exception &) {
+            return false;
+        }
+    }
+
     // These services tell nothing of going away; a failing send says so.
     bool ServiceAlive() const override { return true; }
 
     TErrorTrap FTrap;
     std::unique_ptr<RtMidiOut> FPort;
+    std::mutex FSendLock;
 };
 
 class TRtInPort final : public TInPort {
@@ -188,7 +203,7 @@ public:
     static void Relay(double, std::vector<unsigned char> *Message, void *Self) {
         auto *Port = static_cast<TRtInPort *>(Self);
         if (Message && !Message->empty())
-            Port->FReceive(Port->FUser, Message->data(), Message->size());
+            Port->FReceive(Port->FUser, Message->data(), Message->size(), 0);
     }
 
     bool ServiceAlive() const override { return true; }
@@ -217,6 +232,9 @@ public:
             throw EMidiOutputError(int(RtMidiError::INVALID_PARAMETER),
                                    QStringLiteral("The MIDI message is too long to send."));
         }
+    }
+    bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override {
+        return FPort->SendFromCallback(Data, Size, Frame);
     }
     bool ServiceAlive() const override { return !FPort->ServerGone(); }
 

@@ -77,12 +77,16 @@ private:
 // start-up.
 std::shared_ptr<void> HoldQueries();
 
-// An open output port. Not thread-safe: one thread sends.
+// An open output port. Send is for one thread (the UI thread); SendFromCallback for one other
+// thread, an input's service thread playing through, at the same time.
 class TOutPort {
 public:
     virtual ~TOutPort() = default;
     // Hands the bytes to the service; throws EMidiOutputError, also once the service is gone.
     virtual void Send(const uint8_t *Data, size_t Size) = 0;
+    // Hands the bytes to the service without blocking and without throwing; false when dropped.
+    // Frame: the offset within the current period of the message being played through.
+    virtual bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept = 0;
     // False once the service went away (the JACK server stopped): nothing can arrive then.
     virtual bool ServiceAlive() const = 0;
 };
@@ -94,8 +98,9 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                       const QString &PortName, const QString &Target,
                                       std::function<void()> OnServiceGone = {});
 
-// Called on the service's own thread for every complete message (system exclusive whole).
-using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size);
+// Called on the service's own thread for every complete message (system exclusive whole). Frame
+// is the message's offset within the service's current period, 0 where there are none.
+using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
 
 // An open input port. Its destructor returns only when no call of the receive function is
 // running and none will follow.

@@ -1,4 +1,4 @@
-#include "midierror.h"
+#include "midi/midierror.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "midiinhdr.h"
+#include "midi/midiinhdr.h"
 
 TMidiInHdrPool::TMidiInHdrPool(int Count, size_t Size) : FSize(Size) {
     FAll.reserve(size_t(Count));

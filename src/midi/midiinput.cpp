@@ -1,9 +1,9 @@
-#include "midiinput.h"
+#include "midi/midiinput.h"
 
-#include "circbuffer.h"
-#include "midierror.h"
-#include "midiinhdr.h"
-#include "shortmessage.h"
+#include "midi/circbuffer.h"
+#include "midi/midierror.h"
+#include "midi/midiinhdr.h"
+#include "midi/shortmessage.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,6 +13,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -55,6 +56,8 @@ struct TMidiInput::TCallbackBlock {
     // A notice is on its way: later messages need none of their own.
     std::atomic<bool> DataNoticePending{false};
     std::atomic<bool> OverflowNoticePending{false};
+    std::atomic<TMidiThruHook *> Thru{nullptr};
+    std::atomic<int> ThruCalls{0}; // calls of the hook running now
 };
 
 // Lives on the UI thread and turns posted notices into handler calls there.
@@ -174,6 +177,12 @@ bool TMidiInput::ServiceAlive() const {
     return !FPort || FPort->ServiceAlive();
 }
 
+void TMidiInput::SetThruHook(TMidiThruHook *Hook) {
+    FBlock->Thru.store(Hook);
+    while (FBlock->ThruCalls.load() != 0)
+        std::this_thread::yield();
+}
+
 int TMidiInput::EventCount() const {
     return FClosed || !FBuffer ? 0 : FBuffer->Count();
 }
@@ -182,10 +191,10 @@ int TMidiInput::FreeLongBuffers() const {
     return FLongBuffers ? FLongBuffers->FreeCount() : 0;
 }
 
-std::optional<TMyMidiEvent> TMidiInput::TakeEvent() {
+std::optional<TMidiEvent> TMidiInput::TakeEvent() {
     if (FClosed || !FBuffer)
         return std::nullopt;
-    std::optional<TMyMidiEvent> Event;
+    std::optional<TMidiEvent> Event;
     if (const std::optional<TCircEntry> Entry = FBuffer->Peek()) {
         Event.emplace();
         Event->Time = Entry->Timestamp;
@@ -198,6 +207,7 @@ std::optional<TMyMidiEvent> TMidiInput::TakeEvent() {
             Event->MidiMessage = MidiShortMessage::Status(Entry->Message);
             Event->Data1 = MidiShortMessage::Data1(Entry->Message);
             Event->Data2 = MidiShortMessage::Data2(Entry->Message);
+            Event->Thru = Entry->Thru;
         }
     }
     FBuffer->Remove();
@@ -217,7 +227,7 @@ void TMidiInput::HandleOverflowNotice() {
 }
 
 // The service's thread: store and post, nothing else.
-void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size) {
+void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame) {
     auto *Block = static_cast<TCallbackBlock *>(User);
     if (!Block || Size == 0 || Block->Closing.load() || !Block->Started.load() || !Block->Buffer)
         return;
@@ -249,9 +259,14 @@ void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size) {
             }
         }
     } else {
+        bool Through = false;
+        Block->ThruCalls.fetch_add(1);
+        if (TMidiThruHook *Hook = Block->Thru.load())
+            Through = Hook->Through(Data, Size, Frame);
+        Block->ThruCalls.fetch_sub(1);
         const uint32_t Message =
             MidiShortMessage::Pack(Status, Size > 1 ? Data[1] : 0, Size > 2 ? Data[2] : 0);
-        Stored = Block->Buffer->Store({Time, Message, nullptr});
+        Stored = Block->Buffer->Store({Time, Message, nullptr, Through});
         Lost = !Stored;
     }
     if (Stored && !Block->DataNoticePending.exchange(true))

@@ -2,13 +2,14 @@
 
 // One MIDI input device: the service's ports, counted and named once at construction
 // (NoDevice, 30000, selects nothing). Incoming messages are buffered and announced; the owner's
-// data handler takes them out one by one as TMyMidiEvent.
+// data handler takes them out one by one as TMidiEvent.
 //
 // Threads. A TMidiInput belongs to the thread that created it (the UI thread), which must run
 // a Qt event loop: every member is called there, and both handlers are called there. The
-// service delivers on a thread of its own; that callback only reads the pass flags, stores the
-// message into the locked TCircBuffer (system exclusive into a free long buffer first) and, when
-// no notice is pending yet, posts one to a QObject of the UI thread. That notice calls the data
+// service delivers on a thread of its own; that callback only reads the pass flags, offers the
+// message to the thru hook (which may play it through on that thread, see SetThruHook), stores
+// it into the locked TCircBuffer (system exclusive into a free long buffer first) and, when no
+// notice is pending yet, posts one to a QObject of the UI thread. That notice calls the data
 // handler once, which is expected to take all waiting events. A message that finds the buffer
 // full is lost and an overflow notice is posted. Close destroys the service port first (which
 // returns only when no callback runs) and then frees the buffer with whatever it still holds.
@@ -16,8 +17,9 @@
 //
 // Errors are EMidiInputError.
 
-#include "midibackend.h"
-#include "mymidievent.h"
+#include "midi/midibackend.h"
+#include "midi/midievent.h"
+#include "midi/midisink.h"
 
 #include <QString>
 #include <QStringList>
@@ -82,11 +84,16 @@ public:
     // (JACK); an owner that wants to know without asking ServiceAlive again and again.
     std::function<void()> OnServiceGone;
 
+    // The hook the service's thread offers each incoming channel message to before storing it;
+    // the stored event says whether it was played through. Null for none. Returns only once the
+    // service's thread no longer calls the previous hook.
+    void SetThruHook(TMidiThruHook *Hook);
+
     // Events waiting; 0 while closed.
     int EventCount() const;
     // The oldest waiting event, taken out; none while closed or when nothing waits. A long
     // buffer goes back to the device before its bytes are handed out.
-    std::optional<TMyMidiEvent> TakeEvent();
+    std::optional<TMidiEvent> TakeEvent();
 
     // Long buffers free for incoming system exclusive (all of them while nothing waits).
     int FreeLongBuffers() const;
@@ -96,7 +103,7 @@ private:
     class TNotifier;
     friend class TNotifier;
 
-    static void Receive(void *User, const uint8_t *Data, size_t Size);
+    static void Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
     void HandleDataNotice();
     void HandleOverflowNotice();
     void FreeBuffers();

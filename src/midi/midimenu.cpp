@@ -1,7 +1,7 @@
-#include "midimenu.h"
+#include "midi/midimenu.h"
 
-#include "custominifile.h"
-#include "midierror.h"
+#include "core/custominifile.h"
+#include "midi/midierror.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -293,7 +293,11 @@ void TMidiMenuBase::SetApi(TMidiApi Api) {
             After = InMenu.at(Last + 1);
     }
     ClearEntries();
+    if (OnDeviceReplacing)
+        OnDeviceReplacing(this);
     RecreateDevice(Api);
+    if (OnDeviceReplaced)
+        OnDeviceReplaced(this);
     if (FBaseMenu)
         BuildEntries(After);
 }

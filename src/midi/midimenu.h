@@ -10,9 +10,9 @@
 // Threads: everything here runs on the UI thread. The events are raised from inside the calls
 // that cause them; a handler must not destroy the menu.
 
-#include "midibackend.h"
-#include "midiinput.h"
-#include "midioutput.h"
+#include "midi/midibackend.h"
+#include "midi/midiinput.h"
+#include "midi/midioutput.h"
 
 #include <QList>
 #include <QMenu>
@@ -42,6 +42,11 @@ public:
 
     TMidiNotifyEvent OnAfterOpen;   // after a device was opened
     TMidiNotifyEvent OnBeforeClose; // before an open device is closed (it is still open)
+    // Around SetApi's new device: before the old device object goes (it is closed by then) and
+    // once the new one is there, so that whoever holds on to the device can let go and take the
+    // new one.
+    TMidiNotifyEvent OnDeviceReplacing;
+    TMidiNotifyEvent OnDeviceReplaced;
     TMidiStringEvent OnError;       // an open or close failed; err is the message
     TMidiStringEvent OnTextMessage; // "Opened ...", "Closing ...", "Closed ..."
 

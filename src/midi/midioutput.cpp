@@ -1,17 +1,16 @@
-#include "midioutput.h"
+#include "midi/midioutput.h"
 
-#include "midierror.h"
-#include "shortmessage.h"
-#include "synth.h"
+#include "midi/midierror.h"
+#include "midi/shortmessage.h"
+#include "midi/synth.h"
 
 #include <optional>
+#include <thread>
 
 namespace {
 
 const QString OwnPortName = QStringLiteral("Ondrel");
 const QString MapperName = QStringLiteral("Midi-Mapper");
-constexpr uint8_t ControlChange = 0xB0;
-constexpr uint8_t AllNotesOff = 123;
 
 } // namespace
 
@@ -61,8 +60,24 @@ bool TMidiOutput::Open() {
         FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName,
                                          OwnPort ? QString() : FDeviceName, OnServiceGone);
     }
+    FCallbackPort.store(FPort.get());
     FClosed = false;
     return true;
+}
+
+bool TMidiOutput::SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
+    FCallbackSends.fetch_add(1);
+    MidiBackend::TOutPort *Port = FCallbackPort.load();
+    const bool Sent = Port && Port->SendFromCallback(Data, Size, Frame);
+    FCallbackSends.fetch_sub(1);
+    return Sent;
+}
+
+void TMidiOutput::HideFromCallback() {
+    FCallbackPort.store(nullptr);
+    // A send that saw the port still runs; it takes microseconds.
+    while (FCallbackSends.load() != 0)
+        std::this_thread::yield();
 }
 
 void TMidiOutput::Send(uint8_t Typ, uint8_t Note, uint8_t Vel) {
@@ -79,12 +94,16 @@ void TMidiOutput::Send(uint8_t Typ, uint8_t Note, uint8_t Vel) {
 bool TMidiOutput::Close() {
     if (FClosed)
         return true;
+    // No note played through may follow the all-notes-off.
+    HideFromCallback();
     std::optional<EMidiOutputError> Failure;
     // A service that went away has nothing left sounding, and cannot take the messages.
     if (FPort && FPort->ServiceAlive()) {
         try {
             for (uint8_t Channel = 0; Channel < 16; ++Channel) {
-                const uint8_t Bytes[3] = {uint8_t(ControlChange | Channel), AllNotesOff, 0};
+                const TShortMessage Off =
+                    TShortMessage::ControlChange(Channel, MidiController::AllNotesOff, 0);
+                const uint8_t Bytes[3] = {Off.Status, Off.Data1, Off.Data2};
                 FPort->Send(Bytes, sizeof Bytes);
             }
         } catch (const EMidiOutputError &Error) {

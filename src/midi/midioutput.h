@@ -6,19 +6,22 @@
 // no MIDI service. NoDevice (30000) selects nothing; with no MIDI service at all there are no
 // devices.
 //
-// Errors are EMidiOutputError. Threads: a plain object for one thread (the UI thread); it starts
-// no thread and is called back by none.
+// Errors are EMidiOutputError. Threads: every member is for the UI thread but SendFromCallback,
+// which one other thread (an input's service thread, playing through) may call at any time; the
+// port it sends to is not closed under it.
 
-#include "midibackend.h"
+#include "midi/midibackend.h"
+#include "midi/midisink.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
-class TMidiOutput {
+class TMidiOutput final : public TMidiSink {
 public:
     static constexpr int NoDevice = 30000;
     static constexpr int MidiMapper = -1;
@@ -43,12 +46,17 @@ public:
     // Sends one short message: status, then the data bytes its kind carries (a program change
     // goes out as two bytes). Without an open port the message is dropped silently.
     void Send(uint8_t Typ, uint8_t Note, uint8_t Vel);
+    void Send(const TShortMessage &Message) override {
+        Send(Message.Status, Message.Data1, Message.Data2);
+    }
+    // Dropped (false) while no port is open.
+    bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override;
     // Silences all notes (All Notes Off on the 16 channels) and closes. The port is released
     // even when a step fails; the failure is raised afterwards. Returns true.
     bool Close();
     bool IsClosed() const { return FClosed; }
     // False once the service of the open port went away (the JACK server stopped).
-    bool ServiceAlive() const { return !FPort || FPort->ServiceAlive(); }
+    bool ServiceAlive() const override { return !FPort || FPort->ServiceAlive(); }
     // Called on the service's own thread when the service of a port opened from now on goes
     // away (JACK); an owner that wants to know without asking ServiceAlive again and again.
     std::function<void()> OnServiceGone;
@@ -62,4 +70,9 @@ private:
     QString FDeviceName;
     std::unique_ptr<MidiBackend::TOutPort> FPort;
     bool FClosed = true;
+    // The port as the thru thread sees it, and whether it is sending right now: Close takes the
+    // port away only once no such send runs.
+    std::atomic<MidiBackend::TOutPort *> FCallbackPort{nullptr};
+    std::atomic<int> FCallbackSends{0};
+    void HideFromCallback();
 };

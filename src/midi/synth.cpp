@@ -1,8 +1,8 @@
-#include "synth.h"
+#include "midi/synth.h"
 
-#include "custominifile.h"
-#include "midierror.h"
-#include "synthsoundfont.h"
+#include "core/custominifile.h"
+#include "midi/midierror.h"
+#include "midi/synthsoundfont.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -90,6 +90,11 @@ public:
             FWatch.Start(TMidiApi::maJack, std::move(OnServiceGone));
     }
     void Send(const uint8_t *Data, size_t Size) override { FSynth->Send(Data, Size); }
+    // FluidSynth's calls are thread-safe (its API lock): a thru thread may play at once.
+    bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t) noexcept override {
+        FSynth->Send(Data, Size);
+        return true;
+    }
     bool ServiceAlive() const override { return FWatch.Alive(); }
 
 private:

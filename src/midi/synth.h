@@ -7,7 +7,7 @@
 // Threads: a TSynth is made, fed and destroyed on one thread (the UI thread); with an audio
 // driver, FluidSynth renders on the driver's thread, and its API is safe to call meanwhile.
 
-#include "midibackend.h"
+#include "midi/midibackend.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "synthsoundfont.h"
+#include "midi/synthsoundfont.h"
 
 #include <QDir>
 #include <QFileInfo>
