@@ -1,0 +1,185 @@
+#include "router/midirouter.h"
+
+#include "midi/midierror.h"
+#include "midi/shortmessage.h"
+
+#include <cmath>
+
+TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
+    : QObject(Parent), FKeyboard(Keyboard) {
+    FKeyboard.OnNote = [this](QObject *, uint8_t Status, uint8_t Data1, uint8_t Data2) {
+        Play({Status, Data1, Data2});
+    };
+    FKeyboard.OnDisplayEvent = [this](QObject *, uint8_t Status, uint8_t Data1, uint8_t Data2) {
+        Reflect({Status, Data1, Data2});
+    };
+    FKeyboard.OnPlayRulesChange = [this](QObject *) { PublishThruRules(); };
+    FKeyboard.OnReleaseThru = [this](QObject *) { ReleaseThru(); };
+    PublishThruRules();
+}
+
+TMidiRouter::~TMidiRouter() {
+    // Notes must not reach a router that is going away.
+    FKeyboard.OnNote = nullptr;
+    FKeyboard.OnDisplayEvent = nullptr;
+    FKeyboard.OnPlayRulesChange = nullptr;
+    FKeyboard.OnReleaseThru = nullptr;
+    FThru.SetSink(nullptr);
+}
+
+void TMidiRouter::SetOutput(TMidiSink *Output) {
+    FOutput = Output;
+    FThru.SetSink(Output);
+}
+
+void TMidiRouter::SetMidiThru(bool Value) {
+    if (Value == FMidiThru)
+        return;
+    FMidiThru = Value;
+    PublishThruRules();
+    FKeyboard.ReleaseDisplayedNotes();
+}
+
+void TMidiRouter::PublishThruRules() {
+    TThruRules rules;
+    rules.On = FMidiThru;
+    rules.TransposeThru = FKeyboard.TransposeThru();
+    rules.DisplayTransposed = FKeyboard.DisplayTransposed();
+    rules.Transpose = FKeyboard.Transpose();
+    rules.Intervals = FKeyboard.ChordIntervals();
+    FThru.SetRules(rules);
+}
+
+void TMidiRouter::ReleaseThru() {
+    for (const TShortMessage &off : FThru.TakeSounding())
+        SendOnly(off);
+}
+
+// --- What the program plays ----------------------------------------------------------------------
+
+void TMidiRouter::SendOnly(const TShortMessage &Message) {
+    if (!FOutput)
+        return;
+    try {
+        FOutput->Send(Message);
+    } catch (const EMidiError &Error) {
+        Q_EMIT SendFailed(Error.Message());
+        return;
+    }
+    Q_EMIT Sent(Message);
+}
+
+void TMidiRouter::Play(const TShortMessage &Message) {
+    SendOnly(Message);
+    Reflect(Message);
+    if (Message.Kind() == TMessageKind::NoteOn)
+        Q_EMIT NotePlayed(Message.Data1, Message.Data2);
+}
+
+void TMidiRouter::Send(const TShortMessage &Message) {
+    SendOnly(Message);
+    Reflect(Message);
+}
+
+void TMidiRouter::SendController(int Controller, int Value) {
+    Send(TShortMessage::ControlChange(FKeyboard.Channel(), Controller, Value));
+}
+
+void TMidiRouter::SendPitchBend(int Value) {
+    Send(TShortMessage::PitchBend(FKeyboard.Channel(), Value));
+}
+
+void TMidiRouter::SendProgram(int Msb, int Lsb, int Program) {
+    if (Program < 0)
+        return;
+    const int channel = FKeyboard.Channel();
+    if (Msb >= 0 || Lsb >= 0) {
+        SendOnly(TShortMessage::ControlChange(channel, MidiController::BankSelect,
+                                              std::max(Msb, 0)));
+        SendOnly(TShortMessage::ControlChange(channel, MidiController::BankSelectLsb,
+                                              std::max(Lsb, 0)));
+    }
+    SendOnly(TShortMessage::ProgramChange(channel, Program));
+}
+
+void TMidiRouter::Panic() {
+    Q_EMIT PanicProgress(0);
+    FKeyboard.ReleaseAll();
+    FKeyboard.ClearDisplay();
+    for (int channel = 0; channel < MidiChannelCount; ++channel) {
+        for (int note = 0; note < MidiNoteCount; ++note)
+            SendOnly(TShortMessage::NoteOff(channel, note));
+        SendOnly(TShortMessage::ControlChange(channel, MidiController::AllSoundOff, 0));
+        SendOnly(TShortMessage::ControlChange(channel, MidiController::AllNotesOff, 0));
+        Q_EMIT PanicProgress(int(std::nearbyint((channel + 1) * 100.0 / MidiChannelCount)));
+    }
+}
+
+// --- What arrives --------------------------------------------------------------------------------
+
+void TMidiRouter::Receive(const TMidiEvent &Event) {
+    if (Event.IsSysex())
+        return;
+    TShortMessage message = Event.Message();
+    if (message.Kind() == TMessageKind::NoteOff) // shown as a note on with velocity 0
+        message = TShortMessage::NoteOff(message.Channel(), message.Data1);
+    const bool note = message.Kind() == TMessageKind::NoteOn;
+    if (Event.Thru) {
+        FKeyboard.ShowMidiEvent(message.Status, message.Data1, message.Data2, true);
+        if (note)
+            Q_EMIT NotePlayed(message.Data1 & 127, message.Data2 & 127);
+        else
+            Reflect(message);
+        return;
+    }
+    if (!note) {
+        Reflect(message);
+        return;
+    }
+    const int key = message.Data1 & 127;
+    const int velocity = message.Data2 & 127;
+    FKeyboard.ShowNote(key, velocity);
+    if (velocity > 0 && FKeyboard.OnNoteHover)
+        FKeyboard.OnNoteHover(FKeyboard.Sender, FKeyboard.NoteDisplayName(key));
+    Q_EMIT NotePlayed(key, velocity);
+}
+
+void TMidiRouter::ReceiveNow(const TShortMessage &Message) {
+    const uint8_t bytes[3] = {Message.Status, Message.Data1, Message.Data2};
+    const int length = MidiShortMessage::Length(Message.Status);
+    TMidiEvent event;
+    event.MidiMessage = Message.Status;
+    event.Data1 = Message.Data1;
+    event.Data2 = Message.Data2;
+    event.Thru = length > 0 && FThru.Through(bytes, size_t(length), 0);
+    Receive(event);
+}
+
+void TMidiRouter::Reflect(const TShortMessage &Message) {
+    const int data1 = Message.Data1 & 127;
+    const int data2 = Message.Data2 & 127;
+    switch (Message.Kind()) {
+    case TMessageKind::PitchBend:
+        Q_EMIT PitchBendChanged(Message.PitchBendValue());
+        break;
+    case TMessageKind::ControlChange:
+        if (data1 == MidiController::BankSelect)
+            FPendingMsb = data2;
+        else if (data1 == MidiController::BankSelectLsb)
+            FPendingLsb = data2;
+        FKeyboard.SetControllerValue(data1, data2);
+        Q_EMIT ControllerChanged(data1, data2);
+        break;
+    case TMessageKind::ProgramChange: {
+        const bool bank = FPendingMsb >= 0 && FPendingLsb >= 0;
+        const int msb = bank ? FPendingMsb : -1;
+        const int lsb = bank ? FPendingLsb : -1;
+        FPendingMsb = -1;
+        FPendingLsb = -1;
+        Q_EMIT ProgramChanged(data1, msb, lsb);
+        break;
+    }
+    default:
+        break;
+    }
+}

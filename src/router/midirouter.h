@@ -1,0 +1,95 @@
+#pragma once
+
+// The routing of every MIDI message the program plays or receives, without a window: the piano
+// keyboard's notes and chords (through its model), the controls' controller messages, bank and
+// program, Panic, what arrives from the MIDI input (shown on the keyboard or, with Midi Thru,
+// played through by the thru engine on the input's own thread), and the reflection of every
+// pitch bend, controller and program change that passes, which listeners (strips, knobs, the
+// program fields, dialogs) receive as signals.
+//
+// Threads: a QObject of the UI thread; every member is called there. Only the thru engine
+// (ThruHook) is called on an input's service thread, see thruengine.h.
+
+#include "core/keyboardmodel.h"
+#include "core/midivocabulary.h"
+#include "midi/midievent.h"
+#include "midi/midisink.h"
+#include "router/thruengine.h"
+
+#include <QObject>
+#include <QString>
+
+class TMidiRouter : public QObject {
+    Q_OBJECT
+public:
+    // Takes the keyboard model's OnNote, OnDisplayEvent, OnPlayRulesChange and OnReleaseThru.
+    explicit TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent = nullptr);
+    ~TMidiRouter() override;
+
+    // Where every message leaves, the thru engine's copies too; null drops them. The previous
+    // sink is no longer used when this returns.
+    void SetOutput(TMidiSink *Output);
+    TMidiSink *Output() const { return FOutput; }
+    // The hook to set on each input the program opens; it must outlive them.
+    TMidiThruHook &ThruHook() { return FThru; }
+    const TThruEngine &Thru() const { return FThru; }
+
+    // Midi Thru. A change ends the notes played through so far and clears the incoming notes
+    // shown, so that no release arrives to the other path.
+    bool MidiThru() const { return FMidiThru; }
+    void SetMidiThru(bool Value);
+
+    // --- What the program plays -----------------------------------------------------------------
+    // A message of the keyboard: sent and reflected; a note-on is told to NotePlayed.
+    void Play(const TShortMessage &Message);
+    // A message of a control (a strip, a knob, the mouse wheel, a joystick, a snapshot): sent
+    // and reflected.
+    void Send(const TShortMessage &Message);
+    void SendController(int Controller, int Value);
+    void SendPitchBend(int Value);
+    // Sent only, nothing reflected (the chord editor's own keyboard).
+    void SendOnly(const TShortMessage &Message);
+    // On the keyboard's channel: bank select MSB and LSB (unless both are -1; a missing one goes
+    // as 0), then the program change. Nothing for a program of -1.
+    void SendProgram(int Msb, int Lsb, int Program);
+    // Silences everything: the keyboard lets go of its notes, the notes played through end, then
+    // each of the 16 channels gets a note off for every note, All Sound Off and All Notes Off.
+    void Panic();
+
+    // --- What arrives ---------------------------------------------------------------------------
+    // An incoming event on the UI thread, after the input's thread stored it (and played it
+    // through when the event says so).
+    void Receive(const TMidiEvent &Event);
+    // Both halves at once, as if Message had just arrived at an input: for callers without one.
+    void ReceiveNow(const TShortMessage &Message);
+
+    // The displays follow a message that was sent or received.
+    void Reflect(const TShortMessage &Message);
+
+Q_SIGNALS:
+    void PitchBendChanged(int Value);
+    void ControllerChanged(int Controller, int Value);
+    // A program change passed; Msb and Lsb are the bank select that came just before it, both
+    // -1 when none did.
+    void ProgramChanged(int Program, int Msb, int Lsb);
+    // A note-on the user played or one that arrived (as it arrived, before any chord).
+    void NotePlayed(int Note, int Velocity);
+    // Every message handed to the output on this thread (thru copies are not).
+    void Sent(const TShortMessage &Message);
+    // The output refused a message; the text says why.
+    void SendFailed(const QString &Text);
+    // Panic's progress, 0..100.
+    void PanicProgress(int Percent);
+
+private:
+    void PublishThruRules();
+    void ReleaseThru();
+
+    TKeyboardModel &FKeyboard;
+    TMidiSink *FOutput = nullptr;
+    TThruEngine FThru;
+    bool FMidiThru = false;
+    // A bank select waiting for its program change; -1 when none came.
+    int FPendingMsb = -1;
+    int FPendingLsb = -1;
+};
