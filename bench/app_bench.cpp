@@ -4,9 +4,10 @@
 // open on JACK). Figures are p50, p99 and max in microseconds; the release that follows each
 // press is measured as well, apart.
 
-#include "keyboard.h"
+#include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "ondrel.h"
+#include "app/mainwindow.h"
+#include "router/midirouter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,10 +34,10 @@ using BenchStats::TClock;
 
 TMainFixture *Fixture = nullptr;
 
-// A window playing into the JACK port with the chord and transposition on; PutShort is wrapped so
-// that the moment each message has been handed to the port is known.
+// A window playing into the JACK port with the chord and transposition on; the router tells the
+// moment each message has been handed to the port.
 struct TPlayingWindow {
-    std::unique_ptr<TOndrel2> Window;
+    std::unique_ptr<TMainWindow> Window;
     int Handed = 0;
     int64_t LastHandedNs = 0;
 
@@ -45,17 +46,16 @@ struct TPlayingWindow {
         Window = Fixture->NewWindow();
         if (!Window || !Fixture->ConnectPeer(*Window))
             return false;
-        TKeyboardModel &m = Window->Keyboard1->Model();
+        TKeyboardModel &m = Window->Keyboard()->Model();
         m.SetChord(TChord::chMajor);
         m.SetTranspose(5);
         // The window captures keys while active; the offscreen platform may not activate it.
-        Window->Keyboard1->SetCaptureKeyboard(true);
-        auto send = Window->PutShort;
-        Window->PutShort = [this, send](uint8_t s, uint8_t d1, uint8_t d2) {
-            send(s, d1, d2);
-            LastHandedNs = NowNs();
-            ++Handed;
-        };
+        Window->Keyboard()->SetCaptureKeyboard(true);
+        QObject::connect(&Window->Router(), &TMidiRouter::Sent, Window.get(),
+                         [this](const TShortMessage &) {
+                             LastHandedNs = NowNs();
+                             ++Handed;
+                         });
         return true;
     }
 };
@@ -120,7 +120,7 @@ void BM_MouseToPort(benchmark::State &State) {
         State.SkipWithError("the window or its JACK port did not open");
         return;
     }
-    TKeyboard *keys = W.Window->Keyboard1;
+    TKeyboard *keys = W.Window->Keyboard();
     const QPointF at(keys->Model().KeyLeft(keys->Model().BaseNote() + 2) -
                          keys->Model().ScrollOffset() + 4,
                      keys->height() - 8);

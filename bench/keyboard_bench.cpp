@@ -2,7 +2,7 @@
 // paint styles at the three sizes, and the in-process path of a mouse press to the bytes handed
 // to the output sink with a 3-note chord and transposition on.
 
-#include "keyboard.h"
+#include "keyboard/keyboard.h"
 
 #include <QApplication>
 #include <QMouseEvent>

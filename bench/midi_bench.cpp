@@ -9,9 +9,9 @@
 // Figures are reported as counters in microseconds: p50, p99 and max of every sample.
 
 #include "jackfixture.h"
-#include "midibackend.h"
-#include "midiinput.h"
-#include "midioutput.h"
+#include "midi/midibackend.h"
+#include "midi/midiinput.h"
+#include "midi/midioutput.h"
 #include "rtmidiports.h"
 
 #include <QCoreApplication>

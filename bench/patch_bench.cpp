@@ -1,8 +1,8 @@
 // Patch script reading speed: full loads of a large generated script (MB/s), the tokenizer alone,
 // and the header preview of a folder of 1000 scripts as the patch set chooser makes it.
 
-#include "patchlist.h"
-#include "patchscriptparser.h"
+#include "core/patchlist.h"
+#include "core/patchscriptparser.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,8 +8,8 @@
 // Figures are counters in microseconds: p50, p99 and max of every sample.
 
 #include "jackfixture.h"
-#include "midioutput.h"
-#include "synth.h"
+#include "midi/midioutput.h"
+#include "midi/synth.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

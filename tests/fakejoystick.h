@@ -2,7 +2,7 @@
 
 // Joysticks that a test moves by hand: a stand-in for the system's joystick service.
 
-#include "joystickdevice.h"
+#include "controls/joystickdevice.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,10 @@
 #include "mainfixture.h"
 
-#include "midimenu.h"
-#include "midioutput.h"
-#include "ondrel.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,8 +71,8 @@ QString TMainFixture::ConfigPath() const {
     return FConfig ? FConfig->path() : QString();
 }
 
-std::unique_ptr<TOndrel2> TMainFixture::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maJack, false);
+std::unique_ptr<TMainWindow> TMainFixture::NewWindow() {
+    auto w = std::make_unique<TMainWindow>(TMidiApi::maJack, false);
     w->show();
     w->activateWindow();
     if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine
@@ -82,17 +84,17 @@ std::unique_ptr<TOndrel2> TMainFixture::NewWindow() {
     return w;
 }
 
-bool TMainFixture::ChooseOutput(TOndrel2 &W, const QString &Caption) {
-    for (QAction *a : W.MidiOut1->actions()) {
+bool TMainFixture::ChooseOutput(TMainWindow &W, const QString &Caption) {
+    for (QAction *a : W.OutputDeviceMenu()->actions()) {
         if (a->text() == Caption) {
             a->trigger();
-            return !W.MidiOutMenu1().Output().IsClosed();
+            return !W.OutputMenu().Output().IsClosed();
         }
     }
     return false;
 }
 
-bool TMainFixture::ConnectPeer(TOndrel2 &W) {
+bool TMainFixture::ConnectPeer(TMainWindow &W) {
     if (!ChooseOutput(W, QStringLiteral("Ondrel")))
         return false;
     const QString port = FPeer->FindPort(QStringLiteral("^Ondrel[^:]*:Ondrel$"), JackPortIsOutput);

@@ -13,7 +13,7 @@
 #include <vector>
 
 class QTemporaryDir;
-class TOndrel2;
+class TMainWindow;
 
 class TMainFixture {
 public:
@@ -31,16 +31,16 @@ public:
 
     // A shown, exposed window past its deferred start-up; nullptr when it never appeared or its
     // start-up stopped on a message box.
-    std::unique_ptr<TOndrel2> NewWindow();
+    std::unique_ptr<TMainWindow> NewWindow();
 
     // Opens the output "Ondrel" through its Midi Out entry and connects the peer's input to it.
-    bool ConnectPeer(TOndrel2 &W);
+    bool ConnectPeer(TMainWindow &W);
 
     TJackPeer &Peer() { return *FPeer; }
     // What arrived as hex text, one message per entry ("90 3c 64").
     QStringList Received() const;
 
-    static bool ChooseOutput(TOndrel2 &W, const QString &Caption);
+    static bool ChooseOutput(TMainWindow &W, const QString &Caption);
     static QStringList Hex(const std::vector<TBytes> &Messages);
 
     // Message boxes nobody answered within a few seconds, closed so that the test fails on what

@@ -2,9 +2,11 @@
 // The real main window without a MIDI service, for the patch set tests: what the program bank
 // would send is recorded instead, and what loading a patch set reports is kept.
 
-#include "ondrel.h"
-#include "patchlist.h"
-#include "programbank.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/patchlist.h"
+#include "app/programbank.h"
 
 #include <QAction>
 #include <QMenu>
@@ -28,11 +30,11 @@ struct TPatchWindow {
     }
 
     // A shown, exposed window past its deferred start-up, with nothing sent yet.
-    std::unique_ptr<TOndrel2> NewWindow() {
-        auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
-        w->ProgramBank().Send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
-            Sent.emplace_back(s, d1, d2);
-        };
+    std::unique_ptr<TMainWindow> NewWindow() {
+        auto w = std::make_unique<TMainWindow>(TMidiApi::maNone, false);
+        QObject::connect(&w->Router(), &TMidiRouter::Sent, w.get(), [this](const TShortMessage &m) {
+            Sent.emplace_back(m.Status, m.Data1, m.Data2);
+        });
         w->Patches().OnLoadMessages = [this](const QStringList &lines) { Messages << lines; };
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get(), 20000)) // patient on a loaded machine

@@ -1,9 +1,9 @@
-#include "mysplitter.h"
-#include "patchlist.h"
-#include "patchsetchooser.h"
-#include "pathdialog.h"
-#include "registryinifile.h"
-#include "systemlistview.h"
+#include "controls/splitter.h"
+#include "core/patchlist.h"
+#include "patches/patchsetchooser.h"
+#include "shellview/pathdialog.h"
+#include "core/registryinifile.h"
+#include "shellview/systemlistview.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -193,59 +193,59 @@ void TestChooser::preview() {
     FChooser->Preview(P(QStringLiteral("good.txt")));
     Write(P(QStringLiteral("probe.txt")), script);
     FChooser->Preview(P(QStringLiteral("probe.txt")));
-    const QStringList shown{FChooser->EScriptName->text(), FChooser->EDeviceName->text(),
-                            FChooser->EDeviceManufacturer->text(), FChooser->ECreatorName->text()};
+    const QStringList shown{FChooser->ScriptNameEdit->text(), FChooser->DeviceNameEdit->text(),
+                            FChooser->DeviceManufacturerEdit->text(), FChooser->CreatorNameEdit->text()};
     QCOMPARE(shown, fields);
-    QCOMPARE(FChooser->BApply->isEnabled(), enabled);
-    QCOMPARE(FChooser->BOK->isEnabled(), enabled);
+    QCOMPARE(FChooser->ApplyButton->isEnabled(), enabled);
+    QCOMPARE(FChooser->OkButton->isEnabled(), enabled);
 }
 
 void TestChooser::sameFileInOtherCaseIsNotReloaded() {
     QVERIFY(NewChooser());
     Select(QStringLiteral("good.txt"));
-    QCOMPARE(FChooser->EScriptName->text(), QStringLiteral("Good Tones"));
+    QCOMPARE(FChooser->ScriptNameEdit->text(), QStringLiteral("Good Tones"));
     QCOMPARE(FChooser->FilenamePanel->text(), QStringLiteral("good.txt"));
     Write(P(QStringLiteral("good.txt")), Script("Changed", ""));
     FChooser->Preview(P(QStringLiteral("GOOD.TXT")));
-    QCOMPARE(FChooser->EScriptName->text(), QStringLiteral("Good Tones"));
-    QVERIFY(FChooser->BApply->isEnabled());
+    QCOMPARE(FChooser->ScriptNameEdit->text(), QStringLiteral("Good Tones"));
+    QVERIFY(FChooser->ApplyButton->isEnabled());
     // Another file in between, and the header is read again.
     Select(QStringLiteral("warned.txt"));
     Select(QStringLiteral("good.txt"));
-    QCOMPARE(FChooser->EScriptName->text(), QStringLiteral("Changed"));
+    QCOMPARE(FChooser->ScriptNameEdit->text(), QStringLiteral("Changed"));
 }
 
 void TestChooser::folderClearsThePreview() {
     QVERIFY(NewChooser());
     Select(QStringLiteral("good.txt"));
-    QVERIFY(FChooser->BOK->isEnabled());
+    QVERIFY(FChooser->OkButton->isEnabled());
     Select(QStringLiteral("Sub"));
     QCOMPARE(FChooser->SelectedFile(), QString());
-    QCOMPARE(FChooser->EScriptName->text(), QString());
-    QCOMPARE(FChooser->ECreatorName->text(), QString());
+    QCOMPARE(FChooser->ScriptNameEdit->text(), QString());
+    QCOMPARE(FChooser->CreatorNameEdit->text(), QString());
     QCOMPARE(FChooser->FilenamePanel->text(), QString());
-    QVERIFY(!FChooser->BApply->isEnabled());
-    QVERIFY(!FChooser->BOK->isEnabled());
+    QVERIFY(!FChooser->ApplyButton->isEnabled());
+    QVERIFY(!FChooser->OkButton->isEnabled());
     // Opening it writes the folder into the field and keeps the preview clear.
     FChooser->SystemListView->DefaultCommand();
     QCOMPARE(FChooser->SystemListView->RealDirectory(), P(QStringLiteral("Sub")));
-    QCOMPARE(FChooser->EDir->text(), P(QStringLiteral("Sub")));
+    QCOMPARE(FChooser->FolderEdit->text(), P(QStringLiteral("Sub")));
     QVERIFY(FLoaded.isEmpty());
 }
 
 void TestChooser::fileTypeFilter() {
     QVERIFY(NewChooser());
-    QCOMPARE(FChooser->CBFileType->currentText(), QStringLiteral("Patch Scripts (*.txt)"));
+    QCOMPARE(FChooser->FileTypeBox->currentText(), QStringLiteral("Patch Scripts (*.txt)"));
     TSystemListView *list = FChooser->SystemListView;
     QCOMPARE(list->FindItem(QStringLiteral("notes.syx")), -1);
     QVERIFY(list->FindItem(QStringLiteral("Sub")) >= 0);
-    FChooser->CBFileType->setCurrentIndex(1);
+    FChooser->FileTypeBox->setCurrentIndex(1);
     QVERIFY(list->FindItem(QStringLiteral("notes.syx")) >= 0);
     Select(QStringLiteral("notes.syx"));
-    QCOMPARE(FChooser->EScriptName->text(), QStringLiteral("Script is not a Cubase Parse File."));
-    QVERIFY(!FChooser->BApply->isEnabled());
+    QCOMPARE(FChooser->ScriptNameEdit->text(), QStringLiteral("Script is not a Cubase Parse File."));
+    QVERIFY(!FChooser->ApplyButton->isEnabled());
     // Back to scripts: the hidden file must not stay selected for Apply.
-    FChooser->CBFileType->setCurrentIndex(0);
+    FChooser->FileTypeBox->setCurrentIndex(0);
     QCOMPARE(list->FindItem(QStringLiteral("notes.syx")), -1);
     QVERIFY(!FChooser->SelectedFile().endsWith(QStringLiteral("notes.syx")));
 }
@@ -283,12 +283,12 @@ void TestChooser::folderField() {
             FChooser->SystemListView->SetDirectory(folder(name));
             continue;
         }
-        FChooser->EDir->setText(folder(name));
+        FChooser->FolderEdit->setText(folder(name));
         if (kind == QLatin1String("enter")) {
-            QTest::keyClick(FChooser->EDir, Qt::Key_Return);
+            QTest::keyClick(FChooser->FolderEdit, Qt::Key_Return);
         } else {
             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-            QCoreApplication::sendEvent(FChooser->EDir, &out);
+            QCoreApplication::sendEvent(FChooser->FolderEdit, &out);
         }
     }
     QCOMPARE(FChooser->SystemListView->RealDirectory(), folder(shown));
@@ -298,9 +298,9 @@ void TestChooser::folderField() {
 void TestChooser::enterInFolderFieldNeverPressesOk() {
     QVERIFY(NewChooser());
     Select(QStringLiteral("good.txt"));
-    FChooser->EDir->setText(P(QStringLiteral("Sub")));
-    QTest::keyClick(FChooser->EDir, Qt::Key_Return);
-    QTest::keyClick(FChooser->EDir, Qt::Key_Return);
+    FChooser->FolderEdit->setText(P(QStringLiteral("Sub")));
+    QTest::keyClick(FChooser->FolderEdit, Qt::Key_Return);
+    QTest::keyClick(FChooser->FolderEdit, Qt::Key_Return);
     QVERIFY(FChooser);
     QVERIFY(FChooser->isVisible());
     QVERIFY(FLoaded.isEmpty());
@@ -325,7 +325,7 @@ void TestChooser::defaultCommand() {
     QFETCH(int, opened);
     QFETCH(QString, folder);
     QVERIFY(NewChooser());
-    FChooser->CBFileType->setCurrentIndex(fileType);
+    FChooser->FileTypeBox->setCurrentIndex(fileType);
     Select(item);
     FChooser->SystemListView->DefaultCommand();
     QCOMPARE(FLoaded.size(), loads);
@@ -358,11 +358,11 @@ void TestChooser::applyOkCancel() {
     QVERIFY(NewChooser());
     FLoadResult = loadResult;
     Select(QStringLiteral("good.txt"));
-    QPushButton *apply = FChooser->BApply;
+    QPushButton *apply = FChooser->ApplyButton;
     for (QChar b : buttons) {
-        QPushButton *button = b == u'A'   ? FChooser->BApply
-                              : b == u'O' ? FChooser->BOK
-                                          : FChooser->BCancel;
+        QPushButton *button = b == u'A'   ? FChooser->ApplyButton
+                              : b == u'O' ? FChooser->OkButton
+                                          : FChooser->CancelButton;
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QCOMPARE(FLoaded.size(), loads);
@@ -421,21 +421,21 @@ void TestChooser::loadPatchSet() {
 void TestChooser::homeAndFolderPicker() {
     QVERIFY(NewChooser());
     FChooser->SystemListView->SetDirectory(QDir::tempPath());
-    QTest::mouseClick(FChooser->BHome, Qt::LeftButton);
+    QTest::mouseClick(FChooser->HomeButton, Qt::LeftButton);
     QCOMPARE(FChooser->SystemListView->RealDirectory(), FFiles->path());
     QString startedAt;
-    FChooser->PathDialog1->Runner = [&](QFileDialog &) {
-        startedAt = FChooser->PathDialog1->Directory();
-        FChooser->PathDialog1->SetDirectory(P(QStringLiteral("Sub")));
+    FChooser->FolderDialog->Runner = [&](QFileDialog &) {
+        startedAt = FChooser->FolderDialog->Directory();
+        FChooser->FolderDialog->SetDirectory(P(QStringLiteral("Sub")));
         return int(QDialog::Accepted);
     };
-    QTest::mouseClick(FChooser->BDir, Qt::LeftButton);
+    QTest::mouseClick(FChooser->FolderButton, Qt::LeftButton);
     QCOMPARE(startedAt, FFiles->path());
     QCOMPARE(FChooser->SystemListView->RealDirectory(), P(QStringLiteral("Sub")));
-    QCOMPARE(FChooser->EDir->text(), P(QStringLiteral("Sub")));
+    QCOMPARE(FChooser->FolderEdit->text(), P(QStringLiteral("Sub")));
     // A picker left with Cancel changes nothing.
-    FChooser->PathDialog1->Runner = [](QFileDialog &) { return int(QDialog::Rejected); };
-    QTest::mouseClick(FChooser->BDir, Qt::LeftButton);
+    FChooser->FolderDialog->Runner = [](QFileDialog &) { return int(QDialog::Rejected); };
+    QTest::mouseClick(FChooser->FolderButton, Qt::LeftButton);
     QCOMPARE(FChooser->SystemListView->RealDirectory(), P(QStringLiteral("Sub")));
 }
 
@@ -464,10 +464,10 @@ void TestChooser::stateRoundTrip() {
     QCOMPARE(FChooser->geometry().topLeft(), kept.topLeft());
     QCOMPARE(FChooser->MainRightPanel->width(), 250);
     QCOMPARE(FChooser->SystemListView->RealDirectory(), P(QStringLiteral("Sub")));
-    QCOMPARE(FChooser->EDir->text(), P(QStringLiteral("Sub")));
+    QCOMPARE(FChooser->FolderEdit->text(), P(QStringLiteral("Sub")));
     QCOMPARE(FChooser->SystemListView->ViewStyle(), TViewStyle::vsReport);
     QCOMPARE(FChooser->SelectedFile(), QString());
-    QVERIFY(!FChooser->BApply->isEnabled());
+    QVERIFY(!FChooser->ApplyButton->isEnabled());
 }
 
 void TestChooser::keptRightPanelLeavesRoomForTheList() {
@@ -505,7 +505,7 @@ void TestChooser::keptWindowState() {
 void TestChooser::splitterSizesThePreview() {
     QVERIFY(NewChooser());
     const int before = FChooser->MainRightPanel->width();
-    QWidget *splitter = FChooser->MySplitter1;
+    QWidget *splitter = FChooser->Splitter;
     const QPoint middle(splitter->width() / 2, splitter->height() / 2);
     QTest::mousePress(splitter, Qt::LeftButton, {}, middle);
     QMouseEvent move(QEvent::MouseMove, QPointF(middle - QPoint(40, 0)),
@@ -526,14 +526,14 @@ void TestChooser::widthClamp() {
     const int narrowest = FChooser->width();
     QTest::qWait(20);
     // At the narrowest width the buttons touch the file type box and never overlap it.
-    QCOMPARE(left(FChooser->ButtonPanel), right(FChooser->CBFileType));
-    QCOMPARE(FChooser->CBFileType->width(), FChooser->CBFileType->sizeHint().width());
+    QCOMPARE(left(FChooser->ButtonPanel), right(FChooser->FileTypeBox));
+    QCOMPARE(FChooser->FileTypeBox->width(), FChooser->FileTypeBox->sizeHint().width());
     FChooser->resize(narrowest - 1, FChooser->height());
     QTest::qWait(20);
     QCOMPARE(FChooser->width(), narrowest);
     FChooser->resize(narrowest + 50, FChooser->height());
     QTRY_COMPARE(FChooser->width(), narrowest + 50);
-    QVERIFY(left(FChooser->ButtonPanel) > right(FChooser->CBFileType));
+    QVERIFY(left(FChooser->ButtonPanel) > right(FChooser->FileTypeBox));
 }
 
 QTEST_MAIN(TestChooser)

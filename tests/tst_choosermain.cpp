@@ -1,10 +1,12 @@
-#include "ondrel.h"
-#include "patchlist.h"
-#include "patchselection.h"
-#include "patchsetchooser.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/patchlist.h"
+#include "app/patchselection.h"
+#include "patches/patchsetchooser.h"
 #include "patchwindow.h"
-#include "programbank.h"
-#include "systemlistview.h"
+#include "app/programbank.h"
+#include "shellview/systemlistview.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,11 +31,11 @@ private Q_SLOTS:
     void closingTheWindowClosesTheChooser();
 
 private:
-    TPatchSetChooser *OpenChooser(TOndrel2 &Window, const QString &Folder);
+    TPatchSetChooser *OpenChooser(TMainWindow &Window, const QString &Folder);
     TPatchWindow P;
 };
 
-TPatchSetChooser *TestChooserMain::OpenChooser(TOndrel2 &Window, const QString &Folder) {
+TPatchSetChooser *TestChooserMain::OpenChooser(TMainWindow &Window, const QString &Folder) {
     Window.ChoosePatchSet();
     TPatchSetChooser *c = Window.PatchSetChooser();
     if (!c || !QTest::qWaitForWindowExposed(c))
@@ -51,8 +53,8 @@ void TestChooserMain::okLoadsTheSetWithoutSelectingOrSending() {
     const int row = c->SystemListView->FindItem(QStringLiteral("General MIDI.txt"));
     QVERIFY(row >= 0);
     c->SystemListView->SetSelected(row);
-    QCOMPARE(c->EScriptName->text(), QStringLiteral("General MIDI Level 1"));
-    QTest::mouseClick(c->BOK, Qt::LeftButton);
+    QCOMPARE(c->ScriptNameEdit->text(), QStringLiteral("General MIDI Level 1"));
+    QTest::mouseClick(c->OkButton, Qt::LeftButton);
     QTRY_VERIFY(!c);
     QVERIFY(w->Patches().PatchSet());
     QVERIFY(w->Patches().PatchSet()->FileName().endsWith(QStringLiteral("General MIDI.txt")));
@@ -77,11 +79,11 @@ void TestChooserMain::failedApplyKeepsTheSetAndShowsTheErrors() {
     TPatchSetChooser *c = OpenChooser(*w, files.path());
     QVERIFY(c);
     c->SystemListView->SetSelected(c->SystemListView->FindItem(QStringLiteral("bad.txt")));
-    QCOMPARE(c->EScriptName->text(), QStringLiteral("Bad"));
-    QTest::mouseClick(c->BApply, Qt::LeftButton);
+    QCOMPARE(c->ScriptNameEdit->text(), QStringLiteral("Bad"));
+    QTest::mouseClick(c->ApplyButton, Qt::LeftButton);
     QCOMPARE(w->Patches().PatchSet(), old);
     QVERIFY(!P.Messages.isEmpty());
-    QVERIFY(c->BApply->isEnabled());
+    QVERIFY(c->ApplyButton->isEnabled());
     QVERIFY(P.Sent.empty());
 }
 

@@ -1,8 +1,8 @@
-#include "checkbutton.h"
-#include "chordeditform.h"
-#include "chordlist.h"
-#include "keyboard.h"
-#include "registryinifile.h"
+#include "controls/checkbutton.h"
+#include "chords/chordeditform.h"
+#include "core/chordlist.h"
+#include "keyboard/keyboard.h"
+#include "core/registryinifile.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -76,7 +76,7 @@ private:
 
 // The in-place editor of the chord list, open after New.
 QLineEdit *NameEditor(const TChordEditForm &Form) {
-    return Form.LVChords->findChild<QLineEdit *>();
+    return Form.ChordView->findChild<QLineEdit *>();
 }
 
 } // namespace
@@ -131,14 +131,14 @@ TChordEditForm *TestChordEdit::Open() {
     FForm->show();
     if (!QTest::qWaitForWindowExposed(FForm))
         return nullptr;
-    if (FForm->LVChords->topLevelItemCount() > 0)
-        FForm->LVChords->setCurrentItem(FForm->LVChords->topLevelItem(0));
+    if (FForm->ChordView->topLevelItemCount() > 0)
+        FForm->ChordView->setCurrentItem(FForm->ChordView->topLevelItem(0));
     return FForm;
 }
 
 void TestChordEdit::SetEditMode(bool On) {
-    if (FForm->CBEdit->isChecked() != On)
-        QTest::mouseClick(FForm->CBEdit, Qt::LeftButton);
+    if (FForm->EditCheck->isChecked() != On)
+        QTest::mouseClick(FForm->EditCheck, Qt::LeftButton);
 }
 
 void TestChordEdit::setUpFromTheMainKeyboard() {
@@ -150,7 +150,7 @@ void TestChordEdit::setUpFromTheMainKeyboard() {
     QVERIFY(f);
     const TKeyboardModel &m = f->Keyboard->Model();
     QCOMPARE(int(m.Channel()), 5);
-    QCOMPARE(f->LVChords->topLevelItem(0)->text(1), QStringLiteral("H2 D3 Fis3 "));
+    QCOMPARE(f->ChordView->topLevelItem(0)->text(1), QStringLiteral("H2 D3 Fis3 "));
     // the selected chord is shown: root marked, the others pressed, nothing sounding
     QCOMPARE(m.MarkNote(), 59);
     QCOMPARE(int(m.DisplayCount(62)), 1);
@@ -163,11 +163,11 @@ void TestChordEdit::setUpFromTheMainKeyboard() {
 void TestChordEdit::clickingNotesBuildsAChord() {
     TChordEditForm *f = Open();
     QVERIFY(f);
-    QTest::mouseClick(f->BNew, Qt::LeftButton);
+    QTest::mouseClick(f->NewButton, Qt::LeftButton);
     QTest::keyClick(NameEditor(*f), Qt::Key_Escape); // keep the proposed name
-    QCOMPARE(f->LVChords->topLevelItemCount(), 1);
+    QCOMPARE(f->ChordView->topLevelItemCount(), 1);
     SetEditMode(true);
-    QVERIFY(f->BReset->isEnabled());
+    QVERIFY(f->ResetButton->isEnabled());
     for (int note : {60, 64, 67})
         QTest::mouseClick(f->Keyboard, Qt::LeftButton, {}, KeyPoint(*f->Keyboard, note));
     TChordEntry *c = f->Selected();
@@ -175,7 +175,7 @@ void TestChordEdit::clickingNotesBuildsAChord() {
     QCOMPARE(c->Name(), QStringLiteral("New chord"));
     QCOMPARE(c->Root(), 60);
     QCOMPARE(OffsetsOf(*c), (TOffsets{4, 7}));
-    QTRY_COMPARE(f->LVChords->topLevelItem(0)->text(1), QStringLiteral("C3 E3 G3 "));
+    QTRY_COMPARE(f->ChordView->topLevelItem(0)->text(1), QStringLiteral("C3 E3 G3 "));
     // after the release the keyboard shows the chord
     QCOMPARE(int(f->Keyboard->Model().DisplayCount(67)), 1);
     QCOMPARE(f->Keyboard->Model().MarkNote(), 60);
@@ -205,7 +205,7 @@ void TestChordEdit::gesture() {
     QFETCH(int, firstSounding);
     TChordEditForm *f = Open();
     QVERIFY(f);
-    QTest::mouseClick(f->BNew, Qt::LeftButton);
+    QTest::mouseClick(f->NewButton, Qt::LeftButton);
     QTest::keyClick(NameEditor(*f), Qt::Key_Escape);
     SetEditMode(true);
     TKeyboard &k = *f->Keyboard;
@@ -255,7 +255,7 @@ void TestChordEdit::refreshesAreCoalesced() {
     f->ToggleFromNote(72, 100);
     QCOMPARE(f->PendingRefresh(), 2);
     QTRY_COMPARE(f->PendingRefresh(), 0);
-    QCOMPARE(f->LVChords->topLevelItem(0)->text(1), QStringLiteral("C3 E3 G3 B3 C4 "));
+    QCOMPARE(f->ChordView->topLevelItem(0)->text(1), QStringLiteral("C3 E3 G3 B3 C4 "));
     QCOMPARE(int(f->Keyboard->Model().DisplayCount(72)), 1);
     QTest::mouseRelease(f->Keyboard, Qt::LeftButton, {}, KeyPoint(*f->Keyboard, 67));
     QCOMPARE(f->GestureNote(), -1);
@@ -286,7 +286,7 @@ void TestChordEdit::rename() {
     StoreChords({"Blues", "3C03"});
     TChordEditForm *f = Open();
     QVERIFY(f);
-    QTest::mouseClick(f->BNew, Qt::LeftButton);
+    QTest::mouseClick(f->NewButton, Qt::LeftButton);
     QLineEdit *edit = NameEditor(*f);
     QVERIFY(edit);
     QCOMPARE(edit->text(), QStringLiteral("New chord"));
@@ -297,7 +297,7 @@ void TestChordEdit::rename() {
     QCOMPARE(boxes.Texts,
              refused ? QStringList{"This chord name already exists !"} : QStringList{});
     QCOMPARE(f->WorkingList().Items(1).Name(), name);
-    QCOMPARE(f->LVChords->topLevelItem(1)->text(0), name);
+    QCOMPARE(f->ChordView->topLevelItem(1)->text(0), name);
     QCOMPARE(f->WorkingList().Items(0).Name(), QStringLiteral("Blues"));
 }
 
@@ -318,10 +318,10 @@ void TestChordEdit::deleteSelectsTheNextRow() {
     StoreChords(QStringList{"A", "3C04", "B", "3C05", "C", "3C07"}.mid(0, 2 * count));
     TChordEditForm *f = Open();
     QVERIFY(f);
-    f->LVChords->setCurrentItem(f->LVChords->topLevelItem(row));
-    QTest::mouseClick(f->BDelete, Qt::LeftButton);
+    f->ChordView->setCurrentItem(f->ChordView->topLevelItem(row));
+    QTest::mouseClick(f->DeleteButton, Qt::LeftButton);
     QCOMPARE(f->WorkingList().Count(), count - 1);
-    QCOMPARE(f->LVChords->topLevelItemCount(), count - 1);
+    QCOMPARE(f->ChordView->topLevelItemCount(), count - 1);
     const TKeyboardModel &m = f->Keyboard->Model();
     if (selectedAfter.isEmpty()) {
         QVERIFY(!f->Selected());
@@ -334,8 +334,8 @@ void TestChordEdit::deleteSelectsTheNextRow() {
         QCOMPARE(m.Chord(), TChord::chCustom);
     }
     // deleting with nothing selected does nothing
-    f->LVChords->clearSelection();
-    QTest::mouseClick(f->BDelete, Qt::LeftButton);
+    f->ChordView->clearSelection();
+    QTest::mouseClick(f->DeleteButton, Qt::LeftButton);
     QCOMPARE(f->WorkingList().Count(), count - 1);
 }
 
@@ -343,18 +343,18 @@ void TestChordEdit::resetOnlyInEditMode() {
     StoreChords({"Dur", "3C0407"});
     TChordEditForm *f = Open();
     QVERIFY(f);
-    QTest::mouseClick(f->BReset, Qt::LeftButton); // disabled: nothing happens
+    QTest::mouseClick(f->ResetButton, Qt::LeftButton); // disabled: nothing happens
     QCOMPARE(f->Selected()->ToText(), QStringLiteral("3C0407"));
     SetEditMode(true);
-    QTest::mouseClick(f->BReset, Qt::LeftButton);
+    QTest::mouseClick(f->ResetButton, Qt::LeftButton);
     QCOMPARE(f->Selected()->Root(), -1);
-    QCOMPARE(f->LVChords->topLevelItem(0)->text(1), QString());
+    QCOMPARE(f->ChordView->topLevelItem(0)->text(1), QString());
     QCOMPARE(f->Keyboard->Model().MarkNote(), 60);
     QCOMPARE(int(f->Keyboard->Model().DisplayCount(64)), 0);
     // the emptied chord no longer plays its old notes
     QVERIFY(f->Keyboard->Model().CustomChord().empty());
     SetEditMode(false);
-    QVERIFY(!f->BReset->isEnabled());
+    QVERIFY(!f->ResetButton->isEnabled());
 }
 
 void TestChordEdit::applyOkCancel_data() {
@@ -381,16 +381,16 @@ void TestChordEdit::applyOkCancel() {
         QCOMPARE(StoredChords().size(), 4);
     };
     SetEditMode(true);
-    QTest::mouseClick(f->BNew, Qt::LeftButton);
+    QTest::mouseClick(f->NewButton, Qt::LeftButton);
     QTest::keyClick(NameEditor(*f), Qt::Key_Escape);
     for (int note : {48, 55})
         QTest::mouseClick(f->Keyboard, Qt::LeftButton, {}, KeyPoint(*f->Keyboard, note));
     if (how == QLatin1String("apply"))
-        QTest::mouseClick(f->BApply, Qt::LeftButton);
+        QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
     else if (how == QLatin1String("ok"))
-        QTest::mouseClick(f->BOK, Qt::LeftButton);
+        QTest::mouseClick(f->OkButton, Qt::LeftButton);
     else if (how == QLatin1String("cancel"))
-        QTest::mouseClick(f->BCancel, Qt::LeftButton);
+        QTest::mouseClick(f->CancelButton, Qt::LeftButton);
     else
         QTest::keyClick(f, Qt::Key_Escape);
     QCOMPARE(applied, stored ? 1 : 0);

@@ -1,6 +1,6 @@
-#include "chordlist.h"
-#include "inifile.h"
-#include "registryinifile.h"
+#include "core/chordlist.h"
+#include "core/inifile.h"
+#include "core/registryinifile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,18 +1,19 @@
 // File > Export and Import on the real main window (no MIDI service needed), and the
 // explanation dialog shown before each of them.
 
-#include "chordlist.h"
-#include "controllermapping.h"
-#include "eximhelp.h"
-#include "eximport.h"
-#include "guiknoblist.h"
-#include "inifile.h"
-#include "keyboard.h"
-#include "knoblist.h"
+#include "core/chordlist.h"
+#include "app/controllermapping.h"
+#include "app/eximhelp.h"
+#include "app/eximport.h"
+#include "knobs/guiknoblist.h"
+#include "core/inifile.h"
+#include "keyboard/keyboard.h"
+#include "core/knoblist.h"
 #include "modalanswers.h"
-#include "ondrel.h"
-#include "programbank.h"
-#include "registryinifile.h"
+#include "app/mainwindow.h"
+#include "router/midirouter.h"
+#include "app/programbank.h"
+#include "core/registryinifile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,10 +46,10 @@ enum TCommand {
 void Run(TExImport &E, int Command) {
     using F = void (TExImport::*)();
     static constexpr F Handlers[] = {
-        &TExImport::ExportSettingsClick,      &TExImport::ExportKnobPresetsClick,
-        &TExImport::ExportKnobSnapshotsClick, &TExImport::ExportChordsClick,
-        &TExImport::ImportSettingsClick,      &TExImport::ImportKnobPresetsClick,
-        &TExImport::ImportKnobSnapshotsClick, &TExImport::ImportChordsClick};
+        &TExImport::ExportSettings,      &TExImport::ExportKnobPresets,
+        &TExImport::ExportKnobSnapshots, &TExImport::ExportChords,
+        &TExImport::ImportSettings,      &TExImport::ImportKnobPresets,
+        &TExImport::ImportKnobSnapshots, &TExImport::ImportChords};
     (E.*Handlers[Command])();
 }
 
@@ -63,16 +64,16 @@ void WriteAll(const QString &Path, const QByteArray &Data) {
     f.write(Data);
 }
 
-QStringList ChordNames(TOndrel2 &W) {
+QStringList ChordNames(TMainWindow &W) {
     QStringList names;
     for (int i = 0; i < W.ChordList().Count(); ++i)
         names << W.ChordList().Items(i).Name() + QLatin1Char('=') + W.ChordList().Items(i).ToText();
     return names;
 }
 
-QStringList PresetMenu(TOndrel2 &W) {
+QStringList PresetMenu(TMainWindow &W) {
     QStringList names;
-    for (const QAction *a : W.Presets1->actions())
+    for (const QAction *a : W.PresetsMenu()->actions())
         names << a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
     return names;
 }
@@ -112,11 +113,11 @@ private Q_SLOTS:
     void windowsStyleFileImports();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
+    std::unique_ptr<TMainWindow> NewWindow();
     // Answers the file dialog with Path (empty: Cancel) and the explanation with OK.
-    void Answer(TOndrel2 &W, const QString &Path);
+    void Answer(TMainWindow &W, const QString &Path);
     // Runs Command so, answering its message boxes with OK; returns what they said.
-    QStringList Do(TOndrel2 &W, int Command, const QString &Path, int Boxes = 1);
+    QStringList Do(TMainWindow &W, int Command, const QString &Path, int Boxes = 1);
     QString File(const QString &Name) const { return FDir->filePath(Name); }
 
     std::unique_ptr<QTemporaryDir> FConfig;
@@ -137,8 +138,8 @@ void TestExIm::cleanup() {
     QFile::setPermissions(File(QStringLiteral("old.ini")), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-std::unique_ptr<TOndrel2> TestExIm::NewWindow() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
+std::unique_ptr<TMainWindow> TestExIm::NewWindow() {
+    auto w = std::make_unique<TMainWindow>(TMidiApi::maNone, false);
     w->show();
     if (!QTest::qWaitForWindowExposed(w.get(), 20000))
         return nullptr;
@@ -146,7 +147,7 @@ std::unique_ptr<TOndrel2> TestExIm::NewWindow() {
     return w;
 }
 
-void TestExIm::Answer(TOndrel2 &W, const QString &Path) {
+void TestExIm::Answer(TMainWindow &W, const QString &Path) {
     W.ExImport().FileChooser = [this, Path](const TIniFileRequest &R) {
         FRequests << R;
         return Path;
@@ -157,7 +158,7 @@ void TestExIm::Answer(TOndrel2 &W, const QString &Path) {
     };
 }
 
-QStringList TestExIm::Do(TOndrel2 &W, int Command, const QString &Path, int Boxes) {
+QStringList TestExIm::Do(TMainWindow &W, int Command, const QString &Path, int Boxes) {
     Answer(W, Path);
     TModalAnswers answers;
     for (int i = 0; i < Boxes; ++i)
@@ -208,7 +209,7 @@ void TestExIm::helpPages() {
     QStringList seen;
     QTimer::singleShot(0, &help, [&] {
         QTRY_VERIFY(help.isVisible());
-        seen << help.windowTitle() << help.LTitle->text();
+        seen << help.windowTitle() << help.TitleLabel->text();
         // Everything shown lies inside the window, and what is hidden takes no room.
         for (const QLabel *l : help.findChildren<QLabel *>()) {
             if (!l->isVisible())
@@ -222,16 +223,16 @@ void TestExIm::helpPages() {
         for (const QRadioButton *b : help.findChildren<QRadioButton *>())
             if (b->isVisible() && b->text().contains(visibleText))
                 seen << QStringLiteral("found");
-        seen << (help.PanelExportHint->isVisible() ? "hint" : "no hint")
-             << (help.CBDontShow->isVisible() ? "box" : "no box");
+        seen << (help.ExportHintPanel->isVisible() ? "hint" : "no hint")
+             << (help.DontShowCheck->isVisible() ? "box" : "no box");
         if (toggle) {
             if (index == 5 || index == 7) {
                 QRadioButton *other =
-                    index == 5 ? (flagIn ? help.RBKnobPresetAdd : help.RBKnobPresetOverwrite)
-                               : (flagIn ? help.RBChordAdd : help.RBChordOverwrite);
+                    index == 5 ? (flagIn ? help.KnobPresetAddRadio : help.KnobPresetOverwriteRadio)
+                               : (flagIn ? help.ChordAddRadio : help.ChordOverwriteRadio);
                 other->click();
             } else {
-                help.CBDontShow->click();
+                help.DontShowCheck->click();
             }
         }
         ok ? help.accept() : help.reject();
@@ -313,26 +314,29 @@ void TestExIm::roundTrip() {
         QFile(File(QStringLiteral("chords.ini"))).remove();
         auto w = NewWindow();
         QVERIFY(w);
-        TKeyboardModel &k = w->Keyboard1->Model();
+        TKeyboardModel &k = w->Keyboard()->Model();
         k.SetKeyWidth(14);
         k.SetChannel(9);
         k.SetVelocity(77);
         k.SetUpDownController(74);
         w->SetMidiThru(true);
         w->SetWheelController(128);
-        w->MouseWheelSensitivity = 9;
+        w->SetMouseWheelSensitivity(9);
         w->ProgramBank().SetProgramValue(41);
-        w->ExImFlags = {true, false, true, false, false, true, false, true};
-        w->JoystickMap.Set(1, 2, 3, 64);
+        for (int i = 0; i < TMainWindow::ExImFlagCount; ++i)
+            w->SetExImFlag(i, i == 0 || i == 2 || i == 5 || i == 7);
+        TJoystickMap map = w->JoystickMap();
+        map.Set(1, 2, 3, 64);
+        w->SetJoystickMap(map);
         for (auto [name, text] : {std::pair{"Jazz", "3C040A0E"}, std::pair{"Low", "30F4E8"},
                                   std::pair{"=weird name=", "3C0C"}}) {
             TChordEntry &c = w->ChordList().NewChord();
             c.FromText(QString::fromUtf8(name), QString::fromLatin1(text));
         }
         w->RebuildChordCombo();
-        w->KnobList->Clear();
-        w->KnobList->Add(QStringLiteral("Cut"), 74, 0, 30);
-        w->KnobList->Add(QStringLiteral("Res"), 71, 1, 64);
+        w->Knobs().Clear();
+        w->Knobs().Add(QStringLiteral("Cut"), 74, 0, 30);
+        w->Knobs().Add(QStringLiteral("Res"), 71, 1, 64);
         w->DefineSnapshot(-1); // ignored
         {
             TModalAnswers names;
@@ -341,7 +345,7 @@ void TestExIm::roundTrip() {
             w->DefineSnapshot(7);
             QVERIFY(names.Done());
         }
-        w->Snapshots[0] = QStringLiteral("0764"); // kept out of the settings file
+        w->SetSnapshot(0, QStringLiteral("0764")); // kept out of the settings file
         QCOMPARE(Do(*w, kind, first), QStringList{message});
     }
     // A fresh store, and the file read back there.
@@ -349,10 +353,12 @@ void TestExIm::roundTrip() {
     qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
     auto w = NewWindow();
     QVERIFY(w);
-    w->ExImFlags[5] = w->ExImFlags[7] = true;
+    w->SetExImFlag(5, true);
+    w->SetExImFlag(7, true);
     QCOMPARE(Do(*w, kind + ImSettings, first), QStringList{loaded});
     // Import Settings brings the flags; the merging imports overwrite in the others.
-    w->ExImFlags[5] = w->ExImFlags[7] = true;
+    w->SetExImFlag(5, true);
+    w->SetExImFlag(7, true);
     QCOMPARE(Do(*w, kind, again), QStringList{message});
     QCOMPARE(ReadAll(again), ReadAll(first));
     QVERIFY(ReadAll(first).size() > 20);
@@ -380,23 +386,23 @@ void TestExIm::dontShowAgain() {
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(qobject_cast<TExImHelp *>(QApplication::activeModalWidget()));
         auto *help = qobject_cast<TExImHelp *>(QApplication::activeModalWidget());
-        help->CBDontShow->setChecked(true);
+        help->DontShowCheck->setChecked(true);
         help->reject();
     });
-    w->ExImport().ExportKnobSnapshotsClick();
-    QCOMPARE(w->ExImFlags[2], false);
+    w->ExImport().ExportKnobSnapshots();
+    QCOMPARE(w->ExImFlag(2), false);
     QCOMPARE(FRequests.size(), 0);
     // OK with the box checked: the dialog is skipped from then on.
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(qobject_cast<TExImHelp *>(QApplication::activeModalWidget()));
         auto *help = qobject_cast<TExImHelp *>(QApplication::activeModalWidget());
-        help->CBDontShow->setChecked(true);
+        help->DontShowCheck->setChecked(true);
         help->accept();
     });
-    w->ExImport().ExportKnobSnapshotsClick();
-    QCOMPARE(w->ExImFlags[2], true);
+    w->ExImport().ExportKnobSnapshots();
+    QCOMPARE(w->ExImFlag(2), true);
     QCOMPARE(FRequests.size(), 1);
-    w->ExImport().ExportKnobSnapshotsClick(); // an unexpected dialog would hang here
+    w->ExImport().ExportKnobSnapshots(); // an unexpected dialog would hang here
     QCOMPARE(FRequests.size(), 2);
     // The flag is kept at close.
     w->close();
@@ -405,10 +411,11 @@ void TestExIm::dontShowAgain() {
     // The merging imports ask every time, whatever their flag.
     w = NewWindow();
     Answer(*w, QString());
-    w->ExImFlags[5] = w->ExImFlags[7] = true;
-    w->ExImport().ImportKnobPresetsClick();
-    w->ExImport().ImportChordsClick();
-    w->ExImport().ExportKnobSnapshotsClick();
+    w->SetExImFlag(5, true);
+    w->SetExImFlag(7, true);
+    w->ExImport().ImportKnobPresets();
+    w->ExImport().ImportChords();
+    w->ExImport().ExportKnobSnapshots();
     QCOMPARE(FHelpShown, (QList<int>{5, 7}));
 }
 
@@ -420,11 +427,11 @@ void TestExIm::overwriteWithOnlyDefaultDeletesAllPresets() {
     QVERIFY(w);
     w->SelectKnobPreset(QStringLiteral("Piano"));
     QCOMPARE(PresetMenu(*w), (QStringList{"Default", "Organ", "Piano*"}));
-    w->ExImFlags[5] = true;
+    w->SetExImFlag(5, true);
     QCOMPARE(Do(*w, ImPresets, File(QStringLiteral("d.ini"))),
              QStringList{"No knob presets could be loaded."});
     QCOMPARE(PresetMenu(*w), QStringList{"Default*"});
-    QCOMPARE(w->KnobList->Count(), 1);
+    QCOMPARE(w->Knobs().Count(), 1);
     QStringList stored;
     ListKnobPresetsInRegistry(stored, KnobPresetsKey);
     QVERIFY(stored.isEmpty());
@@ -438,15 +445,15 @@ void TestExIm::importKeepsHandChangedKnobs() {
              "[Strings]\nCaption1=Att\nIUser1=73\nDisplayMode1=0\nDefaultValue1=5\n");
     auto w = NewWindow();
     QVERIFY(w);
-    w->KnobList->Clear();
-    w->KnobList->Add(QStringLiteral("Mine"), 1, 0, 0);
-    w->KnobList->Add(QStringLiteral("Mine too"), 2, 0, 0);
+    w->Knobs().Clear();
+    w->Knobs().Add(QStringLiteral("Mine"), 1, 0, 0);
+    w->Knobs().Add(QStringLiteral("Mine too"), 2, 0, 0);
     w->UncheckKnobPresets();
     for (bool overwrite : {false, true}) {
-        w->ExImFlags[5] = overwrite;
+        w->SetExImFlag(5, overwrite);
         QCOMPARE(Do(*w, ImPresets, File(QStringLiteral("p.ini"))),
-                 QStringList{"1 knob presets loaded successfully."});
-        QCOMPARE(w->KnobList->Count(), 2);
+                 QStringList{"1 knob preset loaded successfully."});
+        QCOMPARE(w->Knobs().Count(), 2);
         QCOMPARE(PresetMenu(*w), (QStringList{"Default", "Strings"}));
     }
 }
@@ -457,28 +464,28 @@ void TestExIm::disabledExports() {
     QVERIFY(w);
     TExImport &e = w->ExImport();
     const auto enabled = [&] {
-        emit e.Export1->aboutToShow();
-        return QList<bool>{e.ExportSettings->isEnabled(), e.ExportKnobPresets->isEnabled(),
-                           e.ExportKnobSnapshots->isEnabled(), e.ExportChords->isEnabled()};
+        emit e.ExportMenu->aboutToShow();
+        return QList<bool>{e.ExportSettingsAction->isEnabled(), e.ExportKnobPresetsAction->isEnabled(),
+                           e.ExportKnobSnapshotsAction->isEnabled(), e.ExportChordsAction->isEnabled()};
     };
     QCOMPARE(enabled(), (QList<bool>{true, true, false, false}));
-    w->KnobList->Clear(); // presets stored, but no knob on the bar
+    w->Knobs().Clear(); // presets stored, but no knob on the bar
     QCOMPARE(enabled(), (QList<bool>{true, false, false, false}));
-    w->Snapshots[4] = QStringLiteral("0764");
+    w->SetSnapshot(4, QStringLiteral("0764"));
     w->ChordList().NewChord().FromText(QStringLiteral("C"), QStringLiteral("3C04"));
     QCOMPARE(enabled(), (QList<bool>{true, false, true, true}));
-    for (QAction *a : e.Import1->actions())
+    for (QAction *a : e.ImportMenu->actions())
         QVERIFY(a->isEnabled());
-    QCOMPARE(e.Import1->menuAction()->statusTip(),
+    QCOMPARE(e.ImportMenu->menuAction()->statusTip(),
              QStringLiteral("Import previously exported ini file."));
-    QCOMPARE(e.ExportChords->statusTip(),
+    QCOMPARE(e.ExportChordsAction->statusTip(),
              QStringLiteral("Export your custom chords to an ini file."));
 }
 
 void TestExIm::lastFileNamePerKind() {
     auto w = NewWindow();
     QVERIFY(w);
-    w->Snapshots[0] = QStringLiteral("0764");
+    w->SetSnapshot(0, QStringLiteral("0764"));
     Do(*w, ExSettings, File(QStringLiteral("sub/mine.ini")));
     for (int command : {ExSettings, ExSnapshots, ImSettings})
         QCOMPARE(Do(*w, command, File(QStringLiteral("other.ini"))).size(), 1);
@@ -540,14 +547,15 @@ void TestExIm::badImportChangesNothing() {
     QVERIFY(w);
     w->ChordList().NewChord().FromText(QStringLiteral("Mine"), QStringLiteral("3C0407"));
     w->RebuildChordCombo();
-    w->Snapshots[1] = QStringLiteral("0764");
-    const int width = w->Keyboard1->Model().KeyWidth();
-    w->ExImFlags[5] = w->ExImFlags[7] = overwrite;
+    w->SetSnapshot(1, QStringLiteral("0764"));
+    const int width = w->Keyboard()->Model().KeyWidth();
+    w->SetExImFlag(5, overwrite);
+    w->SetExImFlag(7, overwrite);
     const QStringList seen = Do(*w, command, File(name));
     QVERIFY2(seen.size() == 1 && seen[0].contains(message), qPrintable(seen.join('|')));
     QCOMPARE(ChordNames(*w), QStringList{"Mine=3C0407"});
-    QCOMPARE(w->Snapshots[1], QStringLiteral("0764"));
-    QCOMPARE(w->Keyboard1->Model().KeyWidth(), width);
+    QCOMPARE(w->Snapshot(1), QStringLiteral("0764"));
+    QCOMPARE(w->Keyboard()->Model().KeyWidth(), width);
     QCOMPARE(w->MidiThru(), false);
     QCOMPARE(PresetMenu(*w), (QStringList{"Default*", "Piano"}));
     // The file name is kept all the same, to be offered again.
@@ -563,11 +571,11 @@ void TestExIm::garbageValuesAreClamped() {
     QVERIFY(w);
     QCOMPARE(Do(*w, ImSettings, File(QStringLiteral("g.ini"))),
              QStringList{"Settings loaded successfully."});
-    QCOMPARE(w->MouseWheelController, 129);
-    QCOMPARE(w->MouseWheelSensitivity, 0);
+    QCOMPARE(w->MouseWheelController(), 129);
+    QCOMPARE(w->MouseWheelSensitivity(), 0);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 127);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
-    QVERIFY(w->ModWheelController <= 127);
+    QVERIFY(w->ModWheelController() <= 127);
     QVERIFY(w->x() < 5000);
 }
 
@@ -600,12 +608,12 @@ void TestExIm::importedPresetChosenWhenStored() {
     w->SelectKnobPreset(QStringLiteral("Organ"));
     if (handChanged) {
         for (int i = 0; i < 2; ++i)
-            w->KnobList->Add(QStringLiteral("Mine"), 1, 0, 0);
+            w->Knobs().Add(QStringLiteral("Mine"), 1, 0, 0);
         w->UncheckKnobPresets();
     }
     QCOMPARE(Do(*w, ImSettings, File(QStringLiteral("k.ini"))).size(), 1);
     QCOMPARE(PresetMenu(*w), menu);
-    QCOMPARE(w->KnobList->Count(), knobs);
+    QCOMPARE(w->Knobs().Count(), knobs);
 }
 
 void TestExIm::failedExportKeepsOldFile_data() {
@@ -639,21 +647,22 @@ void TestExIm::windowsStyleFileImports() {
              "[keyboardform]\r\nmidi thru=1\r\nmousewheelsensitivity= 6 \r\n");
     auto w = NewWindow();
     QVERIFY(w);
-    w->ExImFlags[5] = w->ExImFlags[7] = false;
+    w->SetExImFlag(5, false);
+    w->SetExImFlag(7, false);
     QStringList seen;
     for (int command : {ImChords, ImSnapshots, ImPresets, ImSettings})
         seen << Do(*w, command, File(QStringLiteral("win.ini")));
     QCOMPARE(seen,
              (QStringList{"2 custom chords loaded successfully.",
-                          "1 knob snapshots loaded successfully.",
-                          "1 knob presets loaded successfully.", "Settings loaded successfully."}));
+                          "1 knob snapshot loaded successfully.",
+                          "1 knob preset loaded successfully.", "Settings loaded successfully."}));
     QCOMPARE(ChordNames(*w), (QStringList{"Sus4=3C0507", "Über=3C0C13"}));
-    QCOMPARE(w->CBChord->itemText(9), QStringLiteral("Über"));
-    QCOMPARE(w->SnapshotItems[2]->text(), QStringLiteral("&3 Hand made"));
-    QVERIFY(w->SnapshotItems[2]->isEnabled());
+    QCOMPARE(w->ChordBox()->itemText(9), QStringLiteral("Über"));
+    QCOMPARE(w->SnapshotAction(2)->text(), QStringLiteral("&3 Hand made"));
+    QVERIFY(w->SnapshotAction(2)->isEnabled());
     QCOMPARE(PresetMenu(*w), (QStringList{"Default*", "Piano Soft"}));
     QCOMPARE(w->MidiThru(), true);
-    QCOMPARE(w->MouseWheelSensitivity, 6);
+    QCOMPARE(w->MouseWheelSensitivity(), 6);
     // Imported chords are kept at once.
     TChordList stored;
     stored.LoadFromRegistry();

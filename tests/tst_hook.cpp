@@ -1,9 +1,9 @@
-#include "keyboard.h"
-#include "keyboardhook.h"
-#include "keysequence.h"
-#include "scancodemap.h"
-#include "virtualkeys.h"
-#include "vkedit.h"
+#include "keyboard/keyboard.h"
+#include "hook/keyboardhook.h"
+#include "controls/keysequence.h"
+#include "core/scancodemap.h"
+#include "core/virtualkeys.h"
+#include "controls/vkedit.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "controllermapping.h"
+#include "app/controllermapping.h"
 #include "fakejoystick.h"
-#include "inifile.h"
-#include "joystick.h"
+#include "core/inifile.h"
+#include "controls/joystick.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,7 +1,7 @@
 // TJoystick on the system service, with SDL's virtual joysticks standing in for hardware: the
 // one place where SDL's axes, buttons and unplugging meet the component.
 
-#include "joystick.h"
+#include "controls/joystick.h"
 
 #include <SDL.h>
 

@@ -1,5 +1,5 @@
-#include "keyboard.h"
-#include "keypictures.h"
+#include "keyboard/keyboard.h"
+#include "keyboard/keypictures.h"
 
 #include <QApplication>
 #include <QMouseEvent>

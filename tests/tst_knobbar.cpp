@@ -1,6 +1,6 @@
-#include "guiknoblist.h"
-#include "inifile.h"
-#include "wheel.h"
+#include "knobs/guiknoblist.h"
+#include "core/inifile.h"
+#include "controls/wheel.h"
 
 #include <QLabel>
 #include <QPointer>

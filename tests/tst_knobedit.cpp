@@ -1,6 +1,6 @@
-#include "knobeditform.h"
+#include "knobs/knobeditform.h"
 #include "modalanswers.h"
-#include "registryinifile.h"
+#include "core/registryinifile.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -139,25 +139,25 @@ void TestKnobEdit::knobCount() {
     QFETCH(int, selected);
     TKnobEditForm *f = Open(knobs);
     QVERIFY(f);
-    QCOMPARE(f->Panel1->isVisible(), knobs == 0);
+    QCOMPARE(f->NoKnobsPanel->isVisible(), knobs == 0);
     if (tab >= 0)
         f->KnobTabs->setCurrentIndex(tab);
-    QTest::keyClick(f->UDKnobCount, Qt::Key(key));
+    QTest::keyClick(f->KnobCountUpDown, Qt::Key(key));
     QCOMPARE(KnobCaptions(f->WorkingList()), captions);
     QCOMPARE(f->KnobTabs->count(), captions.size());
-    QCOMPARE(f->EKnobCount->text(), QString::number(captions.size()));
+    QCOMPARE(f->KnobCountEdit->text(), QString::number(captions.size()));
     QCOMPARE(f->KnobTabs->currentIndex(), selected);
     QCOMPARE(f->KnobTabControl->isVisible(), !captions.isEmpty());
-    QCOMPARE(f->Panel1->isVisible(), captions.isEmpty());
+    QCOMPARE(f->NoKnobsPanel->isVisible(), captions.isEmpty());
     QCOMPARE(f->Modified(), knobs != 20);
     if (selected >= 0) {
         QCOMPARE(f->KnobTabs->tabText(selected), QStringLiteral("Knob %1").arg(selected + 1));
-        QCOMPARE(f->EKnobName->text(), captions[selected]);
+        QCOMPARE(f->KnobNameEdit->text(), captions[selected]);
     }
     if (captions.value(selected) == QLatin1String("Bank Sel MSB")) {
-        QCOMPARE(f->CBKnobCtrl->currentIndex(), 0);
+        QCOMPARE(f->KnobControllerBox->currentIndex(), 0);
         QCOMPARE(f->WorkingList().IUser(selected), 0);
-        QCOMPARE(f->EDefaultValue->text(), QStringLiteral("0"));
+        QCOMPARE(f->DefaultValueEdit->text(), QStringLiteral("0"));
     }
     QCOMPARE(FBar.Count(), knobs); // nothing handed over yet
 }
@@ -172,12 +172,12 @@ void TestKnobEdit::applyHandsOverWhatTheFieldsShow() {
     QFETCH(bool, leaveTab);
     TKnobEditForm *f = Open(2);
     QVERIFY(f);
-    f->EKnobName->setFocus();
-    f->EKnobName->selectAll();
-    QTest::keyClicks(f->EKnobName, QStringLiteral("Cutoff"));
+    f->KnobNameEdit->setFocus();
+    f->KnobNameEdit->selectAll();
+    QTest::keyClicks(f->KnobNameEdit, QStringLiteral("Cutoff"));
     if (leaveTab)
         f->KnobTabs->setCurrentIndex(1);
-    QTest::mouseClick(f->BApply, Qt::LeftButton);
+    QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
     QCOMPARE(KnobCaptions(FBar), (QStringList{"Cutoff", "K2"}));
     QCOMPARE(FAssigned, 1);
     QVERIFY(FSelected.isEmpty());
@@ -186,21 +186,21 @@ void TestKnobEdit::applyHandsOverWhatTheFieldsShow() {
 void TestKnobEdit::fieldsOfAKnob() {
     TKnobEditForm *f = Open(1);
     QVERIFY(f);
-    QCOMPARE(f->CBKnobCtrl->count(), 128);
-    QCOMPARE(f->CBKnobCtrl->itemText(1), QStringLiteral("001 Modulation"));
-    QCOMPARE(f->CBKnobCtrl->currentIndex(), 20);
-    QCOMPARE(f->EDefaultValue->text(), QStringLiteral("64"));
+    QCOMPARE(f->KnobControllerBox->count(), 128);
+    QCOMPARE(f->KnobControllerBox->itemText(1), QStringLiteral("001 Modulation"));
+    QCOMPARE(f->KnobControllerBox->currentIndex(), 20);
+    QCOMPARE(f->DefaultValueEdit->text(), QStringLiteral("64"));
     // the relative range shows the default value around 64
-    QTest::mouseClick(f->RBKnobNeg, Qt::LeftButton);
-    QCOMPARE(f->EDefaultValue->text(), QStringLiteral("+0"));
-    QTest::keyClick(f->UDDefaultValue, Qt::Key_Down);
-    QCOMPARE(f->EDefaultValue->text(), QStringLiteral("-1"));
+    QTest::mouseClick(f->KnobNegativeRadio, Qt::LeftButton);
+    QCOMPARE(f->DefaultValueEdit->text(), QStringLiteral("+0"));
+    QTest::keyClick(f->DefaultValueUpDown, Qt::Key_Down);
+    QCOMPARE(f->DefaultValueEdit->text(), QStringLiteral("-1"));
     QVERIFY(f->Modified());
     // a controller chosen names the knob after it
-    f->CBKnobCtrl->setCurrentIndex(10);
-    Q_EMIT f->CBKnobCtrl->activated(10);
-    QCOMPARE(f->EKnobName->text(), QStringLiteral("Panpot"));
-    QTest::mouseClick(f->BApply, Qt::LeftButton);
+    f->KnobControllerBox->setCurrentIndex(10);
+    Q_EMIT f->KnobControllerBox->activated(10);
+    QCOMPARE(f->KnobNameEdit->text(), QStringLiteral("Panpot"));
+    QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
     QCOMPARE(FBar.Caption(0), QStringLiteral("Panpot"));
     QCOMPARE(FBar.IUser(0), 10);
     QCOMPARE(FBar.DisplayMode(0), 1);
@@ -251,15 +251,15 @@ void TestKnobEdit::newPresetNames() {
                 answers.Box(QMessageBox::Ok);
         }
     }
-    QTest::mouseClick(f->BNewPreset, Qt::LeftButton);
+    QTest::mouseClick(f->NewPresetButton, Qt::LeftButton);
     QVERIFY(answers.Done());
     QCOMPARE(answers.Seen, seen);
     QCOMPARE(StoredPresets(), stored);
     const bool made = stored.contains(QStringLiteral("Mine"));
-    QCOMPARE(f->CBPresets->currentText(), made ? QStringLiteral("Mine") : QString());
+    QCOMPARE(f->PresetsBox->currentText(), made ? QStringLiteral("Mine") : QString());
     QCOMPARE(f->PresetIndex(), made ? 0 : -1);
     QCOMPARE(FPresetsChanged, made ? 1 : 0);
-    QCOMPARE(f->BSavePreset->isEnabled(), made);
+    QCOMPARE(f->SavePresetButton->isEnabled(), made);
     if (made)
         QCOMPARE(StoredCaptions(QStringLiteral("Mine")), (QStringList{"K1", "K2"}));
 }
@@ -290,20 +290,20 @@ void TestKnobEdit::deletePreset() {
         StorePreset(name, {name});
     TKnobEditForm *f = Open(1, presets[chosen]);
     QVERIFY(f);
-    QCOMPARE(f->CBPresets->currentIndex(), chosen);
+    QCOMPARE(f->PresetsBox->currentIndex(), chosen);
     TModalAnswers answers;
     answers.Box(QMessageBox::StandardButton(answer));
-    QTest::mouseClick(f->BDeletePreset, Qt::LeftButton);
+    QTest::mouseClick(f->DeletePresetButton, Qt::LeftButton);
     QVERIFY(answers.Done());
     QCOMPARE(answers.Seen, QStringList{QStringLiteral("Are you sure to delete preset \"%1\" ?\n"
                                                       "This can't be undone later !")
                                            .arg(presets[chosen])});
     QCOMPARE(StoredPresets(), left);
-    QCOMPARE(f->CBPresets->count(), left.size());
-    QCOMPARE(f->CBPresets->currentIndex(), selected);
+    QCOMPARE(f->PresetsBox->count(), left.size());
+    QCOMPARE(f->PresetsBox->currentIndex(), selected);
     QCOMPARE(f->PresetIndex(), selected);
-    QCOMPARE(f->BSavePreset->isEnabled(), selected >= 0);
-    QCOMPARE(f->BDeletePreset->isEnabled(), selected >= 0);
+    QCOMPARE(f->SavePresetButton->isEnabled(), selected >= 0);
+    QCOMPARE(f->DeletePresetButton->isEnabled(), selected >= 0);
     QCOMPARE(KnobCaptions(f->WorkingList()), QStringList{"K1"});
 }
 
@@ -329,20 +329,20 @@ void TestKnobEdit::choosingAPresetAsksToSave() {
     FBar.Add(QStringLiteral("A"), 20, 0, 64);
     TKnobEditForm *f = Open(0, QStringLiteral("A"));
     QVERIFY(f);
-    f->EKnobName->setFocus();
-    f->EKnobName->selectAll();
-    QTest::keyClicks(f->EKnobName, QStringLiteral("Changed"));
+    f->KnobNameEdit->setFocus();
+    f->KnobNameEdit->selectAll();
+    QTest::keyClicks(f->KnobNameEdit, QStringLiteral("Changed"));
     TModalAnswers answers;
     answers.Box(QMessageBox::StandardButton(answer));
-    Choose(f->CBPresets, 1);
+    Choose(f->PresetsBox, 1);
     QVERIFY(answers.Done());
     QCOMPARE(answers.Seen, QStringList{"You have made changes to knob preset \"A\". Do you want "
                                        "to save it ?"});
     QCOMPARE(KnobCaptions(f->WorkingList()), working);
     QCOMPARE(StoredCaptions(QStringLiteral("A")), storedA);
-    QCOMPARE(f->CBPresets->currentText(), box);
+    QCOMPARE(f->PresetsBox->currentText(), box);
     QCOMPARE(f->Modified(), answer == QMessageBox::Cancel);
-    QCOMPARE(f->EKnobName->text(),
+    QCOMPARE(f->KnobNameEdit->text(),
              working == QStringList{"B"} ? QStringLiteral("B") : QStringLiteral("Changed"));
 }
 
@@ -351,16 +351,16 @@ void TestKnobEdit::savedAsNewBeforeChoosing() {
     TKnobEditForm *f = Open(1);
     QVERIFY(f);
     QCOMPARE(f->PresetIndex(), -1);
-    QTest::keyClick(f->UDKnobCount, Qt::Key_Up);
+    QTest::keyClick(f->KnobCountUpDown, Qt::Key_Up);
     TModalAnswers answers;
     answers.Box(QMessageBox::Yes).Input(QStringLiteral("A"));
-    Choose(f->CBPresets, 0);
+    Choose(f->PresetsBox, 0);
     QVERIFY(answers.Done());
     QCOMPARE(answers.Seen.value(0),
              QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?"));
     QCOMPARE(StoredCaptions(QStringLiteral("A")), (QStringList{"K1", "Bank Sel MSB"}));
     // the preset chosen is loaded, not the one just made in front of it
-    QCOMPARE(f->CBPresets->currentText(), QStringLiteral("B"));
+    QCOMPARE(f->PresetsBox->currentText(), QStringLiteral("B"));
     QCOMPARE(KnobCaptions(f->WorkingList()), QStringList{"B"});
 }
 
@@ -368,17 +368,17 @@ void TestKnobEdit::learnOnlyWithTheControllerBoxFocused() {
     TKnobEditForm *f = Open(1);
     QVERIFY(f);
     f->SelectController(33);
-    QCOMPARE(f->CBKnobCtrl->currentIndex(), 20);
-    f->CBKnobCtrl->setFocus();
-    QTRY_VERIFY(f->CBKnobCtrl->hasFocus());
+    QCOMPARE(f->KnobControllerBox->currentIndex(), 20);
+    f->KnobControllerBox->setFocus();
+    QTRY_VERIFY(f->KnobControllerBox->hasFocus());
     f->SelectController(33);
-    QCOMPARE(f->CBKnobCtrl->currentIndex(), 33);
+    QCOMPARE(f->KnobControllerBox->currentIndex(), 33);
     f->SelectController(500);
-    QCOMPARE(f->CBKnobCtrl->currentIndex(), 127);
-    QCOMPARE(f->EKnobName->text(), QStringLiteral("K1"));
+    QCOMPARE(f->KnobControllerBox->currentIndex(), 127);
+    QCOMPARE(f->KnobNameEdit->text(), QStringLiteral("K1"));
     QVERIFY(!f->Modified());
     // the choice counts once committed: Apply hands it over
-    QTest::mouseClick(f->BApply, Qt::LeftButton);
+    QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
     QCOMPARE(FBar.IUser(0), 127);
     QCOMPARE(FBar.Caption(0), QStringLiteral("K1"));
 }
@@ -405,11 +405,11 @@ void TestKnobEdit::okAndCancel() {
     f->move(123, 145);
     const QPoint inside = f->geometry().topLeft(); // kept inside the frame
     if (modified)
-        QTest::keyClick(f->UDKnobCount, Qt::Key_Up);
+        QTest::keyClick(f->KnobCountUpDown, Qt::Key_Up);
     TModalAnswers answers;
     if (ok && modified)
         answers.Box(QMessageBox::No);
-    QTest::mouseClick(ok ? f->BOK : f->BCancel, Qt::LeftButton);
+    QTest::mouseClick(ok ? f->OkButton : f->CancelButton, Qt::LeftButton);
     QVERIFY(answers.Done());
     QTRY_VERIFY(!FForm);
     QCOMPARE(KnobCaptions(FBar), bar);

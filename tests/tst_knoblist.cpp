@@ -1,7 +1,7 @@
-#include "custominifile.h"
-#include "inifile.h"
-#include "knoblist.h"
-#include "registryinifile.h"
+#include "core/custominifile.h"
+#include "core/inifile.h"
+#include "core/knoblist.h"
+#include "core/registryinifile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,12 @@
-#include "guiknoblist.h"
+#include "knobs/guiknoblist.h"
 #include "jackfixture.h"
 #include "mainfixture.h"
-#include "midimenu.h"
-#include "midioutput.h"
-#include "ondrel.h"
-#include "wheel.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "controls/wheel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,8 +34,8 @@ private Q_SLOTS:
     void incomingControllerMovesKnobsSilently();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
-    bool ConnectPeer(TOndrel2 &W) { return F.ConnectPeer(W); }
+    std::unique_ptr<TMainWindow> NewWindow() { return F.NewWindow(); }
+    bool ConnectPeer(TMainWindow &W) { return F.ConnectPeer(W); }
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
@@ -41,22 +43,22 @@ private:
 void TestKnobWiring::firstStartHasTheVolumeKnob() {
     auto w = NewWindow();
     QVERIFY(w);
-    TGUIKnobList &k = *w->KnobList;
+    TGUIKnobList &k = w->Knobs();
     QCOMPARE(k.Count(), 1);
     QCOMPARE(k.Caption(0), QStringLiteral("Volume"));
     QCOMPARE(k.IUser(0), 7);
     QCOMPARE(k.DisplayMode(0), 0);
     QCOMPARE(k.DefaultValue(0), 100);
-    QCOMPARE(k.Wheel(0), w->Wheel1);
-    QCOMPARE(w->Wheel1->Position(), 100);
-    QVERIFY(w->Wheel1->isVisible());
-    QCOMPARE(w->LKnob1->text(), QStringLiteral("Volume"));
+    QCOMPARE(k.Wheel(0), w->FirstKnobWheel());
+    QCOMPARE(w->FirstKnobWheel()->Position(), 100);
+    QVERIFY(w->FirstKnobWheel()->isVisible());
+    QCOMPARE(w->FirstKnobName()->text(), QStringLiteral("Volume"));
 }
 
 void TestKnobWiring::knobAreaFollowsTheWidth() {
     auto w = NewWindow();
     QVERIFY(w);
-    TGUIKnobList &k = *w->KnobList;
+    TGUIKnobList &k = w->Knobs();
     // the band starts 6 pixels right of the patch up-down (247 + 16) and ends 2 before the edge
     QCOMPARE(k.AreaLeft(), 269);
     QCOMPARE(k.AreaWidth(), w->Client()->width() - 263 - 2);
@@ -79,12 +81,12 @@ void TestKnobWiring::knobsOnOneControllerFollowEachOther() {
     auto w = NewWindow();
     QVERIFY(w);
     QVERIFY(ConnectPeer(*w));
-    TGUIKnobList &k = *w->KnobList;
+    TGUIKnobList &k = w->Knobs();
     k.Clear();
     k.Add(QStringLiteral("Volume"), 7, 0, 100);
     k.Add(QStringLiteral("Pan"), 10, 1, 64);
     k.Add(QStringLiteral("Expression"), 7, 0, 100);
-    w->Keyboard1->Model().SetChannel(2);
+    w->Keyboard()->Model().SetChannel(2);
     TWheel *wheel = k.Wheel(turned == 0 ? 0 : 2);
     wheel->setFocus();
     QTest::keyClick(wheel, Qt::Key_Down);
@@ -100,7 +102,7 @@ void TestKnobWiring::incomingControllerMovesKnobsSilently() {
     auto w = NewWindow();
     QVERIFY(w);
     QVERIFY(ConnectPeer(*w));
-    TGUIKnobList &k = *w->KnobList;
+    TGUIKnobList &k = w->Knobs();
     k.Clear();
     k.Add(QStringLiteral("Volume"), 7, 0, 100);
     k.Add(QStringLiteral("Pan"), 10, 1, 64);
@@ -108,7 +110,7 @@ void TestKnobWiring::incomingControllerMovesKnobsSilently() {
     k.SetArea(k.AreaLeft(), 200); // wide enough for the value labels
     int raised = 0;
     k.OnKnobChange = [&](QObject *, int, int) { ++raised; };
-    w->HandleMidiEvent(0xB5, 7, 33); // any channel is shown
+    w->Router().ReceiveNow({0xB5, 7, 33}); // any channel is shown
     QCOMPARE(k.Wheel(0)->Position(), 33);
     QCOMPARE(k.Wheel(2)->Position(), 33);
     QCOMPARE(k.Wheel(1)->Position(), 64);

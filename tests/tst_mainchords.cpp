@@ -1,15 +1,16 @@
 // The main window with its custom chords and the chord editor, against a JACK server of its own.
 
-#include "checkbutton.h"
-#include "chordeditform.h"
-#include "chordlist.h"
+#include "controls/checkbutton.h"
+#include "chords/chordeditform.h"
+#include "core/chordlist.h"
 #include "jackfixture.h"
-#include "keyboard.h"
+#include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "midimenu.h"
-#include "midioutput.h"
-#include "ondrel.h"
-#include "registryinifile.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
+#include "app/mainwindow.h"
+#include "router/midirouter.h"
+#include "core/registryinifile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,7 +57,7 @@ QAction *MenuAction(QWidget &Window, const QString &Text) {
 
 // The in-place editor of the chord list, open after New.
 QLineEdit *NameEditor(const TChordEditForm &Form) {
-    return Form.LVChords->findChild<QLineEdit *>();
+    return Form.ChordView->findChild<QLineEdit *>();
 }
 
 } // namespace
@@ -81,9 +82,9 @@ private Q_SLOTS:
     void okReloadsCancelLeavesAlone();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
+    std::unique_ptr<TMainWindow> NewWindow() { return F.NewWindow(); }
     // Opens the output "Ondrel" and connects the peer's input to it.
-    bool ListenToOutput(TOndrel2 &w) { return F.ConnectPeer(w); }
+    bool ListenToOutput(TMainWindow &w) { return F.ConnectPeer(w); }
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
@@ -118,11 +119,11 @@ void TestMainChords::storedChordsInTheChordBox() {
     }
     auto w = NewWindow();
     QVERIFY(w);
-    QCOMPARE(w->CBChord->count(), 8 + int(chords.size() / 2));
+    QCOMPARE(w->ChordBox()->count(), 8 + int(chords.size() / 2));
     for (int i = 0; i < chords.size() / 2; ++i)
-        QCOMPARE(w->CBChord->itemText(8 + i), chords[2 * i]);
-    QCOMPARE(w->CBChord->currentIndex(), comboIndex);
-    TKeyboardModel &m = w->Keyboard1->Model();
+        QCOMPARE(w->ChordBox()->itemText(8 + i), chords[2 * i]);
+    QCOMPARE(w->ChordBox()->currentIndex(), comboIndex);
+    TKeyboardModel &m = w->Keyboard()->Model();
     if (comboIndex >= 8) {
         QCOMPARE(m.Chord(), TChord::chCustom);
         const auto chord = m.CustomChord();
@@ -135,7 +136,7 @@ void TestMainChords::storedChordsInTheChordBox() {
     w.reset();
     w = NewWindow();
     QVERIFY(w);
-    QCOMPARE(w->CBChord->currentIndex(), comboIndex);
+    QCOMPARE(w->ChordBox()->currentIndex(), comboIndex);
 }
 
 void TestMainChords::oneEditorCreatedOnDemand() {
@@ -186,20 +187,20 @@ void TestMainChords::notesElsewhereToggleTheEditedChord() {
     StoreChords({"Dur", "3C04"});
     auto w = NewWindow();
     QVERIFY(w);
-    w->ChordEditor1Click();
+    w->ShowChordEditor();
     TChordEditForm *e = w->ChordEditor();
     QVERIFY(e);
-    e->LVChords->setCurrentItem(e->LVChords->topLevelItem(0));
+    e->ChordView->setCurrentItem(e->ChordView->topLevelItem(0));
     if (source != QLatin1String("view"))
-        QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+        QTest::mouseClick(e->EditCheck, Qt::LeftButton);
     if (source == QLatin1String("hidden"))
         e->hide();
-    TKeyboardModel &m = w->Keyboard1->Model();
+    TKeyboardModel &m = w->Keyboard()->Model();
     if (source == QLatin1String("input") || source == QLatin1String("thru")) {
         w->SetMidiThru(source == QLatin1String("thru"));
-        w->HandleMidiEvent(0x90, 67, 90);
-        w->HandleMidiEvent(0x80, 67, 64);
-        w->HandleMidiEvent(0x90, 67, 0);
+        w->Router().ReceiveNow({0x90, 67, 90});
+        w->Router().ReceiveNow({0x80, 67, 64});
+        w->Router().ReceiveNow({0x90, 67, 0});
     } else {
         m.SendChord(m.Channel(), 67, 100, true);
         m.SendChord(m.Channel(), 67, 0, true);
@@ -216,14 +217,15 @@ void TestMainChords::editorKeyboardPlaysOnTheOutputOnly() {
     auto w = NewWindow();
     QVERIFY(w);
     QVERIFY(ListenToOutput(*w));
-    w->Keyboard1->Model().SetChannel(2);
-    w->ChordEditor1Click();
+    w->Keyboard()->Model().SetChannel(2);
+    w->ShowChordEditor();
     TChordEditForm *e = w->ChordEditor();
     QVERIFY(e);
-    e->LVChords->setCurrentItem(e->LVChords->topLevelItem(0));
-    QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+    e->ChordView->setCurrentItem(e->ChordView->topLevelItem(0));
+    QTest::mouseClick(e->EditCheck, Qt::LeftButton);
     std::vector<std::tuple<int, int, int>> routed;
-    w->OnMidiEvent = [&](uint8_t s, uint8_t d1, uint8_t d2) { routed.emplace_back(s, d1, d2); };
+    connect(&w->Router(), &TMidiRouter::NotePlayed, this,
+            [&](int note, int velocity) { routed.emplace_back(0x90, note, velocity); });
     QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, 67));
     QCOMPARE(e->Selected()->ToText(), QStringLiteral("3C0407"));
     QVERIFY(routed.empty());
@@ -250,31 +252,31 @@ void TestMainChords::okReloadsCancelLeavesAlone() {
     StoreChords({"Jazz", "3C040A"});
     auto w = NewWindow();
     QVERIFY(w);
-    w->CBChord->setCurrentIndex(8);
-    w->CBChordClick();
-    w->ChordEditor1Click();
+    w->ChordBox()->setCurrentIndex(8);
+    w->ChordChosen();
+    w->ShowChordEditor();
     TChordEditForm *e = w->ChordEditor();
     QVERIFY(e);
-    QTest::mouseClick(e->BNew, Qt::LeftButton);
+    QTest::mouseClick(e->NewButton, Qt::LeftButton);
     QLineEdit *name = NameEditor(*e);
     QVERIFY(name);
     name->setText(QStringLiteral("Aaa"));
     QTest::keyClick(name, Qt::Key_Return);
     QTRY_COMPARE(e->Selected()->Name(), QStringLiteral("Aaa"));
-    QTest::mouseClick(e->CBEdit, Qt::LeftButton);
+    QTest::mouseClick(e->EditCheck, Qt::LeftButton);
     for (int note : {50, 53})
         QTest::mouseClick(e->Keyboard, Qt::LeftButton, {}, KeyPoint(*e->Keyboard, note));
-    QTest::mouseClick(ok ? e->BOK : e->BCancel, Qt::LeftButton);
+    QTest::mouseClick(ok ? e->OkButton : e->CancelButton, Qt::LeftButton);
     QTRY_VERIFY(!w->ChordEditor());
     QCOMPARE(Names(w->ChordList()), names);
     TChordList stored;
     stored.LoadFromRegistry();
     QCOMPARE(Names(stored), names);
-    QCOMPARE(w->CBChord->count(), 8 + int(names.size()));
-    QCOMPARE(w->CBChord->itemText(8 + int(names.size()) - 1), names.last());
+    QCOMPARE(w->ChordBox()->count(), 8 + int(names.size()));
+    QCOMPARE(w->ChordBox()->itemText(8 + int(names.size()) - 1), names.last());
     // the chosen chord is found again by name
-    QCOMPARE(w->CBChord->currentText(), QStringLiteral("Jazz"));
-    QCOMPARE(w->Keyboard1->Model().Chord(), TChord::chCustom);
+    QCOMPARE(w->ChordBox()->currentText(), QStringLiteral("Jazz"));
+    QCOMPARE(w->Keyboard()->Model().Chord(), TChord::chCustom);
 }
 
 QTEST_MAIN(TestMainChords)

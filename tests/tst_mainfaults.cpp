@@ -1,11 +1,13 @@
 // The main window when things go wrong beneath it: the JACK server of its output stopping and
 // coming back, and the notices about settings that are damaged or cannot be saved.
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 #include "mainfixture.h"
-#include "midimenu.h"
-#include "ondrel.h"
-#include "registryinifile.h"
+#include "midi/midimenu.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/registryinifile.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,14 +38,14 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     auto w = F.NewWindow();
     QVERIFY(w);
     QVERIFY(F.ConnectPeer(*w));
-    TKeyboardModel &m = w->Keyboard1->Model();
+    TKeyboardModel &m = w->Keyboard()->Model();
     constexpr int ScanZ = 44;
     m.ComputerKeyDown(ScanZ, 48, 100);
     QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 30 64")});
 
     F.Stop();
     QTRY_COMPARE_WITH_TIMEOUT(w->LostOutput(), QStringLiteral("Ondrel"), 5000);
-    QVERIFY(w->MidiOutMenu1().IsClosed());
+    QVERIFY(w->OutputMenu().IsClosed());
     QCOMPARE(m.OwnCount(48), 0);
     QCOMPARE(m.ComputerKeyNote(ScanZ), -1);
     const QString notice = w->StatusPanelText(0);
@@ -57,7 +59,7 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     QCoreApplication::sendEvent(w.get(), &gone);
     QCOMPARE(w->StatusPanelText(0), notice);
     // Played meanwhile: dropped. Saved meanwhile: the device is still the user's choice.
-    w->Keyboard1Note(0x90, 60, 100);
+    w->Router().Play({0x90, 60, 100});
     {
         TRegistryIniFile store;
         w->WriteSettings(store);
@@ -66,13 +68,13 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     }
 
     QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText()));
-    QTRY_VERIFY_WITH_TIMEOUT(!w->MidiOutMenu1().IsClosed(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->OutputMenu().IsClosed(), 5000);
     QVERIFY(w->LostOutput().isEmpty());
-    QCOMPARE(w->MidiOutMenu1().DeviceName(), QStringLiteral("Ondrel"));
+    QCOMPARE(w->OutputMenu().DeviceName(), QStringLiteral("Ondrel"));
     const QString port = F.Peer().FindPort(QStringLiteral("^Ondrel:Ondrel$"), JackPortIsOutput);
     QVERIFY(F.Peer().Connect(port, F.Peer().InPort()));
     QVERIFY(F.Peer().WaitCycles());
-    w->Keyboard1Note(0x90, 62, 90);
+    w->Router().Play({0x90, 62, 90});
     QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 3e 5a")});
 }
 
@@ -87,8 +89,8 @@ void TestMainFaults::oneDeviceTellsOfServerLoss() {
     QFETCH(bool, input);
     auto w = F.NewWindow();
     QVERIFY(w);
-    TMidiMenuBase &on = input ? static_cast<TMidiMenuBase &>(w->MidiInMenu1()) : w->MidiOutMenu1();
-    TMidiMenuBase &off = input ? static_cast<TMidiMenuBase &>(w->MidiOutMenu1()) : w->MidiInMenu1();
+    TMidiMenuBase &on = input ? static_cast<TMidiMenuBase &>(w->InputMenu()) : w->OutputMenu();
+    TMidiMenuBase &off = input ? static_cast<TMidiMenuBase &>(w->OutputMenu()) : w->InputMenu();
     off.Close();
     const QString name = input ? F.Peer().OutPort() : TMidiOutMenu::MapperCaption;
     QVERIFY(on.SelectByName(name));
@@ -102,7 +104,7 @@ void TestMainFaults::oneDeviceTellsOfServerLoss() {
     const QString notice = w->StatusPanelText(0);
     QVERIFY2(notice.contains(name + QStringLiteral(" was closed; it opens again")),
              qPrintable(notice));
-    w->Keyboard1Note(0x90, 60, 100); // nowhere to go, and no harm
+    w->Router().Play({0x90, 60, 100}); // nowhere to go, and no harm
 
     QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText()));
     QTRY_VERIFY_WITH_TIMEOUT(!on.IsClosed(), 10000);
@@ -112,7 +114,7 @@ void TestMainFaults::oneDeviceTellsOfServerLoss() {
     if (input) {
         QVERIFY(F.Peer().WaitCycles());
         F.Peer().Send({{0x90, 64, 100}});
-        QTRY_VERIFY(w->Keyboard1->Model().IsPressed(64));
+        QTRY_VERIFY(w->Keyboard()->Model().IsPressed(64));
     }
 }
 
@@ -125,17 +127,17 @@ void TestMainFaults::inputChosenAgainAfterItsSourceCameBack() {
     auto source = std::make_unique<TJackPeer>(QStringLiteral("mainfaults-source"));
     QVERIFY(source->IsValid());
     const QString name = source->OutPort();
-    w->MidiInMenu1().SetApi(w->MidiInMenu1().Api()); // the menu lists the ports anew
-    QVERIFY(w->MidiInMenu1().SelectByName(name));
+    w->InputMenu().SetApi(w->InputMenu().Api()); // the menu lists the ports anew
+    QVERIFY(w->InputMenu().SelectByName(name));
     source.reset();
     QVERIFY(F.Peer().WaitCycles());
     source = std::make_unique<TJackPeer>(QStringLiteral("mainfaults-source"));
     QVERIFY(source->IsValid());
-    w->MidiInMenu1().SetApi(w->MidiInMenu1().Api());
-    QVERIFY(w->MidiInMenu1().SelectByName(name));
+    w->InputMenu().SetApi(w->InputMenu().Api());
+    QVERIFY(w->InputMenu().SelectByName(name));
     QVERIFY(source->WaitCycles());
     source->Send({{0x90, 64, 100}});
-    QTRY_VERIFY(w->Keyboard1->Model().IsPressed(64));
+    QTRY_VERIFY(w->Keyboard()->Model().IsPressed(64));
     QVERIFY(F.Peer().WaitCycles(20, 2000));
 }
 

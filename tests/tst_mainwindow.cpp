@@ -1,15 +1,18 @@
-#include "general.h"
-#include "imgcontrol.h"
+#include "core/chordlist.h"
+#include "core/general.h"
+#include "controls/imgcontrol.h"
 #include "jackfixture.h"
 #include "mainfixture.h"
-#include "midimenu.h"
-#include "midioutput.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
 #include "modalanswers.h"
-#include "ondrel.h"
-#include "programbank.h"
-#include "registryinifile.h"
-#include "splash.h"
-#include "updown.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "app/programbank.h"
+#include "core/registryinifile.h"
+#include "app/splash.h"
+#include "app/updown.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,8 +40,6 @@ private Q_SLOTS:
     void cleanupTestCase() { F.Stop(); }
 
     void emptyStoreDefaults();
-    void incomingNoteOff_data();
-    void incomingNoteOff();
     void bankPairThenProgramChange();
     void programChangeAloneKeepsBank();
     void stepChordWrapsAround_data();
@@ -62,7 +63,7 @@ private Q_SLOTS:
     void missingReadmeSaysSo();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
+    std::unique_ptr<TMainWindow> NewWindow() { return F.NewWindow(); }
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
@@ -75,57 +76,31 @@ void TestMainWindow::emptyStoreDefaults() {
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), -1);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Lsb), -1);
-    QCOMPARE(int(w->ModWheelController), 1);
-    QCOMPARE(w->MouseWheelController, 1);
-    QCOMPARE(w->MouseWheelSensitivity, 4);
-    QCOMPARE(w->KnobPresetName, QStringLiteral("Default"));
+    QCOMPARE(int(w->ModWheelController()), 1);
+    QCOMPARE(w->MouseWheelController(), 1);
+    QCOMPARE(w->MouseWheelSensitivity(), 4);
+    QCOMPARE(w->KnobPresetName(), QStringLiteral("Default"));
     QVERIFY(!w->MidiThru());
     QVERIFY(!w->StayOnTop());
     // a first start opens the third entry of the Midi Out menu
-    QVERIFY(!w->MidiOutMenu1().Output().IsClosed());
+    QVERIFY(!w->OutputMenu().Output().IsClosed());
     QCOMPARE(w->StatusPanelText(3), QStringLiteral("Octave: 2"));
     QCOMPARE(w->StatusPanelText(2), QStringLiteral("Base: C1"));
-}
-
-void TestMainWindow::incomingNoteOff_data() {
-    QTest::addColumn<bool>("thru");
-    QTest::newRow("thru off: display only") << false;
-    QTest::newRow("thru on: played through") << true;
-}
-
-void TestMainWindow::incomingNoteOff() {
-    QFETCH(bool, thru);
-    auto w = NewWindow();
-    QVERIFY(w);
-    w->SetMidiThru(thru);
-    TKeyboardModel &m = w->Keyboard1->Model();
-    std::vector<std::tuple<int, int, int>> sent;
-    w->OnMidiEvent = [&](uint8_t s, uint8_t d1, uint8_t d2) { sent.emplace_back(s, d1, d2); };
-    w->HandleMidiEvent(0x92, 64, 90);
-    w->HandleMidiEvent(0x92, 64, 90);
-    QCOMPARE(int(m.DisplayCount(64)), 2);
-    w->HandleMidiEvent(0x82, 64, 33); // note off: a note on with velocity 0
-    QCOMPARE(int(m.DisplayCount(64)), 1);
-    if (thru)
-        QCOMPARE(sent, (std::vector<std::tuple<int, int, int>>{
-                           {0x92, 64, 90}, {0x92, 64, 90}, {0x92, 64, 0}}));
-    else
-        QVERIFY(sent.empty());
 }
 
 void TestMainWindow::bankPairThenProgramChange() {
     auto w = NewWindow();
     QVERIFY(w);
-    w->HandleMidiEvent(0xB0, 0, 5);
-    w->HandleMidiEvent(0xB0, 32, 3);
-    w->HandleMidiEvent(0xC0, 41, 0);
+    w->Router().ReceiveNow({0xB0, 0, 5});
+    w->Router().ReceiveNow({0xB0, 32, 3});
+    w->Router().ReceiveNow({0xC0, 41, 0});
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 41);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 5);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Lsb), 3);
     QCOMPARE(w->ProgramBank().BankHint(), QStringLiteral("Bank: 643"));
     // the pair is used once: a later program change leaves the bank alone
-    w->HandleMidiEvent(0xB0, 0, 9);
-    w->HandleMidiEvent(0xC0, 7, 0);
+    w->Router().ReceiveNow({0xB0, 0, 9});
+    w->Router().ReceiveNow({0xC0, 7, 0});
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 7);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 5);
 }
@@ -133,15 +108,15 @@ void TestMainWindow::bankPairThenProgramChange() {
 void TestMainWindow::programChangeAloneKeepsBank() {
     auto w = NewWindow();
     QVERIFY(w);
-    w->HandleMidiEvent(0xC3, 12, 0);
+    w->Router().ReceiveNow({0xC3, 12, 0});
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 12);
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
     // modulation from input moves the modulation strip; other controllers do not
-    w->HandleMidiEvent(0xB0, 1, 77);
-    w->HandleMidiEvent(0xB0, 7, 12);
-    QCOMPARE(w->ICMW->Position(), 77);
-    w->HandleMidiEvent(0xE0, 0, 0);
-    QCOMPARE(w->ICPitch->Position(), -8192);
+    w->Router().ReceiveNow({0xB0, 1, 77});
+    w->Router().ReceiveNow({0xB0, 7, 12});
+    QCOMPARE(w->ModulationStrip()->Position(), 77);
+    w->Router().ReceiveNow({0xE0, 0, 0});
+    QCOMPARE(w->PitchStrip()->Position(), -8192);
 }
 
 void TestMainWindow::stepChordWrapsAround_data() {
@@ -167,11 +142,11 @@ void TestMainWindow::stepChordWrapsAround() {
         w->ChordList().NewChord().FromText(QStringLiteral("Custom %1").arg(i),
                                            QStringLiteral("3C030%1").arg(6 + i));
     w->RebuildChordCombo();
-    w->CBChord->setCurrentIndex(start);
-    w->CBChordClick();
+    w->ChordBox()->setCurrentIndex(start);
+    w->ChordChosen();
     w->StepChord(delta);
-    QCOMPARE(w->CBChord->currentIndex(), expected);
-    QCOMPARE(w->Keyboard1->Model().Chord(), expected >= 8 ? TChord::chCustom : TChord(expected));
+    QCOMPARE(w->ChordBox()->currentIndex(), expected);
+    QCOMPARE(w->Keyboard()->Model().Chord(), expected >= 8 ? TChord::chCustom : TChord(expected));
 }
 
 void TestMainWindow::customChordFromCombo() {
@@ -180,16 +155,16 @@ void TestMainWindow::customChordFromCombo() {
     w->ChordList().NewChord().FromText(QStringLiteral("Sus4"), QStringLiteral("3C0507"));
     w->ChordList().NewChord().FromText(QStringLiteral("Add9"), QStringLiteral("3C04070E"));
     w->RebuildChordCombo();
-    w->CBChord->setCurrentIndex(9);
-    w->CBChordClick();
-    const auto chord = w->Keyboard1->Model().CustomChord();
+    w->ChordBox()->setCurrentIndex(9);
+    w->ChordChosen();
+    const auto chord = w->Keyboard()->Model().CustomChord();
     QCOMPARE(QList<int>(chord.begin(), chord.end()), (QList<int>{4, 7, 14}));
-    QCOMPARE(w->CustomChordIndex, 1);
+    QCOMPARE(w->CustomChordIndex(), 1);
     // the list changes: the selected chord is found again by name
     w->ChordList().DeleteChord(&w->ChordList().Items(0));
     w->RebuildChordCombo();
-    QCOMPARE(w->CBChord->currentText(), QStringLiteral("Add9"));
-    QCOMPARE(w->CustomChordIndex, 0);
+    QCOMPARE(w->ChordBox()->currentText(), QStringLiteral("Add9"));
+    QCOMPARE(w->CustomChordIndex(), 0);
 }
 
 void TestMainWindow::channelField_data() {
@@ -212,17 +187,17 @@ void TestMainWindow::channelField() {
     QFETCH(QString, shown);
     auto w = NewWindow();
     QVERIFY(w);
-    w->Keyboard1->Model().SetChannel(2);
+    w->Keyboard()->Model().SetChannel(2);
     w->SetChannelField(2);
-    w->EChannel->setFocus();
-    w->EChannel->setText(typed);
+    w->ChannelEdit()->setFocus();
+    w->ChannelEdit()->setText(typed);
     if (key)
-        QTest::keyClick(w->EChannel, Qt::Key(key));
+        QTest::keyClick(w->ChannelEdit(), Qt::Key(key));
     else
-        w->Keyboard1->setFocus();
-    QCOMPARE(int(w->Keyboard1->Model().Channel()), channel);
-    QCOMPARE(w->EChannel->text(), shown);
-    QCOMPARE(w->SBChannel->Position(), int(w->Keyboard1->Model().Channel()) + 1);
+        w->Keyboard()->setFocus();
+    QCOMPARE(int(w->Keyboard()->Model().Channel()), channel);
+    QCOMPARE(w->ChannelEdit()->text(), shown);
+    QCOMPARE(w->ChannelUpDown()->Position(), int(w->Keyboard()->Model().Channel()) + 1);
 }
 
 void TestMainWindow::panicSendsEverythingAndReportsProgress() {
@@ -230,8 +205,9 @@ void TestMainWindow::panicSendsEverythingAndReportsProgress() {
     QVERIFY(w);
     QVERIFY(F.ConnectPeer(*w));
     QStringList progress;
-    w->OnStatusText = [&](const QString &t) { progress << t; };
-    w->BPanicClick();
+    connect(&w->Router(), &TMidiRouter::PanicProgress, this,
+            [&](int percent) { progress << QStringLiteral("Panic: %1%").arg(percent); });
+    w->Panic();
     QVERIFY(FPeer->WaitForReceived(2080, 10000));
     const auto got = FPeer->Received();
     QCOMPARE(got.size(), size_t(2080));
@@ -243,7 +219,7 @@ void TestMainWindow::panicSendsEverythingAndReportsProgress() {
     for (int v : {6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100})
         expected << QStringLiteral("Panic: %1%").arg(v);
     QCOMPARE(progress, expected);
-    QCOMPARE(w->PPanic->palette().color(QPalette::Window), QColor(0xd4, 0xd0, 0xc8));
+    QCOMPARE(w->PanicPanel()->palette().color(QPalette::Window), QColor(0xd4, 0xd0, 0xc8));
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -251,9 +227,9 @@ void TestMainWindow::notesReachTheChosenPort() {
     auto w = NewWindow();
     QVERIFY(w);
     QVERIFY(F.ConnectPeer(*w));
-    w->Keyboard1->Model().SetChannel(4);
-    w->Keyboard1->Model().SendChord(4, 60, 100, true);
-    w->Keyboard1->Model().SendChord(4, 60, 0, true);
+    w->Keyboard()->Model().SetChannel(4);
+    w->Keyboard()->Model().SendChord(4, 60, 100, true);
+    w->Keyboard()->Model().SendChord(4, 60, 0, true);
     QVERIFY(FPeer->WaitForReceived(2));
     QCOMPARE(FPeer->Received(), (std::vector<TBytes>{{0x94, 60, 100}, {0x94, 60, 0}}));
 }
@@ -263,10 +239,10 @@ void TestMainWindow::thruPlaysIncomingNotesThroughTheChord() {
     QVERIFY(w);
     QVERIFY(F.ConnectPeer(*w));
     w->SetMidiThru(true);
-    w->CBChord->setCurrentIndex(5); // fifths
-    w->CBChordClick();
-    w->HandleMidiEvent(0x91, 50, 70);
-    w->HandleMidiEvent(0x81, 50, 0);
+    w->ChordBox()->setCurrentIndex(5); // fifths
+    w->ChordChosen();
+    w->Router().ReceiveNow({0x91, 50, 70});
+    w->Router().ReceiveNow({0x81, 50, 0});
     QVERIFY(FPeer->WaitForReceived(4));
     QCOMPARE(FPeer->Received(),
              (std::vector<TBytes>{{0x91, 50, 70}, {0x91, 57, 70}, {0x91, 50, 0}, {0x91, 57, 0}}));
@@ -276,8 +252,8 @@ void TestMainWindow::settingsComeBackAfterRestart() {
     {
         auto w = NewWindow();
         QVERIFY(w);
-        w->Keyboard1->Model().SetChannel(6);
-        w->Keyboard1->Model().OctaveUp();
+        w->Keyboard()->Model().SetChannel(6);
+        w->Keyboard()->Model().OctaveUp();
         w->SetMidiThru(true);
         QVERIFY(TMainFixture::ChooseOutput(*w, QStringLiteral("Ondrel")));
         w->ProgramBank().SetProgramValue(20);
@@ -285,13 +261,13 @@ void TestMainWindow::settingsComeBackAfterRestart() {
     }
     auto w = NewWindow();
     QVERIFY(w);
-    QCOMPARE(int(w->Keyboard1->Model().Channel()), 6);
-    QCOMPARE(w->EChannel->text(), QStringLiteral("7"));
-    QCOMPARE(w->Keyboard1->Model().KeyOctave(), 5);
+    QCOMPARE(int(w->Keyboard()->Model().Channel()), 6);
+    QCOMPARE(w->ChannelEdit()->text(), QStringLiteral("7"));
+    QCOMPARE(w->Keyboard()->Model().KeyOctave(), 5);
     QVERIFY(w->MidiThru());
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 20);
-    QCOMPARE(w->MidiOutMenu1().Output().DeviceName(), QStringLiteral("Ondrel"));
-    QVERIFY(!w->MidiOutMenu1().Output().IsClosed());
+    QCOMPARE(w->OutputMenu().Output().DeviceName(), QStringLiteral("Ondrel"));
+    QVERIFY(!w->OutputMenu().Output().IsClosed());
 }
 
 void TestMainWindow::uninstallLeavesNothingBehind() {
@@ -320,8 +296,8 @@ void TestMainWindow::heightLockedWidthLimited() {
     QCOMPARE(w->height(), height);
     QCOMPARE(w->width(), w->MaxWidth());
     // the keyboard fills the width up to the right arrow, and shows the whole strip
-    QCOMPARE(w->Keyboard1->width(), 75 * w->Keyboard1->Model().KeyWidth());
-    QCOMPARE(w->Keyboard1->geometry().right() + 1, w->ICRightArrow->x());
+    QCOMPARE(w->Keyboard()->width(), 75 * w->Keyboard()->Model().KeyWidth());
+    QCOMPARE(w->Keyboard()->geometry().right() + 1, w->RightArrow()->x());
     w->resize(10, height);
     QCOMPARE(w->width(), w->MinWidth());
     // A status text longer than the window neither asks for more width nor is cut short in memory.
@@ -338,7 +314,7 @@ void TestMainWindow::bankChangeSendsPairThenProgram() {
     auto w = NewWindow();
     QVERIFY(w);
     QVERIFY(F.ConnectPeer(*w));
-    w->Keyboard1->Model().SetChannel(1);
+    w->Keyboard()->Model().SetChannel(1);
     w->ProgramBank().SetProgramValue(10);
     FPeer->ClearReceived();
     w->ProgramBank().SetBankValue(TProgramBank::Msb, 5);
@@ -364,28 +340,31 @@ void TestMainWindow::pitchStripSpringsBack() {
     QFETCH(QList<int>, sent);
     auto w = NewWindow();
     QVERIFY(w);
-    w->Keyboard1->Model().SetChannel(3);
+    w->Keyboard()->Model().SetChannel(3);
     QList<int> got;
-    w->PutShort = [&](uint8_t s, uint8_t d1, uint8_t d2) {
-        QCOMPARE(int(s), 0xE3);
-        got << d2 * 128 + d1 - 8192;
-    };
-    w->ICPitch->SetPosition(start);
-    w->ICPitchMouseUp(ctrl ? TShiftState(TShiftStateFlag::ssCtrl) : TShiftState());
+    connect(&w->Router(), &TMidiRouter::Sent, this, [&](const TShortMessage &m) {
+        QCOMPARE(int(m.Status), 0xE3);
+        got << m.PitchBendValue();
+    });
+    w->PitchStrip()->SetPosition(start);
+    w->PitchStrip()->OnMouseUp(w->PitchStrip(), Qt::LeftButton,
+                               ctrl ? TShiftState(TShiftStateFlag::ssCtrl) : TShiftState(), 0, 0);
     QCOMPARE(got, sent);
-    QCOMPARE(w->ICPitch->Position(), ctrl ? start : 0);
+    QCOMPARE(w->PitchStrip()->Position(), ctrl ? start : 0);
 }
 
 void TestMainWindow::modulationStripSendsItsController() {
     auto w = NewWindow();
     QVERIFY(w);
-    w->ModWheelController = 11;
+    w->SetModWheelController(11);
     std::vector<std::tuple<int, int, int>> sent;
-    w->PutShort = [&](uint8_t s, uint8_t d1, uint8_t d2) { sent.emplace_back(s, d1, d2); };
-    w->ICMWScroll(90);
-    w->ICMWDblClick();
+    connect(&w->Router(), &TMidiRouter::Sent, this,
+            [&](const TShortMessage &m) { sent.emplace_back(m.Status, m.Data1, m.Data2); });
+    int position = 90;
+    w->ModulationStrip()->OnScroll(w->ModulationStrip(), position);
+    w->ModulationStrip()->OnDblClick(w->ModulationStrip());
     QCOMPARE(sent, (std::vector<std::tuple<int, int, int>>{{0xB0, 11, 90}, {0xB0, 11, 0}}));
-    QCOMPARE(w->ICMW->Position(), 0);
+    QCOMPARE(w->ModulationStrip()->Position(), 0);
 }
 
 void TestMainWindow::stayOnTopOnlyBehindAnotherProgram_data() {

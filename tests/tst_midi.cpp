@@ -1,12 +1,12 @@
 // The MIDI devices against a real JACK server (dummy driver) that this test starts under a name
 // of its own; a plain JACK client sends and receives on the other side.
 
-#include "circbuffer.h"
+#include "midi/circbuffer.h"
 #include "jackfixture.h"
-#include "midibackend.h"
-#include "midierror.h"
-#include "midiinput.h"
-#include "midioutput.h"
+#include "midi/midibackend.h"
+#include "midi/midierror.h"
+#include "midi/midiinput.h"
+#include "midi/midioutput.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -34,7 +34,7 @@ TBytes Sysex(size_t Size, uint8_t Seed = 0) {
     return Bytes;
 }
 
-TBytes ShortBytes(const TMyMidiEvent &Event) {
+TBytes ShortBytes(const TMidiEvent &Event) {
     return {Event.MidiMessage, Event.Data1, Event.Data2};
 }
 
@@ -52,10 +52,10 @@ bool WaitWithoutEvents(const std::function<bool()> &Done, int TimeoutMs = 5000) 
 // An input opened on the peer's port, started, with handlers that collect what arrives.
 struct TCollectingInput {
     TMidiInput Input{TMidiApi::maJack};
-    std::vector<TMyMidiEvent> Events;
+    std::vector<TMidiEvent> Events;
     int DataCalls = 0;
     int OverflowCalls = 0;
-    std::function<void(const TMyMidiEvent &)> OnTaken;
+    std::function<void(const TMidiEvent &)> OnTaken;
 
     TJackPeer &Peer;
 
@@ -63,7 +63,7 @@ struct TCollectingInput {
         const QString Source = Peer.OutPort();
         Input.DataHandler = [this](TMidiInput &In) {
             ++DataCalls;
-            while (std::optional<TMyMidiEvent> Event = In.TakeEvent()) {
+            while (std::optional<TMidiEvent> Event = In.TakeEvent()) {
                 if (OnTaken)
                     OnTaken(*Event);
                 Events.push_back(std::move(*Event));
@@ -476,7 +476,7 @@ void TestMidi::sysexArrivesWhole() {
     QFETCH(int, splitAt);
     TCollectingInput In(*FPeer);
     QList<int> FreeWhenTaken;
-    In.OnTaken = [&](const TMyMidiEvent &) { FreeWhenTaken << In.Input.FreeLongBuffers(); };
+    In.OnTaken = [&](const TMidiEvent &) { FreeWhenTaken << In.Input.FreeLongBuffers(); };
     QVERIFY(In.OpenAndStart());
     const TBytes Block = Sysex(size_t(size));
     if (splitAt == 0)
@@ -488,7 +488,7 @@ void TestMidi::sysexArrivesWhole() {
 
     TBytes Joined;
     for (int i = 0; i < parts.size(); ++i) {
-        const TMyMidiEvent &Event = In.Events[size_t(i)];
+        const TMidiEvent &Event = In.Events[size_t(i)];
         QVERIFY(Event.IsSysex());
         QCOMPARE(Event.MidiMessage, uint8_t(0xF0));
         QCOMPARE(Event.Data1, uint8_t(0));

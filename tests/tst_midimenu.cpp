@@ -2,11 +2,11 @@
 // name of its own. A JACK client "Foo Synth" stands for a synthesizer: its "in" port is an
 // output device of the menus, its "out" port an input device.
 
-#include "custominifile.h"
-#include "inifile.h"
+#include "core/custominifile.h"
+#include "core/inifile.h"
 #include "jackfixture.h"
-#include "midierror.h"
-#include "midimenu.h"
+#include "midi/midierror.h"
+#include "midi/midimenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -462,7 +462,7 @@ void TestMidiMenu::loadedInputDeliversWithStoredFilters() {
     Menu.SetBaseMenu(FBase);
     QList<uint8_t> Statuses;
     Menu.SetDataHandler([&](TMidiInput &Input) {
-        while (std::optional<TMyMidiEvent> Event = Input.TakeEvent())
+        while (std::optional<TMidiEvent> Event = Input.TakeEvent())
             Statuses << Event->MidiMessage;
     });
 

@@ -1,4 +1,4 @@
-#include "midivocabulary.h"
+#include "core/midivocabulary.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "fuzz/patchcheck.h"
-#include "patchlist.h"
-#include "patchscriptparser.h"
+#include "core/patchlist.h"
+#include "core/patchscriptparser.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,12 @@
-#include "ondrel.h"
-#include "patchlist.h"
-#include "patchprogram.h"
-#include "patchselection.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/patchlist.h"
+#include "core/patchprogram.h"
+#include "app/patchselection.h"
 #include "patchwindow.h"
-#include "programbank.h"
-#include "registryinifile.h"
+#include "app/programbank.h"
+#include "core/registryinifile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,30 +39,30 @@ void TestPatchSelection::loadingSelectsNothingAndSendsNothing() {
     QVERIFY(P.Messages.isEmpty());
     QVERIFY(P.Sent.empty());
     QVERIFY(!w->Patches().CurrentPatch());
-    auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
     QVERIFY(combo);
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(combo->itemText(0), QStringLiteral("(none)"));
     QCOMPARE(combo->itemText(1), QStringLiteral("Acoustic Grand Piano"));
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("General MIDI"));
     QVERIFY(
-        TPatchWindow::FindAction(w->Patches1, {QStringLiteral("General MIDI"),
+        TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("General MIDI"),
                                                QStringLiteral("Piano"), QStringLiteral("Clavi")}));
 }
 
 void TestPatchSelection::patchFromMenuSetsProgramAndSends() {
     auto w = P.NewWindow();
     QVERIFY(w);
-    w->Keyboard1->Model().SetChannel(2);
+    w->Keyboard()->Model().SetChannel(2);
     QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
-    QAction *epiano = TPatchWindow::FindAction(w->Patches1, {QStringLiteral("General MIDI"),
+    QAction *epiano = TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("General MIDI"),
                                                              QStringLiteral("Piano"),
                                                              QStringLiteral("Electric Piano 1")});
     QVERIFY(epiano);
     epiano->trigger();
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 4);
     QCOMPARE(P.Sent, (std::vector<Msg>{{0xC2, 4, 0}})); // no bank in General MIDI
-    auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
     QCOMPARE(combo->currentText(), QStringLiteral("Electric Piano 1"));
 }
 
@@ -68,7 +70,7 @@ void TestPatchSelection::stepPatchWraps() {
     auto w = P.NewWindow();
     QVERIFY(w);
     QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
-    auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
     w->StepPatch(1);
     QCOMPARE(combo->currentIndex(), 1);
     QCOMPARE(w->Patches().CurrentPatch()->Name(), QStringLiteral("Acoustic Grand Piano"));
@@ -85,7 +87,7 @@ void TestPatchSelection::patchComesBackAfterRestart() {
         QVERIFY(w);
         QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
         TPatchWindow::FindAction(
-            w->Patches1,
+            w->PatchesMenu(),
             {QStringLiteral("General MIDI"), QStringLiteral("Organ"), QStringLiteral("Rock Organ")})
             ->trigger();
         w->close();

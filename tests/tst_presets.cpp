@@ -1,15 +1,17 @@
-#include "guiknoblist.h"
-#include "imgcontrol.h"
-#include "inifile.h"
+#include "knobs/guiknoblist.h"
+#include "controls/imgcontrol.h"
+#include "core/inifile.h"
 #include "jackfixture.h"
-#include "knobeditform.h"
+#include "knobs/knobeditform.h"
 #include "mainfixture.h"
-#include "midimenu.h"
-#include "midioutput.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
 #include "modalanswers.h"
-#include "ondrel.h"
-#include "registryinifile.h"
-#include "wheel.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/registryinifile.h"
+#include "controls/wheel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,9 +32,9 @@ QStringList Captions(const QMenu *Menu) {
     return list;
 }
 
-QString CheckedPreset(const TOndrel2 &W) {
+QString CheckedPreset(const TMainWindow &W) {
     QString checked;
-    for (const QAction *a : W.Presets1->actions())
+    for (const QAction *a : W.PresetsMenu()->actions())
         if (a->isChecked())
             checked += a->text();
     return checked;
@@ -84,8 +86,8 @@ private Q_SLOTS:
     void setupDialogFromTheWindow();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow() { return F.NewWindow(); }
-    bool ConnectPeer(TOndrel2 &W) { return F.ConnectPeer(W); }
+    std::unique_ptr<TMainWindow> NewWindow() { return F.NewWindow(); }
+    bool ConnectPeer(TMainWindow &W) { return F.ConnectPeer(W); }
     TMainFixture F;
     TJackPeer *FPeer = nullptr;
 };
@@ -119,12 +121,12 @@ void TestPresets::presetMenuAtStart() {
     StoreRootValue(QStringLiteral("Knob Preset"), stored);
     auto w = NewWindow();
     QVERIFY(w);
-    QCOMPARE(Captions(w->Presets1), (QStringList{"ambient", "Default", "piano", "Strings"}));
+    QCOMPARE(Captions(w->PresetsMenu()), (QStringList{"ambient", "Default", "piano", "Strings"}));
     QCOMPARE(CheckedPreset(*w), checked);
-    QCOMPARE(KnobCaptions(*w->KnobList), knobs);
+    QCOMPARE(KnobCaptions(w->Knobs()), knobs);
     if (knobs.size() == 1 && knobs[0] == QLatin1String("Volume")) {
-        QCOMPARE(w->KnobList->IUser(0), 7);
-        QCOMPARE(w->KnobList->Wheel(0)->Position(), 100);
+        QCOMPARE(w->Knobs().IUser(0), 7);
+        QCOMPARE(w->Knobs().Wheel(0)->Position(), 100);
     }
 }
 
@@ -132,17 +134,17 @@ void TestPresets::choosingPresets() {
     StorePreset(QStringLiteral("Strings"), {QStringLiteral("Str A"), QStringLiteral("Str B")});
     auto w = NewWindow();
     QVERIFY(w);
-    QAction *strings = w->Presets1->actions().value(1);
+    QAction *strings = w->PresetsMenu()->actions().value(1);
     QCOMPARE(strings->text(), QStringLiteral("Strings"));
     strings->trigger();
     QCOMPARE(CheckedPreset(*w), QStringLiteral("Strings"));
-    QCOMPARE(KnobCaptions(*w->KnobList), (QStringList{"Str A", "Str B"}));
+    QCOMPARE(KnobCaptions(w->Knobs()), (QStringList{"Str A", "Str B"}));
     // choosing the checked item again keeps it
     strings->trigger();
     QCOMPARE(CheckedPreset(*w), QStringLiteral("Strings"));
-    w->Presets1->actions().value(0)->trigger();
+    w->PresetsMenu()->actions().value(0)->trigger();
     QCOMPARE(CheckedPreset(*w), QStringLiteral("Default"));
-    QCOMPARE(KnobCaptions(*w->KnobList), QStringList{"Volume"});
+    QCOMPARE(KnobCaptions(w->Knobs()), QStringList{"Volume"});
 }
 
 void TestPresets::presetNameStoredAtClose_data() {
@@ -158,7 +160,7 @@ void TestPresets::presetNameStoredAtClose() {
     QVERIFY(w);
     w->SelectKnobPreset(QStringLiteral("Strings"));
     if (changedByHand) {
-        w->KnobList->Add(QStringLiteral("Pan"), 10, 1, 64);
+        w->Knobs().Add(QStringLiteral("Pan"), 10, 1, 64);
         w->UncheckKnobPresets();
     }
     w->close();
@@ -172,7 +174,7 @@ void TestPresets::presetNameStoredAtClose() {
     // the next start shows the same knobs
     w = NewWindow();
     QVERIFY(w);
-    QCOMPARE(KnobCaptions(*w->KnobList), changedByHand ? (QStringList{"Str A", "Str B", "Pan"})
+    QCOMPARE(KnobCaptions(w->Knobs()), changedByHand ? (QStringList{"Str A", "Str B", "Pan"})
                                                        : (QStringList{"Str A", "Str B"}));
     QCOMPARE(CheckedPreset(*w), changedByHand ? QString() : QStringLiteral("Strings"));
 }
@@ -181,13 +183,13 @@ void TestPresets::defineAndRecallSnapshot() {
     auto w = NewWindow();
     QVERIFY(w);
     QVERIFY(ConnectPeer(*w));
-    TGUIKnobList &k = *w->KnobList;
+    TGUIKnobList &k = w->Knobs();
     k.Clear();
     k.Add(QStringLiteral("Volume"), 7, 0, 100);
     k.Add(QStringLiteral("Modulation"), 1, 0, 20);
     k.Add(QStringLiteral("Volume 2"), 7, 0, 5);
     k.Add(QStringLiteral("Pan"), 10, 1, 64);
-    w->Keyboard1->Model().SetChannel(3);
+    w->Keyboard()->Model().SetChannel(3);
     {
         TModalAnswers answers;
         answers.Input(QStringLiteral("Mix"));
@@ -196,16 +198,16 @@ void TestPresets::defineAndRecallSnapshot() {
         QCOMPARE(answers.Seen, QStringList{"Snapshot name|Please enter a name for this "
                                            "Snapshot:|Snapshot 2"});
     }
-    QAction *item = w->SnapshotItems[1];
+    QAction *item = w->SnapshotAction(1);
     QCOMPARE(item->text(), QStringLiteral("&2 Mix"));
     QVERIFY(item->isEnabled());
     // the second knob on controller 7 adds nothing
-    QCOMPARE(w->Snapshots[1], QStringLiteral("076401140A40"));
-    QCOMPARE(item->statusTip(), w->Snapshots[1]);
+    QCOMPARE(w->Snapshot(1), QStringLiteral("076401140A40"));
+    QCOMPARE(item->statusTip(), w->Snapshot(1));
 
     for (int i = 0; i < k.Count(); ++i)
         k.SetKnobPosition(i, 0);
-    w->ICMW->SetPosition(0);
+    w->ModulationStrip()->SetPosition(0);
     FPeer->ClearReceived();
     QApplication::setActiveWindow(w.get()); // back from the name box
     QTest::keyClick(w.get(), Qt::Key_F6);
@@ -217,12 +219,12 @@ void TestPresets::defineAndRecallSnapshot() {
     QCOMPARE(k.Wheel(1)->Position(), 20);
     QCOMPARE(k.Wheel(2)->Position(), 100); // every knob on the controller follows
     QCOMPARE(k.Wheel(3)->Position(), 64);
-    QCOMPARE(w->ICMW->Position(), 20);
+    QCOMPARE(w->ModulationStrip()->Position(), 20);
 
     // defining again proposes the name without its number
     TModalAnswers answers;
     answers.Input(QStringLiteral("Mix B"));
-    w->DefineItems[1]->trigger();
+    w->DefineSnapshotAction(1)->trigger();
     QCOMPARE(answers.Seen, QStringList{"Snapshot name|Please enter a name for this Snapshot:|Mix"});
     QCOMPARE(item->text(), QStringLiteral("&2 Mix B"));
 }
@@ -238,17 +240,17 @@ void TestPresets::defineCancelledOrWithoutKnobs() {
     auto w = NewWindow();
     QVERIFY(w);
     if (!withKnobs)
-        w->KnobList->Clear();
+        w->Knobs().Clear();
     TModalAnswers answers;
     if (withKnobs)
         answers.Input(std::nullopt);
-    w->DefineItems[4]->trigger();
+    w->DefineSnapshotAction(4)->trigger();
     QTest::qWait(30);
     QVERIFY(answers.Done());
     QCOMPARE(answers.Seen.size(), withKnobs ? 1 : 0);
-    QVERIFY(w->Snapshots[4].isEmpty());
-    QVERIFY(!w->SnapshotItems[4]->isEnabled());
-    QCOMPARE(w->SnapshotItems[4]->text(), QStringLiteral("&5 Snapshot 5"));
+    QVERIFY(w->Snapshot(4).isEmpty());
+    QVERIFY(!w->SnapshotAction(4)->isEnabled());
+    QCOMPARE(w->SnapshotAction(4)->text(), QStringLiteral("&5 Snapshot 5"));
 }
 
 void TestPresets::snapshotsAcrossRestartAndFiles() {
@@ -257,7 +259,7 @@ void TestPresets::snapshotsAcrossRestartAndFiles() {
     {
         TModalAnswers answers;
         answers.Input(QStringLiteral("Loud"));
-        w->DefineItems[2]->trigger();
+        w->DefineSnapshotAction(2)->trigger();
     }
     w->close();
     w.reset();
@@ -271,9 +273,9 @@ void TestPresets::snapshotsAcrossRestartAndFiles() {
     }
     w = NewWindow();
     QVERIFY(w);
-    QCOMPARE(w->SnapshotItems[2]->text(), QStringLiteral("&3 Loud"));
-    QVERIFY(w->SnapshotItems[2]->isEnabled());
-    QCOMPARE(w->Snapshots[2], QStringLiteral("0764"));
+    QCOMPARE(w->SnapshotAction(2)->text(), QStringLiteral("&3 Loud"));
+    QVERIFY(w->SnapshotAction(2)->isEnabled());
+    QCOMPARE(w->Snapshot(2), QStringLiteral("0764"));
 
     // a file: names as stored, prefix included; a slot without values stays as it was
     QTemporaryDir dir;
@@ -290,8 +292,8 @@ void TestPresets::snapshotsAcrossRestartAndFiles() {
     }
     TIniFile file(path);
     QCOMPARE(w->ReadSnapshots(file), 1);
-    QCOMPARE(w->SnapshotItems[0]->text(), QStringLiteral("&9 Piano"));
-    QCOMPARE(w->SnapshotItems[2]->text(), QStringLiteral("&3 Loud"));
+    QCOMPARE(w->SnapshotAction(0)->text(), QStringLiteral("&9 Piano"));
+    QCOMPARE(w->SnapshotAction(2)->text(), QStringLiteral("&3 Loud"));
     QTemporaryDir out;
     TIniFile written(out.filePath(QStringLiteral("out.ini")));
     written.WriteString(QStringLiteral("Snapshots"), QStringLiteral("Values5"),
@@ -313,22 +315,22 @@ void TestPresets::setupDialogFromTheWindow() {
     QPointer<TKnobEditForm> form = w->KnobEditor();
     QVERIFY(form);
     QVERIFY(QTest::qWaitForWindowExposed(form.data()));
-    QCOMPARE(form->CBPresets->currentText(), QStringLiteral("Strings"));
+    QCOMPARE(form->PresetsBox->currentText(), QStringLiteral("Strings"));
     QCOMPARE(KnobCaptions(form->WorkingList()), (QStringList{"Str A", "Str B"}));
-    w->Setup1->trigger();
+    w->KnobSetupAction()->trigger();
     QCOMPARE(w->KnobEditor(), form.data()); // one dialog only
 
     // a controller arriving while the controller box has the focus is picked there
     form->activateWindow();
-    form->CBKnobCtrl->setFocus();
-    QVERIFY(form->CBKnobCtrl->hasFocus());
-    w->HandleMidiEvent(0xB0, 74, 5);
-    QCOMPARE(form->CBKnobCtrl->currentIndex(), 74);
-    QCOMPARE(form->EKnobName->text(), QStringLiteral("Str A"));
-    QTest::mouseClick(form->BApply, Qt::LeftButton);
-    QCOMPARE(w->KnobList->IUser(0), 74);
+    form->KnobControllerBox->setFocus();
+    QVERIFY(form->KnobControllerBox->hasFocus());
+    w->Router().ReceiveNow({0xB0, 74, 5});
+    QCOMPARE(form->KnobControllerBox->currentIndex(), 74);
+    QCOMPARE(form->KnobNameEdit->text(), QStringLiteral("Str A"));
+    QTest::mouseClick(form->ApplyButton, Qt::LeftButton);
+    QCOMPARE(w->Knobs().IUser(0), 74);
     QCOMPARE(CheckedPreset(*w), QString());
-    QCOMPARE(w->KnobPresetName, QStringLiteral("Current"));
+    QCOMPARE(w->KnobPresetName(), QStringLiteral("Current"));
 
     // the window's close closes the dialog
     w->close();

@@ -1,14 +1,15 @@
 // Program and bank fields typed into, and the patch box, in the real main window.
 
-#include "keyboard.h"
-#include "keyboardmodel.h"
-#include "ondrel.h"
-#include "patchlist.h"
-#include "patchprogram.h"
-#include "patchselection.h"
+#include "keyboard/keyboard.h"
+#include "core/keyboardmodel.h"
+#include "app/mainwindow.h"
+#include "router/midirouter.h"
+#include "core/patchlist.h"
+#include "core/patchprogram.h"
+#include "app/patchselection.h"
 #include "patchwindow.h"
-#include "programbank.h"
-#include "updown.h"
+#include "app/programbank.h"
+#include "app/updown.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -109,7 +110,7 @@ void TestProgramFields::fields() {
     pb.ShowBankValue(TProgramBank::Lsb, lsb);
     P.Sent.clear();
     const TProgramBank::TControls &c = pb.Controls();
-    QLineEdit *edit = field == 0 ? c.EProgram : field == 1 ? c.EMSB : c.ELSB;
+    QLineEdit *edit = field == 0 ? c.ProgramEdit : field == 1 ? c.MsbEdit : c.LsbEdit;
     edit->setText(text);
     QTest::keyClick(edit, Qt::Key(key));
     QCOMPARE(P.Sent, sent);
@@ -124,7 +125,7 @@ void TestProgramFields::zeroInProgramFieldShowsNone() {
     TProgramBank &pb = w->ProgramBank();
     pb.SetProgramValue(10);
     pb.ShowProgram();
-    QLineEdit *e = pb.Controls().EProgram;
+    QLineEdit *e = pb.Controls().ProgramEdit;
     e->clear();
     QTest::keyClicks(e, QStringLiteral("0"));
     QCOMPARE(e->text(), QStringLiteral("none"));
@@ -142,12 +143,12 @@ void TestProgramFields::programNoneDisablesBanksAndSendsNothing() {
     pb.SendProgram();
     P.Sent.clear();
     // The up-down down to position 0: "none".
-    pb.Controls().UDProgram->SetPosition(1);
+    pb.Controls().ProgramUpDown->SetPosition(1);
     pb.StepProgram(-1);
     QCOMPARE(pb.Value(TProgramBank::Program), -1);
     QCOMPARE(pb.Value(TProgramBank::Msb), -1);
-    for (QWidget *b : std::initializer_list<QWidget *>{pb.Controls().EMSB, pb.Controls().ELSB,
-                                                       pb.Controls().UDMSB, pb.Controls().UDLSB})
+    for (QWidget *b : std::initializer_list<QWidget *>{pb.Controls().MsbEdit, pb.Controls().LsbEdit,
+                                                       pb.Controls().MsbUpDown, pb.Controls().LsbUpDown})
         QVERIFY(!b->isEnabled());
     pb.SetBankValue(TProgramBank::Msb, 5);
     QVERIFY(P.Sent.empty());
@@ -162,12 +163,12 @@ void TestProgramFields::otherModeRefillsTheCombo() {
     auto w = P.NewWindow();
     QVERIFY(w);
     QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("Example Workstation.txt")));
-    auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
     QVERIFY(combo);
     const int programEntries = combo->count();
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("Program"));
     QAction *kit =
-        TPatchWindow::FindAction(w->Patches1, {QStringLiteral("Drums"), QStringLiteral("Kits"),
+        TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("Drums"), QStringLiteral("Kits"),
                                                QStringLiteral("Analog 808")});
     QVERIFY(kit);
     kit->trigger();
@@ -184,17 +185,17 @@ void TestProgramFields::comboNoneDropsThePatchAndItsKeyNames() {
     auto w = P.NewWindow();
     QVERIFY(w);
     QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("Example Workstation.txt")));
-    TPatchWindow::FindAction(w->Patches1, {QStringLiteral("Drums"), QStringLiteral("Kits"),
+    TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("Drums"), QStringLiteral("Kits"),
                                            QStringLiteral("Studio Kit")})
         ->trigger();
     QVERIFY(w->Patches().CurrentPatch());
-    QVERIFY(w->Keyboard1->Model().NoteNames().has_value());
+    QVERIFY(w->Keyboard()->Model().NoteNames().has_value());
     P.Sent.clear();
-    auto *combo = w->findChild<QComboBox *>(QStringLiteral("CBProgramPatch"));
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
     combo->setCurrentIndex(0);
-    w->Patches().CBProgramPatchClick();
+    w->Patches().PatchChosen();
     QVERIFY(!w->Patches().CurrentPatch());
-    QVERIFY(!w->Keyboard1->Model().NoteNames().has_value());
+    QVERIFY(!w->Keyboard()->Model().NoteNames().has_value());
     QVERIFY(P.Sent.empty());
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 120);
     // The combo keeps the mode's programs for the next pick.

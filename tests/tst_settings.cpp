@@ -1,9 +1,11 @@
-#include "imgcontrol.h"
-#include "midivocabulary.h"
-#include "numberedit.h"
-#include "ondrel.h"
-#include "settings.h"
-#include "vkedit.h"
+#include "controls/imgcontrol.h"
+#include "core/midivocabulary.h"
+#include "dialogs/numberedit.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "dialogs/settings.h"
+#include "controls/vkedit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,7 +28,7 @@
 
 namespace {
 
-QAction *OptionsItem(TOndrel2 &Window, const QString &Text) {
+QAction *OptionsItem(TMainWindow &Window, const QString &Text) {
     for (QAction *m : Window.menuBar()->actions())
         if (m->menu() && m->text() == QLatin1String("&Options"))
             for (QAction *a : m->menu()->actions())
@@ -89,13 +91,13 @@ private Q_SLOTS:
 private:
     TSettings *Open();
     std::unique_ptr<QTemporaryDir> FConfig;
-    std::unique_ptr<TOndrel2> W;
+    std::unique_ptr<TMainWindow> W;
 };
 
 void TestSettings::init() {
     FConfig = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
-    W = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
+    W = std::make_unique<TMainWindow>(TMidiApi::maNone, false);
     W->show();
     QVERIFY(QTest::qWaitForWindowExposed(W.get()));
 }
@@ -132,18 +134,18 @@ void TestSettings::codeEntries() {
     QFETCH(QString, text);
     QCOMPARE(TSettings::CodeToEntry(code), entry);
     QCOMPARE(TSettings::EntryToCode(entry), code);
-    W->Keyboard1->Model().SetLeftRightController(code);
-    W->Keyboard1->Model().SetUpDownController(code);
+    W->Keyboard()->Model().SetLeftRightController(code);
+    W->Keyboard()->Model().SetUpDownController(code);
     TSettings *s = Open();
     QVERIFY(s);
-    QCOMPARE(s->CBLeftRight->count(), 130);
-    QCOMPARE(s->CBLeftRight->currentIndex(), entry);
-    QCOMPARE(s->CBLeftRight->currentText(), text);
-    QCOMPARE(s->CBUpDown->currentIndex(), entry);
+    QCOMPARE(s->LeftRightBox->count(), 130);
+    QCOMPARE(s->LeftRightBox->currentIndex(), entry);
+    QCOMPARE(s->LeftRightBox->currentText(), text);
+    QCOMPARE(s->UpDownBox->currentIndex(), entry);
     // Applying unchanged lists keeps the codes.
-    QTest::mouseClick(s->BApply, Qt::LeftButton);
-    QCOMPARE(int(W->Keyboard1->Model().LeftRightController()), code);
-    QCOMPARE(int(W->Keyboard1->Model().UpDownController()), code);
+    QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
+    QCOMPARE(int(W->Keyboard()->Model().LeftRightController()), code);
+    QCOMPARE(int(W->Keyboard()->Model().UpDownController()), code);
 }
 
 void TestSettings::joystickActionTexts_data() {
@@ -160,8 +162,8 @@ void TestSettings::joystickActionTexts() {
     QFETCH(QString, text);
     TSettings *s = Open();
     QVERIFY(s);
-    QCOMPARE(s->CBJoyAction->count(), 30);
-    QCOMPARE(s->CBJoyAction->itemText(entry), text);
+    QCOMPARE(s->JoystickActionBox->count(), 30);
+    QCOMPARE(s->JoystickActionBox->itemText(entry), text);
 }
 
 void TestSettings::shiftFactorShown_data() {
@@ -178,13 +180,13 @@ void TestSettings::shiftFactorShown() {
     QFETCH(float, factor);
     QFETCH(bool, louder);
     QFETCH(int, percent);
-    W->Keyboard1->Model().SetVelocityShiftFactor(factor);
+    W->Keyboard()->Model().SetVelocityShiftFactor(factor);
     TSettings *s = Open();
     QVERIFY(s);
-    QCOMPARE(s->RBShiftVelLouder->isChecked(), louder);
-    QCOMPARE(s->RBShiftVelQuieter->isChecked(), !louder);
-    QCOMPARE(s->UDShiftVel->Position(), percent);
-    QCOMPARE(s->UDShiftVel->Edit()->text(), QString::number(percent));
+    QCOMPARE(s->ShiftLouderRadio->isChecked(), louder);
+    QCOMPARE(s->ShiftQuieterRadio->isChecked(), !louder);
+    QCOMPARE(s->ShiftVelocityUpDown->Position(), percent);
+    QCOMPARE(s->ShiftVelocityUpDown->Edit()->text(), QString::number(percent));
 }
 
 void TestSettings::shiftFactorApplied_data() {
@@ -205,11 +207,11 @@ void TestSettings::shiftFactorApplied() {
     TSettings *s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::pgPlaying);
-    QTest::mouseClick(louder ? s->RBShiftVelLouder : s->RBShiftVelQuieter, Qt::LeftButton);
-    TypeInto(s->UDShiftVel->Edit(), typed);
-    QTest::mouseClick(s->BApply, Qt::LeftButton);
-    QCOMPARE(W->Keyboard1->Model().VelocityShiftFactor(), factor);
-    QVERIFY(W->Keyboard1->Model().ShiftVelocity() > 0);
+    QTest::mouseClick(louder ? s->ShiftLouderRadio : s->ShiftQuieterRadio, Qt::LeftButton);
+    TypeInto(s->ShiftVelocityUpDown->Edit(), typed);
+    QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
+    QCOMPARE(W->Keyboard()->Model().VelocityShiftFactor(), factor);
+    QVERIFY(W->Keyboard()->Model().ShiftVelocity() > 0);
 }
 
 void TestSettings::velocityEdit_data() {
@@ -227,11 +229,11 @@ void TestSettings::velocityEdit() {
     QFETCH(QString, typed);
     QFETCH(int, key);
     QFETCH(int, velocity);
-    W->Keyboard1->Model().SetVelocity(100);
+    W->Keyboard()->Model().SetVelocity(100);
     QPointer<TSettings> s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::pgPlaying);
-    QLineEdit *e = s->UDVelocity->Edit();
+    QLineEdit *e = s->VelocityUpDown->Edit();
     e->setFocus();
     e->selectAll();
     QTest::keyClicks(e, typed);
@@ -241,12 +243,12 @@ void TestSettings::velocityEdit() {
         QVERIFY(s && s->isVisible());
         if (key == Qt::Key_Escape)
             QCOMPARE(e->text(), QStringLiteral("100"));
-        QTest::mouseClick(s->BOK, Qt::LeftButton);
+        QTest::mouseClick(s->OkButton, Qt::LeftButton);
     } else {
-        QTest::mouseClick(s->BOK, Qt::LeftButton);
+        QTest::mouseClick(s->OkButton, Qt::LeftButton);
     }
     QTRY_VERIFY(!s);
-    QCOMPARE(int(W->Keyboard1->Model().Velocity()), velocity);
+    QCOMPARE(int(W->Keyboard()->Model().Velocity()), velocity);
 }
 
 void TestSettings::keyEditsTakeOnlyTheirRow_data() {
@@ -269,13 +271,13 @@ void TestSettings::keyEditsTakeOnlyTheirRow() {
     QFETCH(int, scan);
     QFETCH(int, key);
     QFETCH(int, applied);
-    TKeyboardModel &m = W->Keyboard1->Model();
+    TKeyboardModel &m = W->Keyboard()->Model();
     m.SetUpperCScanCode(18);
     m.SetLowerCScanCode(46);
     TSettings *s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::pgPlaying);
-    TVKEdit *edit = upper ? s->VKUpper : s->VKLower;
+    TVKEdit *edit = upper ? s->UpperKeyEdit : s->LowerKeyEdit;
     QCOMPARE(edit->Sequence().Count(), 1);
     QCOMPARE(edit->Sequence().EventAt(0).EventScanCode(), upper ? 18 : 46);
     edit->setFocus();
@@ -283,36 +285,36 @@ void TestSettings::keyEditsTakeOnlyTheirRow() {
     ClickKey(edit, quint32(scan), key, QString());
     // Nothing reaches the keyboard before Apply.
     QCOMPARE(int(upper ? m.UpperCScanCode() : m.LowerCScanCode()), upper ? 18 : 46);
-    QTest::mouseClick(s->BApply, Qt::LeftButton);
+    QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
     QCOMPARE(int(upper ? m.UpperCScanCode() : m.LowerCScanCode()), applied);
-    QTest::mouseClick(upper ? s->BDefaultUpperKey : s->BDefaultLowerKey, Qt::LeftButton);
-    QTest::mouseClick(s->BApply, Qt::LeftButton);
+    QTest::mouseClick(upper ? s->DefaultUpperKeyButton : s->DefaultLowerKeyButton, Qt::LeftButton);
+    QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
     QCOMPARE(int(upper ? m.UpperCScanCode() : m.LowerCScanCode()), upper ? 16 : 44);
 }
 
 void TestSettings::generalAndWheelPagesApply() {
-    TKeyboardModel &m = W->Keyboard1->Model();
-    W->ModWheelController = 200; // out of range shows clamped
+    TKeyboardModel &m = W->Keyboard()->Model();
+    W->SetModWheelController(200); // out of range shows clamped
     TSettings *s = Open();
     QVERIFY(s);
-    QCOMPARE(s->CBMW->count(), 128);
-    QCOMPARE(s->CBMW->currentIndex(), 127);
-    QTest::mouseClick(s->RBNoteGerman, Qt::LeftButton);
-    s->CBMW->setCurrentIndex(11);
-    s->CBMouseWheel->setCurrentIndex(1);
-    s->TBMouseWheelSensitivity->setValue(9);
-    s->CBUpDown->setCurrentIndex(0);
+    QCOMPARE(s->ModulationWheelBox->count(), 128);
+    QCOMPARE(s->ModulationWheelBox->currentIndex(), 127);
+    QTest::mouseClick(s->GermanNamesRadio, Qt::LeftButton);
+    s->ModulationWheelBox->setCurrentIndex(11);
+    s->MouseWheelBox->setCurrentIndex(1);
+    s->MouseWheelSensitivityBar->setValue(9);
+    s->UpDownBox->setCurrentIndex(0);
     // Nothing before Apply.
     QCOMPARE(m.Language(), TLanguage::International);
-    QCOMPARE(W->MouseWheelController, 1);
-    QTest::mouseClick(s->BApply, Qt::LeftButton);
+    QCOMPARE(W->MouseWheelController(), 1);
+    QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
     QCOMPARE(m.Language(), TLanguage::German);
-    QCOMPARE(int(W->ModWheelController), 11);
-    QCOMPARE(W->MouseWheelController, 128);
-    QCOMPARE(W->MouseWheelSensitivity, 9);
+    QCOMPARE(int(W->ModWheelController()), 11);
+    QCOMPARE(W->MouseWheelController(), 128);
+    QCOMPARE(W->MouseWheelSensitivity(), 9);
     QCOMPARE(int(m.UpDownController()), 129);
-    QTest::mouseClick(s->RBNoteItalian, Qt::LeftButton);
-    QTest::mouseClick(s->BOK, Qt::LeftButton);
+    QTest::mouseClick(s->ItalianNamesRadio, Qt::LeftButton);
+    QTest::mouseClick(s->OkButton, Qt::LeftButton);
     QCOMPARE(m.Language(), TLanguage::Italian);
 }
 
@@ -324,23 +326,23 @@ void TestSettings::learn_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("entry");
     QTest::newRow("knob 74 into left/right")
-        << int(TSettings::pgController) << "CBLeftRight" << 0 << 74 << "CBLeftRight" << 76;
+        << int(TSettings::pgController) << "LeftRightBox" << 0 << 74 << "LeftRightBox" << 76;
     QTest::newRow("input 10 into up/down")
-        << int(TSettings::pgController) << "CBUpDown" << 1 << 10 << "CBUpDown" << 12;
+        << int(TSettings::pgController) << "UpDownBox" << 1 << 10 << "UpDownBox" << 12;
     QTest::newRow("pitch strip into up/down")
-        << int(TSettings::pgController) << "CBUpDown" << 2 << 0 << "CBUpDown" << 1;
+        << int(TSettings::pgController) << "UpDownBox" << 2 << 0 << "UpDownBox" << 1;
     QTest::newRow("knob 74 into the mod wheel")
-        << int(TSettings::pgController) << "CBMW" << 0 << 74 << "CBMW" << 74;
+        << int(TSettings::pgController) << "ModulationWheelBox" << 0 << 74 << "ModulationWheelBox" << 74;
     QTest::newRow("pitch strip leaves the mod wheel")
-        << int(TSettings::pgController) << "CBMW" << 2 << 0 << "CBMW" << 1;
+        << int(TSettings::pgController) << "ModulationWheelBox" << 2 << 0 << "ModulationWheelBox" << 1;
     QTest::newRow("no focus on the controller page")
-        << int(TSettings::pgController) << "" << 0 << 74 << "CBUpDown" << 3;
+        << int(TSettings::pgController) << "" << 0 << 74 << "UpDownBox" << 3;
     QTest::newRow("mouse wheel page")
-        << int(TSettings::pgMouseWheel) << "" << 1 << 20 << "CBMouseWheel" << 22;
+        << int(TSettings::pgMouseWheel) << "" << 1 << 20 << "MouseWheelBox" << 22;
     QTest::newRow("pitch on the mouse wheel page")
-        << int(TSettings::pgMouseWheel) << "" << 2 << 0 << "CBMouseWheel" << 1;
+        << int(TSettings::pgMouseWheel) << "" << 2 << 0 << "MouseWheelBox" << 1;
     QTest::newRow("general page learns nothing")
-        << int(TSettings::pgGeneral) << "" << 1 << 20 << "CBMouseWheel" << 3;
+        << int(TSettings::pgGeneral) << "" << 1 << 20 << "MouseWheelBox" << 3;
 }
 
 void TestSettings::learn() {
@@ -350,10 +352,10 @@ void TestSettings::learn() {
     QFETCH(int, controller);
     QFETCH(QString, list);
     QFETCH(int, entry);
-    W->MouseWheelController = 1;
-    W->ModWheelController = 1;
-    W->Keyboard1->Model().SetUpDownController(1);
-    W->Keyboard1->Model().SetLeftRightController(1);
+    W->SetWheelController(1);
+    W->SetModWheelController(1);
+    W->Keyboard()->Model().SetUpDownController(1);
+    W->Keyboard()->Model().SetLeftRightController(1);
     TSettings *s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::TPage(page));
@@ -363,64 +365,72 @@ void TestSettings::learn() {
         f->setFocus();
         QTRY_VERIFY(f->hasFocus());
     } else {
-        s->BApply->setFocus();
+        s->ApplyButton->setFocus();
     }
     if (source == 0)
-        W->KnobChange(uint8_t(controller), 5);
+        W->Router().SendController(uint8_t(controller), 5);
     else if (source == 1)
-        W->HandleMidiEvent(0xB3, uint8_t(controller), 5);
+        W->Router().ReceiveNow({0xB3, uint8_t(controller), 5});
     else
-        W->ICPitchScroll(1000);
+        W->Router().SendPitchBend(1000);
     auto *l = s->findChild<QComboBox *>(list);
     QVERIFY(l);
     QCOMPARE(l->currentIndex(), entry);
 }
 
 void TestSettings::joystickLearnReachesTheWindowOnApply() {
-    W->JoystickMap.Set(0, 1, 1, 74);
+    {
+        TJoystickMap map = W->JoystickMap();
+        map.Set(0, 1, 1, 74);
+        W->SetJoystickMap(map);
+    }
     TSettings *s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::pgJoystick);
-    s->CBJoyAction->setCurrentIndex(7); // joystick 0 up/down, button 1
-    QCOMPARE(s->CBJoyController->currentIndex(), 76);
-    s->BApply->setFocus();
+    s->JoystickActionBox->setCurrentIndex(7); // joystick 0 up/down, button 1
+    QCOMPARE(s->JoystickControllerBox->currentIndex(), 76);
+    s->ApplyButton->setFocus();
     // With the automatic choice disabled nothing is learnt.
-    QTest::mouseClick(s->CBDisableJoySetCtrl, Qt::LeftButton);
-    W->HandleMidiEvent(0xB0, 10, 64);
-    QCOMPARE(s->CBJoyController->currentIndex(), 76);
-    QTest::mouseClick(s->CBDisableJoySetCtrl, Qt::LeftButton);
-    W->HandleMidiEvent(0xB0, 10, 64);
-    QCOMPARE(s->CBJoyController->currentIndex(), 12);
+    QTest::mouseClick(s->DisableJoystickSetupCheck, Qt::LeftButton);
+    W->Router().ReceiveNow({0xB0, 10, 64});
+    QCOMPARE(s->JoystickControllerBox->currentIndex(), 76);
+    QTest::mouseClick(s->DisableJoystickSetupCheck, Qt::LeftButton);
+    W->Router().ReceiveNow({0xB0, 10, 64});
+    QCOMPARE(s->JoystickControllerBox->currentIndex(), 12);
     QCOMPARE(s->JoystickCopy(0, 1, 1), 10);
-    QCOMPARE(W->JoystickMap.At(0, 1, 1), 74);
-    QTest::mouseClick(s->BApply, Qt::LeftButton);
-    QCOMPARE(W->JoystickMap.At(0, 1, 1), 10);
-    QVERIFY(W->JoystickMap.Assigned(0));
-    QVERIFY(!W->JoystickMap.Assigned(1));
+    QCOMPARE(W->JoystickMap().At(0, 1, 1), 74);
+    QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
+    QCOMPARE(W->JoystickMap().At(0, 1, 1), 10);
+    QVERIFY(W->JoystickMap().Assigned(0));
+    QVERIFY(!W->JoystickMap().Assigned(1));
 }
 
 void TestSettings::joystickChoiceEditsTheCopy() {
-    W->JoystickMap.Set(1, 2, 4, 128);
+    {
+        TJoystickMap map = W->JoystickMap();
+        map.Set(1, 2, 4, 128);
+        W->SetJoystickMap(map);
+    }
     TSettings *s = Open();
     QVERIFY(s);
     s->ShowPage(TSettings::pgJoystick);
-    QCOMPARE(s->CBJoyAction->currentIndex(), 0);
-    QCOMPARE(s->CBJoyController->currentIndex(), 0);
+    QCOMPARE(s->JoystickActionBox->currentIndex(), 0);
+    QCOMPARE(s->JoystickControllerBox->currentIndex(), 0);
     // Choosing an action shows its assignment; choosing a controller stores it in the copy.
-    s->CBJoyAction->setFocus();
-    s->CBJoyAction->setCurrentIndex(28);
-    QTest::keyClick(s->CBJoyAction, Qt::Key_Down); // 29: joystick 1 Z-layer, button 4
-    QCOMPARE(s->CBJoyAction->currentIndex(), 29);
-    QCOMPARE(s->CBJoyController->currentText(), QStringLiteral("Pitch Wheel"));
-    s->CBJoyController->setFocus();
-    QTest::keyClick(s->CBJoyController, Qt::Key_Up);
+    s->JoystickActionBox->setFocus();
+    s->JoystickActionBox->setCurrentIndex(28);
+    QTest::keyClick(s->JoystickActionBox, Qt::Key_Down); // 29: joystick 1 Z-layer, button 4
+    QCOMPARE(s->JoystickActionBox->currentIndex(), 29);
+    QCOMPARE(s->JoystickControllerBox->currentText(), QStringLiteral("Pitch Wheel"));
+    s->JoystickControllerBox->setFocus();
+    QTest::keyClick(s->JoystickControllerBox, Qt::Key_Up);
     QCOMPARE(s->JoystickCopy(1, 2, 4), 129);
-    QTest::keyClick(s->CBJoyAction, Qt::Key_Up);
+    QTest::keyClick(s->JoystickActionBox, Qt::Key_Up);
     // Cancel drops the copy.
     QPointer<TSettings> p = s;
-    QTest::mouseClick(s->BCancel, Qt::LeftButton);
+    QTest::mouseClick(s->CancelButton, Qt::LeftButton);
     QTRY_VERIFY(!p);
-    QCOMPARE(W->JoystickMap.At(1, 2, 4), 128);
+    QCOMPARE(W->JoystickMap().At(1, 2, 4), 128);
 }
 
 void TestSettings::liveOptions_data() {
@@ -433,33 +443,33 @@ void TestSettings::liveOptions_data() {
 
 void TestSettings::liveOptions() {
     QFETCH(int, ending);
-    TKeyboardModel &m = W->Keyboard1->Model();
+    TKeyboardModel &m = W->Keyboard()->Model();
     m.SetVelocity(100);
     const TPaintStyle style = m.PaintStyle();
     const bool arrows = W->ArrowsVisible();
-    const int keyWidth = W->TBKeyWidth->value();
+    const int keyWidth = W->KeyWidthBar()->value();
     QPointer<TSettings> s = Open();
     QVERIFY(s);
-    QVERIFY(s->CBOldStyle->isEnabled());
-    QTest::mouseClick(s->CBOldStyle, Qt::LeftButton);
+    QVERIFY(s->OldStyleCheck->isEnabled());
+    QTest::mouseClick(s->OldStyleCheck, Qt::LeftButton);
     QVERIFY(m.PaintStyle() != style);
-    QTest::mouseClick(s->CBShowBasenote, Qt::LeftButton);
+    QTest::mouseClick(s->ShowArrowsCheck, Qt::LeftButton);
     QCOMPARE(W->ArrowsVisible(), !arrows);
-    QVERIFY(!W->ICLeftArrow->isVisible() == arrows);
-    W->TBKeyWidth->setValue(keyWidth == 10 ? 1 : 10);
-    s->UDVelocity->SetPosition(20); // not a live option
+    QVERIFY(!W->LeftArrow()->isVisible() == arrows);
+    W->KeyWidthBar()->setValue(keyWidth == 10 ? 1 : 10);
+    s->VelocityUpDown->SetPosition(20); // not a live option
     TPaintStyle applied = style;
     if (ending == 3) {
-        QTest::mouseClick(s->BApply, Qt::LeftButton);
+        QTest::mouseClick(s->ApplyButton, Qt::LeftButton);
         applied = m.PaintStyle();
-        QTest::mouseClick(s->CBOldStyle, Qt::LeftButton);
+        QTest::mouseClick(s->OldStyleCheck, Qt::LeftButton);
         QCOMPARE(m.PaintStyle(), style);
     }
-    const int appliedWidth = W->TBKeyWidth->value();
+    const int appliedWidth = W->KeyWidthBar()->value();
     if (ending == 0 || ending == 3)
-        QTest::mouseClick(s->BCancel, Qt::LeftButton);
+        QTest::mouseClick(s->CancelButton, Qt::LeftButton);
     else if (ending == 1)
-        QTest::keyClick(s->CBOldStyle, Qt::Key_Escape);
+        QTest::keyClick(s->OldStyleCheck, Qt::Key_Escape);
     else
         s->close();
     QTRY_VERIFY(!s);
@@ -467,12 +477,12 @@ void TestSettings::liveOptions() {
     case 2:
         QVERIFY(m.PaintStyle() != style);
         QCOMPARE(W->ArrowsVisible(), !arrows);
-        QVERIFY(W->TBKeyWidth->value() != keyWidth);
+        QVERIFY(W->KeyWidthBar()->value() != keyWidth);
         QCOMPARE(int(m.Velocity()), 100);
         break;
     case 3:
         QCOMPARE(m.PaintStyle(), applied);
-        QCOMPARE(W->TBKeyWidth->value(), appliedWidth);
+        QCOMPARE(W->KeyWidthBar()->value(), appliedWidth);
         // Arrow buttons go back to what they were at Show.
         QCOMPARE(W->ArrowsVisible(), arrows);
         QCOMPARE(int(m.Velocity()), 20);
@@ -480,24 +490,24 @@ void TestSettings::liveOptions() {
     default:
         QCOMPARE(m.PaintStyle(), style);
         QCOMPARE(W->ArrowsVisible(), arrows);
-        QCOMPARE(W->TBKeyWidth->value(), keyWidth);
+        QCOMPARE(W->KeyWidthBar()->value(), keyWidth);
         QCOMPARE(int(m.Velocity()), 100);
         break;
     }
 }
 
 void TestSettings::keyWidthBarIsLentAndReturned() {
-    QSlider *bar = W->TBKeyWidth;
+    QSlider *bar = W->KeyWidthBar();
     QWidget *home = bar->parentWidget();
     const QRect place = bar->geometry();
     QPointer<TSettings> s = Open();
     QVERIFY(s);
     QCOMPARE(bar->window(), static_cast<QWidget *>(s.data()));
     QVERIFY(bar->isVisible());
-    QVERIFY(bar->geometry().top() > s->LKeyWidth->geometry().bottom());
-    const int width = W->Keyboard1->Model().KeyWidth();
+    QVERIFY(bar->geometry().top() > s->KeyWidthLabel->geometry().bottom());
+    const int width = W->Keyboard()->Model().KeyWidth();
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
-    QVERIFY(W->Keyboard1->Model().KeyWidth() != width);
+    QVERIFY(W->Keyboard()->Model().KeyWidth() != width);
     // Closing the main window closes the dialog and gets its bar back.
     W->close();
     QTRY_VERIFY(!s);
@@ -507,15 +517,15 @@ void TestSettings::keyWidthBarIsLentAndReturned() {
 }
 
 void TestSettings::oldStyleNeedsNoImages() {
-    TKeyboardModel &m = W->Keyboard1->Model();
+    TKeyboardModel &m = W->Keyboard()->Model();
     m.SetImagesAvailable(false);
     QPointer<TSettings> s = Open();
     QVERIFY(s);
     // Without key pictures the drawn keyboard is the only style.
-    QVERIFY(!s->CBOldStyle->isEnabled());
-    QVERIFY(s->CBOldStyle->isChecked());
-    QTest::mouseClick(s->CBOldStyle, Qt::LeftButton);
-    QTest::mouseClick(s->BCancel, Qt::LeftButton);
+    QVERIFY(!s->OldStyleCheck->isEnabled());
+    QVERIFY(s->OldStyleCheck->isChecked());
+    QTest::mouseClick(s->OldStyleCheck, Qt::LeftButton);
+    QTest::mouseClick(s->CancelButton, Qt::LeftButton);
     QTRY_VERIFY(!s);
     QCOMPARE(m.PaintStyle(), TPaintStyle::psDraw);
 }
@@ -534,8 +544,8 @@ void TestSettings::menuKeepsOneInstanceOnTheFirstPage() {
     // Not visible: no learning.
     s->hide();
     s->ShowPage(TSettings::pgMouseWheel);
-    W->HandleMidiEvent(0xB0, 20, 1);
-    QCOMPARE(s->CBMouseWheel->currentIndex(), TSettings::CodeToEntry(W->MouseWheelController));
+    W->Router().ReceiveNow({0xB0, 20, 1});
+    QCOMPARE(s->MouseWheelBox->currentIndex(), TSettings::CodeToEntry(W->MouseWheelController()));
     QPointer<TSettings> p = s;
     s->close();
     QTRY_VERIFY(!p);

@@ -1,8 +1,8 @@
-#include "atomicfile.h"
+#include "core/atomicfile.h"
 #include "fuzz/textchecks.h"
-#include "general.h"
-#include "inifile.h"
-#include "registryinifile.h"
+#include "core/general.h"
+#include "core/inifile.h"
+#include "core/registryinifile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "checkbutton.h"
-#include "controlpictures.h"
-#include "formstate.h"
-#include "frameimage.h"
-#include "imgcontrol.h"
-#include "imgcontrolrules.h"
-#include "movinghint.h"
-#include "mybevel.h"
-#include "mysplitter.h"
-#include "transparent.h"
+#include "controls/checkbutton.h"
+#include "controls/controlpictures.h"
+#include "controls/formstate.h"
+#include "controls/frameimage.h"
+#include "controls/imgcontrol.h"
+#include "controls/imgcontrolrules.h"
+#include "controls/movinghint.h"
+#include "controls/bevel.h"
+#include "controls/splitter.h"
+#include "controls/transparent.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -970,7 +970,7 @@ void TestStrips::splitter() {
     QWidget window;
     window.resize(400, 300);
     QWidget client(&window), neighbour(&window);
-    TMySplitter s(&window);
+    TSplitter s(&window);
     s.SetAlign(TAlign(align));
     s.SetResizeWhileDrag(true);
     SetControlAlign(&neighbour, TAlign(align));
@@ -1030,7 +1030,7 @@ void TestStrips::splitterInLayoutFollowsPointer() {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     auto *left = new QWidget;
-    auto *s = new TMySplitter;
+    auto *s = new TSplitter;
     auto *right = new QWidget;
     s->setFixedWidth(3);
     s->SetAlign(TAlign::alRight);
@@ -1059,7 +1059,7 @@ void TestStrips::splitterWithoutNeighbour() {
     window.resize(400, 300);
     QWidget other(&window);
     other.setGeometry(0, 0, 100, 300);
-    TMySplitter s(&window);
+    TSplitter s(&window);
     s.SetAlign(TAlign::alRight);
     s.SetResizeWhileDrag(true);
     s.setGeometry(397, 0, 3, 300); // nothing to its right
@@ -1084,7 +1084,7 @@ void TestStrips::splitterResizesAtReleaseWhenNotLive() {
     window.resize(400, 300);
     QWidget neighbour(&window);
     neighbour.setGeometry(0, 0, 150, 300);
-    TMySplitter s(&window);
+    TSplitter s(&window);
     s.SetAlign(TAlign::alLeft);
     s.setGeometry(150, 0, 3, 300);
     window.show();
@@ -1132,7 +1132,7 @@ void TestStrips::bevelAndTransparent() {
     pal.setColor(QPalette::Dark, Qt::blue);
     pal.setColor(QPalette::Light, Qt::green);
     parent.setPalette(pal);
-    TMyBevel bevel(&parent);
+    TBevel bevel(&parent);
     bevel.setGeometry(0, 0, 20, 20);
     TTransparent see(&parent);
     see.setGeometry(50, 50, 20, 20);

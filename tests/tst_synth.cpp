@@ -2,12 +2,12 @@
 // or Panic, program and pitch changes, and the Midi-Mapper opened through TMidiOutput with the
 // "file" audio driver (no sound card needed) or failing with a text that says what is missing.
 
-#include "inifile.h"
-#include "midierror.h"
-#include "midioutput.h"
-#include "synth.h"
+#include "core/inifile.h"
+#include "midi/midierror.h"
+#include "midi/midioutput.h"
+#include "midi/synth.h"
 #include "synthaudio.h"
-#include "synthsoundfont.h"
+#include "midi/synthsoundfont.h"
 
 #include <QDir>
 #include <QElapsedTimer>

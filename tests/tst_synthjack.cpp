@@ -3,10 +3,10 @@
 // within 50 ms at the server's own rate, and release plus Panic bring back silence.
 
 #include "jackfixture.h"
-#include "midioutput.h"
-#include "synth.h"
+#include "midi/midioutput.h"
+#include "midi/synth.h"
 #include "synthaudio.h"
-#include "synthsoundfont.h"
+#include "midi/synthsoundfont.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

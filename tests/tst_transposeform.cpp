@@ -1,8 +1,10 @@
-#include "keyboardmodel.h"
-#include "numberedit.h"
-#include "ondrel.h"
-#include "registryinifile.h"
-#include "transposeform.h"
+#include "core/keyboardmodel.h"
+#include "dialogs/numberedit.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/registryinifile.h"
+#include "dialogs/transposeform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +21,7 @@
 
 namespace {
 
-QAction *OptionsItem(TOndrel2 &Window, const QString &Text) {
+QAction *OptionsItem(TMainWindow &Window, const QString &Text) {
     for (QAction *m : Window.menuBar()->actions())
         if (m->menu() && m->text() == QLatin1String("&Options"))
             for (QAction *a : m->menu()->actions())
@@ -87,32 +89,32 @@ void TestTransposeForm::typedValue() {
     FModel.SetTranspose(5);
     auto f = Open();
     QVERIFY(f);
-    QCOMPARE(f->ETranspose->text(), QStringLiteral("5"));
-    f->ETranspose->setFocus();
-    f->ETranspose->selectAll();
-    QTest::keyClicks(f->ETranspose, text);
+    QCOMPARE(f->TransposeEdit->text(), QStringLiteral("5"));
+    f->TransposeEdit->setFocus();
+    f->TransposeEdit->selectAll();
+    QTest::keyClicks(f->TransposeEdit, text);
     if (key)
-        QTest::keyClick(f->ETranspose, Qt::Key(key));
+        QTest::keyClick(f->TransposeEdit, Qt::Key(key));
     else
-        QTest::keyClick(f->ETranspose, Qt::Key_Tab);
+        QTest::keyClick(f->TransposeEdit, Qt::Key_Tab);
     QCOMPARE(FModel.Transpose(), transpose);
-    QCOMPARE(f->ETranspose->text(), shown);
+    QCOMPARE(f->TransposeEdit->text(), shown);
     if (shown == QString::number(transpose))
-        QCOMPARE(f->UDTranspose->Position(), transpose);
-    f->CBKeepTranspose->setChecked(true);
+        QCOMPARE(f->TransposeUpDown->Position(), transpose);
+    f->KeepTransposeCheck->setChecked(true);
     f->close();
 }
 
 void TestTransposeForm::enterAndEscapeInTheFieldKeepTheWindowOpen() {
     auto f = Open();
     QVERIFY(f);
-    f->ETranspose->setFocus();
-    QTest::keyClick(f->ETranspose, Qt::Key_Return);
-    QTest::keyClick(f->ETranspose, Qt::Key_Escape);
+    f->TransposeEdit->setFocus();
+    QTest::keyClick(f->TransposeEdit, Qt::Key_Return);
+    QTest::keyClick(f->TransposeEdit, Qt::Key_Escape);
     QVERIFY(f && f->isVisible());
     // Esc elsewhere presses Close, which deletes the window.
-    f->CBThru->setFocus();
-    QTest::keyClick(f->CBThru, Qt::Key_Escape);
+    f->TransposeThruCheck->setFocus();
+    QTest::keyClick(f->TransposeThruCheck, Qt::Key_Escape);
     QTRY_VERIFY(!f);
 }
 
@@ -120,14 +122,14 @@ void TestTransposeForm::stepButtonAndOptionsActAtOnce() {
     FModel.SetTranspose(98);
     auto f = Open();
     QVERIFY(f);
-    QTest::mouseClick(f->UDTranspose->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(f->TransposeUpDown->UpButton(), Qt::LeftButton);
     QCOMPARE(FModel.Transpose(), 99);
-    QTest::mouseClick(f->UDTranspose->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(f->TransposeUpDown->UpButton(), Qt::LeftButton);
     QCOMPARE(FModel.Transpose(), 99);
-    QCOMPARE(f->ETranspose->text(), QStringLiteral("99"));
-    QTest::mouseClick(f->CBDisplayBeforeKeyb, Qt::LeftButton);
+    QCOMPARE(f->TransposeEdit->text(), QStringLiteral("99"));
+    QTest::mouseClick(f->DisplayTransposedCheck, Qt::LeftButton);
     QVERIFY(FModel.DisplayTransposed());
-    QTest::mouseClick(f->CBThru, Qt::LeftButton);
+    QTest::mouseClick(f->TransposeThruCheck, Qt::LeftButton);
     QVERIFY(!FModel.TransposeThru());
     f->close();
     // The options stay; only the transposition goes back.
@@ -152,13 +154,13 @@ void TestTransposeForm::closing() {
     QFETCH(int, after);
     auto f = Open();
     QVERIFY(f);
-    QVERIFY(!f->CBKeepTranspose->isChecked());
+    QVERIFY(!f->KeepTransposeCheck->isChecked());
     // Set elsewhere while the window is open.
     FModel.SetTranspose(12);
     if (keep)
-        QTest::mouseClick(f->CBKeepTranspose, Qt::LeftButton);
+        QTest::mouseClick(f->KeepTransposeCheck, Qt::LeftButton);
     if (how == 0)
-        QTest::mouseClick(f->BClose, Qt::LeftButton);
+        QTest::mouseClick(f->CloseButton, Qt::LeftButton);
     else if (how == 1)
         QTest::keyClick(f, Qt::Key_Escape);
     else
@@ -168,8 +170,8 @@ void TestTransposeForm::closing() {
     // The keep option starts clear at every opening.
     auto again = Open();
     QVERIFY(again);
-    QVERIFY(!again->CBKeepTranspose->isChecked());
-    QCOMPARE(again->ETranspose->text(), QString::number(after));
+    QVERIFY(!again->KeepTransposeCheck->isChecked());
+    QCOMPARE(again->TransposeEdit->text(), QString::number(after));
     again->close();
 }
 
@@ -179,13 +181,13 @@ void TestTransposeForm::helpTogglesTheHeightAndIsRemembered() {
     QCOMPARE(f->Gap(), 7);
     QVERIFY(f->HelpVisible());
     const int fullHeight = f->height();
-    QTest::mouseClick(f->BHelp, Qt::LeftButton);
+    QTest::mouseClick(f->HelpButton, Qt::LeftButton);
     QVERIFY(!f->HelpPanel->isVisible());
-    QCOMPARE(f->BHelp->text(), QStringLiteral("Show Help"));
+    QCOMPARE(f->HelpButton->text(), QStringLiteral("Show Help"));
     const int bevelBottom = f->TransposeBevel->geometry().bottom() + 1;
-    QCOMPARE(f->BClose->y(), bevelBottom + f->Gap());
-    QCOMPARE(f->BHelp->y(), f->BClose->y());
-    QCOMPARE(f->height(), f->BClose->geometry().bottom() + 1 + f->Gap());
+    QCOMPARE(f->CloseButton->y(), bevelBottom + f->Gap());
+    QCOMPARE(f->HelpButton->y(), f->CloseButton->y());
+    QCOMPARE(f->height(), f->CloseButton->geometry().bottom() + 1 + f->Gap());
     QVERIFY(f->height() < fullHeight);
     f->move(40, 50);
     const QPoint place = f->pos();
@@ -196,10 +198,10 @@ void TestTransposeForm::helpTogglesTheHeightAndIsRemembered() {
     QVERIFY(again);
     QVERIFY(!again->HelpVisible());
     QCOMPARE(again->pos(), place);
-    QTest::mouseClick(again->BHelp, Qt::LeftButton);
+    QTest::mouseClick(again->HelpButton, Qt::LeftButton);
     QVERIFY(again->HelpPanel->isVisible());
-    QCOMPARE(again->BHelp->text(), QStringLiteral("Hide help"));
-    QCOMPARE(again->BClose->y(), again->HelpPanel->geometry().bottom() + 1 + again->Gap());
+    QCOMPARE(again->HelpButton->text(), QStringLiteral("Hide help"));
+    QCOMPARE(again->CloseButton->y(), again->HelpPanel->geometry().bottom() + 1 + again->Gap());
     QCOMPARE(again->height(), fullHeight);
     again->close();
     QCOMPARE(TRegistryIniFile().ReadBool(TTransposeForm::StateSection, TTransposeForm::ValShowHelp,
@@ -208,7 +210,7 @@ void TestTransposeForm::helpTogglesTheHeightAndIsRemembered() {
 }
 
 void TestTransposeForm::mainWindowKeepsOneInstanceAndClosesIt() {
-    auto w = std::make_unique<TOndrel2>(TMidiApi::maNone, false);
+    auto w = std::make_unique<TMainWindow>(TMidiApi::maNone, false);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QAction *item = OptionsItem(*w, QStringLiteral("T&ranspose..."));
@@ -223,14 +225,14 @@ void TestTransposeForm::mainWindowKeepsOneInstanceAndClosesIt() {
     QCOMPARE(f->pos(), w->frameGeometry().topLeft() + QPoint(10, 10));
     item->trigger();
     QCOMPARE(w->TransposeForm(), f.data());
-    f->ETranspose->setFocus();
-    f->ETranspose->selectAll();
-    QTest::keyClicks(f->ETranspose, QStringLiteral("3"));
-    QTest::keyClick(f->ETranspose, Qt::Key_Return);
-    QCOMPARE(w->Keyboard1->Model().Transpose(), 3);
+    f->TransposeEdit->setFocus();
+    f->TransposeEdit->selectAll();
+    QTest::keyClicks(f->TransposeEdit, QStringLiteral("3"));
+    QTest::keyClick(f->TransposeEdit, Qt::Key_Return);
+    QCOMPARE(w->Keyboard()->Model().Transpose(), 3);
     w->close();
     QTRY_VERIFY(!f);
-    QCOMPARE(w->Keyboard1->Model().Transpose(), 0);
+    QCOMPARE(w->Keyboard()->Model().Transpose(), 0);
     QVERIFY(!w->TransposeForm());
 }
 

@@ -1,5 +1,5 @@
-#include "wheel.h"
-#include "wheelrules.h"
+#include "controls/wheel.h"
+#include "controls/wheelrules.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -2,13 +2,16 @@
 // moves of stand-in joysticks, with the messages read back from a JACK port.
 
 #include "fakejoystick.h"
-#include "imgcontrol.h"
+#include "controls/imgcontrol.h"
+#include "controls/joystick.h"
 #include "jackfixture.h"
 #include "mainfixture.h"
-#include "midimenu.h"
-#include "midioutput.h"
-#include "ondrel.h"
-#include "registryinifile.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "core/registryinifile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,7 +52,7 @@ private Q_SLOTS:
     void joysticksEnabledOnlyWithAssignments();
 
 private:
-    std::unique_ptr<TOndrel2> NewWindow();
+    std::unique_ptr<TMainWindow> NewWindow();
     // Waits for Count messages (or a moment, for none) and returns what arrived.
     QStringList Received(size_t Count);
     TMainFixture F;
@@ -78,7 +81,7 @@ void TestWheelWiring::cleanupTestCase() {
     TJoystickService::SetDefault(nullptr);
 }
 
-std::unique_ptr<TOndrel2> TestWheelWiring::NewWindow() {
+std::unique_ptr<TMainWindow> TestWheelWiring::NewWindow() {
     auto w = F.NewWindow();
     if (!w || !F.ConnectPeer(*w))
         return nullptr;
@@ -125,41 +128,41 @@ void TestWheelWiring::wheelOverTheWindow() {
     QFETCH(int, stripAfter);
     auto w = NewWindow();
     QVERIFY(w);
-    w->Keyboard1->Model().SetChannel(2);
+    w->Keyboard()->Model().SetChannel(2);
     w->SetWheelController(129);
-    w->ICMW->SetPosition(stripStart);
+    w->ModulationStrip()->SetPosition(stripStart);
     w->SetWheelController(code);
-    const bool accepted = Wheel(w->Keyboard1, delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    const bool accepted = Wheel(w->Keyboard(), delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(Received(size_t(sent.size())), sent);
     if (code != 129)
         QVERIFY(accepted);
     if (code == 128)
-        QCOMPARE(w->ICPitch->Position(), stripAfter);
+        QCOMPARE(w->PitchStrip()->Position(), stripAfter);
     else if (code == 1)
-        QCOMPARE(w->ICMW->Position(), stripAfter);
+        QCOMPARE(w->ModulationStrip()->Position(), stripAfter);
 }
 
 void TestWheelWiring::wheelValueFollowsIncomingController() {
     auto w = NewWindow();
     QVERIFY(w);
     w->SetWheelController(7);
-    w->HandleMidiEvent(0xB0, 7, 100);
-    QCOMPARE(w->WheelValue, 100);
-    Wheel(w->Keyboard1, -240);
+    w->Router().ReceiveNow({0xB0, 7, 100});
+    QCOMPARE(w->WheelValue(), 100);
+    Wheel(w->Keyboard(), -240);
     QCOMPARE(Received(1), QStringList{"b0 07 54"});
-    QCOMPARE(w->WheelValue, 84);
+    QCOMPARE(w->WheelValue(), 84);
 }
 
 void TestWheelWiring::noneLetsTheWheelScroll() {
     auto w = NewWindow();
     QVERIFY(w);
-    w->CBChord->setCurrentIndex(3);
+    w->ChordBox()->setCurrentIndex(3);
     w->SetWheelController(7);
-    Wheel(w->CBChord, -120);
-    QCOMPARE(w->CBChord->currentIndex(), 3);
+    Wheel(w->ChordBox(), -120);
+    QCOMPARE(w->ChordBox()->currentIndex(), 3);
     w->SetWheelController(129);
-    Wheel(w->CBChord, -120);
-    QCOMPARE(w->CBChord->currentIndex(), 4);
+    Wheel(w->ChordBox(), -120);
+    QCOMPARE(w->ChordBox()->currentIndex(), 4);
     QCOMPARE(Received(1), QStringList{"b0 07 00"});
 }
 
@@ -200,12 +203,13 @@ void TestWheelWiring::joystickRouting() {
     QFETCH(QStringList, sent);
     auto w = NewWindow();
     QVERIFY(w);
+    TJoystickMap table;
     for (const QString &entry : map) {
         const int axis = QStringLiteral("XYZ").indexOf(entry[0]);
-        w->JoystickMap.Set(joystick, axis, entry.mid(1, 1).toInt(), entry.mid(3).toInt());
+        table.Set(joystick, axis, entry.mid(1, 1).toInt(), entry.mid(3).toInt());
     }
-    w->UpdateJoystickEnable();
-    TJoystick *stick = joystick == 0 ? w->Joystick1 : w->Joystick2;
+    w->SetJoystickMap(table);
+    TJoystick *stick = joystick == 0 ? w->Joystick(0) : w->Joystick(1);
     QVERIFY(stick->Enabled());
     FSticks->Sticks[size_t(joystick)]->State =
         TJoystickState{reading[0], reading[1], reading[2], unsigned(reading[3])};
@@ -221,20 +225,21 @@ void TestWheelWiring::joysticksEnabledOnlyWithAssignments() {
     }
     auto w = NewWindow();
     QVERIFY(w);
-    QVERIFY(!w->Joystick1->Enabled());
-    QVERIFY(w->Joystick2->Enabled());
-    QCOMPARE(w->Joystick1->PollFreq(), 30);
+    QVERIFY(!w->Joystick(0)->Enabled());
+    QVERIFY(w->Joystick(1)->Enabled());
+    QCOMPARE(w->Joystick(0)->PollFreq(), 30);
     // The table comes back after a restart, and the stick it names is captured.
-    w->JoystickMap.Set(1, TJoystickMap::jaZ, 4, 129);
-    w->JoystickMap.Set(0, TJoystickMap::jaY, 2, 128);
-    const TJoystickMap map = w->JoystickMap;
+    TJoystickMap map = w->JoystickMap();
+    map.Set(1, TJoystickMap::jaZ, 4, 129);
+    map.Set(0, TJoystickMap::jaY, 2, 128);
+    w->SetJoystickMap(map);
     w->close();
     w.reset();
     w = NewWindow();
     QVERIFY(w);
-    QVERIFY(w->JoystickMap == map);
-    QVERIFY(w->Joystick1->Enabled());
-    QVERIFY(!w->Joystick2->Enabled());
+    QVERIFY(w->JoystickMap() == map);
+    QVERIFY(w->Joystick(0)->Enabled());
+    QVERIFY(!w->Joystick(1)->Enabled());
 }
 
 QTEST_MAIN(TestWheelWiring)

@@ -3,9 +3,10 @@
 // laid out again), and the keyboard's focus frame comes out the same whether the whole keyboard
 // is painted or only a part of it.
 
-#include "keyboard.h"
+#include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "ondrel.h"
+#include "app/mainwindow.h"
+#include "router/midirouter.h"
 
 #include <QApplication>
 #include <QImage>
@@ -70,7 +71,7 @@ private Q_SLOTS:
 
 private:
     TMainFixture F;
-    std::unique_ptr<TOndrel2> W;
+    std::unique_ptr<TMainWindow> W;
 };
 
 void TestWindowCost::initTestCase() {
@@ -102,7 +103,7 @@ void TestWindowCost::idleWindowRunsNoTimer() {
 }
 
 void TestWindowCost::notePlayedRepaintsOnlyItsPanel() {
-    TKeyboard *keys = W->Keyboard1;
+    TKeyboard *keys = W->Keyboard();
     keys->SetCaptureKeyboard(true);
     const QList<QLabel *> panels = W->statusBar()->findChildren<QLabel *>();
     QVERIFY(panels.size() >= 5);
@@ -140,7 +141,7 @@ void TestWindowCost::focusFrameSameInPartAsWhole_data() {
 
 void TestWindowCost::focusFrameSameInPartAsWhole() {
     QFETCH(QRect, part);
-    TKeyboard *keys = W->Keyboard1;
+    TKeyboard *keys = W->Keyboard();
     keys->setFocus();
     QTRY_VERIFY(keys->hasFocus());
     if (part.left() < 0)

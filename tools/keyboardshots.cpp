@@ -1,7 +1,7 @@
 // Renders the keyboard widget in both paint styles at the three sizes, with a chord and a black
 // key pressed and the mark note shown, into PNG files: keyboardshots <folder> [pixel ratio]
 
-#include "keyboard.h"
+#include "keyboard/keyboard.h"
 
 #include <QApplication>
 #include <QDir>

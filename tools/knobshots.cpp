@@ -1,9 +1,11 @@
 // Renders the main window with 1, 6 and 20 knobs into PNG files:
 // knobshots <folder> [pixel ratio]
 
-#include "guiknoblist.h"
-#include "ondrel.h"
-#include "wheel.h"
+#include "knobs/guiknoblist.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "controls/wheel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +22,7 @@ int main(int argc, char *argv[]) {
     const qreal ratio = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 1.0;
     QDir().mkpath(folder);
 
-    TOndrel2 w(TMidiApi::maNone, false);
+    TMainWindow w(TMidiApi::maNone, false);
     w.show();
     const std::array<std::tuple<const char *, int, int>, 20> knobs{{
         {"Volume", 7, 100},       {"Pan", 10, 64},
@@ -36,10 +38,10 @@ int main(int argc, char *argv[]) {
     }};
     bool ok = true;
     for (int count : {1, 6, 20}) {
-        w.KnobList->Clear();
+        w.Knobs().Clear();
         for (int i = 0; i < count; ++i) {
             const auto &[caption, controller, value] = knobs[size_t(i)];
-            w.KnobList->Add(QString::fromLatin1(caption), controller, i == 1 ? 1 : 0, value);
+            w.Knobs().Add(QString::fromLatin1(caption), controller, i == 1 ? 1 : 0, value);
         }
         QPixmap shot(w.size() * ratio);
         shot.setDevicePixelRatio(ratio);

@@ -1,7 +1,7 @@
 // Renders the file list view in report style, filtered to patch scripts as the patch set chooser
 // shows it, over a made-up folder, into a PNG file: shellshots <folder> [pixel ratio]
 
-#include "systemlistview.h"
+#include "shellview/systemlistview.h"
 
 #include <QApplication>
 #include <QDir>

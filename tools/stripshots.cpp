@@ -1,9 +1,9 @@
 // Renders the pitch and modulation strips and the two arrows, at rest and moved, into PNG files:
 // stripshots <folder> [pixel ratio]
 
-#include "controlpictures.h"
-#include "frameimage.h"
-#include "imgcontrol.h"
+#include "controls/controlpictures.h"
+#include "controls/frameimage.h"
+#include "controls/imgcontrol.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "apppictures.h"
+#include "app/apppictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "controllermapping.h"
+#include "app/controllermapping.h"
 
-#include "custominifile.h"
+#include "core/custominifile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +34,7 @@ int WheelPitchValue(int Delta, int Sensitivity, bool Shift, int Current) {
 TJoystickMap::TJoystickMap() {
     for (auto &axes : FCodes)
         for (auto &states : axes)
-            states.fill(ControllerMapping::NoController);
+            states.fill(ControllerCode::None);
 }
 
 int TJoystickMap::At(int Joystick, int Axis, int ButtonState) const {
@@ -42,7 +42,7 @@ int TJoystickMap::At(int Joystick, int Axis, int ButtonState) const {
 }
 
 void TJoystickMap::Set(int Joystick, int Axis, int ButtonState, int Code) {
-    if (Code < 0 || Code > ControllerMapping::NoController)
+    if (Code < 0 || Code > ControllerCode::None)
         return;
     FCodes.at(size_t(Joystick)).at(size_t(Axis)).at(size_t(ButtonState)) = Code;
 }
@@ -50,7 +50,7 @@ void TJoystickMap::Set(int Joystick, int Axis, int ButtonState, int Code) {
 bool TJoystickMap::Assigned(int Joystick) const {
     for (const auto &states : FCodes.at(size_t(Joystick)))
         for (int code : states)
-            if (code != ControllerMapping::NoController)
+            if (code != ControllerCode::None)
                 return true;
     return false;
 }
@@ -64,12 +64,12 @@ void TJoystickMap::Read(const TCustomIniFile &Store) {
         for (int b = 0; b < ButtonStates; ++b)
             for (int a = 0; a < Axes; ++a) {
                 const int code = Store.ReadInteger(SecJoystick, ValueName(j, a, b),
-                                                   ControllerMapping::NoController);
+                                                   ControllerCode::None);
                 // A value out of range is as good as none.
                 FCodes[size_t(j)][size_t(a)][size_t(b)] =
-                    code >= 0 && code <= ControllerMapping::NoController
+                    code >= 0 && code <= ControllerCode::None
                         ? code
-                        : ControllerMapping::NoController;
+                        : ControllerCode::None;
             }
 }
 
@@ -78,7 +78,7 @@ void TJoystickMap::Write(TCustomIniFile &Store) const {
         for (int b = 0; b < ButtonStates; ++b)
             for (int a = 0; a < Axes; ++a) {
                 const int code = FCodes[size_t(j)][size_t(a)][size_t(b)];
-                if (code == ControllerMapping::NoController)
+                if (code == ControllerCode::None)
                     Store.DeleteKey(SecJoystick, ValueName(j, a, b));
                 else
                     Store.WriteInteger(SecJoystick, ValueName(j, a, b), code);

@@ -3,6 +3,8 @@
 // How the mouse wheel and the joysticks turn into controller values: the wheel's steps, the
 // table of joystick assignments and its storage. Pure arithmetic and data, no window.
 
+#include "core/midivocabulary.h"
+
 #include <QString>
 
 #include <array>
@@ -11,9 +13,6 @@ class TCustomIniFile;
 
 namespace ControllerMapping {
 
-// Controller codes beyond the 128 control changes.
-constexpr int PitchBend = 128;
-constexpr int NoController = 129;
 // Wheel deltas come in eighths of a degree: 120 for one notch of an ordinary wheel.
 constexpr int WheelNotch = 120;
 

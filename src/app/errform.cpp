@@ -1,4 +1,4 @@
-#include "errform.h"
+#include "app/errform.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -11,7 +11,7 @@ class TErrForm : public QDialog {
 public:
     explicit TErrForm(QWidget *Parent = nullptr);
 
-    QPlainTextEdit *MemoError() const { return FMemo; }
+    QPlainTextEdit *MessageList() const { return FMemo; }
     // Shows Lines modally when there is at least one, then clears the memo.
     void ShowLines(const QStringList &Lines);
 

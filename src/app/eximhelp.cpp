@@ -1,6 +1,6 @@
-#include "eximhelp.h"
+#include "app/eximhelp.h"
 
-#include "vclutil.h"
+#include "app/messageboxes.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -43,23 +43,23 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    LTitle = new QLabel;
-    LTitle->setObjectName(QStringLiteral("LTitle"));
-    QFont font = LTitle->font();
+    TitleLabel = new QLabel;
+    TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
+    QFont font = TitleLabel->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.3);
-    LTitle->setFont(font);
-    LTitle->setContentsMargins(12, 10, 12, 6);
-    layout->addWidget(LTitle);
+    TitleLabel->setFont(font);
+    TitleLabel->setContentsMargins(12, 10, 12, 6);
+    layout->addWidget(TitleLabel);
 
-    PanelExportHint = new QFrame;
-    PanelExportHint->setObjectName(QStringLiteral("PanelExportHint"));
-    auto *hint = new QVBoxLayout(PanelExportHint);
+    ExportHintPanel = new QFrame;
+    ExportHintPanel->setObjectName(QStringLiteral("ExportHintPanel"));
+    auto *hint = new QVBoxLayout(ExportHintPanel);
     hint->setContentsMargins(12, 4, 12, 4);
     hint->addWidget(Text(QStringLiteral(
         "This is helpful when you want to transfer your settings to another computer, give them "
         "to a friend, or you have to reinstall Windows.")));
-    layout->addWidget(PanelExportHint);
+    layout->addWidget(ExportHintPanel);
 
     Pages[epExportSettings] = Pages[epImportSettings] = SettingsPage();
     Pages[epExportKnobPresets] =
@@ -79,7 +79,7 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
         QStringLiteral("Knob presets are read from a previously exported ini file. A "
                        "preset of the same name as one you have replaces it."),
         QStringLiteral("Overwrite existing knob presets"),
-        QStringLiteral("Add to existing knob presets"), RBKnobPresetOverwrite, RBKnobPresetAdd);
+        QStringLiteral("Add to existing knob presets"), KnobPresetOverwriteRadio, KnobPresetAddRadio);
     Pages[epImportKnobSnapshots] =
         TextPage(QStringLiteral("Knob snapshots are read from a previously exported ini file."),
                  QStringLiteral("Each snapshot in the file replaces the one of the same number; "
@@ -88,20 +88,20 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
         ChoicePage(QStringLiteral("Custom chords are read from a previously exported ini file. "
                                   "A chord of the same name as one you have replaces it."),
                    QStringLiteral("Overwrite existing chords"),
-                   QStringLiteral("Add to existing chords"), RBChordOverwrite, RBChordAdd);
+                   QStringLiteral("Add to existing chords"), ChordOverwriteRadio, ChordAddRadio);
     for (QWidget *page : Pages)
         if (layout->indexOf(page) < 0)
             layout->addWidget(page);
 
-    CBDontShow = new QCheckBox(QStringLiteral("Don't show this again"));
-    CBDontShow->setObjectName(QStringLiteral("CBDontShow"));
+    DontShowCheck = new QCheckBox(QStringLiteral("Don't show this again"));
+    DontShowCheck->setObjectName(QStringLiteral("DontShowCheck"));
     auto *dontShow = new QVBoxLayout;
     dontShow->setContentsMargins(12, 4, 12, 4);
-    dontShow->addWidget(CBDontShow);
+    dontShow->addWidget(DontShowCheck);
     layout->addLayout(dontShow);
 
     auto *panelBottom = new QFrame;
-    panelBottom->setObjectName(QStringLiteral("PanelBottom"));
+    panelBottom->setObjectName(QStringLiteral("BottomPanel"));
     panelBottom->setFrameShape(QFrame::StyledPanel);
     auto *bottom = new QVBoxLayout(panelBottom);
     bottom->setContentsMargins(12, 6, 12, 8);
@@ -117,14 +117,14 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
 QWidget *TExImHelp::SettingsPage() {
     auto *page = new QWidget;
     QVBoxLayout *layout = PageLayout(page);
-    LExportSettings1 =
+    ExportSettingsText =
         Text(QStringLiteral("Your settings are written to an ini file. They include:"),
-             QStringLiteral("LExportSettings1"));
-    LImportSettings1 =
+             QStringLiteral("ExportSettingsText"));
+    ImportSettingsText =
         Text(QStringLiteral("Settings are read from a previously exported ini file. They include:"),
-             QStringLiteral("LImportSettings1"));
-    layout->addWidget(LExportSettings1);
-    layout->addWidget(LImportSettings1);
+             QStringLiteral("ImportSettingsText"));
+    layout->addWidget(ExportSettingsText);
+    layout->addWidget(ImportSettingsText);
     auto *list = Text(QStringLiteral("- Keyboard settings (like key width)\n"
                                      "- window size and position\n"
                                      "- most other options of the settings dialog.\n"
@@ -133,15 +133,15 @@ QWidget *TExImHelp::SettingsPage() {
                                      "- which patch, chord, knob preset is selected"));
     list->setContentsMargins(12, 4, 0, 4);
     layout->addWidget(list);
-    LExportSettings2 = Text(QStringLiteral("Knob presets, knob snapshots and chords are not part "
+    ExportSettingsNote = Text(QStringLiteral("Knob presets, knob snapshots and chords are not part "
                                            "of the settings: export them on their own."),
-                            QStringLiteral("LExportSettings2"));
-    LImportSettings2 =
+                            QStringLiteral("ExportSettingsNote"));
+    ImportSettingsNote =
         Text(QStringLiteral("The selected program, bank, knob preset and the joystick assignment "
                             "take effect the next time Ondrel starts; the rest at once."),
-             QStringLiteral("LImportSettings2"));
-    layout->addWidget(LExportSettings2);
-    layout->addWidget(LImportSettings2);
+             QStringLiteral("ImportSettingsNote"));
+    layout->addWidget(ExportSettingsNote);
+    layout->addWidget(ImportSettingsNote);
     return page;
 }
 
@@ -154,14 +154,14 @@ QWidget *TExImHelp::TextPage(const QString &Text, const QString &Bottom) {
 }
 
 QWidget *TExImHelp::ChoicePage(const QString &Text, const QString &Overwrite, const QString &Add,
-                               QRadioButton *&RBOverwrite, QRadioButton *&RBAdd) {
+                               QRadioButton *&OverwriteRadio, QRadioButton *&AddRadio) {
     auto *page = new QWidget;
     QVBoxLayout *layout = PageLayout(page);
     layout->addWidget(::Text(Text));
-    RBOverwrite = new QRadioButton(Overwrite);
-    RBAdd = new QRadioButton(Add);
-    layout->addWidget(RBOverwrite);
-    layout->addWidget(RBAdd);
+    OverwriteRadio = new QRadioButton(Overwrite);
+    AddRadio = new QRadioButton(Add);
+    layout->addWidget(OverwriteRadio);
+    layout->addWidget(AddRadio);
     return page;
 }
 
@@ -175,25 +175,25 @@ QString TExImHelp::PageCaption(int Index) {
 
 void TExImHelp::SetPage(int Index, bool Flag) {
     FIndex = std::clamp(Index, 0, epCount - 1);
-    CBDontShow->setChecked(Flag);
+    DontShowCheck->setChecked(Flag);
     setWindowTitle(Captions[size_t(FIndex)]);
-    LTitle->setText(Captions[size_t(FIndex)]);
-    PanelExportHint->setVisible(FIndex <= epExportChords);
+    TitleLabel->setText(Captions[size_t(FIndex)]);
+    ExportHintPanel->setVisible(FIndex <= epExportChords);
     for (QWidget *page : Pages)
         page->setVisible(page == Pages[size_t(FIndex)]);
     const bool exporting = FIndex == epExportSettings;
-    LExportSettings1->setVisible(exporting);
-    LExportSettings2->setVisible(exporting);
-    LImportSettings1->setVisible(!exporting);
-    LImportSettings2->setVisible(!exporting);
+    ExportSettingsText->setVisible(exporting);
+    ExportSettingsNote->setVisible(exporting);
+    ImportSettingsText->setVisible(!exporting);
+    ImportSettingsNote->setVisible(!exporting);
     if (FIndex == epImportKnobPresets) {
-        RBKnobPresetOverwrite->setChecked(Flag);
-        RBKnobPresetAdd->setChecked(!Flag);
+        KnobPresetOverwriteRadio->setChecked(Flag);
+        KnobPresetAddRadio->setChecked(!Flag);
     } else if (FIndex == epImportChords) {
-        RBChordOverwrite->setChecked(Flag);
-        RBChordAdd->setChecked(!Flag);
+        ChordOverwriteRadio->setChecked(Flag);
+        ChordAddRadio->setChecked(!Flag);
     }
-    CBDontShow->setVisible(!AlwaysShown(FIndex));
+    DontShowCheck->setVisible(!AlwaysShown(FIndex));
     // The window is as high as what the page shows, no more.
     layout()->invalidate();
     layout()->activate();
@@ -208,10 +208,10 @@ bool TExImHelp::ShowPage(int Index, bool &Flag) {
     if (exec() != QDialog::Accepted)
         return false;
     if (FIndex == epImportKnobPresets)
-        Flag = RBKnobPresetOverwrite->isChecked();
+        Flag = KnobPresetOverwriteRadio->isChecked();
     else if (FIndex == epImportChords)
-        Flag = RBChordOverwrite->isChecked();
+        Flag = ChordOverwriteRadio->isChecked();
     else
-        Flag = CBDontShow->isChecked();
+        Flag = DontShowCheck->isChecked();
     return true;
 }

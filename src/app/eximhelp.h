@@ -40,17 +40,17 @@ public:
     static bool AlwaysShown(int Index);
     static QString PageCaption(int Index);
 
-    QLabel *LTitle = nullptr;
-    QWidget *PanelExportHint = nullptr;
-    QCheckBox *CBDontShow = nullptr;
-    QRadioButton *RBKnobPresetOverwrite = nullptr;
-    QRadioButton *RBKnobPresetAdd = nullptr;
-    QRadioButton *RBChordOverwrite = nullptr;
-    QRadioButton *RBChordAdd = nullptr;
-    QLabel *LExportSettings1 = nullptr;
-    QLabel *LExportSettings2 = nullptr;
-    QLabel *LImportSettings1 = nullptr;
-    QLabel *LImportSettings2 = nullptr;
+    QLabel *TitleLabel = nullptr;
+    QWidget *ExportHintPanel = nullptr;
+    QCheckBox *DontShowCheck = nullptr;
+    QRadioButton *KnobPresetOverwriteRadio = nullptr;
+    QRadioButton *KnobPresetAddRadio = nullptr;
+    QRadioButton *ChordOverwriteRadio = nullptr;
+    QRadioButton *ChordAddRadio = nullptr;
+    QLabel *ExportSettingsText = nullptr;
+    QLabel *ExportSettingsNote = nullptr;
+    QLabel *ImportSettingsText = nullptr;
+    QLabel *ImportSettingsNote = nullptr;
     // The page widget of each operation (settings export and import share one).
     std::array<QWidget *, epCount> Pages{};
 
@@ -58,7 +58,7 @@ private:
     QWidget *SettingsPage();
     QWidget *TextPage(const QString &Text, const QString &Bottom);
     QWidget *ChoicePage(const QString &Text, const QString &Overwrite, const QString &Add,
-                        QRadioButton *&RBOverwrite, QRadioButton *&RBAdd);
+                        QRadioButton *&OverwriteRadio, QRadioButton *&AddRadio);
 
     int FIndex = 0;
 };

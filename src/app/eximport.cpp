@@ -1,15 +1,15 @@
-#include "eximport.h"
+#include "app/eximport.h"
 
-#include "atomicfile.h"
-#include "chordlist.h"
-#include "eximhelp.h"
-#include "guiknoblist.h"
-#include "inidocument.h"
-#include "inifile.h"
-#include "knoblist.h"
-#include "ondrel.h"
-#include "registryinifile.h"
-#include "vclutil.h"
+#include "core/atomicfile.h"
+#include "core/chordlist.h"
+#include "app/eximhelp.h"
+#include "knobs/guiknoblist.h"
+#include "core/inidocument.h"
+#include "core/inifile.h"
+#include "core/knoblist.h"
+#include "app/eximporthost.h"
+#include "core/registryinifile.h"
+#include "app/messageboxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,8 +33,14 @@ const std::array<QString, TExImport::fkCount> DefaultNames{
     QStringLiteral("KeyboardSettings.ini"), QStringLiteral("KeyboardKnobPresets.ini"),
     QStringLiteral("KeyboardSnapshots.ini"), QStringLiteral("KeyboardChords.ini")};
 
+// "%d knob presets saved successfully." with the count; one of them is said in the singular
+// ("1 knob preset saved successfully.").
 QString Counted(const QString &Text, int Count) {
-    return QString(Text).replace(QLatin1String("%d"), QString::number(Count));
+    QString text = Text;
+    if (Count == 1)
+        for (const char *plural : {"presets", "snapshots", "chords"})
+            text.replace(QLatin1String(plural), QLatin1String(plural).chopped(1));
+    return text.replace(QLatin1String("%d"), QString::number(Count));
 }
 
 QString Native(const QString &FileName) {
@@ -55,7 +61,7 @@ QString RunIniFileDialog(QWidget *Parent, const TIniFileRequest &Request) {
     return dialog.selectedFiles().value(0);
 }
 
-TExImport::TExImport(TOndrel2 &Window, QMenu *FileMenu) : QObject(&Window), W(Window) {
+TExImport::TExImport(TExImportHost &Host, QMenu *FileMenu) : QObject(Host.Window()), W(Host) {
     const auto item = [this](QMenu *Menu, const QString &Caption, const QString &Hint,
                              void (TExImport::*Handler)()) {
         QAction *a = Menu->addAction(Caption);
@@ -63,66 +69,70 @@ TExImport::TExImport(TOndrel2 &Window, QMenu *FileMenu) : QObject(&Window), W(Wi
         connect(a, &QAction::triggered, this, Handler);
         return a;
     };
-    Import1 = FileMenu->addMenu(QStringLiteral("&Import"));
-    Import1->menuAction()->setStatusTip(QStringLiteral("Import previously exported ini file."));
-    ImportSettings = item(Import1, QStringLiteral("&Settings"),
+    ImportMenu = FileMenu->addMenu(QStringLiteral("&Import"));
+    ImportMenu->menuAction()->setStatusTip(QStringLiteral("Import previously exported ini file."));
+    ImportSettingsAction = item(ImportMenu, QStringLiteral("&Settings"),
                           QStringLiteral("Import settings (as in the settings dialog) from a "
                                          "previously exported ini file."),
-                          &TExImport::ImportSettingsClick);
-    ImportKnobPresets =
-        item(Import1, QStringLiteral("Knob &Presets..."),
+                          &TExImport::ImportSettings);
+    ImportKnobPresetsAction =
+        item(ImportMenu, QStringLiteral("Knob &Presets..."),
              QStringLiteral("Import knob presets from a previously exported ini file."),
-             &TExImport::ImportKnobPresetsClick);
-    ImportKnobSnapshots =
-        item(Import1, QStringLiteral("&Knob Snapshots"),
+             &TExImport::ImportKnobPresets);
+    ImportKnobSnapshotsAction =
+        item(ImportMenu, QStringLiteral("&Knob Snapshots"),
              QStringLiteral("Import knob snapshots from a previously exported ini file."),
-             &TExImport::ImportKnobSnapshotsClick);
-    ImportChords = item(Import1, QStringLiteral("&Chords..."),
+             &TExImport::ImportKnobSnapshots);
+    ImportChordsAction = item(ImportMenu, QStringLiteral("&Chords..."),
                         QStringLiteral("Import chords from a previously exported ini file."),
-                        &TExImport::ImportChordsClick);
+                        &TExImport::ImportChords);
 
-    Export1 = FileMenu->addMenu(QStringLiteral("&Export"));
-    Export1->menuAction()->setStatusTip(QStringLiteral("Export to an ini file."));
-    connect(Export1, &QMenu::aboutToShow, this, &TExImport::Export1Click);
-    ExportSettings = item(Export1, QStringLiteral("&Settings"),
+    ExportMenu = FileMenu->addMenu(QStringLiteral("&Export"));
+    ExportMenu->menuAction()->setStatusTip(QStringLiteral("Export to an ini file."));
+    connect(ExportMenu, &QMenu::aboutToShow, this, &TExImport::EnableExports);
+    ExportSettingsAction = item(ExportMenu, QStringLiteral("&Settings"),
                           QStringLiteral("Export settings (as in the settings dialog) to an ini "
                                          "file."),
-                          &TExImport::ExportSettingsClick);
-    ExportKnobPresets = item(Export1, QStringLiteral("Knob &Presets"),
+                          &TExImport::ExportSettings);
+    ExportKnobPresetsAction = item(ExportMenu, QStringLiteral("Knob &Presets"),
                              QStringLiteral("Export knob presets to an ini file."),
-                             &TExImport::ExportKnobPresetsClick);
-    ExportKnobSnapshots = item(Export1, QStringLiteral("&Knob Snapshots"),
+                             &TExImport::ExportKnobPresets);
+    ExportKnobSnapshotsAction = item(ExportMenu, QStringLiteral("&Knob Snapshots"),
                                QStringLiteral("Export knob snapshots to an ini file."),
-                               &TExImport::ExportKnobSnapshotsClick);
-    ExportChords = item(Export1, QStringLiteral("&Chords"),
+                               &TExImport::ExportKnobSnapshots);
+    ExportChordsAction = item(ExportMenu, QStringLiteral("&Chords"),
                         QStringLiteral("Export your custom chords to an ini file."),
-                        &TExImport::ExportChordsClick);
+                        &TExImport::ExportChords);
 }
 
 QString TExImport::DefaultFileName(TKind Kind) {
     return DefaultNames[size_t(Kind)];
 }
 
-void TExImport::Export1Click() {
-    ExportSettings->setEnabled(true);
-    ExportKnobPresets->setEnabled(W.KnobList->Count() > 0);
-    ExportKnobSnapshots->setEnabled(std::any_of(W.Snapshots.cbegin(), W.Snapshots.cend(),
-                                                [](const QString &s) { return !s.isEmpty(); }));
-    ExportChords->setEnabled(W.ChordList().Count() > 0);
+void TExImport::EnableExports() {
+    ExportSettingsAction->setEnabled(true);
+    ExportKnobPresetsAction->setEnabled(W.KnobCount() > 0);
+    ExportKnobSnapshotsAction->setEnabled(W.HasSnapshots());
+    ExportChordsAction->setEnabled(W.ChordList().Count() > 0);
 }
 
 bool TExImport::Explain(int Index) {
-    bool &flag = W.ExImFlags[size_t(Index)];
+    bool flag = W.ExImFlag(Index);
     if (flag && !TExImHelp::AlwaysShown(Index))
         return true;
-    if (HelpDialog)
-        return HelpDialog(Index, flag);
-    TExImHelp help(&W);
-    return help.ShowPage(Index, flag);
+    bool ok = false;
+    if (HelpDialog) {
+        ok = HelpDialog(Index, flag);
+    } else {
+        TExImHelp help(W.Window());
+        ok = help.ShowPage(Index, flag);
+    }
+    W.SetExImFlag(Index, flag);
+    return ok;
 }
 
 void TExImport::ShowError(const QString &Text) {
-    QMessageBox::critical(&W, QGuiApplication::applicationDisplayName(), Text);
+    QMessageBox::critical(W.Window(), QGuiApplication::applicationDisplayName(), Text);
 }
 
 QString TExImport::Choose(bool Save, QString &LastName, const QString &DefaultName) {
@@ -138,7 +148,7 @@ QString TExImport::Choose(bool Save, QString &LastName, const QString &DefaultNa
         request.Directory = held.isEmpty() ? QDir::homePath() : QFileInfo(held).absolutePath();
         request.FileName = DefaultName;
     }
-    const QString chosen = FileChooser ? FileChooser(request) : RunIniFileDialog(&W, request);
+    const QString chosen = FileChooser ? FileChooser(request) : RunIniFileDialog(W.Window(), request);
     if (chosen.isEmpty())
         return {};
     held = chosen;
@@ -201,7 +211,7 @@ void TExImport::Export(int Index, TKind Kind, const std::function<int(TIniFile &
             TIniFile file(scratch.filePath(QStringLiteral("export.ini")));
             count = Write(file);
             if (count == 0) {
-                ShowInfo(&W, None);
+                ShowInfo(W.Window(), None);
                 return;
             }
             file.UpdateFile();
@@ -216,22 +226,21 @@ void TExImport::Export(int Index, TKind Kind, const std::function<int(TIniFile &
             QStringLiteral("%1 failed.\n\n%2").arg(TExImHelp::PageCaption(Index), e.Message()));
         return;
     }
-    ShowInfo(&W, Counted(Success, count));
+    ShowInfo(W.Window(), Counted(Success, count));
 }
 
-void TExImport::ExportSettingsClick() {
+void TExImport::ExportSettings() {
     Export(TExImHelp::epExportSettings, fkSettings,
            [this](TIniFile &File) {
                // Placement, arrows and keyboard, then the window's own values: no snapshots and no
                // device choice, which belong to this machine.
-               W.TOndrel::WriteSettings(File);
-               W.WriteMainSettings(File);
+               W.WriteSettings(File);
                return -1;
            },
            QStringLiteral("Settings saved successfully."), {});
 }
 
-void TExImport::ExportKnobPresetsClick() {
+void TExImport::ExportKnobPresets() {
     Export(
         TExImHelp::epExportKnobPresets, fkKnobPresets,
         [](TIniFile &File) {
@@ -258,7 +267,7 @@ void TExImport::ExportKnobPresetsClick() {
         QStringLiteral("No knob presets could be saved."));
 }
 
-void TExImport::ExportKnobSnapshotsClick() {
+void TExImport::ExportKnobSnapshots() {
     Export(
         TExImHelp::epExportKnobSnapshots, fkKnobSnapshots,
         [this](TIniFile &File) { return W.WriteSnapshots(File); },
@@ -266,7 +275,7 @@ void TExImport::ExportKnobSnapshotsClick() {
         QStringLiteral("No knob snapshots could be saved."));
 }
 
-void TExImport::ExportChordsClick() {
+void TExImport::ExportChords() {
     Export(
         TExImHelp::epExportChords, fkChords,
         [this](TIniFile &File) { return W.ChordList().SaveToIni(File); },
@@ -274,7 +283,7 @@ void TExImport::ExportChordsClick() {
         QStringLiteral("No custom chords could be saved."));
 }
 
-void TExImport::ImportSettingsClick() {
+void TExImport::ImportSettings() {
     if (!Explain(TExImHelp::epImportSettings))
         return;
     const auto file = ChooseImportFile(LastFileNames[fkSettings], DefaultFileName(fkSettings));
@@ -283,30 +292,17 @@ void TExImport::ImportSettingsClick() {
     // A file of another kind would "load successfully" while changing nothing.
     if (!file->SectionExists(SecKeyboardForm) && !file->SectionExists(SecKeyboard) &&
         !file->SectionExists(SecJoystick)) {
-        ShowInfo(&W, QStringLiteral("No settings could be loaded."));
+        ShowInfo(W.Window(), QStringLiteral("No settings could be loaded."));
         return;
     }
-    const QString preset = W.KnobPresetName;
-    W.TOndrel::ReadSettings(*file);
-    W.ReadMainSettings(*file);
-    // The preset chosen there is chosen here at once when it is stored here too: a name only
-    // kept would be replaced by the checked menu item at close. Knobs changed by hand stay.
-    const QString imported = std::exchange(W.KnobPresetName, preset);
-    const auto stored = [&](const QString &Name) {
-        const QList<QAction *> items = W.Presets1->actions();
-        return std::any_of(items.cbegin(), items.cend(), [&Name](const QAction *a) {
-            return a->text().compare(Name, Qt::CaseInsensitive) == 0;
-        });
-    };
-    if (preset.compare(CurrentPresetName, Qt::CaseInsensitive) != 0 && stored(imported))
-        W.SelectKnobPreset(imported);
-    ShowInfo(&W, QStringLiteral("Settings loaded successfully."));
+    W.ReadSettings(*file);
+    ShowInfo(W.Window(), QStringLiteral("Settings loaded successfully."));
 }
 
-void TExImport::ImportKnobPresetsClick() {
-    bool &overwrite = W.ExImFlags[TExImHelp::epImportKnobPresets];
+void TExImport::ImportKnobPresets() {
     if (!Explain(TExImHelp::epImportKnobPresets))
         return;
+    const bool overwrite = W.ExImFlag(TExImHelp::epImportKnobPresets);
     const auto file =
         ChooseImportFile(LastFileNames[fkKnobPresets], DefaultFileName(fkKnobPresets));
     if (!file)
@@ -339,16 +335,12 @@ void TExImport::ImportKnobPresetsClick() {
     } catch (const EIniFileException &e) {
         ShowError(e.Message());
     }
-    W.BuildPresetMenu();
-    // Knobs changed by hand are only stored as "Current" at close: loading that now would
-    // replace them with older ones.
-    if (W.KnobPresetName.compare(CurrentPresetName, Qt::CaseInsensitive) != 0)
-        W.SelectKnobPreset(W.KnobPresetName);
-    ShowInfo(&W, count ? Counted(QStringLiteral("%d knob presets loaded successfully."), count)
+    W.KnobPresetsChanged();
+    ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d knob presets loaded successfully."), count)
                        : QStringLiteral("No knob presets could be loaded."));
 }
 
-void TExImport::ImportKnobSnapshotsClick() {
+void TExImport::ImportKnobSnapshots() {
     if (!Explain(TExImHelp::epImportKnobSnapshots))
         return;
     const auto file =
@@ -356,21 +348,21 @@ void TExImport::ImportKnobSnapshotsClick() {
     if (!file)
         return;
     const int count = W.ReadSnapshots(*file);
-    ShowInfo(&W, count ? Counted(QStringLiteral("%d knob snapshots loaded successfully."), count)
+    ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d knob snapshots loaded successfully."), count)
                        : QStringLiteral("No knob snapshots could be loaded."));
 }
 
-void TExImport::ImportChordsClick() {
-    const bool &overwrite = W.ExImFlags[TExImHelp::epImportChords];
+void TExImport::ImportChords() {
     if (!Explain(TExImHelp::epImportChords))
         return;
+    const bool overwrite = W.ExImFlag(TExImHelp::epImportChords);
     const auto file = ChooseImportFile(LastFileNames[fkChords], DefaultFileName(fkChords));
     if (!file)
         return;
     const int count = W.ChordList().LoadFromIni(*file, !overwrite);
-    W.RebuildChordCombo();
+    W.ChordsChanged();
     // Kept at once: the main window does not save its chords when it closes.
     W.ChordList().SaveToRegistry();
-    ShowInfo(&W, count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)
+    ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)
                        : QStringLiteral("No custom chords could be loaded."));
 }

@@ -19,7 +19,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class TIniFile;
-class TOndrel2;
+class TExImportHost;
 
 // What the file dialog is asked for.
 struct TIniFileRequest {
@@ -39,29 +39,29 @@ public:
     enum TKind { fkSettings, fkKnobPresets, fkKnobSnapshots, fkChords, fkCount };
 
     // Adds the Import and Export submenus to FileMenu.
-    TExImport(TOndrel2 &Window, QMenu *FileMenu);
+    TExImport(TExImportHost &Host, QMenu *FileMenu);
 
-    QMenu *Import1 = nullptr;
-    QAction *ImportSettings = nullptr;
-    QAction *ImportKnobPresets = nullptr;
-    QAction *ImportKnobSnapshots = nullptr;
-    QAction *ImportChords = nullptr;
-    QMenu *Export1 = nullptr;
-    QAction *ExportSettings = nullptr;
-    QAction *ExportKnobPresets = nullptr;
-    QAction *ExportKnobSnapshots = nullptr;
-    QAction *ExportChords = nullptr;
+    QMenu *ImportMenu = nullptr;
+    QAction *ImportSettingsAction = nullptr;
+    QAction *ImportKnobPresetsAction = nullptr;
+    QAction *ImportKnobSnapshotsAction = nullptr;
+    QAction *ImportChordsAction = nullptr;
+    QMenu *ExportMenu = nullptr;
+    QAction *ExportSettingsAction = nullptr;
+    QAction *ExportKnobPresetsAction = nullptr;
+    QAction *ExportKnobSnapshotsAction = nullptr;
+    QAction *ExportChordsAction = nullptr;
 
     // Enables the exports that have something to export (when the submenu opens).
-    void Export1Click();
-    void ExportSettingsClick();
-    void ExportKnobPresetsClick();
-    void ExportKnobSnapshotsClick();
-    void ExportChordsClick();
-    void ImportSettingsClick();
-    void ImportKnobPresetsClick();
-    void ImportKnobSnapshotsClick();
-    void ImportChordsClick();
+    void EnableExports();
+    void ExportSettings();
+    void ExportKnobPresets();
+    void ExportKnobSnapshots();
+    void ExportChords();
+    void ImportSettings();
+    void ImportKnobPresets();
+    void ImportKnobSnapshots();
+    void ImportChords();
 
     // The file dialog; tests put their own answer here. Gets the request, returns the chosen
     // file or an empty text for Cancel.
@@ -90,7 +90,7 @@ private:
     QString Choose(bool Save, QString &LastName, const QString &DefaultName);
     void ShowError(const QString &Text);
 
-    TOndrel2 &W;
+    TExImportHost &W;
     // What each file dialog held last, so the other kinds start in the same folder.
     QString FSaveDialogFile;
     QString FOpenDialogFile;

@@ -1,4 +1,4 @@
-#include "ondrel.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -78,7 +78,7 @@ int main(int argc, char *argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(ONDREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("ondrel"));
-    TOndrel2 window;
+    TMainWindow window;
 #ifdef Q_OS_UNIX
     CloseOnSignals(window);
 #endif

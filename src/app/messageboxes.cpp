@@ -1,4 +1,4 @@
-#include "vclutil.h"
+#include "app/messageboxes.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 
 // Window-level helpers: message boxes and centring; the placement lives in formstate.h.
 
-#include "formstate.h"
+#include "controls/formstate.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
-#include "patchselection.h"
+#include "app/patchselection.h"
 
-#include "custominifile.h"
-#include "keyboardmodel.h"
-#include "patchlist.h"
-#include "patchmodegroup.h"
-#include "patchprogram.h"
-#include "patchsetchooser.h"
-#include "programbank.h"
-#include "updown.h"
+#include "core/custominifile.h"
+#include "core/keyboardmodel.h"
+#include "core/patchlist.h"
+#include "core/patchmodegroup.h"
+#include "core/patchprogram.h"
+#include "patches/patchsetchooser.h"
+#include "app/programbank.h"
+#include "app/updown.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,12 +22,12 @@ const QString NoneEntry = QStringLiteral("(none)");
 TPatchSelection::TPatchSelection(const TControls &Controls, TProgramBank &ProgramBank,
                                  TKeyboardModel &Keyboard, QObject *Parent)
     : QObject(Parent), C(Controls), FProgramBank(ProgramBank), FKeyboard(Keyboard) {
-    C.UDProgramPatch->SetWrap(true);
-    C.UDProgramPatch->OnClick = [this](int position) {
-        C.CBProgramPatch->setCurrentIndex(position);
-        CBProgramPatchClick();
+    C.PatchUpDown->SetWrap(true);
+    C.PatchUpDown->OnClick = [this](int position) {
+        C.PatchBox->setCurrentIndex(position);
+        PatchChosen();
     };
-    connect(C.CBProgramPatch, &QComboBox::activated, this, [this] { CBProgramPatchClick(); });
+    connect(C.PatchBox, &QComboBox::activated, this, [this] { PatchChosen(); });
     FillPatchCombo();
 }
 
@@ -56,16 +56,16 @@ void TPatchSelection::ApplyPatch(bool Send) {
 }
 
 void TPatchSelection::ResetCombo() {
-    if (C.CBProgramPatch->count() != 1 || C.CBProgramPatch->itemText(0) != NoneEntry) {
-        C.CBProgramPatch->clear();
-        C.CBProgramPatch->addItem(NoneEntry);
+    if (C.PatchBox->count() != 1 || C.PatchBox->itemText(0) != NoneEntry) {
+        C.PatchBox->clear();
+        C.PatchBox->addItem(NoneEntry);
     }
 }
 
 void TPatchSelection::AppendPrograms(const TPatchModeGroup &Group) {
     for (int i = 0; i < Group.ProgramCount(); ++i) {
         TPatchProgram *p = Group.ProgramAt(i);
-        C.CBProgramPatch->addItem(p->Name(), QVariant::fromValue(static_cast<void *>(p)));
+        C.PatchBox->addItem(p->Name(), QVariant::fromValue(static_cast<void *>(p)));
     }
     for (int i = 0; i < Group.GroupCount(); ++i)
         AppendPrograms(*Group.GroupAt(i));
@@ -75,10 +75,10 @@ void TPatchSelection::FillPatchCombo() {
     if (!FCurrent) {
         FShownMode = nullptr;
         ResetCombo();
-        C.UDProgramPatch->SetRange(0, 0);
-        C.UDProgramPatch->SetPosition(0);
-        C.UDProgramPatch->setEnabled(false);
-        C.CBProgramPatch->setCurrentIndex(0);
+        C.PatchUpDown->SetRange(0, 0);
+        C.PatchUpDown->SetPosition(0);
+        C.PatchUpDown->setEnabled(false);
+        C.PatchBox->setCurrentIndex(0);
         if (OnModeText)
             OnModeText(QString());
         return;
@@ -88,8 +88,8 @@ void TPatchSelection::FillPatchCombo() {
     ResetCombo();
     FShownMode = FCurrent->Mode();
     AppendPrograms(*FShownMode);
-    C.UDProgramPatch->setEnabled(true);
-    C.UDProgramPatch->SetRange(0, C.CBProgramPatch->count() - 1);
+    C.PatchUpDown->setEnabled(true);
+    C.PatchUpDown->SetRange(0, C.PatchBox->count() - 1);
     if (OnModeText)
         OnModeText(FShownMode->Name());
 }
@@ -98,30 +98,30 @@ void TPatchSelection::SyncPatchCombo() {
     int index = 0;
     if (FCurrent)
         index = std::max(
-            0, C.CBProgramPatch->findData(QVariant::fromValue(static_cast<void *>(FCurrent))));
-    C.CBProgramPatch->setCurrentIndex(index);
-    C.UDProgramPatch->SetPosition(index);
+            0, C.PatchBox->findData(QVariant::fromValue(static_cast<void *>(FCurrent))));
+    C.PatchBox->setCurrentIndex(index);
+    C.PatchUpDown->SetPosition(index);
 }
 
-void TPatchSelection::CBProgramPatchClick() {
-    const int index = C.CBProgramPatch->currentIndex();
-    C.UDProgramPatch->SetPosition(index);
+void TPatchSelection::PatchChosen() {
+    const int index = C.PatchBox->currentIndex();
+    C.PatchUpDown->SetPosition(index);
     // "(none)" has no program: no patch is current any more, program and bank stay.
-    SelectPatch(static_cast<TPatchProgram *>(C.CBProgramPatch->itemData(index).value<void *>()),
+    SelectPatch(static_cast<TPatchProgram *>(C.PatchBox->itemData(index).value<void *>()),
                 false, true);
 }
 
 void TPatchSelection::StepPatch(int Delta) {
-    const int count = C.CBProgramPatch->count();
+    const int count = C.PatchBox->count();
     if (count == 0)
         return;
-    int index = C.CBProgramPatch->currentIndex() + Delta;
+    int index = C.PatchBox->currentIndex() + Delta;
     if (index < 0)
         index = count - 1;
     else if (index >= count)
         index = 0;
-    C.CBProgramPatch->setCurrentIndex(index);
-    CBProgramPatchClick();
+    C.PatchBox->setCurrentIndex(index);
+    PatchChosen();
 }
 
 void TPatchSelection::UnloadPatchSet() {

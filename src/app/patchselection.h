@@ -24,8 +24,8 @@ class TPatchSelection : public QObject {
     Q_OBJECT
 public:
     struct TControls {
-        QComboBox *CBProgramPatch;
-        TUpDown *UDProgramPatch;
+        QComboBox *PatchBox;
+        TUpDown *PatchUpDown;
         QMenu *Patches1;
         QAction *PatchSetSep;
     };
@@ -50,7 +50,7 @@ public:
     bool LoadPatchSet(const QString &FileName);
     void SelectPatch(TPatchProgram *Patch, bool Refill, bool Send);
     void StepPatch(int Delta);
-    void CBProgramPatchClick();
+    void PatchChosen();
 
     void LoadStoredPatchSet(const TCustomIniFile &Store, const QString &Section);
     void WritePatchValues(TCustomIniFile &Store, const QString &Section) const;

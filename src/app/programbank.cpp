@@ -1,7 +1,7 @@
-#include "programbank.h"
+#include "app/programbank.h"
 
-#include "keyboardmodel.h"
-#include "updown.h"
+#include "core/keyboardmodel.h"
+#include "app/updown.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,32 +25,32 @@ bool ParseField(const QString &Text, int NoneValue, int &Value) {
 
 TProgramBank::TProgramBank(const TControls &Controls, TKeyboardModel &Keyboard, QObject *Parent)
     : QObject(Parent), C(Controls), FKeyboard(Keyboard) {
-    C.UDProgram->SetRange(0, 128);
-    C.UDProgram->SetWrap(true);
-    for (TUpDown *u : {C.UDMSB, C.UDLSB}) {
+    C.ProgramUpDown->SetRange(0, 128);
+    C.ProgramUpDown->SetWrap(true);
+    for (TUpDown *u : {C.MsbUpDown, C.LsbUpDown}) {
         u->SetRange(-1, 127);
         u->SetWrap(true);
         u->SetPosition(-1);
     }
-    for (TUpDown *u : {C.UDProgram, C.UDMSB, C.UDLSB})
+    for (TUpDown *u : {C.ProgramUpDown, C.MsbUpDown, C.LsbUpDown})
         u->SetAccelerated(true);
-    for (QLineEdit *e : {C.EProgram, C.EMSB, C.ELSB}) {
+    for (QLineEdit *e : {C.ProgramEdit, C.MsbEdit, C.LsbEdit}) {
         e->setText(NoneText);
         e->installEventFilter(this);
     }
-    connect(C.EProgram, &QLineEdit::textEdited, this, [this](const QString &t) {
+    connect(C.ProgramEdit, &QLineEdit::textEdited, this, [this](const QString &t) {
         if (t == QLatin1String("0"))
-            C.EProgram->setText(NoneText);
+            C.ProgramEdit->setText(NoneText);
     });
-    C.UDProgram->OnClick = [this](int position) {
+    C.ProgramUpDown->OnClick = [this](int position) {
         FValues[Program] = position - 1;
         SendProgram();
     };
-    C.UDMSB->OnClick = [this](int position) {
+    C.MsbUpDown->OnClick = [this](int position) {
         SetBankValue(Msb, position);
         ShowBankValue(Msb, FValues[Msb]);
     };
-    C.UDLSB->OnClick = [this](int position) {
+    C.LsbUpDown->OnClick = [this](int position) {
         SetBankValue(Lsb, position);
         ShowBankValue(Lsb, FValues[Lsb]);
     };
@@ -58,11 +58,11 @@ TProgramBank::TProgramBank(const TControls &Controls, TKeyboardModel &Keyboard, 
 }
 
 QLineEdit *TProgramBank::Edit(int Index) const {
-    return Index == Program ? C.EProgram : Index == Msb ? C.EMSB : C.ELSB;
+    return Index == Program ? C.ProgramEdit : Index == Msb ? C.MsbEdit : C.LsbEdit;
 }
 
 TUpDown *TProgramBank::UpDown(int Index) const {
-    return Index == Program ? C.UDProgram : Index == Msb ? C.UDMSB : C.UDLSB;
+    return Index == Program ? C.ProgramUpDown : Index == Msb ? C.MsbUpDown : C.LsbUpDown;
 }
 
 void TProgramBank::SendProgram() {
@@ -73,9 +73,8 @@ void TProgramBank::SendProgram() {
     const bool held = FKeyboard.Holding;
     FKeyboard.ClearDisplay();
     FKeyboard.ReleaseAll();
-    for (QWidget *w : std::initializer_list<QWidget *>{C.EMSB, C.ELSB, C.UDMSB, C.UDLSB})
+    for (QWidget *w : std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
         w->setEnabled(true);
-    const uint8_t ch = FKeyboard.Channel();
     if (FValues[Msb] == -1 && FValues[Lsb] == -1) {
         ClearBank();
     } else {
@@ -84,13 +83,9 @@ void TProgramBank::SendProgram() {
         else if (FValues[Lsb] == -1)
             ShowBankValue(Lsb, 0);
         UpdateBankHint();
-        if (Send) {
-            Send(uint8_t(0xB0 | ch), 0, uint8_t(FValues[Msb]));
-            Send(uint8_t(0xB0 | ch), 32, uint8_t(FValues[Lsb]));
-        }
     }
     if (Send)
-        Send(uint8_t(0xC0 | ch), uint8_t(FValues[Program]), 0);
+        Send(FValues[Msb], FValues[Lsb], FValues[Program]);
     // A note held in hold mode sounds on with the new program.
     if (held && FKeyboard.RetriggerPending) {
         FKeyboard.SendChord(FKeyboard.Channel(), FKeyboard.HeldNote, FKeyboard.HeldVelocity, true);
@@ -120,10 +115,10 @@ void TProgramBank::ClearBank() {
 void TProgramBank::ShowProgram() {
     const bool none = FValues[Program] == -1;
     if (!none) {
-        C.UDProgram->SetPosition(FValues[Program] + 1);
-        C.EProgram->setText(QString::number(FValues[Program] + 1));
+        C.ProgramUpDown->SetPosition(FValues[Program] + 1);
+        C.ProgramEdit->setText(QString::number(FValues[Program] + 1));
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{C.EMSB, C.ELSB, C.UDMSB, C.UDLSB})
+    for (QWidget *w : std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
         w->setEnabled(!none);
 }
 
@@ -155,33 +150,33 @@ void TProgramBank::UpdateBankHint() {
                 ? QString()
                 : QStringLiteral("Bank: %1").arg(FValues[Msb] * 128 + std::max(0, FValues[Lsb]));
     for (QWidget *w :
-         std::initializer_list<QWidget *>{C.LMSB, C.LLSB, C.EMSB, C.ELSB, C.UDMSB, C.UDLSB}) {
+         std::initializer_list<QWidget *>{C.MsbLabel, C.LsbLabel, C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown}) {
         w->setToolTip(FHint);
         w->setStatusTip(FHint);
     }
 }
 
 void TProgramBank::StepProgram(int Delta) {
-    int p = C.UDProgram->Position() + Delta;
-    if (p < C.UDProgram->Min())
-        p = C.UDProgram->Max();
-    else if (p > C.UDProgram->Max())
-        p = C.UDProgram->Min();
-    C.UDProgram->SetPosition(p);
+    int p = C.ProgramUpDown->Position() + Delta;
+    if (p < C.ProgramUpDown->Min())
+        p = C.ProgramUpDown->Max();
+    else if (p > C.ProgramUpDown->Max())
+        p = C.ProgramUpDown->Min();
+    C.ProgramUpDown->SetPosition(p);
     FValues[Program] = p - 1;
     SendProgram();
 }
 
-void TProgramBank::EProgramExit() {
+void TProgramBank::ProgramEdited() {
     int v = 0;
-    if (ParseField(C.EProgram->text(), 0, v) && v >= 1 && v <= 128) {
+    if (ParseField(C.ProgramEdit->text(), 0, v) && v >= 1 && v <= 128) {
         FValues[Program] = v - 1;
         SendProgram();
     }
     ShowProgram();
 }
 
-void TProgramBank::EBankExit(int Index) {
+void TProgramBank::BankEdited(int Index) {
     int v = 0;
     if (ParseField(Edit(Index)->text(), -1, v) && v >= -1 && v <= 127)
         SetBankValue(Index, v);
@@ -189,7 +184,7 @@ void TProgramBank::EBankExit(int Index) {
 }
 
 bool TProgramBank::eventFilter(QObject *Watched, QEvent *Event) {
-    const int index = Watched == C.EProgram ? Program : Watched == C.EMSB ? Msb : Lsb;
+    const int index = Watched == C.ProgramEdit ? Program : Watched == C.MsbEdit ? Msb : Lsb;
     if (Event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(Event)->key();
         if (key == Qt::Key_Escape) {
@@ -201,16 +196,16 @@ bool TProgramBank::eventFilter(QObject *Watched, QEvent *Event) {
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (index == Program)
-                EProgramExit();
+                ProgramEdited();
             else
-                EBankExit(index);
+                BankEdited(index);
             return true;
         }
     } else if (Event->type() == QEvent::FocusOut) {
         if (index == Program)
-            EProgramExit();
+            ProgramEdited();
         else
-            EBankExit(index);
+            BankEdited(index);
     }
     return QObject::eventFilter(Watched, Event);
 }

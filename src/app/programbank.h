@@ -20,20 +20,21 @@ public:
     enum { Program = 0, Msb = 1, Lsb = 2 };
 
     struct TControls {
-        QLineEdit *EProgram;
-        TUpDown *UDProgram;
-        QLineEdit *EMSB;
-        TUpDown *UDMSB;
-        QLineEdit *ELSB;
-        TUpDown *UDLSB;
-        QLabel *LMSB;
-        QLabel *LLSB;
+        QLineEdit *ProgramEdit;
+        TUpDown *ProgramUpDown;
+        QLineEdit *MsbEdit;
+        TUpDown *MsbUpDown;
+        QLineEdit *LsbEdit;
+        TUpDown *LsbUpDown;
+        QLabel *MsbLabel;
+        QLabel *LsbLabel;
     };
 
     TProgramBank(const TControls &Controls, TKeyboardModel &Keyboard, QObject *Parent = nullptr);
 
-    // Straight to the output device (program and bank changes bypass the display update).
-    std::function<void(uint8_t, uint8_t, uint8_t)> Send;
+    // Sends bank select (MSB, LSB; both -1 for none) and program, in that order, straight to
+    // the output (program and bank changes bypass the display update).
+    std::function<void(int Msb, int Lsb, int Program)> Send;
 
     const TControls &Controls() const { return C; }
     int Value(int Index) const { return FValues[size_t(Index)]; }
@@ -53,8 +54,8 @@ protected:
 
 private:
     void UpdateBankHint();
-    void EProgramExit();
-    void EBankExit(int Index);
+    void ProgramEdited();
+    void BankEdited(int Index);
     QLineEdit *Edit(int Index) const;
     TUpDown *UpDown(int Index) const;
 

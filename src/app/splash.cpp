@@ -1,7 +1,7 @@
-#include "splash.h"
+#include "app/splash.h"
 
-#include "apppictures.h"
-#include "general.h"
+#include "app/apppictures.h"
+#include "core/general.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "updown.h"
+#include "app/updown.h"
 
 #include <QEvent>
 #include <QToolButton>

@@ -8,10 +8,10 @@
 // "text", "other" (show and activate a second window), "main" (activate the first again),
 // "quit". With --idle it is just an empty window that prints "ready <window id>".
 
-#include "keyboard.h"
-#include "keyboardhook.h"
-#include "midierror.h"
-#include "midioutput.h"
+#include "keyboard/keyboard.h"
+#include "hook/keyboardhook.h"
+#include "midi/midierror.h"
+#include "midi/midioutput.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // from a JACK server of the test's own. Every wait is bounded.
 
 #include "e2erig.h"
-#include "keyboardmodel.h"
+#include "core/keyboardmodel.h"
 
 #include <QTest>
 #include <QThread>

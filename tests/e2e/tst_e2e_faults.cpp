@@ -2,7 +2,7 @@
 // coming back, a settings folder or file it cannot write, a damaged settings file, and two
 // copies of it running on one settings file. Each case on a fresh settings folder.
 
-#include "atomicfile.h"
+#include "core/atomicfile.h"
 #include "e2erig.h"
 
 #include <QDir>

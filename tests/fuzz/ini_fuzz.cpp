@@ -1,7 +1,7 @@
 // libFuzzer target over the .ini store: any bytes load, every value reads, and what is written
 // reads back the same (textchecks.h). A file round trip through TIniFile runs too.
 
-#include "inifile.h"
+#include "core/inifile.h"
 #include "textchecks.h"
 
 #include <QCoreApplication>

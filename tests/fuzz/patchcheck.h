@@ -5,8 +5,8 @@
 // references, value ranges, every findable path found again). Shared by the fuzzer and the
 // regression tests; returns an empty text when all is well, else what broke.
 
-#include "patchlist.h"
-#include "patchscriptparser.h"
+#include "core/patchlist.h"
+#include "core/patchscriptparser.h"
 
 #include <QString>
 

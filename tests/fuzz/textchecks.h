@@ -4,10 +4,10 @@
 // values decoder. Shared by the fuzzers and their regression rows; each check returns an empty
 // text when all is well, else what broke.
 
-#include "chordlist.h"
-#include "custominifile.h"
-#include "inidocument.h"
-#include "knoblist.h"
+#include "core/chordlist.h"
+#include "core/custominifile.h"
+#include "core/inidocument.h"
+#include "core/knoblist.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,0 +1,367 @@
+#pragma once
+
+// The main window: the piano keyboard with its chord box, channel field, strips and scroll
+// arrows, the program and bank fields, the patch box, Panic, the knob bar, the menus and the
+// status bar. It wires the parts together; the routing of MIDI is the router's (router/), the
+// device menus own the ports (midi/midimenu.h).
+//
+// Sources: mainwindow.cpp (building, window life, settings, menu commands), mainwindowdevices.cpp
+// (device menus, the MIDI service and its loss), mainwindowcontrols.cpp (strips, mouse wheel,
+// joysticks), mainwindowknobs.cpp (knob presets and snapshots).
+
+#include "app/controllermapping.h"
+#include "core/keyboardtypes.h"
+#include "core/midivocabulary.h"
+#include "midi/midibackend.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSlider;
+class QTimer;
+class QWheelEvent;
+class TChordEditForm;
+class TChordList;
+class TClientArea;
+class TCustomIniFile;
+class TErrForm;
+class TExImport;
+class TExImportHost;
+class TFrameImage;
+class TGUIKnobList;
+class TImgControl;
+class TJoystick;
+class TKeyboard;
+class TKnobEditForm;
+class TMidiInMenu;
+class TMidiOutMenu;
+class TMidiRouter;
+class TPatchSelection;
+class TPatchSetChooser;
+class TProgramBank;
+class TSettings;
+class TSettingsHost;
+class TSplashForm;
+class TTransposeForm;
+class TUpDown;
+class TWheel;
+
+class TMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 476;
+    static constexpr int ClientHeight = 187;
+    static constexpr int StatusHeight = 19;
+    static constexpr int SnapshotCount = 8;
+    static constexpr int ExImFlagCount = 8;
+
+    // Service: the MIDI service to use; maAuto takes the stored choice.
+    explicit TMainWindow(TMidiApi Service = TMidiApi::maAuto, bool ShowSplash = true,
+                         QWidget *Parent = nullptr);
+    ~TMainWindow() override;
+
+    // --- The parts ------------------------------------------------------------------------------
+    TKeyboard *Keyboard() const { return FKeyboard; }
+    TMidiRouter &Router() const { return *FRouter; }
+    TProgramBank &ProgramBank() const { return *FProgramBank; }
+    TPatchSelection &Patches() const { return *FPatches; }
+    TGUIKnobList &Knobs() const { return *FKnobs; }
+    TChordList &ChordList() const { return *FChordList; }
+    TMidiOutMenu &OutputMenu() const { return *FOutMenu; }
+    TMidiInMenu &InputMenu() const { return *FInMenu; }
+    TErrForm &ErrForm() const { return *FErrForm; }
+    // File > Import and File > Export.
+    TExImport &ExImport() const { return *FExImport; }
+    QComboBox *ChordBox() const { return FChordBox; }
+    QLineEdit *ChannelEdit() const { return FChannelEdit; }
+    TUpDown *ChannelUpDown() const { return FChannelUpDown; }
+    TImgControl *PitchStrip() const { return FPitchStrip; }
+    TImgControl *ModulationStrip() const { return FModulationStrip; }
+    TImgControl *LeftArrow() const { return FLeftArrow; }
+    TImgControl *RightArrow() const { return FRightArrow; }
+    QSlider *KeyWidthBar() const { return FKeyWidthBar; }
+    QWidget *PanicPanel() const { return FPanicPanel; }
+    QWidget *Client() const;
+    QMenu *PatchesMenu() const { return FPatchesMenu; }
+    QMenu *PresetsMenu() const { return FPresetsMenu; }
+    QMenu *OutputDeviceMenu() const { return FMidiOutMenu; }
+    QAction *KnobSetupAction() const { return FKnobSetupAction; }
+    QAction *SnapshotAction(int Slot) const { return FSnapshotItems[size_t(Slot)]; }
+    QAction *DefineSnapshotAction(int Slot) const { return FDefineItems[size_t(Slot)]; }
+    // The first knob's name, value and wheel: the knob bar's prototypes.
+    QLabel *FirstKnobName() const { return FKnobName; }
+    QLabel *FirstKnobValue() const { return FKnobValue; }
+    TWheel *FirstKnobWheel() const { return FKnobWheel; }
+    TJoystick *Joystick(int Index) const { return FJoysticks[size_t(Index)]; }
+    // The open dialogs, null while closed.
+    TChordEditForm *ChordEditor() const;
+    TSettings *Settings() const;
+    TTransposeForm *TransposeForm() const;
+    TKnobEditForm *KnobEditor() const;
+    TPatchSetChooser *PatchSetChooser() const;
+
+    // --- Commands -------------------------------------------------------------------------------
+    void Panic();
+    // Home/End: the previous or next chord, wrapping round.
+    void StepChord(int Delta);
+    // Page Up/Down: the previous or next patch of the loaded set.
+    void StepPatch(int Delta);
+    // The chord box's choice goes to the keyboard.
+    void ChordChosen();
+    void RebuildChordCombo();
+    // Reads the chords again from the store and rebuilds the chord box.
+    void ReloadChords();
+    void ChoosePatchSet();
+    void ShowChordEditor();
+    void ShowSettings();
+    void ShowTranspose();
+    void ShowKnobSetup();
+    void Uninstall(bool Ask = true);
+    bool Uninstalled() const { return FUninstalled; }
+
+    bool MidiThru() const;
+    void SetMidiThru(bool Value);
+    bool StayOnTop() const;
+    void SetStayOnTop(bool Value);
+    // Another program came to the front, or this one.
+    void ApplicationStateChanged(Qt::ApplicationState State);
+    TMidiApi Service() const { return FService; }
+    void SetService(TMidiApi Api);
+    // The devices waiting for their MIDI service to come back; empty when none is.
+    QString LostOutput() const { return FLostOut; }
+    QString LostInput() const { return FLostIn; }
+
+    // --- Status bar -----------------------------------------------------------------------------
+    void SetStatusText(const QString &Text);
+    QString StatusPanelText(int Panel) const;
+
+    // --- Controllers ----------------------------------------------------------------------------
+    int ModWheelController() const { return FModWheelController; }
+    void SetModWheelController(int Value) { FModWheelController = std::clamp(Value, 0, 127); }
+    int MouseWheelController() const { return FMouseWheelController; }
+    // Codes outside 0..129 are refused; the wheel's value starts from what it drives now.
+    void SetWheelController(TControllerCode Code);
+    int MouseWheelSensitivity() const { return FMouseWheelSensitivity; }
+    void SetMouseWheelSensitivity(int Value) { FMouseWheelSensitivity = Value; }
+    int WheelValue() const { return FWheelValue; }
+    const TJoystickMap &JoystickMap() const { return FJoystickMap; }
+    void SetJoystickMap(const TJoystickMap &Map);
+    // Switches on the joysticks that have an assignment, and off the others.
+    void UpdateJoystickEnable();
+    bool ArrowsVisible() const { return FArrowsVisible; }
+    void SetArrowsVisible(bool Value);
+    // The width the window may take: all controls, up to the whole keyboard.
+    int MinWidth() const;
+    int MaxWidth() const;
+    // Shows the keyboard's channel (0..15) in the channel field.
+    void SetChannelField(int Channel);
+
+    // --- Knob presets and snapshots (mainwindowknobs.cpp) ---------------------------------------
+    QString KnobPresetName() const { return FKnobPresetName; }
+    // Knobs > Presets: the stored presets and "Default", sorted, the current one checked.
+    void BuildPresetMenu();
+    // Loads a preset into the knob bar; a name not stored (and "Default") gives the one Volume knob.
+    void SelectKnobPreset(const QString &Name);
+    // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
+    void UncheckKnobPresets();
+    void RecallSnapshot(int Slot);
+    void DefineSnapshot(int Slot);
+    // The values text of a snapshot; empty for an undefined slot.
+    QString Snapshot(int Slot) const { return FSnapshots[size_t(Slot)]; }
+    // Defines a slot with a values text ("0764" per knob), keeping its name.
+    void SetSnapshot(int Slot, const QString &Values);
+    // Both return the number of defined slots handled.
+    int ReadSnapshots(const TCustomIniFile &Store);
+    int WriteSnapshots(TCustomIniFile &Store);
+
+    // --- Settings -------------------------------------------------------------------------------
+    int CustomChordIndex() const { return FCustomChordIndex; }
+    bool ExImFlag(int Index) const { return FExImFlags[size_t(Index)]; }
+    void SetExImFlag(int Index, bool Value) { FExImFlags[size_t(Index)] = Value; }
+    void LoadSettings();
+    void SaveSettings();
+    // The whole window's values (the per-user store: the devices too).
+    void ReadSettings(TCustomIniFile &Store);
+    void WriteSettings(TCustomIniFile &Store);
+    // What File > Export Settings writes and Import Settings reads: the window, the keyboard
+    // and the options, never the devices or the snapshots.
+    void ReadWindowSettings(TCustomIniFile &Store);
+    void WriteWindowSettings(TCustomIniFile &Store);
+    void DeferredStart();
+
+protected:
+    void closeEvent(QCloseEvent *Event) override;
+    void showEvent(QShowEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+    bool event(QEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
+private:
+    friend class TMainSettingsHost;
+    friend class TMainExImportHost;
+
+    // Building (mainwindow.cpp)
+    void BuildKeyboardArea();
+    void BuildProgramArea();
+    void BuildKnobBar();
+    void BuildMenus();
+    void BuildStatusBar();
+    void WireRouter();
+    QLabel *Label(const QString &Text, int X, int Y);
+    QLabel *SmallLabel(const QString &Text, int X, int Y);
+
+    // Layout
+    // Height locked, width between MinWidth and MaxWidth.
+    void ApplyWidthLimits();
+    void LayOut();
+    void AlignStrips();
+    void SyncKeyWidthBar();
+    void KeyWidthChanged(int Position);
+    void UpdateFromKeyboard();
+    void ChannelEdited();
+
+    // Keys and window commands
+    void WindowKeyDown(QKeyEvent *Event);
+    void Readme();
+    void About();
+    void ApplyTopmost(bool Topmost);
+    // A notice (settings not saved, a service lost) stays in the status bar until another text
+    // replaces it: status tips of the controls only cover it while the pointer is on them. It
+    // goes to the standard error too, for a program started from a terminal.
+    void ShowNotice(const QString &Text);
+
+    // Routing's listeners
+    void ShowPitchBend(int Value);
+    void ShowController(int Controller, int Value);
+    void ShowProgram(int Program, int Msb, int Lsb);
+    void NotePlayed(int Note, int Velocity);
+
+    // Devices (mainwindowdevices.cpp)
+    void CreateDeviceMenus();
+    void BuildServiceMenu();
+    void DeviceError(const QString &Text);
+    void SendFailed(const QString &Text);
+    // The MIDI service Api went away: held notes are let go, the devices on it closed and the
+    // user told; they open again when the service answers.
+    void ServiceLost(TMidiApi Api, const QString &Reason);
+    void WatchService();
+    // The MIDI service the user chose last time (automatic when none was kept).
+    static TMidiApi StoredService();
+
+    // Controls (mainwindowcontrols.cpp)
+    void PitchStripMoved(int Position);
+    void PitchStripReleased(TShiftState Shift);
+    void ModulationStripMoved(int Position);
+    void ModulationStripReset();
+    void CreateJoysticks();
+    // True when the wheel event was taken for a controller.
+    bool WheelEvent(QWheelEvent *Event);
+    void JoystickXYMove(TJoystick *Sender, int X, int Y, uint8_t Buttons);
+    void JoystickZMove(TJoystick *Sender, int Z, uint8_t Buttons);
+    void SendJoystickValue(int Joystick, TControllerCode Code, int Position, int Axis);
+
+    // Knobs (mainwindowknobs.cpp)
+    void BuildSnapshotMenus();
+
+    TMidiApi FService = TMidiApi::maAuto;
+    TClientArea *FClient = nullptr;
+    TKeyboard *FKeyboard = nullptr;
+    std::unique_ptr<TMidiRouter> FRouter;
+    QComboBox *FChordBox = nullptr;
+    QLineEdit *FChannelEdit = nullptr;
+    TUpDown *FChannelUpDown = nullptr;
+    TFrameImage *FWheelImage = nullptr;
+    TFrameImage *FLeftArrowImage = nullptr;
+    TFrameImage *FRightArrowImage = nullptr;
+    TImgControl *FPitchStrip = nullptr;
+    TImgControl *FModulationStrip = nullptr;
+    TImgControl *FLeftArrow = nullptr;
+    TImgControl *FRightArrow = nullptr;
+    QSlider *FKeyWidthBar = nullptr;
+    bool FArrowsVisible = true;
+    bool FSyncingKeyWidth = false;
+
+    QComboBox *FPatchBox = nullptr;
+    TUpDown *FPatchUpDown = nullptr;
+    TProgramBank *FProgramBank = nullptr;
+    TPatchSelection *FPatches = nullptr;
+    QWidget *FPanicPanel = nullptr;
+    std::unique_ptr<TGUIKnobList> FKnobs;
+    QLabel *FKnobName = nullptr;
+    QLabel *FKnobValue = nullptr;
+    TWheel *FKnobWheel = nullptr;
+
+    QMenu *FMidiInMenu = nullptr;
+    QMenu *FMidiOutMenu = nullptr;
+    QMenu *FPatchesMenu = nullptr;
+    QAction *FPatchSetSeparator = nullptr;
+    QMenu *FPresetsMenu = nullptr;
+    QMenu *FSnapshotsMenu = nullptr;
+    QMenu *FDefineMenu = nullptr;
+    QAction *FKnobSetupAction = nullptr;
+    QAction *FMidiThruAction = nullptr;
+    QAction *FStayOnTopAction = nullptr;
+    QMenu *FServiceMenu = nullptr;
+    QActionGroup *FPresetGroup = nullptr;
+    std::array<QAction *, SnapshotCount> FSnapshotItems{};
+    std::array<QAction *, SnapshotCount> FDefineItems{};
+    std::array<QString, SnapshotCount> FSnapshots;
+    std::array<QLabel *, 5> FPanels{};
+    QString FNotice;
+
+    std::unique_ptr<TMidiOutMenu> FOutMenu;
+    std::unique_ptr<TMidiInMenu> FInMenu;
+    TErrForm *FErrForm = nullptr;
+    TExImport *FExImport = nullptr;
+    std::unique_ptr<TChordList> FChordList;
+    QPointer<TPatchSetChooser> FPatchSetChooser;
+    QPointer<TChordEditForm> FChordEditor;
+    QPointer<TKnobEditForm> FKnobEditor;
+    QPointer<TTransposeForm> FTransposeForm;
+    QPointer<TSettings> FSettings;
+    std::unique_ptr<TSettingsHost> FSettingsHost;
+    std::unique_ptr<TExImportHost> FExImportHost;
+    TSplashForm *FSplash = nullptr;
+    TSplashForm *FAbout = nullptr;
+
+    int FModWheelController = 1;
+    TControllerCode FMouseWheelController = 1;
+    int FMouseWheelSensitivity = 4;
+    int FWheelValue = 0;
+    TJoystickMap FJoystickMap;
+    std::array<TJoystick *, TJoystickMap::Joysticks> FJoysticks{};
+    // Per joystick the last X, Y and Z reported; -1 before the first report, so that a first
+    // move straight to position 0 is not taken for no move.
+    std::array<std::array<int, TJoystickMap::Axes>, TJoystickMap::Joysticks> FJoystickLast{
+        {{-1, -1, -1}, {-1, -1, -1}}};
+    QString FKnobPresetName;
+    int FCustomChordIndex = 0;
+    std::array<bool, ExImFlagCount> FExImFlags{};
+
+    bool FUninstalled = false;
+    bool FStarted = false;
+    bool FDeferredDone = false;
+    std::shared_ptr<void> FStartQueries; // MidiBackend::HoldQueries until the devices are open
+    bool FErrorsToStatus = false;
+    bool FFirstTime = true;
+    bool FClosing = false;
+    // A lost MIDI service: the devices to open again when it is back, and the watch for it.
+    QTimer *FServiceWatch = nullptr;
+    QString FLostOut;
+    QString FLostIn;
+    TMidiApi FLostApi = TMidiApi::maNone;
+    bool FLosing = false;
+    const QKeyEvent *FLastKeyEvent = nullptr;
+    ulong FLastKeyTime = 0;
+};
