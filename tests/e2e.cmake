@@ -33,3 +33,15 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_main ondrel)
     set_tests_properties(tst_e2e_main PROPERTIES ENVIRONMENT "")
 endif()
+
+# The real program: knob presets from the settings file and the knob setup dialog.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_knobs LABEL e2e
+        SOURCES e2e/tst_e2e_knobs.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_knobs PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_knobs PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_knobs ondrel)
+    set_tests_properties(tst_e2e_knobs PROPERTIES ENVIRONMENT "" LABELS "e2e;presets")
+endif()

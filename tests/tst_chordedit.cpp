@@ -100,6 +100,7 @@ private Q_SLOTS:
     void resetOnlyInEditMode();
     void applyOkCancel_data();
     void applyOkCancel();
+    void applyReportsASettingsFileThatCannotBeSaved();
     void positionIsKept();
 
 private:
@@ -401,6 +402,18 @@ void TestChordEdit::applyOkCancel() {
         QTRY_VERIFY(FForm.isNull()); // destroyed with its working list
     else
         QVERIFY(FForm->isVisible());
+}
+
+void TestChordEdit::applyReportsASettingsFileThatCannotBeSaved() {
+    StoreChords({"Moll", "3B0307"});
+    QFile store(ProgramStoreFileName());
+    QVERIFY(store.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    TChordEditForm *f = Open();
+    QVERIFY(f);
+    TBoxWatcher boxes;
+    QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
+    QTRY_COMPARE(boxes.Texts.size(), 1);
+    QVERIFY2(boxes.Texts[0].contains(QStringLiteral("read-only")), qPrintable(boxes.Texts[0]));
 }
 
 void TestChordEdit::positionIsKept() {

@@ -3,16 +3,19 @@
 #include "core/registryinifile.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -43,6 +46,18 @@ QStringList StoredCaptions(const QString &Name) {
     return KnobCaptions(list);
 }
 
+// A widget by its kind and text, for a failure message.
+QString Described(const QWidget *W) {
+    QString text = W->objectName();
+    if (auto *l = qobject_cast<const QLabel *>(W))
+        text = l->text();
+    else if (auto *b = qobject_cast<const QAbstractButton *>(W))
+        text = b->text();
+    else if (auto *g = qobject_cast<const QGroupBox *>(W))
+        text = g->title();
+    return QString::fromLatin1(W->metaObject()->className()) + QLatin1Char(' ') + text;
+}
+
 void Choose(QComboBox *Box, int Index) {
     Box->setCurrentIndex(Index);
     Q_EMIT Box->activated(Index);
@@ -69,6 +84,9 @@ private Q_SLOTS:
     void choosingAPresetAsksToSave_data();
     void choosingAPresetAsksToSave();
     void savedAsNewBeforeChoosing();
+    void presetWithAControllerAbove127IsReported();
+    void textsNotClippedAtLargerFonts_data();
+    void textsNotClippedAtLargerFonts();
     void learnOnlyWithTheControllerBoxFocused();
     void okAndCancel_data();
     void okAndCancel();
@@ -117,9 +135,10 @@ void TestKnobEdit::knobCount_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<int>("selected");
-    QTest::newRow("first knob") << 0 << -1 << int(Qt::Key_Up) << QStringList{"Bank Sel MSB"} << 0;
+    QTest::newRow("first knob") << 0 << -1 << int(Qt::Key_Up)
+                                << QStringList{"Foot Control / General 1"} << 0;
     QTest::newRow("added at the end")
-        << 2 << 0 << int(Qt::Key_Up) << QStringList{"K1", "K2", "Bank Sel MSB"} << 2;
+        << 2 << 0 << int(Qt::Key_Up) << QStringList{"K1", "K2", "Foot Control / General 1"} << 2;
     QTest::newRow("last removed, tab kept")
         << 5 << 1 << int(Qt::Key_Down) << QStringList{"K1", "K2", "K3", "K4"} << 1;
     QTest::newRow("selected last removed")
@@ -154,9 +173,10 @@ void TestKnobEdit::knobCount() {
         QCOMPARE(f->KnobTabs->tabText(selected), QStringLiteral("Knob %1").arg(selected + 1));
         QCOMPARE(f->KnobNameEdit->text(), captions[selected]);
     }
-    if (captions.value(selected) == QLatin1String("Bank Sel MSB")) {
-        QCOMPARE(f->KnobControllerBox->currentIndex(), 0);
-        QCOMPARE(f->WorkingList().IUser(selected), 0);
+    if (captions.value(selected) == QLatin1String("Foot Control / General 1")) {
+        // a general-purpose controller rather than bank select
+        QCOMPARE(f->KnobControllerBox->currentIndex(), 16);
+        QCOMPARE(f->WorkingList().IUser(selected), 16);
         QCOMPARE(f->DefaultValueEdit->text(), QStringLiteral("0"));
     }
     QCOMPARE(FBar.Count(), knobs); // nothing handed over yet
@@ -272,10 +292,11 @@ void TestKnobEdit::deletePreset_data() {
     QTest::addColumn<int>("selected");
     QTest::newRow("only one") << QStringList{"Solo"} << 0 << int(QMessageBox::Yes) << QStringList{}
                               << -1;
+    // The neighbour is not selected: Save and OK would write the knobs shown over it.
     QTest::newRow("last of two") << QStringList{"a", "b"} << 1 << int(QMessageBox::Yes)
-                                 << QStringList{"a"} << 0;
+                                 << QStringList{"a"} << -1;
     QTest::newRow("first of two") << QStringList{"a", "b"} << 0 << int(QMessageBox::Yes)
-                                  << QStringList{"b"} << 0;
+                                  << QStringList{"b"} << -1;
     QTest::newRow("not confirmed")
         << QStringList{"a", "b"} << 1 << int(QMessageBox::No) << QStringList{"a", "b"} << 1;
 }
@@ -358,10 +379,75 @@ void TestKnobEdit::savedAsNewBeforeChoosing() {
     QVERIFY(answers.Done());
     QCOMPARE(answers.Seen.value(0),
              QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?"));
-    QCOMPARE(StoredCaptions(QStringLiteral("A")), (QStringList{"K1", "Bank Sel MSB"}));
+    QCOMPARE(StoredCaptions(QStringLiteral("A")), (QStringList{"K1", "Foot Control / General 1"}));
     // the preset chosen is loaded, not the one just made in front of it
     QCOMPARE(f->PresetsBox->currentText(), QStringLiteral("B"));
     QCOMPARE(KnobCaptions(f->WorkingList()), QStringList{"B"});
+}
+
+void TestKnobEdit::presetWithAControllerAbove127IsReported() {
+    {
+        TRegistryIniFile store(KnobPresetsKey);
+        const QString wide = QStringLiteral("Wide");
+        for (auto [n, caption, controller] :
+             {std::tuple{1, "Far", 135}, std::tuple{2, "Pan", 10}}) {
+            store.WriteString(wide, QStringLiteral("Caption%1").arg(n),
+                              QString::fromLatin1(caption));
+            store.WriteInteger(wide, QStringLiteral("IUser%1").arg(n), controller);
+            store.WriteInteger(wide, QStringLiteral("DisplayMode%1").arg(n), 0);
+            store.WriteInteger(wide, QStringLiteral("DefaultValue%1").arg(n), 64);
+        }
+    }
+    TKnobEditForm *f = Open(1);
+    QVERIFY(f);
+    TModalAnswers answers;
+    answers.Box(QMessageBox::Ok);
+    Choose(f->PresetsBox, 0);
+    QVERIFY(answers.Done());
+    QCOMPARE(answers.Seen.size(), 1);
+    QVERIFY2(answers.Seen[0].contains(QStringLiteral("\"Wide\"")) &&
+                 answers.Seen[0].contains(QStringLiteral("135")),
+             qPrintable(answers.Seen[0]));
+    // the knob is left out, not moved to controller 7 (135's low bits)
+    QCOMPARE(KnobCaptions(f->WorkingList()), QStringList{"Pan"});
+    QCOMPARE(f->KnobControllerBox->currentIndex(), 10);
+}
+
+void TestKnobEdit::textsNotClippedAtLargerFonts_data() {
+    QTest::addColumn<qreal>("scale"); // 1.5: a 144 DPI desktop
+    QTest::addColumn<int>("knobs");
+    QTest::newRow("usual font") << 1.0 << 1;
+    QTest::newRow("font x1.5") << 1.5 << 1;
+    QTest::newRow("font x1.5, no knob") << 1.5 << 0;
+}
+
+void TestKnobEdit::textsNotClippedAtLargerFonts() {
+    QFETCH(qreal, scale);
+    QFETCH(int, knobs);
+    const QFont usual = QApplication::font();
+    QFont font = usual;
+    font.setPointSizeF(usual.pointSizeF() * scale);
+    QApplication::setFont(font);
+    const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+    TKnobEditForm *f = Open(knobs);
+    QVERIFY(f);
+    QStringList clipped;
+    for (QWidget *w : f->findChildren<QWidget *>()) {
+        if (!w->isVisible() || qobject_cast<QLineEdit *>(w) || w->parentWidget() == nullptr)
+            continue;
+        const QString name = Described(w);
+        const QSize need = w->minimumSizeHint();
+        const int height = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : need.height();
+        if (w->width() < need.width() || w->height() < height)
+            clipped << name + QStringLiteral(": %1x%2 < %3x%4")
+                                  .arg(w->width())
+                                  .arg(w->height())
+                                  .arg(need.width())
+                                  .arg(height);
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            clipped << name + QStringLiteral(": outside its parent");
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 void TestKnobEdit::learnOnlyWithTheControllerBoxFocused() {
@@ -388,7 +474,7 @@ void TestKnobEdit::okAndCancel_data() {
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QStringList>("bar");
     QTest::addColumn<QStringList>("selected");
-    QTest::newRow("ok, changed") << true << true << QStringList{"K1", "Bank Sel MSB"}
+    QTest::newRow("ok, changed") << true << true << QStringList{"K1", "Foot Control / General 1"}
                                  << QStringList{};
     QTest::newRow("ok, preset unchanged") << true << false << QStringList{"K1"} << QStringList{"P"};
     QTest::newRow("cancel") << false << true << QStringList{"K1"} << QStringList{};

@@ -47,6 +47,10 @@ private Q_SLOTS:
     void loading_data();
     void loading();
     void loadingReplacesTheList();
+    void controllerOutsideMidiIsRefusedNotMasked_data();
+    void controllerOutsideMidiIsRefusedNotMasked();
+    void newKnobControllerIsHarmless_data();
+    void newKnobControllerIsHarmless();
     void roundTripThroughAFile();
     void savingFewerKnobsLeavesNoSurplus();
     void presetsInTheUserStore();
@@ -125,6 +129,74 @@ void TestKnobList::loadingReplacesTheList() {
     QCOMPARE(l.IUser(0), 10);
     QCOMPARE(l.DisplayMode(0), 1);
     QCOMPARE(l.DefaultValue(0), 64);
+}
+
+void TestKnobList::controllerOutsideMidiIsRefusedNotMasked_data() {
+    QTest::addColumn<bool>("userStore"); // else an .ini file being imported
+    QTest::addColumn<QString>("iuser");  // of the middle knob "Far"
+    QTest::addColumn<QList<int>>("controllers");
+    for (bool user : {false, true}) {
+        const char *where = user ? "user store" : "imported file";
+        QTest::addRow("%s: 135", where) << user << "135" << QList<int>{7, 10};
+        QTest::addRow("%s: 128", where) << user << "128" << QList<int>{7, 10};
+        QTest::addRow("%s: -1", where) << user << "-1" << QList<int>{7, 10};
+        QTest::addRow("%s: not a number", where) << user << "7x" << QList<int>{7, 10};
+        QTest::addRow("%s: 127", where) << user << "127" << QList<int>{7, 127, 10};
+        QTest::addRow("%s: 0", where) << user << "0" << QList<int>{7, 0, 10};
+    }
+}
+
+void TestKnobList::controllerOutsideMidiIsRefusedNotMasked() {
+    QFETCH(bool, userStore);
+    QFETCH(QString, iuser);
+    QFETCH(QList<int>, controllers);
+    const QString knobs = Knob(1, "Vol", 7, 0, 100) +
+                          QStringLiteral("Caption2=Far\nIUser2=%1\nDisplayMode2=0\n").arg(iuser) +
+                          Knob(3, "Pan", 10, 1, 64);
+    TKnobList l;
+    if (userStore) {
+        TRegistryIniFile store(KnobPresetsKey);
+        for (const QString &line : knobs.split(u'\n', Qt::SkipEmptyParts))
+            store.WriteString(QStringLiteral("Wide"), line.section(u'=', 0, 0),
+                              line.section(u'=', 1));
+        l.LoadPreset(KnobPresetsKey, QStringLiteral("Wide"));
+    } else {
+        auto ini = IniWith(*FDir, QStringLiteral("[Wide]\n") + knobs);
+        QVERIFY(ini);
+        l.LoadFromIni(*ini, QStringLiteral("Wide"));
+    }
+    QList<int> loaded;
+    for (int i = 0; i < l.Count(); ++i)
+        loaded << l.IUser(i);
+    QCOMPARE(loaded, controllers);
+    if (controllers.size() == 3) {
+        QVERIFY(l.LoadErrors().isEmpty());
+    } else {
+        QCOMPARE(l.LoadErrors().size(), 1);
+        const QString error = l.LoadErrors().first();
+        QVERIFY2(error.contains(QStringLiteral("\"Wide\"")) && error.contains(iuser) &&
+                     error.contains(QStringLiteral("Far")),
+                 qPrintable(error));
+    }
+}
+
+void TestKnobList::newKnobControllerIsHarmless_data() {
+    QTest::addColumn<QList<int>>("used");
+    QTest::addColumn<int>("controller");
+    QTest::newRow("empty list") << QList<int>{} << 16;
+    QTest::newRow("volume and pan") << QList<int>{7, 10} << 16;
+    QTest::newRow("first ones taken") << QList<int>{16, 17, 19} << 18;
+    QTest::newRow("1-4 taken") << QList<int>{16, 17, 18, 19} << 80;
+    QTest::newRow("all eight taken") << QList<int>{16, 17, 18, 19, 80, 81, 82, 83} << 3;
+}
+
+void TestKnobList::newKnobControllerIsHarmless() {
+    QFETCH(QList<int>, used);
+    QFETCH(int, controller);
+    TKnobList l;
+    for (int c : used)
+        l.Add(QStringLiteral("K"), c, 0, 0);
+    QCOMPARE(NewKnobController(l), controller);
 }
 
 void TestKnobList::roundTripThroughAFile() {

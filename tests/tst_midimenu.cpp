@@ -303,7 +303,7 @@ void TestMidiMenu::load() {
         QCOMPARE(Log, QStringList());
         QVERIFY(Menu->IsClosed());
     } else {
-        QCOMPARE(Log, (QStringList{"Opened " + checked + " succesfully.", "after open"}));
+        QCOMPARE(Log, (QStringList{"Opened " + checked + " successfully.", "after open"}));
         QCOMPARE(Menu->DeviceName(), checked);
     }
 }
@@ -315,10 +315,10 @@ void TestMidiMenu::clicks() {
     Attach(Menu, Log);
     Entry(Menu, TMidiOutMenu::MapperCaption)->trigger();
     Entry(Menu, PeerIn)->trigger();
-    QCOMPARE(Log, (QStringList{"Opened Midi-Mapper succesfully.", "after open",
+    QCOMPARE(Log, (QStringList{"Opened Midi-Mapper successfully.", "after open",
                                "Closing Midi-Mapper ...", "before close",
-                               "Closed Midi-Mapper succesfully.",
-                               "Opened " + PeerIn + " succesfully.", "after open"}));
+                               "Closed Midi-Mapper successfully.",
+                               "Opened " + PeerIn + " successfully.", "after open"}));
     QCOMPARE(Checked(Menu), QStringList{PeerIn});
 
     // The open device's entry: nothing happens, and the click must not take its mark away.
@@ -331,7 +331,7 @@ void TestMidiMenu::clicks() {
     Menu.OnBeforeClose = [&](QObject *) { Menu.Output().Send(0x90, 60, 0); };
     Menu.Entries().first()->trigger();
     QCOMPARE(Log,
-             (QStringList{"Closing " + PeerIn + " ...", "Closed " + PeerIn + " succesfully."}));
+             (QStringList{"Closing " + PeerIn + " ...", "Closed " + PeerIn + " successfully."}));
     QCOMPARE(Checked(Menu), QStringList{"none"});
     QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
     QVERIFY(FPeer->WaitForReceived(1 + 16)); // the release, then All Notes Off on 16 channels
@@ -373,7 +373,7 @@ void TestMidiMenu::failures() {
     Entry(Menu, click)->trigger();
     QStringList Expected{"Closing Fake 0 ...", "before close"};
     if (fault != TFakeMenu::TFault::CloseThrows)
-        Expected << "Closed Fake 0 succesfully.";
+        Expected << "Closed Fake 0 successfully.";
     QCOMPARE(Log, Expected << "error: " + error);
     QVERIFY(Menu.IsClosed());
     QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
@@ -492,7 +492,7 @@ void TestMidiMenu::serviceChangeRebuildsInPlace() {
     Attach(Menu, Log);
     Menu.SetApi(TMidiApi::maNone);
     QCOMPARE(Log, (QStringList{"Closing " + PeerIn + " ...", "before close",
-                               "Closed " + PeerIn + " succesfully."}));
+                               "Closed " + PeerIn + " successfully."}));
     QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
     QCOMPARE(Checked(Menu), QStringList{"none"});
 }

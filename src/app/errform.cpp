@@ -9,7 +9,7 @@
 TErrForm::TErrForm(QWidget *Parent) : QDialog(Parent) {
     setWindowTitle(QStringLiteral("Warnings and Errors"));
     auto *layout = new QVBoxLayout(this);
-    auto *top = new QLabel(QStringLiteral(" The following warnings and/or errors occured:"), this);
+    auto *top = new QLabel(QStringLiteral(" The following warnings and/or errors occurred:"), this);
     top->setFrameShape(QFrame::Panel);
     top->setFrameShadow(QFrame::Raised);
     layout->addWidget(top);

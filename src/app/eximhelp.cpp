@@ -58,7 +58,7 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
     hint->setContentsMargins(12, 4, 12, 4);
     hint->addWidget(Text(QStringLiteral(
         "This is helpful when you want to transfer your settings to another computer, give them "
-        "to a friend, or you have to reinstall Windows.")));
+        "to a friend, or you have to reinstall your system.")));
     layout->addWidget(ExportHintPanel);
 
     Pages[epExportSettings] = Pages[epImportSettings] = SettingsPage();

@@ -308,6 +308,7 @@ void TExImport::ImportKnobPresets() {
     if (!file)
         return;
     int count = 0;
+    QStringList refused;
     try {
         TRegistryIniFile store(KnobPresetsKey);
         if (overwrite) {
@@ -321,6 +322,7 @@ void TExImport::ImportKnobPresets() {
         TKnobList scratch;
         for (const QString &name : names) {
             scratch.LoadFromIni(*file, name);
+            refused << scratch.LoadErrors();
             // A section of another kind of file is no preset.
             if (scratch.Count() == 0)
                 continue;
@@ -336,8 +338,11 @@ void TExImport::ImportKnobPresets() {
         ShowError(e.Message());
     }
     W.KnobPresetsChanged();
-    ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d knob presets loaded successfully."), count)
-                       : QStringLiteral("No knob presets could be loaded."));
+    QString result = count ? Counted(QStringLiteral("%d knob presets loaded successfully."), count)
+                           : QStringLiteral("No knob presets could be loaded.");
+    if (!refused.isEmpty())
+        result += QStringLiteral("\n\n") + refused.join(QLatin1Char('\n'));
+    ShowInfo(W.Window(), result);
 }
 
 void TExImport::ImportKnobSnapshots() {
@@ -362,7 +367,8 @@ void TExImport::ImportChords() {
     const int count = W.ChordList().LoadFromIni(*file, !overwrite);
     W.ChordsChanged();
     // Kept at once: the main window does not save its chords when it closes.
-    W.ChordList().SaveToRegistry();
+    if (const QString error = W.ChordList().SaveToRegistry(); !error.isEmpty())
+        ShowError(error);
     ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)
                        : QStringLiteral("No custom chords could be loaded."));
 }

@@ -95,6 +95,8 @@ void TMainWindow::SelectKnobPreset(const QString &Name) {
     }
     try {
         FKnobs->LoadPreset(KnobPresetsKey, FKnobPresetName);
+        if (!FKnobs->LoadErrors().isEmpty())
+            ShowNotice(FKnobs->LoadErrors().join(QLatin1Char(' ')));
     } catch (const EIniFileException &Error) {
         ShowNotice(Error.Message());
     }
@@ -198,7 +200,15 @@ void TMainWindow::ShowKnobSetup() {
     if (!FKnobEditor) {
         FKnobEditor = new TKnobEditForm(*FKnobs, this);
         FKnobEditor->CurrentPresetName = [this] { return FKnobPresetName; };
-        FKnobEditor->OnPresetsChanged = [this] { BuildPresetMenu(); };
+        FKnobEditor->OnPresetsChanged = [this] {
+            // The preset of the knob bar was deleted: its knobs stay, as unsaved ones that are
+            // kept at close, rather than being lost at the next start.
+            if (!SameName(FKnobPresetName, CurrentPresetName) &&
+                !SameName(FKnobPresetName, DefaultPresetName) &&
+                !TRegistryIniFile::KeyExists(KnobPresetsKey + QLatin1Char('\\') + FKnobPresetName))
+                FKnobPresetName = CurrentPresetName;
+            BuildPresetMenu();
+        };
         FKnobEditor->OnSelectPreset = [this](const QString &name) { SelectKnobPreset(name); };
         FKnobEditor->OnKnobsAssigned = [this] { UncheckKnobPresets(); };
     }

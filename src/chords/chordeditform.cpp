@@ -1,9 +1,9 @@
 #include "chords/chordeditform.h"
 
 #include "controls/checkbutton.h"
+#include "controls/formstate.h"
 #include "keyboard/keyboard.h"
 #include "core/keyboardmodel.h"
-#include "controls/formstate.h"
 #include "core/registryinifile.h"
 
 #include <QApplication>
@@ -344,7 +344,8 @@ void TChordEditForm::ResetChord() {
 }
 
 void TChordEditForm::ApplyChanges() {
-    FWorkingList.SaveToRegistry();
+    if (const QString error = FWorkingList.SaveToRegistry(); !error.isEmpty())
+        QMessageBox::critical(this, windowTitle(), error);
     if (OnApply)
         OnApply();
 }

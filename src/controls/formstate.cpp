@@ -8,6 +8,12 @@
 #include <QWidget>
 
 namespace {
+// A window's place is a convenience: a store that fails costs the user nothing but the place, so
+// the failure is logged rather than shown.
+void LogFailure(const char *What, const QString &Why) {
+    qWarning("%s: %s", What, qUtf8Printable(Why));
+}
+
 // All screens together: a window left on a second screen stays there.
 QRect Desktop(const QWidget &w) {
     const QScreen *s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
@@ -44,7 +50,10 @@ void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &
         if (Flags & FormState::Style)
             Store.WriteInteger(Section, Prefix + QStringLiteral("Style"),
                                int(Window.windowFlags() & Qt::WindowStaysOnTopHint ? 1 : 0));
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        LogFailure("Window state not saved", e.Message());
+    } catch (const std::exception &e) {
+        LogFailure("Window state not saved", QString::fromLocal8Bit(e.what()));
     }
 }
 
@@ -100,23 +109,22 @@ bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &
             else
                 Window.setVisible(visible);
         }
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        LogFailure("Window state not restored", e.Message());
+    } catch (const std::exception &e) {
+        LogFailure("Window state not restored", QString::fromLocal8Bit(e.what()));
     }
     return startHidden;
 }
 
+// Opening the per-user store throws nothing (a damaged file is set aside and reported through
+// TRegistryIniFile::TakeNotice), and the state functions catch the store's failures.
 void LoadDialogPosition(QWidget &Dialog, const QString &Section, const QString &Prefix) {
-    try {
-        const TRegistryIniFile store;
-        LoadFormState(Dialog, store, Section, FormState::Position, Prefix);
-    } catch (...) {
-    }
+    const TRegistryIniFile store;
+    LoadFormState(Dialog, store, Section, FormState::Position, Prefix);
 }
 
 void SaveDialogPosition(const QWidget &Dialog, const QString &Section, const QString &Prefix) {
-    try {
-        TRegistryIniFile store;
-        SaveFormState(Dialog, store, Section, FormState::Position, Prefix);
-    } catch (...) {
-    }
+    TRegistryIniFile store;
+    SaveFormState(Dialog, store, Section, FormState::Position, Prefix);
 }

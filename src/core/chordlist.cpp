@@ -178,15 +178,23 @@ void TChordList::LoadFromRegistry() {
     try {
         const TRegistryIniFile store;
         LoadFromIni(store, false);
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        qWarning("Chords not read: %s", qUtf8Printable(e.Message()));
+    } catch (const std::exception &e) {
+        qWarning("Chords not read: %s", e.what());
     }
 }
 
-void TChordList::SaveToRegistry() const {
+QString TChordList::SaveToRegistry() const {
     try {
         TRegistryIniFile store;
         SaveToIni(store);
         store.UpdateFile();
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        return e.Message();
+    } catch (const std::exception &e) {
+        qWarning("Chords not saved: %s", e.what());
+        return QString::fromLocal8Bit(e.what());
     }
+    return {};
 }

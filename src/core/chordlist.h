@@ -93,9 +93,12 @@ public:
     // Rewrites the section "Chords" with every chord that has notes beside its root and a name;
     // returns how many were written.
     int SaveToIni(TCustomIniFile &Ini) const;
-    // The same on the per-user store; errors are swallowed, leaving the list as far as it got.
+    // The same on the per-user store. Reading fails only with the store, which reports that itself
+    // (TRegistryIniFile::TakeNotice); the list is left as far as it got.
     void LoadFromRegistry();
-    void SaveToRegistry() const;
+    // Writes the chords and saves the store at once. Returns why that failed, for the user (the
+    // chords stay in memory), or an empty text.
+    QString SaveToRegistry() const;
 
 private:
     std::vector<std::unique_ptr<TChordEntry>> FItems;

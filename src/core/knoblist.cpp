@@ -2,9 +2,11 @@
 
 #include "core/custominifile.h"
 #include "core/general.h"
+#include "core/midivocabulary.h"
 #include "core/registryinifile.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -88,14 +90,28 @@ void TKnobList::Clear() {
 
 void TKnobList::LoadFromIni(const TCustomIniFile &Ini, const QString &Section) {
     Clear();
-    while (Count() < FMaxCount) {
-        const int n = Count() + 1;
+    FLoadErrors.clear();
+    for (int n = 1; Count() < FMaxCount; ++n) {
         const QString caption = Ini.ReadString(Section, Numbered(ValCaption, n), QString());
-        const int iuser = Ini.ReadInteger(Section, Numbered(ValIUser, n), 0);
+        const QString iuserText = Ini.ReadString(Section, Numbered(ValIUser, n), QString());
         const int mode = Ini.ReadInteger(Section, Numbered(ValDisplayMode, n), -1);
         const int value = Ini.ReadInteger(Section, Numbered(ValDefaultValue, n), 0);
         if (caption.isEmpty() || mode < 0 || mode > 127)
             break;
+        // MIDI has no controller beyond 127: sending it would hit the controller its low seven
+        // bits name (135 would turn the volume).
+        int iuser = 0; // a knob stored without a controller sends controller 0, as ever
+        if (!iuserText.trimmed().isEmpty() &&
+            (!TCustomIniFile::ParseInteger(iuserText, iuser) || iuser < 0 || iuser > 127)) {
+            FLoadErrors.append(
+                QStringLiteral("Knob preset \"%1\": knob %2 (\"%3\") has the controller number "
+                               "%4; controller numbers run from 0 to 127, so this knob was not "
+                               "loaded.")
+                    .arg(Section)
+                    .arg(n)
+                    .arg(caption, iuserText.trimmed()));
+            continue;
+        }
         const int before = Count();
         AddEntry(caption, iuser, mode, value);
         if (Count() == before)
@@ -141,6 +157,24 @@ void ListKnobPresets(const TCustomIniFile &Ini, QStringList &Names) {
 void ListKnobPresetsInRegistry(QStringList &Names, const QString &KeyPath) {
     const TRegistryIniFile store(KeyPath);
     ListKnobPresets(store, Names);
+}
+
+int NewKnobController(const TKnobList &List) {
+    static constexpr std::array<int, 8> General{16, 17, 18, 19, 80, 81, 82, 83};
+    const auto used = [&List](int Controller) {
+        for (int i = 0; i < List.Count(); ++i)
+            if (List.IUser(i) == Controller)
+                return true;
+        return false;
+    };
+    for (int c : General)
+        if (!used(c))
+            return c;
+    // More undefined controllers than a list holds knobs: one is always free.
+    for (int c = 0; c < MidiTool::ControllerCount; ++c)
+        if (MidiTool::ControllerName(c).isEmpty() && !used(c))
+            return c;
+    return General.front();
 }
 
 bool IsStorablePresetName(const QString &Name) {

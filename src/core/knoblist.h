@@ -86,8 +86,12 @@ public:
     // Deletes the entries from the last to the first.
     virtual void Clear();
     // Clear, then knobs 1, 2, ... until a caption is empty, a display mode lies outside 0..127,
-    // or the list is full. A missing section gives an empty list.
+    // or the list is full. A missing section gives an empty list. A knob whose controller is not
+    // 0..127 is left out rather than sent on another controller, and LoadErrors() says so.
     virtual void LoadFromIni(const TCustomIniFile &Ini, const QString &Section);
+    // What the latest LoadFromIni left out, one message per knob for the user, naming the preset
+    // (Section) and the stored value; empty when every knob was taken.
+    const QStringList &LoadErrors() const { return FLoadErrors; }
     // Erases Section, then writes every knob. A Section that is not IsStorablePresetName is
     // refused with EIniFileException before anything is written.
     virtual void SaveToIni(TCustomIniFile &Ini, const QString &Section) const;
@@ -103,7 +107,13 @@ protected:
 private:
     int FMaxCount = DefaultMaxCount;
     std::vector<std::unique_ptr<TKnobEntry>> FEntries;
+    QStringList FLoadErrors;
 };
+
+// The controller a new knob of List starts on: the first general-purpose controller (16..19,
+// 80..83), then the first undefined one, that no knob of List sends yet. These do nothing on
+// an instrument that does not listen for them, unlike bank select (0) or the mode messages.
+int NewKnobController(const TKnobList &List);
 
 // The key of the presets below the program's root in the per-user store.
 inline const QString KnobPresetsKey = QStringLiteral("KnobPresets");

@@ -185,7 +185,7 @@ QWidget *TSettings::BuildPlayingPage() {
     keys->addWidget(Text(QStringLiteral("Upper manual (second row on computer keyboard):")), 1, 0);
     keys->addWidget(UpperKeyEdit, 1, 1);
     keys->addWidget(DefaultUpperKeyButton, 1, 2);
-    keys->addWidget(Text(QStringLiteral("Lower manual (forth row on computer keyboard):")), 2, 0);
+    keys->addWidget(Text(QStringLiteral("Lower manual (fourth row on computer keyboard):")), 2, 0);
     keys->addWidget(LowerKeyEdit, 2, 1);
     keys->addWidget(DefaultLowerKeyButton, 2, 2);
     keys->setColumnStretch(0, 1);
@@ -257,7 +257,7 @@ QWidget *TSettings::BuildControllerPage() {
     auto *w = new QVBoxLayout(wheels);
     w->addWidget(Caption(QStringLiteral("&Mod Wheel Controller"), ModulationWheelBox));
     w->addWidget(ModulationWheelBox);
-    w->addWidget(Text(QStringLiteral("These is the controller that is sent by the \"modulation "
+    w->addWidget(Text(QStringLiteral("This is the controller that is sent by the \"modulation "
                                      "wheel\" at the left side of the keyboard.")));
     w->addStretch();
 
@@ -286,8 +286,8 @@ QWidget *TSettings::BuildJoystickPage() {
 
     auto *column = new QVBoxLayout(page);
     column->addWidget(Text(QStringLiteral(
-        "You can use a joystick to send controller messages. You must have set up your "
-        "joystick(s) in the control panel to be able to use them in Ondrel.")));
+        "You can use a joystick to send controller messages. It must be connected and its "
+        "device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.")));
     auto *grid = new QGridLayout;
     grid->addWidget(Caption(QStringLiteral("&Joystick/Action"), JoystickActionBox), 0, 0);
     grid->addWidget(Caption(QStringLiteral("&Controller"), JoystickControllerBox), 0, 1);

@@ -1,8 +1,8 @@
 #include "dialogs/transposeform.h"
 
+#include "controls/formstate.h"
 #include "core/keyboardmodel.h"
 #include "dialogs/numberedit.h"
-#include "controls/formstate.h"
 #include "core/registryinifile.h"
 
 #include <QCheckBox>
@@ -141,7 +141,10 @@ void TTransposeForm::LoadState() {
     bool showHelp = HelpVisible();
     try {
         showHelp = TRegistryIniFile().ReadBool(StateSection, ValShowHelp, showHelp);
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        qWarning("Transpose help state not restored: %s", qUtf8Printable(e.Message()));
+    } catch (const std::exception &e) {
+        qWarning("Transpose help state not restored: %s", e.what());
     }
     SetHelpVisible(showHelp);
 }
@@ -150,7 +153,10 @@ void TTransposeForm::SaveState() const {
     SaveDialogPosition(*this, StateSection, QStringLiteral("Form"));
     try {
         TRegistryIniFile().WriteBool(StateSection, ValShowHelp, HelpVisible());
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        qWarning("Transpose help state not saved: %s", qUtf8Printable(e.Message()));
+    } catch (const std::exception &e) {
+        qWarning("Transpose help state not saved: %s", e.what());
     }
 }
 

@@ -1,14 +1,16 @@
 #include "knobs/knobeditform.h"
 
 #include "core/custominifile.h"
-#include "core/midivocabulary.h"
 #include "controls/formstate.h"
+#include "core/midivocabulary.h"
 #include "core/registryinifile.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <exception>
@@ -32,12 +35,22 @@ QString ControllerCaption(int Number) {
     return MidiTool::ControllerEntry(Number).mid(4);
 }
 
-QLabel *FieldLabel(const QString &Text, QWidget *Buddy, const QRect &Place, QWidget *Parent) {
+QLabel *FieldLabel(const QString &Text, QWidget *Buddy, QWidget *Parent) {
     auto *label = new QLabel(Text, Parent);
-    label->setGeometry(Place);
     label->setBuddy(Buddy);
     return label;
 }
+
+QLabel *WrappedLabel(const QString &Text, QWidget *Parent) {
+    auto *label = new QLabel(Text, Parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The narrowest the dialog gets, so that its help texts wrap into few lines; its rows of
+// controls may ask for more.
+constexpr int MinimumWidth = 422;
 
 } // namespace
 
@@ -91,74 +104,71 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     : QDialog(Owner, Qt::Tool), FKnobBar(KnobBar) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Knob Preset Editor"));
-    setFixedSize(422, 357);
 
-    IntroLabel = new QLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
-                                       "controller data to your MIDI device or sequencer."),
-                        this);
-    IntroLabel->setGeometry(8, 4, 406, 30);
-    IntroLabel->setWordWrap(true);
-    HelpLabel = new QLabel(QStringLiteral("Here you can define which knobs to display and their "
-                                       "properties. You can also save presets with sets of knobs."),
-                        this);
-    HelpLabel->setGeometry(8, 34, 406, 30);
-    HelpLabel->setWordWrap(true);
+    // Laid out rather than placed, so that larger fonts (a high-DPI desktop) grow the dialog
+    // instead of cutting its texts off.
+    IntroLabel = WrappedLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
+                                         "controller data to your MIDI device or sequencer."),
+                          this);
+    HelpLabel = WrappedLabel(QStringLiteral("Here you can define which knobs to display and their "
+                                         "properties. You can also save presets with sets of "
+                                         "knobs."),
+                          this);
 
     KnobCountGroup = new QGroupBox(QStringLiteral("Knob count:"), this);
-    KnobCountGroup->setGeometry(8, 66, 100, 50);
     KnobCountUpDown = new TKnobUpDown(KnobCountGroup);
-    KnobCountUpDown->setGeometry(10, 20, 80, 24);
     KnobCountUpDown->setRange(0, FWorkingList.MaxCount());
     KnobCountUpDown->OnStep = [this](int direction) { KnobCountStep(direction); };
     KnobCountEdit = KnobCountUpDown->Edit();
+    auto *countRow = new QHBoxLayout(KnobCountGroup);
+    countRow->addWidget(KnobCountUpDown);
 
     KnobPresetsGroup = new QGroupBox(QStringLiteral("Knob Presets"), this);
-    KnobPresetsGroup->setGeometry(116, 66, 298, 50);
     PresetsBox = new QComboBox(KnobPresetsGroup);
-    PresetsBox->setGeometry(8, 20, 122, 24);
+    PresetsBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    PresetsBox->setMinimumContentsLength(12);
     connect(PresetsBox, &QComboBox::activated, this, &TKnobEditForm::PresetChosen);
     NewPresetButton = new QPushButton(QStringLiteral("New"), KnobPresetsGroup);
-    NewPresetButton->setGeometry(136, 20, 50, 24);
     connect(NewPresetButton, &QPushButton::clicked, this, [this] { NewPreset(); });
     SavePresetButton = new QPushButton(QStringLiteral("Save"), KnobPresetsGroup);
-    SavePresetButton->setGeometry(190, 20, 50, 24);
     connect(SavePresetButton, &QPushButton::clicked, this, &TKnobEditForm::SaveEditedPreset);
     DeletePresetButton = new QPushButton(QStringLiteral("Delete"), KnobPresetsGroup);
-    DeletePresetButton->setGeometry(244, 20, 50, 24);
     connect(DeletePresetButton, &QPushButton::clicked, this, &TKnobEditForm::DeletePreset);
+    auto *presetRow = new QHBoxLayout(KnobPresetsGroup);
+    presetRow->addWidget(PresetsBox, 1);
+    for (QPushButton *b : {NewPresetButton, SavePresetButton, DeletePresetButton})
+        presetRow->addWidget(b);
 
-    const QRect tabArea(8, 122, 406, 196);
     NoKnobsPanel = new QLabel(QStringLiteral("No Knobs !"), this);
-    NoKnobsPanel->setGeometry(tabArea);
     NoKnobsPanel->setAlignment(Qt::AlignCenter);
     NoKnobsPanel->setFrameShape(QFrame::StyledPanel);
     QFont big = NoKnobsPanel->font();
-    big.setPointSize(big.pointSize() * 2);
+    big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
     NoKnobsPanel->setFont(big);
 
     KnobTabControl = new QWidget(this);
-    KnobTabControl->setGeometry(tabArea);
     KnobTabs = new QTabBar(KnobTabControl);
-    KnobTabs->setGeometry(0, 0, tabArea.width(), 26);
     KnobTabs->setExpanding(false);
     KnobTabs->setUsesScrollButtons(true);
     connect(KnobTabs, &QTabBar::currentChanged, this, [this] { TabChanged(); });
     auto *page = new QFrame(KnobTabControl);
     page->setFrameShape(QFrame::StyledPanel);
-    page->setGeometry(0, 26, tabArea.width(), tabArea.height() - 26);
+    auto *tabColumn = new QVBoxLayout(KnobTabControl);
+    tabColumn->setContentsMargins(0, 0, 0, 0);
+    tabColumn->setSpacing(0);
+    tabColumn->addWidget(KnobTabs);
+    tabColumn->addWidget(page, 1);
 
     KnobNameEdit = new QLineEdit(page);
-    KnobNameEdit->setGeometry(100, 8, 160, 24);
-    FieldLabel(QStringLiteral("&Name"), KnobNameEdit, QRect(10, 8, 88, 24), page);
     connect(KnobNameEdit, &QLineEdit::textEdited, this, [this] {
         if (!FFilling)
             FModified = true;
     });
     KnobControllerBox = new QComboBox(page);
-    KnobControllerBox->setGeometry(100, 38, 200, 24);
     KnobControllerBox->setMaxVisibleItems(20);
-    FieldLabel(QStringLiteral("&Controller"), KnobControllerBox, QRect(10, 38, 88, 24), page);
+    // As wide as its longest controller name, which it gets only once shown.
+    KnobControllerBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(KnobControllerBox, &QComboBox::currentIndexChanged, this, [this] {
         if (!FFilling)
             FModified = true;
@@ -166,22 +176,23 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     connect(KnobControllerBox, &QComboBox::activated, this, &TKnobEditForm::KnobControllerChosen);
 
     KnobRangeGroup = new QGroupBox(QStringLiteral("Display Range"), page);
-    KnobRangeGroup->setGeometry(10, 66, 384, 68);
     KnobPositiveRadio = new QRadioButton(QStringLiteral("&0 .. 127"), KnobRangeGroup);
-    KnobPositiveRadio->setGeometry(10, 18, 110, 22);
     KnobNegativeRadio = new QRadioButton(QStringLiteral("-&64 .. +63"), KnobRangeGroup);
-    KnobNegativeRadio->setGeometry(10, 40, 110, 22);
     connect(KnobPositiveRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
     connect(KnobNegativeRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
-    RangeHelpLabel = new QLabel(QStringLiteral("This determines, how the values of the Controller are "
-                                        "displayed, either in absolute values 0 to 127 or "
-                                        "relative values from -64 to +64."),
-                         KnobRangeGroup);
-    RangeHelpLabel->setGeometry(124, 14, 252, 50);
-    RangeHelpLabel->setWordWrap(true);
+    RangeHelpLabel = WrappedLabel(QStringLiteral("This determines, how the values of the Controller are "
+                                          "displayed, either in absolute values 0 to 127 or "
+                                          "relative values from -64 to +64."),
+                           KnobRangeGroup);
+    auto *ranges = new QVBoxLayout;
+    ranges->addWidget(KnobPositiveRadio);
+    ranges->addWidget(KnobNegativeRadio);
+    ranges->addStretch();
+    auto *rangeRow = new QHBoxLayout(KnobRangeGroup);
+    rangeRow->addLayout(ranges);
+    rangeRow->addWidget(RangeHelpLabel, 1);
 
     DefaultValueUpDown = new TKnobUpDown(page);
-    DefaultValueUpDown->setGeometry(110, 140, 70, 24);
     DefaultValueUpDown->setRange(0, 127);
     DefaultValueUpDown->setAccelerated(true);
     DefaultValueUpDown->TextOf = [this](int value) {
@@ -195,23 +206,64 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     };
     DefaultValueEdit = DefaultValueUpDown->Edit();
     DefaultValueEdit->setMaxLength(3);
-    FieldLabel(QStringLiteral("&Default Value"), DefaultValueUpDown, QRect(10, 140, 98, 24), page);
+
+    auto *fields = new QGridLayout(page);
+    fields->addWidget(FieldLabel(QStringLiteral("&Name"), KnobNameEdit, page), 0, 0);
+    fields->addWidget(KnobNameEdit, 0, 1);
+    fields->addWidget(FieldLabel(QStringLiteral("&Controller"), KnobControllerBox, page), 1, 0);
+    fields->addWidget(KnobControllerBox, 1, 1);
+    fields->addWidget(KnobRangeGroup, 2, 0, 1, 3);
+    fields->addWidget(FieldLabel(QStringLiteral("&Default Value"), DefaultValueUpDown, page), 3, 0);
+    fields->addWidget(DefaultValueUpDown, 3, 1, Qt::AlignLeft);
+    fields->setColumnStretch(2, 1);
+    fields->setRowStretch(4, 1);
 
     OkButton = new QPushButton(QStringLiteral("&OK"), this);
-    OkButton->setGeometry(170, 326, 76, 25);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &TKnobEditForm::AcceptChanges);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setGeometry(252, 326, 76, 25);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
-    ApplyButton->setGeometry(334, 326, 76, 25);
     connect(ApplyButton, &QPushButton::clicked, this, &TKnobEditForm::ApplyChanges);
 
+    auto *top = new QHBoxLayout;
+    top->addWidget(KnobCountGroup);
+    top->addWidget(KnobPresetsGroup, 1);
+    // The panel and the tab control share one place: the panel shows while there is no knob.
+    auto *knobArea = new QGridLayout;
+    for (QWidget *w : {static_cast<QWidget *>(NoKnobsPanel), KnobTabControl}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true); // the dialog keeps its size as knobs come and go
+        w->setSizePolicy(policy);
+        knobArea->addWidget(w, 0, 0);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {OkButton, CancelButton, ApplyButton})
+        buttons->addWidget(b);
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(IntroLabel);
+    column->addWidget(HelpLabel);
+    column->addLayout(top);
+    column->addLayout(knobArea, 1);
+    column->addLayout(buttons);
+
     UpdateButtons();
+    FitSize();
 }
 
 TKnobEditForm::~TKnobEditForm() = default;
+
+void TKnobEditForm::FitSize() {
+    // Wrapped texts take the height they need at the width the other rows need.
+    QLayout *l = layout();
+    l->activate();
+    const int width = std::max(MinimumWidth, l->minimumSize().width());
+    const int height =
+        std::max(l->minimumSize().height(),
+                 l->hasHeightForWidth() ? l->totalHeightForWidth(width) : l->sizeHint().height());
+    setFixedSize(width, height);
+}
 
 void TKnobEditForm::showEvent(QShowEvent *Event) {
     if (!FShown) {
@@ -231,7 +283,11 @@ void TKnobEditForm::PrepareShow() {
     QStringList names;
     try {
         ListKnobPresetsInRegistry(names, KnobPresetsKey);
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        qWarning("Knob presets not listed: %s", qUtf8Printable(e.Message()));
+        names.clear();
+    } catch (const std::exception &e) {
+        qWarning("Knob presets not listed: %s", e.what());
         names.clear();
     }
     for (const QString &name : names)
@@ -250,6 +306,7 @@ void TKnobEditForm::PrepareShow() {
         KnobTabs->setCurrentIndex(0);
     ShowTab();
     FModified = false;
+    FitSize();
 }
 
 // --- Tabs ---------------------------------------------------------------------------------------
@@ -327,7 +384,8 @@ void TKnobEditForm::KnobCountStep(int Direction) {
     FCommitEnabled = false;
     const int count = FWorkingList.Count();
     if (Direction > 0 && count < FWorkingList.MaxCount()) {
-        FWorkingList.Add(ControllerCaption(0), 0, TKnobList::dmAbsolute, 0);
+        const int controller = NewKnobController(FWorkingList);
+        FWorkingList.Add(ControllerCaption(controller), controller, TKnobList::dmAbsolute, 0);
         RebuildTabs();
         KnobTabs->setCurrentIndex(KnobTabs->count() - 1);
         FModified = true;
@@ -454,6 +512,9 @@ void TKnobEditForm::SaveUnder(const QString &Name) {
     CommitTab();
     try {
         FWorkingList.SavePreset(KnobPresetsKey, Name);
+    } catch (const EIniFileException &e) {
+        QMessageBox::critical(this, windowTitle(), e.Message());
+        return;
     } catch (const std::exception &e) {
         QMessageBox::critical(this, windowTitle(), QString::fromLocal8Bit(e.what()));
         return;
@@ -490,10 +551,14 @@ void TKnobEditForm::DeletePreset() {
     if (box.exec() != QMessageBox::Yes)
         return;
     PresetsBox->removeItem(index);
-    SelectPresetIndex(std::min(index, PresetsBox->count() - 1));
+    // The knobs shown belonged to the preset just deleted, not to its neighbour in the box: with
+    // the neighbour selected, Save and OK would write them over it.
+    SelectPresetIndex(-1);
     try {
         TRegistryIniFile store(KnobPresetsKey);
         store.EraseSection(name);
+    } catch (const EIniFileException &e) {
+        QMessageBox::critical(this, windowTitle(), e.Message());
     } catch (const std::exception &e) {
         QMessageBox::critical(this, windowTitle(), QString::fromLocal8Bit(e.what()));
     }
@@ -513,10 +578,13 @@ void TKnobEditForm::PresetChosen(int Index) {
     Index = PresetsBox->findText(chosen);
     if (Index < 0)
         return;
+    QString error;
     try {
         FWorkingList.LoadPreset(KnobPresetsKey, PresetsBox->itemText(Index));
+    } catch (const EIniFileException &e) {
+        error = e.Message();
     } catch (const std::exception &e) {
-        QMessageBox::critical(this, windowTitle(), QString::fromLocal8Bit(e.what()));
+        error = QString::fromLocal8Bit(e.what());
     }
     SelectPresetIndex(Index);
     const bool commit = FCommitEnabled;
@@ -526,6 +594,11 @@ void TKnobEditForm::PresetChosen(int Index) {
     FCommitEnabled = commit;
     ShowTab();
     FModified = false;
+    // Said over the knobs that did load.
+    if (!error.isEmpty())
+        QMessageBox::critical(this, windowTitle(), error);
+    else if (!FWorkingList.LoadErrors().isEmpty())
+        QMessageBox::warning(this, windowTitle(), FWorkingList.LoadErrors().join(u'\n'));
 }
 
 // --- Apply, OK, close ---------------------------------------------------------------------------

@@ -101,6 +101,8 @@ protected:
 
 private:
     void PrepareShow();
+    // Fixes the dialog's size to what its texts need at the current font.
+    void FitSize();
     void RebuildTabs();
     void ShowTab();
     void CommitTab();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <atomic>
@@ -123,23 +124,24 @@ void TMidiInput::SetTimingClock(bool Value) {
 bool TMidiInput::Open() {
     if (FDeviceID == NoDevice || !FClosed)
         return !FClosed;
-    try {
-        FBuffer = std::make_unique<TCircBuffer>(EventCapacity);
-        FLongBuffers = std::make_unique<TMidiInHdrPool>(LongBufferCount, size_t(LongBufferSize));
-        FBlock->Buffer = FBuffer.get();
-        FBlock->LongBuffers = FLongBuffers.get();
-        FBlock->Started = false;
-        FBlock->DataNoticePending = false;
-        FBlock->OverflowNoticePending = false;
-        FBlock->Closing = false;
-        FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName,
-                                        &TMidiInput::Receive, FBlock.get(), OnServiceGone);
-    } catch (...) {
+    // Whatever the opening throws (EMidiInputError from the backend, or no memory for the
+    // buffers) goes to the caller; the input is left closed, with nothing allocated.
+    auto undo = qScopeGuard([this] {
         FBlock->Closing = true;
         FPort.reset();
         FreeBuffers();
-        throw;
-    }
+    });
+    FBuffer = std::make_unique<TCircBuffer>(EventCapacity);
+    FLongBuffers = std::make_unique<TMidiInHdrPool>(LongBufferCount, size_t(LongBufferSize));
+    FBlock->Buffer = FBuffer.get();
+    FBlock->LongBuffers = FLongBuffers.get();
+    FBlock->Started = false;
+    FBlock->DataNoticePending = false;
+    FBlock->OverflowNoticePending = false;
+    FBlock->Closing = false;
+    FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName, &TMidiInput::Receive,
+                                    FBlock.get(), OnServiceGone);
+    undo.dismiss();
     FClosed = false;
     return true;
 }

@@ -191,7 +191,7 @@ void TMidiMenuBase::Open(int Device) {
         throw EMidiError(QStringLiteral("Invalid Device ID ?!"));
     if (!OpenDevice() || IsClosed())
         throw EMidiError(DeviceName() + QStringLiteral(" could not be opened."));
-    Text(QStringLiteral("Opened ") + DeviceName() + QStringLiteral(" succesfully."));
+    Text(QStringLiteral("Opened ") + DeviceName() + QStringLiteral(" successfully."));
     if (OnAfterOpen)
         OnAfterOpen(this);
 }
@@ -210,7 +210,7 @@ void TMidiMenuBase::Close() {
                 SelectDevice(NoDevice);
             throw;
         }
-        Text(QStringLiteral("Closed ") + Name + QStringLiteral(" succesfully."));
+        Text(QStringLiteral("Closed ") + Name + QStringLiteral(" successfully."));
     }
     SelectDevice(NoDevice);
 }

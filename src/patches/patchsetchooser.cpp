@@ -445,7 +445,12 @@ void TPatchSetChooser::PrepareShow() {
     try {
         const TRegistryIniFile store;
         LoadState(store);
-    } catch (...) {
+    } catch (const EIniFileException &e) {
+        qWarning("Patch set chooser state not restored: %s", qUtf8Printable(e.Message()));
+    } catch (const EDirectoryError &e) {
+        qWarning("Patch set chooser folder not restored: %s", qUtf8Printable(e.Message()));
+    } catch (const std::exception &e) {
+        qWarning("Patch set chooser state not restored: %s", e.what());
     }
     FolderEdit->setText(SystemListView->RealDirectory());
     SystemListView->ClearSelection();
@@ -468,7 +473,10 @@ void TPatchSetChooser::closeEvent(QCloseEvent *Event) {
         try {
             TRegistryIniFile store;
             SaveState(store);
-        } catch (...) {
+        } catch (const EIniFileException &e) {
+            qWarning("Patch set chooser state not saved: %s", qUtf8Printable(e.Message()));
+        } catch (const std::exception &e) {
+            qWarning("Patch set chooser state not saved: %s", e.what());
         }
     }
     QWidget::closeEvent(Event);

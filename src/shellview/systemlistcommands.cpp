@@ -426,11 +426,13 @@ void TSystemListView::ShowProperties() {
         }
     }
     const QStorageInfo Storage(FDirectory);
-    QString Text = QStringLiteral("%1\n\nShown: %2 folders, %3 files (%4)")
-                       .arg(FDirectory)
-                       .arg(Folders)
-                       .arg(Files)
-                       .arg(SizeText(Bytes));
+    QString Text =
+        QStringLiteral("%1\n\nShown: %2, %3 (%4)")
+            .arg(FDirectory)
+            .arg(Folders == 1 ? QStringLiteral("1 folder")
+                              : QStringLiteral("%1 folders").arg(Folders))
+            .arg(Files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(Files))
+            .arg(SizeText(Bytes));
     if (Storage.isValid())
         Text += QStringLiteral("\nFree space: %1").arg(SizeText(Storage.bytesAvailable()));
     Prompt(TPromptKind::pkInformation, Text);

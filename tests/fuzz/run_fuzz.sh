@@ -35,7 +35,7 @@ chord)
     keep="add it as a row of TestChordList::fromText_data in tests/tst_chordlist.cpp"
     ;;
 snapshot)
-    sources=("$core"/knoblist.cpp "${store[@]}")
+    sources=("$core"/knoblist.cpp "$core"/midivocabulary.cpp "${store[@]}")
     max_len=512
     keep="add it as a row of TestKnobList::snapshotDecoding_data in tests/tst_knoblist.cpp"
     ;;
@@ -64,7 +64,7 @@ if [ ! -x "$bin" ] ||
     # shellcheck disable=SC2086 # the pkg-config flags are lists
     clang++ -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer \
         -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-        -DONDREL_VERSION='"0.0.0"' -I"$core" -I"$here" $qt_cflags $si_cflags \
+        -DONDREL_VERSION='"0.0.0"' -I"$core/.." -I"$here" $qt_cflags $si_cflags \
         "${sources[@]}" $qt_libs -o "$bin.new"
     mv "$bin.new" "$bin"
 fi
