@@ -45,3 +45,16 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_knobs ondrel)
     set_tests_properties(tst_e2e_knobs PROPERTIES ENVIRONMENT "" LABELS "e2e;presets")
 endif()
+
+# The real program: patch scripts in many encodings, the chooser's double-click, a chord's own
+# name, the settings dialog at the screen's edge.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_dialogs LABEL e2e
+        SOURCES e2e/tst_e2e_dialogs.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_dialogs PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_dialogs PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_dialogs ondrel)
+    set_tests_properties(tst_e2e_dialogs PROPERTIES ENVIRONMENT "" LABELS "e2e;dialogs")
+endif()

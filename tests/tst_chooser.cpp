@@ -309,30 +309,42 @@ void TestChooser::enterInFolderFieldNeverPressesOk() {
 void TestChooser::defaultCommand_data() {
     QTest::addColumn<int>("fileType");
     QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("appliedBefore");
     QTest::addColumn<int>("loads");
     QTest::addColumn<int>("opened");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("script applies") << 0 << "good.txt" << 1 << 0 << "";
-    QTest::newRow("broken section applies") << 0 << "broken.txt" << 1 << 0 << "";
-    QTest::newRow("folder opens") << 0 << "Sub" << 0 << 0 << "Sub";
-    QTest::newRow("other file goes to the desktop") << 1 << "notes.syx" << 0 << 1 << "";
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("script applies and closes") << 0 << "good.txt" << false << 1 << 0 << "" << true;
+    QTest::newRow("broken section applies and closes")
+        << 0 << "broken.txt" << false << 1 << 0 << "" << true;
+    QTest::newRow("script just applied applies again, never opens elsewhere")
+        << 0 << "good.txt" << true << 2 << 0 << "" << true;
+    QTest::newRow("folder opens") << 0 << "Sub" << false << 0 << 0 << "Sub" << false;
+    QTest::newRow("other file goes to the desktop")
+        << 1 << "notes.syx" << false << 0 << 1 << "" << false;
 }
 
 void TestChooser::defaultCommand() {
     QFETCH(int, fileType);
     QFETCH(QString, item);
+    QFETCH(bool, appliedBefore);
     QFETCH(int, loads);
     QFETCH(int, opened);
     QFETCH(QString, folder);
+    QFETCH(bool, closes);
     QVERIFY(NewChooser());
     FChooser->FileTypeBox->setCurrentIndex(fileType);
     Select(item);
+    if (appliedBefore)
+        QTest::mouseClick(FChooser->ApplyButton, Qt::LeftButton);
     FChooser->SystemListView->DefaultCommand();
     QCOMPARE(FLoaded.size(), loads);
     if (loads)
-        QCOMPARE(FLoaded.first(), P(item));
+        QCOMPARE(FLoaded.last(), P(item));
     QCOMPARE(FOpened.size(), opened);
-    QCOMPARE(FChooser->SystemListView->RealDirectory(), QDir::cleanPath(P(folder)));
+    QTRY_COMPARE(!FChooser || !FChooser->isVisible(), closes);
+    if (FChooser)
+        QCOMPARE(FChooser->SystemListView->RealDirectory(), QDir::cleanPath(P(folder)));
 }
 
 void TestChooser::applyOkCancel_data() {

@@ -268,12 +268,12 @@ void TestChordEdit::rename_data() {
     QTest::addColumn<bool>("refused");
     QTest::newRow("free name") << "Jazz"
                                << "Jazz" << false;
-    QTest::newRow("proposed name confirmed") << "New chord"
-                                             << "New chord" << true;
-    QTest::newRow("case change only") << "NEW CHORD"
-                                      << "New chord" << true;
-    QTest::newRow("name of another chord") << "blues"
-                                           << "New chord" << true;
+    QTest::newRow("own proposed name confirmed") << "New chord"
+                                                 << "New chord" << false;
+    QTest::newRow("own name, case change only") << "NEW CHORD"
+                                                << "NEW CHORD" << false;
+    QTest::newRow("name of another chord, other case") << "blues"
+                                                       << "New chord" << true;
     QTest::newRow("blanks around") << "  Soul  "
                                    << "Soul" << false;
     QTest::newRow("empty keeps the name") << ""

@@ -16,26 +16,26 @@ namespace {
 // The knob area of the main window: the prototypes where the window places them.
 struct TBar {
     QWidget Window;
-    QLabel *LKnob1;
-    QLabel *LKnobCap1;
-    TWheel *Wheel1;
+    QLabel *FirstName;
+    QLabel *FirstValue;
+    TWheel *FirstWheel;
     std::unique_ptr<TGUIKnobList> Knobs;
     std::vector<std::tuple<int, int>> Changes;
 
     TBar() {
         Window.resize(1200, 168);
-        LKnob1 = new QLabel(QStringLiteral("Foot Controller 1"), &Window);
-        LKnob1->setGeometry(310, 7, 43, 11);
-        LKnobCap1 = new QLabel(QStringLiteral("777"), &Window);
-        LKnobCap1->setGeometry(348, 31, 19, 13);
-        LKnobCap1->hide();
-        Wheel1 = new TWheel(&Window);
-        Wheel1->SetBounds(320, 17, 27, 27);
-        Wheel1->SetPositionMax(127);
-        Wheel1->SetFocusAction(TFocusAction::faFocusColor);
-        Wheel1->SetFocusColor(Qt::blue);
-        Wheel1->SetShowTrackHint(true);
-        Knobs = std::make_unique<TGUIKnobList>(LKnob1, LKnobCap1, Wheel1);
+        FirstName = new QLabel(QStringLiteral("Foot Controller 1"), &Window);
+        FirstName->setGeometry(310, 7, 43, 11);
+        FirstValue = new QLabel(QStringLiteral("777"), &Window);
+        FirstValue->setGeometry(348, 31, 19, 13);
+        FirstValue->hide();
+        FirstWheel = new TWheel(&Window);
+        FirstWheel->SetBounds(320, 17, 27, 27);
+        FirstWheel->SetPositionMax(127);
+        FirstWheel->SetFocusAction(TFocusAction::faFocusColor);
+        FirstWheel->SetFocusColor(Qt::blue);
+        FirstWheel->SetShowTrackHint(true);
+        Knobs = std::make_unique<TGUIKnobList>(FirstName, FirstValue, FirstWheel);
         Knobs->OnKnobChange = [this](QObject *, int c, int v) { Changes.emplace_back(c, v); };
     }
     bool Show() {
@@ -66,6 +66,8 @@ private Q_SLOTS:
     void doubleClickGoesToTheDefault();
     void loadingArranges();
     void snapshotValues();
+    void longCaptionsAreShortenedNotCut_data();
+    void longCaptionsAreShortenedNotCut();
 };
 
 void TestKnobBar::layout_data() {
@@ -114,14 +116,14 @@ void TestKnobBar::layout() {
 void TestKnobBar::firstKnobUsesThePrototypes() {
     TBar b;
     b.Knobs->Add(QStringLiteral("Volume"), 7, 0, 100);
-    QCOMPARE(b.Knobs->Wheel(0), b.Wheel1);
-    QCOMPARE(b.Knobs->NameLabel(0), b.LKnob1);
-    QCOMPARE(b.Knobs->ValueLabel(0), b.LKnobCap1);
-    QCOMPARE(b.LKnob1->text(), QStringLiteral("Volume"));
-    QCOMPARE(b.Wheel1->Position(), 100);
+    QCOMPARE(b.Knobs->Wheel(0), b.FirstWheel);
+    QCOMPARE(b.Knobs->NameLabel(0), b.FirstName);
+    QCOMPARE(b.Knobs->ValueLabel(0), b.FirstValue);
+    QCOMPARE(b.Knobs->Caption(0), QStringLiteral("Volume"));
+    QCOMPARE(b.FirstWheel->Position(), 100);
     b.Knobs->Add(QStringLiteral("Pan"), 10, 1, 64);
     TWheel *second = b.Knobs->Wheel(1);
-    QVERIFY(second != b.Wheel1);
+    QVERIFY(second != b.FirstWheel);
     QCOMPARE(second->parentWidget(), &b.Window);
     // the copy carries the prototype's settings
     QCOMPARE(second->PositionMax(), 127);
@@ -130,7 +132,7 @@ void TestKnobBar::firstKnobUsesThePrototypes() {
     QCOMPARE(second->size(), QSize(27, 27));
     QCOMPARE(second->Position(), 64);
     QCOMPARE(b.Knobs->Caption(1), QStringLiteral("Pan"));
-    QCOMPARE(b.Knobs->NameLabel(1)->font(), b.LKnob1->font());
+    QCOMPARE(b.Knobs->NameLabel(1)->font(), b.FirstName->font());
     QCOMPARE(second->property("Tag").toInt(), 1);
 }
 
@@ -145,8 +147,8 @@ void TestKnobBar::deletingKnobs() {
     TWheel *third = b.Knobs->Wheel(2);
     // deleting the first knob keeps the prototypes, but no longer shows them
     b.Knobs->DeleteEntry(&b.Knobs->Entry(0));
-    QVERIFY(b.Wheel1 && b.LKnob1 && b.LKnobCap1);
-    QVERIFY(!b.Wheel1->isVisible());
+    QVERIFY(b.FirstWheel && b.FirstName && b.FirstValue);
+    QVERIFY(!b.FirstWheel->isVisible());
     QCOMPARE(b.Knobs->Count(), 2);
     // the knobs that moved up still answer as themselves
     b.Knobs->DeleteEntry(&b.Knobs->Entry(0));
@@ -165,15 +167,15 @@ void TestKnobBar::clearHidesThePrototypes() {
     b.Knobs->Add(QStringLiteral("B"), 2, 0, 20);
     b.Knobs->SetArea(269, 205);
     QPointer<TWheel> second = b.Knobs->Wheel(1);
-    QVERIFY(b.Wheel1->isVisible());
+    QVERIFY(b.FirstWheel->isVisible());
     b.Knobs->Clear();
     QCOMPARE(b.Knobs->Count(), 0);
     QVERIFY(!second);
-    QVERIFY(!b.Wheel1->isVisible() && !b.LKnob1->isVisible() && !b.LKnobCap1->isVisible());
+    QVERIFY(!b.FirstWheel->isVisible() && !b.FirstName->isVisible() && !b.FirstValue->isVisible());
     // the prototypes serve again
     b.Knobs->Add(QStringLiteral("C"), 3, 0, 30);
-    QCOMPARE(b.Knobs->Wheel(0), b.Wheel1);
-    QVERIFY(b.Wheel1->isVisible());
+    QCOMPARE(b.Knobs->Wheel(0), b.FirstWheel);
+    QVERIFY(b.FirstWheel->isVisible());
 }
 
 void TestKnobBar::fullBarIgnoresMore() {
@@ -306,9 +308,9 @@ void TestKnobBar::loadingArranges() {
     b.Knobs->Add(QStringLiteral("Old 2"), 2, 0, 0);
     b.Knobs->LoadFromIni(ini, QStringLiteral("P"));
     QCOMPARE(b.Knobs->Count(), 1);
-    QCOMPARE(b.LKnob1->text(), QStringLiteral("Cutoff"));
-    QVERIFY(b.Wheel1->isVisible());
-    QCOMPARE(b.Wheel1->Position(), 90);
+    QCOMPARE(b.FirstName->text(), QStringLiteral("Cutoff"));
+    QVERIFY(b.FirstWheel->isVisible());
+    QCOMPARE(b.FirstWheel->Position(), 90);
     QCOMPARE(b.Window.findChildren<TWheel *>().size(), 1);
     // Assign copies the captions out of the labels and lays the copy out
     TKnobList plain;
@@ -330,6 +332,38 @@ void TestKnobBar::snapshotValues() {
     b.Knobs->Add(QStringLiteral("B"), 7, 0, 5);
     b.Knobs->Add(QStringLiteral("C"), 10, 0, 64);
     QCOMPARE(SnapshotValuesText(b.Knobs->KnobValues()), QStringLiteral("07640A40"));
+}
+
+void TestKnobBar::longCaptionsAreShortenedNotCut_data() {
+    QTest::addColumn<int>("width"); // of the band for 20 knobs
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("ten columns of one wheel") << 205 << false;
+    QTest::newRow("columns wide enough") << 900 << true;
+    QTest::newRow("band past the window's edge ends there") << 1200 << true;
+}
+
+void TestKnobBar::longCaptionsAreShortenedNotCut() {
+    QFETCH(int, width);
+    QFETCH(bool, whole);
+    TBar b;
+    QFont small = b.FirstName->font(); // the main window's small captions
+    small.setPixelSize(9);
+    b.FirstName->setFont(small);
+    QVERIFY(b.Show());
+    for (int i = 0; i < 20; ++i)
+        b.Knobs->Add(QStringLiteral("Foot Controller %1").arg(i + 1), 4, 0, 0);
+    b.Knobs->SetArea(269, width);
+    for (int i = 0; i < 20; ++i) {
+        const QString caption = QStringLiteral("Foot Controller %1").arg(i + 1);
+        QLabel *name = b.Knobs->NameLabel(i);
+        QCOMPARE(b.Knobs->Caption(i), caption);
+        QVERIFY2(name->sizeHint().width() <= name->width(), qPrintable(name->text()));
+        QVERIFY(name->geometry().right() < b.Window.width());
+        QCOMPARE(name->text() == caption, whole);
+        QCOMPARE(name->toolTip(), whole ? QString() : caption);
+        if (!whole)
+            QVERIFY2(name->text().contains(QChar(0x2026)), qPrintable(name->text()));
+    }
 }
 
 QTEST_MAIN(TestKnobBar)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,6 +145,8 @@ private Q_SLOTS:
     void patchNames_data();
     void patchNames();
     void latin1NamesDecode();
+    void encodingsFoundInTheWild_data();
+    void encodingsFoundInTheWild();
     void findByPath_data();
     void findByPath();
     void backslashInNameIsNotFoundAgain();
@@ -351,7 +354,12 @@ void TestPatches::fileCheck_data() {
     QTest::newRow("tab both sides") << QByteArray("\t[\tc") << true;
     QTest::newRow("other control byte") << QByteArray("\x01[c") << false;
     QTest::newRow("NUL first") << QByteArray("\0[c", 3) << false;
-    QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[c") << false;
+    QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[c") << true;
+    QTest::newRow("UTF-8 BOM, upper-case C") << QByteArray("\xEF\xBB\xBF[C") << false;
+    QTest::newRow("UTF-16 LE BOM") << QByteArray("\xFF\xFE \0\n\0[\0c\0", 10) << true;
+    QTest::newRow("UTF-16 BE BOM") << QByteArray("\xFE\xFF\0[\0 \0c", 8) << true;
+    QTest::newRow("UTF-16 BE BOM, text first") << QByteArray("\xFE\xFF\0x\0[\0c", 8) << false;
+    QTest::newRow("UTF-16 without BOM") << QByteArray("[\0c\0", 4) << false;
     QTest::newRow("text first") << QByteArray("x[c") << false;
     QTest::newRow("only [") << QByteArray("[") << false;
     QTest::newRow("empty") << QByteArray() << false;
@@ -749,6 +757,62 @@ void TestPatches::latin1NamesDecode() {
     const auto Out = LoadScript(Header + "[mode] Orgue\n[p1, 0, 0] Cor Angl\xe9 \xbd\n[end]\n");
     QVERIFY(Out.Error.isEmpty());
     QCOMPARE(Out.List->Mode(0)->ProgramAt(0)->Name(), QString::fromUtf8("Cor Anglé \xc2\xbd"));
+}
+
+void TestPatches::encodingsFoundInTheWild_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("program");
+
+    const auto Script = [](const QByteArray &Device, const QByteArray &Program) {
+        return "[cubase parse file]\r\n[parser version 0001]\r\n[device name] " + Device +
+               "\r\n[define patchnames]\r\n[mode] Normal\r\n[p1, 0, 0] " + Program +
+               "\r\n[end]\r\n";
+    };
+    const QString Device = QString::fromUtf8("Synth\u00e9 \u2013 \u00d6");
+    const QString Program = QString::fromUtf8("Grand \u20ac \u2019 \u2026 \u2014 \u0160\u0153");
+    const QByteArray Utf8 = Script(Device.toUtf8(), Program.toUtf8());
+    const auto Utf16 = [&](QStringConverter::Encoding Encoding) {
+        QStringEncoder Encoder(Encoding, QStringConverter::Flag::WriteBom);
+        return QByteArray(Encoder.encode(QString::fromUtf8(Utf8)));
+    };
+
+    QTest::newRow("ASCII") << Script("Synth 1", "Grand") << "Synth 1"
+                           << "Grand";
+    QTest::newRow("Latin-1") << Script("Synth\xe9", "Cor Angl\xe9 \xbd")
+                             << QString::fromUtf8("Synthé") << QString::fromUtf8("Cor Anglé ½");
+    QTest::newRow("Windows-1252") << Script("Synth\xe9 \x96 \xd6",
+                                            "Grand \x80 \x92 \x85 \x97 \x8a\x9c")
+                                  << Device << Program;
+    QTest::newRow("Windows-1252, undefined bytes")
+        << Script("A\x81\x8d", "B\x8f\x90\x9d") << QString::fromUtf8("A\u0081\u008d")
+        << QString::fromUtf8("B\u008f\u0090\u009d");
+    QTest::newRow("UTF-8") << Utf8 << Device << Program;
+    QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + Utf8 << Device << Program;
+    QTest::newRow("UTF-16 LE with BOM") << Utf16(QStringConverter::Utf16LE) << Device << Program;
+    QTest::newRow("UTF-16 BE with BOM") << Utf16(QStringConverter::Utf16BE) << Device << Program;
+    QTest::newRow("UTF-8 cut in a letter is ANSI")
+        << Script("Synth\xc3", "Grand") << QString::fromUtf8("Synth\u00c3") << "Grand";
+}
+
+void TestPatches::encodingsFoundInTheWild() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, device);
+    QFETCH(QString, program);
+    // The chooser's way: the file check on the start of the file, then the header; the main
+    // window's way: the whole script.
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("script.txt"));
+    QVERIFY(WriteFile(Path, text));
+    try {
+        QCOMPARE(TPatchList::LoadHeader(Path)->DeviceName(), device);
+        QStringList Log;
+        const auto List = TPatchList::Load(Path, &Log);
+        QCOMPARE(Log, QStringList());
+        QCOMPARE(List->Mode(0)->ProgramAt(0)->Name(), program);
+    } catch (const EPatchScriptError &E) {
+        QFAIL(qPrintable(E.Message()));
+    }
 }
 
 // --- Model ---------------------------------------------------------------------------------------

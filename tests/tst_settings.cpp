@@ -299,7 +299,9 @@ void TestSettings::generalAndWheelPagesApply() {
     QVERIFY(s);
     QCOMPARE(s->ModulationWheelBox->count(), 128);
     QCOMPARE(s->ModulationWheelBox->currentIndex(), 127);
-    QTest::mouseClick(s->GermanNamesRadio, Qt::LeftButton);
+    // On the indicator: a radio button takes clicks there and on its text only.
+    const QPoint indicator(8, s->GermanNamesRadio->height() / 2);
+    QTest::mouseClick(s->GermanNamesRadio, Qt::LeftButton, {}, indicator);
     s->ModulationWheelBox->setCurrentIndex(11);
     s->MouseWheelBox->setCurrentIndex(1);
     s->MouseWheelSensitivityBar->setValue(9);
@@ -313,7 +315,7 @@ void TestSettings::generalAndWheelPagesApply() {
     QCOMPARE(W->MouseWheelController(), 128);
     QCOMPARE(W->MouseWheelSensitivity(), 9);
     QCOMPARE(int(m.UpDownController()), 129);
-    QTest::mouseClick(s->ItalianNamesRadio, Qt::LeftButton);
+    QTest::mouseClick(s->ItalianNamesRadio, Qt::LeftButton, {}, indicator);
     QTest::mouseClick(s->OkButton, Qt::LeftButton);
     QCOMPARE(m.Language(), TLanguage::Italian);
 }

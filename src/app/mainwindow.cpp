@@ -27,6 +27,7 @@
 #include "knobs/knobeditform.h"
 #include "midi/midimenu.h"
 #include "midi/synth.h"
+#include "patches/patchbox.h"
 #include "patches/patchsetchooser.h"
 #include "router/midirouter.h"
 
@@ -386,7 +387,7 @@ void TMainWindow::BuildKeyboardArea() {
 void TMainWindow::BuildProgramArea() {
     // Patch box (filled when a patch set is loaded).
     Label(QStringLiteral("Patch"), 118, 8);
-    FPatchBox = new QComboBox(FClient);
+    FPatchBox = new TPatchBox(FClient);
     FPatchBox->setObjectName(QStringLiteral("PatchBox"));
     FPatchBox->setGeometry(118, 24, 131, 21);
     FPatchBox->setToolTip(QStringLiteral("Current Patch (Page Up/Page Down)"));

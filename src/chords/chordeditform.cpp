@@ -296,7 +296,13 @@ void TChordEditForm::RenameChord(TChordEntry *Entry, const QString &Name) {
     // The store keeps no blanks around a name, and an empty name would end the stored list.
     const QString name = Name.trimmed();
     if (!name.isEmpty()) {
-        if (FWorkingList.IndexOfName(name) >= 0)
+        // The chord's own name is not taken: confirming it, or changing only its case, is fine.
+        bool taken = false;
+        for (int i = 0; i < FWorkingList.Count() && !taken; ++i) {
+            const TChordEntry &other = FWorkingList.Items(i);
+            taken = &other != Entry && other.Name().compare(name, Qt::CaseInsensitive) == 0;
+        }
+        if (taken)
             QMessageBox::critical(this, windowTitle(),
                                   QStringLiteral("This chord name already exists !"));
         else

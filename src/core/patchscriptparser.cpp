@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -46,6 +48,99 @@ constexpr bool IsCheckBlank(char C) {
     return C == ' ' || (C >= 8 && C <= 13);
 }
 
+// Bytes 0x80..0x9F of Windows-1252; the five it leaves undefined keep their Latin-1 meaning.
+constexpr std::array<char16_t, 32> Cp1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
+constexpr QByteArrayView Utf16LEBom("\xFF\xFE");
+constexpr QByteArrayView Utf16BEBom("\xFE\xFF");
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool IsValidUtf8(QByteArrayView Text) {
+    const auto *P = reinterpret_cast<const unsigned char *>(Text.data());
+    const auto *End = P + Text.size();
+    while (P < End) {
+        if (*P < 0x80) {
+            ++P;
+            continue;
+        }
+        int Length;
+        unsigned char Low = 0x80; // bounds of the second byte
+        unsigned char High = 0xBF;
+        if (*P >= 0xC2 && *P <= 0xDF) {
+            Length = 2;
+        } else if (*P >= 0xE0 && *P <= 0xEF) {
+            Length = 3;
+            if (*P == 0xE0)
+                Low = 0xA0;
+            else if (*P == 0xED)
+                High = 0x9F;
+        } else if (*P >= 0xF0 && *P <= 0xF4) {
+            Length = 4;
+            if (*P == 0xF0)
+                Low = 0x90;
+            else if (*P == 0xF4)
+                High = 0x8F;
+        } else {
+            return false;
+        }
+        if (End - P < Length || P[1] < Low || P[1] > High)
+            return false;
+        for (int I = 2; I < Length; ++I) {
+            if (P[I] < 0x80 || P[I] > 0xBF)
+                return false;
+        }
+        P += Length;
+    }
+    return true;
+}
+
+void AppendUtf8(QByteArray &Out, char16_t Code) {
+    if (Code < 0x800) {
+        Out += static_cast<char>(0xC0 | (Code >> 6));
+    } else {
+        Out += static_cast<char>(0xE0 | (Code >> 12));
+        Out += static_cast<char>(0x80 | ((Code >> 6) & 0x3F));
+    }
+    Out += static_cast<char>(0x80 | (Code & 0x3F));
+}
+
+QByteArray AnsiToUtf8(QByteArrayView Text) {
+    QByteArray Out;
+    Out.reserve(Text.size() + Text.size() / 8);
+    for (const char C : Text) {
+        const auto Byte = static_cast<unsigned char>(C);
+        if (Byte < 0x80)
+            Out += C;
+        else
+            AppendUtf8(Out, Byte < 0xA0 ? Cp1252High[Byte - 0x80] : char16_t{Byte});
+    }
+    return Out;
+}
+
+QByteArray Utf16ToUtf8(QByteArrayView Text, QStringConverter::Encoding Encoding) {
+    // The mark is already off; a second one is text.
+    QStringDecoder Decoder(Encoding, QStringConverter::Flag::ConvertInitialBom);
+    return QString(Decoder.decode(Text)).toUtf8();
+}
+
+// The file check on text that is already UTF-8.
+void CheckTextStart(QByteArrayView Text) {
+    qsizetype I = 0;
+    while (I < Text.size() && IsCheckBlank(Text[I]))
+        ++I;
+    if (I >= Text.size() || Text[I] != '[')
+        throw EPatchScriptError(NotAScript);
+    ++I;
+    while (I < Text.size() && IsCheckBlank(Text[I]))
+        ++I;
+    if (I >= Text.size() || Text[I] != 'c')
+        throw EPatchScriptError(NotAScript);
+}
+
 QString LineText(qsizetype LineIndex, const char *Kind, const QString &Message) {
     return QStringLiteral("Line ") + QString::number(LineIndex + 1) + QLatin1String(": ") +
            QLatin1String(Kind) + QLatin1String(": ") + Message;
@@ -54,20 +149,46 @@ QString LineText(qsizetype LineIndex, const char *Kind, const QString &Message) 
 } // namespace
 
 TPatchScriptParser::TPatchScriptParser(QByteArray Text, QStringList *Log)
-    : FText(std::move(Text)), FLog(Log) {}
+    : FText(DecodeScript(std::move(Text))), FLog(Log) {}
+
+TPatchScriptParser::TEncoding TPatchScriptParser::DetectEncoding(QByteArrayView Text) {
+    if (Text.startsWith(Utf8Bom))
+        return TEncoding::Utf8Bom;
+    if (Text.startsWith(Utf16LEBom))
+        return TEncoding::Utf16LE;
+    if (Text.startsWith(Utf16BEBom))
+        return TEncoding::Utf16BE;
+    // ANSI text with letters beyond ASCII is almost never valid UTF-8 by chance.
+    return IsValidUtf8(Text) ? TEncoding::Utf8 : TEncoding::Ansi;
+}
+
+QByteArray TPatchScriptParser::DecodeScript(QByteArray Text) {
+    switch (DetectEncoding(Text)) {
+    case TEncoding::Utf8:
+        return Text;
+    case TEncoding::Utf8Bom:
+        return Text.sliced(Utf8Bom.size());
+    case TEncoding::Utf16LE:
+        return Utf16ToUtf8(QByteArrayView(Text).sliced(2), QStringConverter::Utf16LE);
+    case TEncoding::Utf16BE:
+        return Utf16ToUtf8(QByteArrayView(Text).sliced(2), QStringConverter::Utf16BE);
+    case TEncoding::Ansi:
+        break;
+    }
+    return AnsiToUtf8(Text);
+}
 
 void TPatchScriptParser::CheckScriptStart(QByteArrayView Head) {
     Head = Head.first(std::min(Head.size(), CheckSize));
-    qsizetype I = 0;
-    while (I < Head.size() && IsCheckBlank(Head[I]))
-        ++I;
-    if (I >= Head.size() || Head[I] != '[')
-        throw EPatchScriptError(NotAScript);
-    ++I;
-    while (I < Head.size() && IsCheckBlank(Head[I]))
-        ++I;
-    if (I >= Head.size() || Head[I] != 'c')
-        throw EPatchScriptError(NotAScript);
+    // Only a mark changes where the first "[" and "c" stand; ANSI and UTF-8 have them as ASCII.
+    if (Head.startsWith(Utf8Bom))
+        CheckTextStart(Head.sliced(Utf8Bom.size()));
+    else if (Head.startsWith(Utf16LEBom))
+        CheckTextStart(Utf16ToUtf8(Head.sliced(2), QStringConverter::Utf16LE));
+    else if (Head.startsWith(Utf16BEBom))
+        CheckTextStart(Utf16ToUtf8(Head.sliced(2), QStringConverter::Utf16BE));
+    else
+        CheckTextStart(Head);
 }
 
 QByteArray TPatchScriptParser::ReadScriptFile(const QString &FileName) {

@@ -4,8 +4,12 @@
 //
 // A script is a list of lines; command lines look like "[command words] rest". The parser walks
 // the command lines one by one (NextCommand), and the grammar consumes the command's words from
-// the front (TakeWord, TakeLevel, TakeNumber). Bytes are single-byte text (Latin-1), so any file
-// decodes; the parser keeps views into the one buffer it owns and allocates nothing per line.
+// the front (TakeWord, TakeLevel, TakeNumber). The parser keeps views into the one buffer it owns
+// and allocates nothing per line.
+//
+// Scripts come from many programs and systems: ANSI text (Windows-1252, of which Latin-1 is a
+// part), UTF-8 with or without a byte-order mark, and UTF-16 with a mark. The parser decodes
+// them all into UTF-8 first (DecodeScript); the grammar's words are ASCII in every one of them.
 
 #include "core/patcherrors.h"
 
@@ -23,13 +27,23 @@ public:
     // Longest command text quoted in a warning; longer ones are cut and end in "...".
     static constexpr qsizetype MaxQuotedLength = 200;
 
-    // Takes the whole script. Warnings and errors are appended to Log when it is given; without
-    // it warnings are dropped (errors are still raised).
+    // Takes the whole script, in any of the encodings above. Warnings and errors are appended to
+    // Log when it is given; without it warnings are dropped (errors are still raised).
     explicit TPatchScriptParser(QByteArray Text, QStringList *Log = nullptr);
 
+    enum class TEncoding { Ansi, Utf8, Utf8Bom, Utf16LE, Utf16BE };
+
+    // How Text is encoded: a byte-order mark decides; without one, text that is valid UTF-8 and
+    // not plain ASCII is UTF-8, anything else ANSI (Windows-1252).
+    static TEncoding DetectEncoding(QByteArrayView Text);
+    // Text as UTF-8 without a byte-order mark, whatever it was. Plain ASCII and valid UTF-8 are
+    // returned as they are, without a copy.
+    static QByteArray DecodeScript(QByteArray Text);
+
     // The file check made before parsing: Head is the start of the file (at most CheckSize
-    // bytes). Throws EPatchScriptError "Script is not a Cubase Parse File." unless it begins,
-    // after optional blanks and line ends, with "[", optional blanks and a lower-case "c".
+    // bytes, in any of the encodings above). Throws EPatchScriptError "Script is not a Cubase
+    // Parse File." unless its text begins, after optional blanks and line ends, with "[",
+    // optional blanks and a lower-case "c".
     static void CheckScriptStart(QByteArrayView Head);
 
     // Opens FileName, runs the file check on its first bytes and returns the whole file, read
@@ -62,15 +76,20 @@ public:
     // Index of the current line: -1 before the first, the line count after the last.
     qsizetype LineIndex() const { return FLineIndex; }
     // The unconsumed, trimmed text inside the brackets of the current command.
-    QString Command() const { return Latin1(FCommand); }
+    QString Command() const { return Utf8(FCommand); }
     // The trimmed text after the closing bracket.
-    QString Rest() const { return Latin1(FRest); }
+    QString Rest() const { return Utf8(FRest); }
     std::string_view CommandText() const { return FCommand; }
     std::string_view RestText() const { return FRest; }
     QStringList *Log() const { return FLog; }
 
+    // For the grammar's own words, which are ASCII.
     static QString Latin1(std::string_view Text) {
         return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
+    }
+    // For the script's text: the parser holds it as UTF-8.
+    static QString Utf8(std::string_view Text) {
+        return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
     }
 
 private:

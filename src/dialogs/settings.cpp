@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSlider>
 #include <QTabWidget>
@@ -24,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -43,6 +46,38 @@ QComboBox *List(QWidget *Parent = nullptr) {
     c->setMaxVisibleItems(20);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return c;
+}
+
+// A page in a view that scrolls when the dialog is smaller than the page (a small screen).
+QScrollArea *Scrolled(QWidget *Page) {
+    auto *area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(Page);
+    Page->setAutoFillBackground(false);
+    area->viewport()->setAutoFillBackground(false);
+    return area;
+}
+
+// The entries of the controller code lists.
+QStringList ControllerCodeTexts() {
+    return QStringList{QStringLiteral("(none)"), QStringLiteral("Pitch Wheel")} +
+           MidiTool::ControllerEntries();
+}
+
+QStringList JoystickActionTexts() {
+    const QString axes[] = {QStringLiteral("Joystick %1 left/right"),
+                            QStringLiteral("Joystick %1 up/down"),
+                            QStringLiteral("Joystick %1 Z-layer")};
+    QStringList texts;
+    for (int entry = 0; entry < TSettings::JoystickActions; ++entry) {
+        const auto [button, joystick, axis] = TSettings::JoystickAction(entry);
+        QString text = axes[axis].arg(joystick);
+        if (button > 0)
+            text += QLatin1Char(' ') + QStringLiteral("button %1 pressed").arg(button);
+        texts << text;
+    }
+    return texts;
 }
 
 // "&Caption" above its list, the label as the list's buddy.
@@ -67,11 +102,12 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
     setObjectName(QStringLiteral("Settings"));
 
     PageControl = new QTabWidget(this);
-    PageControl->addTab(BuildGeneralPage(), QStringLiteral("General"));
-    PageControl->addTab(BuildPlayingPage(), QStringLiteral("Playing"));
-    PageControl->addTab(BuildControllerPage(), QStringLiteral("Controller"));
-    PageControl->addTab(BuildJoystickPage(), QStringLiteral("Joystick"));
-    PageControl->addTab(BuildMouseWheelPage(), QStringLiteral("Mouse Wheel"));
+    PageControl->addTab(Scrolled(BuildGeneralPage()), QStringLiteral("General"));
+    PageControl->addTab(Scrolled(BuildPlayingPage()), QStringLiteral("Playing"));
+    PageControl->addTab(Scrolled(BuildControllerPage()), QStringLiteral("Controller"));
+    PageControl->addTab(Scrolled(BuildJoystickPage()), QStringLiteral("Joystick"));
+    PageControl->addTab(Scrolled(BuildMouseWheelPage()), QStringLiteral("Mouse Wheel"));
+    FitListWidths();
 
     OkButton = new QPushButton(QStringLiteral("&OK"), this);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
@@ -100,21 +136,76 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
     FitPages(434);
 }
 
+void TSettings::FitListWidths() {
+    // The lists are filled at the first show; they are made wide enough for their longest
+    // entry now, while the pages are laid out.
+    const auto fit = [](QComboBox *List, const QStringList &Texts) {
+        QComboBox probe;
+        probe.setFont(List->font());
+        probe.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        probe.addItems(Texts);
+        List->setMinimumWidth(std::max(List->minimumWidth(), probe.sizeHint().width()));
+    };
+    const QStringList codes = ControllerCodeTexts();
+    for (QComboBox *c : {UpDownBox, LeftRightBox, JoystickControllerBox, MouseWheelBox})
+        fit(c, codes);
+    fit(ModulationWheelBox, MidiTool::ControllerEntries());
+    fit(JoystickActionBox, JoystickActionTexts());
+}
+
 void TSettings::FitPages(int Width) {
     // Wrapped texts need more height with larger fonts: every page gets the height the tallest
     // one needs at this width, so nothing is clipped.
     const int pageWidth = Width - 24;
+    std::vector<QScrollArea *> areas;
     int height = 0;
     for (int i = 0; i < PageControl->count(); ++i) {
-        QLayout *l = PageControl->widget(i)->layout();
+        auto *area = static_cast<QScrollArea *>(PageControl->widget(i));
+        areas.push_back(area);
+        QLayout *l = area->widget()->layout();
         l->activate();
         height = std::max(height, l->hasHeightForWidth() ? l->totalHeightForWidth(pageWidth)
                                                          : l->totalSizeHint().height());
     }
-    for (int i = 0; i < PageControl->count(); ++i)
-        PageControl->widget(i)->setMinimumHeight(height);
+    // The size the dialog wants is that of its whole pages; the views that hold them may be
+    // smaller where the screen is (PlaceOnScreen), and then scroll.
+    for (QScrollArea *area : areas)
+        area->setMinimumSize(area->widget()->minimumSizeHint().expandedTo(QSize(0, height)));
     layout()->activate();
-    resize(std::max(Width, minimumSizeHint().width()), std::max(338, minimumSizeHint().height()));
+    FPreferredSize = QSize(std::max(Width, minimumSizeHint().width()),
+                           std::max(338, minimumSizeHint().height()));
+    for (QScrollArea *area : areas)
+        area->setMinimumSize(0, 0);
+    layout()->invalidate();
+    layout()->activate();
+    resize(FPreferredSize);
+}
+
+void TSettings::PlaceOnScreen() {
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen *screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        return;
+    // The window manager's frame, as the owner has it, must fit on the screen too.
+    QMargins frame;
+    if (owner && owner->isVisible()) {
+        const QRect outer = owner->frameGeometry();
+        const QRect inner = owner->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    // The pages' views may be smaller than the pages now: the minimum shrinks with them.
+    layout()->invalidate();
+    layout()->activate();
+    const QRect area = screen->availableGeometry();
+    const QSize room = area.marginsRemoved(frame).size();
+    resize(FPreferredSize.boundedTo(room).expandedTo(minimumSizeHint()));
+    QRect outer(QPoint(), size().grownBy(frame));
+    outer.moveCenter(area.center());
+    // Too large for the screen after all: its top left corner stays on it.
+    outer.moveLeft(std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width())));
+    outer.moveTop(std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height())));
+    move(outer.topLeft());
 }
 
 TSettings::~TSettings() {
@@ -374,26 +465,15 @@ std::tuple<int, int, int> TSettings::JoystickAction(int Entry) {
 }
 
 void TSettings::FillLists() {
-    QStringList codes{QStringLiteral("(none)"), QStringLiteral("Pitch Wheel")};
-    const QStringList controllers = MidiTool::ControllerEntries();
-    codes += controllers;
+    const QStringList codes = ControllerCodeTexts();
     for (QComboBox *c : {UpDownBox, LeftRightBox, JoystickControllerBox, MouseWheelBox}) {
         c->clear();
         c->addItems(codes);
     }
     ModulationWheelBox->clear();
-    ModulationWheelBox->addItems(controllers);
+    ModulationWheelBox->addItems(MidiTool::ControllerEntries());
     JoystickActionBox->clear();
-    const QString axes[] = {QStringLiteral("Joystick %1 left/right"),
-                            QStringLiteral("Joystick %1 up/down"),
-                            QStringLiteral("Joystick %1 Z-layer")};
-    for (int entry = 0; entry < JoystickActions; ++entry) {
-        const auto [button, joystick, axis] = JoystickAction(entry);
-        QString text = axes[axis].arg(joystick);
-        if (button > 0)
-            text += QLatin1Char(' ') + QStringLiteral("button %1 pressed").arg(button);
-        JoystickActionBox->addItem(text);
-    }
+    JoystickActionBox->addItems(JoystickActionTexts());
     JoystickActionBox->setCurrentIndex(0);
     JoystickControllerBox->setCurrentIndex(0);
 }
@@ -402,8 +482,13 @@ void TSettings::FillLists() {
 // ---------------------------------------------------------------------------
 
 void TSettings::showEvent(QShowEvent *Event) {
-    if (!Event->spontaneous())
+    if (!Event->spontaneous()) {
+        if (!FPlaced) {
+            FPlaced = true;
+            PlaceOnScreen();
+        }
         PrepareShow();
+    }
     QDialog::showEvent(Event);
 }
 

@@ -100,6 +100,10 @@ private:
     QWidget *BuildJoystickPage();
     QWidget *BuildMouseWheelPage();
     void FitPages(int Width);
+    void FitListWidths();
+    // Centred on the owner's screen, as large as the pages want but never larger than that
+    // screen: on a small screen the pages scroll.
+    void PlaceOnScreen();
     void FillLists();
     void PrepareShow();
     void ShowJoystickAssignment();
@@ -119,4 +123,6 @@ private:
     int FPaintStyle = 0;
     bool FByCloseBox = false;
     bool FClosing = false;
+    bool FPlaced = false;
+    QSize FPreferredSize;
 };

@@ -7,16 +7,20 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ClientWidth = 267;
-constexpr int ClientHeight = 389;
+constexpr int ButtonWidth = 75;
 constexpr int TransposeLimit = 99;
 
 QLabel *WrappedLabel(const QString &Text, QWidget *Parent) {
@@ -35,39 +39,44 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     setWindowTitle(QStringLiteral("Transpose"));
     setObjectName(QStringLiteral("TransposeForm"));
 
+    // Everything is laid out from the texts' own sizes, so that larger fonts or other wording
+    // never cut a text off; the window is no narrower than its designed 267 pixels.
     TransposeBevel = new QFrame(this);
     TransposeBevel->setFrameShape(QFrame::Box);
     TransposeBevel->setFrameShadow(QFrame::Sunken);
-    TransposeBevel->setGeometry(8, 8, 251, 137);
+    auto *bevel = new QGridLayout(TransposeBevel);
+    bevel->setContentsMargins(8, 6, 6, 6);
+    bevel->setVerticalSpacing(4);
 
-    HelpLabel = WrappedLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
-    HelpLabel->setGeometry(16, 14, 130, 34);
-    TransposeUpDown = new TNumberEdit(-TransposeLimit, TransposeLimit, this);
-    TransposeUpDown->setGeometry(160, 18, 70, 22);
+    HelpLabel = WrappedLabel(QStringLiteral("Number of semi- tones to transpose:"), TransposeBevel);
+    TransposeUpDown = new TNumberEdit(-TransposeLimit, TransposeLimit, TransposeBevel);
+    TransposeUpDown->setMinimumWidth(TransposeUpDown->sizeHint().width());
     TransposeEdit = TransposeUpDown->Edit();
     TransposeEdit->setText(QStringLiteral("0"));
     TransposeUpDown->OnClick = [this](int Position) { FKeyboard.SetTranspose(Position); };
     TransposeUpDown->OnEntered = [this](int Value) { TransposeEntered(Value); };
     TransposeUpDown->OnRevert = [this] { return FKeyboard.Transpose(); };
+    HelpLabel->setBuddy(TransposeEdit);
+    bevel->addWidget(HelpLabel, 0, 0);
+    bevel->addWidget(TransposeUpDown, 0, 1, Qt::AlignVCenter);
+    bevel->setColumnStretch(0, 1);
+    bevel->setRowMinimumHeight(1, 4);
 
     DisplayTransposedCheck =
-        new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), this);
-    TransposeThruCheck = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
+        new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), TransposeBevel);
+    TransposeThruCheck = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), TransposeBevel);
     TransposeThruCheck->setChecked(true);
     KeepTransposeCheck =
-        new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), this);
-    int y = 56;
-    for (QCheckBox *c : {DisplayTransposedCheck, TransposeThruCheck, KeepTransposeCheck}) {
-        c->setGeometry(16, y, 237, 24);
-        y += 28;
-    }
+        new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), TransposeBevel);
+    int row = 2;
+    for (QCheckBox *c : {DisplayTransposedCheck, TransposeThruCheck, KeepTransposeCheck})
+        bevel->addWidget(c, row++, 0, 1, 2);
     connect(DisplayTransposedCheck, &QCheckBox::clicked, this,
             [this](bool On) { FKeyboard.SetDisplayTransposed(On); });
     connect(TransposeThruCheck, &QCheckBox::clicked, this, [this](bool On) { FKeyboard.SetTransposeThru(On); });
 
     HelpPanel = new QFrame(this);
     HelpPanel->setFrameShape(QFrame::StyledPanel);
-    HelpPanel->setGeometry(8, 152, 251, 196);
     auto *help = new QVBoxLayout(HelpPanel);
     help->setContentsMargins(6, 6, 6, 6);
     for (const char *text :
@@ -86,17 +95,32 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
         l->setFont(f);
         help->addWidget(l);
     }
-    help->addStretch();
 
     CloseButton = new QPushButton(QStringLiteral("&Close"), this);
     HelpButton = new QPushButton(QStringLiteral("Hide help"), this);
+    // Wide enough for either caption, so that the button keeps its size when it toggles.
+    const int helpWidth = std::max(HelpButton->sizeHint().width(),
+                                   QPushButton(QStringLiteral("Show Help")).sizeHint().width());
+    HelpButton->setMinimumWidth(std::max(ButtonWidth, helpWidth));
+    CloseButton->setMinimumWidth(std::max(ButtonWidth, CloseButton->sizeHint().width()));
     CloseButton->setDefault(true);
     HelpButton->setAutoDefault(false);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [this] { SetHelpVisible(!HelpVisible()); });
     FHideHelpCaption = HelpButton->text();
 
-    setFixedSize(ClientWidth, ClientHeight);
+    // The gap below the bevel, below the help and below the buttons is the same.
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(HelpButton);
+    buttons->addStretch();
+    buttons->addWidget(CloseButton);
+    auto *main = new QVBoxLayout(this);
+    main->setContentsMargins(8, 8, 8, FGap);
+    main->setSpacing(FGap);
+    main->addWidget(TransposeBevel);
+    main->addWidget(HelpPanel);
+    main->addLayout(buttons);
+
     SetHelpVisible(true);
 }
 
@@ -108,11 +132,13 @@ bool TTransposeForm::HelpVisible() const {
 
 void TTransposeForm::SetHelpVisible(bool Value) {
     HelpPanel->setVisible(Value);
-    const int y = Value ? HelpPanel->geometry().bottom() + 1 + FGap : HelpPanel->y();
-    CloseButton->setGeometry(ClientWidth - 8 - 75, y, 75, 25);
-    HelpButton->setGeometry(8, y, 75, 25);
     HelpButton->setText(Value ? FHideHelpCaption : QStringLiteral("Show Help"));
-    setFixedSize(ClientWidth, CloseButton->geometry().bottom() + 1 + FGap);
+    // The wrapped help texts take the height they need at the window's width.
+    QLayout *main = layout();
+    main->invalidate();
+    const int width = std::max(ClientWidth, main->minimumSize().width());
+    setFixedSize(width, main->totalHeightForWidth(width));
+    main->activate();
 }
 
 void TTransposeForm::TransposeEntered(int Value) {
@@ -125,6 +151,7 @@ void TTransposeForm::TransposeEntered(int Value) {
 void TTransposeForm::showEvent(QShowEvent *Event) {
     if (!FShown) {
         FShown = true;
+        layout()->activate();
         FGap = HelpPanel->y() - (TransposeBevel->geometry().bottom() + 1);
         TransposeUpDown->SetPosition(FKeyboard.Transpose());
         DisplayTransposedCheck->setChecked(FKeyboard.DisplayTransposed());

@@ -14,15 +14,42 @@ const char *const TagProperty = "Tag";
 TGUIKnobEntry::TGUIKnobEntry(int IUser, int DisplayMode, int DefaultValue)
     : TKnobEntry(QString(), IUser, DisplayMode, DefaultValue) {}
 
-QString TGUIKnobEntry::GetCaption() const {
-    return NameLabel ? NameLabel->text() : TKnobEntry::GetCaption();
+void TGUIKnobEntry::SetCaption(const QString &Value) {
+    TKnobEntry::SetCaption(Value);
+    ShowCaption();
 }
 
-void TGUIKnobEntry::SetCaption(const QString &Value) {
-    if (NameLabel)
-        NameLabel->setText(Value);
-    else
-        TKnobEntry::SetCaption(Value);
+namespace {
+
+// Caption shortened to Width with an ellipsis at its end; a number at the end stays, so that
+// "Foot Controller 1" and "Foot Controller 2" become "Fo…1" and "Fo…2", not both "Foo…".
+QString ShortCaption(const QString &Caption, const QFontMetrics &Metrics, int Width) {
+    if (Metrics.horizontalAdvance(Caption) <= Width)
+        return Caption;
+    qsizetype cut = Caption.size();
+    while (cut > 0 && Caption.at(cut - 1).isDigit())
+        --cut;
+    if (cut > 0 && cut < Caption.size()) {
+        const QString number = Caption.mid(cut);
+        const QString head = Metrics.elidedText(Caption.left(cut), Qt::ElideRight,
+                                                Width - Metrics.horizontalAdvance(number));
+        const QString shown = head + number;
+        if (head.size() > 1 && Metrics.horizontalAdvance(shown) <= Width)
+            return shown;
+    }
+    return Metrics.elidedText(Caption, Qt::ElideRight, Width);
+}
+
+} // namespace
+
+void TGUIKnobEntry::ShowCaption() {
+    if (!NameLabel)
+        return;
+    const QString caption = GetCaption();
+    const QString shown =
+        ShortCaption(caption, NameLabel->fontMetrics(), NameLabel->contentsRect().width());
+    NameLabel->setText(shown);
+    NameLabel->setToolTip(shown == caption ? QString() : caption);
 }
 
 // --- Construction ----------------------------------------------------------------------------
@@ -251,7 +278,11 @@ int TGUIKnobList::RowPitch() const {
 int TGUIKnobList::ColumnWidth() const {
     const int columns = (Count() + 1) / 2;
     const int wheel = FWheelPrototype->width();
-    return std::clamp(FAreaWidth / std::max(1, columns), wheel, 4 * wheel);
+    int width = FAreaWidth;
+    // Knobs beyond the parent's edge would be cut off.
+    if (const QWidget *parent = FWheelPrototype->parentWidget())
+        width = std::min(width, parent->width() - FAreaLeft);
+    return std::clamp(width / std::max(1, columns), wheel, 4 * wheel);
 }
 
 void TGUIKnobList::Arrange() {
@@ -277,6 +308,7 @@ void TGUIKnobList::Arrange() {
             const int top = FNameLabelPrototype ? FNameLabelPrototype->y() : 0;
             const int height = FNameLabelPrototype ? FNameLabelPrototype->height() : 0;
             e.NameLabel->setGeometry(x, top + rowOffset, column - 2, height);
+            GuiEntry(i).ShowCaption();
             e.NameLabel->show();
         }
         if (e.ValueLabel) {

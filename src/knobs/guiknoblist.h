@@ -27,9 +27,11 @@ class TGUIKnobEntry : public TKnobEntry {
 public:
     TGUIKnobEntry(int IUser, int DisplayMode, int DefaultValue);
 
-    // The caption is the name label's text.
-    QString GetCaption() const override;
+    // The name label shows the caption, shortened with an ellipsis when it is wider than the
+    // label (the whole caption is then the label's tooltip).
     void SetCaption(const QString &Value) override;
+    // Shows the caption again after the label changed its size.
+    void ShowCaption();
 
     QPointer<QLabel> NameLabel;
     QPointer<TWheel> Wheel;
@@ -52,7 +54,7 @@ public:
     int AreaWidth() const { return FAreaWidth; }
     // Two rows, knob i in column i / 2 and row i % 2; the column width is the band's share,
     // between one and four wheel widths; value labels show when they fit beside the wheel
-    // (the track hints are off then).
+    // (the track hints are off then). A band that runs past the parent's edge ends there.
     void Arrange();
 
     TWheel *Wheel(int Index) const;

@@ -310,10 +310,14 @@ void TPatchSetChooser::SystemListViewChangeDir() {
 
 void TPatchSetChooser::SystemListViewDefaultCommand(bool &DoDefault) {
     FileSelectionChanged();
-    if (ApplyButton->isEnabled()) {
-        DoDefault = false;
-        ApplyChanges();
-    }
+    // A script is chosen as with OK, also the one just applied (Apply is off then, OK is not):
+    // reloading it is what the user asks for, never opening it in another program. Folders
+    // and files that are no scripts take the list's own way.
+    if (FSelectedFile.isEmpty() || !OkButton->isEnabled())
+        return;
+    DoDefault = false;
+    ApplyChanges();
+    close();
 }
 
 void TPatchSetChooser::FileTypeChanged() {

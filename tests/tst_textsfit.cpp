@@ -1,0 +1,260 @@
+// Every text of the dialogs and of the main window's patch box and knob bar fits the control
+// that shows it, so that none is cut off. The same table runs at scale 1, at QT_SCALE_FACTOR=2
+// and at QT_FONT_DPI=144 (see textsfit.cmake), on a screen large enough for every dialog.
+
+#include "knobs/guiknoblist.h"
+#include "app/mainwindow.h"
+#include "keyboard/keyboard.h"
+#include "router/midirouter.h"
+#include "patches/patchbox.h"
+#include "core/patchlist.h"
+#include "app/patchselection.h"
+#include "dialogs/settings.h"
+#include "dialogs/transposeform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QString Plain(QString Text) {
+    // "&&" shows one ampersand, a single "&" marks the mnemonic and takes no room.
+    return Text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+QString Name(const QWidget *W) {
+    QString text;
+    if (const auto *l = qobject_cast<const QLabel *>(W))
+        text = l->text();
+    else if (const auto *b = qobject_cast<const QAbstractButton *>(W))
+        text = b->text();
+    else if (const auto *g = qobject_cast<const QGroupBox *>(W))
+        text = g->title();
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(W->metaObject()->className()), Plain(text).left(40));
+}
+
+// Why the text of W is cut off, or an empty text when it fits.
+QString Clipped(QWidget *W) {
+    const QFontMetrics fm = W->fontMetrics();
+    QStyle *style = W->style();
+    const auto tooNarrow = [&](const QString &Text, const QRect &Room) {
+        const int needed = fm.horizontalAdvance(Plain(Text));
+        return needed > Room.width() || fm.height() > Room.height()
+                   ? QStringLiteral("needs %1x%2, has %3x%4")
+                         .arg(needed)
+                         .arg(fm.height())
+                         .arg(Room.width())
+                         .arg(Room.height())
+                   : QString();
+    };
+    if (auto *l = qobject_cast<QLabel *>(W)) {
+        if (l->text().isEmpty())
+            return {};
+        if (l->wordWrap()) {
+            const int needed = l->heightForWidth(l->width());
+            return needed > l->height()
+                       ? QStringLiteral("needs height %1, has %2").arg(needed).arg(l->height())
+                       : QString();
+        }
+        const QSize hint = l->sizeHint();
+        return hint.width() > l->width() || fm.height() > l->contentsRect().height()
+                   ? QStringLiteral("needs %1x%2, has %3x%4")
+                         .arg(hint.width())
+                         .arg(fm.height())
+                         .arg(l->width())
+                         .arg(l->contentsRect().height())
+                   : QString();
+    }
+    if (auto *c = qobject_cast<QCheckBox *>(W)) {
+        QStyleOptionButton o;
+        o.initFrom(c);
+        return tooNarrow(c->text(), style->subElementRect(QStyle::SE_CheckBoxContents, &o, c));
+    }
+    if (auto *r = qobject_cast<QRadioButton *>(W)) {
+        QStyleOptionButton o;
+        o.initFrom(r);
+        return tooNarrow(r->text(), style->subElementRect(QStyle::SE_RadioButtonContents, &o, r));
+    }
+    if (auto *b = qobject_cast<QPushButton *>(W)) {
+        if (b->text().isEmpty())
+            return {};
+        QStyleOptionButton o;
+        o.initFrom(b);
+        return tooNarrow(b->text(), style->subElementRect(QStyle::SE_PushButtonContents, &o, b));
+    }
+    if (auto *c = qobject_cast<QComboBox *>(W)) {
+        QStyleOptionComboBox o;
+        o.initFrom(c);
+        o.editable = c->isEditable();
+        const QRect field =
+            style->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c);
+        // Every entry, as the user may choose any; the patch box shortens its own.
+        if (auto *p = qobject_cast<TPatchBox *>(c))
+            return tooNarrow(p->DisplayText(), field);
+        for (int i = 0; i < c->count(); ++i)
+            if (const QString why = tooNarrow(c->itemText(i), field); !why.isEmpty())
+                return QStringLiteral("entry \"%1\" %2").arg(c->itemText(i), why);
+        return {};
+    }
+    if (auto *g = qobject_cast<QGroupBox *>(W)) {
+        QStyleOptionGroupBox o;
+        o.initFrom(g);
+        o.text = g->title();
+        o.subControls = QStyle::SC_GroupBoxLabel;
+        return tooNarrow(g->title(), style->subControlRect(QStyle::CC_GroupBox, &o,
+                                                           QStyle::SC_GroupBoxLabel, g));
+    }
+    if (auto *t = qobject_cast<QTabBar *>(W)) {
+        for (int i = 0; i < t->count(); ++i)
+            if (t->tabRect(i).width() <
+                fm.horizontalAdvance(Plain(t->tabText(i))) +
+                    style->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, t))
+                return QStringLiteral("tab \"%1\" is shortened").arg(t->tabText(i));
+    }
+    return {};
+}
+
+// The texts cut off in Root, and controls that stick out of their parent (which cuts them).
+QStringList ClippedTexts(QWidget *Root, bool OutsideAllowed) {
+    QStringList found;
+    for (QWidget *w : Root->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(Root) || w->isWindow())
+            continue;
+        if (const QString why = Clipped(w); !why.isEmpty())
+            found << Name(w) + QStringLiteral(": ") + why;
+        // A scroll area's page may be larger than its view: it scrolls instead.
+        QWidget *parent = w->parentWidget();
+        const bool scrolled = parent && qobject_cast<QScrollArea *>(parent->parentWidget()) &&
+                              parent->objectName() == QLatin1String("qt_scrollarea_viewport");
+        if (!OutsideAllowed && !scrolled && parent && !parent->rect().contains(w->geometry()) &&
+            (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) ||
+             qobject_cast<QComboBox *>(w) || qobject_cast<QGroupBox *>(w)))
+            found << Name(w) + QStringLiteral(": sticks out of its parent");
+    }
+    return found;
+}
+
+// Programs with long names, as many devices have them.
+const QByteArray Script = "[cubase parse file]\n[parser version 0001]\n[device name] Synth\n"
+                          "[define patchnames]\n[mode] Normal\n[g1] Pianos\n"
+                          "[p2, 0, 0] Concert Grand Piano \xe2\x80\x93 Bright Stage\n[end]\n";
+
+} // namespace
+
+class TestTextsFit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void nothingIsCutOff_data();
+    void nothingIsCutOff();
+
+private:
+    std::unique_ptr<QTemporaryDir> FConfig;
+    std::unique_ptr<TMainWindow> W;
+};
+
+void TestTextsFit::init() {
+    FConfig = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+    W = std::make_unique<TMainWindow>(TMidiApi::maNone, false);
+    W->show();
+    QVERIFY(QTest::qWaitForWindowExposed(W.get()));
+}
+
+void TestTextsFit::cleanup() {
+    W.reset();
+}
+
+using TShow = std::function<QWidget *(TMainWindow &)>;
+Q_DECLARE_METATYPE(TShow)
+
+void TestTextsFit::nothingIsCutOff_data() {
+    QTest::addColumn<TShow>("show");
+    // At the default width the last of 20 knobs run past the window's edge: the window's
+    // width decides that, the texts must fit all the same.
+    QTest::addColumn<bool>("outsideAllowed");
+    QTest::newRow("transpose, help shown") << TShow([](TMainWindow &W) -> QWidget * {
+        W.ShowTranspose();
+        return W.TransposeForm();
+    }) << false;
+    QTest::newRow("transpose, help hidden") << TShow([](TMainWindow &W) -> QWidget * {
+        W.ShowTranspose();
+        W.TransposeForm()->SetHelpVisible(false);
+        return W.TransposeForm();
+    }) << false;
+    const char *pages[] = {"general", "playing", "controller", "joystick", "mouse wheel"};
+    for (int page = 0; page < 5; ++page)
+        QTest::newRow(qPrintable(QStringLiteral("settings, %1").arg(QLatin1String(pages[page]))))
+            << TShow([page](TMainWindow &W) -> QWidget * {
+                   W.ShowSettings();
+                   W.Settings()->ShowPage(TSettings::TPage(page));
+                   return W.Settings();
+               })
+            << false;
+    QTest::newRow("patch box with a long name") << TShow([](TMainWindow &W) -> QWidget * {
+        W.Patches().SetPatchSet(TPatchList::LoadText(Script, nullptr));
+        W.Patches().StepPatch(1);
+        return W.findChild<QComboBox *>(QStringLiteral("PatchBox"))->parentWidget();
+    }) << false;
+    for (const bool wide : {false, true})
+        QTest::newRow(wide ? "knob bar, 20 knobs, widest window" : "knob bar, 20 knobs")
+            << TShow([wide](TMainWindow &W) -> QWidget * {
+                   W.Knobs().Clear();
+                   for (int i = 0; i < 20; ++i)
+                       W.Knobs().Add(i % 2 ? QStringLiteral("Expression Controller")
+                                             : QStringLiteral("Foot Controller %1").arg(i),
+                                       i, i % 4 == 1 ? 1 : 0, i % 4 == 1 ? 0 : 127);
+                   if (wide)
+                       W.resize(W.maximumWidth(), W.height());
+                   return W.FirstKnobName()->parentWidget();
+               })
+            << !wide;
+}
+
+void TestTextsFit::nothingIsCutOff() {
+    QFETCH(TShow, show);
+    QFETCH(bool, outsideAllowed);
+    QWidget *root = show(*W);
+    QVERIFY(root);
+    QTest::qWait(20);
+    QVERIFY(QTest::qWaitForWindowExposed(root->window()));
+    const QStringList clipped = ClippedTexts(root, outsideAllowed);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+int main(int argc, char *argv[]) {
+    // A screen of 2560 x 1600 pixels: no dialog has to shrink to fit it.
+    QTemporaryDir folder;
+    const QString config = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": 2560,
+                      "height": 1600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]})") < 0)
+        return 1;
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toUtf8());
+    QApplication app(argc, argv);
+    TestTextsFit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_textsfit.moc"
