@@ -27,5 +27,23 @@ if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
 fi
 cmake --build "$BUILD_DIR" -j2
 # Tests that meet a real JACK server and X server on a 2-core machine can lose a timing race
-# when the machine is loaded; a test that fails twice in a row fails the run.
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j$JOBS --repeat until-pass:2 "$@"
+# when the machine is loaded; a test that fails twice in a row fails the run. A retry is never
+# hidden: the end of the run names every test that needed one.
+log="$BUILD_DIR/ctest-output.log"
+set +e
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j$JOBS --repeat until-pass:2 "$@" 2>&1 |
+    tee "$log"
+status=${PIPESTATUS[0]}
+set -e
+mapfile -t retried < <(awk '/ Test +#[0-9]+: /{
+        name = $0; sub(/.* Test +#[0-9]+: /, "", name); sub(/ .*/, "", name)
+        if ($0 ~ /\*\*\*|Failed|Timeout|Exception/) failed[name] = 1
+        else if ($0 ~ /Passed/ && (name in failed)) print name
+    }' "$log" | sort -u)
+if [ "${#retried[@]}" -gt 0 ]; then
+    echo "Tests that failed once and passed on their retry (${#retried[@]}):"
+    printf '  %s\n' "${retried[@]}"
+else
+    echo "No test needed a retry."
+fi
+exit "$status"

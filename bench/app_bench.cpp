@@ -4,9 +4,9 @@
 // open on JACK). Figures are p50, p99 and max in microseconds; the release that follows each
 // press is measured as well, apart.
 
+#include "app/mainwindow.h"
 #include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "app/mainwindow.h"
 #include "router/midirouter.h"
 
 #include <QApplication>

@@ -600,8 +600,8 @@ void TProbe::Keys() {
     const size_t arrived = FOut.Take().size();
     Terminate(pid);
     Row("CPU while playing 50 keys/s for 10 s",
-        Fmt("%.2f%% of a core (%.0f us per keystroke); %zu of %d messages arrived",
-            cost.Percent(), cost.UsPerKeystroke(), arrived, 2 * cost.Sent),
+        Fmt("%.2f%% of a core (%.0f us per keystroke); %zu of %d messages arrived", cost.Percent(),
+            cost.UsPerKeystroke(), arrived, 2 * cost.Sent),
         "< 2%, all arrive");
     Row("  by thread", cost.Shares, "");
     if (FQtFloor.isEmpty())
@@ -620,8 +620,8 @@ void TProbe::Keys() {
     const TPlayCost bare = PlayKeys(floorPid);
     Terminate(floorPid);
     Row("  a bare Qt window, same keys (floor)",
-        Fmt("%.2f%% of a core (%.0f us per keystroke); %s", bare.Percent(),
-            bare.UsPerKeystroke(), bare.Shares.c_str()),
+        Fmt("%.2f%% of a core (%.0f us per keystroke); %s", bare.Percent(), bare.UsPerKeystroke(),
+            bare.Shares.c_str()),
         "");
 }
 

@@ -9,7 +9,7 @@ ONDREL_BUILD_PACKAGES=(
 )
 ONDREL_TEST_PACKAGES=(
     jackd2 xvfb xdotool x11-utils xauth imagemagick openbox
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format
 )
 # bench/run.sh: Google Benchmark, and XTest for the end-to-end probe's key presses.
 ONDREL_BENCH_PACKAGES=(libbenchmark-dev libxtst-dev)

@@ -1,9 +1,9 @@
 #include "mainfixture.h"
 
-#include "midi/midimenu.h"
-#include "midi/midioutput.h"
 #include "app/mainwindow.h"
 #include "keyboard/keyboard.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
 #include "router/midirouter.h"
 
 #include <QAction>

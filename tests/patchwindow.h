@@ -3,10 +3,10 @@
 // would send is recorded instead, and what loading a patch set reports is kept.
 
 #include "app/mainwindow.h"
+#include "app/programbank.h"
+#include "core/patchlist.h"
 #include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "core/patchlist.h"
-#include "app/programbank.h"
 
 #include <QAction>
 #include <QMenu>

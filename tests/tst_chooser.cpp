@@ -1,8 +1,8 @@
 #include "controls/splitter.h"
 #include "core/patchlist.h"
+#include "core/registryinifile.h"
 #include "patches/patchsetchooser.h"
 #include "shellview/pathdialog.h"
-#include "core/registryinifile.h"
 #include "shellview/systemlistview.h"
 
 #include <QComboBox>
@@ -194,7 +194,8 @@ void TestChooser::preview() {
     Write(P(QStringLiteral("probe.txt")), script);
     FChooser->Preview(P(QStringLiteral("probe.txt")));
     const QStringList shown{FChooser->ScriptNameEdit->text(), FChooser->DeviceNameEdit->text(),
-                            FChooser->DeviceManufacturerEdit->text(), FChooser->CreatorNameEdit->text()};
+                            FChooser->DeviceManufacturerEdit->text(),
+                            FChooser->CreatorNameEdit->text()};
     QCOMPARE(shown, fields);
     QCOMPARE(FChooser->ApplyButton->isEnabled(), enabled);
     QCOMPARE(FChooser->OkButton->isEnabled(), enabled);
@@ -242,7 +243,8 @@ void TestChooser::fileTypeFilter() {
     FChooser->FileTypeBox->setCurrentIndex(1);
     QVERIFY(list->FindItem(QStringLiteral("notes.syx")) >= 0);
     Select(QStringLiteral("notes.syx"));
-    QCOMPARE(FChooser->ScriptNameEdit->text(), QStringLiteral("Script is not a Cubase Parse File."));
+    QCOMPARE(FChooser->ScriptNameEdit->text(),
+             QStringLiteral("Script is not a Cubase Parse File."));
     QVERIFY(!FChooser->ApplyButton->isEnabled());
     // Back to scripts: the hidden file must not stay selected for Apply.
     FChooser->FileTypeBox->setCurrentIndex(0);

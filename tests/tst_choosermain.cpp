@@ -1,11 +1,11 @@
 #include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
-#include "router/midirouter.h"
-#include "core/patchlist.h"
 #include "app/patchselection.h"
+#include "app/programbank.h"
+#include "core/patchlist.h"
+#include "keyboard/keyboard.h"
 #include "patches/patchsetchooser.h"
 #include "patchwindow.h"
-#include "app/programbank.h"
+#include "router/midirouter.h"
 #include "shellview/systemlistview.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "controls/checkbutton.h"
 #include "chords/chordeditform.h"
+#include "controls/checkbutton.h"
 #include "core/chordlist.h"
-#include "keyboard/keyboard.h"
 #include "core/registryinifile.h"
+#include "keyboard/keyboard.h"
 
 #include <QApplication>
 #include <QLineEdit>

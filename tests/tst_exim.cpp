@@ -1,19 +1,19 @@
 // File > Export and Import on the real main window (no MIDI service needed), and the
 // explanation dialog shown before each of them.
 
-#include "core/chordlist.h"
 #include "app/controllermapping.h"
 #include "app/eximhelp.h"
 #include "app/eximport.h"
-#include "knobs/guiknoblist.h"
-#include "core/inifile.h"
-#include "keyboard/keyboard.h"
-#include "core/knoblist.h"
-#include "modalanswers.h"
 #include "app/mainwindow.h"
-#include "router/midirouter.h"
 #include "app/programbank.h"
+#include "core/chordlist.h"
+#include "core/inifile.h"
+#include "core/knoblist.h"
 #include "core/registryinifile.h"
+#include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
+#include "modalanswers.h"
+#include "router/midirouter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,11 +45,10 @@ enum TCommand {
 
 void Run(TExImport &E, int Command) {
     using F = void (TExImport::*)();
-    static constexpr F Handlers[] = {
-        &TExImport::ExportSettings,      &TExImport::ExportKnobPresets,
-        &TExImport::ExportKnobSnapshots, &TExImport::ExportChords,
-        &TExImport::ImportSettings,      &TExImport::ImportKnobPresets,
-        &TExImport::ImportKnobSnapshots, &TExImport::ImportChords};
+    static constexpr F Handlers[] = {&TExImport::ExportSettings,      &TExImport::ExportKnobPresets,
+                                     &TExImport::ExportKnobSnapshots, &TExImport::ExportChords,
+                                     &TExImport::ImportSettings,      &TExImport::ImportKnobPresets,
+                                     &TExImport::ImportKnobSnapshots, &TExImport::ImportChords};
     (E.*Handlers[Command])();
 }
 
@@ -465,8 +464,9 @@ void TestExIm::disabledExports() {
     TExImport &e = w->ExImport();
     const auto enabled = [&] {
         emit e.ExportMenu->aboutToShow();
-        return QList<bool>{e.ExportSettingsAction->isEnabled(), e.ExportKnobPresetsAction->isEnabled(),
-                           e.ExportKnobSnapshotsAction->isEnabled(), e.ExportChordsAction->isEnabled()};
+        return QList<bool>{
+            e.ExportSettingsAction->isEnabled(), e.ExportKnobPresetsAction->isEnabled(),
+            e.ExportKnobSnapshotsAction->isEnabled(), e.ExportChordsAction->isEnabled()};
     };
     QCOMPARE(enabled(), (QList<bool>{true, true, false, false}));
     w->Knobs().Clear(); // presets stored, but no knob on the bar
@@ -652,10 +652,10 @@ void TestExIm::windowsStyleFileImports() {
     QStringList seen;
     for (int command : {ImChords, ImSnapshots, ImPresets, ImSettings})
         seen << Do(*w, command, File(QStringLiteral("win.ini")));
-    QCOMPARE(seen,
-             (QStringList{"2 custom chords loaded successfully.",
-                          "1 knob snapshot loaded successfully.",
-                          "1 knob preset loaded successfully.", "Settings loaded successfully."}));
+    QCOMPARE(
+        seen,
+        (QStringList{"2 custom chords loaded successfully.", "1 knob snapshot loaded successfully.",
+                     "1 knob preset loaded successfully.", "Settings loaded successfully."}));
     QCOMPARE(ChordNames(*w), (QStringList{"Sus4=3C0507", "Über=3C0C13"}));
     QCOMPARE(w->ChordBox()->itemText(9), QStringLiteral("Über"));
     QCOMPARE(w->SnapshotAction(2)->text(), QStringLiteral("&3 Hand made"));

@@ -1,9 +1,9 @@
-#include "keyboard/keyboard.h"
-#include "hook/keyboardhook.h"
 #include "controls/keysequence.h"
+#include "controls/vkedit.h"
 #include "core/scancodemap.h"
 #include "core/virtualkeys.h"
-#include "controls/vkedit.h"
+#include "hook/keyboardhook.h"
+#include "keyboard/keyboard.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "app/controllermapping.h"
-#include "fakejoystick.h"
-#include "core/inifile.h"
 #include "controls/joystick.h"
+#include "core/inifile.h"
+#include "fakejoystick.h"
 
 #include <QTemporaryDir>
 #include <QTest>

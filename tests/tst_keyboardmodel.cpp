@@ -449,7 +449,8 @@ void TestKeyboardModel::showMidiEvent_data() {
     QTest::addColumn<QList<int>>("lit");
     // the keyboard plays a major chord on channel 2, transposed by 1; what went out is the
     // router's, the keyboard only shows it
-    QTest::newRow("note-on on event channel") << 0x95 << 60 << 100 << true << QList<int>{60, 64, 67};
+    QTest::newRow("note-on on event channel")
+        << 0x95 << 60 << 100 << true << QList<int>{60, 64, 67};
     QTest::newRow("note-on on keyboard channel")
         << 0x95 << 60 << 100 << false << QList<int>{60, 64, 67};
     QTest::newRow("data bytes masked") << 0x90 << 0xBC << 0xE4 << true << QList<int>{60, 64, 67};

@@ -1,6 +1,6 @@
-#include "knobs/guiknoblist.h"
-#include "core/inifile.h"
 #include "controls/wheel.h"
+#include "core/inifile.h"
+#include "knobs/guiknoblist.h"
 
 #include <QLabel>
 #include <QPointer>

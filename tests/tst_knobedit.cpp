@@ -1,6 +1,6 @@
+#include "core/registryinifile.h"
 #include "knobs/knobeditform.h"
 #include "modalanswers.h"
-#include "core/registryinifile.h"
 
 #include <QComboBox>
 #include <QGroupBox>

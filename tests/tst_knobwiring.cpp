@@ -1,12 +1,12 @@
-#include "knobs/guiknoblist.h"
+#include "app/mainwindow.h"
+#include "controls/wheel.h"
 #include "jackfixture.h"
+#include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "mainfixture.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
-#include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "controls/wheel.h"
 
 #include <QAction>
 #include <QLabel>

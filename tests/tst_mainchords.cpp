@@ -1,16 +1,16 @@
 // The main window with its custom chords and the chord editor, against a JACK server of its own.
 
-#include "controls/checkbutton.h"
+#include "app/mainwindow.h"
 #include "chords/chordeditform.h"
+#include "controls/checkbutton.h"
 #include "core/chordlist.h"
+#include "core/registryinifile.h"
 #include "jackfixture.h"
 #include "keyboard/keyboard.h"
 #include "mainfixture.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
-#include "app/mainwindow.h"
 #include "router/midirouter.h"
-#include "core/registryinifile.h"
 
 #include <QAction>
 #include <QApplication>

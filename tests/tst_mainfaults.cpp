@@ -1,13 +1,13 @@
 // The main window when things go wrong beneath it: the JACK server of its output stopping and
 // coming back, and the notices about settings that are damaged or cannot be saved.
 
+#include "app/mainwindow.h"
 #include "core/custominifile.h"
+#include "core/registryinifile.h"
+#include "keyboard/keyboard.h"
 #include "mainfixture.h"
 #include "midi/midimenu.h"
-#include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "core/registryinifile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,18 +1,18 @@
+#include "app/mainwindow.h"
+#include "app/programbank.h"
+#include "app/splash.h"
+#include "app/updown.h"
+#include "controls/imgcontrol.h"
 #include "core/chordlist.h"
 #include "core/general.h"
-#include "controls/imgcontrol.h"
+#include "core/registryinifile.h"
 #include "jackfixture.h"
+#include "keyboard/keyboard.h"
 #include "mainfixture.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "modalanswers.h"
-#include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "app/programbank.h"
-#include "core/registryinifile.h"
-#include "app/splash.h"
-#include "app/updown.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 

@@ -1,8 +1,8 @@
 // The MIDI devices against a real JACK server (dummy driver) that this test starts under a name
 // of its own; a plain JACK client sends and receives on the other side.
 
-#include "midi/circbuffer.h"
 #include "jackfixture.h"
+#include "midi/circbuffer.h"
 #include "midi/midibackend.h"
 #include "midi/midierror.h"
 #include "midi/midiinput.h"
@@ -482,8 +482,10 @@ void TestMidi::sysexArrivesWhole() {
     if (splitAt == 0)
         FPeer->Send({Block, Note(9)});
     else // the clock is filtered out by default: only the message and the note arrive
-        FPeer->Send({TBytes(Block.begin(), Block.begin() + splitAt), {0xF8},
-                     TBytes(Block.begin() + splitAt, Block.end()), Note(9)});
+        FPeer->Send({TBytes(Block.begin(), Block.begin() + splitAt),
+                     {0xF8},
+                     TBytes(Block.begin() + splitAt, Block.end()),
+                     Note(9)});
     QTRY_COMPARE(In.Events.size(), size_t(parts.size() + 1));
 
     TBytes Joined;

@@ -1,6 +1,6 @@
-#include "fuzz/patchcheck.h"
 #include "core/patchlist.h"
 #include "core/patchscriptparser.h"
+#include "fuzz/patchcheck.h"
 
 #include <QDir>
 #include <QFile>

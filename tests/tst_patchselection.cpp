@@ -1,12 +1,12 @@
 #include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
-#include "router/midirouter.h"
+#include "app/patchselection.h"
+#include "app/programbank.h"
 #include "core/patchlist.h"
 #include "core/patchprogram.h"
-#include "app/patchselection.h"
-#include "patchwindow.h"
-#include "app/programbank.h"
 #include "core/registryinifile.h"
+#include "keyboard/keyboard.h"
+#include "patchwindow.h"
+#include "router/midirouter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,9 +45,9 @@ void TestPatchSelection::loadingSelectsNothingAndSendsNothing() {
     QCOMPARE(combo->itemText(0), QStringLiteral("(none)"));
     QCOMPARE(combo->itemText(1), QStringLiteral("Acoustic Grand Piano"));
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("General MIDI"));
-    QVERIFY(
-        TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("General MIDI"),
-                                               QStringLiteral("Piano"), QStringLiteral("Clavi")}));
+    QVERIFY(TPatchWindow::FindAction(
+        w->PatchesMenu(),
+        {QStringLiteral("General MIDI"), QStringLiteral("Piano"), QStringLiteral("Clavi")}));
 }
 
 void TestPatchSelection::patchFromMenuSetsProgramAndSends() {
@@ -55,9 +55,9 @@ void TestPatchSelection::patchFromMenuSetsProgramAndSends() {
     QVERIFY(w);
     w->Keyboard()->Model().SetChannel(2);
     QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
-    QAction *epiano = TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("General MIDI"),
-                                                             QStringLiteral("Piano"),
-                                                             QStringLiteral("Electric Piano 1")});
+    QAction *epiano = TPatchWindow::FindAction(
+        w->PatchesMenu(), {QStringLiteral("General MIDI"), QStringLiteral("Piano"),
+                           QStringLiteral("Electric Piano 1")});
     QVERIFY(epiano);
     epiano->trigger();
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 4);

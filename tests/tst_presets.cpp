@@ -1,17 +1,17 @@
-#include "knobs/guiknoblist.h"
+#include "app/mainwindow.h"
 #include "controls/imgcontrol.h"
+#include "controls/wheel.h"
 #include "core/inifile.h"
+#include "core/registryinifile.h"
 #include "jackfixture.h"
+#include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
 #include "mainfixture.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "modalanswers.h"
-#include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "core/registryinifile.h"
-#include "controls/wheel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -175,7 +175,7 @@ void TestPresets::presetNameStoredAtClose() {
     w = NewWindow();
     QVERIFY(w);
     QCOMPARE(KnobCaptions(w->Knobs()), changedByHand ? (QStringList{"Str A", "Str B", "Pan"})
-                                                       : (QStringList{"Str A", "Str B"}));
+                                                     : (QStringList{"Str A", "Str B"}));
     QCOMPARE(CheckedPreset(*w), changedByHand ? QString() : QStringLiteral("Strings"));
 }
 

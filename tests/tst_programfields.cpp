@@ -1,15 +1,15 @@
 // Program and bank fields typed into, and the patch box, in the real main window.
 
-#include "keyboard/keyboard.h"
-#include "core/keyboardmodel.h"
 #include "app/mainwindow.h"
-#include "router/midirouter.h"
-#include "core/patchlist.h"
-#include "core/patchprogram.h"
 #include "app/patchselection.h"
-#include "patchwindow.h"
 #include "app/programbank.h"
 #include "app/updown.h"
+#include "core/keyboardmodel.h"
+#include "core/patchlist.h"
+#include "core/patchprogram.h"
+#include "keyboard/keyboard.h"
+#include "patchwindow.h"
+#include "router/midirouter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -147,8 +147,9 @@ void TestProgramFields::programNoneDisablesBanksAndSendsNothing() {
     pb.StepProgram(-1);
     QCOMPARE(pb.Value(TProgramBank::Program), -1);
     QCOMPARE(pb.Value(TProgramBank::Msb), -1);
-    for (QWidget *b : std::initializer_list<QWidget *>{pb.Controls().MsbEdit, pb.Controls().LsbEdit,
-                                                       pb.Controls().MsbUpDown, pb.Controls().LsbUpDown})
+    for (QWidget *b :
+         std::initializer_list<QWidget *>{pb.Controls().MsbEdit, pb.Controls().LsbEdit,
+                                          pb.Controls().MsbUpDown, pb.Controls().LsbUpDown})
         QVERIFY(!b->isEnabled());
     pb.SetBankValue(TProgramBank::Msb, 5);
     QVERIFY(P.Sent.empty());
@@ -169,7 +170,7 @@ void TestProgramFields::otherModeRefillsTheCombo() {
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("Program"));
     QAction *kit =
         TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("Drums"), QStringLiteral("Kits"),
-                                               QStringLiteral("Analog 808")});
+                                                    QStringLiteral("Analog 808")});
     QVERIFY(kit);
     kit->trigger();
     QCOMPARE(w->StatusPanelText(4), QStringLiteral("Drums"));
@@ -186,7 +187,7 @@ void TestProgramFields::comboNoneDropsThePatchAndItsKeyNames() {
     QVERIFY(w);
     QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("Example Workstation.txt")));
     TPatchWindow::FindAction(w->PatchesMenu(), {QStringLiteral("Drums"), QStringLiteral("Kits"),
-                                           QStringLiteral("Studio Kit")})
+                                                QStringLiteral("Studio Kit")})
         ->trigger();
     QVERIFY(w->Patches().CurrentPatch());
     QVERIFY(w->Keyboard()->Model().NoteNames().has_value());

@@ -8,8 +8,8 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <mutex>
@@ -139,18 +139,21 @@ void TestRouter::thruPlaysThroughChordAndTransposition_data() {
     QTest::newRow("chord on the event's channel, transposed")
         << major << 1 << true << false << M(0x95, 60, 100)
         << Msgs{M(0x95, 61, 100), M(0x95, 65, 100), M(0x95, 68, 100)};
-    QTest::newRow("thru not transposed") << major << 1 << false << false << M(0x95, 60, 100)
-                                         << Msgs{M(0x95, 60, 100), M(0x95, 64, 100), M(0x95, 67, 100)};
-    QTest::newRow("data bytes masked") << major << 0 << true << false << M(0x90, 0xBC, 0xE4)
-                                       << Msgs{M(0x90, 60, 100), M(0x90, 64, 100), M(0x90, 67, 100)};
+    QTest::newRow("thru not transposed")
+        << major << 1 << false << false << M(0x95, 60, 100)
+        << Msgs{M(0x95, 60, 100), M(0x95, 64, 100), M(0x95, 67, 100)};
+    QTest::newRow("data bytes masked")
+        << major << 0 << true << false << M(0x90, 0xBC, 0xE4)
+        << Msgs{M(0x90, 60, 100), M(0x90, 64, 100), M(0x90, 67, 100)};
     QTest::newRow("notes beyond the keyboard stay silent")
-        << power << 0 << true << false << M(0x90, 120, 90) << Msgs{M(0x90, 120, 90), M(0x90, 127, 90), M(0x90, 108, 90)};
+        << power << 0 << true << false << M(0x90, 120, 90)
+        << Msgs{M(0x90, 120, 90), M(0x90, 127, 90), M(0x90, 108, 90)};
     QTest::newRow("transposed past the top, shown untransposed")
         << major << 5 << true << false << M(0x90, 120, 90) << Msgs{M(0x90, 125, 90)};
     QTest::newRow("control change passes unchanged")
         << major << 3 << true << false << M(0xB3, 7, 0x85) << Msgs{M(0xB3, 7, 5)};
-    QTest::newRow("program change") << major << 3 << true << false << M(0xC2, 9, 0)
-                                    << Msgs{M(0xC2, 9, 0)};
+    QTest::newRow("program change")
+        << major << 3 << true << false << M(0xC2, 9, 0) << Msgs{M(0xC2, 9, 0)};
     QTest::newRow("pitch bend") << major << 3 << true << false << M(0xE0, 0, 64)
                                 << Msgs{M(0xE0, 0, 64)};
     QTest::newRow("timing clock is not played through")
@@ -304,8 +307,8 @@ void TestRouter::bankThenProgram_data() {
     QTest::addColumn<int>("lsb");
     QTest::addColumn<int>("program");
     QTest::addColumn<Msgs>("sent");
-    QTest::newRow("bank pair first") << 5 << 3 << 10
-                                     << Msgs{M(0xB1, 0, 5), M(0xB1, 32, 3), M(0xC1, 10, 0)};
+    QTest::newRow("bank pair first")
+        << 5 << 3 << 10 << Msgs{M(0xB1, 0, 5), M(0xB1, 32, 3), M(0xC1, 10, 0)};
     QTest::newRow("a missing half goes as 0")
         << 5 << -1 << 10 << Msgs{M(0xB1, 0, 5), M(0xB1, 32, 0), M(0xC1, 10, 0)};
     QTest::newRow("no bank") << -1 << -1 << 127 << Msgs{M(0xC1, 127, 0)};
@@ -329,8 +332,8 @@ void TestRouter::displaysFollowWhatPasses() {
     QSignalSpy bends(FRouter.get(), &TMidiRouter::PitchBendChanged);
     QSignalSpy controllers(FRouter.get(), &TMidiRouter::ControllerChanged);
     // a bank pair belongs to the program change that follows it, once
-    for (const TShortMessage &m : {M(0xB0, 0, 5), M(0xB0, 32, 3), M(0xC0, 41, 0), M(0xB0, 0, 9),
-                                   M(0xC0, 7, 0)})
+    for (const TShortMessage &m :
+         {M(0xB0, 0, 5), M(0xB0, 32, 3), M(0xC0, 41, 0), M(0xB0, 0, 9), M(0xC0, 7, 0)})
         FRouter->ReceiveNow(m);
     QCOMPARE(programs.size(), 2);
     QCOMPARE(programs[0], (QVariantList{41, 5, 3}));

@@ -1,11 +1,11 @@
+#include "app/mainwindow.h"
 #include "controls/imgcontrol.h"
+#include "controls/vkedit.h"
 #include "core/midivocabulary.h"
 #include "dialogs/numberedit.h"
-#include "app/mainwindow.h"
+#include "dialogs/settings.h"
 #include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "dialogs/settings.h"
-#include "controls/vkedit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -334,9 +334,11 @@ void TestSettings::learn_data() {
     QTest::newRow("pitch strip into up/down")
         << int(TSettings::pgController) << "UpDownBox" << 2 << 0 << "UpDownBox" << 1;
     QTest::newRow("knob 74 into the mod wheel")
-        << int(TSettings::pgController) << "ModulationWheelBox" << 0 << 74 << "ModulationWheelBox" << 74;
+        << int(TSettings::pgController) << "ModulationWheelBox" << 0 << 74 << "ModulationWheelBox"
+        << 74;
     QTest::newRow("pitch strip leaves the mod wheel")
-        << int(TSettings::pgController) << "ModulationWheelBox" << 2 << 0 << "ModulationWheelBox" << 1;
+        << int(TSettings::pgController) << "ModulationWheelBox" << 2 << 0 << "ModulationWheelBox"
+        << 1;
     QTest::newRow("no focus on the controller page")
         << int(TSettings::pgController) << "" << 0 << 74 << "UpDownBox" << 3;
     QTest::newRow("mouse wheel page")

@@ -2,11 +2,11 @@
 // the XDG folders point into a temporary folder too, so the trash and the home folder the view
 // falls back to are never the real ones.
 
+#include "core/inifile.h"
+#include "core/registryinifile.h"
 #include "shellview/fileoperation.h"
 #include "shellview/folderwatchthread.h"
-#include "core/inifile.h"
 #include "shellview/pathdialog.h"
-#include "core/registryinifile.h"
 #include "shellview/systemlistview.h"
 
 #include <QApplication>

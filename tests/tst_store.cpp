@@ -1,8 +1,8 @@
 #include "core/atomicfile.h"
-#include "fuzz/textchecks.h"
 #include "core/general.h"
 #include "core/inifile.h"
 #include "core/registryinifile.h"
+#include "fuzz/textchecks.h"
 
 #include <QDir>
 #include <QFile>

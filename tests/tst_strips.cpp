@@ -1,3 +1,4 @@
+#include "controls/bevel.h"
 #include "controls/checkbutton.h"
 #include "controls/controlpictures.h"
 #include "controls/formstate.h"
@@ -5,7 +6,6 @@
 #include "controls/imgcontrol.h"
 #include "controls/imgcontrolrules.h"
 #include "controls/movinghint.h"
-#include "controls/bevel.h"
 #include "controls/splitter.h"
 #include "controls/transparent.h"
 

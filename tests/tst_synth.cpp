@@ -6,8 +6,8 @@
 #include "midi/midierror.h"
 #include "midi/midioutput.h"
 #include "midi/synth.h"
-#include "synthaudio.h"
 #include "midi/synthsoundfont.h"
+#include "synthaudio.h"
 
 #include <QDir>
 #include <QElapsedTimer>

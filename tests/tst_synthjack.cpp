@@ -5,8 +5,8 @@
 #include "jackfixture.h"
 #include "midi/midioutput.h"
 #include "midi/synth.h"
-#include "synthaudio.h"
 #include "midi/synthsoundfont.h"
+#include "synthaudio.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -2,15 +2,15 @@
 // that shows it, so that none is cut off. The same table runs at scale 1, at QT_SCALE_FACTOR=2
 // and at QT_FONT_DPI=144 (see textsfit.cmake), on a screen large enough for every dialog.
 
-#include "knobs/guiknoblist.h"
 #include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
-#include "router/midirouter.h"
-#include "patches/patchbox.h"
-#include "core/patchlist.h"
 #include "app/patchselection.h"
+#include "core/patchlist.h"
 #include "dialogs/settings.h"
 #include "dialogs/transposeform.h"
+#include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
+#include "patches/patchbox.h"
+#include "router/midirouter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -221,8 +221,8 @@ void TestTextsFit::nothingIsCutOff_data() {
                    W.Knobs().Clear();
                    for (int i = 0; i < 20; ++i)
                        W.Knobs().Add(i % 2 ? QStringLiteral("Expression Controller")
-                                             : QStringLiteral("Foot Controller %1").arg(i),
-                                       i, i % 4 == 1 ? 1 : 0, i % 4 == 1 ? 0 : 127);
+                                           : QStringLiteral("Foot Controller %1").arg(i),
+                                     i, i % 4 == 1 ? 1 : 0, i % 4 == 1 ? 0 : 127);
                    if (wide)
                        W.resize(W.maximumWidth(), W.height());
                    return W.FirstKnobName()->parentWidget();

@@ -1,10 +1,10 @@
-#include "core/keyboardmodel.h"
-#include "dialogs/numberedit.h"
 #include "app/mainwindow.h"
+#include "core/keyboardmodel.h"
+#include "core/registryinifile.h"
+#include "dialogs/numberedit.h"
+#include "dialogs/transposeform.h"
 #include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "core/registryinifile.h"
-#include "dialogs/transposeform.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,17 +1,17 @@
 // The mouse wheel and the joysticks in the real main window: wheel events over the window and
 // moves of stand-in joysticks, with the messages read back from a JACK port.
 
-#include "fakejoystick.h"
+#include "app/mainwindow.h"
 #include "controls/imgcontrol.h"
 #include "controls/joystick.h"
+#include "core/registryinifile.h"
+#include "fakejoystick.h"
 #include "jackfixture.h"
+#include "keyboard/keyboard.h"
 #include "mainfixture.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
-#include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "core/registryinifile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // laid out again), and the keyboard's focus frame comes out the same whether the whole keyboard
 // is painted or only a part of it.
 
+#include "app/mainwindow.h"
 #include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "app/mainwindow.h"
 #include "router/midirouter.h"
 
 #include <QApplication>

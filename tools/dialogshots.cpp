@@ -7,14 +7,14 @@
 // With a scale other than 1 the files are named "-x<scale>" (transpose-x2.png) and the program
 // runs with QT_SCALE_FACTOR set to it, as a user with a high-resolution screen has it.
 
-#include "knobs/guiknoblist.h"
 #include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
-#include "router/midirouter.h"
-#include "core/patchlist.h"
 #include "app/patchselection.h"
+#include "core/patchlist.h"
 #include "dialogs/settings.h"
 #include "dialogs/transposeform.h"
+#include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
+#include "router/midirouter.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,12 +5,12 @@
 // The second dialog picture comes from the tool run again on a screen of 144 DPI:
 // knobshots --setup <file>
 
+#include "app/mainwindow.h"
+#include "controls/wheel.h"
+#include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
-#include "app/mainwindow.h"
-#include "keyboard/keyboard.h"
 #include "router/midirouter.h"
-#include "controls/wheel.h"
 
 #include <QApplication>
 #include <QDir>

@@ -63,13 +63,11 @@ void TJoystickMap::Read(const TCustomIniFile &Store) {
     for (int j = 0; j < Joysticks; ++j)
         for (int b = 0; b < ButtonStates; ++b)
             for (int a = 0; a < Axes; ++a) {
-                const int code = Store.ReadInteger(SecJoystick, ValueName(j, a, b),
-                                                   ControllerCode::None);
+                const int code =
+                    Store.ReadInteger(SecJoystick, ValueName(j, a, b), ControllerCode::None);
                 // A value out of range is as good as none.
                 FCodes[size_t(j)][size_t(a)][size_t(b)] =
-                    code >= 0 && code <= ControllerCode::None
-                        ? code
-                        : ControllerCode::None;
+                    code >= 0 && code <= ControllerCode::None ? code : ControllerCode::None;
             }
 }
 

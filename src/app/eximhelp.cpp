@@ -75,11 +75,12 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
         QStringLiteral("Your custom chords are written to the ini file with their names and "
                        "notes."),
         QStringLiteral("The built-in chords (Major, Minor, ...) are not exported."));
-    Pages[epImportKnobPresets] = ChoicePage(
-        QStringLiteral("Knob presets are read from a previously exported ini file. A "
-                       "preset of the same name as one you have replaces it."),
-        QStringLiteral("Overwrite existing knob presets"),
-        QStringLiteral("Add to existing knob presets"), KnobPresetOverwriteRadio, KnobPresetAddRadio);
+    Pages[epImportKnobPresets] =
+        ChoicePage(QStringLiteral("Knob presets are read from a previously exported ini file. A "
+                                  "preset of the same name as one you have replaces it."),
+                   QStringLiteral("Overwrite existing knob presets"),
+                   QStringLiteral("Add to existing knob presets"), KnobPresetOverwriteRadio,
+                   KnobPresetAddRadio);
     Pages[epImportKnobSnapshots] =
         TextPage(QStringLiteral("Knob snapshots are read from a previously exported ini file."),
                  QStringLiteral("Each snapshot in the file replaces the one of the same number; "
@@ -134,8 +135,8 @@ QWidget *TExImHelp::SettingsPage() {
     list->setContentsMargins(12, 4, 0, 4);
     layout->addWidget(list);
     ExportSettingsNote = Text(QStringLiteral("Knob presets, knob snapshots and chords are not part "
-                                           "of the settings: export them on their own."),
-                            QStringLiteral("ExportSettingsNote"));
+                                             "of the settings: export them on their own."),
+                              QStringLiteral("ExportSettingsNote"));
     ImportSettingsNote =
         Text(QStringLiteral("The selected program, bank, knob preset and the joystick assignment "
                             "take effect the next time Ondrel starts; the rest at once."),

@@ -1,15 +1,15 @@
 #include "app/eximport.h"
 
+#include "app/eximhelp.h"
+#include "app/eximporthost.h"
+#include "app/messageboxes.h"
 #include "core/atomicfile.h"
 #include "core/chordlist.h"
-#include "app/eximhelp.h"
-#include "knobs/guiknoblist.h"
 #include "core/inidocument.h"
 #include "core/inifile.h"
 #include "core/knoblist.h"
-#include "app/eximporthost.h"
 #include "core/registryinifile.h"
-#include "app/messageboxes.h"
+#include "knobs/guiknoblist.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,9 +72,9 @@ TExImport::TExImport(TExImportHost &Host, QMenu *FileMenu) : QObject(Host.Window
     ImportMenu = FileMenu->addMenu(QStringLiteral("&Import"));
     ImportMenu->menuAction()->setStatusTip(QStringLiteral("Import previously exported ini file."));
     ImportSettingsAction = item(ImportMenu, QStringLiteral("&Settings"),
-                          QStringLiteral("Import settings (as in the settings dialog) from a "
-                                         "previously exported ini file."),
-                          &TExImport::ImportSettings);
+                                QStringLiteral("Import settings (as in the settings dialog) from a "
+                                               "previously exported ini file."),
+                                &TExImport::ImportSettings);
     ImportKnobPresetsAction =
         item(ImportMenu, QStringLiteral("Knob &Presets..."),
              QStringLiteral("Import knob presets from a previously exported ini file."),
@@ -84,25 +84,26 @@ TExImport::TExImport(TExImportHost &Host, QMenu *FileMenu) : QObject(Host.Window
              QStringLiteral("Import knob snapshots from a previously exported ini file."),
              &TExImport::ImportKnobSnapshots);
     ImportChordsAction = item(ImportMenu, QStringLiteral("&Chords..."),
-                        QStringLiteral("Import chords from a previously exported ini file."),
-                        &TExImport::ImportChords);
+                              QStringLiteral("Import chords from a previously exported ini file."),
+                              &TExImport::ImportChords);
 
     ExportMenu = FileMenu->addMenu(QStringLiteral("&Export"));
     ExportMenu->menuAction()->setStatusTip(QStringLiteral("Export to an ini file."));
     connect(ExportMenu, &QMenu::aboutToShow, this, &TExImport::EnableExports);
-    ExportSettingsAction = item(ExportMenu, QStringLiteral("&Settings"),
-                          QStringLiteral("Export settings (as in the settings dialog) to an ini "
-                                         "file."),
-                          &TExImport::ExportSettings);
-    ExportKnobPresetsAction = item(ExportMenu, QStringLiteral("Knob &Presets"),
-                             QStringLiteral("Export knob presets to an ini file."),
-                             &TExImport::ExportKnobPresets);
+    ExportSettingsAction =
+        item(ExportMenu, QStringLiteral("&Settings"),
+             QStringLiteral("Export settings (as in the settings dialog) to an ini "
+                            "file."),
+             &TExImport::ExportSettings);
+    ExportKnobPresetsAction =
+        item(ExportMenu, QStringLiteral("Knob &Presets"),
+             QStringLiteral("Export knob presets to an ini file."), &TExImport::ExportKnobPresets);
     ExportKnobSnapshotsAction = item(ExportMenu, QStringLiteral("&Knob Snapshots"),
-                               QStringLiteral("Export knob snapshots to an ini file."),
-                               &TExImport::ExportKnobSnapshots);
-    ExportChordsAction = item(ExportMenu, QStringLiteral("&Chords"),
-                        QStringLiteral("Export your custom chords to an ini file."),
-                        &TExImport::ExportChords);
+                                     QStringLiteral("Export knob snapshots to an ini file."),
+                                     &TExImport::ExportKnobSnapshots);
+    ExportChordsAction =
+        item(ExportMenu, QStringLiteral("&Chords"),
+             QStringLiteral("Export your custom chords to an ini file."), &TExImport::ExportChords);
 }
 
 QString TExImport::DefaultFileName(TKind Kind) {
@@ -148,7 +149,8 @@ QString TExImport::Choose(bool Save, QString &LastName, const QString &DefaultNa
         request.Directory = held.isEmpty() ? QDir::homePath() : QFileInfo(held).absolutePath();
         request.FileName = DefaultName;
     }
-    const QString chosen = FileChooser ? FileChooser(request) : RunIniFileDialog(W.Window(), request);
+    const QString chosen =
+        FileChooser ? FileChooser(request) : RunIniFileDialog(W.Window(), request);
     if (chosen.isEmpty())
         return {};
     held = chosen;
@@ -353,8 +355,9 @@ void TExImport::ImportKnobSnapshots() {
     if (!file)
         return;
     const int count = W.ReadSnapshots(*file);
-    ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d knob snapshots loaded successfully."), count)
-                       : QStringLiteral("No knob snapshots could be loaded."));
+    ShowInfo(W.Window(),
+             count ? Counted(QStringLiteral("%d knob snapshots loaded successfully."), count)
+                   : QStringLiteral("No knob snapshots could be loaded."));
 }
 
 void TExImport::ImportChords() {
@@ -369,6 +372,7 @@ void TExImport::ImportChords() {
     // Kept at once: the main window does not save its chords when it closes.
     if (const QString error = W.ChordList().SaveToRegistry(); !error.isEmpty())
         ShowError(error);
-    ShowInfo(W.Window(), count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)
-                       : QStringLiteral("No custom chords could be loaded."));
+    ShowInfo(W.Window(),
+             count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)
+                   : QStringLiteral("No custom chords could be loaded."));
 }

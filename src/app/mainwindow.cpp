@@ -159,9 +159,8 @@ void WhenExposed(QWidget *Window, const std::function<void()> &Done, int Timeout
         QTimer::singleShot(0, Window, Done);
         return;
     }
-    QTimer::singleShot(5, Window, [Window, Done, TimeoutMs] {
-        WhenExposed(Window, Done, TimeoutMs - 5);
-    });
+    QTimer::singleShot(5, Window,
+                       [Window, Done, TimeoutMs] { WhenExposed(Window, Done, TimeoutMs - 5); });
 }
 
 // Why the settings cannot be saved, or an empty text. Permission bits do not stop root, so the
@@ -172,16 +171,15 @@ QString SettingsWriteProblem(const QString &FileName) {
     QString reason;
     if (!QDir().mkpath(file.absolutePath()))
         reason = QStringLiteral("the folder \"%1\" cannot be created").arg(folder);
-    else if (file.exists() && !(file.permissions() & (QFileDevice::WriteOwner |
-                                                      QFileDevice::WriteGroup |
-                                                      QFileDevice::WriteOther)))
-        reason = QStringLiteral("the file \"%1\" is read-only")
-                     .arg(QDir::toNativeSeparators(FileName));
+    else if (file.exists() &&
+             !(file.permissions() &
+               (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
+        reason =
+            QStringLiteral("the file \"%1\" is read-only").arg(QDir::toNativeSeparators(FileName));
     else if (QTemporaryFile probe(file.absolutePath() + QStringLiteral("/.ondrel-XXXXXX"));
              !probe.open())
         reason = QStringLiteral("the folder \"%1\" is not writable").arg(folder);
-    return reason.isEmpty() ? reason
-                            : QStringLiteral("Settings cannot be saved: %1.").arg(reason);
+    return reason.isEmpty() ? reason : QStringLiteral("Settings cannot be saved: %1.").arg(reason);
 }
 
 } // namespace
@@ -357,8 +355,8 @@ void TMainWindow::BuildKeyboardArea() {
     };
     FLeftArrow = arrow(FLeftArrowImage, 64, QStringLiteral("Scroll visible keys down"), -1);
     FRightArrow = arrow(FRightArrowImage, 408, QStringLiteral("Scroll visible keys up"), 1);
-    for (QWidget *w : std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow,
-                                                       FRightArrow})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
         w->setStatusTip(w->toolTip());
 
     FKeyboard = new TKeyboard(FClient);
@@ -478,9 +476,8 @@ void TMainWindow::WireRouter() {
     connect(FRouter.get(), &TMidiRouter::ProgramChanged, this, &TMainWindow::ShowProgram);
     connect(FRouter.get(), &TMidiRouter::NotePlayed, this, &TMainWindow::NotePlayed);
     connect(FRouter.get(), &TMidiRouter::SendFailed, this, &TMainWindow::SendFailed);
-    connect(FRouter.get(), &TMidiRouter::PanicProgress, this, [this](int percent) {
-        SetStatusText(QStringLiteral("Panic: %1%").arg(percent));
-    });
+    connect(FRouter.get(), &TMidiRouter::PanicProgress, this,
+            [this](int percent) { SetStatusText(QStringLiteral("Panic: %1%").arg(percent)); });
     connect(FMidiThruAction, &QAction::toggled, FRouter.get(), &TMidiRouter::SetMidiThru);
 }
 
@@ -735,7 +732,8 @@ void TMainWindow::ChannelEdited() {
     SetChannelField(FKeyboard->Model().Channel());
 }
 
-// --- What the router reflects ---------------------------------------------------------------------
+// --- What the router reflects
+// ---------------------------------------------------------------------
 
 void TMainWindow::ShowPitchBend(int Value) {
     FPitchStrip->SetPosition(Value);
@@ -1142,12 +1140,13 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
         std::clamp(Store.ReadInteger(sec, ValProgram, FProgramBank->Value(0)), -1, 127));
     for (auto [index, name] : {std::pair{int(TProgramBank::Msb), &ValBankMSB},
                                std::pair{int(TProgramBank::Lsb), &ValBankLSB}}) {
-        const int v = std::clamp(Store.ReadInteger(sec, *name, FProgramBank->Value(index)), -1, 127);
+        const int v =
+            std::clamp(Store.ReadInteger(sec, *name, FProgramBank->Value(index)), -1, 127);
         FProgramBank->ShowBankValue(index, v);
     }
-    SetWheelController(std::clamp(
-        Store.ReadInteger(sec, ValMouseWheelController, FMouseWheelController), 0,
-        ControllerCode::None));
+    SetWheelController(
+        std::clamp(Store.ReadInteger(sec, ValMouseWheelController, FMouseWheelController), 0,
+                   ControllerCode::None));
     FMouseWheelSensitivity =
         std::clamp(Store.ReadInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity), 0, 10);
     FKnobPresetName = Store.ReadString(sec, ValKnobPreset, FKnobPresetName);

@@ -170,7 +170,8 @@ public:
     QString KnobPresetName() const { return FKnobPresetName; }
     // Knobs > Presets: the stored presets and "Default", sorted, the current one checked.
     void BuildPresetMenu();
-    // Loads a preset into the knob bar; a name not stored (and "Default") gives the one Volume knob.
+    // Loads a preset into the knob bar; a name not stored (and "Default") gives the one Volume
+    // knob.
     void SelectKnobPreset(const QString &Name);
     // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
     void UncheckKnobPresets();

@@ -226,4 +226,3 @@ void TMainWindow::WatchService() {
         FInMenu->SelectByName(in);
     }
 }
-

@@ -20,9 +20,7 @@ public:
     bool ArrowsVisible() const override { return FWindow.ArrowsVisible(); }
     void SetArrowsVisible(bool Value) override { FWindow.SetArrowsVisible(Value); }
     int ModWheelController() const override { return FWindow.FModWheelController; }
-    void SetModWheelController(int Value) override {
-        FWindow.SetModWheelController(Value);
-    }
+    void SetModWheelController(int Value) override { FWindow.SetModWheelController(Value); }
     int MouseWheelController() const override { return FWindow.FMouseWheelController; }
     void SetWheelController(int Code) override { FWindow.SetWheelController(Code); }
     int MouseWheelSensitivity() const override { return FWindow.FMouseWheelSensitivity; }

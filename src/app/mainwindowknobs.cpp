@@ -217,7 +217,8 @@ void TMainWindow::ShowKnobSetup() {
     FKnobEditor->activateWindow();
 }
 
-// --- File > Export and Import ---------------------------------------------------------------------
+// --- File > Export and Import
+// ---------------------------------------------------------------------
 
 int TMainExImportHost::KnobCount() const {
     return FWindow.Knobs().Count();

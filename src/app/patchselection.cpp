@@ -1,13 +1,13 @@
 #include "app/patchselection.h"
 
+#include "app/programbank.h"
+#include "app/updown.h"
 #include "core/custominifile.h"
 #include "core/keyboardmodel.h"
 #include "core/patchlist.h"
 #include "core/patchmodegroup.h"
 #include "core/patchprogram.h"
 #include "patches/patchsetchooser.h"
-#include "app/programbank.h"
-#include "app/updown.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -97,8 +97,8 @@ void TPatchSelection::FillPatchCombo() {
 void TPatchSelection::SyncPatchCombo() {
     int index = 0;
     if (FCurrent)
-        index = std::max(
-            0, C.PatchBox->findData(QVariant::fromValue(static_cast<void *>(FCurrent))));
+        index =
+            std::max(0, C.PatchBox->findData(QVariant::fromValue(static_cast<void *>(FCurrent))));
     C.PatchBox->setCurrentIndex(index);
     C.PatchUpDown->SetPosition(index);
 }
@@ -107,8 +107,8 @@ void TPatchSelection::PatchChosen() {
     const int index = C.PatchBox->currentIndex();
     C.PatchUpDown->SetPosition(index);
     // "(none)" has no program: no patch is current any more, program and bank stay.
-    SelectPatch(static_cast<TPatchProgram *>(C.PatchBox->itemData(index).value<void *>()),
-                false, true);
+    SelectPatch(static_cast<TPatchProgram *>(C.PatchBox->itemData(index).value<void *>()), false,
+                true);
 }
 
 void TPatchSelection::StepPatch(int Delta) {

@@ -1,7 +1,7 @@
 #include "app/programbank.h"
 
-#include "core/keyboardmodel.h"
 #include "app/updown.h"
+#include "core/keyboardmodel.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,7 +73,8 @@ void TProgramBank::SendProgram() {
     const bool held = FKeyboard.Holding;
     FKeyboard.ClearDisplay();
     FKeyboard.ReleaseAll();
-    for (QWidget *w : std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
         w->setEnabled(true);
     if (FValues[Msb] == -1 && FValues[Lsb] == -1) {
         ClearBank();
@@ -118,7 +119,8 @@ void TProgramBank::ShowProgram() {
         C.ProgramUpDown->SetPosition(FValues[Program] + 1);
         C.ProgramEdit->setText(QString::number(FValues[Program] + 1));
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
         w->setEnabled(!none);
 }
 
@@ -149,8 +151,8 @@ void TProgramBank::UpdateBankHint() {
     FHint = FValues[Msb] == -1
                 ? QString()
                 : QStringLiteral("Bank: %1").arg(FValues[Msb] * 128 + std::max(0, FValues[Lsb]));
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{C.MsbLabel, C.LsbLabel, C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{C.MsbLabel, C.LsbLabel, C.MsbEdit, C.LsbEdit,
+                                                       C.MsbUpDown, C.LsbUpDown}) {
         w->setToolTip(FHint);
         w->setStatusTip(FHint);
     }

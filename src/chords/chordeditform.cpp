@@ -2,9 +2,9 @@
 
 #include "controls/checkbutton.h"
 #include "controls/formstate.h"
-#include "keyboard/keyboard.h"
 #include "core/keyboardmodel.h"
 #include "core/registryinifile.h"
+#include "keyboard/keyboard.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -88,7 +88,7 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     ChordView->setSelectionMode(QAbstractItemView::SingleSelection);
     ChordView->setSelectionBehavior(QAbstractItemView::SelectRows);
     ChordView->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                              QAbstractItemView::SelectedClicked);
+                               QAbstractItemView::SelectedClicked);
     ChordView->header()->setSectionsClickable(false);
     ChordView->setItemDelegateForColumn(0, new TRenameDelegate(this));
 

@@ -1,7 +1,7 @@
 #include "controls/keyevent.h"
 
-#include "hook/keyboardhook.h"
 #include "core/virtualkeys.h"
+#include "hook/keyboardhook.h"
 
 namespace {
 

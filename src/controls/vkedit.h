@@ -5,8 +5,8 @@
 // owner and recorded; the text names the recorded keys. With OnlyOneChar it picks one key (the
 // settings dialog picks the C key of each row this way).
 
-#include "hook/keyboardhook.h"
 #include "controls/keysequence.h"
+#include "hook/keyboardhook.h"
 
 #include <QLineEdit>
 

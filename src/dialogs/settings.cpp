@@ -1,12 +1,12 @@
 #include "dialogs/settings.h"
 
-#include "keyboard/keyboard.h"
-#include "hook/keyboardhook.h"
 #include "controls/keyevent.h"
+#include "controls/vkedit.h"
 #include "core/midivocabulary.h"
 #include "dialogs/numberedit.h"
 #include "dialogs/settingshost.h"
-#include "controls/vkedit.h"
+#include "hook/keyboardhook.h"
+#include "keyboard/keyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -369,11 +369,13 @@ QWidget *TSettings::BuildJoystickPage() {
     JoystickActionBox = List();
     JoystickActionBox->setMinimumWidth(233);
     JoystickControllerBox = List();
-    DisableJoystickSetupCheck = new QCheckBox(QStringLiteral("Disable automatic controller choice"));
+    DisableJoystickSetupCheck =
+        new QCheckBox(QStringLiteral("Disable automatic controller choice"));
     // Any change of the action shows its assignment; only a user's choice of controller stores.
     connect(JoystickActionBox, &QComboBox::currentIndexChanged, this,
             [this] { ShowJoystickAssignment(); });
-    connect(JoystickControllerBox, &QComboBox::activated, this, &TSettings::JoystickControllerChanged);
+    connect(JoystickControllerBox, &QComboBox::activated, this,
+            &TSettings::JoystickControllerChanged);
 
     auto *column = new QVBoxLayout(page);
     column->addWidget(Text(QStringLiteral(
@@ -558,7 +560,7 @@ void TSettings::ApplySettings() {
     FHost.UpdateJoystickEnable();
     m.SetLanguage(GermanNamesRadio->isChecked()    ? TLanguage::German
                   : ItalianNamesRadio->isChecked() ? TLanguage::Italian
-                                               : TLanguage::International);
+                                                   : TLanguage::International);
     FHost.Keyboard().update();
     FKeyWidthPosition = FKeyWidthBar->value();
     FPaintStyle = int(m.PaintStyle());
@@ -639,7 +641,8 @@ void TSettings::LearnController(int Code) {
         // The modulation strip sends control changes only.
         if (Code < ControllerCode::PitchBend)
             ModulationWheelBox->setCurrentIndex(Code);
-    } else if (PageControl->currentIndex() == pgJoystick && !DisableJoystickSetupCheck->isChecked()) {
+    } else if (PageControl->currentIndex() == pgJoystick &&
+               !DisableJoystickSetupCheck->isChecked()) {
         JoystickControllerBox->setCurrentIndex(CodeToEntry(Code));
         JoystickControllerChanged(JoystickControllerBox->currentIndex());
     } else if (PageControl->currentIndex() == pgMouseWheel) {

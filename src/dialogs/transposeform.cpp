@@ -2,8 +2,8 @@
 
 #include "controls/formstate.h"
 #include "core/keyboardmodel.h"
-#include "dialogs/numberedit.h"
 #include "core/registryinifile.h"
+#include "dialogs/numberedit.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -73,7 +73,8 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
         bevel->addWidget(c, row++, 0, 1, 2);
     connect(DisplayTransposedCheck, &QCheckBox::clicked, this,
             [this](bool On) { FKeyboard.SetDisplayTransposed(On); });
-    connect(TransposeThruCheck, &QCheckBox::clicked, this, [this](bool On) { FKeyboard.SetTransposeThru(On); });
+    connect(TransposeThruCheck, &QCheckBox::clicked, this,
+            [this](bool On) { FKeyboard.SetTransposeThru(On); });
 
     HelpPanel = new QFrame(this);
     HelpPanel->setFrameShape(QFrame::StyledPanel);

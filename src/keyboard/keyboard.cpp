@@ -1,7 +1,7 @@
 #include "keyboard/keyboard.h"
 
-#include "keyboard/keypictures.h"
 #include "core/virtualkeys.h"
+#include "keyboard/keypictures.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -339,8 +339,8 @@ void TKeyboard::mouseDoubleClickEvent(QMouseEvent *Event) {
     // The second press of a double click is a press like any other.
     const QPoint p = Event->position().toPoint();
     MousePress(Event->button(),
-               ShiftStateOf(Event->modifiers(), Event->buttons()) | TShiftStateFlag::ssDouble, p.x(),
-               p.y());
+               ShiftStateOf(Event->modifiers(), Event->buttons()) | TShiftStateFlag::ssDouble,
+               p.x(), p.y());
 }
 
 void TKeyboard::mouseMoveEvent(QMouseEvent *Event) {

@@ -3,8 +3,8 @@
 // The on-screen piano: draws the keyboard model, plays it with the mouse and scrolls it.
 // Everything the keyboard produces leaves through Model().OnNote; the owner sends it on.
 
-#include "hook/keyboardhook.h"
 #include "core/keyboardmodel.h"
+#include "hook/keyboardhook.h"
 
 #include <QPixmap>
 #include <QRegion>

@@ -1,7 +1,7 @@
 #include "knobs/knobeditform.h"
 
-#include "core/custominifile.h"
 #include "controls/formstate.h"
+#include "core/custominifile.h"
 #include "core/midivocabulary.h"
 #include "core/registryinifile.h"
 
@@ -107,13 +107,14 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
 
     // Laid out rather than placed, so that larger fonts (a high-DPI desktop) grow the dialog
     // instead of cutting its texts off.
-    IntroLabel = WrappedLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
-                                         "controller data to your MIDI device or sequencer."),
-                          this);
+    IntroLabel =
+        WrappedLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
+                                    "controller data to your MIDI device or sequencer."),
+                     this);
     HelpLabel = WrappedLabel(QStringLiteral("Here you can define which knobs to display and their "
-                                         "properties. You can also save presets with sets of "
-                                         "knobs."),
-                          this);
+                                            "properties. You can also save presets with sets of "
+                                            "knobs."),
+                             this);
 
     KnobCountGroup = new QGroupBox(QStringLiteral("Knob count:"), this);
     KnobCountUpDown = new TKnobUpDown(KnobCountGroup);
@@ -180,10 +181,11 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     KnobNegativeRadio = new QRadioButton(QStringLiteral("-&64 .. +63"), KnobRangeGroup);
     connect(KnobPositiveRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
     connect(KnobNegativeRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
-    RangeHelpLabel = WrappedLabel(QStringLiteral("This determines, how the values of the Controller are "
-                                          "displayed, either in absolute values 0 to 127 or "
-                                          "relative values from -64 to +64."),
-                           KnobRangeGroup);
+    RangeHelpLabel =
+        WrappedLabel(QStringLiteral("This determines, how the values of the Controller are "
+                                    "displayed, either in absolute values 0 to 127 or "
+                                    "relative values from -64 to +64."),
+                     KnobRangeGroup);
     auto *ranges = new QVBoxLayout;
     ranges->addWidget(KnobPositiveRadio);
     ranges->addWidget(KnobNegativeRadio);
@@ -343,7 +345,8 @@ void TKnobEditForm::ShowTab() {
         FShownTab = i;
         const TKnobEntry &entry = FWorkingList.Entry(i);
         KnobNameEdit->setText(entry.GetCaption());
-        KnobControllerBox->setCurrentIndex(std::clamp(entry.IUser, 0, KnobControllerBox->count() - 1));
+        KnobControllerBox->setCurrentIndex(
+            std::clamp(entry.IUser, 0, KnobControllerBox->count() - 1));
         KnobPositiveRadio->setChecked(entry.DisplayMode == TKnobList::dmAbsolute);
         KnobNegativeRadio->setChecked(entry.DisplayMode == TKnobList::dmRelative);
         DefaultValueUpDown->setValue(entry.DefaultValue);

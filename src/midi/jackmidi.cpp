@@ -19,11 +19,11 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
-constexpr size_t QueueBytes = 64 * 1024;       // Panic's 2080 messages take 15 KB of it
+constexpr size_t QueueBytes = 64 * 1024; // Panic's 2080 messages take 15 KB of it
 // A burst played through with a chord: 1024 messages of a 17-note chord take 190 KB.
 constexpr size_t ThruQueueBytes = 256 * 1024;
-constexpr size_t SysexReserve = 64 * 1024;     // a split system exclusive message, without allocating
-constexpr size_t SysexLimit = 1024 * 1024;     // beyond this a split message is dropped
+constexpr size_t SysexReserve = 64 * 1024; // a split system exclusive message, without allocating
+constexpr size_t SysexLimit = 1024 * 1024; // beyond this a split message is dropped
 constexpr int MaxPorts = 8;
 constexpr auto SendPatience = std::chrono::seconds(1);
 constexpr auto ClosePatience = std::chrono::milliseconds(250);
@@ -35,9 +35,9 @@ struct TJackMidiPort::TState {
     std::shared_ptr<TJackMidiClient> Client;
     jack_port_t *Port = nullptr;
     int Slot = -1;
-    jack_ringbuffer_t *Queue = nullptr;     // Out, from Send: [uint32_t size][bytes] per message
-    jack_ringbuffer_t *FromThru = nullptr;  // Out, from SendFromCallback: [size][frame][bytes]
-    TReceiveFunc Receive = nullptr;     // In
+    jack_ringbuffer_t *Queue = nullptr;    // Out, from Send: [uint32_t size][bytes] per message
+    jack_ringbuffer_t *FromThru = nullptr; // Out, from SendFromCallback: [size][frame][bytes]
+    TReceiveFunc Receive = nullptr;        // In
     void *User = nullptr;
     std::function<void()> OnGone;
     std::vector<uint8_t> Sysex; // In: a system exclusive message that came in several events
@@ -196,7 +196,7 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
     while (Written < EventsPerPeriod && jack_ringbuffer_read_space(Queue) >= sizeof Size) {
         jack_ringbuffer_peek(Queue, reinterpret_cast<char *>(&Size), sizeof Size);
         if (jack_ringbuffer_read_space(Queue) < sizeof Size + Size)
-            break; // the sender is still writing it
+            break;            // the sender is still writing it
         if (Size > Largest) { // never fits: dropped rather than holding up the rest
             jack_ringbuffer_read_advance(Queue, sizeof Size + Size);
             continue;
@@ -257,12 +257,10 @@ void TJackMidiPort::TState::Deliver(const uint8_t *Data, size_t Size, uint32_t F
     Receive(User, Data, Size, Frame);
 }
 
-std::unique_ptr<TJackMidiPort> TJackMidiPort::Open(TDirection Direction,
-                                                   const std::string &ClientName,
-                                                   const std::string &PortName,
-                                                   const std::string &Peer, TReceiveFunc Receive,
-                                                   void *User, std::function<void()> OnGone,
-                                                   TError &Error) {
+std::unique_ptr<TJackMidiPort>
+TJackMidiPort::Open(TDirection Direction, const std::string &ClientName,
+                    const std::string &PortName, const std::string &Peer, TReceiveFunc Receive,
+                    void *User, std::function<void()> OnGone, TError &Error) {
     Error = TError::None;
     auto State = std::make_unique<TState>();
     State->Direction = Direction;
@@ -284,8 +282,8 @@ std::unique_ptr<TJackMidiPort> TJackMidiPort::Open(TDirection Direction,
             TJackMidiClient::Acquire(ClientName, Shared, Error);
         if (!Client)
             return nullptr;
-        State->Port = jack_port_register(Client->Handle(), PortName.c_str(),
-                                         JACK_DEFAULT_MIDI_TYPE, Flags, 0);
+        State->Port = jack_port_register(Client->Handle(), PortName.c_str(), JACK_DEFAULT_MIDI_TYPE,
+                                         Flags, 0);
         if (State->Port) {
             State->Client = std::move(Client);
             break;

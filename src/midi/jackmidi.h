@@ -18,11 +18,11 @@ public:
     enum class TDirection { Out, In };
     enum class TError {
         None,
-        NoServer,    // no JACK server answers
-        NoSuchPort,  // the port to connect to is not there
-        Refused,     // the server refused the port or the connection
-        QueueFull,   // the server took nothing for a second
-        ServerGone,  // the server went away after the port opened
+        NoServer,   // no JACK server answers
+        NoSuchPort, // the port to connect to is not there
+        Refused,    // the server refused the port or the connection
+        QueueFull,  // the server took nothing for a second
+        ServerGone, // the server went away after the port opened
     };
     // Called on JACK's thread for every complete message (system exclusive whole), with the
     // message's frame within the period.
@@ -36,10 +36,9 @@ public:
     // OnGone, when given, is called on JACK's thread once the server went away. Null on failure,
     // with Error saying why.
     static std::unique_ptr<TJackMidiPort> Open(TDirection Direction, const std::string &ClientName,
-                                               const std::string &PortName,
-                                               const std::string &Peer, TReceiveFunc Receive,
-                                               void *User, std::function<void()> OnGone,
-                                               TError &Error);
+                                               const std::string &PortName, const std::string &Peer,
+                                               TReceiveFunc Receive, void *User,
+                                               std::function<void()> OnGone, TError &Error);
 
     // Waits (bounded) for what was queued to leave, then takes the port away; returns only when
     // JACK's thread no longer calls the receive function.

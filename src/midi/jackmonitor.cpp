@@ -25,8 +25,8 @@ jack_client_t *OpenUnseenClient(const char *Base) {
 // Questions to the server (is it there, which MIDI ports has it) each open and close a client,
 // 20 to 40 ms, unless a query scope keeps one open for the questions asked meanwhile.
 std::mutex QueryLock;
-int QueryScopes = 0;                 // under QueryLock
-std::unique_ptr<TJackMonitor> Kept;  // under QueryLock; only while a scope is open
+int QueryScopes = 0;                // under QueryLock
+std::unique_ptr<TJackMonitor> Kept; // under QueryLock; only while a scope is open
 
 } // namespace
 
@@ -122,7 +122,8 @@ std::optional<std::vector<std::string>> TJackMonitor::MidiPorts(TSide Side) {
         return std::nullopt;
     std::vector<std::string> Names;
     const unsigned long Flags = Side == TSide::Sources ? JackPortIsOutput : JackPortIsInput;
-    if (const char **Ports = jack_get_ports(Query->FClient, nullptr, JACK_DEFAULT_MIDI_TYPE, Flags)) {
+    if (const char **Ports =
+            jack_get_ports(Query->FClient, nullptr, JACK_DEFAULT_MIDI_TYPE, Flags)) {
         for (const char **Port = Ports; *Port; ++Port)
             Names.emplace_back(*Port);
         jack_free(Ports);

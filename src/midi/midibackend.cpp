@@ -400,9 +400,9 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
 #ifdef ONDREL_HAVE_JACK
     if (Api == TMidiApi::maJack) {
         auto Port = std::make_unique<TJackOutPort>();
-        Port->FPort = OpenJackPort<EMidiOutputError>(TJackMidiPort::TDirection::Out, ClientName,
-                                                     PortName, Target, nullptr, nullptr,
-                                                     std::move(OnServiceGone));
+        Port->FPort =
+            OpenJackPort<EMidiOutputError>(TJackMidiPort::TDirection::Out, ClientName, PortName,
+                                           Target, nullptr, nullptr, std::move(OnServiceGone));
         return Port;
     }
 #endif
@@ -428,9 +428,9 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
 #ifdef ONDREL_HAVE_JACK
     if (Api == TMidiApi::maJack) {
         auto Port = std::make_unique<TJackInPort>();
-        Port->FPort = OpenJackPort<EMidiInputError>(TJackMidiPort::TDirection::In, ClientName,
-                                                    PortName, Source, Receive, User,
-                                                    std::move(OnServiceGone));
+        Port->FPort =
+            OpenJackPort<EMidiInputError>(TJackMidiPort::TDirection::In, ClientName, PortName,
+                                          Source, Receive, User, std::move(OnServiceGone));
         return Port;
     }
 #endif

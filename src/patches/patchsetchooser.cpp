@@ -1,13 +1,13 @@
 #include "patches/patchsetchooser.h"
 
-#include "core/custominifile.h"
-#include "controls/formstate.h"
 #include "controls/bevel.h"
+#include "controls/formstate.h"
 #include "controls/splitter.h"
+#include "core/custominifile.h"
 #include "core/patcherrors.h"
 #include "core/patchlist.h"
-#include "shellview/pathdialog.h"
 #include "core/registryinifile.h"
+#include "shellview/pathdialog.h"
 #include "shellview/systemlistview.h"
 
 #include <QApplication>
@@ -83,8 +83,8 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
         b->setFixedHeight(rowHeight);
         b->setAutoDefault(false);
     }
-    FolderButton->setFixedWidth(
-        std::max(rowHeight, FolderButton->fontMetrics().horizontalAdvance(FolderButton->text()) + 12));
+    FolderButton->setFixedWidth(std::max(
+        rowHeight, FolderButton->fontMetrics().horizontalAdvance(FolderButton->text()) + 12));
     row->addWidget(FolderEdit, 1);
     row->addWidget(FolderButton);
     row->addWidget(HomeButton);
@@ -251,7 +251,8 @@ void TPatchSetChooser::Preview(const QString &File) {
         return;
     FPreviewedFile = File;
     const auto clear = [this] {
-        for (QLineEdit *e : {ScriptNameEdit, DeviceNameEdit, DeviceManufacturerEdit, CreatorNameEdit})
+        for (QLineEdit *e :
+             {ScriptNameEdit, DeviceNameEdit, DeviceManufacturerEdit, CreatorNameEdit})
             e->clear();
     };
     const auto enable = [this](bool Value) {
@@ -270,8 +271,10 @@ void TPatchSetChooser::Preview(const QString &File) {
         ScriptNameEdit->setText(header->ScriptName());
         DeviceNameEdit->setText(header->DeviceName());
         DeviceManufacturerEdit->setText(header->DeviceManufacturer());
-        CreatorNameEdit->setText(CreatorText(header->CreatorFirstName(), header->CreatorLastName()));
-        for (QLineEdit *e : {ScriptNameEdit, DeviceNameEdit, DeviceManufacturerEdit, CreatorNameEdit})
+        CreatorNameEdit->setText(
+            CreatorText(header->CreatorFirstName(), header->CreatorLastName()));
+        for (QLineEdit *e :
+             {ScriptNameEdit, DeviceNameEdit, DeviceManufacturerEdit, CreatorNameEdit})
             e->setCursorPosition(0);
         enable(true);
         return;
@@ -322,7 +325,7 @@ void TPatchSetChooser::SystemListViewDefaultCommand(bool &DoDefault) {
 
 void TPatchSetChooser::FileTypeChanged() {
     SystemListView->SetAllowedExtensions(FileTypeBox->currentIndex() == 0 ? QStringLiteral("txt")
-                                                                         : QString());
+                                                                          : QString());
     FileSelectionChanged();
 }
 

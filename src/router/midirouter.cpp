@@ -94,10 +94,10 @@ void TMidiRouter::SendProgram(int Msb, int Lsb, int Program) {
         return;
     const int channel = FKeyboard.Channel();
     if (Msb >= 0 || Lsb >= 0) {
-        SendOnly(TShortMessage::ControlChange(channel, MidiController::BankSelect,
-                                              std::max(Msb, 0)));
-        SendOnly(TShortMessage::ControlChange(channel, MidiController::BankSelectLsb,
-                                              std::max(Lsb, 0)));
+        SendOnly(
+            TShortMessage::ControlChange(channel, MidiController::BankSelect, std::max(Msb, 0)));
+        SendOnly(
+            TShortMessage::ControlChange(channel, MidiController::BankSelectLsb, std::max(Lsb, 0)));
     }
     SendOnly(TShortMessage::ProgramChange(channel, Program));
 }

@@ -137,9 +137,8 @@ bool TThruEngine::Through(const uint8_t *Data, size_t Size, uint32_t Frame) noex
         sounding[1].fetch_or(sent[1]);
     } else {
         TNoteMask &sounding = FSounding[size_t(channel)][in.Data1];
-        ForEachNote(sounding[0].exchange(0), sounding[1].exchange(0), [&](int note) {
-            SendOn(sink, TShortMessage::NoteOff(channel, note), Frame);
-        });
+        ForEachNote(sounding[0].exchange(0), sounding[1].exchange(0),
+                    [&](int note) { SendOn(sink, TShortMessage::NoteOff(channel, note), Frame); });
     }
     FSends.fetch_sub(1);
     return true;

@@ -27,7 +27,7 @@ struct TThruRules {
     bool On = false;
     bool TransposeThru = true;
     bool DisplayTransposed = false;
-    int Transpose = 0;               // -99..99
+    int Transpose = 0;                // -99..99
     TChordIntervals Intervals{{}, 1}; // the root's 0 first
 
     bool operator==(const TThruRules &Other) const;

@@ -339,7 +339,8 @@ int CompareEntries(const TFileEntry &A, bool AParent, const TFileEntry &B, bool 
             Result = Sign(TimeKey(B.Modified) - TimeKey(A.Modified));
             break;
         default:
-            Result = Sign(Names.compare(CellText(A, AParent, Kind), CellText(B, ParentButton, Kind)));
+            Result =
+                Sign(Names.compare(CellText(A, AParent, Kind), CellText(B, ParentButton, Kind)));
             break;
         }
         if (Result == 0)

@@ -8,8 +8,8 @@
 // "text", "other" (show and activate a second window), "main" (activate the first again),
 // "quit". With --idle it is just an empty window that prints "ready <window id>".
 
-#include "keyboard/keyboard.h"
 #include "hook/keyboardhook.h"
+#include "keyboard/keyboard.h"
 #include "midi/midierror.h"
 #include "midi/midioutput.h"
 

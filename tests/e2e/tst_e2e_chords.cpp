@@ -2,8 +2,8 @@
 // chosen in the chord box, and played by one click on the main keyboard; its notes are read
 // from a JACK server of the test's own. Every wait is bounded.
 
-#include "e2erig.h"
 #include "core/keyboardmodel.h"
+#include "e2erig.h"
 
 #include <QTest>
 #include <QThread>
