@@ -372,7 +372,7 @@ void TestExIm::roundTrip() {
     QVERIFY(file.ValueExists("KeyboardForm", "PatchScript"));
 }
 
-// --- The Part's edge cases -----------------------------------------------------------------------
+// --- Edge cases of export and import ---------------------------------------------------------
 
 void TestExIm::dontShowAgain() {
     auto w = NewWindow();

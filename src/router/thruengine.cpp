@@ -108,8 +108,8 @@ void TThruEngine::SendOn(TMidiSink *Sink, const TShortMessage &Message, uint32_t
 }
 
 bool TThruEngine::Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
-    if (Size == 0 || Data[0] < 0x80 || Data[0] >= 0xF0)
-        return false; // system messages are not played through
+    if (Size == 0 || !TShortMessage{Data[0]}.IsChannelMessage())
+        return false; // system messages and stray data bytes are not played through
     const TThruRules &rules = CurrentRules();
     if (!rules.On)
         return false;
