@@ -58,3 +58,16 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_dialogs ondrel)
     set_tests_properties(tst_e2e_dialogs PROPERTIES ENVIRONMENT "" LABELS "e2e;dialogs")
 endif()
+
+# The device menus of the real program: what they offer, devices waited for, the JACK server
+# restarting beneath them, no MIDI service at all.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_ports LABEL e2e
+        SOURCES e2e/tst_e2e_ports.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_ports PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_ports PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_ports ondrel)
+    set_tests_properties(tst_e2e_ports PROPERTIES ENVIRONMENT "" LABELS "e2e;menus")
+endif()

@@ -203,6 +203,20 @@ QString TJackPeer::FindPort(const QString &Pattern, unsigned long Flags) const {
     return Name;
 }
 
+QStringList TJackPeer::Connections(const QString &Port) const {
+    QStringList Names;
+    const jack_port_t *Found =
+        FClient ? jack_port_by_name(FClient, Port.toUtf8().constData()) : nullptr;
+    if (!Found)
+        return Names;
+    if (const char **Peers = jack_port_get_all_connections(FClient, Found)) {
+        for (const char **Peer = Peers; *Peer; ++Peer)
+            Names << QString::fromUtf8(*Peer);
+        jack_free(Peers);
+    }
+    return Names;
+}
+
 bool TJackPeer::WaitCycles(int Count, int TimeoutMs) {
     std::unique_lock Guard(FLock);
     const uint64_t Until = FCycles + uint64_t(Count);

@@ -8,6 +8,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <condition_variable>
@@ -56,6 +57,8 @@ public:
     bool Connect(const QString &Source, const QString &Destination);
     // The full name of the first MIDI port matching the pattern, with the given JACK flags.
     QString FindPort(const QString &Pattern, unsigned long Flags) const;
+    // The full names of the ports connected to Port (any client's); empty when it is not there.
+    QStringList Connections(const QString &Port) const;
 
     // A new connection carries messages only from a later cycle on: wait a few after making one.
     bool WaitCycles(int Count = 3, int TimeoutMs = 5000);

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void oneDeviceTellsOfServerLoss_data();
     void oneDeviceTellsOfServerLoss();
     void inputChosenAgainAfterItsSourceCameBack();
+    void thruRefusesOutputConnectedToInput();
     void settingsNotice_data();
     void settingsNotice();
 
@@ -139,6 +140,27 @@ void TestMainFaults::inputChosenAgainAfterItsSourceCameBack() {
     source->Send({{0x90, 64, 100}});
     QTRY_VERIFY(w->Keyboard()->Model().IsPressed(64));
     QVERIFY(F.Peer().WaitCycles(20, 2000));
+}
+
+void TestMainFaults::thruRefusesOutputConnectedToInput() {
+    // A patchbay connects the program's output straight to its input while Midi Thru plays
+    // what arrives: every note would come back for ever.
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    QVERIFY(F.ConnectPeer(*w));
+    w->SetMidiThru(true);
+    QVERIFY(w->InputMenu().SelectByName(F.Peer().OutPort()));
+    QVERIFY(!w->InputMenu().IsClosed());
+    QVERIFY(F.Peer().Connect(QStringLiteral("Ondrel:Ondrel"), QStringLiteral("Ondrel:in")));
+    QTRY_VERIFY(w->InputMenu().IsClosed());
+    const QString said = w->StatusPanelText(0);
+    QVERIFY2(said.contains(QStringLiteral("Ondrel:Ondrel -> Ondrel:in")), qPrintable(said));
+    QVERIFY(F.Peer().WaitCycles());
+    F.Peer().ClearReceived();
+    w->Router().Play({0x90, 60, 100});
+    QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 3c 64")});
+    QTest::qWait(100);
+    QCOMPARE(F.Received().size(), 1);
 }
 
 void TestMainFaults::settingsNotice_data() {

@@ -74,15 +74,19 @@ public:
 
     explicit TFakeMenu(QObject *Parent) : TMidiMenuBase(Parent) {}
     TMidiApi Api() const override { return TMidiApi::maNone; }
+    bool ServiceStarted() const override { return true; }
     int DeviceCount() const override { return 2; }
+    QString NameOf(int Device) const override { return QStringLiteral("Fake %1").arg(Device); }
     int DeviceID() const override { return FId; }
     QString DeviceName() const override {
         return FId == NoDevice ? QString() : QStringLiteral("Fake %1").arg(FId);
     }
     bool IsClosed() const override { return !FOpen; }
     QString ValueName() const override { return QStringLiteral("Fake"); }
+    QString Title() const override { return QStringLiteral("Fake"); }
 
 protected:
+    bool RelistDevices() override { return false; }
     void SelectDevice(int Device) override {
         if (FOpen)
             throw EMidiError(QStringLiteral("Change to DeviceID while device was open"));
@@ -134,6 +138,10 @@ private Q_SLOTS:
     void saveAndLoadBack();
     void loadedInputDeliversWithStoredFilters();
     void serviceChangeRebuildsInPlace();
+    void ownPortsAreNotOffered();
+    void listFollowsPortsKeepingTheOpenDevice();
+    void missingDeviceIsKeptAndOpensWhenItAppears_data();
+    void missingDeviceIsKeptAndOpensWhenItAppears();
 
 private:
     std::unique_ptr<TMidiMenuBase> MakeMenu(bool Input, TMidiApi Api = TMidiApi::maJack);
@@ -185,9 +193,11 @@ void TestMidiMenu::entries_data() {
     QTest::addColumn<TMidiApi>("api");
     QTest::addColumn<QStringList>("layout");
 
-    const QStringList Empty{"none=30000", "-"};
-    QTest::newRow("output, no service") << false << TMidiApi::maNone << Empty;
-    QTest::newRow("input, no service") << true << TMidiApi::maNone << Empty;
+    // The built-in synthesizer needs no MIDI service.
+    QTest::newRow("output, no service")
+        << false << TMidiApi::maNone << QStringList{"none=30000", "-", "Midi-Mapper=-1"};
+    QTest::newRow("input, no service")
+        << true << TMidiApi::maNone << QStringList{"none=30000", "-"};
     QTest::newRow("output on JACK")
         << false << TMidiApi::maJack
         << QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"};
@@ -224,7 +234,7 @@ void TestMidiMenu::baseMenuMustBeTopLevel() {
     Menu.SetBaseMenu(Other); // a second one is ignored
     QCOMPARE(Menu.BaseMenu(), FBase);
     QVERIFY(Other->actions().isEmpty());
-    QCOMPARE(FBase->actions().size(), 3); // "Sub", "none", separator
+    QCOMPARE(FBase->actions().size(), 4); // "Sub", "none", separator, "Midi-Mapper"
 }
 
 void TestMidiMenu::nameKey_data() {
@@ -495,6 +505,71 @@ void TestMidiMenu::serviceChangeRebuildsInPlace() {
                                "Closed " + PeerIn + " successfully."}));
     QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
     QCOMPARE(Checked(Menu), QStringList{"none"});
+}
+
+void TestMidiMenu::ownPortsAreNotOffered() {
+    // Our output feeding our input: with Midi Thru a note went round for ever.
+    TMidiOutput Out(TMidiApi::maJack);
+    Out.SetDeviceID(0);
+    QVERIFY(Out.Open());
+    TMidiInput In(TMidiApi::maJack);
+    In.SetDeviceID(0);
+    QVERIFY(In.Open());
+    const auto InMenu = MakeMenu(true);
+    TMidiOutMenu OutMenu(nullptr, TMidiApi::maJack);
+    OutMenu.SetBaseMenu(FBar->addMenu(QStringLiteral("Midi In")));
+    QCOMPARE(Layout(InMenu->Entries()), (QStringList{"none=30000", "-", PeerOut + "=0"}));
+    QCOMPARE(Layout(OutMenu.Entries()),
+             (QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
+}
+
+void TestMidiMenu::listFollowsPortsKeepingTheOpenDevice() {
+    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
+    Menu.SetBaseMenu(FBase);
+    auto First = std::make_unique<TJackPeer>(QStringLiteral("First Synth"));
+    TJackPeer Second(QStringLiteral("Second Synth"));
+    QVERIFY(First->IsValid() && Second.IsValid());
+    emit FBase->aboutToShow(); // started after the menu: there when it opens
+    QVERIFY(Entry(Menu, "First Synth:in") && Entry(Menu, "Second Synth:in"));
+    Entry(Menu, "Second Synth:in")->trigger();
+    const int Before = Menu.DeviceID();
+    QStringList Log;
+    Attach(Menu, Log);
+
+    First.reset(); // told by JACK, without the menu opening
+    QTRY_VERIFY(!Entry(Menu, "First Synth:in"));
+    QCOMPARE(Log, QStringList()); // neither closed nor opened again
+    QCOMPARE(Checked(Menu), QStringList{"Second Synth:in"});
+    QCOMPARE(Menu.DeviceID(), Before - 1);
+    QCOMPARE(Entry(Menu, "Second Synth:in")->data().toInt(), Menu.DeviceID());
+    Menu.Output().Send(0x90, 60, 100);
+    QVERIFY(Second.WaitForReceived(1));
+}
+
+void TestMidiMenu::missingDeviceIsKeptAndOpensWhenItAppears_data() {
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("output") << false << "Late Synth:in";
+    QTest::newRow("input") << true << "Late Synth:out";
+}
+
+void TestMidiMenu::missingDeviceIsKeptAndOpensWhenItAppears() {
+    QFETCH(bool, input);
+    QFETCH(QString, name);
+    TIniFile Store(FDir->filePath(QStringLiteral("settings.ini")));
+    const auto Menu = MakeMenu(input);
+    Menu->SetDefaultMidiMapper(true);
+    Store.WriteString(Section, Menu->ValueName(), name);
+    Menu->Load(Store);
+    QCOMPARE(Checked(*Menu), QStringList{"none"});
+    TIniFile Saved(FDir->filePath(QStringLiteral("saved.ini")));
+    Menu->Save(Saved);
+    QCOMPARE(Saved.ReadString(Section, Menu->ValueName(), QString()), name);
+
+    TJackPeer Late(QStringLiteral("Late Synth"));
+    QVERIFY(Late.IsValid());
+    QTRY_COMPARE(Checked(*Menu), QStringList{name});
+    QCOMPARE(Menu->DeviceName(), name);
 }
 
 QTEST_MAIN(TestMidiMenu)

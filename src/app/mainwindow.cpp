@@ -1035,6 +1035,13 @@ void TMainWindow::DeferredStart() {
     }
     FStartQueries.reset();
     FErrorsToStatus = true;
+    // What opening the devices had to say, once both have tried: all of it in the status bar,
+    // a failure also in a box that does not hold up the start.
+    const QStringList errors = std::exchange(FStartErrors, {});
+    if (const QStringList said = errors + std::exchange(FStartNotices, {}); !said.isEmpty())
+        ShowNotice(said.join(QLatin1Char(' ')));
+    if (!errors.isEmpty())
+        OpenWarning(errors.join(QLatin1Char('\n')));
     FProgramBank->SendProgram();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
@@ -1042,20 +1049,16 @@ void TMainWindow::DeferredStart() {
         notice = SettingsWriteProblem(ProgramStoreFileName());
     if (!notice.isEmpty()) {
         ShowNotice(notice);
-        // The user's settings are at stake: said where it cannot be missed, once, without
-        // holding up the start.
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ondrel"), notice,
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        // The user's settings are at stake: said where it cannot be missed, once.
+        OpenWarning(notice);
     }
-    // Asks for the lost service only while waiting for it to come back; its going away is told
-    // by the output (OnServiceGone).
-    FServiceWatch = new QTimer(this);
-    FServiceWatch->setInterval(1000);
-    connect(FServiceWatch, &QTimer::timeout, this, &TMainWindow::WatchService);
-    if (!FLostOut.isEmpty() || !FLostIn.isEmpty())
-        FServiceWatch->start();
+}
+
+void TMainWindow::OpenWarning(const QString &Text) {
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Ondrel"), Text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void TMainWindow::closeEvent(QCloseEvent *Event) {
@@ -1110,13 +1113,9 @@ void TMainWindow::ReadSettings(TCustomIniFile &Store) {
 
 void TMainWindow::WriteSettings(TCustomIniFile &Store) {
     if (dynamic_cast<TRegistryIniFile *>(&Store)) {
+        // A device waited for is still the user's choice: the menus keep it.
         FOutMenu->Save(Store);
         FInMenu->Save(Store);
-        // Devices waiting for their service are still the user's choice.
-        if (!FLostOut.isEmpty())
-            Store.WriteString(DevicesSection, FOutMenu->ValueName(), FLostOut);
-        if (!FLostIn.isEmpty())
-            Store.WriteString(DevicesSection, FInMenu->ValueName(), FLostIn);
         Synth::SaveSettings(Store, DevicesSection);
     }
     WriteWindowSettings(Store);

@@ -137,9 +137,9 @@ public:
     void ApplicationStateChanged(Qt::ApplicationState State);
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
-    // The devices waiting for their MIDI service to come back; empty when none is.
-    QString LostOutput() const { return FLostOut; }
-    QString LostInput() const { return FLostIn; }
+    // The devices waited for (their port or their service is not there); empty when none is.
+    QString LostOutput() const;
+    QString LostInput() const;
 
     // --- Status bar -----------------------------------------------------------------------------
     void SetStatusText(const QString &Text);
@@ -251,11 +251,17 @@ private:
     // Devices (mainwindowdevices.cpp)
     void CreateDeviceMenus();
     void BuildServiceMenu();
+    // A device menu's failure and notice; those of the start-up's loading are told together
+    // once both devices have tried (an "Opened ..." would cover what was said before).
     void DeviceError(const QString &Text);
+    void DeviceNotice(const QString &Text);
+    // A warning box that does not hold up what the window is doing.
+    void OpenWarning(const QString &Text);
     void SendFailed(const QString &Text);
     // The MIDI service Api went away: held notes are let go, the devices on it closed and the
     // user told; they open again when the service answers.
     void ServiceLost(TMidiApi Api, const QString &Reason);
+    // Told from the service's thread that a device's service went away.
     void WatchService();
     // The MIDI service the user chose last time (automatic when none was kept).
     static TMidiApi StoredService();
@@ -357,11 +363,8 @@ private:
     bool FErrorsToStatus = false;
     bool FFirstTime = true;
     bool FClosing = false;
-    // A lost MIDI service: the devices to open again when it is back, and the watch for it.
-    QTimer *FServiceWatch = nullptr;
-    QString FLostOut;
-    QString FLostIn;
-    TMidiApi FLostApi = TMidiApi::maNone;
+    QStringList FStartErrors;
+    QStringList FStartNotices;
     bool FLosing = false;
     const QKeyEvent *FLastKeyEvent = nullptr;
     ulong FLastKeyTime = 0;

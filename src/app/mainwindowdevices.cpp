@@ -72,6 +72,7 @@ void TMainWindow::CreateDeviceMenus() {
         menu->SetDefaultMidiMapper(true);
         menu->OnError = [this](QObject *, const QString &err) { DeviceError(err); };
         menu->OnTextMessage = [this](QObject *, const QString &text) { SetStatusText(text); };
+        menu->OnNotice = [this](QObject *, const QString &text) { DeviceNotice(text); };
     }
     FOutMenu->OnBeforeClose = [this](QObject *) {
         FKeyboard->Model().ReleaseAll();
@@ -84,8 +85,16 @@ void TMainWindow::CreateDeviceMenus() {
             FRouter->Receive(*event);
     });
     FInMenu->Input().SetThruHook(&FRouter->ThruHook());
+    // With Midi Thru on, an input that hears our own output would play it back for ever.
+    FInMenu->SetThru(MidiThru());
+    connect(FMidiThruAction, &QAction::toggled, FInMenu.get(),
+            [this](bool on) { FInMenu->SetThru(on); });
     FInMenu->OnDeviceReplaced = [this](QObject *) {
         FInMenu->Input().SetThruHook(&FRouter->ThruHook());
+        // With Midi Thru on, an input that hears our own output would play it back for ever.
+        FInMenu->SetThru(MidiThru());
+        connect(FMidiThruAction, &QAction::toggled, FInMenu.get(),
+                [this](bool on) { FInMenu->SetThru(on); });
     };
     FRouter->SetOutput(&FOutMenu->Output());
     FOutMenu->OnDeviceReplacing = [this](QObject *) { FRouter->SetOutput(nullptr); };
@@ -136,11 +145,24 @@ void TMainWindow::SetService(TMidiApi Api) {
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
+    // A device waited for has said so already, with the same advice.
+    if (!FOutMenu->ServiceStarted() && FOutMenu->Awaited().isEmpty() &&
+        FInMenu->Awaited().isEmpty())
+        ShowNotice(MidiBackend::NotRunningText(FOutMenu->Api()));
+}
+
+void TMainWindow::DeviceNotice(const QString &Text) {
+    if (FDeferredDone && !FErrorsToStatus)
+        FStartNotices << Text;
+    else
+        ShowNotice(Text);
 }
 
 void TMainWindow::DeviceError(const QString &Text) {
-    if (FErrorsToStatus || !isVisible())
-        SetStatusText(Text);
+    if (FDeferredDone && !FErrorsToStatus)
+        FStartErrors << Text;
+    else if (FErrorsToStatus || !isVisible())
+        ShowNotice(Text);
     else
         QMessageBox::warning(this, QStringLiteral("Ondrel"), Text);
 }
@@ -163,18 +185,17 @@ void TMainWindow::ServiceLost(TMidiApi Api, const QString &Reason) {
         return;
     FLosing = true;
     const auto done = qScopeGuard([this] { FLosing = false; });
-    FLostApi = Api;
     QStringList closed;
-    // Closing lets go of the held notes; nothing is sent to the lost service.
-    if (outLost) {
-        FLostOut = FOutMenu->DeviceName();
-        closed << FLostOut;
-        FOutMenu->CloseWithCursor();
-    }
-    if (inLost) {
-        FLostIn = FInMenu->DeviceName();
-        closed << FLostIn;
-        FInMenu->CloseWithCursor();
+    // Closing lets go of the held notes; nothing is sent to the lost service. The menus open
+    // the devices again once their service lists them.
+    for (TMidiMenuBase *menu : {static_cast<TMidiMenuBase *>(FOutMenu.get()),
+                                static_cast<TMidiMenuBase *>(FInMenu.get())}) {
+        if (menu->IsClosed() || menu->Api() != Api)
+            continue;
+        const QString name = menu->DeviceName();
+        closed << name;
+        menu->CloseWithCursor();
+        menu->Await(name);
     }
     const QString service =
         Api == TMidiApi::maJack ? QStringLiteral("JACK server") : QStringLiteral("MIDI service");
@@ -184,45 +205,23 @@ void TMainWindow::ServiceLost(TMidiApi Api, const QString &Reason) {
                   .arg(Reason, closed[0], service)
             : QStringLiteral("%1 %2 and %3 were closed; they open again when the %4 is back.")
                   .arg(Reason, closed[0], closed[1], service));
-    if (FServiceWatch)
-        FServiceWatch->start(); // until the service is back
+}
+
+QString TMainWindow::LostOutput() const {
+    return FOutMenu->Awaited();
+}
+
+QString TMainWindow::LostInput() const {
+    return FInMenu->Awaited();
 }
 
 void TMainWindow::WatchService() {
-    if (FLostOut.isEmpty() && FLostIn.isEmpty()) {
-        // Told from the service's thread that it went away.
-        const auto gone = [](TMidiApi Api) {
-            return QStringLiteral("The %1 server is no longer running.").arg(ServiceName(Api));
-        };
-        if (!FOutMenu->IsClosed() && !FOutMenu->Output().ServiceAlive())
-            ServiceLost(FOutMenu->Api(), gone(FOutMenu->Api()));
-        else if (!FInMenu->IsClosed() && !FInMenu->Input().ServiceAlive())
-            ServiceLost(FInMenu->Api(), gone(FInMenu->Api()));
-        return;
-    }
-    // A device chosen meanwhile ends its wait.
-    if (!FOutMenu->IsClosed() || FOutMenu->Api() != FLostApi)
-        FLostOut.clear();
-    if (!FInMenu->IsClosed() || FInMenu->Api() != FLostApi)
-        FLostIn.clear();
-    if (FLostOut.isEmpty() && FLostIn.isEmpty()) {
-        if (FServiceWatch)
-            FServiceWatch->stop();
-        return;
-    }
-    if (!MidiBackend::ApiStarts(FLostApi))
-        return;
-    if (FServiceWatch)
-        FServiceWatch->stop();
-    const QString out = std::exchange(FLostOut, QString());
-    const QString in = std::exchange(FLostIn, QString());
-    // The ports are listed anew: those of the new server may differ.
-    if (!out.isEmpty()) {
-        FOutMenu->SetApi(FLostApi);
-        FOutMenu->SelectByName(out);
-    }
-    if (!in.isEmpty()) {
-        FInMenu->SetApi(FLostApi);
-        FInMenu->SelectByName(in);
-    }
+    // Told from the service's thread that it went away.
+    const auto gone = [](TMidiApi Api) {
+        return QStringLiteral("The %1 server is no longer running.").arg(ServiceName(Api));
+    };
+    if (!FOutMenu->IsClosed() && !FOutMenu->Output().ServiceAlive())
+        ServiceLost(FOutMenu->Api(), gone(FOutMenu->Api()));
+    else if (!FInMenu->IsClosed() && !FInMenu->Input().ServiceAlive())
+        ServiceLost(FInMenu->Api(), gone(FInMenu->Api()));
 }

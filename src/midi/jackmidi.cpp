@@ -62,12 +62,8 @@ public:
     static std::shared_ptr<TJackMidiClient> Acquire(const std::string &Name, bool Shared,
                                                     TJackMidiPort::TError &Error);
     ~TJackMidiClient() {
-        // Closing stops JACK's threads: no process call or shutdown notice outlives us. After
-        // the server went away JACK would complain that it is not running, which we know.
-        if (Gone())
-            JackQuietly([this] { jack_client_close(FClient); });
-        else
-            jack_client_close(FClient);
+        // Closing stops JACK's threads: no process call or shutdown notice outlives us.
+        TJackMonitor::CloseClient(FClient, Gone());
     }
 
     jack_client_t *Handle() const { return FClient; }
@@ -123,6 +119,7 @@ private:
     static void Shutdown(jack_status_t, const char *, void *Self) {
         auto *Client = static_cast<TJackMidiClient *>(Self);
         Client->FGone.store(true, std::memory_order_release);
+        TJackMonitor::NoteServerLost();
         std::lock_guard<std::mutex> Lock(Client->FLock);
         for (auto &Slot : Client->FSlots)
             if (TJackMidiPort::TState *Port = Slot.load(std::memory_order_acquire))

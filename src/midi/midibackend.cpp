@@ -8,13 +8,17 @@
 #include "midi/jackmidi.h"
 #include "midi/jackmonitor.h"
 #else
-class TJackMonitor {}; // nothing to watch
+class TJackMonitor {};   // nothing to watch
+class TJackPortWatch {}; // nor to be told
 #endif
 
 #include <RtMidi.h>
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
+#include <algorithm>
+#include <list>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -96,6 +100,45 @@ template <class E> int PortIndex(RtMidi &Port, const QString &Name) {
     return Index;
 }
 
+QString WithoutAlsaAddress(const QString &Name) {
+    static const QRegularExpression Address(QStringLiteral("\\s+\\d+:\\d+$"));
+    return QString(Name).remove(Address);
+}
+
+// The MIDI ports this process has open, by the names the lists give them (without ALSA's client
+// numbers, which the lists add), each with the port it was opened to or from.
+struct TOwnPort {
+    QString Name;
+    QString Peer;
+    bool Output;
+};
+std::mutex OwnLock;
+std::list<TOwnPort> OwnPorts; // under OwnLock
+
+// Keeps a port among ours while it lives.
+class TOwnName {
+public:
+    TOwnName(const QString &Name, const QString &Peer, bool Output) {
+        std::lock_guard<std::mutex> Guard(OwnLock);
+        FEntry = OwnPorts.insert(OwnPorts.end(),
+                                 {WithoutAlsaAddress(Name), WithoutAlsaAddress(Peer), Output});
+    }
+    ~TOwnName() {
+        std::lock_guard<std::mutex> Guard(OwnLock);
+        OwnPorts.erase(FEntry);
+    }
+    TOwnName(const TOwnName &) = delete;
+    TOwnName &operator=(const TOwnName &) = delete;
+
+private:
+    std::list<TOwnPort>::iterator FEntry;
+};
+
+std::vector<TOwnPort> OwnPortList() {
+    std::lock_guard<std::mutex> Guard(OwnLock);
+    return {OwnPorts.begin(), OwnPorts.end()};
+}
+
 template <class E> [[noreturn]] void ThrowNotRunning(TMidiApi Api) {
     throw E(int(RtMidiError::DRIVER_ERROR), QStringLiteral("The %1 MIDI service is not running.")
                                                 .arg(QString::fromLatin1(InfoOf(Api)->Display)));
@@ -122,7 +165,8 @@ template <class Port> std::optional<QStringList> ListPorts(TMidiApi Api) {
             return std::nullopt;
         QStringList List;
         for (const std::string &Name : *Names)
-            List << QString::fromStdString(Name);
+            if (const QString Text = QString::fromStdString(Name); !IsOwnPort(Text))
+                List << Text;
         return List;
     }
 #endif
@@ -132,7 +176,9 @@ template <class Port> std::optional<QStringList> ListPorts(TMidiApi Api) {
         Port Lister(InfoOf(Api)->RtApi, "Ondrel");
         TErrorTrap Trap;
         Trap.Install(Lister);
-        return PortNames(Lister);
+        QStringList Names = PortNames(Lister);
+        Names.removeIf([](const QString &Name) { return IsOwnPort(Name); });
+        return Names;
     } catch (const RtMidiError &) {
         return std::nullopt;
     }
@@ -189,6 +235,7 @@ public:
     bool ServiceAlive() const override { return true; }
 
     TErrorTrap FTrap;
+    std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<RtMidiOut> FPort;
     std::mutex FSendLock;
 };
@@ -211,6 +258,7 @@ public:
     TErrorTrap FTrap;
     TReceiveFunc FReceive = nullptr;
     void *FUser = nullptr;
+    std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<RtMidiIn> FPort;
 };
 
@@ -238,6 +286,7 @@ public:
     }
     bool ServiceAlive() const override { return !FPort->ServerGone(); }
 
+    std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<TJackMidiPort> FPort;
 };
 
@@ -245,6 +294,7 @@ class TJackInPort final : public TInPort {
 public:
     bool ServiceAlive() const override { return !FPort->ServerGone(); }
 
+    std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<TJackMidiPort> FPort;
 };
 
@@ -394,6 +444,90 @@ QString NoServiceText() {
                              : Tried.join(QStringLiteral(", ")));
 }
 
+QString NotRunningText(TMidiApi Api) {
+    switch (Api) {
+    case TMidiApi::maJack:
+        return CompiledApis().contains(TMidiApi::maAlsa)
+                   ? QStringLiteral("The JACK server is not running: start it (e.g. with "
+                                    "QjackCtl) or choose ALSA.")
+                   : QStringLiteral("The JACK server is not running: start it (e.g. with "
+                                    "QjackCtl).");
+    case TMidiApi::maAlsa:
+        return CompiledApis().contains(TMidiApi::maJack)
+                   ? QStringLiteral("The ALSA sequencer is not available: load its kernel module "
+                                    "(modprobe snd-seq) or choose JACK.")
+                   : QStringLiteral("The ALSA sequencer is not available: load its kernel module "
+                                    "(modprobe snd-seq).");
+    case TMidiApi::maAuto:
+    case TMidiApi::maNone:
+        return NoServiceText();
+    default:
+        return QStringLiteral("The %1 MIDI service is not available.")
+            .arg(QString::fromLatin1(InfoOf(Api)->Display));
+    }
+}
+
+bool IsOwnPort(const QString &Name) {
+    const QString Bare = WithoutAlsaAddress(Name);
+    std::lock_guard<std::mutex> Guard(OwnLock);
+    return std::any_of(OwnPorts.begin(), OwnPorts.end(),
+                       [&](const TOwnPort &Port) { return Port.Name == Bare; });
+}
+
+QString OwnFeedback(TMidiApi Api) {
+    const std::vector<TOwnPort> Own = OwnPortList();
+    for (const TOwnPort &Out : Own) {
+        if (!Out.Output)
+            continue;
+#ifdef ONDREL_HAVE_JACK
+        // Whoever made them: JACK shows every connection.
+        if (Api == TMidiApi::maJack) {
+            const auto Destinations = TJackMonitor::Destinations(Out.Name.toStdString());
+            for (const std::string &Destination : Destinations.value_or(std::vector<std::string>{}))
+                for (const TOwnPort &In : Own)
+                    if (!In.Output && In.Name == QString::fromStdString(Destination))
+                        return Out.Name + QStringLiteral(" -> ") + In.Name;
+            continue;
+        }
+#endif
+        // Elsewhere only our own: one port that we send to and listen to (ALSA's Midi Through).
+        for (const TOwnPort &In : Own)
+            if (!In.Output && !Out.Peer.isEmpty() && In.Peer == Out.Peer)
+                return Out.Name + QStringLiteral(" -> ") + Out.Peer + QStringLiteral(" -> ") +
+                       In.Name;
+    }
+    Q_UNUSED(Api);
+    return {};
+}
+
+TPortWatch::TPortWatch() = default;
+TPortWatch::~TPortWatch() = default;
+
+bool TPortWatch::Start(TMidiApi Api, std::function<void()> OnChange, std::function<void()> OnGone) {
+    FWatch.reset();
+#ifdef ONDREL_HAVE_JACK
+    if (Api == TMidiApi::maJack)
+        FWatch = TJackPortWatch::Open(std::move(OnChange), std::move(OnGone));
+#else
+    Q_UNUSED(Api);
+    Q_UNUSED(OnChange);
+    Q_UNUSED(OnGone);
+#endif
+    return Active();
+}
+
+void TPortWatch::Stop() {
+    FWatch.reset();
+}
+
+bool TPortWatch::Active() const {
+#ifdef ONDREL_HAVE_JACK
+    return FWatch && !FWatch->ServerGone();
+#else
+    return false;
+#endif
+}
+
 std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                       const QString &PortName, const QString &Target,
                                       std::function<void()> OnServiceGone) {
@@ -403,6 +537,7 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
         Port->FPort =
             OpenJackPort<EMidiOutputError>(TJackMidiPort::TDirection::Out, ClientName, PortName,
                                            Target, nullptr, nullptr, std::move(OnServiceGone));
+        Port->FName.emplace(QString::fromStdString(Port->FPort->FullName()), Target, true);
         return Port;
     }
 #endif
@@ -418,6 +553,7 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
             Port->FPort->openPort(unsigned(PortIndex<EMidiOutputError>(*Port->FPort, Target)),
                                   PortName.toStdString());
     });
+    Port->FName.emplace(ClientName + QLatin1Char(':') + PortName, Target, true);
     return Port;
 }
 
@@ -431,6 +567,7 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
         Port->FPort =
             OpenJackPort<EMidiInputError>(TJackMidiPort::TDirection::In, ClientName, PortName,
                                           Source, Receive, User, std::move(OnServiceGone));
+        Port->FName.emplace(QString::fromStdString(Port->FPort->FullName()), Source, false);
         return Port;
     }
 #endif
@@ -450,6 +587,7 @@ std::unique_ptr<TInPort> OpenInPort(TMidiApi Api, const QString &ClientName,
             Port->FPort->openPort(unsigned(PortIndex<EMidiInputError>(*Port->FPort, Source)),
                                   PortName.toStdString());
     });
+    Port->FName.emplace(ClientName + QLatin1Char(':') + PortName, Source, false);
     return Port;
 }
 

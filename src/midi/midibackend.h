@@ -20,6 +20,7 @@
 enum class TMidiApi : uint8_t { maAuto, maAlsa, maJack, maWinMM, maCoreMidi, maNone };
 
 class TJackMonitor;
+class TJackPortWatch;
 
 namespace MidiBackend {
 
@@ -53,6 +54,44 @@ TPortList InputPorts(TMidiApi Requested);
 
 // The text of the error raised when no service could be started.
 QString NoServiceText();
+
+// Why Api does not start and what to do about it, for the user: "The JACK server is not
+// running: start it (e.g. with QjackCtl) or choose ALSA."
+QString NotRunningText(TMidiApi Api);
+
+// Whether Name is a MIDI port this process has open (which the port lists leave out: a program
+// does not play into its own ears). Names as the lists give them; ALSA client numbers ignored.
+bool IsOwnPort(const QString &Name);
+
+// A way back from one of our output ports to one of our input ports that can be told for sure,
+// such as "Ondrel:Ondrel -> Ondrel:in": with Midi Thru, what we send would come back for ever.
+// On JACK a connection straight from our output to our input, whoever made it; elsewhere an
+// output and an input opened to one and the same port (ALSA's Midi Through). Whether another
+// program passes on what it gets, no service tells: such ways back are not found. Empty when
+// there is none.
+QString OwnFeedback(TMidiApi Api);
+
+// Word of the service's ports changing, for lists that stay current: on JACK a watch on the
+// client that answers the questions above (no thread of ours, nothing woken at a period);
+// the other services tell nothing, and their lists are asked again instead.
+class TPortWatch {
+public:
+    TPortWatch();
+    ~TPortWatch();
+    TPortWatch(const TPortWatch &) = delete;
+    TPortWatch &operator=(const TPortWatch &) = delete;
+
+    // False when the service tells nothing or does not answer. OnChange (ports appeared, went
+    // away, were renamed or connected) and OnGone (the server went away) are called on the
+    // service's own thread until Stop or destruction.
+    bool Start(TMidiApi Api, std::function<void()> OnChange, std::function<void()> OnGone);
+    void Stop();
+    // Started, and its server still there.
+    bool Active() const;
+
+private:
+    std::unique_ptr<TJackPortWatch> FWatch;
+};
 
 // Whether the service under an open port is still there. On JACK a port-less client that the
 // server tells of its shutdown; other services count as always there.

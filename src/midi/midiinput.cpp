@@ -83,7 +83,28 @@ TMidiInput::TMidiInput(TMidiApi Api)
     FBlock->Notifier = FNotifier.get();
     const MidiBackend::TPortList Ports = MidiBackend::InputPorts(Api);
     FApi = Ports.Api;
+    FServiceStarted = Ports.Names.has_value();
     FPortNames = Ports.Names.value_or(QStringList());
+}
+
+bool TMidiInput::Relist() {
+    if (FApi == TMidiApi::maNone)
+        return false;
+    const MidiBackend::TPortList Ports = MidiBackend::InputPorts(FApi);
+    FServiceStarted = Ports.Names.has_value();
+    if (!Ports.Names)
+        return false;
+    QStringList Names = *Ports.Names;
+    if (!FClosed && !Names.contains(FDeviceName))
+        Names << FDeviceName;
+    if (Names == FPortNames)
+        return false;
+    FPortNames = Names;
+    if (!FClosed)
+        FDeviceID = int(FPortNames.indexOf(FDeviceName));
+    else
+        SetDeviceID(NoDevice); // a closed device is chosen anew from the new list
+    return true;
 }
 
 TMidiInput::~TMidiInput() {

@@ -1,8 +1,8 @@
 #pragma once
 
-// One MIDI input device: the service's ports, counted and named once at construction
-// (NoDevice, 30000, selects nothing). Incoming messages are buffered and announced; the owner's
-// data handler takes them out one by one as TMidiEvent.
+// One MIDI input device: the service's ports, counted and named at construction and again by
+// Relist (NoDevice, 30000, selects nothing). Incoming messages are buffered and announced; the
+// owner's data handler takes them out one by one as TMidiEvent.
 //
 // Threads. A TMidiInput belongs to the thread that created it (the UI thread), which must run
 // a Qt event loop: every member is called there, and both handlers are called there. The
@@ -54,6 +54,14 @@ public:
 
     TMidiApi Api() const { return FApi; }
     int DeviceCount() const { return int(FPortNames.size()); }
+    // Whether the service answered when its ports were last listed.
+    bool ServiceStarted() const { return FServiceStarted; }
+    // The name of device Id without selecting it; empty for no device.
+    QString NameOf(int Id) const { return FPortNames.value(Id); }
+    // Lists the service's ports again. The open device stays open, and its id follows its port
+    // to its new place; an open port that is no longer listed stays, as the last device. The
+    // list is kept when the service does not answer. True when the list changed.
+    bool Relist();
 
     int DeviceID() const { return FDeviceID; }
     // Raises "Change to DeviceID while device was open" while open; an id outside the devices
@@ -110,6 +118,7 @@ private:
 
     TMidiApi FApi = TMidiApi::maNone;
     QStringList FPortNames;
+    bool FServiceStarted = false;
     int FDeviceID = NoDevice;
     QString FDeviceName;
     bool FClosed = true;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -25,6 +26,9 @@ const QString OutValueName = QStringLiteral("MidiOut");
 const QString InValueName = QStringLiteral("MidiIn");
 const QString ActiveSensingName = QStringLiteral("ActiveSensing");
 const QString TimingClockName = QStringLiteral("TimingClock");
+// While a chosen device is waited for where no word of port changes comes (the ALSA sequencer,
+// a JACK server that went away): how often its service is asked again.
+constexpr int PollMs = 1500;
 
 // The wait cursor for the time a device takes to open or close; restored on every way out.
 class TBusyCursor {
@@ -67,12 +71,16 @@ bool IsMenuBarMenu(QMenu *Menu) {
 
 TMidiMenuBase::TMidiMenuBase(QObject *Parent)
     : QObject(Parent), FRegKey(DefaultRegKey), FRegPath(PlaceholderRegPath),
-      FGroup(new QActionGroup(this)) {
+      FGroup(new QActionGroup(this)), FPoll(new QTimer(this)) {
     // Radio marks: one entry of the menu is always the chosen one.
     FGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    FPoll->setInterval(PollMs);
+    connect(FPoll, &QTimer::timeout, this, &TMidiMenuBase::Poll);
 }
 
-TMidiMenuBase::~TMidiMenuBase() = default;
+TMidiMenuBase::~TMidiMenuBase() {
+    FWatch.Stop(); // no word from the service's thread from here on
+}
 
 void TMidiMenuBase::SetRegKey(const QString &Value) {
     if (!Value.trimmed().isEmpty())
@@ -84,16 +92,19 @@ void TMidiMenuBase::SetBaseMenu(QMenu *Menu) {
         return;
     ClearEntries(); // left from a base menu that has been destroyed since
     FBaseMenu = Menu;
+    try {
+        Close();
+    } catch (const std::exception &Error) {
+        ReportError(ErrorText(Error));
+    }
     BuildEntries(nullptr);
+    // Programs started after us show up when the menu is opened.
+    connect(Menu, &QMenu::aboutToShow, this, &TMidiMenuBase::Refresh);
+    StartWatch();
 }
 
 void TMidiMenuBase::BuildEntries(QAction *Before) {
     FInsertBefore = Before;
-    try {
-        Close(); // devices can only be selected while closed
-    } catch (const std::exception &Error) {
-        ReportError(ErrorText(Error));
-    }
     InsertEntry(0, NoneCaption, NoDevice);
     auto *Separator = new QAction(this);
     Separator->setSeparator(true);
@@ -101,26 +112,26 @@ void TMidiMenuBase::BuildEntries(QAction *Before) {
         FBaseMenu->insertAction(FInsertBefore, Separator);
     FEntries.append(Separator);
 
-    for (int Device = 0; Device < DeviceCount(); ++Device) {
-        QString Name;
-        try {
-            SelectDevice(Device);
-            if (DeviceID() != Device)
-                continue;
-            Name = DeviceName();
-        } catch (const std::exception &) {
-            continue; // a device that cannot be asked is not offered
-        }
-        InsertEntry(int(FEntries.size()), Name, Device);
-    }
-    try {
-        Close();
-    } catch (const std::exception &Error) {
-        ReportError(ErrorText(Error));
-    }
+    for (int Device = 0; Device < DeviceCount(); ++Device)
+        if (const QString Name = NameOf(Device); !Name.isEmpty())
+            InsertEntry(int(FEntries.size()), Name, Device);
     AddExtraEntries();
     FInsertBefore = nullptr;
     UpdateCheckMarks();
+}
+
+void TMidiMenuBase::RebuildEntries() {
+    // In place: the menu's own actions after our entries stay where they are.
+    QAction *After = nullptr;
+    if (FBaseMenu && !FEntries.isEmpty()) {
+        const QList<QAction *> InMenu = FBaseMenu->actions();
+        const qsizetype Last = InMenu.indexOf(FEntries.last());
+        if (Last >= 0 && Last + 1 < InMenu.size())
+            After = InMenu.at(Last + 1);
+    }
+    ClearEntries();
+    if (FBaseMenu)
+        BuildEntries(After);
 }
 
 QAction *TMidiMenuBase::InsertEntry(int Position, const QString &Caption, int Tag) {
@@ -133,6 +144,7 @@ QAction *TMidiMenuBase::InsertEntry(int Position, const QString &Caption, int Ta
         FBaseMenu->insertAction(Inside ? FEntries.at(Position) : FInsertBefore, Entry);
     FEntries.insert(Inside ? Position : FEntries.size(), Entry);
     connect(Entry, &QAction::triggered, this, [this, Entry] {
+        EndWait(); // the user's choice
         if (Entry == FEntries.value(0))
             CloseWithCursor();
         else
@@ -142,8 +154,15 @@ QAction *TMidiMenuBase::InsertEntry(int Position, const QString &Caption, int Ta
 }
 
 void TMidiMenuBase::ClearEntries() {
-    const QList<QAction *> Old = std::exchange(FEntries, {});
-    qDeleteAll(Old); // which also takes them out of the menu
+    // Out of the menu at once; deleted later, as one of them may be the sender of the click
+    // that is still being handled (a message box's own event loop refreshes too).
+    for (QAction *Entry : std::exchange(FEntries, {})) {
+        if (FBaseMenu)
+            FBaseMenu->removeAction(Entry);
+        FGroup->removeAction(Entry);
+        Entry->disconnect(this);
+        Entry->deleteLater();
+    }
 }
 
 void TMidiMenuBase::EntryTriggered(QAction *Entry) {
@@ -236,6 +255,14 @@ QString TMidiMenuBase::NameKey(const QString &Name) {
     return Key.toLower();
 }
 
+QAction *TMidiMenuBase::EntryFor(const QString &Name) const {
+    const QString Key = NameKey(Name);
+    for (QAction *Entry : FEntries)
+        if (!Entry->isSeparator() && Entry != FEntries.first() && NameKey(Caption(Entry)) == Key)
+            return Entry;
+    return nullptr;
+}
+
 bool TMidiMenuBase::SelectByName(const QString &Name) {
     const QString Key = NameKey(Name);
     if (Key.isEmpty())
@@ -259,6 +286,7 @@ bool TMidiMenuBase::LoadAllowed() const {
 void TMidiMenuBase::Load(const TCustomIniFile &Store) {
     if (!LoadAllowed() || !FBaseMenu)
         return;
+    EndWait();
     try {
         Close();
     } catch (const std::exception &) {
@@ -274,32 +302,109 @@ void TMidiMenuBase::Load(const TCustomIniFile &Store) {
         if (FDefaultMidiMapper && FEntries.size() > 2)
             EntryTriggered(FEntries.at(2));
     } else if (Stored != NoneValue) {
-        SelectByName(Stored);
+        QString Notice;
+        if (MidiBackend::IsOwnPort(Stored)) {
+            // Kept from a version that offered them: the program would hear itself.
+            Notice = QStringLiteral("%1 \"%2\" is a port of Ondrel's own; it was not opened.")
+                         .arg(Title(), Stored);
+        } else if (!SelectByName(Stored)) {
+            Await(Stored);
+            Notice = QStringLiteral("%1 \"%2\" is not there; it opens as soon as it appears.")
+                         .arg(Title(), Stored);
+            if (!ServiceStarted())
+                Notice += QLatin1Char(' ') + MidiBackend::NotRunningText(Api());
+        }
+        if (!Notice.isEmpty() && OnNotice)
+            OnNotice(this, Notice);
     }
     UpdateCheckMarks();
 }
 
 void TMidiMenuBase::Save(TCustomIniFile &Store) {
-    Store.WriteString(FRegKey, ValueName(), IsClosed() ? NoneValue : DeviceName());
+    const QString Closed = FAwaited.isEmpty() ? NoneValue : FAwaited;
+    Store.WriteString(FRegKey, ValueName(), IsClosed() ? Closed : DeviceName());
+}
+
+void TMidiMenuBase::Refresh() {
+    if (!FBaseMenu)
+        return;
+    if (!FWatch.Active())
+        StartWatch(); // a JACK server that came back
+    if (RelistDevices())
+        RebuildEntries();
+    Refreshed();
+    OpenAwaited();
+}
+
+void TMidiMenuBase::Await(const QString &Name) {
+    FAwaited = Name;
+    if (!FAwaited.isEmpty() && !FWatch.Active())
+        FPoll->start();
+}
+
+void TMidiMenuBase::EndWait() {
+    FAwaited.clear();
+    FPoll->stop();
+}
+
+void TMidiMenuBase::OpenAwaited() {
+    // Only once its service lists it again: the Midi-Mapper is always listed, but it waits for
+    // the JACK server it was playing through.
+    if (FAwaited.isEmpty() || !IsClosed() || !ServiceStarted())
+        return;
+    QAction *Entry = EntryFor(FAwaited);
+    if (!Entry)
+        return;
+    EndWait();
+    EntryTriggered(Entry);
+}
+
+void TMidiMenuBase::StartWatch() {
+    if (!FBaseMenu)
+        return;
+    // From the service's thread: one refresh on the way is enough for a burst of changes.
+    const auto Changed = [this] {
+        if (!FRefreshPosted.exchange(true))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    FRefreshPosted = false;
+                    Refresh();
+                },
+                Qt::QueuedConnection);
+    };
+    const auto Gone = [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                // Let go of the lost server's client at once (see TJackPortWatch).
+                FWatch.Stop();
+                if (!FAwaited.isEmpty())
+                    FPoll->start();
+            },
+            Qt::QueuedConnection);
+    };
+    if (FWatch.Start(Api(), Changed, Gone))
+        FPoll->stop();
+}
+
+void TMidiMenuBase::Poll() {
+    Refresh();
+    if (FAwaited.isEmpty() || !FBaseMenu)
+        FPoll->stop();
 }
 
 void TMidiMenuBase::SetApi(TMidiApi Api) {
     CloseWithCursor();
-    QAction *After = nullptr;
-    if (FBaseMenu && !FEntries.isEmpty()) {
-        const QList<QAction *> InMenu = FBaseMenu->actions();
-        const qsizetype Last = InMenu.indexOf(FEntries.last());
-        if (Last >= 0 && Last + 1 < InMenu.size())
-            After = InMenu.at(Last + 1);
-    }
-    ClearEntries();
+    FWatch.Stop();
     if (OnDeviceReplacing)
         OnDeviceReplacing(this);
     RecreateDevice(Api);
     if (OnDeviceReplaced)
         OnDeviceReplaced(this);
-    if (FBaseMenu)
-        BuildEntries(After);
+    RebuildEntries();
+    StartWatch();
+    OpenAwaited();
 }
 
 void TMidiMenuBase::Text(const QString &Message) {
@@ -327,9 +432,13 @@ void TMidiOutMenu::RecreateDevice(TMidiApi Api) {
     FOutput->OnServiceGone = std::move(gone);
 }
 
+QString TMidiOutMenu::Title() const {
+    return QStringLiteral("Midi Out");
+}
+
 void TMidiOutMenu::AddExtraEntries() {
-    if (DeviceCount() > 0)
-        InsertEntry(2, MapperCaption, TMidiOutput::MidiMapper);
+    // The built-in synthesizer needs no MIDI service: offered also when none runs.
+    InsertEntry(2, MapperCaption, TMidiOutput::MidiMapper);
 }
 
 TMidiInMenu::TMidiInMenu(QObject *Parent, TMidiApi Api)
@@ -341,11 +450,43 @@ QString TMidiInMenu::ValueName() const {
     return InValueName;
 }
 
+QString TMidiInMenu::Title() const {
+    return QStringLiteral("Midi In");
+}
+
+void TMidiInMenu::SetThru(bool Value) {
+    FThru = Value;
+    Refreshed();
+}
+
+QString TMidiInMenu::Feedback() const {
+    if (!FThru || IsClosed())
+        return {};
+    const QString Loop = MidiBackend::OwnFeedback(Api());
+    if (Loop.isEmpty())
+        return {};
+    return QStringLiteral("Midi In closed: what Ondrel sends comes straight back to it (%1), "
+                          "and Midi Thru would play every note again and again.")
+        .arg(Loop);
+}
+
 bool TMidiInMenu::OpenDevice() {
     if (!FInput->Open())
         return false;
+    if (const QString Loop = Feedback(); !Loop.isEmpty()) {
+        FInput->Close();
+        throw EMidiInputError(Loop);
+    }
     FInput->Start();
     return true;
+}
+
+void TMidiInMenu::Refreshed() {
+    // A connection made by someone else (a patchbay) after the input was opened.
+    if (const QString Loop = Feedback(); !Loop.isEmpty()) {
+        CloseWithCursor();
+        ReportError(Loop);
+    }
 }
 
 void TMidiInMenu::CloseDevice() {

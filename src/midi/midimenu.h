@@ -5,10 +5,14 @@
 // device (the output menu also "Midi-Mapper" at position 2), opens the device the user picks
 // (closing the one before), keeps one check mark on the open device's entry or on "none", tells
 // what it does through OnTextMessage, reports failures through OnError, and remembers the
-// device by name in the settings store.
+// device by name in the settings store. The lists stay current: they are asked again when the
+// menu opens and, on JACK, when ports come and go; the open device stays open meanwhile. A
+// chosen device that is not there (at start-up, or after its service went away) is waited for:
+// its name stays the choice, and it opens once it is listed. Our own ports are never offered.
 //
-// Threads: everything here runs on the UI thread. The events are raised from inside the calls
-// that cause them; a handler must not destroy the menu.
+// Threads: everything here runs on the UI thread; word from the service's thread is posted to
+// it. The events are raised from inside the calls that cause them; a handler must not destroy
+// the menu.
 
 #include "midi/midibackend.h"
 #include "midi/midiinput.h"
@@ -20,11 +24,13 @@
 #include <QPointer>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
 class QAction;
 class QActionGroup;
+class QTimer;
 class TCustomIniFile;
 
 using TMidiNotifyEvent = std::function<void(QObject *Sender)>;
@@ -49,6 +55,7 @@ public:
     TMidiNotifyEvent OnDeviceReplaced;
     TMidiStringEvent OnError;       // an open or close failed; err is the message
     TMidiStringEvent OnTextMessage; // "Opened ...", "Closing ...", "Closed ..."
+    TMidiStringEvent OnNotice;      // what the user must not miss: a chosen device is not there
 
     // The section of the settings store holding the chosen device.
     QString RegKey() const { return FRegKey; }
@@ -69,13 +76,19 @@ public:
     QList<QAction *> Entries() const { return FEntries; }
 
     virtual TMidiApi Api() const = 0;
+    // Whether the service answered when its ports were last listed.
+    virtual bool ServiceStarted() const = 0;
     virtual int DeviceCount() const = 0;
+    // The name of a device without selecting it; empty for no device.
+    virtual QString NameOf(int Device) const = 0;
     // The selected device (NoDevice while none is open) and its name.
     virtual int DeviceID() const = 0;
     virtual QString DeviceName() const = 0;
     virtual bool IsClosed() const = 0;
     // The value name in the store: "MidiIn" or "MidiOut".
     virtual QString ValueName() const = 0;
+    // The menu's name for the user: "Midi In" or "Midi Out".
+    virtual QString Title() const = 0;
 
     // Closes the open device, then opens Device: "Invalid Device ID ?!" when there is no such
     // device, "<name> could not be opened." when it stays closed, else the device's own error.
@@ -95,14 +108,25 @@ public:
 
     // Closes, then opens the device stored under ValueName() in section RegKey: the first entry
     // whose caption matches, nothing for "(none)", the third entry when nothing is stored and
-    // DefaultMidiMapper is on. Open errors go to OnError; store errors are dropped. Does nothing
-    // without a base menu or a RegPath.
+    // DefaultMidiMapper is on. A stored device that is not listed is awaited (OnNotice says
+    // so). Open errors go to OnError; store errors are dropped. Does nothing without a base menu
+    // or a RegPath.
     virtual void Load(const TCustomIniFile &Store);
-    // Writes the open device's name, or "(none)", under ValueName() in section RegKey.
+    // Writes the open device's name, the awaited one's, or "(none)", under ValueName() in
+    // section RegKey.
     virtual void Save(TCustomIniFile &Store);
 
+    // Lists the ports again and rebuilds the entries when they changed: the open device stays
+    // open and checked. Opens the awaited device once its service lists it.
+    void Refresh();
+    // Waits for the device Name, closed meanwhile: it opens once listed, and is saved as the
+    // choice. Choosing an entry ends the wait.
+    void Await(const QString &Name);
+    QString Awaited() const { return FAwaited; }
+
     // Closes the device, makes a new one on the given MIDI service (which also lists the ports
-    // anew) and rebuilds the entries in place. References to the old device become invalid.
+    // anew) and rebuilds the entries in place. References to the old device become invalid. An
+    // awaited device is still waited for, and opens if the new service lists it.
     void SetApi(TMidiApi Api);
 
 protected:
@@ -117,17 +141,28 @@ protected:
     // Called after the device entries were added, before the check marks are set.
     virtual void AddExtraEntries() {}
 
+    // Lists the ports again (the open device stays open); true when the list changed.
+    virtual bool RelistDevices() = 0;
+    // Called after every refresh, with the entries current.
+    virtual void Refreshed() {}
+
     // Inserts an entry at Position among Entries() (at the end when Position is past it).
     QAction *InsertEntry(int Position, const QString &Caption, int Tag);
     bool LoadAllowed() const;
+    void ReportError(const QString &Message);
 
 private:
     void BuildEntries(QAction *Before);
+    void RebuildEntries();
     void ClearEntries();
     void EntryTriggered(QAction *Entry);
+    QAction *EntryFor(const QString &Name) const;
     void UpdateCheckMarks();
     void Text(const QString &Message);
-    void ReportError(const QString &Message);
+    void EndWait();
+    void OpenAwaited();
+    void StartWatch();
+    void Poll();
 
     QString FRegKey;
     QString FRegPath;
@@ -136,6 +171,11 @@ private:
     QActionGroup *FGroup = nullptr;
     QList<QAction *> FEntries;
     QAction *FInsertBefore = nullptr; // while building: the menu action after our entries
+    QString FAwaited;
+    // Word of port changes (JACK); asking again while waiting where there is none.
+    MidiBackend::TPortWatch FWatch;
+    std::atomic<bool> FRefreshPosted{false};
+    QTimer *FPoll = nullptr;
 };
 
 class TMidiOutMenu : public TMidiMenuBase {
@@ -150,13 +190,17 @@ public:
     const TMidiOutput &Output() const { return *FOutput; }
 
     TMidiApi Api() const override { return FOutput->Api(); }
+    bool ServiceStarted() const override { return FOutput->ServiceStarted(); }
     int DeviceCount() const override { return FOutput->DeviceCount(); }
+    QString NameOf(int Device) const override { return FOutput->NameOf(Device); }
     int DeviceID() const override { return FOutput->DeviceID(); }
     QString DeviceName() const override { return FOutput->DeviceName(); }
     bool IsClosed() const override { return FOutput->IsClosed(); }
     QString ValueName() const override;
+    QString Title() const override;
 
 protected:
+    bool RelistDevices() override { return FOutput->Relist(); }
     void SelectDevice(int Device) override { FOutput->SetDeviceID(Device); }
     bool OpenDevice() override { return FOutput->Open(); }
     void CloseDevice() override { FOutput->Close(); }
@@ -187,11 +231,19 @@ public:
     void SetDataHandler(TMidiInputEvent Handler) { FInput->DataHandler = std::move(Handler); }
 
     TMidiApi Api() const override { return FInput->Api(); }
+    bool ServiceStarted() const override { return FInput->ServiceStarted(); }
     int DeviceCount() const override { return FInput->DeviceCount(); }
+    QString NameOf(int Device) const override { return FInput->NameOf(Device); }
     int DeviceID() const override { return FInput->DeviceID(); }
     QString DeviceName() const override { return FInput->DeviceName(); }
     bool IsClosed() const override { return FInput->IsClosed(); }
     QString ValueName() const override;
+    QString Title() const override;
+
+    // Whether what arrives is played through to the output (Midi Thru). While it is, an input
+    // that gets straight back what the program sends is refused: it would loop for ever.
+    bool Thru() const { return FThru; }
+    void SetThru(bool Value);
 
     // Also ActiveSensing and TimingClock, as booleans of those names in section RegKey (read
     // with the current values as defaults).
@@ -199,11 +251,18 @@ public:
     void Save(TCustomIniFile &Store) override;
 
 protected:
+    bool RelistDevices() override { return FInput->Relist(); }
+    void Refreshed() override;
     void SelectDevice(int Device) override { FInput->SetDeviceID(Device); }
+    // Also refuses, with Thru on, an input our own output is connected to.
     bool OpenDevice() override;
     void CloseDevice() override;
     void RecreateDevice(TMidiApi Api) override;
 
 private:
+    // The text telling of a loop back from our output, empty when there is none (or no Thru).
+    QString Feedback() const;
+
     std::unique_ptr<TMidiInput> FInput;
+    bool FThru = false;
 };

@@ -20,9 +20,44 @@ TMidiOutput::TMidiOutput(TMidiApi Api) {
     // A service that does not start offers no device, not even our own port.
     if (!Ports.Names)
         return;
+    FServiceStarted = true;
     FOwnPort = MidiBackend::HasVirtualPorts(FApi);
     FPortNames = *Ports.Names;
     FDeviceCount = int(FPortNames.size()) + (FOwnPort ? 1 : 0);
+}
+
+QString TMidiOutput::NameOf(int Id) const {
+    if (Id == MidiMapper)
+        return MapperName;
+    if (Id < 0 || Id >= FDeviceCount)
+        return {};
+    if (FOwnPort)
+        return Id == 0 ? OwnPortName : FPortNames.at(Id - 1);
+    return FPortNames.at(Id);
+}
+
+bool TMidiOutput::Relist() {
+    if (FApi == TMidiApi::maNone)
+        return false;
+    const MidiBackend::TPortList Ports = MidiBackend::OutputPorts(FApi);
+    FServiceStarted = Ports.Names.has_value();
+    if (!Ports.Names)
+        return false;
+    QStringList Names = *Ports.Names;
+    const bool OnPort = !FClosed && FDeviceID != MidiMapper && !(FOwnPort && FDeviceID == 0);
+    if (OnPort && !Names.contains(FDeviceName))
+        Names << FDeviceName;
+    const bool OwnPort = MidiBackend::HasVirtualPorts(FApi);
+    if (Names == FPortNames && OwnPort == FOwnPort)
+        return false;
+    FOwnPort = OwnPort;
+    FPortNames = Names;
+    FDeviceCount = int(FPortNames.size()) + (FOwnPort ? 1 : 0);
+    if (OnPort)
+        FDeviceID = int(FPortNames.indexOf(FDeviceName)) + (FOwnPort ? 1 : 0);
+    else if (FClosed && FDeviceID != MidiMapper)
+        SetDeviceID(NoDevice); // a closed device is chosen anew from the new list
+    return true;
 }
 
 TMidiOutput::~TMidiOutput() {
@@ -42,12 +77,7 @@ void TMidiOutput::SetDeviceID(int Id) {
         return;
     }
     FDeviceID = Id;
-    if (Id == MidiMapper)
-        FDeviceName = MapperName;
-    else if (FOwnPort)
-        FDeviceName = Id == 0 ? OwnPortName : FPortNames.at(Id - 1);
-    else
-        FDeviceName = FPortNames.at(Id);
+    FDeviceName = NameOf(Id);
 }
 
 bool TMidiOutput::Open() {

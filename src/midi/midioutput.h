@@ -2,9 +2,9 @@
 
 // One MIDI output device. Device 0 is Ondrel's own port "Ondrel", which other programs connect
 // to (on services that allow it); the devices after it are the service's ports, counted and named
-// once at construction. -1, the Midi-Mapper, is the built-in synthesizer (synth.h), which needs
-// no MIDI service. NoDevice (30000) selects nothing; with no MIDI service at all there are no
-// devices.
+// at construction and again by Relist. -1, the Midi-Mapper, is the built-in synthesizer
+// (synth.h), which needs no MIDI service. NoDevice (30000) selects nothing; with no MIDI service
+// at all there are no devices but the Midi-Mapper.
 //
 // Errors are EMidiOutputError. Threads: every member is for the UI thread but SendFromCallback,
 // which one other thread (an input's service thread, playing through) may call at any time; the
@@ -34,6 +34,14 @@ public:
     // The service in use: the requested one, or the one maAuto found; maNone without any.
     TMidiApi Api() const { return FApi; }
     int DeviceCount() const { return FDeviceCount; }
+    // Whether the service answered when its ports were last listed.
+    bool ServiceStarted() const { return FServiceStarted; }
+    // The name of device Id (the Midi-Mapper's too) without selecting it; empty for no device.
+    QString NameOf(int Id) const;
+    // Lists the service's ports again. The open device stays open, and its id follows its port
+    // to its new place; an open port that is no longer listed stays, as the last device. The
+    // list is kept when the service does not answer. True when the list changed.
+    bool Relist();
 
     int DeviceID() const { return FDeviceID; }
     // Raises "Change to DeviceID while device was open" while open. An id outside the devices
@@ -65,6 +73,7 @@ private:
     TMidiApi FApi = TMidiApi::maNone;
     bool FOwnPort = false; // device 0 is our own port
     QStringList FPortNames;
+    bool FServiceStarted = false;
     int FDeviceCount = 0;
     int FDeviceID = NoDevice;
     QString FDeviceName;
