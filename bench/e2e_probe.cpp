@@ -683,10 +683,10 @@ void TProbe::Thru() {
     }
     Terminate(pid);
     const TStats t = StatsOf(thru), d = StatsOf(direct);
-    Row("MIDI thru: sent -> thru copy at receiver (1000)", Dist(t), "p99 within 0.5 ms of direct");
+    Row("MIDI thru: sent -> thru copy at receiver (1000)", Dist(t), "p99 within 0.2 ms of direct");
     Row("direct RtMidi -> RtMidi hop, same run", Dist(d), "");
     Row("  thru p99 - direct p99",
-        Fmt("%+.2f ms%s", t.P99 - d.P99, lost ? Fmt(", %d lost", lost).c_str() : ""), "< 0.5 ms");
+        Fmt("%+.2f ms%s", t.P99 - d.P99, lost ? Fmt(", %d lost", lost).c_str() : ""), "< 0.2 ms");
 }
 
 void TProbe::Bursts() {

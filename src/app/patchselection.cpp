@@ -127,9 +127,9 @@ void TPatchSelection::StepPatch(int Delta) {
 void TPatchSelection::UnloadPatchSet() {
     FCurrent = nullptr;
     FShownMode = nullptr;
-    const QList<QAction *> actions = C.Patches1->actions();
+    const QList<QAction *> actions = C.PatchesMenu->actions();
     for (int i = 0; i + 2 < actions.size(); ++i) {
-        C.Patches1->removeAction(actions[i]);
+        C.PatchesMenu->removeAction(actions[i]);
         if (actions[i]->menu())
             actions[i]->menu()->deleteLater();
         else
@@ -169,8 +169,8 @@ void TPatchSelection::SetPatchSet(std::unique_ptr<TPatchList> Set) {
     for (int m = 0; m < FPatchSet->ModeCount(); ++m) {
         const TPatchModeGroup &mode = *FPatchSet->Mode(m);
         auto *menu = new QMenu(QString(mode.Name()).replace(QLatin1Char('&'), QStringLiteral("&&")),
-                               C.Patches1);
-        C.Patches1->insertMenu(C.PatchSetSep, menu);
+                               C.PatchesMenu);
+        C.PatchesMenu->insertMenu(C.PatchSetSep, menu);
         FillMenu(menu, mode, first);
     }
     // The combo shows the first mode with a program; nothing is selected or sent.

@@ -26,7 +26,7 @@ public:
     struct TControls {
         QComboBox *PatchBox;
         TUpDown *PatchUpDown;
-        QMenu *Patches1;
+        QMenu *PatchesMenu;
         QAction *PatchSetSep;
     };
 

@@ -60,7 +60,9 @@ public:
     // An incoming event on the UI thread, after the input's thread stored it (and played it
     // through when the event says so).
     void Receive(const TMidiEvent &Event);
-    // Both halves at once, as if Message had just arrived at an input: for callers without one.
+    // Both halves at once, as if Message had just arrived at an input: for callers without one
+    // (tests, benchmarks). Not while an input is open: its thread is the thru engine's only
+    // other caller.
     void ReceiveNow(const TShortMessage &Message);
 
     // The displays follow a message that was sent or received.
