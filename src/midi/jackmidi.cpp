@@ -176,6 +176,7 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
     if (!Buffer)
         return;
     if (Direction == TDirection::In) {
+        Receive(User, nullptr, 0, 0); // a new period
         const uint32_t Count = jack_midi_get_event_count(Buffer);
         for (uint32_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;

@@ -57,6 +57,11 @@ struct TMidiInput::TCallbackBlock {
     // A notice is on its way: later messages need none of their own.
     std::atomic<bool> DataNoticePending{false};
     std::atomic<bool> OverflowNoticePending{false};
+    // On a service with periods (JACK) the UI thread is woken at the start of the next period,
+    // not in the middle of this one, where it would take a core from the clients downstream.
+    bool Periodic = false;
+    bool DataNoticeWanted = false;     // service thread only
+    bool OverflowNoticeWanted = false; // service thread only
     std::atomic<TMidiThruHook *> Thru{nullptr};
     std::atomic<int> ThruCalls{0}; // calls of the hook running now
 };
@@ -159,6 +164,9 @@ bool TMidiInput::Open() {
     FBlock->Started = false;
     FBlock->DataNoticePending = false;
     FBlock->OverflowNoticePending = false;
+    FBlock->Periodic = FApi == TMidiApi::maJack;
+    FBlock->DataNoticeWanted = false;
+    FBlock->OverflowNoticeWanted = false;
     FBlock->Closing = false;
     FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName, &TMidiInput::Receive,
                                     FBlock.get(), OnServiceGone);
@@ -252,6 +260,15 @@ void TMidiInput::HandleOverflowNotice() {
 // The service's thread: store and post, nothing else.
 void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame) {
     auto *Block = static_cast<TCallbackBlock *>(User);
+    if (Block && Size == 0) { // a new period: tell what the last one stored
+        if (std::exchange(Block->DataNoticeWanted, false) &&
+            !Block->DataNoticePending.exchange(true))
+            QCoreApplication::postEvent(Block->Notifier, new QEvent(DataNotice()));
+        if (std::exchange(Block->OverflowNoticeWanted, false) &&
+            !Block->OverflowNoticePending.exchange(true))
+            QCoreApplication::postEvent(Block->Notifier, new QEvent(OverflowNotice()));
+        return;
+    }
     if (!Block || Size == 0 || Block->Closing.load() || !Block->Started.load() || !Block->Buffer)
         return;
     const uint8_t Status = Data[0];
@@ -291,6 +308,11 @@ void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size, uint32_t 
             MidiShortMessage::Pack(Status, Size > 1 ? Data[1] : 0, Size > 2 ? Data[2] : 0);
         Stored = Block->Buffer->Store({Time, Message, nullptr, Through});
         Lost = !Stored;
+    }
+    if (Block->Periodic) {
+        Block->DataNoticeWanted |= Stored;
+        Block->OverflowNoticeWanted |= Lost;
+        return;
     }
     if (Stored && !Block->DataNoticePending.exchange(true))
         QCoreApplication::postEvent(Block->Notifier, new QEvent(DataNotice()));
