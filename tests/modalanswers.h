@@ -45,6 +45,8 @@ public:
             if (!b)
                 return false;
             Seen.append(b->text());
+            Defaults.append(b->defaultButton() ? b->standardButton(b->defaultButton())
+                                               : QMessageBox::NoButton);
             if (QAbstractButton *button = b->button(Button))
                 button->click();
             else
@@ -56,6 +58,8 @@ public:
     bool Done() const { return FNext == FSteps.size(); }
 
     QStringList Seen;
+    // The default button of each message box answered.
+    QList<QMessageBox::StandardButton> Defaults;
 
 private:
     void Poll() {

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void thruPlaysIncomingNotesThroughTheChord();
     void settingsComeBackAfterRestart();
     void uninstallLeavesNothingBehind();
+    void uninstallSaysWhatItRemovesAndDefaultsToNo();
     void heightLockedWidthLimited();
     void bankChangeSendsPairThenProgram();
     void pitchStripSpringsBack_data();
@@ -286,6 +288,40 @@ void TestMainWindow::uninstallLeavesNothingBehind() {
     QVERIFY(!QDir(F.ConfigPath() + QStringLiteral("/Tavrel")).exists());
     w.reset(); // the close that follows writes nothing back
     QVERIFY(!QDir(F.ConfigPath() + QStringLiteral("/Tavrel")).exists());
+}
+
+// It removes the settings file, not the program: it says which file, how the program itself is
+// removed (never "delete the folder of the executable", /usr/bin once installed), and a stray
+// Enter keeps everything.
+void TestMainWindow::uninstallSaysWhatItRemovesAndDefaultsToNo() {
+    {
+        auto w = NewWindow();
+        QVERIFY(w);
+        w->close();
+    }
+    const QString file = ProgramStoreFileName();
+    auto w = NewWindow();
+    QVERIFY(w);
+    {
+        TModalAnswers answers;
+        answers.Box(QMessageBox::No);
+        w->Uninstall();
+        QVERIFY(answers.Done());
+        QCOMPARE(answers.Defaults, QList<QMessageBox::StandardButton>{QMessageBox::No});
+        QVERIFY2(answers.Seen.value(0).contains(file), qPrintable(answers.Seen.join('|')));
+        QVERIFY(!w->Uninstalled());
+        QVERIFY(QFile::exists(file));
+    }
+    TModalAnswers answers;
+    answers.Box(QMessageBox::Yes).Box(QMessageBox::Ok);
+    w->Uninstall();
+    QVERIFY(answers.Done());
+    QVERIFY(w->Uninstalled());
+    const QString done = answers.Seen.value(1);
+    QVERIFY2(done.contains(file) && done.contains(QStringLiteral("package manager")),
+             qPrintable(done));
+    QVERIFY2(!done.contains(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath()),
+             qPrintable(done));
 }
 
 void TestMainWindow::heightLockedWidthLimited() {

@@ -198,7 +198,9 @@ void TPatchSelection::LoadStoredPatchSet(const TCustomIniFile &Store, const QStr
             return;
         SelectPatch(FPatchSet->FindByPath(Store.ReadString(Section, ValPatch, QString())), true,
                     true);
-    } catch (...) {
+    } catch (const EIniFileException &Error) {
+        // The start goes on without the patch set; the store reports its own trouble too.
+        qWarning("%s", qPrintable(Error.Message()));
     }
 }
 
