@@ -91,7 +91,7 @@ void TProgramBank::SendProgram() {
     if (held && FKeyboard.RetriggerPending) {
         FKeyboard.SendChord(FKeyboard.Channel(), FKeyboard.HeldNote, FKeyboard.HeldVelocity, true);
         FKeyboard.Holding = true;
-        FKeyboard.MouseMode = TMouseMode::None;
+        FKeyboard.SetMouseMode(TMouseMode::None);
         FKeyboard.RetriggerPending = false;
     }
 }
