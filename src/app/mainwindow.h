@@ -340,6 +340,8 @@ private:
     TControllerCode FMouseWheelController = 1;
     int FMouseWheelSensitivity = 4;
     int FWheelValue = 0;
+    // What the latest wheel moves were too small for, kept for the next (ControllerMapping).
+    int FWheelRest = 0;
     TJoystickMap FJoystickMap;
     std::array<TJoystick *, TJoystickMap::Joysticks> FJoysticks{};
     // Per joystick the last X, Y and Z reported; -1 before the first report, so that a first
