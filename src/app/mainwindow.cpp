@@ -628,7 +628,18 @@ void TMainWindow::BuildStatusBar() {
 // --- Layout --------------------------------------------------------------------------------------
 
 int TMainWindow::MinWidth() const {
-    return FChannelUpDown->geometry().right() + 1 + 5;
+    int width = FChannelUpDown->geometry().right() + 1 + 5;
+    if (FKnobs && FKnobs->Count() > 0) {
+        // Two rows of knobs, column by column, right of the patch box (LayOut); a column is at
+        // least one knob wide.
+        const int columns = (FKnobs->Count() + 1) / 2;
+        width = std::max(width, KnobBandLeft() + columns * FKnobWheel->width() + 2);
+    }
+    return width;
+}
+
+int TMainWindow::KnobBandLeft() const {
+    return FPatchUpDown->geometry().right() + 1 + 6;
 }
 
 int TMainWindow::MaxWidth() const {
@@ -656,10 +667,8 @@ void TMainWindow::LayOut() {
     } else {
         FKeyboard->resize(clientWidth - FKeyboard->x() - 5, FKeyboard->height());
     }
-    if (FKnobs) {
-        const int right = FPatchUpDown->geometry().right() + 1;
-        FKnobs->SetArea(right + 6, clientWidth - right - 2);
-    }
+    if (FKnobs)
+        FKnobs->SetArea(KnobBandLeft(), clientWidth - KnobBandLeft() + 4);
 }
 
 void TMainWindow::SetArrowsVisible(bool Value) {
@@ -1004,8 +1013,10 @@ void TMainWindow::showEvent(QShowEvent *Event) {
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
     SelectKnobPreset(FKnobPresetName);
-    if (FFirstTime && FKnobs->Count() == 0)
+    if (FFirstTime && FKnobs->Count() == 0) {
         FKnobs->Add(QStringLiteral("Volume"), MidiController::MainVolume, 0, 100);
+        KnobCountChanged();
+    }
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     // The deferred start paints before its slow part (patch set, devices): that picture shows
     // only once the window is exposed.

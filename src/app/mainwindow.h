@@ -160,7 +160,8 @@ public:
     void UpdateJoystickEnable();
     bool ArrowsVisible() const { return FArrowsVisible; }
     void SetArrowsVisible(bool Value);
-    // The width the window may take: all controls, up to the whole keyboard.
+    // The width the window may take: all controls (every knob column at least one knob wide),
+    // up to the whole keyboard.
     int MinWidth() const;
     int MaxWidth() const;
     // Shows the keyboard's channel (0..15) in the channel field.
@@ -175,6 +176,8 @@ public:
     void SelectKnobPreset(const QString &Name);
     // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
     void UncheckKnobPresets();
+    // The knob bar has another number of knobs: the window's width limits follow.
+    void KnobCountChanged();
     void RecallSnapshot(int Slot);
     void DefineSnapshot(int Slot);
     // The values text of a snapshot; empty for an undefined slot.
@@ -225,6 +228,8 @@ private:
     // Layout
     // Height locked, width between MinWidth and MaxWidth.
     void ApplyWidthLimits();
+    // Where the knob bar's band starts, right of the patch box.
+    int KnobBandLeft() const;
     void LayOut();
     void AlignStrips();
     void SyncKeyWidthBar();
