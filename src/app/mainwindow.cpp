@@ -236,8 +236,6 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FStartQueries = MidiBackend::HoldQueries();
     CreateDeviceMenus();
     CreateJoysticks();
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            &TMainWindow::ApplicationStateChanged);
     qApp->installEventFilter(this);
 
     setFocusProxy(FKeyboard);
@@ -911,33 +909,34 @@ void TMainWindow::ShowChordEditor() {
 
 // --- Keys ----------------------------------------------------------------------------------------
 
-void TMainWindow::WindowKeyDown(QKeyEvent *Event) {
+bool TMainWindow::WindowKeyDown(QKeyEvent *Event) {
     const Qt::KeyboardModifiers mods = Event->modifiers();
     switch (Event->key()) {
     case Qt::Key_Space:
-        if (mods & Qt::ControlModifier)
-            Panic();
-        break;
+        if (!(mods & Qt::ControlModifier))
+            return false;
+        Panic();
+        return true;
     case Qt::Key_PageUp:
         if (mods & Qt::ShiftModifier)
             FProgramBank->StepProgram(-1);
         else
             StepPatch(-1);
-        break;
+        return true;
     case Qt::Key_PageDown:
         if (mods & Qt::ShiftModifier)
             FProgramBank->StepProgram(1);
         else
             StepPatch(1);
-        break;
+        return true;
     case Qt::Key_End:
         StepChord(1);
-        break;
+        return true;
     case Qt::Key_Home:
         StepChord(-1);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -972,7 +971,10 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             !(key == FLastKeyEvent && key->timestamp() == FLastKeyTime)) {
             FLastKeyEvent = key;
             FLastKeyTime = key->timestamp();
-            WindowKeyDown(key);
+            // A list box would step its own list with the same key (the chord box to its first
+            // or last entry, the patch box once more): the window's step is the only one.
+            if (WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
+                return true;
         }
     }
     // The wheel goes to the window first, wherever the pointer is over it.
@@ -1136,11 +1138,12 @@ void TMainWindow::WriteSettings(TCustomIniFile &Store) {
 
 void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
     const QString &sec = WindowSection;
-    LoadFormState(*this, Store, sec, FormState::Size | FormState::Position | FormState::Maximized);
     FModWheelController = Store.ReadInteger(sec, ValModWheelController, FModWheelController) & 127;
     SetArrowsVisible(Store.ReadBool(sec, ValShowBasenoteButtons, FArrowsVisible));
     FKeyboard->LoadKeyboardSettings(Store);
+    // The stored width within the limits of the stored key size, not of the one before.
     ApplyWidthLimits();
+    LoadFormState(*this, Store, sec, FormState::Size | FormState::Position | FormState::Maximized);
     LayOut();
     AlignStrips();
     UpdateFromKeyboard();
@@ -1224,25 +1227,17 @@ bool TMainWindow::StayOnTop() const {
 
 void TMainWindow::SetStayOnTop(bool Value) {
     FStayOnTopAction->setChecked(Value);
-    if (Value && QGuiApplication::applicationState() != Qt::ApplicationActive)
-        ApplyTopmost(true);
-}
-
-void TMainWindow::ApplicationStateChanged(Qt::ApplicationState State) {
-    // On top only while another program is in front, so dialogs of this one are never hidden.
-    if (State == Qt::ApplicationActive)
-        ApplyTopmost(false);
-    else if (StayOnTop())
-        ApplyTopmost(true);
-}
-
-void TMainWindow::ApplyTopmost(bool Topmost) {
-    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == Topmost)
+    // Above other programs' windows for as long as it is checked; the dialogs, transient for
+    // this window, are kept above it by the window manager.
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, Value);
+    if (flags == windowFlags())
         return;
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, Topmost);
-    if (visible)
-        showNormal();
+    // Told to the native window alone (_NET_WM_STATE_ABOVE on X11): QWidget::setWindowFlags
+    // would hide the window and show it again, taking the focus, and restore a minimized one.
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
 }
 
 void TMainWindow::SetStatusText(const QString &Text) {

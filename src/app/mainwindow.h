@@ -133,8 +133,6 @@ public:
     void SetMidiThru(bool Value);
     bool StayOnTop() const;
     void SetStayOnTop(bool Value);
-    // Another program came to the front, or this one.
-    void ApplicationStateChanged(Qt::ApplicationState State);
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
     // The devices waiting for their MIDI service to come back; empty when none is.
@@ -238,10 +236,10 @@ private:
     void ChannelEdited();
 
     // Keys and window commands
-    void WindowKeyDown(QKeyEvent *Event);
+    // The window's own keys, seen before the focused control; true when the key was one.
+    bool WindowKeyDown(QKeyEvent *Event);
     void Readme();
     void About();
-    void ApplyTopmost(bool Topmost);
     // A notice (settings not saved, a service lost) stays in the status bar until another text
     // replaces it: status tips of the controls only cover it while the pointer is on them. It
     // goes to the standard error too, for a program started from a terminal.
