@@ -287,8 +287,8 @@ void TestE2eWindow::pageKeysStepThePickedPatchOnce() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(Script);
     file.close();
-    FRig.WriteStore("[MidiDevices]\nMidiOut=Ondrel\n[KeyboardForm]\nPatchScript=" +
-                    script.toUtf8() + "\n");
+    FRig.WriteStore(
+        "[MidiDevices]\nMidiOut=Ondrel\n[KeyboardForm]\nPatchScript=" + script.toUtf8() + "\n");
     TE2eProgram p(FRig);
     QVERIFY(p.Start());
     QVERIFY(p.ConnectOutput());
@@ -315,7 +315,7 @@ void TestE2eWindow::homeEndStepTheChordOnceInTheChordBox() {
     QVERIFY(PickEntry(p, ChordBoxX, 2, 8)); // Minor
     QVERIFY(FRig.Keys({QStringLiteral("End")}));
     QCOMPARE(PlayC1(p, keysY, 4), (QStringList{"90 24", "90 28", "90 2b", "90 2e"})); // Major m7
-    QVERIFY(PickEntry(p, ChordBoxX, 2, 8)); // Minor again
+    QVERIFY(PickEntry(p, ChordBoxX, 2, 8));                                           // Minor again
     QVERIFY(FRig.Keys({QStringLiteral("Home")}));
     QCOMPARE(PlayC1(p, keysY, 3), (QStringList{"90 24", "90 28", "90 2b"})); // Major
     QVERIFY(p.Quit());
