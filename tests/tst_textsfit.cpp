@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -166,6 +168,8 @@ private Q_SLOTS:
     void cleanup();
     void nothingIsCutOff_data();
     void nothingIsCutOff();
+    void statusBarShowsWholeTexts_data();
+    void statusBarShowsWholeTexts();
 
 private:
     std::unique_ptr<QTemporaryDir> FConfig;
@@ -234,6 +238,68 @@ void TestTextsFit::nothingIsCutOff() {
     QVERIFY(QTest::qWaitForWindowExposed(root->window()));
     const QStringList clipped = ClippedTexts(root);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void TestTextsFit::statusBarShowsWholeTexts_data() {
+    // At the default width: a status text or notice (the program's), or a control's status tip
+    // while the pointer rests on it.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("tip");
+    QTest::addColumn<bool>("panelsShown"); // the note, base, octave and mode panels
+    QTest::newRow("long status text")
+        << "The JACK server is no longer running. Ondrel was closed; it "
+           "opens again when the JACK server is back."
+        << false << false;
+    QTest::newRow("short status") << "Panic: 50%" << false << true;
+    QTest::newRow("short hint") << "Change Chord (Home/End)" << true << false;
+    QTest::newRow("long hint")
+        << "Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)" << true << false;
+}
+
+void TestTextsFit::statusBarShowsWholeTexts() {
+    QFETCH(QString, text);
+    QFETCH(bool, tip);
+    QFETCH(bool, panelsShown);
+    QStatusBar *bar = W->statusBar();
+    const int oneLine = bar->height();
+    QTest::qWait(50); // the start-up's own status texts
+    if (tip) {
+        QStatusTipEvent event(text);
+        QApplication::sendEvent(W.get(), &event);
+    } else {
+        W->SetStatusText(text);
+    }
+    QTest::qWait(50); // the layouts
+    // The label that shows the text, in sight, with room for all of it.
+    QLabel *shown = nullptr;
+    for (QLabel *l : bar->findChildren<QLabel *>())
+        if (l->isVisible() && l->text() == text)
+            shown = l;
+    QVERIFY(shown);
+    const QPoint centre = shown->geometry().center();
+    QCOMPARE(bar->childAt(centre), shown);
+    QVERIFY(W->rect().contains(QRect(shown->mapTo(W.get(), QPoint()), shown->size())));
+    const QRect room = shown->contentsRect().adjusted(
+        shown->margin() + shown->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2,
+        shown->margin(), -shown->margin(), -shown->margin());
+    const QRect needed = shown->fontMetrics().boundingRect(
+        room, int(shown->alignment()) | (shown->wordWrap() ? Qt::TextWordWrap : 0), text);
+    // The leading of a line may reach into the frame, as in every panel of the bar.
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 2,
+             qPrintable(QStringLiteral("needs %1x%2, has %3x%4")
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height())));
+    // The other panels show again under a short text, and the bar has its one line again.
+    const QLabel *base = nullptr;
+    for (QLabel *l : bar->findChildren<QLabel *>())
+        if (l->text().startsWith(QStringLiteral("Base: ")))
+            base = l;
+    QVERIFY(base);
+    QCOMPARE(base->isVisible() && bar->childAt(base->geometry().center()) == base, panelsShown);
+    if (panelsShown)
+        QCOMPARE(bar->height(), oneLine);
 }
 
 int main(int argc, char *argv[]) {

@@ -8,6 +8,7 @@
 #include "app/patchselection.h"
 #include "app/programbank.h"
 #include "app/splash.h"
+#include "app/statusbar.h"
 #include "app/updown.h"
 #include "chords/chordeditform.h"
 #include "controls/controlpictures.h"
@@ -112,31 +113,6 @@ const std::array<QString, TMainWindow::ExImFlagCount> ExImFlagNames{
 constexpr int BuiltInChords = 8;
 constexpr int KeyboardLeft = 80;
 constexpr int KeyboardTop = 88;
-
-// The first status panel: hints, notices and progress, often longer than the panel. A plain
-// label would cut a long text off mid-letter and ask the bar, and so the window, to be as wide
-// as the text; this one ends it with an ellipsis in whatever width it has.
-class TStatusPanel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        drawFrame(&painter);
-        int inset = indent();
-        if (inset < 0) // where QLabel puts the text of a framed panel, as the others have it
-            inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
-        inset += margin();
-        const QRect area = contentsRect().adjusted(inset, 0, -inset, 0);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(area, int(Qt::AlignLeft | Qt::AlignVCenter),
-                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
-    }
-};
 
 // The Panic panel: a click anywhere on it.
 class TPanicPanel : public QLabel {
@@ -359,9 +335,9 @@ void TMainWindow::BuildKeyboardArea() {
 
     FKeyboard = new TKeyboard(FClient);
     FKeyboard->setGeometry(KeyboardLeft, KeyboardTop, 329, 76);
+    // A tooltip only: over the keyboard, the status bar shows the note under the pointer.
     FKeyboard->setToolTip(
         QStringLiteral("Left Button: normal play mode   Right button: special hold mode"));
-    FKeyboard->setStatusTip(FKeyboard->toolTip());
     TKeyboardModel &m = FKeyboard->Model();
     m.SetBounds(329, 76);
     m.SetBaseNote(36);
@@ -597,28 +573,12 @@ void TMainWindow::BuildMenus() {
 }
 
 void TMainWindow::BuildStatusBar() {
-    QStatusBar *bar = statusBar();
-    bar->setFixedHeight(StatusHeight);
-    bar->setSizeGripEnabled(false);
-    for (size_t i = 0; i < FPanels.size(); ++i) {
-        FPanels[i] = i == 0 ? new TStatusPanel(bar) : new QLabel(bar);
-        FPanels[i]->setFrameShape(QFrame::Panel);
-        FPanels[i]->setFrameShadow(QFrame::Sunken);
-        if (i == 0)
-            bar->addWidget(FPanels[i], 1);
-        else
-            bar->addPermanentWidget(FPanels[i]);
-    }
-    const QFontMetrics fm(FPanels[1]->font());
-    FPanels[1]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWW")));
-    FPanels[2]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Base: WWW")));
-    FPanels[3]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Octave: 122")));
-    FPanels[4]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
-    // Fixed in both directions, a panel's new text repaints that panel only; one of free height
-    // has the whole bar laid out and repainted again, at every note played. The bar keeps 3
-    // pixels above its panels and 2 below.
-    for (size_t i = 1; i < FPanels.size(); ++i)
-        FPanels[i]->setFixedHeight(StatusHeight - 5);
+    FStatusBar = new TStatusBar(StatusHeight, this);
+    setStatusBar(FStatusBar);
+    // A long message takes more lines: the window grows by them while it is shown.
+    FStatusBar->OnHeightChange = [this] { ApplyWidthLimits(); };
+    for (int i = 0; i < TStatusBar::PanelCount; ++i)
+        FPanels[size_t(i)] = FStatusBar->Panel(i);
     FPanels[2]->setText(
         QStringLiteral("Base: %1").arg(FKeyboard->Model().NoteName(FKeyboard->Model().BaseNote())));
 }
@@ -647,7 +607,8 @@ int TMainWindow::MaxWidth() const {
 }
 
 void TMainWindow::ApplyWidthLimits() {
-    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight;
+    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight -
+                  StatusHeight + FStatusBar->BarHeight();
     setMinimumSize(MinWidth(), h);
     setMaximumSize(MaxWidth(), h);
 }
@@ -992,7 +953,7 @@ bool TMainWindow::event(QEvent *Event) {
     if (Event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent *>(Event)->tip();
         if (!QWidget::mouseGrabber())
-            FPanels[0]->setText(tip.isEmpty() ? FNotice : tip);
+            FStatusBar->SetHint(tip);
         return true;
     }
     return QMainWindow::event(Event);
@@ -1241,11 +1202,7 @@ void TMainWindow::SetStayOnTop(bool Value) {
 }
 
 void TMainWindow::SetStatusText(const QString &Text) {
-    if (!FNotice.isEmpty())
-        FPanels[0]->setToolTip(QString());
-    FNotice.clear();
-    FPanels[0]->setText(Text);
-    FPanels[0]->repaint(); // long operations report progress before they return
+    FStatusBar->SetMessage(Text, false);
 }
 
 QString TMainWindow::StatusPanelText(int Panel) const {
@@ -1253,9 +1210,7 @@ QString TMainWindow::StatusPanelText(int Panel) const {
 }
 
 void TMainWindow::ShowNotice(const QString &Text) {
-    SetStatusText(Text);
-    FNotice = Text;
-    FPanels[0]->setToolTip(Text); // the panel shows only the start of a long text
+    FStatusBar->SetMessage(Text, true);
     qWarning("%s", qPrintable(Text));
 }
 

@@ -52,6 +52,7 @@ class TProgramBank;
 class TSettings;
 class TSettingsHost;
 class TSplashForm;
+class TStatusBar;
 class TTransposeForm;
 class TUpDown;
 class TWheel;
@@ -140,6 +141,8 @@ public:
     QString LostInput() const { return FLostIn; }
 
     // --- Status bar -----------------------------------------------------------------------------
+    // The text of the first panel until the next one; a long one is shown whole for a while
+    // (statusbar.h).
     void SetStatusText(const QString &Text);
     QString StatusPanelText(int Panel) const;
 
@@ -240,9 +243,9 @@ private:
     bool WindowKeyDown(QKeyEvent *Event);
     void Readme();
     void About();
-    // A notice (settings not saved, a service lost) stays in the status bar until another text
-    // replaces it: status tips of the controls only cover it while the pointer is on them. It
-    // goes to the standard error too, for a program started from a terminal.
+    // A notice (settings not saved, a service lost): a status text shown whole until another
+    // replaces it (status tips of the controls only cover it while the pointer is on them),
+    // and to the standard error too, for a program started from a terminal.
     void ShowNotice(const QString &Text);
 
     // Routing's listeners
@@ -321,8 +324,8 @@ private:
     std::array<QAction *, SnapshotCount> FSnapshotItems{};
     std::array<QAction *, SnapshotCount> FDefineItems{};
     std::array<QString, SnapshotCount> FSnapshots;
+    TStatusBar *FStatusBar = nullptr;
     std::array<QLabel *, 5> FPanels{};
-    QString FNotice;
 
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
