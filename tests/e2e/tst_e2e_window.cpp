@@ -259,6 +259,7 @@ void TestE2eWindow::placeAndSizeComeBackAfterRestarts_data() {
         << QByteArray("[KeyboardForm]\nLeft=100\nTop=300\nWidth=1700\n"
                       "[Keyboard]\nPaintStyle=1\nImageSize=2\n")
         << 1700;
+    QTest::newRow("first placed by the window manager") << QByteArray() << 476;
     QTest::newRow("stay on top")
         << QByteArray("[KeyboardForm]\nLeft=300\nTop=200\nWidth=600\nStayOnTop=1\n") << 600;
 }
