@@ -608,7 +608,7 @@ int TMainWindow::MaxWidth() const {
 
 void TMainWindow::ApplyWidthLimits() {
     const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight -
-                  StatusHeight + FStatusBar->BarHeight();
+                  StatusHeight + (FStatusBar ? FStatusBar->BarHeight() : StatusHeight);
     setMinimumSize(MinWidth(), h);
     setMaximumSize(MaxWidth(), h);
 }
