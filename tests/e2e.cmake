@@ -71,3 +71,16 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_ports ondrel)
     set_tests_properties(tst_e2e_ports PROPERTIES ENVIRONMENT "" LABELS "e2e;menus")
 endif()
+
+# The real program's window under a window manager: Stay on Top beside another program, its
+# place and size after restarts, the page and chord keys while a list box has the focus.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_window LABEL e2e
+        SOURCES e2e/tst_e2e_window.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_window PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_window PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_window ondrel)
+    set_tests_properties(tst_e2e_window PROPERTIES ENVIRONMENT "" LABELS "e2e;mainwindow")
+endif()

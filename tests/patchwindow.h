@@ -5,10 +5,14 @@
 #include "app/mainwindow.h"
 #include "app/programbank.h"
 #include "core/patchlist.h"
+#include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
 #include "router/midirouter.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +29,13 @@ struct TPatchWindow {
     void Reset() {
         FConfig = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", FConfig->path().toUtf8());
+        // No device: a first start would open the built-in synthesizer, which has no sound
+        // card here, and say so in a box that takes the focus from the window.
+        const QString store = ProgramStoreFileName();
+        QDir().mkpath(QFileInfo(store).absolutePath());
+        QFile file(store);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("[MidiDevices]\nMidiOut=(none)\nMidiIn=(none)\n");
         Sent.clear();
         Messages.clear();
     }

@@ -271,55 +271,71 @@ void TestJoystick::missingDeviceLeavesEverythingZero() {
 }
 
 void TestJoystick::wheelController_data() {
-    QTest::addColumn<int>("delta");
+    // One wheel event per delta; the steps they make in all.
+    QTest::addColumn<QList<int>>("deltas");
     QTest::addColumn<int>("sensitivity");
     QTest::addColumn<bool>("shift");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("rest");
     const int notch = ControllerMapping::WheelNotch;
-    QTest::newRow("one notch up") << notch << 4 << false << 0 << 8;
-    QTest::newRow("one notch up with shift: 2.4") << notch << 4 << true << 0 << 2;
-    QTest::newRow("one notch down") << -notch << 4 << false << 64 << 56;
-    QTest::newRow("one notch down with shift") << -notch << 4 << true << 64 << 62;
-    QTest::newRow("two notches in one event") << 2 * notch << 4 << false << 10 << 26;
-    QTest::newRow("sensitivity 1") << notch << 1 << false << 10 << 12;
-    QTest::newRow("half rounds to even: 0.5") << 30 << 1 << false << 10 << 10;
-    QTest::newRow("half rounds to even: 1.5") << 90 << 1 << false << 10 << 12;
-    QTest::newRow("a small touchpad step") << 15 << 4 << false << 10 << 11;
-    QTest::newRow("clamped at the top") << notch << 4 << false << 125 << 127;
-    QTest::newRow("clamped at the bottom") << -notch << 4 << false << 3 << 0;
+    QTest::newRow("one notch up") << QList<int>{notch} << 4 << false << 8 << 0;
+    QTest::newRow("one notch up with shift: 2.4") << QList<int>{notch} << 4 << true << 2 << 0;
+    QTest::newRow("one notch down") << QList<int>{-notch} << 4 << false << -8 << 0;
+    QTest::newRow("one notch down with shift") << QList<int>{-notch} << 4 << true << -2 << 0;
+    QTest::newRow("notches with shift: 2 each")
+        << QList<int>{notch, notch, notch} << 4 << true << 6 << 0;
+    QTest::newRow("two notches in one event") << QList<int>{2 * notch} << 4 << false << 16 << 0;
+    QTest::newRow("sensitivity 1") << QList<int>{notch} << 1 << false << 2 << 0;
+    QTest::newRow("half a step rounds to even: 0") << QList<int>{30} << 1 << false << 0 << 60;
+    QTest::newRow("one and a half rounds to even: 2") << QList<int>{90} << 1 << false << 2 << -60;
+    QTest::newRow("a small touchpad step") << QList<int>{15} << 4 << false << 1 << 0;
+    QTest::newRow("touchpad with shift: kept until it makes a step")
+        << QList<int>{15, 15, 15} << 4 << true << 1 << -30;
+    QTest::newRow("eight touchpad steps with shift make a notch")
+        << QList<int>(8, 15) << 4 << true << 2 << 0;
+    QTest::newRow("120 events of 1 make a notch") << QList<int>(120, 1) << 4 << false << 8 << 0;
+    QTest::newRow("back and forth cancels out")
+        << QList<int>{40, -40, 40, -40} << 4 << true << 0 << 0;
 }
 
 void TestJoystick::wheelController() {
-    QFETCH(int, delta);
+    QFETCH(QList<int>, deltas);
     QFETCH(int, sensitivity);
     QFETCH(bool, shift);
-    QFETCH(int, current);
-    QFETCH(int, expected);
-    QCOMPARE(ControllerMapping::WheelControllerValue(delta, sensitivity, shift, current), expected);
+    QFETCH(int, steps);
+    QFETCH(int, rest);
+    int total = 0;
+    int kept = 0;
+    for (int delta : deltas)
+        total += ControllerMapping::WheelControllerSteps(delta, sensitivity, shift, kept);
+    QCOMPARE(total, steps);
+    QCOMPARE(kept, rest);
 }
 
 void TestJoystick::wheelPitch_data() {
-    QTest::addColumn<int>("delta");
+    QTest::addColumn<QList<int>>("deltas");
     QTest::addColumn<int>("sensitivity");
     QTest::addColumn<bool>("shift");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("steps");
     const int notch = ControllerMapping::WheelNotch;
-    QTest::newRow("one notch up") << notch << 4 << false << 0 << 480;
-    QTest::newRow("one notch up with shift") << notch << 4 << true << 0 << 144;
-    QTest::newRow("one notch down from a bend") << -notch << 4 << false << 1000 << 520;
-    QTest::newRow("clamped at the top") << notch << 4 << false << 8000 << 8191;
-    QTest::newRow("clamped at the bottom") << -notch << 4 << false << -8000 << -8192;
+    QTest::newRow("one notch up") << QList<int>{notch} << 4 << false << 480;
+    QTest::newRow("one notch up with shift") << QList<int>{notch} << 4 << true << 144;
+    QTest::newRow("one notch down") << QList<int>{-notch} << 4 << false << -480;
+    QTest::newRow("120 events of 1 with shift make a notch")
+        << QList<int>(120, 1) << 4 << true << 144;
 }
 
 void TestJoystick::wheelPitch() {
-    QFETCH(int, delta);
+    QFETCH(QList<int>, deltas);
     QFETCH(int, sensitivity);
     QFETCH(bool, shift);
-    QFETCH(int, current);
-    QFETCH(int, expected);
-    QCOMPARE(ControllerMapping::WheelPitchValue(delta, sensitivity, shift, current), expected);
+    QFETCH(int, steps);
+    int total = 0;
+    int kept = 0;
+    for (int delta : deltas)
+        total += ControllerMapping::WheelPitchSteps(delta, sensitivity, shift, kept);
+    QCOMPARE(total, steps);
+    QCOMPARE(kept, 0);
 }
 
 void TestJoystick::mapStoreRoundTrip() {

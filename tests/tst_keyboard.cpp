@@ -74,6 +74,8 @@ private Q_SLOTS:
     void handlerCanChangeTheNote();
     void middleClickDoesNotEndAHeldNote();
     void otherButtonSwitchesModeWithoutNewNote();
+    void pitchBendCentredWhenHoldModeEnds_data();
+    void pitchBendCentredWhenHoldModeEnds();
     void shiftPlaysWithShiftVelocity();
     void altDragScrollsWithoutPlaying();
     void rightButtonWithoutSpecialModePlaysNothing();
@@ -196,10 +198,55 @@ void TestKeyboard::otherButtonSwitchesModeWithoutNewNote() {
     QCOMPARE(f.Keys.Model().MouseMode, TMouseMode::Normal);
     Move(&f.Keys, {37, 70}, Qt::LeftButton); // normal again: the note follows
     Release(&f.Keys, {37, 70}, Qt::LeftButton, {});
-    // the hold-mode drag bent the pitch by 15 - 5 pixels; it stays bent in normal mode
-    QCOMPARE(
-        f.Sent(),
-        (QList<Msg>{{0x90, 0, 100}, {0xE0, 32, 70}, {0x90, 0, 0}, {0x90, 4, 100}, {0x90, 4, 0}}));
+    // the hold-mode drag bent the pitch by 15 - 5 pixels; back in normal mode it is centred
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 0, 100},
+                                   {0xE0, 32, 70},
+                                   {0xE0, 0, 64},
+                                   {0x90, 0, 0},
+                                   {0x90, 4, 100},
+                                   {0x90, 4, 0}}));
+}
+
+void TestKeyboard::pitchBendCentredWhenHoldModeEnds_data() {
+    // Steps: "R", "L" a press of the right or left button, "r", "l" its release, "^r" a release
+    // with Ctrl, ">" a move right by 10 pixels (a bend of 400 in hold mode).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<Msg>>("sent");
+    QTest::newRow("hold, left pressed, right and left let go")
+        << QStringList{"R", ">", "L", "r", "l"}
+        << QList<Msg>{{0x90, 5, 100}, {0xE0, 16, 67}, {0xE0, 0, 64}, {0x90, 5, 0}};
+    QTest::newRow("hold ended with Ctrl: the note sounds on, unbent")
+        << QStringList{"R", ">", "^r"} << QList<Msg>{{0x90, 5, 100}, {0xE0, 16, 67}, {0xE0, 0, 64}};
+    QTest::newRow("hold ended with Ctrl, then the next click")
+        << QStringList{"R", ">", "^r", "L", "l"}
+        << QList<Msg>{{0x90, 5, 100}, {0xE0, 16, 67}, {0xE0, 0, 64},
+                      {0x90, 5, 0},   {0x90, 7, 100}, {0x90, 7, 0}};
+}
+
+void TestKeyboard::pitchBendCentredWhenHoldModeEnds() {
+    QFETCH(QStringList, steps);
+    QFETCH(QList<Msg>, sent);
+    Fixture f;
+    QPoint at(50, 70); // on F (5), G (7) after the move
+    Qt::MouseButtons held;
+    for (const QString &step : steps) {
+        const Qt::MouseButton button =
+            step.endsWith(u'L') || step.endsWith(u'l') ? Qt::LeftButton : Qt::RightButton;
+        const Qt::KeyboardModifiers mods =
+            step.startsWith(u'^') ? Qt::ControlModifier : Qt::NoModifier;
+        if (step == QLatin1String(">")) {
+            at.rx() += 10;
+            Move(&f.Keys, at, held);
+        } else if (step.back().isUpper()) {
+            Press(&f.Keys, at, button, held, mods);
+            held |= button;
+        } else {
+            held &= ~Qt::MouseButtons(button);
+            Release(&f.Keys, at, button, held, mods);
+        }
+    }
+    QCOMPARE(f.Sent(), sent);
+    QCOMPARE(f.Keys.Model().ControllerValue(TKeyboardModel::LeftRight), 0);
 }
 
 void TestKeyboard::shiftPlaysWithShiftVelocity() {

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void patchFromMenuSetsProgramAndSends();
     void stepPatchWraps();
     void patchComesBackAfterRestart();
+    void setWithoutPatchComesBackListed();
     void brokenScriptKeepsTheOldSet();
 
 private:
@@ -97,6 +98,25 @@ void TestPatchSelection::patchComesBackAfterRestart() {
     QTRY_VERIFY(w->Patches().CurrentPatch());
     QCOMPARE(w->Patches().CurrentPatch()->Name(), QStringLiteral("Rock Organ"));
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 18);
+}
+
+void TestPatchSelection::setWithoutPatchComesBackListed() {
+    {
+        auto w = P.NewWindow();
+        QVERIFY(w);
+        QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
+        w->close();
+    }
+    auto w = P.NewWindow();
+    QVERIFY(w);
+    QTRY_VERIFY(w->Patches().PatchSet());
+    QVERIFY(!w->Patches().CurrentPatch());
+    // The box lists the programs to choose from, as right after loading.
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(combo->itemText(1), QStringLiteral("Acoustic Grand Piano"));
+    QCOMPARE(w->StatusPanelText(4), QStringLiteral("General MIDI"));
+    QVERIFY(P.Sent.empty());
 }
 
 void TestPatchSelection::brokenScriptKeepsTheOldSet() {

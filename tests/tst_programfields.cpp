@@ -12,11 +12,14 @@
 #include "router/midirouter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 #include <tuple>
@@ -32,6 +35,10 @@ private Q_SLOTS:
     void programNoneDisablesBanksAndSendsNothing();
     void otherModeRefillsTheCombo();
     void comboNoneDropsThePatchAndItsKeyNames();
+    void steppedProgramIsShown_data();
+    void steppedProgramIsShown();
+    void focusLeavingSendsOnlyAChange_data();
+    void focusLeavingSendsOnlyAChange();
 
 private:
     TPatchWindow P;
@@ -201,6 +208,94 @@ void TestProgramFields::comboNoneDropsThePatchAndItsKeyNames() {
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), 120);
     // The combo keeps the mode's programs for the next pick.
     QVERIFY(combo->count() > 1);
+}
+
+void TestProgramFields::steppedProgramIsShown_data() {
+    // From program 11 (10 on the wire): the arrows beside the field, or the keys of the window.
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("program");
+    QTest::addColumn<Msgs>("sent");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("up arrow") << "up" << 10 << Msgs{{0xC0, 11, 0}} << "12";
+    QTest::newRow("down arrow") << "down" << 10 << Msgs{{0xC0, 9, 0}} << "10";
+    QTest::newRow("Shift+Page Down") << "Shift+PgDown" << 10 << Msgs{{0xC0, 11, 0}} << "12";
+    QTest::newRow("Shift+Page Up") << "Shift+PgUp" << 10 << Msgs{{0xC0, 9, 0}} << "10";
+    QTest::newRow("down arrow from 1 to none") << "down" << 0 << Msgs{} << "none";
+}
+
+void TestProgramFields::steppedProgramIsShown() {
+    QFETCH(QString, step);
+    QFETCH(int, program);
+    QFETCH(Msgs, sent);
+    QFETCH(QString, shown);
+    auto w = P.NewWindow();
+    QVERIFY(w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    TProgramBank &pb = w->ProgramBank();
+    pb.SetProgramValue(program);
+    pb.ShowProgram();
+    P.Sent.clear();
+    const QList<QToolButton *> arrows = pb.Controls().ProgramUpDown->findChildren<QToolButton *>();
+    QCOMPARE(arrows.size(), 2);
+    if (step == QLatin1String("up") || step == QLatin1String("down")) {
+        const bool up = step == QLatin1String("up");
+        for (QToolButton *arrow : arrows)
+            if ((arrow->arrowType() == Qt::UpArrow) == up)
+                QTest::mouseClick(arrow, Qt::LeftButton);
+    } else {
+        // One press, as the window system delivers it to the focused keyboard.
+        QKeyEvent press(QEvent::KeyPress,
+                        step.endsWith(QLatin1String("Down")) ? Qt::Key_PageDown : Qt::Key_PageUp,
+                        Qt::ShiftModifier);
+        QApplication::sendEvent(w->Keyboard(), &press);
+    }
+    QCOMPARE(P.Sent, sent);
+    QCOMPARE(pb.Controls().ProgramEdit->text(), shown);
+}
+
+void TestProgramFields::focusLeavingSendsOnlyAChange_data() {
+    // Program 11 and bank 5/3 are set; Text is typed into the field (none: left as it is),
+    // then the focus goes to the keyboard.
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Msgs>("sent");
+    const Msgs none;
+    QTest::newRow("program untouched") << 0 << QString() << none;
+    QTest::newRow("MSB untouched") << 1 << QString() << none;
+    QTest::newRow("LSB untouched") << 2 << QString() << none;
+    QTest::newRow("program typed again") << 0 << "11" << none;
+    QTest::newRow("MSB typed again") << 1 << "5" << none;
+    QTest::newRow("program changed")
+        << 0 << "12" << Msgs{{0xB0, 0, 5}, {0xB0, 32, 3}, {0xC0, 11, 0}};
+    QTest::newRow("LSB changed") << 2 << "4" << Msgs{{0xB0, 0, 5}, {0xB0, 32, 4}, {0xC0, 10, 0}};
+}
+
+void TestProgramFields::focusLeavingSendsOnlyAChange() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(Msgs, sent);
+    auto w = P.NewWindow();
+    QVERIFY(w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    TProgramBank &pb = w->ProgramBank();
+    pb.SetProgramValue(10);
+    pb.ShowProgram();
+    pb.ShowBankValue(TProgramBank::Msb, 5);
+    pb.ShowBankValue(TProgramBank::Lsb, 3);
+    P.Sent.clear();
+    const TProgramBank::TControls &c = pb.Controls();
+    QLineEdit *edit = field == 0 ? c.ProgramEdit : field == 1 ? c.MsbEdit : c.LsbEdit;
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    if (!text.isNull()) {
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    w->Keyboard()->setFocus();
+    QTRY_VERIFY(w->Keyboard()->hasFocus());
+    QCOMPARE(P.Sent, sent);
 }
 
 QTEST_MAIN(TestProgramFields)

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -133,7 +135,7 @@ QString Clipped(QWidget *W) {
 }
 
 // The texts cut off in Root, and controls that stick out of their parent (which cuts them).
-QStringList ClippedTexts(QWidget *Root, bool OutsideAllowed) {
+QStringList ClippedTexts(QWidget *Root) {
     QStringList found;
     for (QWidget *w : Root->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(Root) || w->isWindow())
@@ -144,7 +146,7 @@ QStringList ClippedTexts(QWidget *Root, bool OutsideAllowed) {
         QWidget *parent = w->parentWidget();
         const bool scrolled = parent && qobject_cast<QScrollArea *>(parent->parentWidget()) &&
                               parent->objectName() == QLatin1String("qt_scrollarea_viewport");
-        if (!OutsideAllowed && !scrolled && parent && !parent->rect().contains(w->geometry()) &&
+        if (!scrolled && parent && !parent->rect().contains(w->geometry()) &&
             (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) ||
              qobject_cast<QComboBox *>(w) || qobject_cast<QGroupBox *>(w)))
             found << Name(w) + QStringLiteral(": sticks out of its parent");
@@ -166,6 +168,8 @@ private Q_SLOTS:
     void cleanup();
     void nothingIsCutOff_data();
     void nothingIsCutOff();
+    void statusBarShowsWholeTexts_data();
+    void statusBarShowsWholeTexts();
 
 private:
     std::unique_ptr<QTemporaryDir> FConfig;
@@ -189,18 +193,15 @@ Q_DECLARE_METATYPE(TShow)
 
 void TestTextsFit::nothingIsCutOff_data() {
     QTest::addColumn<TShow>("show");
-    // At the default width the last of 20 knobs run past the window's edge: the window's
-    // width decides that, the texts must fit all the same.
-    QTest::addColumn<bool>("outsideAllowed");
     QTest::newRow("transpose, help shown") << TShow([](TMainWindow &W) -> QWidget * {
         W.ShowTranspose();
         return W.TransposeForm();
-    }) << false;
+    });
     QTest::newRow("transpose, help hidden") << TShow([](TMainWindow &W) -> QWidget * {
         W.ShowTranspose();
         W.TransposeForm()->SetHelpVisible(false);
         return W.TransposeForm();
-    }) << false;
+    });
     const char *pages[] = {"general", "playing", "controller", "joystick", "mouse wheel"};
     for (int page = 0; page < 5; ++page)
         QTest::newRow(qPrintable(QStringLiteral("settings, %1").arg(QLatin1String(pages[page]))))
@@ -208,13 +209,12 @@ void TestTextsFit::nothingIsCutOff_data() {
                    W.ShowSettings();
                    W.Settings()->ShowPage(TSettings::TPage(page));
                    return W.Settings();
-               })
-            << false;
+               });
     QTest::newRow("patch box with a long name") << TShow([](TMainWindow &W) -> QWidget * {
         W.Patches().SetPatchSet(TPatchList::LoadText(Script, nullptr));
         W.Patches().StepPatch(1);
         return W.findChild<QComboBox *>(QStringLiteral("PatchBox"))->parentWidget();
-    }) << false;
+    });
     for (const bool wide : {false, true})
         QTest::newRow(wide ? "knob bar, 20 knobs, widest window" : "knob bar, 20 knobs")
             << TShow([wide](TMainWindow &W) -> QWidget * {
@@ -223,22 +223,83 @@ void TestTextsFit::nothingIsCutOff_data() {
                        W.Knobs().Add(i % 2 ? QStringLiteral("Expression Controller")
                                            : QStringLiteral("Foot Controller %1").arg(i),
                                      i, i % 4 == 1 ? 1 : 0, i % 4 == 1 ? 0 : 127);
+                   W.UncheckKnobPresets(); // as the knob setup does after changing the bar
                    if (wide)
                        W.resize(W.maximumWidth(), W.height());
                    return W.FirstKnobName()->parentWidget();
-               })
-            << !wide;
+               });
 }
 
 void TestTextsFit::nothingIsCutOff() {
     QFETCH(TShow, show);
-    QFETCH(bool, outsideAllowed);
     QWidget *root = show(*W);
     QVERIFY(root);
     QTest::qWait(20);
     QVERIFY(QTest::qWaitForWindowExposed(root->window()));
-    const QStringList clipped = ClippedTexts(root, outsideAllowed);
+    const QStringList clipped = ClippedTexts(root);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void TestTextsFit::statusBarShowsWholeTexts_data() {
+    // At the default width: a status text or notice (the program's), or a control's status tip
+    // while the pointer rests on it.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("tip");
+    QTest::addColumn<bool>("panelsShown"); // the note, base, octave and mode panels
+    QTest::newRow("long status text")
+        << "The JACK server is no longer running. Ondrel was closed; it "
+           "opens again when the JACK server is back."
+        << false << false;
+    QTest::newRow("short status") << "Panic: 50%" << false << true;
+    QTest::newRow("short hint") << "Change Chord (Home/End)" << true << false;
+    QTest::newRow("long hint")
+        << "Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)" << true << false;
+}
+
+void TestTextsFit::statusBarShowsWholeTexts() {
+    QFETCH(QString, text);
+    QFETCH(bool, tip);
+    QFETCH(bool, panelsShown);
+    QStatusBar *bar = W->statusBar();
+    const int oneLine = bar->height();
+    QTest::qWait(50); // the start-up's own status texts
+    if (tip) {
+        QStatusTipEvent event(text);
+        QApplication::sendEvent(W.get(), &event);
+    } else {
+        W->SetStatusText(text);
+    }
+    QTest::qWait(50); // the layouts
+    // The label that shows the text, in sight, with room for all of it.
+    QLabel *shown = nullptr;
+    for (QLabel *l : bar->findChildren<QLabel *>())
+        if (l->isVisible() && l->text() == text)
+            shown = l;
+    QVERIFY(shown);
+    const QPoint centre = shown->geometry().center();
+    QCOMPARE(bar->childAt(centre), shown);
+    QVERIFY(W->rect().contains(QRect(shown->mapTo(W.get(), QPoint()), shown->size())));
+    const QRect room = shown->contentsRect().adjusted(
+        shown->margin() + shown->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2,
+        shown->margin(), -shown->margin(), -shown->margin());
+    const QRect needed = shown->fontMetrics().boundingRect(
+        room, int(shown->alignment()) | (shown->wordWrap() ? Qt::TextWordWrap : 0), text);
+    // The leading of a line may reach into the frame, as in every panel of the bar.
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 2,
+             qPrintable(QStringLiteral("needs %1x%2, has %3x%4")
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height())));
+    // The other panels show again under a short text, and the bar has its one line again.
+    const QLabel *base = nullptr;
+    for (QLabel *l : bar->findChildren<QLabel *>())
+        if (l->text().startsWith(QStringLiteral("Base: ")))
+            base = l;
+    QVERIFY(base);
+    QCOMPARE(base->isVisible() && bar->childAt(base->geometry().center()) == base, panelsShown);
+    if (panelsShown)
+        QCOMPARE(bar->height(), oneLine);
 }
 
 int main(int argc, char *argv[]) {

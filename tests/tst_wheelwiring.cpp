@@ -99,30 +99,46 @@ QStringList TestWheelWiring::Received(size_t Count) {
 
 void TestWheelWiring::wheelOverTheWindow_data() {
     QTest::addColumn<int>("code");
-    QTest::addColumn<int>("stripStart"); // the modulation strip before the code is chosen
-    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("stripStart");    // the modulation strip before the code is chosen
+    QTest::addColumn<QList<int>>("deltas"); // one wheel event each
     QTest::addColumn<bool>("shift");
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<int>("stripAfter"); // the strip the code moves; -1: none
+    const QList<int> notch{120};
     QTest::newRow("controller: one notch")
-        << 7 << 0 << 120 << false << QStringList{"b2 07 08"} << -1;
+        << 7 << 0 << notch << false << QStringList{"b2 07 08"} << -1;
     QTest::newRow("controller: one notch with shift")
-        << 7 << 0 << 120 << true << QStringList{"b2 07 02"} << -1;
+        << 7 << 0 << notch << true << QStringList{"b2 07 02"} << -1;
     QTest::newRow("controller: down from 0 stays 0")
-        << 7 << 0 << -120 << false << QStringList{"b2 07 00"} << -1;
+        << 7 << 0 << QList<int>{-120} << false << QStringList{"b2 07 00"} << -1;
     QTest::newRow("modulation starts from the strip")
-        << 1 << 50 << 120 << false << QStringList{"b2 01 3a"} << 58;
+        << 1 << 50 << notch << false << QStringList{"b2 01 3a"} << 58;
     QTest::newRow("pitch bend: one notch")
-        << 128 << 0 << 120 << false << QStringList{"e2 60 43"} << 480;
+        << 128 << 0 << notch << false << QStringList{"e2 60 43"} << 480;
     QTest::newRow("pitch bend: one notch with shift")
-        << 128 << 0 << 120 << true << QStringList{"e2 10 41"} << 144;
-    QTest::newRow("none sends nothing") << 129 << 0 << 120 << false << QStringList{} << -1;
+        << 128 << 0 << notch << true << QStringList{"e2 10 41"} << 144;
+    QTest::newRow("none sends nothing") << 129 << 0 << notch << false << QStringList{} << -1;
+    // Touchpads and high-resolution wheels: many small events make a notch, and what one of
+    // them is too small for is kept for the next.
+    const QList<int> eighths(8, 15);
+    QTest::newRow("fine controller from eighths of a notch")
+        << 1 << 0 << eighths << true << QStringList{"b2 01 01", "b2 01 02"} << 2;
+    QTest::newRow("controller from 120 events of 1")
+        << 7 << 0 << QList<int>(120, 1) << false
+        << QStringList{"b2 07 01", "b2 07 02", "b2 07 03", "b2 07 04",
+                       "b2 07 05", "b2 07 06", "b2 07 07", "b2 07 08"}
+        << -1;
+    QTest::newRow("fine pitch bend from events of 1")
+        << 128 << 0 << QList<int>(10, 1) << true
+        << QStringList{"e2 01 40", "e2 02 40", "e2 04 40", "e2 05 40", "e2 06 40",
+                       "e2 07 40", "e2 08 40", "e2 0a 40", "e2 0b 40", "e2 0c 40"}
+        << 12;
 }
 
 void TestWheelWiring::wheelOverTheWindow() {
     QFETCH(int, code);
     QFETCH(int, stripStart);
-    QFETCH(int, delta);
+    QFETCH(QList<int>, deltas);
     QFETCH(bool, shift);
     QFETCH(QStringList, sent);
     QFETCH(int, stripAfter);
@@ -132,7 +148,9 @@ void TestWheelWiring::wheelOverTheWindow() {
     w->SetWheelController(129);
     w->ModulationStrip()->SetPosition(stripStart);
     w->SetWheelController(code);
-    const bool accepted = Wheel(w->Keyboard(), delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    bool accepted = true;
+    for (int delta : deltas)
+        accepted &= Wheel(w->Keyboard(), delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(Received(size_t(sent.size())), sent);
     if (code != 129)
         QVERIFY(accepted);

@@ -19,14 +19,27 @@ double WheelFactor(bool Shift) {
 
 namespace ControllerMapping {
 
-int WheelControllerValue(int Delta, int Sensitivity, bool Shift, int Current) {
-    const double step = std::nearbyint(double(Delta) * Sensitivity * WheelFactor(Shift) / 60.0);
-    return int(std::clamp(step + Current, 0.0, 127.0));
+namespace {
+
+// The whole steps of Delta, NotchSteps being what a notch gives, rounded to the nearest (halves
+// to even); the rounding error goes into Rest.
+int Steps(int Delta, int NotchSteps, int &Rest) {
+    const long long total = Rest + (long long)Delta * NotchSteps;
+    const auto steps = (long long)std::nearbyint(double(total) / WheelNotch);
+    Rest = int(total - steps * WheelNotch);
+    return int(steps);
 }
 
-int WheelPitchValue(int Delta, int Sensitivity, bool Shift, int Current) {
-    const double step = std::nearbyint(double(Delta) * Sensitivity * WheelFactor(Shift));
-    return int(std::clamp(step + Current, -8192.0, 8191.0));
+} // namespace
+
+int WheelControllerSteps(int Delta, int Sensitivity, bool Shift, int &Rest) {
+    const double notch = std::nearbyint(WheelNotch * Sensitivity * WheelFactor(Shift) / 60.0);
+    return Steps(Delta, int(notch), Rest);
+}
+
+int WheelPitchSteps(int Delta, int Sensitivity, bool Shift, int &Rest) {
+    const double notch = std::nearbyint(WheelNotch * Sensitivity * WheelFactor(Shift));
+    return Steps(Delta, int(notch), Rest);
 }
 
 } // namespace ControllerMapping

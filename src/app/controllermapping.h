@@ -16,11 +16,14 @@ namespace ControllerMapping {
 // Wheel deltas come in eighths of a degree: 120 for one notch of an ordinary wheel.
 constexpr int WheelNotch = 120;
 
-// The controller value after a wheel move of Delta from Current, 0..127. Shift gives a finer
-// step.
-int WheelControllerValue(int Delta, int Sensitivity, bool Shift, int Current);
-// The pitch bend after a wheel move of Delta from Current, -8192..8191.
-int WheelPitchValue(int Delta, int Sensitivity, bool Shift, int Current);
+// The steps a wheel move of Delta makes, of a controller (0..127) or of the pitch bend. A notch
+// of an ordinary wheel gives round(WheelNotch * Sensitivity * f / 60) controller steps, or
+// round(WheelNotch * Sensitivity * f) of the pitch bend (f: 0.3 with Shift for fine steps, else
+// 1). A smaller move, of a touchpad or a high-resolution wheel, gives its share of a notch's
+// steps; Rest keeps what is too small for a whole step, in 1/WheelNotch of a step, for the next
+// move, so that many small moves add up to what the notches they make up would give.
+int WheelControllerSteps(int Delta, int Sensitivity, bool Shift, int &Rest);
+int WheelPitchSteps(int Delta, int Sensitivity, bool Shift, int &Rest);
 
 } // namespace ControllerMapping
 

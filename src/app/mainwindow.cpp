@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/mainwindowparts.h"
 
 #include "app/apppictures.h"
 #include "app/errform.h"
@@ -8,6 +9,7 @@
 #include "app/patchselection.h"
 #include "app/programbank.h"
 #include "app/splash.h"
+#include "app/statusbar.h"
 #include "app/updown.h"
 #include "chords/chordeditform.h"
 #include "controls/controlpictures.h"
@@ -53,103 +55,7 @@
 
 #include <cmath>
 
-// The client area: black, with the background picture tiled over what is repainted.
-class TClientArea : public QWidget {
-public:
-    explicit TClientArea(QWidget *Parent) : QWidget(Parent) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, Qt::black);
-        p.setColor(QPalette::WindowText, Qt::white);
-        setPalette(p);
-    }
-    void SetBackground(const QPixmap &Picture) {
-        FBackground = Picture;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *Event) override {
-        QPainter p(this);
-        const QRect clip = Event->rect();
-        if (FBackground.isNull()) {
-            p.fillRect(clip, Qt::black);
-            return;
-        }
-        // Only the tiles that meet the repainted rectangle.
-        const QSize tile = FBackground.deviceIndependentSize().toSize();
-        for (int col = clip.left() / tile.width(); col <= clip.right() / tile.width(); ++col)
-            for (int row = clip.top() / tile.height(); row <= clip.bottom() / tile.height(); ++row)
-                p.drawPixmap(col * tile.width(), row * tile.height(), FBackground);
-    }
-
-private:
-    QPixmap FBackground;
-};
-
 namespace {
-
-const QString WindowSection = QStringLiteral("KeyboardForm");
-const QString DevicesSection = QStringLiteral("MidiDevices");
-const QString ValModWheelController = QStringLiteral("MWCtrl");
-const QString ValShowBasenoteButtons = QStringLiteral("ShowBasenoteButtons");
-const QString ValMidiThru = QStringLiteral("Midi Thru");
-const QString ValFirstTime = QStringLiteral("First Time");
-const QString ValProgram = QStringLiteral("Program");
-const QString ValBankMSB = QStringLiteral("Bank MSB");
-const QString ValBankLSB = QStringLiteral("Bank LSB");
-const QString ValMouseWheelController = QStringLiteral("MouseWheelController");
-const QString ValMouseWheelSensitivity = QStringLiteral("MouseWheelSensitivity");
-const QString ValKnobPreset = QStringLiteral("Knob Preset");
-const QString ValStayOnTop = QStringLiteral("StayOnTop");
-const QString ValCustomChord = QStringLiteral("CustomChord");
-const std::array<QString, TMainWindow::ExImFlagCount> ExImFlagNames{
-    QStringLiteral("DontShowExSettings"),      QStringLiteral("DontShowExKnobPresets"),
-    QStringLiteral("DontShowExKnobSnapshots"), QStringLiteral("DontShowExChords"),
-    QStringLiteral("DontShowImSettings"),      QStringLiteral("ImKnobPresetsOverwrite"),
-    QStringLiteral("DontShowImKnobSnapshots"), QStringLiteral("ImChordsOverwrite")};
-
-constexpr int BuiltInChords = 8;
-constexpr int KeyboardLeft = 80;
-constexpr int KeyboardTop = 88;
-
-// The first status panel: hints, notices and progress, often longer than the panel. A plain
-// label would cut a long text off mid-letter and ask the bar, and so the window, to be as wide
-// as the text; this one ends it with an ellipsis in whatever width it has.
-class TStatusPanel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        drawFrame(&painter);
-        int inset = indent();
-        if (inset < 0) // where QLabel puts the text of a framed panel, as the others have it
-            inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
-        inset += margin();
-        const QRect area = contentsRect().adjusted(inset, 0, -inset, 0);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(area, int(Qt::AlignLeft | Qt::AlignVCenter),
-                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
-    }
-};
-
-// The Panic panel: a click anywhere on it.
-class TPanicPanel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> OnClick;
-
-protected:
-    void mousePressEvent(QMouseEvent *) override {
-        if (OnClick)
-            OnClick();
-    }
-};
 
 // Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
 // a window can show a picture only after the server has exposed it, some time after show().
@@ -236,8 +142,6 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FStartQueries = MidiBackend::HoldQueries();
     CreateDeviceMenus();
     CreateJoysticks();
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            &TMainWindow::ApplicationStateChanged);
     qApp->installEventFilter(this);
 
     setFocusProxy(FKeyboard);
@@ -261,215 +165,6 @@ TMainWindow::~TMainWindow() {
     FRouter.reset();
 }
 
-void TMainWindow::BuildKeyboardArea() {
-    Label(QStringLiteral("Chord"), 8, 8);
-    FChordBox = new QComboBox(FClient);
-    FChordBox->setObjectName(QStringLiteral("ChordBox"));
-    FChordBox->setGeometry(8, 24, 105, 21);
-    FChordBox->setToolTip(QStringLiteral("Change Chord (Home/End)"));
-    FChordBox->setStatusTip(FChordBox->toolTip());
-    FChordBox->addItems({QStringLiteral("None"), QStringLiteral("Major"), QStringLiteral("Minor"),
-                         QStringLiteral("Major m7"), QStringLiteral("Minor m7"),
-                         QStringLiteral("Fifths"), QStringLiteral("Octave"),
-                         QStringLiteral("Power")});
-
-    SmallLabel(QStringLiteral("Channel"), 8, 50);
-    FChannelEdit = new QLineEdit(FClient);
-    FChannelEdit->setGeometry(8, 61, 33, 18);
-    FChannelEdit->installEventFilter(this);
-    FChannelUpDown = new TUpDown(FClient);
-    FChannelUpDown->setGeometry(41, 61, 15, 18);
-    FChannelUpDown->SetRange(1, MidiChannelCount);
-    FChannelUpDown->OnClick = [this](int position) {
-        FKeyboard->Model().SetChannel(position - 1);
-        SetChannelField(FKeyboard->Model().Channel());
-    };
-
-    // The pitch and modulation strips and the two scroll arrows.
-    FWheelImage = new TFrameImage(this);
-    FWheelImage->SetResBitmap256(QStringLiteral("WHEEL256"));
-    FWheelImage->SetResBitmap(QStringLiteral("WHEEL"));
-    FWheelImage->SetCount(ControlPictures::WheelFrames);
-    const auto arrowImage = [this](const QString &name) {
-        auto *image = new TFrameImage(this);
-        image->SetResBitmap(name);
-        image->SetCount(2);
-        image->SetButton(true);
-        return image;
-    };
-    FLeftArrowImage = arrowImage(QStringLiteral("LEFTARROW"));
-    FRightArrowImage = arrowImage(QStringLiteral("RIGHTARROW"));
-
-    FPitchStrip = new TImgControl(FClient);
-    FPitchStrip->SetFrameImage(FWheelImage);
-    FPitchStrip->move(8, KeyboardTop);
-    FPitchStrip->SetMin(PitchBendMin);
-    FPitchStrip->SetMax(PitchBendMax);
-    FPitchStrip->SetSmallChange(96);
-    FPitchStrip->SetLargeChange(512);
-    FPitchStrip->SetMiddleSnap(5);
-    FPitchStrip->SetShowScrollHint(true);
-    FPitchStrip->SetTabStop(false);
-    FPitchStrip->setToolTip(
-        QStringLiteral("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
-    FPitchStrip->OnScroll = [this](QObject *, int &position) { PitchStripMoved(position); };
-    FPitchStrip->OnMouseUp = [this](QObject *, Qt::MouseButton, TShiftState shift, int, int) {
-        PitchStripReleased(shift);
-    };
-    FPitchStrip->OnGetScrollHint = [this](QObject *, QString &caption) {
-        caption = QStringLiteral("Pitch: %1").arg(FPitchStrip->Position());
-    };
-
-    FModulationStrip = new TImgControl(FClient);
-    FModulationStrip->SetFrameImage(FWheelImage);
-    FModulationStrip->move(36, KeyboardTop);
-    FModulationStrip->SetMin(0);
-    FModulationStrip->SetMax(127);
-    FModulationStrip->SetMiddleSnap(0);
-    FModulationStrip->SetShowScrollHint(true);
-    FModulationStrip->SetTabStop(false);
-    FModulationStrip->setToolTip(QStringLiteral("Modulation wheel (use SHIFT for fine mode)"));
-    FModulationStrip->OnScroll = [this](QObject *, int &position) {
-        ModulationStripMoved(position);
-    };
-    FModulationStrip->OnDblClick = [this](QObject *) { ModulationStripReset(); };
-    FModulationStrip->OnGetScrollHint = [this](QObject *, QString &caption) {
-        caption = QStringLiteral("Modulation: %1").arg(FModulationStrip->Position());
-    };
-
-    const auto arrow = [this](TFrameImage *image, int x, const QString &hint, int step) {
-        auto *c = new TImgControl(FClient);
-        c->SetFrameImage(image);
-        c->move(x, KeyboardTop);
-        c->SetMax(1);
-        c->SetAutoRepeat(true);
-        c->SetAutoRepeatInitDelay(500);
-        c->SetAutoRepeatDelay(60);
-        c->SetTabStop(false);
-        c->setCursor(Qt::PointingHandCursor);
-        c->setToolTip(hint);
-        c->OnButtonClick = [this, step](QObject *) {
-            FKeyboard->Model().SetBaseWhiteKey(FKeyboard->Model().BaseWhiteKey() + step);
-        };
-        return c;
-    };
-    FLeftArrow = arrow(FLeftArrowImage, 64, QStringLiteral("Scroll visible keys down"), -1);
-    FRightArrow = arrow(FRightArrowImage, 408, QStringLiteral("Scroll visible keys up"), 1);
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
-        w->setStatusTip(w->toolTip());
-
-    FKeyboard = new TKeyboard(FClient);
-    FKeyboard->setGeometry(KeyboardLeft, KeyboardTop, 329, 76);
-    FKeyboard->setToolTip(
-        QStringLiteral("Left Button: normal play mode   Right button: special hold mode"));
-    FKeyboard->setStatusTip(FKeyboard->toolTip());
-    TKeyboardModel &m = FKeyboard->Model();
-    m.SetBounds(329, 76);
-    m.SetBaseNote(36);
-    m.SetMarkNote(60);
-    m.SetVelocity(100);
-    m.SetVelocityShiftFactor(0.6f);
-    FKeyboard->SetPaintStyle(TPaintStyle::psImage);
-    FKeyboard->SetImageSize(TImageSize::isSmall);
-    m.SetRegKey(QStringLiteral("Keyboard"));
-    m.SetRegPath(CompanyKeyName.toString() + QLatin1Char('\\') + ProgramKeyName());
-
-    FKeyWidthBar = new QSlider(Qt::Horizontal, FClient);
-    FKeyWidthBar->setRange(1, 10);
-    FKeyWidthBar->setValue(3);
-    FKeyWidthBar->hide();
-    connect(FKeyWidthBar, &QSlider::valueChanged, this, &TMainWindow::KeyWidthChanged);
-}
-
-void TMainWindow::BuildProgramArea() {
-    // Patch box (filled when a patch set is loaded).
-    Label(QStringLiteral("Patch"), 118, 8);
-    FPatchBox = new TPatchBox(FClient);
-    FPatchBox->setObjectName(QStringLiteral("PatchBox"));
-    FPatchBox->setGeometry(118, 24, 131, 21);
-    FPatchBox->setToolTip(QStringLiteral("Current Patch (Page Up/Page Down)"));
-    FPatchBox->setStatusTip(FPatchBox->toolTip());
-    FPatchUpDown = new TUpDown(FClient);
-    FPatchUpDown->setGeometry(247, 24, 16, 21);
-    FPatchUpDown->SetAccelerated(true);
-
-    // Program and bank.
-    SmallLabel(QStringLiteral("Program"), 61, 50);
-    auto *eProgram = new QLineEdit(FClient);
-    eProgram->setGeometry(61, 61, 33, 18);
-    eProgram->setToolTip(QStringLiteral("Current Program number (Shift+PageUp/PageDown)"));
-    eProgram->setStatusTip(eProgram->toolTip());
-    auto *udProgram = new TUpDown(FClient);
-    udProgram->setGeometry(94, 61, 15, 18);
-    QLabel *lmsb = SmallLabel(QStringLiteral("MSB"), 114, 50);
-    auto *eMsb = new QLineEdit(FClient);
-    eMsb->setGeometry(114, 61, 33, 18);
-    auto *udMsb = new TUpDown(FClient);
-    udMsb->setGeometry(147, 61, 15, 18);
-    QLabel *llsb = SmallLabel(QStringLiteral("LSB"), 166, 50);
-    auto *eLsb = new QLineEdit(FClient);
-    eLsb->setGeometry(166, 61, 33, 18);
-    auto *udLsb = new TUpDown(FClient);
-    udLsb->setGeometry(199, 61, 15, 18);
-    FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
-                                    FKeyboard->Model(), this);
-    FProgramBank->Send = [this](int msb, int lsb, int program) {
-        FRouter->SendProgram(msb, lsb, program);
-    };
-
-    auto *panic = new TPanicPanel(QStringLiteral("Panic!"), FClient);
-    panic->setObjectName(QStringLiteral("PanicPanel"));
-    panic->setGeometry(216, 60, 47, 21);
-    panic->setAlignment(Qt::AlignCenter);
-    panic->setFrameShape(QFrame::Panel);
-    panic->setFrameShadow(QFrame::Raised);
-    panic->setAutoFillBackground(true);
-    panic->setCursor(Qt::PointingHandCursor);
-    panic->setToolTip(QStringLiteral("Click here to stop all sounds immediately (Ctrl-Space)"));
-    panic->setStatusTip(panic->toolTip());
-    QPalette pp = panic->palette();
-    pp.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    pp.setColor(QPalette::WindowText, Qt::black);
-    panic->setPalette(pp);
-    panic->OnClick = [this] { Panic(); };
-    FPanicPanel = panic;
-}
-
-void TMainWindow::BuildKnobBar() {
-    // Right of the patch box; its prototypes are the first knob.
-    const auto knobLabel = [this](const QString &text, const QRect &r) {
-        auto *l = new QLabel(text, FClient);
-        QFont f = l->font();
-        f.setPixelSize(9);
-        l->setFont(f);
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, Qt::white);
-        l->setPalette(p);
-        l->setGeometry(r);
-        return l;
-    };
-    FKnobName = knobLabel(QStringLiteral("Foot Controller 1"), QRect(310, 7, 43, 11));
-    FKnobValue = knobLabel(QStringLiteral("777"), QRect(348, 31, 19, 13));
-    FKnobValue->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    FKnobWheel = new TWheel(FClient);
-    FKnobWheel->SetBounds(320, 17, 27, 27);
-    FKnobWheel->SetFocusAction(TFocusAction::faFocusColor);
-    FKnobWheel->SetPositionMax(127);
-    FKnobWheel->SetPointerDistance(0);
-    FKnobWheel->SetScale(false);
-    FKnobWheel->SetScaleColor(Qt::white);
-    FKnobWheel->SetScaleLength(1);
-    FKnobWheel->SetWheelColor(Qt::black);
-    FKnobWheel->SetFocusColor(Qt::blue);
-    FKnobWheel->SetShowTrackHint(true);
-    FKnobs = std::make_unique<TGUIKnobList>(FKnobName, FKnobValue, FKnobWheel);
-    FKnobs->Clear(); // no knob until one is added
-    FKnobs->OnKnobChange = [this](QObject *, int controller, int value) {
-        FRouter->SendController(controller, value);
-    };
-}
-
 void TMainWindow::WireRouter() {
     connect(FRouter.get(), &TMidiRouter::PitchBendChanged, this, &TMainWindow::ShowPitchBend);
     connect(FRouter.get(), &TMidiRouter::ControllerChanged, this, &TMainWindow::ShowController);
@@ -479,22 +174,6 @@ void TMainWindow::WireRouter() {
     connect(FRouter.get(), &TMidiRouter::PanicProgress, this,
             [this](int percent) { SetStatusText(QStringLiteral("Panic: %1%").arg(percent)); });
     connect(FMidiThruAction, &QAction::toggled, FRouter.get(), &TMidiRouter::SetMidiThru);
-}
-
-QLabel *TMainWindow::Label(const QString &Text, int X, int Y) {
-    auto *l = new QLabel(Text, FClient);
-    l->move(X, Y);
-    l->adjustSize();
-    return l;
-}
-
-QLabel *TMainWindow::SmallLabel(const QString &Text, int X, int Y) {
-    QLabel *l = Label(Text, X, Y);
-    QFont f = l->font();
-    f.setPointSizeF(6.5);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
 }
 
 QWidget *TMainWindow::Client() const {
@@ -521,114 +200,21 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
     return FPatchSetChooser;
 }
 
-void TMainWindow::BuildMenus() {
-    QMenuBar *bar = menuBar();
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    FExImportHost = std::make_unique<TMainExImportHost>(*this);
-    FExImport = new TExImport(*FExImportHost, file);
-    file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-
-    FMidiInMenu = bar->addMenu(QStringLiteral("Midi &In"));
-    FMidiOutMenu = bar->addMenu(QStringLiteral("Midi O&ut"));
-
-    FPatchesMenu = bar->addMenu(QStringLiteral("&Patches"));
-    FPatchSetSeparator = FPatchesMenu->addSeparator();
-    FPatchSetSeparator->setVisible(false);
-    QAction *choose = FPatchesMenu->addAction(QStringLiteral("&Choose Patch Set..."));
-    choose->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    connect(choose, &QAction::triggered, this, &TMainWindow::ChoosePatchSet);
-
-    QMenu *knobs = bar->addMenu(QStringLiteral("&Knobs"));
-    FPresetsMenu = knobs->addMenu(QStringLiteral("&Presets"));
-    FSnapshotsMenu = knobs->addMenu(QStringLiteral("&Snapshots"));
-    FSnapshotsMenu->addSeparator();
-    FDefineMenu = FSnapshotsMenu->addMenu(QStringLiteral("&Define"));
-    FKnobSetupAction = knobs->addAction(QStringLiteral("Set &up..."));
-    FKnobSetupAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
-    connect(FKnobSetupAction, &QAction::triggered, this, &TMainWindow::ShowKnobSetup);
-    BuildSnapshotMenus();
-    BuildPresetMenu();
-
-    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
-    const QString octaveHint =
-        QStringLiteral("Change the octave when play with the computer keyboard");
-    QAction *down = options->addAction(QStringLiteral("Octave Down"), this,
-                                       [this] { FKeyboard->Model().OctaveDown(); });
-    down->setShortcut(Qt::Key_F3);
-    down->setStatusTip(octaveHint);
-    QAction *up = options->addAction(QStringLiteral("Octave Up"), this,
-                                     [this] { FKeyboard->Model().OctaveUp(); });
-    up->setShortcut(Qt::Key_F4);
-    up->setStatusTip(octaveHint);
-    options->addSeparator();
-    FStayOnTopAction = options->addAction(QStringLiteral("Stay &on Top"));
-    FStayOnTopAction->setCheckable(true);
-    connect(FStayOnTopAction, &QAction::triggered, this, [this](bool v) { SetStayOnTop(v); });
-    FMidiThruAction = options->addAction(QStringLiteral("Midi &Thru"));
-    FMidiThruAction->setCheckable(true);
-    options->addSeparator();
-    const auto command = [this, options](const char *text, const char *key, auto slot) {
-        QAction *a = options->addAction(QString::fromLatin1(text));
-        a->setShortcut(QKeySequence(QString::fromLatin1(key)));
-        connect(a, &QAction::triggered, this, slot);
-    };
-    command("T&ranspose...", "Ctrl+T", &TMainWindow::ShowTranspose);
-    command("Chord &Editor...", "Ctrl+E", &TMainWindow::ShowChordEditor);
-    command("&Settings...", "Ctrl+S", &TMainWindow::ShowSettings);
-    options->addSeparator();
-    options->addAction(QStringLiteral("&Uninstall"), this, [this] { Uninstall(); });
-
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Readme"), this, &TMainWindow::Readme);
-    help->addAction(QStringLiteral("&About"), this, &TMainWindow::About);
-
-    // Menu keys must not play notes: the capture pauses while a menu is open.
-    for (QAction *a : bar->actions()) {
-        if (QMenu *menu = a->menu()) {
-            connect(menu, &QMenu::aboutToShow, this,
-                    [this] { FKeyboard->SetCaptureKeyboard(false); });
-            connect(menu, &QMenu::aboutToHide, this, [this] {
-                QTimer::singleShot(0, this, [this] {
-                    if (isActiveWindow() && !QApplication::activePopupWidget())
-                        FKeyboard->SetCaptureKeyboard(true);
-                });
-            });
-        }
-    }
-}
-
-void TMainWindow::BuildStatusBar() {
-    QStatusBar *bar = statusBar();
-    bar->setFixedHeight(StatusHeight);
-    bar->setSizeGripEnabled(false);
-    for (size_t i = 0; i < FPanels.size(); ++i) {
-        FPanels[i] = i == 0 ? new TStatusPanel(bar) : new QLabel(bar);
-        FPanels[i]->setFrameShape(QFrame::Panel);
-        FPanels[i]->setFrameShadow(QFrame::Sunken);
-        if (i == 0)
-            bar->addWidget(FPanels[i], 1);
-        else
-            bar->addPermanentWidget(FPanels[i]);
-    }
-    const QFontMetrics fm(FPanels[1]->font());
-    FPanels[1]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWW")));
-    FPanels[2]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Base: WWW")));
-    FPanels[3]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Octave: 122")));
-    FPanels[4]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
-    // Fixed in both directions, a panel's new text repaints that panel only; one of free height
-    // has the whole bar laid out and repainted again, at every note played. The bar keeps 3
-    // pixels above its panels and 2 below.
-    for (size_t i = 1; i < FPanels.size(); ++i)
-        FPanels[i]->setFixedHeight(StatusHeight - 5);
-    FPanels[2]->setText(
-        QStringLiteral("Base: %1").arg(FKeyboard->Model().NoteName(FKeyboard->Model().BaseNote())));
-}
-
 // --- Layout --------------------------------------------------------------------------------------
 
 int TMainWindow::MinWidth() const {
-    return FChannelUpDown->geometry().right() + 1 + 5;
+    int width = FChannelUpDown->geometry().right() + 1 + 5;
+    if (FKnobs && FKnobs->Count() > 0) {
+        // Two rows of knobs, column by column, right of the patch box (LayOut); a column is at
+        // least one knob wide.
+        const int columns = (FKnobs->Count() + 1) / 2;
+        width = std::max(width, KnobBandLeft() + columns * FKnobWheel->width() + 2);
+    }
+    return width;
+}
+
+int TMainWindow::KnobBandLeft() const {
+    return FPatchUpDown->geometry().right() + 1 + 6;
 }
 
 int TMainWindow::MaxWidth() const {
@@ -638,7 +224,8 @@ int TMainWindow::MaxWidth() const {
 }
 
 void TMainWindow::ApplyWidthLimits() {
-    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight;
+    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight -
+                  StatusHeight + (FStatusBar ? FStatusBar->BarHeight() : StatusHeight);
     setMinimumSize(MinWidth(), h);
     setMaximumSize(MaxWidth(), h);
 }
@@ -656,10 +243,8 @@ void TMainWindow::LayOut() {
     } else {
         FKeyboard->resize(clientWidth - FKeyboard->x() - 5, FKeyboard->height());
     }
-    if (FKnobs) {
-        const int right = FPatchUpDown->geometry().right() + 1;
-        FKnobs->SetArea(right + 6, clientWidth - right - 2);
-    }
+    if (FKnobs)
+        FKnobs->SetArea(KnobBandLeft(), clientWidth - KnobBandLeft() + 4);
 }
 
 void TMainWindow::SetArrowsVisible(bool Value) {
@@ -902,33 +487,34 @@ void TMainWindow::ShowChordEditor() {
 
 // --- Keys ----------------------------------------------------------------------------------------
 
-void TMainWindow::WindowKeyDown(QKeyEvent *Event) {
+bool TMainWindow::WindowKeyDown(QKeyEvent *Event) {
     const Qt::KeyboardModifiers mods = Event->modifiers();
     switch (Event->key()) {
     case Qt::Key_Space:
-        if (mods & Qt::ControlModifier)
-            Panic();
-        break;
+        if (!(mods & Qt::ControlModifier))
+            return false;
+        Panic();
+        return true;
     case Qt::Key_PageUp:
         if (mods & Qt::ShiftModifier)
             FProgramBank->StepProgram(-1);
         else
             StepPatch(-1);
-        break;
+        return true;
     case Qt::Key_PageDown:
         if (mods & Qt::ShiftModifier)
             FProgramBank->StepProgram(1);
         else
             StepPatch(1);
-        break;
+        return true;
     case Qt::Key_End:
         StepChord(1);
-        break;
+        return true;
     case Qt::Key_Home:
         StepChord(-1);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -963,7 +549,10 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             !(key == FLastKeyEvent && key->timestamp() == FLastKeyTime)) {
             FLastKeyEvent = key;
             FLastKeyTime = key->timestamp();
-            WindowKeyDown(key);
+            // A list box would step its own list with the same key (the chord box to its first
+            // or last entry, the patch box once more): the window's step is the only one.
+            if (WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
+                return true;
         }
     }
     // The wheel goes to the window first, wherever the pointer is over it.
@@ -981,7 +570,7 @@ bool TMainWindow::event(QEvent *Event) {
     if (Event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent *>(Event)->tip();
         if (!QWidget::mouseGrabber())
-            FPanels[0]->setText(tip.isEmpty() ? FNotice : tip);
+            FStatusBar->SetHint(tip);
         return true;
     }
     return QMainWindow::event(Event);
@@ -1004,8 +593,10 @@ void TMainWindow::showEvent(QShowEvent *Event) {
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
     SelectKnobPreset(FKnobPresetName);
-    if (FFirstTime && FKnobs->Count() == 0)
+    if (FFirstTime && FKnobs->Count() == 0) {
         FKnobs->Add(QStringLiteral("Volume"), MidiController::MainVolume, 0, 100);
+        KnobCountChanged();
+    }
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     // The deferred start paints before its slow part (patch set, devices): that picture shows
     // only once the window is exposed.
@@ -1083,127 +674,6 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
     QMainWindow::closeEvent(Event);
 }
 
-// --- Settings ------------------------------------------------------------------------------------
-
-void TMainWindow::LoadSettings() {
-    try {
-        TRegistryIniFile store;
-        ReadSettings(store);
-    } catch (const EIniFileException &Error) {
-        // The settings read so far stay; the start-up notice says what is wrong with the file.
-        qWarning("%s", qPrintable(Error.Message()));
-    }
-}
-
-void TMainWindow::SaveSettings() {
-    try {
-        TRegistryIniFile store;
-        WriteSettings(store);
-        store.UpdateFile();
-    } catch (const EIniFileException &Error) {
-        // Said at start-up already; a terminal shows it once more.
-        qWarning("%s", qPrintable(Error.Message()));
-    }
-}
-
-void TMainWindow::ReadSettings(TCustomIniFile &Store) {
-    ReadWindowSettings(Store);
-    ReadSnapshots(Store);
-}
-
-void TMainWindow::WriteSettings(TCustomIniFile &Store) {
-    if (dynamic_cast<TRegistryIniFile *>(&Store)) {
-        // A device waited for is still the user's choice: the menus keep it.
-        FOutMenu->Save(Store);
-        FInMenu->Save(Store);
-        Synth::SaveSettings(Store, DevicesSection);
-    }
-    WriteWindowSettings(Store);
-    WriteSnapshots(Store);
-}
-
-void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
-    const QString &sec = WindowSection;
-    LoadFormState(*this, Store, sec, FormState::Size | FormState::Position | FormState::Maximized);
-    FModWheelController = Store.ReadInteger(sec, ValModWheelController, FModWheelController) & 127;
-    SetArrowsVisible(Store.ReadBool(sec, ValShowBasenoteButtons, FArrowsVisible));
-    FKeyboard->LoadKeyboardSettings(Store);
-    ApplyWidthLimits();
-    LayOut();
-    AlignStrips();
-    UpdateFromKeyboard();
-
-    SetMidiThru(Store.ReadBool(sec, ValMidiThru, MidiThru()));
-    FFirstTime = Store.ReadBool(sec, ValFirstTime, FFirstTime);
-    FProgramBank->SetProgramValue(
-        std::clamp(Store.ReadInteger(sec, ValProgram, FProgramBank->Value(0)), -1, 127));
-    for (auto [index, name] : {std::pair{int(TProgramBank::Msb), &ValBankMSB},
-                               std::pair{int(TProgramBank::Lsb), &ValBankLSB}}) {
-        const int v =
-            std::clamp(Store.ReadInteger(sec, *name, FProgramBank->Value(index)), -1, 127);
-        FProgramBank->ShowBankValue(index, v);
-    }
-    SetWheelController(
-        std::clamp(Store.ReadInteger(sec, ValMouseWheelController, FMouseWheelController), 0,
-                   ControllerCode::None));
-    FMouseWheelSensitivity =
-        std::clamp(Store.ReadInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity), 0, 10);
-    FKnobPresetName = Store.ReadString(sec, ValKnobPreset, FKnobPresetName);
-    SetStayOnTop(Store.ReadBool(sec, ValStayOnTop, StayOnTop()));
-    if (FKeyboard->Model().Chord() == TChord::chCustom) {
-        int index = Store.ReadInteger(sec, ValCustomChord, FCustomChordIndex);
-        if (index < 0 || index >= FChordList->Count())
-            index = 0;
-        if (index < FChordList->Count() && index + BuiltInChords < FChordBox->count()) {
-            FChordBox->setCurrentIndex(index + BuiltInChords);
-            FKeyboard->Model().SetCustomChord(FChordList->Items(index).Offsets(), true);
-            FCustomChordIndex = index;
-        } else {
-            FKeyboard->Model().SetChord(TChord::chNone);
-            FChordBox->setCurrentIndex(0);
-        }
-    }
-    for (size_t i = 0; i < FExImFlags.size(); ++i)
-        FExImFlags[i] = Store.ReadBool(sec, ExImFlagNames[i], FExImFlags[i]);
-    FJoystickMap.Read(Store);
-}
-
-void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
-    const QString &sec = WindowSection;
-    SaveFormState(*this, Store, sec, FormState::Size | FormState::Position | FormState::Maximized);
-    Store.WriteInteger(sec, ValModWheelController, FModWheelController);
-    Store.WriteBool(sec, ValShowBasenoteButtons, FArrowsVisible);
-    FKeyboard->SaveKeyboardSettings(Store);
-
-    Store.WriteBool(sec, ValMidiThru, MidiThru());
-    Store.WriteBool(sec, ValFirstTime, false);
-    Store.WriteInteger(sec, ValProgram, FProgramBank->Value(TProgramBank::Program));
-    Store.WriteInteger(sec, ValBankMSB, FProgramBank->Value(TProgramBank::Msb));
-    Store.WriteInteger(sec, ValBankLSB, FProgramBank->Value(TProgramBank::Lsb));
-    Store.WriteInteger(sec, ValMouseWheelController, FMouseWheelController);
-    Store.WriteInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity);
-    Store.WriteBool(sec, ValStayOnTop, StayOnTop());
-    FPatches->WritePatchValues(Store, sec);
-    if (FKeyboard->Model().Chord() == TChord::chCustom)
-        Store.WriteInteger(sec, ValCustomChord, FCustomChordIndex);
-    // Knobs changed by hand since the last preset was chosen are kept as "Current".
-    const QAction *checked = FPresetGroup ? FPresetGroup->checkedAction() : nullptr;
-    if (checked) {
-        FKnobPresetName = checked->text();
-    } else {
-        FKnobPresetName = CurrentPresetName;
-        try {
-            FKnobs->SavePreset(KnobPresetsKey, CurrentPresetName);
-        } catch (const EIniFileException &Error) {
-            qWarning("%s", qPrintable(Error.Message()));
-        }
-    }
-    Store.WriteString(sec, ValKnobPreset, FKnobPresetName);
-    for (size_t i = 0; i < FExImFlags.size(); ++i)
-        Store.WriteBool(sec, ExImFlagNames[i], FExImFlags[i]);
-    FJoystickMap.Write(Store);
-}
-
 // --- Menu commands -------------------------------------------------------------------------------
 
 bool TMainWindow::StayOnTop() const {
@@ -1212,33 +682,21 @@ bool TMainWindow::StayOnTop() const {
 
 void TMainWindow::SetStayOnTop(bool Value) {
     FStayOnTopAction->setChecked(Value);
-    if (Value && QGuiApplication::applicationState() != Qt::ApplicationActive)
-        ApplyTopmost(true);
-}
-
-void TMainWindow::ApplicationStateChanged(Qt::ApplicationState State) {
-    // On top only while another program is in front, so dialogs of this one are never hidden.
-    if (State == Qt::ApplicationActive)
-        ApplyTopmost(false);
-    else if (StayOnTop())
-        ApplyTopmost(true);
-}
-
-void TMainWindow::ApplyTopmost(bool Topmost) {
-    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == Topmost)
+    // Above other programs' windows for as long as it is checked; the dialogs, transient for
+    // this window, are kept above it by the window manager.
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, Value);
+    if (flags == windowFlags())
         return;
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, Topmost);
-    if (visible)
-        showNormal();
+    // Told to the native window alone (_NET_WM_STATE_ABOVE on X11): QWidget::setWindowFlags
+    // would hide the window and show it again, taking the focus, and restore a minimized one.
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
 }
 
 void TMainWindow::SetStatusText(const QString &Text) {
-    if (!FNotice.isEmpty())
-        FPanels[0]->setToolTip(QString());
-    FNotice.clear();
-    FPanels[0]->setText(Text);
-    FPanels[0]->repaint(); // long operations report progress before they return
+    FStatusBar->SetMessage(Text, false);
 }
 
 QString TMainWindow::StatusPanelText(int Panel) const {
@@ -1246,9 +704,7 @@ QString TMainWindow::StatusPanelText(int Panel) const {
 }
 
 void TMainWindow::ShowNotice(const QString &Text) {
-    SetStatusText(Text);
-    FNotice = Text;
-    FPanels[0]->setToolTip(Text); // the panel shows only the start of a long text
+    FStatusBar->SetMessage(Text, true);
     qWarning("%s", qPrintable(Text));
 }
 

@@ -52,6 +52,7 @@ class TProgramBank;
 class TSettings;
 class TSettingsHost;
 class TSplashForm;
+class TStatusBar;
 class TTransposeForm;
 class TUpDown;
 class TWheel;
@@ -64,6 +65,8 @@ public:
     static constexpr int StatusHeight = 19;
     static constexpr int SnapshotCount = 8;
     static constexpr int ExImFlagCount = 8;
+    // The chord box lists the built-in chords, then the custom ones.
+    static constexpr int BuiltInChords = int(TChord::chCustom);
 
     // Service: the MIDI service to use; maAuto takes the stored choice.
     explicit TMainWindow(TMidiApi Service = TMidiApi::maAuto, bool ShowSplash = true,
@@ -133,8 +136,6 @@ public:
     void SetMidiThru(bool Value);
     bool StayOnTop() const;
     void SetStayOnTop(bool Value);
-    // Another program came to the front, or this one.
-    void ApplicationStateChanged(Qt::ApplicationState State);
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
     // The devices waited for (their port or their service is not there); empty when none is.
@@ -142,6 +143,8 @@ public:
     QString LostInput() const;
 
     // --- Status bar -----------------------------------------------------------------------------
+    // The text of the first panel until the next one; a long one is shown whole for a while
+    // (statusbar.h).
     void SetStatusText(const QString &Text);
     QString StatusPanelText(int Panel) const;
 
@@ -160,7 +163,8 @@ public:
     void UpdateJoystickEnable();
     bool ArrowsVisible() const { return FArrowsVisible; }
     void SetArrowsVisible(bool Value);
-    // The width the window may take: all controls, up to the whole keyboard.
+    // The width the window may take: all controls (every knob column at least one knob wide),
+    // up to the whole keyboard.
     int MinWidth() const;
     int MaxWidth() const;
     // Shows the keyboard's channel (0..15) in the channel field.
@@ -175,6 +179,8 @@ public:
     void SelectKnobPreset(const QString &Name);
     // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
     void UncheckKnobPresets();
+    // The knob bar has another number of knobs: the window's width limits follow.
+    void KnobCountChanged();
     void RecallSnapshot(int Slot);
     void DefineSnapshot(int Slot);
     // The values text of a snapshot; empty for an undefined slot.
@@ -225,6 +231,8 @@ private:
     // Layout
     // Height locked, width between MinWidth and MaxWidth.
     void ApplyWidthLimits();
+    // Where the knob bar's band starts, right of the patch box.
+    int KnobBandLeft() const;
     void LayOut();
     void AlignStrips();
     void SyncKeyWidthBar();
@@ -233,13 +241,13 @@ private:
     void ChannelEdited();
 
     // Keys and window commands
-    void WindowKeyDown(QKeyEvent *Event);
+    // The window's own keys, seen before the focused control; true when the key was one.
+    bool WindowKeyDown(QKeyEvent *Event);
     void Readme();
     void About();
-    void ApplyTopmost(bool Topmost);
-    // A notice (settings not saved, a service lost) stays in the status bar until another text
-    // replaces it: status tips of the controls only cover it while the pointer is on them. It
-    // goes to the standard error too, for a program started from a terminal.
+    // A notice (settings not saved, a service lost): a status text shown whole until another
+    // replaces it (status tips of the controls only cover it while the pointer is on them),
+    // and to the standard error too, for a program started from a terminal.
     void ShowNotice(const QString &Text);
 
     // Routing's listeners
@@ -324,8 +332,8 @@ private:
     std::array<QAction *, SnapshotCount> FSnapshotItems{};
     std::array<QAction *, SnapshotCount> FDefineItems{};
     std::array<QString, SnapshotCount> FSnapshots;
+    TStatusBar *FStatusBar = nullptr;
     std::array<QLabel *, 5> FPanels{};
-    QString FNotice;
 
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
@@ -346,6 +354,8 @@ private:
     TControllerCode FMouseWheelController = 1;
     int FMouseWheelSensitivity = 4;
     int FWheelValue = 0;
+    // What the latest wheel moves were too small for, kept for the next (ControllerMapping).
+    int FWheelRest = 0;
     TJoystickMap FJoystickMap;
     std::array<TJoystick *, TJoystickMap::Joysticks> FJoysticks{};
     // Per joystick the last X, Y and Z reported; -1 before the first report, so that a first

@@ -56,13 +56,14 @@ bool TMainWindow::WheelEvent(QWheelEvent *Event) {
     if (delta == 0 || FMouseWheelController == ControllerCode::None)
         return false;
     const bool fine = Event->modifiers() & Qt::ShiftModifier;
-    if (FMouseWheelController == ControllerCode::PitchBend)
-        FRouter->SendPitchBend(
-            WheelPitchValue(delta, FMouseWheelSensitivity, fine, FPitchStrip->Position()));
-    else
-        FRouter->SendController(
-            FMouseWheelController,
-            WheelControllerValue(delta, FMouseWheelSensitivity, fine, FWheelValue));
+    if (FMouseWheelController == ControllerCode::PitchBend) {
+        if (const int steps = WheelPitchSteps(delta, FMouseWheelSensitivity, fine, FWheelRest))
+            FRouter->SendPitchBend(
+                std::clamp(FPitchStrip->Position() + steps, PitchBendMin, PitchBendMax));
+    } else if (const int steps =
+                   WheelControllerSteps(delta, FMouseWheelSensitivity, fine, FWheelRest)) {
+        FRouter->SendController(FMouseWheelController, std::clamp(FWheelValue + steps, 0, 127));
+    }
     return true;
 }
 
@@ -70,6 +71,7 @@ void TMainWindow::SetWheelController(TControllerCode Code) {
     if (Code == FMouseWheelController || !ControllerCode::IsValid(Code))
         return;
     FMouseWheelController = Code;
+    FWheelRest = 0;
     if (Code == ControllerCode::PitchBend)
         FWheelValue = FPitchStrip->Position();
     else if (Code == FModWheelController)

@@ -2,6 +2,7 @@
 // happens when that service goes away and comes back.
 
 #include "app/mainwindow.h"
+#include "app/mainwindowparts.h"
 
 #include "core/general.h"
 #include "core/registryinifile.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-const QString DevicesSection = QStringLiteral("MidiDevices");
 const QString ValService = QStringLiteral("Service");
 
 QString ServiceName(TMidiApi Api) {

@@ -91,6 +91,7 @@ void TMainWindow::SelectKnobPreset(const QString &Name) {
         FKnobs->Clear();
         FKnobs->Add(QStringLiteral("Volume"), MidiController::MainVolume, TKnobList::dmAbsolute,
                     100);
+        KnobCountChanged();
         return;
     }
     try {
@@ -100,12 +101,20 @@ void TMainWindow::SelectKnobPreset(const QString &Name) {
     } catch (const EIniFileException &Error) {
         ShowNotice(Error.Message());
     }
+    KnobCountChanged();
 }
 
 void TMainWindow::UncheckKnobPresets() {
     for (QAction *a : FPresetsMenu->actions())
         a->setChecked(false);
     FKnobPresetName = CurrentPresetName;
+    KnobCountChanged();
+}
+
+void TMainWindow::KnobCountChanged() {
+    // More knob columns may need a wider window: it grows to its new minimum width.
+    ApplyWidthLimits();
+    LayOut();
 }
 
 void TMainWindow::BuildSnapshotMenus() {

@@ -196,8 +196,11 @@ void TPatchSelection::LoadStoredPatchSet(const TCustomIniFile &Store, const QStr
         const QString file = Store.ReadString(Section, ValPatchScript, QString());
         if (file.isEmpty() || !LoadPatchSet(file))
             return;
-        SelectPatch(FPatchSet->FindByPath(Store.ReadString(Section, ValPatch, QString())), true,
-                    true);
+        // No patch (or one no longer in the set): none is selected, and the box keeps listing
+        // the set's first mode as the load left it.
+        if (TPatchProgram *patch =
+                FPatchSet->FindByPath(Store.ReadString(Section, ValPatch, QString())))
+            SelectPatch(patch, true, true);
     } catch (const EIniFileException &Error) {
         // The start goes on without the patch set; the store reports its own trouble too.
         qWarning("%s", qPrintable(Error.Message()));

@@ -87,11 +87,12 @@ void TProgramBank::SendProgram() {
     }
     if (Send)
         Send(FValues[Msb], FValues[Lsb], FValues[Program]);
+    ShowProgram(); // the field shows what was sent, however it was chosen
     // A note held in hold mode sounds on with the new program.
     if (held && FKeyboard.RetriggerPending) {
         FKeyboard.SendChord(FKeyboard.Channel(), FKeyboard.HeldNote, FKeyboard.HeldVelocity, true);
         FKeyboard.Holding = true;
-        FKeyboard.MouseMode = TMouseMode::None;
+        FKeyboard.SetMouseMode(TMouseMode::None);
         FKeyboard.RetriggerPending = false;
     }
 }
@@ -115,10 +116,8 @@ void TProgramBank::ClearBank() {
 
 void TProgramBank::ShowProgram() {
     const bool none = FValues[Program] == -1;
-    if (!none) {
-        C.ProgramUpDown->SetPosition(FValues[Program] + 1);
-        C.ProgramEdit->setText(QString::number(FValues[Program] + 1));
-    }
+    C.ProgramUpDown->SetPosition(FValues[Program] + 1);
+    C.ProgramEdit->setText(none ? NoneText : QString::number(FValues[Program] + 1));
     for (QWidget *w :
          std::initializer_list<QWidget *>{C.MsbEdit, C.LsbEdit, C.MsbUpDown, C.LsbUpDown})
         w->setEnabled(!none);
@@ -169,18 +168,20 @@ void TProgramBank::StepProgram(int Delta) {
     SendProgram();
 }
 
-void TProgramBank::ProgramEdited() {
+void TProgramBank::ProgramEdited(bool Chosen) {
     int v = 0;
-    if (ParseField(C.ProgramEdit->text(), 0, v) && v >= 1 && v <= 128) {
+    if (ParseField(C.ProgramEdit->text(), 0, v) && v >= 1 && v <= 128 &&
+        (Chosen || v - 1 != FValues[Program])) {
         FValues[Program] = v - 1;
         SendProgram();
     }
     ShowProgram();
 }
 
-void TProgramBank::BankEdited(int Index) {
+void TProgramBank::BankEdited(int Index, bool Chosen) {
     int v = 0;
-    if (ParseField(Edit(Index)->text(), -1, v) && v >= -1 && v <= 127)
+    if (ParseField(Edit(Index)->text(), -1, v) && v >= -1 && v <= 127 &&
+        (Chosen || v != FValues[size_t(Index)]))
         SetBankValue(Index, v);
     ShowBankValue(Index, FValues[size_t(Index)]);
 }
@@ -198,16 +199,17 @@ bool TProgramBank::eventFilter(QObject *Watched, QEvent *Event) {
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (index == Program)
-                ProgramEdited();
+                ProgramEdited(true);
             else
-                BankEdited(index);
+                BankEdited(index, true);
             return true;
         }
     } else if (Event->type() == QEvent::FocusOut) {
+        // Passing through a field is no choice: only a changed value goes out.
         if (index == Program)
-            ProgramEdited();
+            ProgramEdited(false);
         else
-            BankEdited(index);
+            BankEdited(index, false);
     }
     return QObject::eventFilter(Watched, Event);
 }

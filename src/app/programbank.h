@@ -54,8 +54,10 @@ protected:
 
 private:
     void UpdateBankHint();
-    void ProgramEdited();
-    void BankEdited(int Index);
+    // The typed value taken: Chosen (Enter) sends it even when unchanged, leaving the field
+    // only when it changed.
+    void ProgramEdited(bool Chosen);
+    void BankEdited(int Index, bool Chosen);
     QLineEdit *Edit(int Index) const;
     TUpDown *UpDown(int Index) const;
 

@@ -482,17 +482,27 @@ void TKeyboardModel::ReleaseOwnNotes() {
 
 void TKeyboardModel::ReleaseAll() {
     ReleaseOwnNotes();
+    CentrePitchBend();
+    FControllerValue = {0, 0};
+    RetriggerPending = Holding;
+    Holding = false;
+    MouseMode = TMouseMode::None;
+    RepaintAll();
+}
+
+void TKeyboardModel::CentrePitchBend() {
     for (size_t i = 0; i < 2; ++i) {
         if (FControllerAssign[i] == ControllerCode::PitchBend && FControllerValue[i] != 0) {
             SendControllerEvent(TShortMessage::PitchBend(FChannel, 0));
             FControllerValue[i] = 0;
         }
     }
-    FControllerValue = {0, 0};
-    RetriggerPending = Holding;
-    Holding = false;
-    MouseMode = TMouseMode::None;
-    RepaintAll();
+}
+
+void TKeyboardModel::SetMouseMode(TMouseMode Value) {
+    if (MouseMode == TMouseMode::Hold && Value != TMouseMode::Hold)
+        CentrePitchBend();
+    MouseMode = Value;
 }
 
 void TKeyboardModel::ClearDisplay() {
@@ -544,7 +554,7 @@ void TKeyboardModel::Retrigger() {
         return;
     SendChord(FChannel, HeldNote, HeldVelocity, true);
     Holding = true;
-    MouseMode = TMouseMode::None;
+    SetMouseMode(TMouseMode::None);
     RetriggerPending = false;
 }
 

@@ -224,6 +224,11 @@ public:
     bool Holding = false;
     bool RetriggerPending = false;
     TMouseMode MouseMode = TMouseMode::None;
+    // Hold mode ending by any road (the right button let go, with Ctrl or not, or the left one
+    // taking over) centres the pitch bend it drove: a bend lasts only while the button is held.
+    void SetMouseMode(TMouseMode Value);
+    // A centred pitch bend for each hold-mode controller that is a bent pitch bend.
+    void CentrePitchBend();
     static constexpr int UpDown = 0;
     static constexpr int LeftRight = 1;
     uint8_t ControllerAssign(int i) const { return FControllerAssign[size_t(i)]; }

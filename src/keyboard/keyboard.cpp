@@ -175,7 +175,7 @@ void TKeyboard::MousePress(Qt::MouseButton Button, TShiftState Shift, int X, int
         FDragX = X;
         FDragOffset = m.ScrollOffset();
         releaseHeldNote();
-        m.MouseMode = TMouseMode::BaseNoteDrag;
+        m.SetMouseMode(TMouseMode::BaseNoteDrag);
         UpdateCursor(Shift);
         return;
     }
@@ -195,7 +195,7 @@ void TKeyboard::MousePress(Qt::MouseButton Button, TShiftState Shift, int X, int
         FButtonsDown |= Button;
         if (previous == TMouseMode::None)
             releaseHeldNote();
-        m.MouseMode = Button == Qt::LeftButton ? TMouseMode::Normal : TMouseMode::Hold;
+        m.SetMouseMode(Button == Qt::LeftButton ? TMouseMode::Normal : TMouseMode::Hold);
         if (previous == TMouseMode::None) {
             m.SendChord(m.Channel(), note, velocity, true);
             m.HeldNote = note;
@@ -258,8 +258,6 @@ void TKeyboard::MouseRelease(Qt::MouseButton Button, TShiftState Shift, int X, i
         if (release) {
             m.SendChord(m.Channel(), note, 0, true);
             m.HeldNote = note;
-            if (m.MouseMode == TMouseMode::Hold)
-                CentrePitchBend();
         }
     }
     // The other button still down takes over the play.
@@ -274,7 +272,7 @@ void TKeyboard::MouseRelease(Qt::MouseButton Button, TShiftState Shift, int X, i
         return;
     }
     if (FButtonsDown == Qt::NoButton)
-        m.MouseMode = TMouseMode::None;
+        m.SetMouseMode(TMouseMode::None);
     UpdateCursor(Shift);
 }
 
@@ -300,16 +298,6 @@ void TKeyboard::DriveControllers(int X, int Y) {
                                   ? TShortMessage::PitchBend(m.Channel(), value)
                                   : TShortMessage::ControlChange(m.Channel(), assign, value));
         m.SetControllerValueAt(i, value);
-    }
-}
-
-void TKeyboard::CentrePitchBend() {
-    auto &m = FModel;
-    for (int i = 0; i < 2; ++i) {
-        if (m.ControllerAssign(i) == ControllerCode::PitchBend && m.ControllerValue(i) != 0) {
-            m.SendControllerEvent(TShortMessage::PitchBend(m.Channel(), 0));
-            m.SetControllerValueAt(i, 0);
-        }
     }
 }
 

@@ -81,7 +81,6 @@ private:
     int HitTest(int X, int Y);
     uint8_t PlayVelocity(TShiftState Shift) const;
     void DriveControllers(int X, int Y);
-    void CentrePitchBend();
     void UpdateCursor(TShiftState Shift);
     void Hover(const QString &Text);
     void KeyChanged(int Note);

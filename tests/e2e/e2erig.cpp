@@ -30,8 +30,8 @@ template <typename F> bool WaitFor(F Done, int TimeoutMs) {
 
 // --- TE2eRig -------------------------------------------------------------------------------------
 
-bool TE2eRig::Start(const QString &Tag) {
-    if (!FXvfb.Start(StartTimeoutMs)) {
+bool TE2eRig::Start(const QString &Tag, const QString &ScreenSize) {
+    if (!FXvfb.Start(StartTimeoutMs, ScreenSize)) {
         FError = FXvfb.ErrorText();
         return false;
     }

@@ -19,8 +19,9 @@ class TE2eRig {
 public:
     ~TE2eRig() { Stop(); }
 
-    // Starts Xvfb, the server "ondrel-e2e-<Tag>-<pid>" and its peer; false with ErrorText().
-    bool Start(const QString &Tag);
+    // Starts Xvfb (a screen of ScreenSize), the server "ondrel-e2e-<Tag>-<pid>" and its peer;
+    // false with ErrorText().
+    bool Start(const QString &Tag, const QString &ScreenSize = QStringLiteral("1024x768"));
     void Stop();
     QString ErrorText() const { return FError; }
     QString Display() const { return FXvfb.Display(); }
@@ -111,11 +112,12 @@ public:
     QStringList Windows(const QString &NamePattern);
     // The first of them once one is shown; empty when none was within TimeoutMs.
     QString WaitForWindow(const QString &NamePattern, int TimeoutMs = 5000);
+    // The visible windows of this program (popups and dialogs too).
+    QStringList OwnWindows();
 
 private:
     // Visible windows found by one xdotool search option ("--name", "--pid").
     QStringList Search(const QString &Option, const QString &Value);
-    QStringList OwnWindows();
 
     TE2eRig &FRig;
     QProcess FProcess;

@@ -9,10 +9,10 @@ bool XToolsAvailable() {
            !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
 }
 
-bool TXvfb::Start(int TimeoutMs) {
+bool TXvfb::Start(int TimeoutMs, const QString &Size) {
     FProcess.start(QStandardPaths::findExecutable(QStringLiteral("Xvfb")),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("0"), Size + QStringLiteral("x24"), QStringLiteral("-nolisten"),
                     QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!FProcess.waitForStarted(TimeoutMs)) {
         FError = FProcess.errorString();
@@ -42,11 +42,19 @@ void TXvfb::Stop() {
 }
 
 bool Xdo(const QString &Display, const QStringList &Arguments, QString *Output, int TimeoutMs) {
+    return RunX(Display, QStringLiteral("xdotool"), Arguments, Output, TimeoutMs);
+}
+
+bool RunX(const QString &Display, const QString &Program, const QStringList &Arguments,
+          QString *Output, int TimeoutMs) {
     QProcess xdo;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), Display);
     xdo.setProcessEnvironment(env);
-    xdo.start(QStandardPaths::findExecutable(QStringLiteral("xdotool")), Arguments);
+    const QString path = QStandardPaths::findExecutable(Program);
+    if (path.isEmpty())
+        return false;
+    xdo.start(path, Arguments);
     if (!xdo.waitForFinished(TimeoutMs)) {
         xdo.kill();
         xdo.waitForFinished();
