@@ -389,4 +389,3 @@ void TMainWindow::BuildStatusBar() {
     FPanels[2]->setText(
         QStringLiteral("Base: %1").arg(FKeyboard->Model().NoteName(FKeyboard->Model().BaseNote())));
 }
-

@@ -161,4 +161,3 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
         Store.WriteBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Write(Store);
 }
-
