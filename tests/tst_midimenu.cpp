@@ -82,6 +82,7 @@ public:
         return FId == NoDevice ? QString() : QStringLiteral("Fake %1").arg(FId);
     }
     bool IsClosed() const override { return !FOpen; }
+    bool DeviceGone() const override { return false; }
     QString ValueName() const override { return QStringLiteral("Fake"); }
     QString Title() const override { return QStringLiteral("Fake"); }
 

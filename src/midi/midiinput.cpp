@@ -100,7 +100,8 @@ bool TMidiInput::Relist() {
     if (!Ports.Names)
         return false;
     QStringList Names = *Ports.Names;
-    if (!FClosed && !Names.contains(FDeviceName))
+    FPortGone = !FClosed && !Names.contains(FDeviceName);
+    if (FPortGone)
         Names << FDeviceName;
     if (Names == FPortNames)
         return false;

@@ -62,6 +62,9 @@ public:
     // to its new place; an open port that is no longer listed stays, as the last device. The
     // list is kept when the service does not answer. True when the list changed.
     bool Relist();
+    // Whether the open port was missing from the service's list at the last Relist: the
+    // program on the other end went away.
+    bool PortGone() const { return FPortGone; }
 
     int DeviceID() const { return FDeviceID; }
     // Raises "Change to DeviceID while device was open" while open; an id outside the devices
@@ -119,6 +122,7 @@ private:
     TMidiApi FApi = TMidiApi::maNone;
     QStringList FPortNames;
     bool FServiceStarted = false;
+    bool FPortGone = false;
     int FDeviceID = NoDevice;
     QString FDeviceName;
     bool FClosed = true;

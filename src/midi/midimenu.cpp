@@ -29,6 +29,9 @@ const QString TimingClockName = QStringLiteral("TimingClock");
 // While a chosen device is waited for where no word of port changes comes (the ALSA sequencer,
 // a JACK server that went away): how often its service is asked again.
 constexpr int PollMs = 1500;
+// JACK tells of a port change before its clients can see it: a port that went away is listed
+// until the server's next cycle or two. Longer than the longest period a desktop runs.
+constexpr int SettleMs = 120;
 
 // The wait cursor for the time a device takes to open or close; restored on every way out.
 class TBusyCursor {
@@ -71,11 +74,14 @@ bool IsMenuBarMenu(QMenu *Menu) {
 
 TMidiMenuBase::TMidiMenuBase(QObject *Parent)
     : QObject(Parent), FRegKey(DefaultRegKey), FRegPath(PlaceholderRegPath),
-      FGroup(new QActionGroup(this)), FPoll(new QTimer(this)) {
+      FGroup(new QActionGroup(this)), FPoll(new QTimer(this)), FSettle(new QTimer(this)) {
     // Radio marks: one entry of the menu is always the chosen one.
     FGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     FPoll->setInterval(PollMs);
     connect(FPoll, &QTimer::timeout, this, &TMidiMenuBase::Poll);
+    FSettle->setSingleShot(true);
+    FSettle->setInterval(SettleMs);
+    connect(FSettle, &QTimer::timeout, this, &TMidiMenuBase::Refresh);
 }
 
 TMidiMenuBase::~TMidiMenuBase() {
@@ -330,7 +336,20 @@ void TMidiMenuBase::Refresh() {
         return;
     if (!FWatch.Active())
         StartWatch(); // a JACK server that came back
-    if (RelistDevices())
+    bool Changed = RelistDevices();
+    if (!IsClosed() && DeviceGone()) {
+        // A synth that was restarted, or a device unplugged: the port that comes back is a new
+        // one, so it is waited for as a stored device missing at start-up is.
+        const QString Name = DeviceName();
+        CloseWithCursor();
+        Await(Name);
+        Changed = RelistDevices() || Changed; // closed, the gone port leaves the list
+        if (OnNotice)
+            OnNotice(this, QStringLiteral("%1 \"%2\" went away; it opens again as soon as it "
+                                          "appears.")
+                               .arg(Title(), Name));
+    }
+    if (Changed)
         RebuildEntries();
     Refreshed();
     OpenAwaited();
@@ -369,7 +388,8 @@ void TMidiMenuBase::StartWatch() {
                 this,
                 [this] {
                     FRefreshPosted = false;
-                    Refresh();
+                    if (!FSettle->isActive())
+                        FSettle->start();
                 },
                 Qt::QueuedConnection);
     };

@@ -85,6 +85,8 @@ public:
     virtual int DeviceID() const = 0;
     virtual QString DeviceName() const = 0;
     virtual bool IsClosed() const = 0;
+    // The open device's port was not listed at the last refresh.
+    virtual bool DeviceGone() const = 0;
     // The value name in the store: "MidiIn" or "MidiOut".
     virtual QString ValueName() const = 0;
     // The menu's name for the user: "Midi In" or "Midi Out".
@@ -117,7 +119,8 @@ public:
     virtual void Save(TCustomIniFile &Store);
 
     // Lists the ports again and rebuilds the entries when they changed: the open device stays
-    // open and checked. Opens the awaited device once its service lists it.
+    // open and checked. An open device whose port went away is closed and awaited (OnNotice
+    // says so). Opens the awaited device once its service lists it.
     void Refresh();
     // Waits for the device Name, closed meanwhile: it opens once listed, and is saved as the
     // choice. Choosing an entry ends the wait.
@@ -176,6 +179,7 @@ private:
     MidiBackend::TPortWatch FWatch;
     std::atomic<bool> FRefreshPosted{false};
     QTimer *FPoll = nullptr;
+    QTimer *FSettle = nullptr; // from word of a change to the refresh
 };
 
 class TMidiOutMenu : public TMidiMenuBase {
@@ -196,6 +200,7 @@ public:
     int DeviceID() const override { return FOutput->DeviceID(); }
     QString DeviceName() const override { return FOutput->DeviceName(); }
     bool IsClosed() const override { return FOutput->IsClosed(); }
+    bool DeviceGone() const override { return FOutput->PortGone(); }
     QString ValueName() const override;
     QString Title() const override;
 
@@ -237,6 +242,7 @@ public:
     int DeviceID() const override { return FInput->DeviceID(); }
     QString DeviceName() const override { return FInput->DeviceName(); }
     bool IsClosed() const override { return FInput->IsClosed(); }
+    bool DeviceGone() const override { return FInput->PortGone(); }
     QString ValueName() const override;
     QString Title() const override;
 

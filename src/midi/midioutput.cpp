@@ -45,7 +45,8 @@ bool TMidiOutput::Relist() {
         return false;
     QStringList Names = *Ports.Names;
     const bool OnPort = !FClosed && FDeviceID != MidiMapper && !(FOwnPort && FDeviceID == 0);
-    if (OnPort && !Names.contains(FDeviceName))
+    FPortGone = OnPort && !Names.contains(FDeviceName);
+    if (FPortGone)
         Names << FDeviceName;
     const bool OwnPort = MidiBackend::HasVirtualPorts(FApi);
     if (Names == FPortNames && OwnPort == FOwnPort)

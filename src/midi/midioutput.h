@@ -42,6 +42,9 @@ public:
     // to its new place; an open port that is no longer listed stays, as the last device. The
     // list is kept when the service does not answer. True when the list changed.
     bool Relist();
+    // Whether the open port was missing from the service's list at the last Relist: the
+    // program on the other end went away.
+    bool PortGone() const { return FPortGone; }
 
     int DeviceID() const { return FDeviceID; }
     // Raises "Change to DeviceID while device was open" while open. An id outside the devices
@@ -74,6 +77,7 @@ private:
     bool FOwnPort = false; // device 0 is our own port
     QStringList FPortNames;
     bool FServiceStarted = false;
+    bool FPortGone = false;
     int FDeviceCount = 0;
     int FDeviceID = NoDevice;
     QString FDeviceName;

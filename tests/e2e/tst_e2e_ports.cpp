@@ -43,6 +43,7 @@ private Q_SLOTS:
     void ownPortsAreNeverOffered();
     void programStartedLaterIsOffered();
     void missingDevicesAreKeptAndOpenWhenTheyAppear();
+    void devicesThatGoAwayOpenWhenTheyComeBack();
     void serverRestartReopensOutputAndInput();
     void withoutServiceMidiMapperIsOfferedAndSwitchingSaysWhy();
 
@@ -137,6 +138,38 @@ void TestE2ePorts::missingDevicesAreKeptAndOpenWhenTheyAppear() {
     QVERIFY(FRig.Keys({QStringLiteral("z")}));
     QVERIFY(late.WaitForReceived(2));
     QVERIFY(p.Quit());
+}
+
+void TestE2ePorts::devicesThatGoAwayOpenWhenTheyComeBack() {
+    // A synth restarted mid-session left the program playing into nothing until both devices
+    // were chosen again by hand.
+    FRig.FreshConfig("[MidiDevices]\nMidiOut=Late Synth:in\nMidiIn=Late Synth:out\n");
+    auto late = std::make_unique<TJackPeer>(QStringLiteral("Late Synth"));
+    QVERIFY(late->IsValid());
+    TE2eProgram p(FRig);
+    QVERIFY(p.Start());
+    QTRY_COMPARE_WITH_TIMEOUT(late->Connections(QStringLiteral("Late Synth:in")).size(), 1, 5000);
+
+    late.reset();
+    for (const QString &said : {QStringLiteral("Midi Out \"Late Synth:in\" went away"),
+                                QStringLiteral("Midi In \"Late Synth:out\" went away")})
+        QTRY_VERIFY2_WITH_TIMEOUT(p.ErrorOutput().contains(said), qPrintable(p.ErrorOutput()),
+                                  5000);
+    late = std::make_unique<TJackPeer>(QStringLiteral("Late Synth"));
+    QVERIFY(late->IsValid());
+    QTRY_COMPARE_WITH_TIMEOUT(late->Connections(QStringLiteral("Late Synth:in")).size(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(InputSources(), QStringList{QStringLiteral("Late Synth:out")}, 5000);
+    QVERIFY(late->WaitCycles());
+    QVERIFY(FRig.Keys({QStringLiteral("z")}));
+    QVERIFY(late->WaitForReceived(2));
+
+    // Gone when the program ends, they are still the devices it opens next time.
+    late.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(p.ErrorOutput().count(QStringLiteral("went away")) >= 4, 5000);
+    QVERIFY(p.Quit());
+    for (const QString &kept :
+         {QStringLiteral("MidiOut=Late Synth:in"), QStringLiteral("MidiIn=Late Synth:out")})
+        QVERIFY2(FRig.StoreText().contains(kept), qPrintable(FRig.StoreText()));
 }
 
 void TestE2ePorts::serverRestartReopensOutputAndInput() {
