@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "app/patchselection.h"
+#include "app/statusbar.h"
 #include "core/patchlist.h"
 #include "dialogs/settings.h"
 #include "dialogs/transposeform.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -170,6 +172,7 @@ private Q_SLOTS:
     void nothingIsCutOff();
     void statusBarShowsWholeTexts_data();
     void statusBarShowsWholeTexts();
+    void messageTakesTheRoomOfAnEmptyNotePanel();
 
 private:
     std::unique_ptr<QTemporaryDir> FConfig;
@@ -300,6 +303,40 @@ void TestTextsFit::statusBarShowsWholeTexts() {
     QCOMPARE(base->isVisible() && bar->childAt(base->geometry().center()) == base, panelsShown);
     if (panelsShown)
         QCOMPARE(bar->height(), oneLine);
+}
+
+void TestTextsFit::messageTakesTheRoomOfAnEmptyNotePanel() {
+    // After its reading time a message went back to its panel, cut to "Opened Midi-Ma..." at the
+    // default width, though the note panel beside it was empty.
+    const QString text = QStringLiteral("Opened Midi-Mapper successfully.");
+    auto *bar = qobject_cast<TStatusBar *>(W->statusBar());
+    QVERIFY(bar);
+    QLabel *panel = bar->Panel(0);
+    QLabel *note = bar->Panel(1);
+    QVERIFY(panel->fontMetrics().horizontalAdvance(text) > panel->contentsRect().width());
+    QTest::qWait(50); // the start-up's own status texts
+    W->SetStatusText(text);
+    QTest::qWait(3300); // past its reading time
+    QVERIFY(note->text().isEmpty());
+    QLabel *shown = nullptr;
+    for (QLabel *l : bar->findChildren<QLabel *>())
+        if (l != panel && l->isVisible() && l->text() == text)
+            shown = l;
+    QVERIFY(shown);
+    QCOMPARE(bar->childAt(shown->geometry().center()), shown);
+    QVERIFY(shown->fontMetrics().horizontalAdvance(text) <= shown->contentsRect().width());
+    QVERIFY(panel->toolTip().isEmpty());
+    for (int i = 2; i < TStatusBar::PanelCount; ++i)
+        QCOMPARE(bar->childAt(bar->Panel(i)->geometry().center()), bar->Panel(i));
+
+    // The pointer on the keys: the note shows, and the message keeps to its own panel.
+    const QPoint on = W->Keyboard()->rect().center();
+    QMouseEvent move(QEvent::MouseMove, on, W->Keyboard()->mapToGlobal(on), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(W->Keyboard(), &move);
+    QTRY_VERIFY(!note->text().isEmpty());
+    QCOMPARE(bar->childAt(note->geometry().center()), note);
+    QCOMPARE(panel->toolTip(), text);
 }
 
 int main(int argc, char *argv[]) {

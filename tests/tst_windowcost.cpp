@@ -21,6 +21,7 @@
 
 #include <memory>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -113,20 +114,24 @@ void TestWindowCost::notePlayedRepaintsOnlyItsPanel() {
     W->statusBar()->installEventFilter(&layouts);
     for (QLabel *panel : panels)
         panel->installEventFilter(&paints);
-    QCoreApplication::processEvents();
-    layouts.Count = 0;
-    paints.Count = 0;
-    // Z then X, each pressed and let go: the note name changes twice.
+    // Z, then X and C, each pressed and let go: the note name changes at every key. The first
+    // fills the empty note panel, whose room a message may have had: that one may lay out.
+    bool first = true;
     for (const auto &[key, scan, text] :
-         {std::tuple{Qt::Key_Z, 0x2Cu, "z"}, std::tuple{Qt::Key_X, 0x2Du, "x"}}) {
+         {std::tuple{Qt::Key_Z, 0x2Cu, "z"}, std::tuple{Qt::Key_X, 0x2Du, "x"},
+          std::tuple{Qt::Key_C, 0x2Eu, "c"}}) {
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QKeyEvent e(type, key, Qt::NoModifier, scan, 0, 0, QString::fromLatin1(text));
             QApplication::sendEvent(W->windowHandle(), &e);
         }
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
+        if (std::exchange(first, false)) {
+            QVERIFY2(!panels[1]->text().isEmpty(), "the keys played nothing");
+            layouts.Count = 0;
+            paints.Count = 0;
+        }
     }
-    QVERIFY2(!panels[1]->text().isEmpty(), "the keys played nothing");
     QCOMPARE(layouts.Count, 0);
     QVERIFY2(paints.Count <= 2, qPrintable(QStringLiteral("%1 panel paints").arg(paints.Count)));
 }

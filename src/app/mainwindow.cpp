@@ -120,12 +120,12 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FErrForm = new TErrForm(this);
     FPatches = new TPatchSelection({FPatchBox, FPatchUpDown, FPatchesMenu, FPatchSetSeparator},
                                    *FProgramBank, FKeyboard->Model(), this);
-    FPatches->OnModeText = [this](const QString &text) { FPanels[4]->setText(text); };
+    FPatches->OnModeText = [this](const QString &text) { FStatusBar->SetPanelText(4, text); };
     FPatches->OnLoadMessages = [this](const QStringList &lines) { FErrForm->ShowLines(lines); };
     WireRouter();
 
     TKeyboardModel &m = FKeyboard->Model();
-    m.OnNoteHover = [this](QObject *, const QString &text) { FPanels[1]->setText(text); };
+    m.OnNoteHover = [this](QObject *, const QString &text) { FStatusBar->SetPanelText(1, text); };
     m.OnBaseNoteChange = [this](QObject *, const QString &text) {
         FPanels[2]->setText(QStringLiteral("Base: %1").arg(text));
     };

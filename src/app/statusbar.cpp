@@ -95,6 +95,15 @@ void TStatusBar::SetMessage(const QString &Text, bool Lasting) {
     (FAcross->isVisible() ? FAcross : FPanels[0])->repaint();
 }
 
+void TStatusBar::SetPanelText(int Index, const QString &Text) {
+    QLabel *panel = FPanels[size_t(Index)];
+    const bool wasEmpty = panel->text().isEmpty();
+    panel->setText(Text);
+    // Only when the note panel is emptied or filled: a new note name is its own repaint alone.
+    if (Index == 1 && wasEmpty != Text.isEmpty())
+        Arrange();
+}
+
 void TStatusBar::SetHint(const QString &Text) {
     FHint = Text;
     Arrange();
@@ -115,6 +124,10 @@ void TStatusBar::Arrange() {
     const int left = FPanels[0]->x();
     const int room = Room(FPanels[0], FPanels[0]->width());
     const int roomAcross = Room(FAcross, FPanels[4]->geometry().right() + 1 - left);
+    // The note panel's room too, while it shows nothing: the pointer is not over the keys.
+    const QLabel *note = FPanels[1];
+    const int roomBeside =
+        note->text().isEmpty() ? Room(FAcross, note->geometry().right() + 1 - left) : room;
 
     // The message decides the height, while it is shown whole: wrapped across the bar when it is
     // longer than that.
@@ -133,18 +146,21 @@ void TStatusBar::Arrange() {
     }
 
     const bool wraps = barHeight > FLineHeight;
-    const bool fits = fm.horizontalAdvance(shown) <= room;
-    FPanels[0]->setToolTip(fits ? QString() : shown);
-    if (!wraps && (fits || (FHint.isEmpty() && !whole))) {
+    const int width = fm.horizontalAdvance(shown);
+    const bool fits = width <= room;
+    const bool fitsBeside = !wraps && width <= roomBeside;
+    FPanels[0]->setToolTip(fitsBeside ? QString() : shown);
+    if (!wraps && (fits || (FHint.isEmpty() && !whole && !fitsBeside))) {
         FAcross->hide();
         return;
     }
     FAcross->setWordWrap(wraps);
     // A hint longer than the bar of a narrow window keeps to the line it has.
-    FAcross->setText(wraps ? shown : fm.elidedText(shown, Qt::ElideRight, roomAcross));
+    FAcross->setText(wraps || fitsBeside ? shown
+                                         : fm.elidedText(shown, Qt::ElideRight, roomAcross));
     // The whole height the panels may take: the bar keeps 3 pixels above them and 2 below.
-    FAcross->setGeometry(
-        QRect(QPoint(left, 3), QPoint(FPanels[4]->geometry().right(), height() - 3)));
+    const int right = fitsBeside ? note->geometry().right() : FPanels[4]->geometry().right();
+    FAcross->setGeometry(QRect(QPoint(left, 3), QPoint(right, height() - 3)));
     FAcross->show();
     FAcross->raise();
 }

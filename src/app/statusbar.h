@@ -6,8 +6,9 @@
 // panels:
 // - a notice for as long as it is current, wrapped when it is longer than the bar, which then
 //   grows by the lines it needs;
-// - another message for the time it takes to read it, then back in its panel, shortened with
-//   an ellipsis (and whole in the panel's tooltip), so that the other panels show again;
+// - another message for the time it takes to read it, then back in its panel, which takes the
+//   room of the note panel beside it while that is empty; only when the text is longer than
+//   both is it shortened with an ellipsis (and whole in the panel's tooltip);
 // - a hint (the status tip of the control under the pointer) while the pointer is there, in the
 //   lines the bar has, so that the window does not change its height as the pointer moves.
 
@@ -28,6 +29,9 @@ public:
     TStatusBar(int LineHeight, QWidget *Parent);
 
     QLabel *Panel(int Index) const { return FPanels[size_t(Index)]; }
+    // Sets a panel's text; use it rather than the label's own setText for the note panel (1),
+    // whose room the message takes while it is empty.
+    void SetPanelText(int Index, const QString &Text);
     // The message panel's text until the next message; a Lasting one (a notice) is shown
     // whole all that time.
     void SetMessage(const QString &Text, bool Lasting);

@@ -104,6 +104,8 @@ void TestE2ePorts::programStartedLaterIsOffered() {
     QVERIFY(p.Start());
     TJackPeer late(QStringLiteral("Late Synth"));
     QVERIFY(late.IsValid());
+    // JACK's clients see a new port from the server's next cycle on; a user is never quicker.
+    QVERIFY(late.WaitCycles());
     // Midi Out: none, Midi-Mapper, Ondrel, the rig's peer, then the synth started last.
     QVERIFY(p.Menu(QStringLiteral("u"), Entry(4)));
     QTRY_COMPARE(late.Connections(QStringLiteral("Late Synth:in")).size(), 1);
