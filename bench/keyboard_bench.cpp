@@ -91,7 +91,7 @@ void MousePressToSink(benchmark::State &State) {
     keys.Model().SetChord(TChord::chMajor);
     keys.Model().SetTranspose(5);
     int bytes = 0;
-    keys.Model().OnNote = [&bytes](QObject *, uint8_t, uint8_t, uint8_t) { bytes += 3; };
+    keys.Model().OnNote = [&bytes](QObject *, const TShortMessage &) { bytes += 3; };
     const QPointF at(100, 60);
     for (auto _ : State) {
         QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});

@@ -126,8 +126,8 @@ void TestChordEdit::cleanup() {
 
 TChordEditForm *TestChordEdit::Open() {
     FForm = new TChordEditForm(FMain);
-    FForm->OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-        FSent.emplace_back(t, n, v);
+    FForm->OnNote = [this](QObject *, const TShortMessage &M) {
+        FSent.emplace_back(M.Status, M.Data1, M.Data2);
     };
     FForm->show();
     if (!QTest::qWaitForWindowExposed(FForm))

@@ -89,8 +89,8 @@ struct Form {
         for (QWidget *w : {static_cast<QWidget *>(Keys), static_cast<QWidget *>(Edit),
                            static_cast<QWidget *>(Memo), static_cast<QWidget *>(Sink)})
             layout->addWidget(w);
-        Keys->Model().OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            Out.emplace_back(t, n, v);
+        Keys->Model().OnNote = [this](QObject *, const TShortMessage &M) {
+            Out.emplace_back(M.Status, M.Data1, M.Data2);
         };
         Keys->Model().OnNoteHover = [this](QObject *, const QString &s) { Hover << s; };
         Window.show();

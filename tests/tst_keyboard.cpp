@@ -41,11 +41,11 @@ struct Fixture {
         Keys.resize(329, 76);
         Keys.Model().SetBounds(329, 76);
         Keys.Model().SetBaseNote(0); // white key i spans x = 15 i .. 15 i + 14
-        Keys.Model().OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            Out.emplace_back(t, n, v);
+        Keys.Model().OnNote = [this](QObject *, const TShortMessage &M) {
+            Out.emplace_back(M.Status, M.Data1, M.Data2);
         };
-        Keys.Model().OnDisplayEvent = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            Display.emplace_back(t, n, v);
+        Keys.Model().OnDisplayEvent = [this](QObject *, const TShortMessage &M) {
+            Display.emplace_back(M.Status, M.Data1, M.Data2);
         };
         Keys.Model().OnNoteHover = [this](QObject *, const QString &s) { Hover << s; };
         Keys.OnMouseDrag = [this](QObject *, int &, Qt::MouseButton, TShiftState) { ++Drags; };

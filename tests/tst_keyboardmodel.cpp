@@ -23,11 +23,11 @@ struct Recorder {
     int OctaveChanges = 0;
 
     explicit Recorder(TKeyboardModel &m) {
-        m.OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            Notes.emplace_back(t, n, v);
+        m.OnNote = [this](QObject *, const TShortMessage &M) {
+            Notes.emplace_back(M.Status, M.Data1, M.Data2);
         };
-        m.OnDisplayEvent = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            Display.emplace_back(t, n, v);
+        m.OnDisplayEvent = [this](QObject *, const TShortMessage &M) {
+            Display.emplace_back(M.Status, M.Data1, M.Data2);
         };
         m.OnKeyChanged = [this](int n) { Repainted.push_back(n); };
         m.OnRepaintAll = [this] { ++FullRepaints; };
@@ -266,12 +266,12 @@ void TestKeyboardModel::outOfRangeSentNoteStillLightsKey() {
 void TestKeyboardModel::doubleInputNoteOnNeedsBothReleases() {
     TKeyboardModel m;
     Recorder r(m);
-    m.ShowMidiEvent(0x90, 64, 100, true);
-    m.ShowMidiEvent(0x91, 64, 100, true);
+    m.ShowMidiEvent({0x90, 64, 100}, true);
+    m.ShowMidiEvent({0x91, 64, 100}, true);
     QCOMPARE(m.DisplayCount(64), 2);
-    m.ShowMidiEvent(0x80, 64, 0, true);
+    m.ShowMidiEvent({0x80, 64, 0}, true);
     QVERIFY(m.IsPressed(64));
-    m.ShowMidiEvent(0x91, 64, 0, true); // a note-on with velocity 0 is a release
+    m.ShowMidiEvent({0x91, 64, 0}, true); // a note-on with velocity 0 is a release
     QVERIFY(!m.IsPressed(64));
     QCOMPARE(r.Repainted, (std::vector<int>{64, 64}));
 }
@@ -470,7 +470,7 @@ void TestKeyboardModel::showMidiEvent() {
     m.SetChord(TChord::chMajor);
     m.SetTranspose(1);
     Recorder r(m);
-    m.ShowMidiEvent(uint8_t(typ), uint8_t(data1), uint8_t(data2), useEventChannel);
+    m.ShowMidiEvent({uint8_t(typ), uint8_t(data1), uint8_t(data2)}, useEventChannel);
     QVERIFY(r.Notes.empty());
     QCOMPARE(PressedKeys(m), lit);
     for (int k : lit)
@@ -486,13 +486,13 @@ void TestKeyboardModel::transposeChangeSilencesThruNotes() {
     m.OnReleaseThru = [&](QObject *) { ++releases; };
     m.SetDisplayTransposed(true);
     releases = 0;
-    m.ShowMidiEvent(0x94, 60, 100, true);
+    m.ShowMidiEvent({0x94, 60, 100}, true);
     QCOMPARE(PressedKeys(m), QList<int>{62});
     m.SetTranspose(5);
     QCOMPARE(releases, 1);
     QVERIFY(PressedKeys(m).isEmpty());
-    m.ShowMidiEvent(0x94, 61, 100, true); // lights 66 under the new transposition
-    m.ShowMidiEvent(0x84, 60, 0, true);   // the late release of the old note darkens nothing
+    m.ShowMidiEvent({0x94, 61, 100}, true); // lights 66 under the new transposition
+    m.ShowMidiEvent({0x84, 60, 0}, true);   // the late release of the old note darkens nothing
     QCOMPARE(PressedKeys(m), QList<int>{66});
 }
 
@@ -503,7 +503,7 @@ void TestKeyboardModel::chordChangeSilencesThruNotesOnTheirChannel() {
     Recorder r(m);
     int releases = 0;
     m.OnReleaseThru = [&](QObject *) { ++releases; };
-    m.ShowMidiEvent(0x99, 40, 100, true);
+    m.ShowMidiEvent({0x99, 40, 100}, true);
     m.SendChord(0, 70, 100, true); // an own note is released by the chord change as before
     QCOMPARE(PressedKeys(m), (QList<int>{40, 47, 70, 77}));
     r.Clear();
@@ -515,7 +515,7 @@ void TestKeyboardModel::chordChangeSilencesThruNotesOnTheirChannel() {
     QVERIFY(PressedKeys(m).isEmpty());
 
     // the same applies when the keyboard loses focus or changes octave
-    m.ShowMidiEvent(0x9A, 30, 100, true);
+    m.ShowMidiEvent({0x9A, 30, 100}, true);
     m.ReleaseDisplayedNotes();
     QCOMPARE(releases, 2);
     QVERIFY(PressedKeys(m).isEmpty());
@@ -526,8 +526,8 @@ void TestKeyboardModel::clearDisplaySilencesThruNotesOnly() {
     Recorder r(m);
     int releases = 0;
     m.OnReleaseThru = [&](QObject *) { ++releases; };
-    m.ShowNote(50, 100);                  // only shown (thru off): never went out
-    m.ShowMidiEvent(0x90, 52, 100, true); // thru: went out
+    m.ShowNote(50, 100);                    // only shown (thru off): never went out
+    m.ShowMidiEvent({0x90, 52, 100}, true); // thru: went out
     r.Clear();
     m.ClearDisplay();
     QVERIFY(r.Notes.empty());
@@ -664,10 +664,10 @@ void TestKeyboardModel::repaintOnlyWhenPressedStateMayChange() {
     Recorder r(m);
     m.SendChord(0, 60, 100, true);
     m.SendChord(0, 60, 100, true);
-    m.ShowMidiEvent(0x90, 60, 100, true);
+    m.ShowMidiEvent({0x90, 60, 100}, true);
     m.SendChord(0, 60, 0, true);
     m.SendChord(0, 60, 0, true);
-    m.ShowMidiEvent(0x80, 60, 0, true);
+    m.ShowMidiEvent({0x80, 60, 0}, true);
     QCOMPARE(r.Repainted, (std::vector<int>{60, 60}));
 }
 

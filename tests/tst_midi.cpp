@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <memory>
+#include <thread>
 
 Q_DECLARE_METATYPE(TBytes)
 
@@ -112,6 +113,7 @@ private Q_SLOTS:
     void sentMessageArrives_data();
     void sentMessageArrives();
     void closeSilencesAndLaterSendsGoNowhere();
+    void sentAfterAThruNoteNeverOvertakesIt();
 
     void burstBeyondCapacityLosesOnlyTheLast();
     void realtimeFiltersTakeEffectWhileOpen_data();
@@ -180,19 +182,20 @@ void TestMidi::errorTexts() {
 }
 
 void TestMidi::circularBufferKeepsOrderAcrossTheWrap() {
+    const auto Entry = [](uint8_t i) { return TCircEntry{i, {0x90, i, 1}, nullptr}; };
     TCircBuffer Buffer(3);
-    for (uint32_t i = 1; i <= 3; ++i)
-        QVERIFY(Buffer.Store({i, i, nullptr}));
-    QVERIFY(!Buffer.Store({4, 4, nullptr}));
-    QCOMPARE(Buffer.Peek()->Message, 1u);
+    for (uint8_t i = 1; i <= 3; ++i)
+        QVERIFY(Buffer.Store(Entry(i)));
+    QVERIFY(!Buffer.Store(Entry(4)));
+    QCOMPARE(Buffer.Peek()->Message.Data1, 1);
     QVERIFY(Buffer.Remove());
-    QVERIFY(Buffer.Store({5, 5, nullptr})); // written at the start of the array
-    QList<uint32_t> Order;
-    while (std::optional<TCircEntry> Entry = Buffer.Peek()) {
-        Order << Entry->Message;
+    QVERIFY(Buffer.Store(Entry(5))); // written at the start of the array
+    QList<int> Order;
+    while (std::optional<TCircEntry> Taken = Buffer.Peek()) {
+        Order << Taken->Message.Data1;
         Buffer.Remove();
     }
-    QCOMPARE(Order, (QList<uint32_t>{2, 3, 5}));
+    QCOMPARE(Order, (QList<int>{2, 3, 5}));
     QVERIFY(!Buffer.Remove());
     QCOMPARE(Buffer.Count(), 0);
 }
@@ -402,6 +405,28 @@ void TestMidi::closeSilencesAndLaterSendsGoNowhere() {
     QVERIFY(FPeer->WaitForReceived(Expected.size()));
     QTest::qWait(50);
     QCOMPARE(FPeer->Received(), Expected);
+}
+
+// The UI thread ends a note played through (thru switched off) just after the input's thread
+// sent it: at the receiver the note-off must follow the note-on, also within one period.
+void TestMidi::sentAfterAThruNoteNeverOvertakesIt() {
+    TMidiOutput Output(TMidiApi::maJack);
+    Output.SetDeviceID(1);
+    QVERIFY(Output.Open());
+    QVERIFY(FPeer->WaitCycles());
+    for (uint8_t Note = 60; Note < 70; ++Note) {
+        const uint8_t On[3] = {0x90, Note, 100};
+        std::thread Service([&] { QVERIFY(Output.SendFromCallback(On, 3, 100)); });
+        Service.join();
+        Output.Send(0x90, Note, 0);
+        QVERIFY(FPeer->WaitCycles(1));
+    }
+    QVERIFY(FPeer->WaitForReceived(20));
+    const std::vector<TBytes> Received = FPeer->Received();
+    for (size_t i = 0; i + 1 < Received.size(); i += 2) {
+        QCOMPARE(Received[i][2], uint8_t(100));
+        QCOMPARE(Received[i + 1][2], uint8_t(0));
+    }
 }
 
 void TestMidi::burstBeyondCapacityLosesOnlyTheLast() {

@@ -114,6 +114,8 @@ private Q_SLOTS:
     void thruReleaseEndsWhatWasSent();
     void switchingThruOffEndsItsNotes();
     void thruOnTheServiceThreadLeavesNothingSounding();
+    void thruSwitchedOffWhileANoteIsOnItsWayEndsIt();
+    void systemExclusivePlayedThroughWhole();
     void outputReplacedWhileThruSends();
     void bankThenProgram_data();
     void bankThenProgram();
@@ -274,6 +276,77 @@ void TestRouter::thruOnTheServiceThreadLeavesNothingSounding() {
     service.join();
     FModel->SetChord(TChord::chNone); // ends what a note-on without its release left
     QCOMPARE(Sounding(FSink.Take()), (QList<QPair<int, int>>{}));
+}
+
+// The UI thread switches thru off while the service's thread is in the middle of playing a
+// note-on through: the note must end all the same, once, after it began.
+void TestRouter::thruSwitchedOffWhileANoteIsOnItsWayEndsIt() {
+    // A sink that holds the first note-on in the middle of its send until told to go on.
+    class THoldingSink final : public TMidiSink {
+    public:
+        void Send(const TShortMessage &Message) override { Record(Message); }
+        bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t) noexcept override {
+            const TShortMessage m{Data[0], uint8_t(Size > 1 ? Data[1] : 0),
+                                  uint8_t(Size > 2 ? Data[2] : 0)};
+            Record(m);
+            if (m.IsNoteOn() && !Held.exchange(true))
+                while (!Go)
+                    std::this_thread::yield();
+            return true;
+        }
+        bool ServiceAlive() const override { return true; }
+        void Record(const TShortMessage &m) {
+            std::lock_guard guard(Lock);
+            All << m;
+        }
+        std::atomic<bool> Held{false};
+        std::atomic<bool> Go{false};
+        std::mutex Lock;
+        Msgs All;
+    } sink;
+    FRouter->SetOutput(&sink);
+    FRouter->SetMidiThru(true);
+    const uint8_t on[3] = {0x90, 60, 100};
+    const uint8_t off[3] = {0x80, 60, 0};
+    std::thread service([&] { FRouter->ThruHook().Through(on, 3, 0); });
+    while (!sink.Held)
+        std::this_thread::yield();
+    std::thread release([&] {
+        QThread::msleep(50);
+        sink.Go = true;
+    });
+    FRouter->SetMidiThru(false);
+    service.join();
+    release.join();
+    FRouter->ThruHook().Through(off, 3, 0); // its release arrives with thru off
+    FRouter->SetOutput(&FSink);
+    QCOMPARE(sink.All, (Msgs{M(0x90, 60, 100), M(0x90, 60, 0)}));
+}
+
+void TestRouter::systemExclusivePlayedThroughWhole() {
+    std::vector<uint8_t> got;
+    class TBytesSink final : public TMidiSink {
+    public:
+        explicit TBytesSink(std::vector<uint8_t> &Got) : FGot(Got) {}
+        void Send(const TShortMessage &) override {}
+        bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t) noexcept override {
+            FGot.insert(FGot.end(), Data, Data + Size);
+            return true;
+        }
+        bool ServiceAlive() const override { return true; }
+
+    private:
+        std::vector<uint8_t> &FGot;
+    } sink(got);
+    FRouter->SetOutput(&sink);
+    FModel->SetChord(TChord::chMajor);
+    const std::vector<uint8_t> reset{0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+    FRouter->SetMidiThru(false);
+    QVERIFY(!FRouter->ThruHook().Through(reset.data(), reset.size(), 0));
+    FRouter->SetMidiThru(true);
+    QVERIFY(FRouter->ThruHook().Through(reset.data(), reset.size(), 0));
+    FRouter->SetOutput(&FSink);
+    QCOMPARE(got, reset);
 }
 
 // Another output is chosen while the service's thread plays through: the old one is not used

@@ -994,6 +994,11 @@ void TestShellView::clipboardFormats_data() {
         << QStringList{u"/tmp/a"_s} << false;
     QTest::newRow("text is no file")
         << QStringList{u"text/plain=/tmp/a"_s} << QStringList{} << false;
+    // Found by filelist_fuzz: a file URL without a root named a path relative to wherever the
+    // program was started.
+    QTest::newRow("file URL without a root")
+        << QStringList{u"x-special/gnome-copied-files=cut\nfile:tmp/a\nfile:///tmp/b"_s}
+        << QStringList{u"/tmp/b"_s} << true;
 }
 
 void TestShellView::clipboardFormats() {

@@ -475,8 +475,8 @@ void TMainWindow::ShowChordEditor() {
         FChordEditor = new TChordEditForm(FKeyboard->Model(), this);
         // The editor's own keyboard goes straight out: reflected, its notes would toggle the
         // chord being edited.
-        FChordEditor->OnNote = [this](QObject *, uint8_t t, uint8_t n, uint8_t v) {
-            FRouter->SendOnly({t, n, v});
+        FChordEditor->OnNote = [this](QObject *, const TShortMessage &Message) {
+            FRouter->SendOnly(Message);
         };
         FChordEditor->OnApply = [this] { ReloadChords(); };
     }

@@ -106,9 +106,9 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     Keyboard->SetTabStop(false);
     m.SetLanguage(MainKeyboard.Language());
     m.SetChannel(MainKeyboard.Channel());
-    m.OnNote = [this](QObject *, uint8_t Typ, uint8_t Note, uint8_t Vel) {
+    m.OnNote = [this](QObject *, const TShortMessage &Message) {
         if (OnNote)
-            OnNote(this, Typ, Note, Vel);
+            OnNote(this, Message);
     };
     Keyboard->OnMousePress = [this](QObject *, int &Note, Qt::MouseButton Button, TShiftState) {
         if (Button != Qt::LeftButton)

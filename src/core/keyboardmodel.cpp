@@ -351,7 +351,7 @@ void TKeyboardModel::SendNote(int Channel, int Note, int Velocity) {
         const int sent = Note + FTranspose;
         if (InRange(sent)) {
             const TShortMessage m = TShortMessage::NoteOn(Channel, sent, vel);
-            OnNote(Sender, m.Status, m.Data1, m.Data2);
+            OnNote(Sender, m);
         }
     }
     uint8_t &count = FOwnCount[size_t(key)];
@@ -404,6 +404,15 @@ TChordIntervals TKeyboardModel::ChordIntervals() const {
     return result;
 }
 
+TThruRules TKeyboardModel::ThruRules() const {
+    TThruRules rules;
+    rules.TransposeThru = FTransposeThru;
+    rules.DisplayTransposed = FDisplayTransposed;
+    rules.Transpose = FTranspose;
+    rules.Intervals = ChordIntervals();
+    return rules;
+}
+
 void TKeyboardModel::SendChord(int Channel, int Note, int Velocity, bool Own) {
     if (!Own) {
         ShowThruChord(Channel, Note, Velocity);
@@ -427,27 +436,22 @@ void TKeyboardModel::ShowThruChord(int Channel, int Note, int Velocity) {
     shown.reset();
     if (Velocity <= 0)
         return;
-    for (int interval : ChordIntervals()) {
-        const int note = Note + interval;
-        const int sent = FTransposeThru ? note + FTranspose : note;
-        const int key = (FDisplayTransposed && FTransposeThru) ? sent : note;
-        if (!InRange(key) || !InRange(sent) || shown.test(size_t(key)))
+    for (const TThruNote &note : ThruChord(ThruRules(), Note)) {
+        if (shown.test(note.Key))
             continue;
-        shown.set(size_t(key));
-        uint8_t &count = FDisplayCount[size_t(key)];
+        shown.set(note.Key);
+        uint8_t &count = FDisplayCount[note.Key];
         Increment(count);
-        if (count + FOwnCount[size_t(key)] == 1)
-            KeyChanged(key);
+        if (count + FOwnCount[note.Key] == 1)
+            KeyChanged(note.Key);
     }
 }
 
-void TKeyboardModel::ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2,
-                                   bool UseEventChannel) {
-    const TShortMessage m{Typ, Data1, Data2};
+void TKeyboardModel::ShowMidiEvent(const TShortMessage &m, bool UseEventChannel) {
     if (!m.IsChannelMessage() || !m.IsNote())
         return;
     const int channel = UseEventChannel ? m.Channel() : FChannel;
-    SendChord(channel, Data1 & 127, m.IsNoteOn() ? Data2 & 127 : 0, false);
+    SendChord(channel, m.Data1 & 127, m.IsNoteOn() ? m.Data2 & 127 : 0, false);
 }
 
 void TKeyboardModel::ShowNote(int Note, int Velocity) {
@@ -459,11 +463,11 @@ void TKeyboardModel::ShowNote(int Note, int Velocity) {
     KeyChanged(int(key));
 }
 
-void TKeyboardModel::SendControllerEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2) {
+void TKeyboardModel::SendControllerEvent(const TShortMessage &Message) {
     if (OnNote)
-        OnNote(Sender, Typ, Data1, Data2);
+        OnNote(Sender, Message);
     if (OnDisplayEvent)
-        OnDisplayEvent(Sender, Typ, Data1, Data2);
+        OnDisplayEvent(Sender, Message);
 }
 
 void TKeyboardModel::ReleaseOwnNotes() {

@@ -7,6 +7,7 @@
 #include "core/keyboardtypes.h"
 #include "core/midivocabulary.h"
 #include "core/scancodemap.h"
+#include "core/thrumapping.h"
 
 #include <QSize>
 #include <QString>
@@ -20,14 +21,6 @@
 #include <span>
 
 class TCustomIniFile;
-
-// The notes one key plays: intervals from the played note, the root's 0 first.
-struct TChordIntervals {
-    std::array<int8_t, 17> Values{};
-    uint8_t Count = 0;
-    const int8_t *begin() const { return Values.data(); }
-    const int8_t *end() const { return Values.data() + Count; }
-};
 
 class TKeyboardModel {
 public:
@@ -194,14 +187,13 @@ public:
     // Shows an incoming event that was played through: a note lights its chord, transposed by
     // the thru rules, as the router sent it; its release darkens exactly the keys it lit. Other
     // kinds show nothing here. Nothing is sent: playing through is the router's.
-    void ShowMidiEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2, bool UseEventChannel);
+    void ShowMidiEvent(const TShortMessage &Message, bool UseEventChannel);
     // The intervals a note plays under the current chord, the root's 0 first.
     TChordIntervals ChordIntervals() const;
+    // What a played-through note turns into now (On is left false: thru is the router's).
+    TThruRules ThruRules() const;
     void ShowNote(int Note, int Velocity);
-    void SendControllerEvent(uint8_t Typ, uint8_t Data1, uint8_t Data2);
-    void SendControllerEvent(const TShortMessage &Message) {
-        SendControllerEvent(Message.Status, Message.Data1, Message.Data2);
-    }
+    void SendControllerEvent(const TShortMessage &Message);
     void ReleaseAll();
     void ClearDisplay();
     void ResetNotes();

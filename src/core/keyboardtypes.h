@@ -6,6 +6,8 @@
 #include <QString>
 #include <Qt>
 
+#include "core/midivocabulary.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -55,7 +57,8 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Butto
 
 // Events: an unassigned std::function is simply not raised.
 using TNotifyEvent = std::function<void(QObject *Sender)>;
-using TNoteEvent = std::function<void(QObject *Sender, uint8_t Typ, uint8_t Note, uint8_t Vel)>;
+// Every short message the keyboard produces, as the one value it keeps up to the port.
+using TNoteEvent = std::function<void(QObject *Sender, const TShortMessage &Message)>;
 using TStringEvent = std::function<void(QObject *Sender, const QString &Text)>;
 using TMouseNoteEvent =
     std::function<void(QObject *Sender, int &Note, Qt::MouseButton Button, TShiftState Shift)>;

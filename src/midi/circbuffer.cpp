@@ -5,43 +5,30 @@
 #include <algorithm>
 #include <new>
 
-TCircBuffer::TCircBuffer(int Capacity) {
+TCircBuffer::TCircBuffer(int Capacity)
+    : FCapacity(std::max(Capacity, 1)), FRing(MakeRing(FCapacity)) {}
+
+TRtRing<TCircEntry> TCircBuffer::MakeRing(int Capacity) {
     try {
-        FEntries.resize(size_t(std::max(Capacity, 1)));
+        return TRtRing<TCircEntry>(size_t(Capacity));
     } catch (const std::bad_alloc &) {
-        throw EMidiInputError(QStringLiteral("Out of memory."));
-    } catch (const std::length_error &) {
         throw EMidiInputError(QStringLiteral("Out of memory."));
     }
 }
 
-bool TCircBuffer::Store(const TCircEntry &Entry) {
-    std::lock_guard Guard(FLock);
-    if (FCount >= Capacity())
+bool TCircBuffer::Store(const TCircEntry &Entry) noexcept {
+    // The ring rounds its size up; the buffer holds exactly its capacity.
+    if (FRing.Size() >= size_t(FCapacity))
         return false;
-    FEntries[size_t(FWritePos)] = Entry;
-    FWritePos = (FWritePos + 1) % Capacity();
-    ++FCount;
-    return true;
+    return FRing.Push(Entry);
 }
 
-std::optional<TCircEntry> TCircBuffer::Peek() const {
-    std::lock_guard Guard(FLock);
-    if (FCount == 0)
-        return std::nullopt;
-    return FEntries[size_t(FReadPos)];
+std::optional<TCircEntry> TCircBuffer::Peek() const noexcept {
+    if (const TCircEntry *Oldest = FRing.Front())
+        return *Oldest;
+    return std::nullopt;
 }
 
-bool TCircBuffer::Remove() {
-    std::lock_guard Guard(FLock);
-    if (FCount == 0)
-        return false;
-    FReadPos = (FReadPos + 1) % Capacity();
-    --FCount;
-    return true;
-}
-
-int TCircBuffer::Count() const {
-    std::lock_guard Guard(FLock);
-    return FCount;
+bool TCircBuffer::Remove() noexcept {
+    return FRing.Pop();
 }

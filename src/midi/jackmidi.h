@@ -12,6 +12,8 @@
 #include <string>
 
 class TJackMidiClient;
+class TPeriodSource;
+class TCaptureTap;
 
 class TJackMidiPort {
 public:
@@ -40,20 +42,33 @@ public:
                                                TReceiveFunc Receive, void *User,
                                                std::function<void()> OnGone, TError &Error);
 
-    // Waits (bounded) for what was queued to leave, then takes the port away; returns only when
-    // JACK's thread no longer calls the receive function.
+    // Waits (bounded) for what was queued to leave, and what was sent final after it, then takes
+    // the port away; returns only when JACK's thread no longer calls the receive function (or, with
+    // a stalled server, leaves the port's memory to the client until JACK's threads stop).
     ~TJackMidiPort();
     TJackMidiPort(const TJackMidiPort &) = delete;
     TJackMidiPort &operator=(const TJackMidiPort &) = delete;
 
-    // Queues one message for the next period. Out ports only; one sending thread.
+    // Queues one message for the next period. Out ports only; one sending thread. Waits while
+    // the queue is full, at most a second (QueueFull).
     TError Send(const uint8_t *Data, size_t Size);
+    // The same, to go after everything queued by Send, and never to be dropped: when the queue
+    // is too long for a close to wait for (a Panic under way), the queue is dropped instead.
+    // For the all-notes-off a close sends. The same thread as Send.
+    TError SendFinal(const uint8_t *Data, size_t Size);
     // Queues one message from another thread than Send's, without waiting: meant for JACK's own
     // thread, playing an incoming message through. When the input is on the same client (as
     // ours are), it leaves in the period it came in, at Frame. False when dropped (queue full,
     // server gone).
     bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept;
     bool ServerGone() const;
+    // Out ports: what plays at exact frames (null for nothing), and who hears every message as
+    // it leaves (null for nobody). Each returns once JACK's thread no longer uses the previous.
+    void SetSource(TPeriodSource *Source);
+    void SetCapture(TCaptureTap *Tap);
+    // In ports: messages dropped on JACK's thread (a system exclusive message split over
+    // several events and longer than the room to join it).
+    uint64_t Lost() const;
     // The port's full name, "client:port".
     std::string FullName() const;
 
@@ -61,5 +76,6 @@ private:
     friend class TJackMidiClient;
     struct TState;
     explicit TJackMidiPort(std::unique_ptr<TState> State);
+    TError Enqueue(bool Final, const uint8_t *Data, size_t Size);
     std::unique_ptr<TState> F;
 };

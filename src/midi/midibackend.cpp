@@ -17,11 +17,18 @@ class TJackPortWatch {}; // nor to be told
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "midi/periodsource.h"
+#include "midi/rtguard.h"
+#include "midi/rtring.h"
+
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <list>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -206,38 +213,163 @@ template <class E, class OpenFunc> void OpenThroughRtMidi(TErrorTrap &Trap, Open
 }
 
 // The ports of the other services (ALSA sequencer, Windows, CoreMIDI) are RtMidi's.
+// RtMidi's ports take one sender at a time, and a send may wait for the service. What an input's
+// thread plays through is queued without a lock and sent by a thread of the port's own; the UI
+// thread's sends go after whatever was queued before them. These services have no periods: the
+// port's thread plays its source in steps of a millisecond, each message at its time.
 class TRtOutPort final : public TOutPort {
 public:
+    // The longest message played through on these services; a longer one is dropped (counted).
+    static constexpr size_t ThruMessageMax = 256;
+
+    TRtOutPort() : FThru(1024) {}
+    ~TRtOutPort() override { StopSender(); }
+
+    void StartSender() {
+        FSender = std::thread([this] { RunSender(); });
+    }
+    void StopSender() {
+        if (!FSender.joinable())
+            return;
+        FStop.store(true, std::memory_order_release);
+        Wake();
+        FSender.join();
+    }
+
     void Send(const uint8_t *Data, size_t Size) override {
         std::lock_guard Guard(FSendLock);
+        SendQueued();
         try {
             FPort->sendMessage(Data, Size);
         } catch (const RtMidiError &Error) {
             Rethrow<EMidiOutputError>(Error);
         }
         FTrap.ThrowIfAny<EMidiOutputError>();
+        Captured(Data, Size);
     }
 
-    // RtMidi's ports take one sender at a time; these services have no period to keep in step
-    // with, and their sends return at once.
     bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t) noexcept override {
-        std::lock_guard Guard(FSendLock);
-        try {
-            FPort->sendMessage(Data, Size);
-            FTrap.ThrowIfAny<EMidiOutputError>();
-            return true;
-        } catch (const std::exception &) {
+        TThruMessage Message;
+        if (Size == 0 || Size > ThruMessageMax)
             return false;
-        }
+        std::copy(Data, Data + Size, Message.Bytes.begin());
+        Message.Size = uint16_t(Size);
+        if (!FThru.Push(Message))
+            return false;
+        Wake();
+        return true;
     }
 
     // These services tell nothing of going away; a failing send says so.
     bool ServiceAlive() const override { return true; }
 
+    void SetSource(TPeriodSource *Source) override {
+        FSource.Set(Source);
+        Wake();
+    }
+    void SetCapture(TCaptureTap *Tap) override {
+        std::lock_guard Guard(FSendLock);
+        FCapture = Tap;
+    }
+
     TErrorTrap FTrap;
     std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<RtMidiOut> FPort;
+
+private:
+    struct TThruMessage {
+        std::array<uint8_t, ThruMessageMax> Bytes{};
+        uint16_t Size = 0;
+    };
+
+    // One step of the source, sent as it comes due.
+    class TStep final : public TMidiEmit {
+    public:
+        explicit TStep(TRtOutPort &Port) : FPort(Port) {}
+        bool Emit(uint32_t Offset, const uint8_t *Data, size_t Size) noexcept override {
+            if (Size == 0 || Size > LargestMessage)
+                return false;
+            std::this_thread::sleep_until(FStart + std::chrono::microseconds(Offset * 1000 / 48));
+            std::lock_guard Guard(FPort.FSendLock);
+            FPort.SendQueued();
+            FPort.SendOne(Data, Size);
+            return true;
+        }
+        std::chrono::steady_clock::time_point FStart;
+
+    private:
+        TRtOutPort &FPort;
+    };
+
+    void Wake() noexcept {
+        FSignal.fetch_add(1, std::memory_order_release);
+        FSignal.notify_one();
+    }
+
+    void RunSender() {
+        using TClock = std::chrono::steady_clock;
+        constexpr uint32_t StepFrames = 48; // a millisecond at the nominal 48 kHz
+        TStep Step(*this);
+        uint64_t Frame = 0;
+        auto Next = TClock::now();
+        for (;;) {
+            const uint32_t Seen = FSignal.load(std::memory_order_acquire);
+            if (FStop.load(std::memory_order_acquire))
+                return;
+            {
+                std::lock_guard Guard(FSendLock);
+                SendQueued();
+            }
+            const auto Playing = FSource.Use();
+            if (!Playing) {
+                FSignal.wait(Seen, std::memory_order_acquire);
+                Next = TClock::now();
+                continue;
+            }
+            Step.FStart = Next;
+            const int64_t StartUs =
+                std::chrono::duration_cast<std::chrono::microseconds>(Next.time_since_epoch())
+                    .count();
+            Playing->Period({Frame, StepFrames, 48000, StartUs, {}}, Step);
+            Frame += StepFrames;
+            Next += std::chrono::milliseconds(1);
+            std::this_thread::sleep_until(Next);
+        }
+    }
+
+    // Under FSendLock.
+    void SendOne(const uint8_t *Data, size_t Size) {
+        try {
+            FPort->sendMessage(Data, Size);
+            FTrap.ThrowIfAny<EMidiOutputError>();
+            Captured(Data, Size);
+        } catch (const std::exception &) {
+            // Into a port that fails: the UI thread's next send says so.
+        }
+    }
+    void Captured(const uint8_t *Data, size_t Size) {
+        if (FCapture)
+            FCapture->Captured(std::chrono::duration_cast<std::chrono::microseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch())
+                                   .count(),
+                               Data, Size);
+    }
+
+    // Under FSendLock: the sender thread and the UI thread take turns as the ring's consumer.
+    void SendQueued() {
+        while (const TThruMessage *Message = FThru.Front()) {
+            SendOne(Message->Bytes.data(), Message->Size);
+            FThru.Pop();
+        }
+    }
+
+    TRtRing<TThruMessage> FThru;
     std::mutex FSendLock;
+    TCaptureTap *FCapture = nullptr; // under FSendLock
+    TRtGuard<TPeriodSource> FSource;
+    std::atomic<uint32_t> FSignal{0};
+    std::atomic<bool> FStop{false};
+    std::thread FSender;
 };
 
 class TRtInPort final : public TInPort {
@@ -266,8 +398,12 @@ public:
 // On JACK the ports are our own (jackmidi.h): an output and an input share one client.
 class TJackOutPort final : public TOutPort {
 public:
-    void Send(const uint8_t *Data, size_t Size) override {
-        switch (FPort->Send(Data, Size)) {
+    void Send(const uint8_t *Data, size_t Size) override { Raise(FPort->Send(Data, Size)); }
+    void SendFinal(const uint8_t *Data, size_t Size) override {
+        Raise(FPort->SendFinal(Data, Size));
+    }
+    static void Raise(TJackMidiPort::TError Error) {
+        switch (Error) {
         case TJackMidiPort::TError::None:
             return;
         case TJackMidiPort::TError::QueueFull:
@@ -285,6 +421,8 @@ public:
         return FPort->SendFromCallback(Data, Size, Frame);
     }
     bool ServiceAlive() const override { return !FPort->ServerGone(); }
+    void SetSource(TPeriodSource *Source) override { FPort->SetSource(Source); }
+    void SetCapture(TCaptureTap *Tap) override { FPort->SetCapture(Tap); }
 
     std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<TJackMidiPort> FPort;
@@ -293,6 +431,7 @@ public:
 class TJackInPort final : public TInPort {
 public:
     bool ServiceAlive() const override { return !FPort->ServerGone(); }
+    uint64_t Lost() const override { return FPort->Lost(); }
 
     std::optional<TOwnName> FName; // goes after the port
     std::unique_ptr<TJackMidiPort> FPort;
@@ -554,6 +693,7 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                   PortName.toStdString());
     });
     Port->FName.emplace(ClientName + QLatin1Char(':') + PortName, Target, true);
+    Port->StartSender();
     return Port;
 }
 

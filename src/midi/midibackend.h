@@ -21,6 +21,8 @@ enum class TMidiApi : uint8_t { maAuto, maAlsa, maJack, maWinMM, maCoreMidi, maN
 
 class TJackMonitor;
 class TJackPortWatch;
+class TPeriodSource;
+class TCaptureTap;
 
 namespace MidiBackend {
 
@@ -123,11 +125,19 @@ public:
     virtual ~TOutPort() = default;
     // Hands the bytes to the service; throws EMidiOutputError, also once the service is gone.
     virtual void Send(const uint8_t *Data, size_t Size) = 0;
+    // The same, after whatever Send queued, and never dropped: what Send queued is dropped
+    // instead when a close cannot wait for it (a long Panic). For the all-notes-off of a close.
+    virtual void SendFinal(const uint8_t *Data, size_t Size) { Send(Data, Size); }
     // Hands the bytes to the service without blocking and without throwing; false when dropped.
     // Frame: the offset within the current period of the message being played through.
     virtual bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept = 0;
     // False once the service went away (the JACK server stopped): nothing can arrive then.
     virtual bool ServiceAlive() const = 0;
+    // What plays on the port's own thread at exact times (periodsource.h), null for nothing;
+    // and who hears every message as it leaves, null for nobody. Each returns once the port's
+    // thread no longer uses the previous one.
+    virtual void SetSource(TPeriodSource *Source) = 0;
+    virtual void SetCapture(TCaptureTap *Tap) = 0;
 };
 
 // Target empty: our own port named PortName that other programs connect to; otherwise a port of
@@ -148,6 +158,9 @@ public:
     virtual ~TInPort() = default;
     // False once the service went away (the JACK server stopped): nothing arrives any more.
     virtual bool ServiceAlive() const = 0;
+    // Messages the port dropped on the service's thread before they reached the receive
+    // function.
+    virtual uint64_t Lost() const { return 0; }
 };
 
 // Source empty: our own port named PortName that programs connect to; otherwise a port of ours

@@ -1,32 +1,23 @@
 #include "midi/midiinhdr.h"
 
-TMidiInHdrPool::TMidiInHdrPool(int Count, size_t Size) : FSize(Size) {
+TMidiInHdrPool::TMidiInHdrPool(int Count, size_t Size) : FSize(Size), FFree(size_t(Count)) {
     FAll.reserve(size_t(Count));
-    FFree.reserve(size_t(Count));
     for (int i = 0; i < Count; ++i) {
         FAll.push_back(std::make_unique<TMidiInHdr>(Size));
-        FFree.push_back(FAll.back().get());
+        FFree.Push(FAll.back().get());
     }
 }
 
-TMidiInHdr *TMidiInHdrPool::Take() {
-    std::lock_guard Guard(FLock);
-    if (FFree.empty())
-        return nullptr;
-    TMidiInHdr *Header = FFree.back();
-    FFree.pop_back();
-    Header->Recorded = 0;
-    return Header;
-}
-
-void TMidiInHdrPool::GiveBack(TMidiInHdr *Header) {
+TMidiInHdr *TMidiInHdrPool::Take() noexcept {
+    const std::optional<TMidiInHdr *> Header = FFree.Take();
     if (!Header)
-        return;
-    std::lock_guard Guard(FLock);
-    FFree.push_back(Header);
+        return nullptr;
+    (*Header)->Recorded = 0;
+    return *Header;
 }
 
-int TMidiInHdrPool::FreeCount() const {
-    std::lock_guard Guard(FLock);
-    return int(FFree.size());
+void TMidiInHdrPool::GiveBack(TMidiInHdr *Header) noexcept {
+    // The ring holds every buffer of the pool: giving one back always finds room.
+    if (Header)
+        FFree.Push(Header);
 }

@@ -2,12 +2,15 @@
 
 // The long buffers of an open input: system-exclusive bytes land in them on the service's thread
 // and are copied out on the UI thread. The set is fixed when the input opens, so the callback
-// never allocates; a block that finds no free buffer is lost (and reported as an overflow).
+// never allocates; a block that finds no free buffer is lost (and counted as an overflow).
+// The free buffers go round in a lock-free ring: the service's thread takes them, the UI thread
+// gives them back.
+
+#include "midi/rtring.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 struct TMidiInHdr {
@@ -16,22 +19,21 @@ struct TMidiInHdr {
     size_t Recorded = 0;       // bytes filled
 };
 
-// Thread-safe: Take runs on the callback thread, GiveBack on the UI thread.
+// Threads: Take on the service's thread only, GiveBack on the UI thread only.
 class TMidiInHdrPool {
 public:
     TMidiInHdrPool(int Count, size_t Size);
 
     // A free buffer lent to the caller, or null when all are in use.
-    TMidiInHdr *Take();
+    TMidiInHdr *Take() noexcept;
     // Returns a buffer taken from this pool.
-    void GiveBack(TMidiInHdr *Header);
+    void GiveBack(TMidiInHdr *Header) noexcept;
 
-    int FreeCount() const;
+    int FreeCount() const { return int(FFree.Size()); }
     size_t BufferSize() const { return FSize; }
 
 private:
-    mutable std::mutex FLock;
     size_t FSize;
     std::vector<std::unique_ptr<TMidiInHdr>> FAll;
-    std::vector<TMidiInHdr *> FFree; // reserved for all buffers: no allocation in GiveBack
+    TRtRing<TMidiInHdr *> FFree;
 };

@@ -6,14 +6,17 @@
 //
 // Threads. A TMidiInput belongs to the thread that created it (the UI thread), which must run
 // a Qt event loop: every member is called there, and both handlers are called there. The
-// service delivers on a thread of its own; that callback only reads the pass flags, offers the
-// message to the thru hook (which may play it through on that thread, see SetThruHook), stores
-// it into the locked TCircBuffer (system exclusive into a free long buffer first) and, when no
-// notice is pending yet, posts one to a QObject of the UI thread. That notice calls the data
-// handler once, which is expected to take all waiting events. A message that finds the buffer
-// full is lost and an overflow notice is posted. Close destroys the service port first (which
-// returns only when no callback runs) and then frees the buffer with whatever it still holds.
-// The handlers must not destroy the input.
+// service delivers on a thread of its own (on JACK the real-time process callback); that
+// callback never allocates, locks or waits: it reads the pass flags, offers the message to the
+// thru hook (which may play it through on that thread, see SetThruHook), stores it into the
+// lock-free TCircBuffer (system exclusive into a free long buffer first) and signals one
+// wake-up (TWakeup) to the UI thread; on JACK at the start of the next period, so that the UI
+// thread does not take a core from the clients downstream in the middle of one. The wake-up
+// calls the data handler once, which is expected to take all waiting events. A message that
+// finds the buffer full, or no free long buffer, is lost and counted; the overflow handler
+// hears of it. Close destroys the service port first (which returns only when no callback
+// runs) and then frees the buffer with whatever it still holds. The handlers must not destroy
+// the input.
 //
 // Errors are EMidiInputError.
 
@@ -24,13 +27,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class QObject;
-class TCircBuffer;
-class TMidiInHdrPool;
+class TMidiInQueue;
+class TWakeup;
 
 class TMidiInput;
 using TMidiInputEvent = std::function<void(TMidiInput &Input)>;
@@ -49,8 +52,12 @@ public:
 
     // Called on the UI thread when events are waiting; unassigned handlers are not called.
     TMidiInputEvent DataHandler;
-    // Called on the UI thread after an incoming message was lost because the buffer was full.
+    // Called on the UI thread after incoming messages were lost because the buffer was full
+    // (once for all lost since the last call; LostCount tells how many in all).
     TMidiInputEvent OverflowHandler;
+    // Incoming messages lost since the input was opened (buffer full, no free long buffer, a
+    // system exclusive message longer than the service could join).
+    uint64_t LostCount() const;
 
     TMidiApi Api() const { return FApi; }
     int DeviceCount() const { return int(FPortNames.size()); }
@@ -95,9 +102,9 @@ public:
     // (JACK); an owner that wants to know without asking ServiceAlive again and again.
     std::function<void()> OnServiceGone;
 
-    // The hook the service's thread offers each incoming channel message to before storing it;
-    // the stored event says whether it was played through. Null for none. Returns only once the
-    // service's thread no longer calls the previous hook.
+    // The hook the service's thread offers each incoming channel message and system exclusive
+    // message to before storing it; the stored event says whether it was played through. Null for
+    // none. Returns only once the service's thread no longer calls the previous hook.
     void SetThruHook(TMidiThruHook *Hook);
 
     // Events waiting; 0 while closed.
@@ -111,13 +118,9 @@ public:
 
 private:
     struct TCallbackBlock;
-    class TNotifier;
-    friend class TNotifier;
 
     static void Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
-    void HandleDataNotice();
-    void HandleOverflowNotice();
-    void FreeBuffers();
+    void Woken();
 
     TMidiApi FApi = TMidiApi::maNone;
     QStringList FPortNames;
@@ -127,8 +130,9 @@ private:
     QString FDeviceName;
     bool FClosed = true;
     std::unique_ptr<TCallbackBlock> FBlock;
-    std::unique_ptr<QObject> FNotifier;
-    std::unique_ptr<TCircBuffer> FBuffer;
-    std::unique_ptr<TMidiInHdrPool> FLongBuffers;
+    std::unique_ptr<TWakeup> FWakeup;
+    uint64_t FLostReported = 0;
+    uint64_t FLostBefore = 0; // by ports closed since the input opened
+    std::unique_ptr<TMidiInQueue> FQueue;
     std::unique_ptr<MidiBackend::TInPort> FPort;
 };

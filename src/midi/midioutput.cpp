@@ -1,11 +1,11 @@
 #include "midi/midioutput.h"
 
 #include "midi/midierror.h"
+#include "midi/periodsource.h"
 #include "midi/shortmessage.h"
 #include "midi/synth.h"
 
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -91,42 +91,48 @@ bool TMidiOutput::Open() {
         FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName,
                                          OwnPort ? QString() : FDeviceName, OnServiceGone);
     }
-    FCallbackPort.store(FPort.get());
+    FPort->SetCapture(FCapture);
+    FPort->SetSource(FSource);
+    FCallbackPort.Set(FPort.get());
     FClosed = false;
     return true;
 }
 
+void TMidiOutput::SetSource(TPeriodSource *Source) {
+    FSource = Source;
+    if (FPort)
+        FPort->SetSource(Source);
+}
+
+void TMidiOutput::SetCapture(TCaptureTap *Tap) {
+    FCapture = Tap;
+    if (FPort)
+        FPort->SetCapture(Tap);
+}
+
 bool TMidiOutput::SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
-    FCallbackSends.fetch_add(1);
-    MidiBackend::TOutPort *Port = FCallbackPort.load();
-    const bool Sent = Port && Port->SendFromCallback(Data, Size, Frame);
-    FCallbackSends.fetch_sub(1);
-    return Sent;
+    const auto Port = FCallbackPort.Use();
+    return Port && Port->SendFromCallback(Data, Size, Frame);
 }
 
-void TMidiOutput::HideFromCallback() {
-    FCallbackPort.store(nullptr);
-    // A send that saw the port still runs; it takes microseconds.
-    while (FCallbackSends.load() != 0)
-        std::this_thread::yield();
-}
-
-void TMidiOutput::Send(uint8_t Typ, uint8_t Note, uint8_t Vel) {
+void TMidiOutput::Send(const TShortMessage &Message) {
     if (!FPort)
         return;
-    const int Length = MidiShortMessage::Length(Typ);
+    const int Length = MidiShortMessage::Length(Message.Status);
     if (Length == 0)
-        throw EMidiOutputError(
-            QStringLiteral("Status byte 0x%1 is no short message").arg(Typ, 2, 16, QChar('0')));
-    const uint8_t Bytes[3] = {Typ, Note, Vel};
+        throw EMidiOutputError(QStringLiteral("Status byte 0x%1 is no short message")
+                                   .arg(Message.Status, 2, 16, QChar('0')));
+    const uint8_t Bytes[3] = {Message.Status, Message.Data1, Message.Data2};
     FPort->Send(Bytes, size_t(Length));
 }
 
 bool TMidiOutput::Close() {
     if (FClosed)
         return true;
-    // No note played through may follow the all-notes-off.
-    HideFromCallback();
+    // No note played through or by the source may follow the all-notes-off.
+    FCallbackPort.Set(nullptr);
+    if (FPort)
+        FPort->SetSource(nullptr);
     std::optional<EMidiOutputError> Failure;
     // A service that went away has nothing left sounding, and cannot take the messages.
     if (FPort && FPort->ServiceAlive()) {
@@ -135,7 +141,7 @@ bool TMidiOutput::Close() {
                 const TShortMessage Off =
                     TShortMessage::ControlChange(Channel, MidiController::AllNotesOff, 0);
                 const uint8_t Bytes[3] = {Off.Status, Off.Data1, Off.Data2};
-                FPort->Send(Bytes, sizeof Bytes);
+                FPort->SendFinal(Bytes, sizeof Bytes);
             }
         } catch (const EMidiOutputError &Error) {
             Failure = Error;

@@ -12,12 +12,16 @@
 
 #include "midi/midibackend.h"
 #include "midi/midisink.h"
+#include "midi/rtguard.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <atomic>
 #include <cstdint>
+
+class TPeriodSource;
+class TCaptureTap;
 #include <functional>
 #include <memory>
 
@@ -56,14 +60,13 @@ public:
     bool Open();
     // Sends one short message: status, then the data bytes its kind carries (a program change
     // goes out as two bytes). Without an open port the message is dropped silently.
-    void Send(uint8_t Typ, uint8_t Note, uint8_t Vel);
-    void Send(const TShortMessage &Message) override {
-        Send(Message.Status, Message.Data1, Message.Data2);
-    }
+    void Send(const TShortMessage &Message) override;
+    void Send(uint8_t Typ, uint8_t Note, uint8_t Vel) { Send(TShortMessage{Typ, Note, Vel}); }
     // Dropped (false) while no port is open.
     bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override;
-    // Silences all notes (All Notes Off on the 16 channels) and closes. The port is released
-    // even when a step fails; the failure is raised afterwards. Returns true.
+    // Silences all notes (All Notes Off on the 16 channels, after anything still queued, which
+    // is dropped when it would take too long: the all-notes-off never are) and closes. The port is
+    // released even when a step fails; the failure is raised afterwards. Returns true.
     bool Close();
     bool IsClosed() const { return FClosed; }
     // False once the service of the open port went away (the JACK server stopped).
@@ -71,6 +74,14 @@ public:
     // Called on the service's own thread when the service of a port opened from now on goes
     // away (JACK); an owner that wants to know without asking ServiceAlive again and again.
     std::function<void()> OnServiceGone;
+
+    // What plays on the port's own thread at exact times (a replay, an arpeggiator), and who
+    // hears every message as it leaves (the capture of takes): kept for every port opened, null
+    // for none. Each returns once the port's thread no longer uses the previous one; a source
+    // is let go before the all-notes-off of a close.
+    void SetSource(TPeriodSource *Source);
+    TPeriodSource *Source() const { return FSource; }
+    void SetCapture(TCaptureTap *Tap);
 
 private:
     TMidiApi FApi = TMidiApi::maNone;
@@ -83,9 +94,9 @@ private:
     QString FDeviceName;
     std::unique_ptr<MidiBackend::TOutPort> FPort;
     bool FClosed = true;
-    // The port as the thru thread sees it, and whether it is sending right now: Close takes the
-    // port away only once no such send runs.
-    std::atomic<MidiBackend::TOutPort *> FCallbackPort{nullptr};
-    std::atomic<int> FCallbackSends{0};
-    void HideFromCallback();
+    TPeriodSource *FSource = nullptr;
+    TCaptureTap *FCapture = nullptr;
+    // The port as the thru thread sees it: Close takes the port away only once no send from
+    // that thread runs.
+    TRtGuard<MidiBackend::TOutPort> FCallbackPort;
 };

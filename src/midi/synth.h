@@ -4,8 +4,11 @@
 // with a General MIDI SoundFont, playing through FluidSynth's own audio driver. synth.cpp is the
 // one file that includes fluidsynth.h.
 //
-// Threads: a TSynth is made, fed and destroyed on one thread (the UI thread); with an audio
-// driver, FluidSynth renders on the driver's thread, and its API is safe to call meanwhile.
+// Threads: a TSynth is made and destroyed on one thread (the UI thread). With an audio driver it
+// renders on the driver's thread, which alone calls into FluidSynth: messages reach it through a
+// lock-free queue that the driver's callback empties before each block, from the UI thread
+// (Send) and from one other thread, an input's thread playing through (SendFromCallback), which
+// never waits. Without an audio driver, Send and Render run on the caller's thread.
 
 #include "midi/midibackend.h"
 
@@ -18,6 +21,8 @@
 #include <memory>
 
 class TCustomIniFile;
+class TPeriodSource;
+class TCaptureTap;
 
 // How the Midi-Mapper's synthesizer is set up. One set for the process, kept by the UI thread.
 struct TSynthSettings {
@@ -43,10 +48,19 @@ public:
     TSynth(const TSynth &) = delete;
     TSynth &operator=(const TSynth &) = delete;
 
-    // One MIDI message: channel messages take effect, anything else is ignored.
+    // One MIDI message: channel messages take effect, anything else is ignored. With an audio
+    // driver it waits while the queue is full (at most a second, then throws EMidiOutputError).
     void Send(const uint8_t *Data, size_t Size);
+    // From a thread of its own, never waiting: false when the queue was full (the message is
+    // lost) or there is no audio driver to take it.
+    bool SendFromCallback(const uint8_t *Data, size_t Size) noexcept;
     // Renders Frames frames (only without an audio driver).
     void Render(float *Left, float *Right, int Frames);
+    // What plays at exact frames of the audio blocks, and who hears every message as the
+    // synthesizer takes it; null for none. Each returns once the audio thread no longer uses
+    // the previous one (at once without an audio driver, where Render plays the source).
+    void SetSource(TPeriodSource *Source);
+    void SetCapture(TCaptureTap *Tap);
 
     QString SoundFont() const;
     // The audio driver that opened; empty when rendered by Render().

@@ -7,12 +7,9 @@
 
 TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
     : QObject(Parent), FKeyboard(Keyboard) {
-    FKeyboard.OnNote = [this](QObject *, uint8_t Status, uint8_t Data1, uint8_t Data2) {
-        Play({Status, Data1, Data2});
-    };
-    FKeyboard.OnDisplayEvent = [this](QObject *, uint8_t Status, uint8_t Data1, uint8_t Data2) {
-        Reflect({Status, Data1, Data2});
-    };
+    // Play reflects what it sends: the keyboard's controller messages are not reflected a
+    // second time through OnDisplayEvent.
+    FKeyboard.OnNote = [this](QObject *, const TShortMessage &Message) { Play(Message); };
     FKeyboard.OnPlayRulesChange = [this](QObject *) { PublishThruRules(); };
     FKeyboard.OnReleaseThru = [this](QObject *) { ReleaseThru(); };
     PublishThruRules();
@@ -21,7 +18,6 @@ TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
 TMidiRouter::~TMidiRouter() {
     // Notes must not reach a router that is going away.
     FKeyboard.OnNote = nullptr;
-    FKeyboard.OnDisplayEvent = nullptr;
     FKeyboard.OnPlayRulesChange = nullptr;
     FKeyboard.OnReleaseThru = nullptr;
     FThru.SetSink(nullptr);
@@ -41,12 +37,8 @@ void TMidiRouter::SetMidiThru(bool Value) {
 }
 
 void TMidiRouter::PublishThruRules() {
-    TThruRules rules;
+    TThruRules rules = FKeyboard.ThruRules();
     rules.On = FMidiThru;
-    rules.TransposeThru = FKeyboard.TransposeThru();
-    rules.DisplayTransposed = FKeyboard.DisplayTransposed();
-    rules.Transpose = FKeyboard.Transpose();
-    rules.Intervals = FKeyboard.ChordIntervals();
     FThru.SetRules(rules);
 }
 
@@ -125,7 +117,7 @@ void TMidiRouter::Receive(const TMidiEvent &Event) {
         message = TShortMessage::NoteOff(message.Channel(), message.Data1);
     const bool note = message.Kind() == TMessageKind::NoteOn;
     if (Event.Thru) {
-        FKeyboard.ShowMidiEvent(message.Status, message.Data1, message.Data2, true);
+        FKeyboard.ShowMidiEvent(message, true);
         if (note)
             Q_EMIT NotePlayed(message.Data1 & 127, message.Data2 & 127);
         else

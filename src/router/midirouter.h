@@ -22,7 +22,7 @@
 class TMidiRouter : public QObject {
     Q_OBJECT
 public:
-    // Takes the keyboard model's OnNote, OnDisplayEvent, OnPlayRulesChange and OnReleaseThru.
+    // Takes the keyboard model's OnNote, OnPlayRulesChange and OnReleaseThru.
     explicit TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent = nullptr);
     ~TMidiRouter() override;
 

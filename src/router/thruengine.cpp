@@ -3,7 +3,6 @@
 #include "midi/shortmessage.h"
 
 #include <bit>
-#include <thread>
 
 namespace {
 
@@ -39,12 +38,6 @@ TThruRules Decode(uint64_t Head, uint64_t Low, uint64_t High) {
 }
 
 } // namespace
-
-bool TThruRules::operator==(const TThruRules &Other) const {
-    return On == Other.On && TransposeThru == Other.TransposeThru &&
-           DisplayTransposed == Other.DisplayTransposed && Transpose == Other.Transpose &&
-           Intervals.Count == Other.Intervals.Count && Intervals.Values == Other.Intervals.Values;
-}
 
 TThruEngine::TThruEngine() {
     SetRules(TThruRules());
@@ -93,58 +86,69 @@ const TThruRules &TThruEngine::CurrentRules() noexcept {
 }
 
 void TThruEngine::SetSink(TMidiSink *Sink) {
-    FSink.store(Sink);
-    // A send that saw the old sink is still running; it takes microseconds.
-    while (FSends.load() != 0)
-        std::this_thread::yield();
+    FSink.Set(Sink);
 }
 
-void TThruEngine::SendOn(TMidiSink *Sink, const TShortMessage &Message, uint32_t Frame) noexcept {
+void TThruEngine::Send(TMidiSink *Sink, const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
     if (!Sink)
         return;
-    const uint8_t bytes[3] = {Message.Status, Message.Data1, Message.Data2};
-    if (!Sink->SendFromCallback(bytes, size_t(MidiShortMessage::Length(Message.Status)), Frame))
+    if (!Sink->SendFromCallback(Data, Size, Frame))
         FDropped.fetch_add(1, std::memory_order_relaxed);
 }
 
+void TThruEngine::Send(TMidiSink *Sink, const TShortMessage &Message, uint32_t Frame) noexcept {
+    const uint8_t bytes[3] = {Message.Status, Message.Data1, Message.Data2};
+    Send(Sink, bytes, size_t(MidiShortMessage::Length(Message.Status)), Frame);
+}
+
+void TThruEngine::ReleaseNote(TMidiSink *Sink, int Channel, int Note, uint32_t Frame) noexcept {
+    TNoteMask &sounding = FSounding[size_t(Channel)][size_t(Note)];
+    ForEachNote(sounding[0].exchange(0), sounding[1].exchange(0),
+                [&](int sent) { Send(Sink, TShortMessage::NoteOff(Channel, sent), Frame); });
+}
+
 bool TThruEngine::Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
-    if (Size == 0 || !TShortMessage{Data[0]}.IsChannelMessage())
-        return false; // system messages and stray data bytes are not played through
-    const TThruRules &rules = CurrentRules();
-    if (!rules.On)
+    if (Size == 0)
         return false;
-    FSends.fetch_add(1);
-    TMidiSink *sink = FSink.load();
+    const bool sysex = Data[0] == 0xF0;
+    if (!sysex && !TShortMessage{Data[0]}.IsChannelMessage())
+        return false; // other system messages and stray data bytes are not played through
+    const auto sink = FSink.Use(); // held to the end: TakeSounding waits for this call
+    const TThruRules &rules = CurrentRules();
     const TShortMessage in{Data[0], uint8_t(Size > 1 ? Data[1] & 127 : 0),
                            uint8_t(Size > 2 ? Data[2] & 127 : 0)};
+    if (!rules.On) {
+        // A note played through before thru went off still ends: its note-on may have passed
+        // just as the UI thread took the sounding notes.
+        if (!sysex && in.IsNoteOff())
+            ReleaseNote(sink.Get(), in.Channel(), in.Data1, Frame);
+        return false;
+    }
+    if (sysex) {
+        Send(sink.Get(), Data, Size, Frame);
+        return true;
+    }
     const int channel = in.Channel();
     if (!in.IsNote()) {
-        SendOn(sink, in, Frame);
+        Send(sink.Get(), in, Frame);
     } else if (in.IsNoteOn()) {
         std::array<uint64_t, 2> sent{};
-        for (int interval : rules.Intervals) {
-            const int note = in.Data1 + interval;
-            const int out = rules.TransposeThru ? note + rules.Transpose : note;
-            // Only notes the keyboard can show go out, as with the keyboard's own.
-            const int key = rules.DisplayTransposed && rules.TransposeThru ? out : note;
-            if (key < 0 || key >= MidiNoteCount || out < 0 || out >= MidiNoteCount)
-                continue;
-            SendOn(sink, TShortMessage::NoteOn(channel, out, in.Data2), Frame);
-            sent[size_t(out / 64)] |= uint64_t(1) << (out % 64);
+        for (const TThruNote &note : ThruChord(rules, in.Data1)) {
+            Send(sink.Get(), TShortMessage::NoteOn(channel, note.Out, in.Data2), Frame);
+            sent[note.Out / 64] |= uint64_t(1) << (note.Out % 64);
         }
         TNoteMask &sounding = FSounding[size_t(channel)][in.Data1];
         sounding[0].fetch_or(sent[0]);
         sounding[1].fetch_or(sent[1]);
     } else {
-        TNoteMask &sounding = FSounding[size_t(channel)][in.Data1];
-        ForEachNote(sounding[0].exchange(0), sounding[1].exchange(0),
-                    [&](int note) { SendOn(sink, TShortMessage::NoteOff(channel, note), Frame); });
+        ReleaseNote(sink.Get(), channel, in.Data1, Frame);
     }
-    FSends.fetch_sub(1);
     return true;
 }
 
 std::vector<TShortMessage> TThruEngine::TakeSounding() {
+    // A call under way may be sending a note-on now: once it is done, its note is in the masks.
+    FSink.WaitForUses();
     std::vector<TShortMessage> offs;
     for (int channel = 0; channel < MidiChannelCount; ++channel) {
         uint64_t low = 0;

@@ -472,9 +472,10 @@ bool FilesOfMimeData(const QMimeData *Data, QStringList &Paths, bool &Cut) {
         Urls = Data->urls();
         Cut = Data->data(KdeCutFormat).trimmed() == "1";
     }
+    // Only whole paths: a relative one would name a file wherever the program was started.
     for (const QUrl &Url : std::as_const(Urls))
-        if (Url.isLocalFile() && !Url.toLocalFile().isEmpty())
-            Paths.append(QDir::cleanPath(Url.toLocalFile()));
+        if (const QString Path = Url.toLocalFile(); Url.isLocalFile() && QDir::isAbsolutePath(Path))
+            Paths.append(QDir::cleanPath(Path));
     if (Paths.isEmpty())
         Cut = false;
     return !Paths.isEmpty();

@@ -108,12 +108,12 @@ int main(int argc, char *argv[]) {
     form.Edit = new QLineEdit(&form);
     layout->addWidget(form.Keys);
     layout->addWidget(form.Edit);
-    form.Keys->Model().OnNote = [&output](QObject *, uint8_t Typ, uint8_t Note, uint8_t Vel) {
-        output->Send(Typ, Note, Vel);
+    form.Keys->Model().OnNote = [&output](QObject *, const TShortMessage &Message) {
+        output->Send(Message);
         Say(QStringLiteral("note %1 %2 %3")
-                .arg(Typ, 2, 16, QChar('0'))
-                .arg(Note, 2, 16, QChar('0'))
-                .arg(Vel, 2, 16, QChar('0')));
+                .arg(Message.Status, 2, 16, QChar('0'))
+                .arg(Message.Data1, 2, 16, QChar('0'))
+                .arg(Message.Data2, 2, 16, QChar('0')));
     };
 
     // A shortcut on a playing key: playing must not trigger it.

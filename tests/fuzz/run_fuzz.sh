@@ -3,7 +3,8 @@
 # runs it for a bounded time over its seed corpus.
 #   run_fuzz.sh <target> <work dir> [seconds]
 # Targets: patch (patch scripts), ini (the .ini store), chord (chord text), snapshot (snapshot
-# values text). Exits 77 (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
+# values text), midi (an input's bytes through the joiner, thru and queue), filelist (file lists
+# dropped or pasted from other programs). Exits 77 (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
 # leaves its input in <work dir>/<target>/artifacts; keep it as a regression test (see below).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -39,6 +40,19 @@ snapshot)
     max_len=512
     keep="add it as a row of TestKnobList::snapshotDecoding_data in tests/tst_knoblist.cpp"
     ;;
+midi)
+    midi=$src/src/midi
+    sources=("$midi"/midiinqueue.cpp "$midi"/circbuffer.cpp "$midi"/midiinhdr.cpp
+        "$midi"/midierror.cpp "$src"/src/router/thruengine.cpp "$core"/thrumapping.cpp
+        "$core"/midivocabulary.cpp)
+    max_len=2048
+    keep="add the byte sequence as a row of TestEngine or TestRouter"
+    ;;
+filelist)
+    sources=("$src"/src/shellview/systemviewsshared.cpp)
+    max_len=2048
+    keep="add it as a row of TestShellView::clipboardFormats_data in tests/tst_shellview.cpp"
+    ;;
 *)
     echo "unknown fuzz target: $target" >&2
     exit 2
@@ -59,7 +73,7 @@ mkdir -p "$work/corpus" "$work/artifacts"
 bin="$work/${target}_fuzz"
 sources=("$here/${target}_fuzz.cpp" "${sources[@]}")
 if [ ! -x "$bin" ] ||
-    [ -n "$(find "$here" "$core" -maxdepth 1 \( -name '*.h' -o -name '*.cpp' \) -newer "$bin")" ]; then
+    [ -n "$(find "$here" "$src/src" -maxdepth 2 \( -name '*.h' -o -name '*.cpp' \) -newer "$bin")" ]; then
     echo "building $bin"
     # shellcheck disable=SC2086 # the pkg-config flags are lists
     clang++ -std=c++20 -g -O1 -fPIC -fno-omit-frame-pointer \
