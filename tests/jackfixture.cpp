@@ -240,6 +240,11 @@ std::vector<TBytes> TJackPeer::Received() const {
     return FReceived;
 }
 
+std::vector<uint64_t> TJackPeer::ReceivedFrames() const {
+    std::lock_guard Guard(FLock);
+    return FReceivedFrames;
+}
+
 bool TJackPeer::WaitForReceived(size_t Count, int TimeoutMs) {
     std::unique_lock Guard(FLock);
     return FChanged.wait_for(Guard, std::chrono::milliseconds(TimeoutMs),
@@ -249,6 +254,7 @@ bool TJackPeer::WaitForReceived(size_t Count, int TimeoutMs) {
 void TJackPeer::ClearReceived() {
     std::lock_guard Guard(FLock);
     FReceived.clear();
+    FReceivedFrames.clear();
 }
 
 int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
@@ -268,10 +274,13 @@ int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
                              Peer->FPending.begin() + std::ptrdiff_t(Written));
         ++Peer->FCycles;
         const jack_nframes_t Count = jack_midi_get_event_count(In);
+        const jack_nframes_t Start = jack_last_frame_time(Peer->FClient);
         for (jack_nframes_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;
-            if (jack_midi_event_get(&Event, In, i) == 0)
+            if (jack_midi_event_get(&Event, In, i) == 0) {
                 Peer->FReceived.emplace_back(Event.buffer, Event.buffer + Event.size);
+                Peer->FReceivedFrames.push_back(uint64_t(Start) + Event.time);
+            }
         }
     }
     Peer->FChanged.notify_all();

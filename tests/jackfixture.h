@@ -66,6 +66,8 @@ public:
     void Send(const std::vector<TBytes> &Messages);
     bool WaitUntilSent(int TimeoutMs = 5000);
     std::vector<TBytes> Received() const;
+    // The JACK frame each received message arrived at, in the same order.
+    std::vector<uint64_t> ReceivedFrames() const;
     bool WaitForReceived(size_t Count, int TimeoutMs = 5000);
     void ClearReceived();
 
@@ -78,5 +80,6 @@ private:
     std::condition_variable FChanged;
     std::vector<TBytes> FPending;
     std::vector<TBytes> FReceived;
+    std::vector<uint64_t> FReceivedFrames;
     uint64_t FCycles = 0;
 };

@@ -10,6 +10,7 @@
 #include "midi/midioutput.h"
 #include "midi/synth.h"
 #include "router/midirouter.h"
+#include "router/zoneplayer.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -239,12 +240,16 @@ void TestRtCallback::cleanupTestCase() {
 
 void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits_data() {
     QTest::addColumn<bool>("mapper");
-    QTest::newRow("into a JACK port") << false;
-    QTest::newRow("into the built-in synthesizer") << true;
+    QTest::addColumn<bool>("zones");
+    QTest::newRow("into a JACK port") << false << false;
+    QTest::newRow("into the built-in synthesizer") << true << false;
+    QTest::newRow("split, latched and arpeggiated, into a JACK port") << false << true;
+    QTest::newRow("split, latched and arpeggiated, into the built-in synthesizer") << true << true;
 }
 
 void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
     QFETCH(bool, mapper);
+    QFETCH(bool, zones);
     TJackPeer Peer;
     QVERIFY(Peer.IsValid());
     Synth::Settings().AudioDrivers = {QStringLiteral("file")};
@@ -268,6 +273,28 @@ void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
     QVERIFY(Input.Open());
     Router.SetOutput(&Output);
     Input.SetThruHook(&Router.ThruHook());
+    if (zones) {
+        // Two zones, both arpeggiated in 1/32 at 300 BPM, the latch holding what was played;
+        // the MIDI clock the peer sends reaches the clock follower.
+        TZoneSet Set;
+        Set.SetSplitPoints({60});
+        Set.SetSplit(true);
+        TZone Upper = Set.Zone(1);
+        Upper.Arp.On = true;
+        Upper.Layer = 4;
+        Set.SetZone(1, Upper);
+        for (int Zone = 0; Zone < 2; ++Zone) {
+            TZone Z = Set.Zone(Zone);
+            Z.Arp.Rate = 9;
+            Z.Arp.Mode = TArpMode::amRandom;
+            Set.SetZone(Zone, Z);
+        }
+        Set.SetLatch(true);
+        Set.SetArpeggiator(true);
+        Set.SetTempo(300);
+        Router.Zones().Apply(Set);
+        Output.SetSource(&Router.Zones().MainEngine());
+    }
     int Taken = 0;
     Input.DataHandler = [&](TMidiInput &In) {
         while (const std::optional<TMidiEvent> Event = In.TakeEvent()) {
@@ -301,11 +328,12 @@ void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
         Done = true;
     });
     for (int i = 0; !Done.load(); ++i) {
-        Model.SendChord(0, 60 + i % 12, 100, true);
+        const int Key = (zones && i % 2 ? 48 : 60) + i % 12; // both zones
+        Model.SendChord(0, Key, 100, true);
         Router.SendController(7, i % 128);
         Router.SendPitchBend((i * 97) % 8192);
         QTest::qWait(3);
-        Model.SendChord(0, 60 + i % 12, 0, true);
+        Model.SendChord(0, Key, 0, true);
         if (i % 100 == 50)
             Router.Panic();
     }
@@ -328,6 +356,7 @@ void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
     QVERIFY2(Counts[kWait] == 0, qPrintable(QStringLiteral("waits: ") + Says(kWait)));
 
     Input.Close();
+    Output.SetSource(nullptr);
     Router.SetOutput(nullptr);
     Output.Close();
 }

@@ -49,6 +49,15 @@ size_t SizeIndex(TImageSize Size) {
     return static_cast<size_t>(Size);
 }
 
+// The row of computer keys a scan code belongs to (with the black keys above it).
+TKeySource RowOf(int ScanCode) {
+    const auto in = [ScanCode](const TScanCodeMap::TRow &Row) {
+        return (ScanCode >= Row.WhiteFirst && ScanCode <= Row.WhiteLast) ||
+               (ScanCode >= Row.BlackFirst && ScanCode <= Row.BlackLast);
+    };
+    return in(TScanCodeMap::Upper) ? TKeySource::ksUpperRow : TKeySource::ksLowerRow;
+}
+
 } // namespace
 
 TKeyboardModel::TKeyboardModel() {
@@ -210,7 +219,7 @@ void TKeyboardModel::ComputerKeyDown(int ScanCode, int Note, int Velocity) {
     if (ScanCode < 0 || ScanCode >= int(FKeyNotes.size()) || !InRange(Note))
         return;
     ComputerKeyUp(ScanCode); // a press whose release never came
-    SendChord(FChannel, Note, Velocity, true);
+    PlayKey(FChannel, Note, Velocity, RowOf(ScanCode));
     FKeyNotes[size_t(ScanCode)] = int16_t(Note);
 }
 
@@ -219,7 +228,7 @@ int TKeyboardModel::ComputerKeyUp(int ScanCode) {
     if (note < 0)
         return -1;
     FKeyNotes[size_t(ScanCode)] = -1;
-    SendChord(FChannel, note, 0, true);
+    PlayKey(FChannel, note, 0, RowOf(ScanCode));
     return note;
 }
 
@@ -366,13 +375,17 @@ void TKeyboardModel::SendNote(int Channel, int Note, int Velocity) {
 }
 
 TChordIntervals TKeyboardModel::ChordIntervals() const {
+    return ChordIntervals(FChord, CustomChord());
+}
+
+TChordIntervals TKeyboardModel::ChordIntervals(TChord Chord, std::span<const int8_t> Custom) {
     TChordIntervals result;
     auto add = [&result](std::initializer_list<int> intervals) {
         for (int interval : intervals)
             result.Values[result.Count++] = int8_t(interval);
     };
     add({0});
-    switch (FChord) {
+    switch (Chord) {
     case TChord::chNone:
         break;
     case TChord::chMajor:
@@ -397,8 +410,13 @@ TChordIntervals TKeyboardModel::ChordIntervals() const {
         add({7, 12, -12});
         break;
     case TChord::chCustom:
-        for (int8_t interval : CustomChord())
-            result.Values[result.Count++] = interval;
+        // As SetCustomChord keeps them: up to the first 0, each interval once.
+        for (int8_t interval : Custom) {
+            if (interval == 0 || result.Count > CustomChordSize)
+                break;
+            if (std::find(result.begin(), result.end(), interval) == result.end())
+                result.Values[result.Count++] = interval;
+        }
         break;
     }
     return result;
@@ -418,8 +436,26 @@ void TKeyboardModel::SendChord(int Channel, int Note, int Velocity, bool Own) {
         ShowThruChord(Channel, Note, Velocity);
         return;
     }
-    for (int interval : ChordIntervals())
-        SendNote(Channel, Note + interval, Velocity);
+    PlayKey(Channel, Note, Velocity, TKeySource::ksMouse);
+}
+
+void TKeyboardModel::PlayKey(int Channel, int Note, int Velocity, TKeySource Source) {
+    if (!OnKey) {
+        for (int interval : ChordIntervals())
+            SendNote(Channel, Note + interval, Velocity);
+        return;
+    }
+    // The key as struck lights; what it plays is the handler's.
+    if (!InRange(Note))
+        return;
+    OnKey(Sender, Note, Velocity & 127, Source);
+    uint8_t &count = FOwnCount[size_t(Note)];
+    if ((Velocity & 127) >= 1)
+        Increment(count);
+    else
+        Decrement(count);
+    if (count + FDisplayCount[size_t(Note)] == ((Velocity & 127) >= 1 ? 1 : 0))
+        KeyChanged(Note);
 }
 
 void TKeyboardModel::ShowThruChord(int Channel, int Note, int Velocity) {
@@ -477,6 +513,12 @@ void TKeyboardModel::ReleaseOwnNotes() {
     for (int key = 0; key < NoteCount; ++key) {
         if (FOwnCount[size_t(key)] == 0)
             continue;
+        if (OnKey) {
+            OnKey(Sender, key, 0, TKeySource::ksAny);
+            FOwnCount[size_t(key)] = 0;
+            KeyChanged(key);
+            continue;
+        }
         // The counters are kept per displayed key; take the display transposition off again.
         SendNote(FChannel, FDisplayTransposed ? key - FTranspose : key, 0);
         FOwnCount[size_t(key)] = 0;

@@ -50,6 +50,12 @@ public:
     // transposition, Clear Display, the octave): the owner silences what it sent for them.
     TNotifyEvent OnReleaseThru;
 
+    // While assigned, the keys played here (mouse, computer keys) go to it one by one instead of
+    // being chorded and sent: Note as struck, before chord and transposition, Velocity 0 for
+    // the release (from every source for ksAny). The keys still light as played. The zones of
+    // the router take the keys this way.
+    std::function<void(QObject *Sender, int Note, int Velocity, TKeySource Source)> OnKey;
+
     // --- Requests to the view ------------------------------------------------------------------
     // Key n may have changed between pressed and released.
     std::function<void(int Note)> OnKeyChanged;
@@ -190,6 +196,8 @@ public:
     void ShowMidiEvent(const TShortMessage &Message, bool UseEventChannel);
     // The intervals a note plays under the current chord, the root's 0 first.
     TChordIntervals ChordIntervals() const;
+    // Those of Chord, with Custom for the custom chord.
+    static TChordIntervals ChordIntervals(TChord Chord, std::span<const int8_t> Custom);
     // What a played-through note turns into now (On is left false: thru is the router's).
     TThruRules ThruRules() const;
     void ShowNote(int Note, int Velocity);
@@ -260,6 +268,8 @@ public:
 private:
     static bool InRange(int Note) { return Note >= 0 && Note < NoteCount; }
     void SendNote(int Channel, int Note, int Velocity);
+    // An own key struck (Velocity > 0) or let go, from Source.
+    void PlayKey(int Channel, int Note, int Velocity, TKeySource Source);
     void Retrigger();
     void ReleaseThruNotes();
     void ShowThruChord(int Channel, int Note, int Velocity);

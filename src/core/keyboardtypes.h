@@ -37,6 +37,10 @@ constexpr int ImageSizeCount = 3;
 constexpr int KeyOctaveMin = 0;
 constexpr int KeyOctaveMax = 10;
 
+// Where a key the keyboard plays came from: the mouse (or a finger), or one of the two rows of
+// computer keys; ksAny lets go of a key whatever played it.
+enum class TKeySource : uint8_t { ksMouse, ksLowerRow, ksUpperRow, ksAny };
+
 // How the mouse is currently used on the keyboard.
 enum class TMouseMode : uint8_t { None, Normal, Hold, BaseNoteDrag };
 

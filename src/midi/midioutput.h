@@ -50,6 +50,12 @@ public:
     // program on the other end went away.
     bool PortGone() const { return FPortGone; }
 
+    // The name of the port of ours that sends to the device (on services where ports have
+    // names of their own): "Ondrel" unless set, so that a second output beside the first has a
+    // name apart. Takes effect at the next Open.
+    QString PortName() const { return FPortName; }
+    void SetPortName(const QString &Name) { FPortName = Name; }
+
     int DeviceID() const { return FDeviceID; }
     // Raises "Change to DeviceID while device was open" while open. An id outside the devices
     // (other than -1) selects NoDevice and clears the name.
@@ -92,6 +98,7 @@ private:
     int FDeviceCount = 0;
     int FDeviceID = NoDevice;
     QString FDeviceName;
+    QString FPortName = QStringLiteral("Ondrel");
     std::unique_ptr<MidiBackend::TOutPort> FPort;
     bool FClosed = true;
     TPeriodSource *FSource = nullptr;

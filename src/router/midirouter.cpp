@@ -2,7 +2,9 @@
 
 #include "midi/midierror.h"
 #include "midi/shortmessage.h"
+#include "router/zoneplayer.h"
 
+#include <chrono>
 #include <cmath>
 
 TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
@@ -13,9 +15,11 @@ TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
     FKeyboard.OnPlayRulesChange = [this](QObject *) { PublishThruRules(); };
     FKeyboard.OnReleaseThru = [this](QObject *) { ReleaseThru(); };
     PublishThruRules();
+    FZones = std::make_unique<TZonePlayer>(FKeyboard, *this, FClock);
 }
 
 TMidiRouter::~TMidiRouter() {
+    FZones.reset();
     // Notes must not reach a router that is going away.
     FKeyboard.OnNote = nullptr;
     FKeyboard.OnPlayRulesChange = nullptr;
@@ -40,6 +44,18 @@ void TMidiRouter::PublishThruRules() {
     TThruRules rules = FKeyboard.ThruRules();
     rules.On = FMidiThru;
     FThru.SetRules(rules);
+    // The zones that play the keyboard's chord or transposition take it on.
+    if (FZones)
+        FZones->Refresh();
+}
+
+bool TMidiRouter::TInputHook::Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
+    if (Size == 1 && Data[0] >= TMidiClock::TickByte && Data[0] <= TMidiClock::StopByte) {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        FClock.Feed(Data[0], std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+        return false;
+    }
+    return FThru.Through(Data, Size, Frame);
 }
 
 void TMidiRouter::ReleaseThru() {
@@ -98,6 +114,7 @@ void TMidiRouter::Panic() {
     Q_EMIT PanicProgress(0);
     FKeyboard.ReleaseAll();
     FKeyboard.ClearDisplay();
+    FZones->Panic();
     for (int channel = 0; channel < MidiChannelCount; ++channel) {
         for (int note = 0; note < MidiNoteCount; ++note)
             SendOnly(TShortMessage::NoteOff(channel, note));

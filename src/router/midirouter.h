@@ -14,10 +14,15 @@
 #include "core/midivocabulary.h"
 #include "midi/midievent.h"
 #include "midi/midisink.h"
+#include "router/midiclock.h"
 #include "router/thruengine.h"
 
 #include <QObject>
 #include <QString>
+
+#include <memory>
+
+class TZonePlayer;
 
 class TMidiRouter : public QObject {
     Q_OBJECT
@@ -30,8 +35,9 @@ public:
     // sink is no longer used when this returns.
     void SetOutput(TMidiSink *Output);
     TMidiSink *Output() const { return FOutput; }
-    // The hook to set on each input the program opens; it must outlive them.
-    TMidiThruHook &ThruHook() { return FThru; }
+    // The hook to set on each input the program opens; it must outlive them. It plays thru and
+    // follows the MIDI clock that arrives.
+    TMidiThruHook &ThruHook() { return FInputHook; }
     const TThruEngine &Thru() const { return FThru; }
 
     // Midi Thru. A change ends the notes played through so far and clears the incoming notes
@@ -68,6 +74,11 @@ public:
     // The displays follow a message that was sent or received.
     void Reflect(const TShortMessage &Message);
 
+    // --- Zones, latch and arpeggiators (zoneplayer.h) -------------------------------------------
+    TZonePlayer &Zones() { return *FZones; }
+    // MIDI clock arriving at the input (the arpeggiators may follow it).
+    const TMidiClock &Clock() const { return FClock; }
+
 Q_SIGNALS:
     void PitchBendChanged(int Value);
     void ControllerChanged(int Controller, int Value);
@@ -84,12 +95,26 @@ Q_SIGNALS:
     void PanicProgress(int Percent);
 
 private:
+    // What an input's thread hands over: MIDI clock to the clock, the rest to thru.
+    class TInputHook final : public TMidiThruHook {
+    public:
+        TInputHook(TThruEngine &Thru, TMidiClock &Clock) : FThru(Thru), FClock(Clock) {}
+        bool Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override;
+
+    private:
+        TThruEngine &FThru;
+        TMidiClock &FClock;
+    };
+
     void PublishThruRules();
     void ReleaseThru();
 
     TKeyboardModel &FKeyboard;
     TMidiSink *FOutput = nullptr;
     TThruEngine FThru;
+    TMidiClock FClock;
+    TInputHook FInputHook{FThru, FClock};
+    std::unique_ptr<TZonePlayer> FZones;
     bool FMidiThru = false;
     // A bank select waiting for its program change; -1 when none came.
     int FPendingMsb = -1;
