@@ -9,6 +9,7 @@ TARGETS = {
     "BM_MouseToPort": "p99 < 100 us",
     "BM_LoadLargeScript/100000": "> 50 MB/s",
     "FullRepaint": "< 1 ms",
+    "BM_ArpSpacing": "p99 < 200 us",
 }
 
 

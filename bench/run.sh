@@ -36,7 +36,7 @@ ondrel_install_packages "${ONDREL_BUILD_PACKAGES[@]}" "${ONDREL_TEST_PACKAGES[@]
 cmake -S "$root" -B "$build" $(ondrel_generator) -DCMAKE_BUILD_TYPE=Release \
     -DONDREL_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target ondrel ondrel_probe ondrel_qt_floor app_bench \
-    midi_bench callback_bench keyboard_bench patch_bench synth_bench >/dev/null
+    midi_bench callback_bench arp_bench keyboard_bench patch_bench synth_bench >/dev/null
 
 want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
@@ -65,6 +65,7 @@ if want app; then gbench app_bench; fi
 if want midi; then
     gbench midi_bench
     gbench callback_bench
+    gbench arp_bench
 fi
 if want keyboard; then gbench keyboard_bench; fi
 if want patch; then gbench patch_bench; fi

@@ -29,9 +29,12 @@
 #include "knobs/knobeditform.h"
 #include "midi/midimenu.h"
 #include "midi/synth.h"
+#include "midi/zoneports.h"
 #include "patches/patchbox.h"
 #include "patches/patchsetchooser.h"
 #include "router/midirouter.h"
+#include "router/zoneplayer.h"
+#include "zones/zoneform.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -115,6 +118,7 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FRouter = std::make_unique<TMidiRouter>(FKeyboard->Model(), this);
     BuildProgramArea();
     BuildKnobBar();
+    BuildZoneRow();
     BuildMenus();
     BuildStatusBar();
     FErrForm = new TErrForm(this);
@@ -123,6 +127,7 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FPatches->OnModeText = [this](const QString &text) { FStatusBar->SetPanelText(4, text); };
     FPatches->OnLoadMessages = [this](const QStringList &lines) { FErrForm->ShowLines(lines); };
     WireRouter();
+    WireZones();
 
     TKeyboardModel &m = FKeyboard->Model();
     m.OnNoteHover = [this](QObject *, const QString &text) { FStatusBar->SetPanelText(1, text); };
@@ -157,9 +162,13 @@ TMainWindow::~TMainWindow() {
     delete FChordEditor.data();
     delete FTransposeForm.data();
     delete FSettings.data();
+    delete FZoneForm.data();
     // Nothing may go to a device that is being torn down; the inputs stop calling the router's
     // thru hook before it goes.
     FRouter->SetOutput(nullptr);
+    AttachZoneEngine(nullptr);
+    FRouter->Zones().SetOutputs(nullptr);
+    FZonePorts.reset();
     FInMenu.reset();
     FOutMenu.reset();
     FRouter.reset();
@@ -204,6 +213,8 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
 
 int TMainWindow::MinWidth() const {
     int width = FChannelUpDown->geometry().right() + 1 + 5;
+    if (const QWidget *zones = FClient->findChild<QWidget *>(QStringLiteral("ZonesButton")))
+        width = std::max(width, zones->geometry().right() + 1 + 5);
     if (FKnobs && FKnobs->Count() > 0) {
         // Two rows of knobs, column by column, right of the patch box (LayOut); a column is at
         // least one knob wide.
@@ -307,6 +318,8 @@ void TMainWindow::UpdateFromKeyboard() {
 void TMainWindow::SetChannelField(int Channel) {
     FChannelEdit->setText(QString::number(Channel + 1));
     FChannelUpDown->SetPosition(Channel + 1);
+    if (FRouter) // an arpeggio of the whole keyboard moves to the channel
+        FRouter->Zones().Refresh();
 }
 
 void TMainWindow::ChannelEdited() {
@@ -634,6 +647,7 @@ void TMainWindow::DeferredStart() {
     if (!errors.isEmpty())
         OpenWarning(errors.join(QLatin1Char('\n')));
     FProgramBank->SendProgram();
+    FRouter->Zones().SendPrograms();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
     if (notice.isEmpty())

@@ -21,6 +21,7 @@
 #include <array>
 #include <memory>
 
+class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -45,6 +46,7 @@ class TKeyboard;
 class TKnobEditForm;
 class TMidiInMenu;
 class TMidiOutMenu;
+class TMidiOutput;
 class TMidiRouter;
 class TPatchSelection;
 class TPatchSetChooser;
@@ -56,12 +58,15 @@ class TStatusBar;
 class TTransposeForm;
 class TUpDown;
 class TWheel;
+class TZoneForm;
+class TZonePorts;
+class TZoneSet;
 
 class TMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 476;
-    static constexpr int ClientHeight = 187;
+    static constexpr int ClientHeight = 211;
     static constexpr int StatusHeight = 19;
     static constexpr int SnapshotCount = 8;
     static constexpr int ExImFlagCount = 8;
@@ -191,6 +196,24 @@ public:
     int ReadSnapshots(const TCustomIniFile &Store);
     int WriteSnapshots(TCustomIniFile &Store);
 
+    // --- Zones, latch and arpeggiator (mainwindowzones.cpp) -------------------------------------
+    // The zones' own output ports.
+    TZonePorts &ZonePorts() const { return *FZonePorts; }
+    // The zones dialog, null while closed.
+    TZoneForm *ZoneForm() const;
+    void ShowZones();
+    // Zones as the dialog hands them back, a split clicked or the settings read: they take
+    // effect, and the keyboard, buttons and menu show them.
+    void ApplyZones(const TZoneSet &Zones);
+    // Ctrl + middle button on a key: sets or removes a split point there.
+    void SplitAt(int Note);
+    void SetSplit(bool Value);
+    void SetLatch(bool Value);
+    void SetArpeggiator(bool Value);
+    QAbstractButton *SplitButton() const { return FZoneButtons[0]; }
+    QAbstractButton *LatchButton() const { return FZoneButtons[1]; }
+    QAbstractButton *ArpButton() const { return FZoneButtons[2]; }
+
     // --- Settings -------------------------------------------------------------------------------
     int CustomChordIndex() const { return FCustomChordIndex; }
     bool ExImFlag(int Index) const { return FExImFlags[size_t(Index)]; }
@@ -289,6 +312,19 @@ private:
     // Knobs (mainwindowknobs.cpp)
     void BuildSnapshotMenus();
 
+    // Zones (mainwindowzones.cpp)
+    void BuildZoneRow();
+    void BuildZoneMenu(QMenu *Options);
+    // After the router: the zones' ports, chords, messages and the split click.
+    void WireZones();
+    // The one place where the zones meet the program's output: their arpeggiators play on
+    // Output (null while it is replaced) while the arpeggiator is on, and their ports use its
+    // MIDI service.
+    void AttachZoneEngine(TMidiOutput *Output);
+    void ShowZoneState();
+    void ReadZoneSettings(TCustomIniFile &Store);
+    void WriteZoneSettings(TCustomIniFile &Store);
+
     TMidiApi FService = TMidiApi::maAuto;
     TClientArea *FClient = nullptr;
     TKeyboard *FKeyboard = nullptr;
@@ -365,6 +401,13 @@ private:
     QString FKnobPresetName;
     int FCustomChordIndex = 0;
     std::array<bool, ExImFlagCount> FExImFlags{};
+
+    std::unique_ptr<TZonePorts> FZonePorts;
+    QPointer<TZoneForm> FZoneForm;
+    TMidiOutput *FZoneOutput = nullptr;
+    bool FZoneEngineOn = false; // the arpeggiators' engine is FZoneOutput's source
+    std::array<QAbstractButton *, 3> FZoneButtons{};
+    std::array<QAction *, 3> FZoneActions{};
 
     bool FUninstalled = false;
     bool FStarted = false;

@@ -348,6 +348,7 @@ void TMainWindow::BuildMenus() {
     connect(FStayOnTopAction, &QAction::triggered, this, [this](bool v) { SetStayOnTop(v); });
     FMidiThruAction = options->addAction(QStringLiteral("Midi &Thru"));
     FMidiThruAction->setCheckable(true);
+    BuildZoneMenu(options);
     options->addSeparator();
     const auto command = [this, options](const char *text, const char *key, auto slot) {
         QAction *a = options->addAction(QString::fromLatin1(text));

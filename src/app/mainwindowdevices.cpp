@@ -11,6 +11,7 @@
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "router/midirouter.h"
+#include "router/zoneplayer.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -77,6 +78,7 @@ void TMainWindow::CreateDeviceMenus() {
     FOutMenu->OnBeforeClose = [this](QObject *) {
         FKeyboard->Model().ReleaseAll();
         FKeyboard->Model().ClearDisplay();
+        FRouter->Zones().EndAll(); // latched notes and arpeggios end with the device
     };
     FInMenu->OnBeforeClose = [this](QObject *) { FKeyboard->Model().ClearDisplay(); };
     // Incoming messages go to the router: played through on the input's own thread, then shown.
@@ -97,8 +99,15 @@ void TMainWindow::CreateDeviceMenus() {
                 [this](bool on) { FInMenu->SetThru(on); });
     };
     FRouter->SetOutput(&FOutMenu->Output());
-    FOutMenu->OnDeviceReplacing = [this](QObject *) { FRouter->SetOutput(nullptr); };
-    FOutMenu->OnDeviceReplaced = [this](QObject *) { FRouter->SetOutput(&FOutMenu->Output()); };
+    AttachZoneEngine(&FOutMenu->Output());
+    FOutMenu->OnDeviceReplacing = [this](QObject *) {
+        FRouter->SetOutput(nullptr);
+        AttachZoneEngine(nullptr);
+    };
+    FOutMenu->OnDeviceReplaced = [this](QObject *) {
+        FRouter->SetOutput(&FOutMenu->Output());
+        AttachZoneEngine(&FOutMenu->Output());
+    };
     FInMenu->SetBaseMenu(FMidiInMenu);
     FOutMenu->SetBaseMenu(FMidiOutMenu);
     BuildServiceMenu();
@@ -132,6 +141,7 @@ void TMainWindow::SetService(TMidiApi Api) {
     FInMenu->CloseWithCursor();
     FOutMenu->CloseWithCursor();
     FRouter->SetOutput(nullptr);
+    AttachZoneEngine(nullptr);
     FInMenu.reset();
     FOutMenu.reset();
     FMidiInMenu->clear();

@@ -124,6 +124,7 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
     for (size_t i = 0; i < FExImFlags.size(); ++i)
         FExImFlags[i] = Store.ReadBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Read(Store);
+    ReadZoneSettings(Store);
 }
 
 void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
@@ -160,4 +161,5 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
     for (size_t i = 0; i < FExImFlags.size(); ++i)
         Store.WriteBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Write(Store);
+    WriteZoneSettings(Store);
 }

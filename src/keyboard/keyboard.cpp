@@ -528,8 +528,70 @@ void TKeyboard::paintEvent(QPaintEvent *Event) {
         PaintImage(p, first, last);
     else
         PaintDraw(p, first, last);
+    DrawZoneBands(p, r);
     if (TabStop() && hasFocus())
         DrawFocusFrame(p, rect().adjusted(0, 0, -1, -1), r);
+}
+
+// --- Zones
+// -------------------------------------------------------------------------------------------
+
+void TKeyboard::SetZoneBands(const QList<TZoneBand> &Bands, const std::bitset<128> &Latched) {
+    if (Bands.size() == FZoneBands.size() && Latched == FLatched &&
+        std::equal(Bands.begin(), Bands.end(), FZoneBands.begin(),
+                   [](const TZoneBand &A, const TZoneBand &B) {
+                       return A.First == B.First && A.Last == B.Last && A.Colour == B.Colour;
+                   }))
+        return;
+    FZoneBands = Bands;
+    FLatched = Latched;
+    update(0, 0, width(), height() / 3 + 1);
+}
+
+QColor TKeyboard::ZoneColour(int Index) {
+    // Saturated middle tones: bright enough beside black keys, dark enough beside white ones.
+    static const std::array<QColor, 4> Colours{QColor(0x1f, 0x77, 0xd4), QColor(0xe0, 0x6c, 0x00),
+                                               QColor(0x1b, 0x9e, 0x4b), QColor(0xc2, 0x2e, 0xa8)};
+    return Colours[size_t(std::abs(Index) % int(Colours.size()))];
+}
+
+void TKeyboard::DrawZoneBands(QPainter &P, const QRect &Area) {
+    if (FZoneBands.isEmpty() && FLatched.none())
+        return;
+    const int band = std::max(4, height() / 11);
+    // Without a split only the latched keys are marked, in the first zone's colour.
+    const bool whole = FZoneBands.isEmpty();
+    const QList<TZoneBand> bands = whole ? QList<TZoneBand>{TZoneBand()} : FZoneBands;
+    const int offset = FModel.ScrollOffset();
+    const auto left = [&](int Note) {
+        // A zone starts at its first key's left edge, or the middle of the white key below a
+        // black one, so that neighbouring bands meet without a gap.
+        return FModel.KeyLeft(Note) - offset;
+    };
+    for (const TZoneBand &zone : bands) {
+        const int x0 = left(zone.First);
+        const int x1 = zone.Last >= TKeyboardModel::NoteCount - 1
+                           ? TKeyboardModel::WhiteKeyCount * FModel.KeyWidth() - offset
+                           : left(zone.Last + 1);
+        const QRect r(x0, 0, x1 - x0, band);
+        if (!r.intersects(Area))
+            continue;
+        const QColor colour = ZoneColour(zone.Colour);
+        if (!whole)
+            P.fillRect(r, colour);
+        // A split point: a line down the key edge, in the zone colour's darker shade.
+        if (zone.First > 0)
+            P.fillRect(x0, 0, 1, height() / 3, colour.darker(150));
+        // Keys the latch holds: a white mark in the band (in the zone colour without bands),
+        // framed darker, so that it shows over white and black keys alike.
+        for (int note = zone.First; note <= zone.Last; ++note)
+            if (FLatched.test(size_t(note))) {
+                const QRect mark(left(note) + 2, 1, std::max(FModel.KeyPixelWidth(note) - 4, 3),
+                                 band - 2);
+                P.fillRect(mark, colour.darker(170));
+                P.fillRect(mark.adjusted(1, 1, -1, -1), whole ? colour : QColor(Qt::white));
+            }
+    }
 }
 
 void TKeyboard::PaintDraw(QPainter &P, int First, int Last) {

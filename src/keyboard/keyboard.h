@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 
 class TCustomIniFile;
 
@@ -56,6 +57,18 @@ public:
     bool KeyHook(const TKeyData &Key, TShiftState Shift);
     const TKeyboardHook &KeyboardHook() const { return FHook; }
 
+    // The zones of a split keyboard, drawn as coloured bands along the top of their keys, and
+    // the keys the latch holds, marked in their band. No bands: nothing drawn (the marks too
+    // stand on a band of the zone colour of the first).
+    struct TZoneBand {
+        int First = 0;
+        int Last = 127;
+        int Colour = 0; // ZoneColour's index
+    };
+    void SetZoneBands(const QList<TZoneBand> &Bands, const std::bitset<128> &Latched);
+    // Colours that stand out on white and black keys alike, in light and dark themes.
+    static QColor ZoneColour(int Index);
+
     int LastHit() const { return FLastHit; }
     // The region the latest paint covered (lets tests see that a scroll painted only a band).
     QRegion LastPaintedRegion() const { return FLastPainted; }
@@ -96,6 +109,7 @@ private:
     void DrawKeyDraw(QPainter &P, int Note);
     void DrawDot(QPainter &P, int Note, int X);
     void DrawKeyImage(QPainter &P, int Note);
+    void DrawZoneBands(QPainter &P, const QRect &Area);
 
     TKeyboardModel FModel;
     Qt::MouseButtons FButtonsDown;
@@ -107,6 +121,8 @@ private:
     int FLastMoveNote = -1;
     bool FHandCursor = false;
     QRegion FLastPainted;
+    QList<TZoneBand> FZoneBands;
+    std::bitset<128> FLatched;
 
     // Key pictures, valid while psImage is active.
     bool FImagesLoaded = false;

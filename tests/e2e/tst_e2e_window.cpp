@@ -15,8 +15,9 @@
 
 namespace {
 
-// Height of the client area below the menu bar (the window's fixed height without the menu).
-constexpr int ClientHeight = 187;
+// Height of the client area below the menu bar (the window's fixed height without the menu),
+// with the row of buttons below the keyboard.
+constexpr int ClientHeight = 211;
 // Client coordinates of the chord box, the patch box and the key C1 (white keys from x 80).
 constexpr int ChordBoxX = 60, PatchBoxX = 180, BoxY = 34, C1X = 87;
 

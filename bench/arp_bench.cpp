@@ -1,0 +1,218 @@
+// The arpeggiator's timing at a JACK receiver: a latched chord arpeggiated in sixteenths at
+// 120 BPM (125 ms, 6000 frames at 48 kHz), the spacing of the note ons as the receiver takes
+// them against the 125 ms they should be apart. On the arpeggiator's own tempo; following JACK
+// transport with a timebase master that tells bars, beats and whole ticks as JACK has them;
+// following MIDI clock that a JACK client sends at exact frames (24 a beat) and the program's
+// input receives. JACK server of our own: dummy driver, 128 frames at 48 kHz.
+
+#include "core/keyboardmodel.h"
+#include "jackfixture.h"
+#include "midi/midiinput.h"
+#include "midi/midioutput.h"
+#include "router/midirouter.h"
+#include "router/zoneplayer.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include "benchstats.h"
+
+#include <benchmark/benchmark.h>
+
+#include <jack/midiport.h>
+#include <jack/transport.h>
+
+#include <atomic>
+#include <cmath>
+
+namespace {
+
+constexpr double Bpm = 120;
+constexpr double StepFrames = 48000.0 * 60.0 / Bpm / 4; // a sixteenth
+
+// A transport master at Bpm in 4/4, bars and beats from the transport's frame, ticks whole as
+// jack_position_t holds them; or, with Clock, a sender of MIDI clock on its frames.
+class TTimeSource {
+public:
+    explicit TTimeSource(bool Clock) : FClock(Clock) {
+        FClient =
+            jack_client_open(Clock ? "bench-clock" : "bench-master", JackNoStartServer, nullptr);
+        if (!FClient)
+            return;
+        FRate = jack_get_sample_rate(FClient);
+        if (Clock)
+            FOut = jack_port_register(FClient, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+        jack_set_process_callback(FClient, &TTimeSource::Process, this);
+        if (!Clock)
+            jack_set_timebase_callback(FClient, 0, &TTimeSource::Timebase, this);
+        jack_activate(FClient);
+    }
+    ~TTimeSource() {
+        if (!FClient)
+            return;
+        if (!FClock) {
+            jack_transport_stop(FClient);
+            jack_release_timebase(FClient);
+        }
+        jack_client_close(FClient);
+    }
+    bool Valid() const { return FClient != nullptr; }
+    QString OutPort() const { return FOut ? QString::fromUtf8(jack_port_name(FOut)) : QString(); }
+    void Start() {
+        if (FClock) {
+            FSending = true;
+            return;
+        }
+        jack_transport_locate(FClient, 0);
+        jack_transport_start(FClient);
+    }
+
+private:
+    static void Timebase(jack_transport_state_t, jack_nframes_t, jack_position_t *Pos, int,
+                         void *Self) {
+        const auto *source = static_cast<TTimeSource *>(Self);
+        const double beats = double(Pos->frame) / source->FRate * Bpm / 60.0;
+        const auto whole = int64_t(beats);
+        Pos->valid = JackPositionBBT;
+        Pos->beats_per_bar = 4;
+        Pos->beat_type = 4;
+        Pos->ticks_per_beat = 1920;
+        Pos->beats_per_minute = Bpm;
+        Pos->bar = int32_t(whole / 4 + 1);
+        Pos->beat = int32_t(whole % 4 + 1);
+        Pos->tick = int32_t((beats - double(whole)) * 1920);
+        Pos->bar_start_tick = double(whole / 4) * 4 * 1920;
+    }
+    static int Process(jack_nframes_t Frames, void *Self) {
+        auto *source = static_cast<TTimeSource *>(Self);
+        if (!source->FOut)
+            return 0;
+        void *buffer = jack_port_get_buffer(source->FOut, Frames);
+        jack_midi_clear_buffer(buffer);
+        if (!source->FSending.load())
+            return 0;
+        // A tick every 1000 frames (120 BPM, 24 a beat), the first a start.
+        const jack_nframes_t start = jack_last_frame_time(source->FClient);
+        if (source->FNext == 0) {
+            source->FNext = start;
+            const uint8_t go = 0xFA;
+            jack_midi_event_write(buffer, 0, &go, 1);
+        }
+        while (source->FNext < uint64_t(start) + Frames) {
+            const uint8_t tick = 0xF8;
+            jack_midi_event_write(buffer, jack_nframes_t(source->FNext - start), &tick, 1);
+            source->FNext += 1000;
+        }
+        return 0;
+    }
+
+    bool FClock;
+    jack_client_t *FClient = nullptr;
+    jack_port_t *FOut = nullptr;
+    jack_nframes_t FRate = 48000;
+    std::atomic<bool> FSending{false};
+    uint64_t FNext = 0;
+};
+
+void Spacing(benchmark::State &State, TArpClock Clock) {
+    TJackPeer peer(QStringLiteral("bench-peer"));
+    TTimeSource source(Clock == TArpClock::acMidiClock);
+    TKeyboardModel model;
+    TMidiRouter router(model);
+    TMidiOutput output(TMidiApi::maJack);
+    TMidiInput input(TMidiApi::maJack);
+    for (int i = 0; i < output.DeviceCount(); ++i)
+        if (output.NameOf(i) == peer.InPort())
+            output.SetDeviceID(i);
+    if (!source.Valid() || !output.Open()) {
+        State.SkipWithError("the ports do not open");
+        return;
+    }
+    router.SetOutput(&output);
+    output.SetSource(&router.Zones().MainEngine());
+    if (Clock == TArpClock::acMidiClock) {
+        for (int i = 0; i < input.DeviceCount(); ++i)
+            if (input.NameOf(i) == source.OutPort())
+                input.SetDeviceID(i);
+        input.SetTimingClock(true);
+        if (!input.Open()) {
+            State.SkipWithError("the input does not open");
+            return;
+        }
+        input.SetThruHook(&router.ThruHook());
+        input.DataHandler = [](TMidiInput &In) {
+            while (In.TakeEvent()) {
+            }
+        };
+        input.Start();
+    }
+    peer.WaitCycles();
+    TZoneSet zones;
+    zones.SetLatch(true);
+    zones.SetArpeggiator(true);
+    zones.SetClock(Clock);
+    zones.SetTempo(int(Bpm));
+    router.Zones().Apply(zones);
+    source.Start();
+    for (const int key : {60, 64, 67})
+        model.SendChord(0, key, 100, true);
+    for (const int key : {60, 64, 67})
+        model.SendChord(0, key, 0, true);
+    for (auto _ : State) {
+        QTest::qWait(2000); // the clock's tempo known, the grid found
+        peer.ClearReceived();
+        QTest::qWait(20000);
+        const std::vector<TBytes> messages = peer.Received();
+        const std::vector<uint64_t> frames = peer.ReceivedFrames();
+        std::vector<int64_t> errors;
+        uint64_t last = 0;
+        for (size_t i = 0; i < messages.size(); ++i) {
+            if ((messages[i][0] & 0xF0) != 0x90 || messages[i][2] == 0)
+                continue;
+            if (last != 0)
+                errors.push_back(int64_t(
+                    std::llround(std::abs(double(frames[i] - last) - StepFrames) / 48000.0 * 1e9)));
+            last = frames[i];
+        }
+        State.SetIterationTime(20);
+        BenchStats::Report(State, "spacing_error", errors);
+        State.counters["steps"] = double(errors.size());
+    }
+    output.SetSource(nullptr);
+    input.Close();
+    router.SetOutput(nullptr);
+}
+
+void BM_ArpSpacing(benchmark::State &State) {
+    const auto clock = TArpClock(State.range(0));
+    State.SetLabel(clock == TArpClock::acOwn         ? "own tempo, 120 BPM 1/16"
+                   : clock == TArpClock::acTransport ? "JACK transport, 120 BPM 1/16"
+                                                     : "MIDI clock, 120 BPM 1/16");
+    Spacing(State, clock);
+}
+BENCHMARK(BM_ArpSpacing)
+    ->Arg(int(TArpClock::acOwn))
+    ->Arg(int(TArpClock::acTransport))
+    ->Arg(int(TArpClock::acMidiClock))
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    TJackServer server;
+    const QString name = QStringLiteral("ondrel-arp-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate() % 100000);
+    if (!server.Start(name)) {
+        fprintf(stderr, "%s\n", qPrintable(server.ErrorText()));
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
