@@ -13,6 +13,7 @@
 #include "app/updown.h"
 #include "chords/chordeditform.h"
 #include "controls/controlpictures.h"
+#include "controls/formstate.h"
 #include "controls/frameimage.h"
 #include "controls/imgcontrol.h"
 #include "controls/joystick.h"
@@ -360,7 +361,8 @@ void TMainWindow::Panic() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QPalette saved = FPanicPanel->palette();
     QPalette yellow = saved;
-    yellow.setColor(QPalette::Window, Qt::yellow);
+    yellow.setColor(QPalette::Button, Qt::yellow);
+    yellow.setColor(QPalette::ButtonText, Qt::black); // readable on yellow in any theme
     FPanicPanel->setPalette(yellow);
     FPanicPanel->repaint();
     // Cursor and colour come back also when a send fails.
@@ -643,6 +645,9 @@ void TMainWindow::DeferredStart() {
         // The user's settings are at stake: said where it cannot be missed, once.
         OpenWarning(notice);
     }
+    // What Wayland does not allow goes to the status bar only: nothing is lost.
+    if (const QString limits = PlacementLimits(); notice.isEmpty() && !limits.isEmpty())
+        ShowNotice(limits);
 }
 
 void TMainWindow::OpenWarning(const QString &Text) {
@@ -680,8 +685,36 @@ bool TMainWindow::StayOnTop() const {
     return FStayOnTopAction->isChecked();
 }
 
+QString TMainWindow::PlacementLimits() const {
+    if (CanPlaceWindows())
+        return QString();
+    QStringList said;
+    bool placed = false;
+    try {
+        const TRegistryIniFile store;
+        placed = store.ValueExists(WindowSection, QStringLiteral("Left")) ||
+                 store.ValueExists(WindowSection, QStringLiteral("Top"));
+    } catch (const EIniFileException &) {
+    }
+    if (placed)
+        said << tr("On Wayland the desktop places the window: the place it had is kept for an "
+                   "X11 session.");
+    if (StayOnTop())
+        said << StayOnTopLimit();
+    return said.join(QLatin1Char(' '));
+}
+
+QString TMainWindow::StayOnTopLimit() {
+    return tr("Stay on Top is not available on Wayland, which lets no program keep its window "
+              "above the others; the desktop's own window menu may offer it.");
+}
+
 void TMainWindow::SetStayOnTop(bool Value) {
     FStayOnTopAction->setChecked(Value);
+    // Kept for an X11 session, and said at once when chosen now; at start the deferred start
+    // tells it with the rest.
+    if (Value && !CanPlaceWindows() && FDeferredDone)
+        ShowNotice(StayOnTopLimit());
     // Above other programs' windows for as long as it is checked; the dialogs, transient for
     // this window, are kept above it by the window manager.
     Qt::WindowFlags flags = windowFlags();

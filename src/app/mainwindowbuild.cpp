@@ -100,6 +100,10 @@ void TMainWindow::BuildKeyboardArea() {
         FKeyboard->Model().SetChannel(position - 1);
         SetChannelField(FKeyboard->Model().Channel());
     };
+    FChordBox->setAccessibleName(tr("Chord"));
+    FChannelEdit->setAccessibleName(tr("Channel"));
+    FChannelEdit->setAccessibleDescription(tr("The MIDI channel of what is played, 1 to 16"));
+    FChannelUpDown->SetAccessibleNames(tr("Channel"));
 
     // The pitch and modulation strips and the two scroll arrows.
     FWheelImage = new TFrameImage(this);
@@ -174,12 +178,20 @@ void TMainWindow::BuildKeyboardArea() {
     for (QWidget *w :
          std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
         w->setStatusTip(w->toolTip());
+    FPitchStrip->setAccessibleName(tr("Pitch wheel"));
+    FModulationStrip->setAccessibleName(tr("Modulation wheel"));
+    FLeftArrow->setAccessibleName(tr("Scroll down"));
+    FRightArrow->setAccessibleName(tr("Scroll up"));
 
     FKeyboard = new TKeyboard(FClient);
     FKeyboard->setGeometry(KeyboardLeft, KeyboardTop, 329, 76);
     // A tooltip only: over the keyboard, the status bar shows the note under the pointer.
     FKeyboard->setToolTip(
         QStringLiteral("Left Button: normal play mode   Right button: special hold mode"));
+    FKeyboard->setAccessibleName(tr("Piano keyboard"));
+    FKeyboard->setAccessibleDescription(
+        tr("Play it with the mouse, or with the computer keys Z to / and Q to ] (F3 and F4 move "
+           "them an octave down or up)."));
     TKeyboardModel &m = FKeyboard->Model();
     m.SetBounds(329, 76);
     m.SetBaseNote(36);
@@ -209,6 +221,8 @@ void TMainWindow::BuildProgramArea() {
     FPatchUpDown = new TUpDown(FClient);
     FPatchUpDown->setGeometry(247, 24, 16, 21);
     FPatchUpDown->SetAccelerated(true);
+    FPatchBox->setAccessibleName(tr("Patch"));
+    FPatchUpDown->SetAccessibleNames(tr("Patch"));
 
     // Program and bank.
     SmallLabel(QStringLiteral("Program"), 61, 50);
@@ -228,6 +242,14 @@ void TMainWindow::BuildProgramArea() {
     eLsb->setGeometry(166, 61, 33, 18);
     auto *udLsb = new TUpDown(FClient);
     udLsb->setGeometry(199, 61, 15, 18);
+    eProgram->setAccessibleName(tr("Program"));
+    udProgram->SetAccessibleNames(tr("Program"));
+    eMsb->setAccessibleName(tr("Bank MSB"));
+    eMsb->setAccessibleDescription(tr("Bank select, most significant byte"));
+    udMsb->SetAccessibleNames(tr("Bank MSB"));
+    eLsb->setAccessibleName(tr("Bank LSB"));
+    eLsb->setAccessibleDescription(tr("Bank select, least significant byte"));
+    udLsb->SetAccessibleNames(tr("Bank LSB"));
     FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
                                     FKeyboard->Model(), this);
     FProgramBank->Send = [this](int msb, int lsb, int program) {
@@ -244,10 +266,10 @@ void TMainWindow::BuildProgramArea() {
     panic->setCursor(Qt::PointingHandCursor);
     panic->setToolTip(QStringLiteral("Click here to stop all sounds immediately (Ctrl-Space)"));
     panic->setStatusTip(panic->toolTip());
-    QPalette pp = panic->palette();
-    pp.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    pp.setColor(QPalette::WindowText, Qt::black);
-    panic->setPalette(pp);
+    panic->setAccessibleName(tr("Panic"));
+    // A button's face in the desktop's colours, light or dark.
+    panic->setBackgroundRole(QPalette::Button);
+    panic->setForegroundRole(QPalette::ButtonText);
     panic->OnClick = [this] { Panic(); };
     FPanicPanel = panic;
 }
