@@ -553,7 +553,11 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             FLastKeyTime = key->timestamp();
             // A list box would step its own list with the same key (the chord box to its first
             // or last entry, the patch box once more): the window's step is the only one.
-            if (WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
+            // A strip reached by Tab moves with Home, End and the page keys: they are its own.
+            const bool stripKey = qobject_cast<TImgControl *>(widget) &&
+                                  (key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
+                                   key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
+            if (!stripKey && WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
                 return true;
         }
     }
