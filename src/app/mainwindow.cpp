@@ -146,6 +146,12 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     qApp->installEventFilter(this);
 
     setFocusProxy(FKeyboard);
+    // Tab goes round from the keyboard, left to right. The window hands its focus to the
+    // keyboard, so a chain that began before it would never reach the controls left of it.
+    const std::array<QWidget *, 8> tabOrder{FKeyboard,        FChordBox,  FChannelEdit, FPitchStrip,
+                                            FModulationStrip, FLeftArrow, FRightArrow,  FPatchBox};
+    for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
     UpdateFromKeyboard();
     FClient->setFixedHeight(ClientHeight - StatusHeight);
     resize(ClientWidth, 0); // not a move: a first start leaves the place to the window manager
@@ -553,8 +559,8 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             FLastKeyTime = key->timestamp();
             // A list box would step its own list with the same key (the chord box to its first
             // or last entry, the patch box once more): the window's step is the only one.
-            // A strip reached by Tab moves with Home, End and the page keys: they are its own.
-            const bool stripKey = qobject_cast<TImgControl *>(widget) &&
+            // A wheel reached by Tab moves with Home, End and the page keys: they are its own.
+            const bool stripKey = (widget == FPitchStrip || widget == FModulationStrip) &&
                                   (key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
                                    key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
             if (!stripKey && WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
