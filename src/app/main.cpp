@@ -77,7 +77,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ondrel"));
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(ONDREL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("ondrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrel.Ondrel"));
     TMainWindow window;
 #ifdef Q_OS_UNIX
     CloseOnSignals(window);

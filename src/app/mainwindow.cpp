@@ -13,6 +13,7 @@
 #include "app/updown.h"
 #include "chords/chordeditform.h"
 #include "controls/controlpictures.h"
+#include "controls/formstate.h"
 #include "controls/frameimage.h"
 #include "controls/imgcontrol.h"
 #include "controls/joystick.h"
@@ -145,6 +146,12 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     qApp->installEventFilter(this);
 
     setFocusProxy(FKeyboard);
+    // Tab goes round from the keyboard, left to right. The window hands its focus to the
+    // keyboard, so a chain that began before it would never reach the controls left of it.
+    const std::array<QWidget *, 8> tabOrder{FKeyboard,        FChordBox,  FChannelEdit, FPitchStrip,
+                                            FModulationStrip, FLeftArrow, FRightArrow,  FPatchBox};
+    for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
     UpdateFromKeyboard();
     FClient->setFixedHeight(ClientHeight - StatusHeight);
     resize(ClientWidth, 0); // not a move: a first start leaves the place to the window manager
@@ -360,7 +367,8 @@ void TMainWindow::Panic() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QPalette saved = FPanicPanel->palette();
     QPalette yellow = saved;
-    yellow.setColor(QPalette::Window, Qt::yellow);
+    yellow.setColor(QPalette::Button, Qt::yellow);
+    yellow.setColor(QPalette::ButtonText, Qt::black); // readable on yellow in any theme
     FPanicPanel->setPalette(yellow);
     FPanicPanel->repaint();
     // Cursor and colour come back also when a send fails.
@@ -551,7 +559,11 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             FLastKeyTime = key->timestamp();
             // A list box would step its own list with the same key (the chord box to its first
             // or last entry, the patch box once more): the window's step is the only one.
-            if (WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
+            // A wheel reached by Tab moves with Home, End and the page keys: they are its own.
+            const bool stripKey = (widget == FPitchStrip || widget == FModulationStrip) &&
+                                  (key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
+                                   key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
+            if (!stripKey && WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
                 return true;
         }
     }
@@ -643,6 +655,9 @@ void TMainWindow::DeferredStart() {
         // The user's settings are at stake: said where it cannot be missed, once.
         OpenWarning(notice);
     }
+    // What Wayland does not allow goes to the status bar only: nothing is lost.
+    if (const QString limits = PlacementLimits(); notice.isEmpty() && !limits.isEmpty())
+        ShowNotice(limits);
 }
 
 void TMainWindow::OpenWarning(const QString &Text) {
@@ -680,8 +695,36 @@ bool TMainWindow::StayOnTop() const {
     return FStayOnTopAction->isChecked();
 }
 
+QString TMainWindow::PlacementLimits() const {
+    if (CanPlaceWindows())
+        return QString();
+    QStringList said;
+    bool placed = false;
+    try {
+        const TRegistryIniFile store;
+        placed = store.ValueExists(WindowSection, QStringLiteral("Left")) ||
+                 store.ValueExists(WindowSection, QStringLiteral("Top"));
+    } catch (const EIniFileException &) {
+    }
+    if (placed)
+        said << tr("On Wayland the desktop places the window: the place it had is kept for an "
+                   "X11 session.");
+    if (StayOnTop())
+        said << StayOnTopLimit();
+    return said.join(QLatin1Char(' '));
+}
+
+QString TMainWindow::StayOnTopLimit() {
+    return tr("Stay on Top is not available on Wayland, which lets no program keep its window "
+              "above the others; the desktop's own window menu may offer it.");
+}
+
 void TMainWindow::SetStayOnTop(bool Value) {
     FStayOnTopAction->setChecked(Value);
+    // Kept for an X11 session, and said at once when chosen now; at start the deferred start
+    // tells it with the rest.
+    if (Value && !CanPlaceWindows() && FDeferredDone)
+        ShowNotice(StayOnTopLimit());
     // Above other programs' windows for as long as it is checked; the dialogs, transient for
     // this window, are kept above it by the window manager.
     Qt::WindowFlags flags = windowFlags();

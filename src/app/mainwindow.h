@@ -245,6 +245,10 @@ private:
     bool WindowKeyDown(QKeyEvent *Event);
     void Readme();
     void About();
+    // What Wayland does not let the window do that the user asked for (its stored place, Stay
+    // on Top), said at start; empty elsewhere.
+    QString PlacementLimits() const;
+    static QString StayOnTopLimit();
     // A notice (settings not saved, a service lost): a status text shown whole until another
     // replaces it (status tips of the controls only cover it while the pointer is on them),
     // and to the standard error too, for a program started from a terminal.

@@ -78,7 +78,7 @@ protected:
 } // namespace
 
 void TMainWindow::BuildKeyboardArea() {
-    Label(QStringLiteral("Chord"), 8, 8);
+    QLabel *chordLabel = Label(QStringLiteral("Chord"), 8, 8);
     FChordBox = new QComboBox(FClient);
     FChordBox->setObjectName(QStringLiteral("ChordBox"));
     FChordBox->setGeometry(8, 24, 105, 21);
@@ -89,7 +89,7 @@ void TMainWindow::BuildKeyboardArea() {
                          QStringLiteral("Fifths"), QStringLiteral("Octave"),
                          QStringLiteral("Power")});
 
-    SmallLabel(QStringLiteral("Channel"), 8, 50);
+    QLabel *channelLabel = SmallLabel(QStringLiteral("Channel"), 8, 50);
     FChannelEdit = new QLineEdit(FClient);
     FChannelEdit->setGeometry(8, 61, 33, 18);
     FChannelEdit->installEventFilter(this);
@@ -100,6 +100,13 @@ void TMainWindow::BuildKeyboardArea() {
         FKeyboard->Model().SetChannel(position - 1);
         SetChannelField(FKeyboard->Model().Channel());
     };
+    // A screen reader reads a field's label with it.
+    chordLabel->setBuddy(FChordBox);
+    channelLabel->setBuddy(FChannelEdit);
+    FChordBox->setAccessibleName(tr("Chord"));
+    FChannelEdit->setAccessibleName(tr("Channel"));
+    FChannelEdit->setAccessibleDescription(tr("The MIDI channel of what is played, 1 to 16"));
+    FChannelUpDown->SetAccessibleNames(tr("Channel"));
 
     // The pitch and modulation strips and the two scroll arrows.
     FWheelImage = new TFrameImage(this);
@@ -126,6 +133,7 @@ void TMainWindow::BuildKeyboardArea() {
     FPitchStrip->SetMiddleSnap(5);
     FPitchStrip->SetShowScrollHint(true);
     FPitchStrip->SetTabStop(false);
+    FPitchStrip->setFocusPolicy(Qt::TabFocus); // below
     FPitchStrip->setToolTip(
         QStringLiteral("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
     FPitchStrip->OnScroll = [this](QObject *, int &position) { PitchStripMoved(position); };
@@ -144,6 +152,7 @@ void TMainWindow::BuildKeyboardArea() {
     FModulationStrip->SetMiddleSnap(0);
     FModulationStrip->SetShowScrollHint(true);
     FModulationStrip->SetTabStop(false);
+    FModulationStrip->setFocusPolicy(Qt::TabFocus);
     FModulationStrip->setToolTip(QStringLiteral("Modulation wheel (use SHIFT for fine mode)"));
     FModulationStrip->OnScroll = [this](QObject *, int &position) {
         ModulationStripMoved(position);
@@ -162,6 +171,7 @@ void TMainWindow::BuildKeyboardArea() {
         c->SetAutoRepeatInitDelay(500);
         c->SetAutoRepeatDelay(60);
         c->SetTabStop(false);
+        c->setFocusPolicy(Qt::TabFocus);
         c->setCursor(Qt::PointingHandCursor);
         c->setToolTip(hint);
         c->OnButtonClick = [this, step](QObject *) {
@@ -174,12 +184,22 @@ void TMainWindow::BuildKeyboardArea() {
     for (QWidget *w :
          std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
         w->setStatusTip(w->toolTip());
+    // Reached by Tab, so that they have keys too (arrows, Page Up/Down, Home/End; Space on an
+    // arrow); a click leaves the focus where it was, on the keyboard.
+    FPitchStrip->setAccessibleName(tr("Pitch wheel"));
+    FModulationStrip->setAccessibleName(tr("Modulation wheel"));
+    FLeftArrow->setAccessibleName(tr("Scroll down"));
+    FRightArrow->setAccessibleName(tr("Scroll up"));
 
     FKeyboard = new TKeyboard(FClient);
     FKeyboard->setGeometry(KeyboardLeft, KeyboardTop, 329, 76);
     // A tooltip only: over the keyboard, the status bar shows the note under the pointer.
     FKeyboard->setToolTip(
         QStringLiteral("Left Button: normal play mode   Right button: special hold mode"));
+    FKeyboard->setAccessibleName(tr("Piano keyboard"));
+    FKeyboard->setAccessibleDescription(
+        tr("Play it with the mouse, or with the computer keys Z to / and Q to ] (F3 and F4 move "
+           "them an octave down or up)."));
     TKeyboardModel &m = FKeyboard->Model();
     m.SetBounds(329, 76);
     m.SetBaseNote(36);
@@ -195,12 +215,13 @@ void TMainWindow::BuildKeyboardArea() {
     FKeyWidthBar->setRange(1, 10);
     FKeyWidthBar->setValue(3);
     FKeyWidthBar->hide();
+    FKeyWidthBar->setAccessibleName(tr("Key width"));
     connect(FKeyWidthBar, &QSlider::valueChanged, this, &TMainWindow::KeyWidthChanged);
 }
 
 void TMainWindow::BuildProgramArea() {
     // Patch box (filled when a patch set is loaded).
-    Label(QStringLiteral("Patch"), 118, 8);
+    QLabel *patchLabel = Label(QStringLiteral("Patch"), 118, 8);
     FPatchBox = new TPatchBox(FClient);
     FPatchBox->setObjectName(QStringLiteral("PatchBox"));
     FPatchBox->setGeometry(118, 24, 131, 21);
@@ -209,9 +230,12 @@ void TMainWindow::BuildProgramArea() {
     FPatchUpDown = new TUpDown(FClient);
     FPatchUpDown->setGeometry(247, 24, 16, 21);
     FPatchUpDown->SetAccelerated(true);
+    patchLabel->setBuddy(FPatchBox);
+    FPatchBox->setAccessibleName(tr("Patch"));
+    FPatchUpDown->SetAccessibleNames(tr("Patch"));
 
     // Program and bank.
-    SmallLabel(QStringLiteral("Program"), 61, 50);
+    QLabel *programLabel = SmallLabel(QStringLiteral("Program"), 61, 50);
     auto *eProgram = new QLineEdit(FClient);
     eProgram->setGeometry(61, 61, 33, 18);
     eProgram->setToolTip(QStringLiteral("Current Program number (Shift+PageUp/PageDown)"));
@@ -228,6 +252,17 @@ void TMainWindow::BuildProgramArea() {
     eLsb->setGeometry(166, 61, 33, 18);
     auto *udLsb = new TUpDown(FClient);
     udLsb->setGeometry(199, 61, 15, 18);
+    programLabel->setBuddy(eProgram);
+    lmsb->setBuddy(eMsb);
+    llsb->setBuddy(eLsb);
+    eProgram->setAccessibleName(tr("Program"));
+    udProgram->SetAccessibleNames(tr("Program"));
+    eMsb->setAccessibleName(tr("Bank MSB"));
+    eMsb->setAccessibleDescription(tr("Bank select, most significant byte"));
+    udMsb->SetAccessibleNames(tr("Bank MSB"));
+    eLsb->setAccessibleName(tr("Bank LSB"));
+    eLsb->setAccessibleDescription(tr("Bank select, least significant byte"));
+    udLsb->SetAccessibleNames(tr("Bank LSB"));
     FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
                                     FKeyboard->Model(), this);
     FProgramBank->Send = [this](int msb, int lsb, int program) {
@@ -244,10 +279,10 @@ void TMainWindow::BuildProgramArea() {
     panic->setCursor(Qt::PointingHandCursor);
     panic->setToolTip(QStringLiteral("Click here to stop all sounds immediately (Ctrl-Space)"));
     panic->setStatusTip(panic->toolTip());
-    QPalette pp = panic->palette();
-    pp.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    pp.setColor(QPalette::WindowText, Qt::black);
-    panic->setPalette(pp);
+    panic->setAccessibleName(tr("Panic"));
+    // A button's face in the desktop's colours, light or dark.
+    panic->setBackgroundRole(QPalette::Button);
+    panic->setForegroundRole(QPalette::ButtonText);
     panic->OnClick = [this] { Panic(); };
     FPanicPanel = panic;
 }

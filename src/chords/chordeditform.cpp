@@ -78,6 +78,7 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     HelpLabel->setGeometry(8, 48, 592, 18);
 
     ChordView = new QTreeWidget(this);
+    ChordView->setAccessibleName(tr("Chords"));
     ChordView->setGeometry(8, 70, 592, 172);
     ChordView->setColumnCount(2);
     ChordView->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});

@@ -21,8 +21,14 @@ QRect Desktop(const QWidget &w) {
 }
 } // namespace
 
+bool CanPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &Section, int Flags,
                    const QString &Prefix) {
+    if (!CanPlaceWindows())
+        Flags &= ~FormState::Position;
     try {
         // The normal placement, also while maximized or minimized; inside the frame, as
         // setGeometry() takes it back (frame places would let the window creep by its title bar

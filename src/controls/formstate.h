@@ -18,6 +18,11 @@ constexpr int Visibility = 16;
 constexpr int Style = 32;
 } // namespace FormState
 
+// Whether a program can place its windows and learn where they are: not on Wayland, where the
+// desktop alone places every window. There a position is neither set nor saved (the one kept
+// from an X11 session stays in the store).
+bool CanPlaceWindows();
+
 void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &Section, int Flags,
                    const QString &Prefix = QString());
 // Returns whether the stored state asks the window to start hidden (flag 16, main window).

@@ -1,5 +1,6 @@
 #include "controls/wheel.h"
 
+#include "controls/controlaccessible.h"
 #include "controls/wheelrules.h"
 
 #include <QConicalGradient>
@@ -32,6 +33,7 @@ QRectF RingRect(QSizeF Size, int Inset) {
 } // namespace
 
 TWheel::TWheel(QWidget *Parent) : TTransparent(Parent) {
+    ControlAccessible::Install();
     setFocusPolicy(Qt::StrongFocus);
     FWheelColor = palette().color(QPalette::Button);
     FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
@@ -58,6 +60,7 @@ void TWheel::ApplyPosition(int64_t Value) {
     FPosition = v;
     update();
     DoPosChange();
+    ControlAccessible::ValueChanged(this, FPosition);
 }
 
 void TWheel::ApplyStepLimit() {

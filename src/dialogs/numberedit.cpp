@@ -38,6 +38,12 @@ TNumberEdit::TNumberEdit(int Min, int Max, QWidget *Parent)
     SetPosition(std::clamp(0, FMin, FMax));
 }
 
+void TNumberEdit::SetAccessibleNames(const QString &Of) {
+    FEdit->setAccessibleName(Of);
+    FUp->setAccessibleName(tr("%1 up").arg(Of));
+    FDown->setAccessibleName(tr("%1 down").arg(Of));
+}
+
 void TNumberEdit::SetPosition(int Value) {
     FPosition = std::clamp(Value, FMin, FMax);
     FEdit->setText(QString::number(FPosition));

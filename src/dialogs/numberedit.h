@@ -26,6 +26,9 @@ public:
     // Clamps to the range and shows the value; raises nothing.
     void SetPosition(int Value);
 
+    // What a screen reader calls the edit and its two buttons: Of is the number they hold.
+    void SetAccessibleNames(const QString &Of);
+
     // Enters text typed but not yet entered (a button pressed by its shortcut takes no focus).
     void CommitTyped();
 

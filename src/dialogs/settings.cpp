@@ -298,6 +298,8 @@ QWidget *TSettings::BuildPlayingPage() {
     auto *velocity = new QGroupBox(QStringLiteral("Velocity / Dynamic play"));
     VelocityUpDown = new TNumberEdit(0, 127);
     ShiftVelocityUpDown = new TNumberEdit(1, 100);
+    VelocityUpDown->SetAccessibleNames(tr("Standard velocity"));
+    ShiftVelocityUpDown->SetAccessibleNames(tr("Alternate velocity with Shift"));
     ShiftLouderRadio = new QRadioButton(QStringLiteral("% &Louder"));
     ShiftQuieterRadio = new QRadioButton(QStringLiteral("% &Quieter"));
     auto *v = new QGridLayout(velocity);

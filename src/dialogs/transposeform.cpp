@@ -57,6 +57,7 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     TransposeUpDown->OnEntered = [this](int Value) { TransposeEntered(Value); };
     TransposeUpDown->OnRevert = [this] { return FKeyboard.Transpose(); };
     HelpLabel->setBuddy(TransposeEdit);
+    TransposeUpDown->SetAccessibleNames(tr("Transpose"));
     bevel->addWidget(HelpLabel, 0, 0);
     bevel->addWidget(TransposeUpDown, 0, 1, Qt::AlignVCenter);
     bevel->setColumnStretch(0, 1);

@@ -1,6 +1,7 @@
 #include "keyboard/keyboard.h"
 
 #include "core/virtualkeys.h"
+#include "keyboard/keyboardaccessible.h"
 #include "keyboard/keypictures.h"
 
 #include <QAbstractSpinBox>
@@ -62,6 +63,7 @@ TKeyboard::TKeyboard(QWidget *Parent) : QWidget(Parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     FModel.Sender = this;
+    TKeyboardAccessible::Install();
     FModel.OnKeyChanged = [this](int Note) { KeyChanged(Note); };
     FModel.OnRepaintAll = [this] {
         ApplyWidthLimit();
@@ -445,6 +447,7 @@ void TKeyboard::changeEvent(QEvent *Event) {
 }
 
 void TKeyboard::KeyChanged(int Note) {
+    TKeyboardAccessible::KeyChanged(this, Note);
     const int w = FModel.KeyWidth();
     const int x = FModel.KeyLeft(Note) - FModel.ScrollOffset();
     if (FImagesLoaded) // a white slice shows parts of its black neighbours

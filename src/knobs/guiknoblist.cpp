@@ -2,6 +2,7 @@
 
 #include "controls/wheel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
@@ -50,6 +51,12 @@ void TGUIKnobEntry::ShowCaption() {
         ShortCaption(caption, NameLabel->fontMetrics(), NameLabel->contentsRect().width());
     NameLabel->setText(shown);
     NameLabel->setToolTip(shown == caption ? QString() : caption);
+    if (Wheel) {
+        // A screen reader names the knob by its whole caption.
+        Wheel->setAccessibleName(caption);
+        Wheel->setAccessibleDescription(QCoreApplication::translate(
+            "TGUIKnobList", "Controller knob: the arrow keys turn it, Page Up and Down faster"));
+    }
 }
 
 // --- Construction ----------------------------------------------------------------------------
