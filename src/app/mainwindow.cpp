@@ -261,6 +261,7 @@ void TMainWindow::LayOut() {
     } else {
         FKeyboard->resize(clientWidth - FKeyboard->x() - 5, KeyboardHeight());
     }
+    AlignStrips();
     if (FKnobs)
         FKnobs->SetArea(KnobBandLeft(), clientWidth - KnobBandLeft() + 4);
 }
@@ -277,8 +278,9 @@ void TMainWindow::SetArrowsVisible(bool Value) {
 
 void TMainWindow::AlignStrips() {
     FKeyboard->resize(FKeyboard->width(), KeyboardHeight());
+    // Beside the keys, in the middle of their height: level with them at the designed height.
     for (TImgControl *c : {FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
-        c->move(c->x(), FKeyboard->y());
+        c->move(c->x(), FKeyboard->y() + std::max(0, (FKeyboard->height() - c->height()) / 2));
 }
 
 void TMainWindow::KeyWidthChanged(int Position) {
