@@ -148,7 +148,8 @@ private Q_SLOTS:
     void octaveChangeWhileHeldLeavesNoSecondRelease();
     void unmappedAndExtendedKeysPass();
     void negativeNoteAtOctaveZeroPlaysNothing();
-    void editBoxPlaysAndTypes();
+    void fieldTypesWhatItTakesOthersPlay_data();
+    void fieldTypesWhatItTakesOthersPlay();
     void multiLineEditDoesNotType();
     void inactiveWindowDoesNotPlay();
     void altSwallowedAndShowsHand();
@@ -592,15 +593,41 @@ void TestHook::negativeNoteAtOctaveZeroPlaysNothing() {
     QCOMPARE(f.Sink->Keys, (QStringList{"+65", "-65", "+90", "-90"}));
 }
 
-void TestHook::editBoxPlaysAndTypes() {
+void TestHook::fieldTypesWhatItTakesOthersPlay_data() {
+    QTest::addColumn<bool>("numbers");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("played");
+    // "2" (scan 3) is a black key of the upper row, z and q are white keys.
+    QTest::newRow("name field: every key types") << false << false << "z2q" << QList<int>{};
+    QTest::newRow("number field: digits type, letters play")
+        << true << false << "2" << QList<int>{48, 60};
+    QTest::newRow("read-only field: all play") << false << true << "" << QList<int>{48, 61, 60};
+}
+
+void TestHook::fieldTypesWhatItTakesOthersPlay() {
+    // Typing a program number played C#3 before the program change.
+    QFETCH(bool, numbers);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, played);
     Form f;
     QVERIFY(f.Active());
+    f.Edit->setReadOnly(readOnly);
+    if (numbers)
+        f.Edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     f.Edit->setFocus();
+    constexpr quint32 Sc2 = 3;
     Tap(f.Edit, ScZ, Qt::Key_Z, "z");
-    Tap(f.Edit, ScX, Qt::Key_X, "x");
-    QCOMPARE(f.Edit->text(), QStringLiteral("zx"));
-    QCOMPARE(f.Sent(),
-             (QList<Msg>{{0x90, 48, 100}, {0x90, 48, 0}, {0x90, 50, 100}, {0x90, 50, 0}}));
+    Tap(f.Edit, Sc2, Qt::Key_2, "2");
+    Tap(f.Edit, ScQ, Qt::Key_Q, "q");
+    QCOMPARE(f.Edit->text(), typed);
+    QList<int> notes;
+    for (const auto &[typ, note, vel] : f.Out)
+        if (vel > 0)
+            notes << note;
+    QCOMPARE(notes, played);
+    QCOMPARE(f.Out.size(), size_t(2 * played.size())); // each released once
 }
 
 void TestHook::multiLineEditDoesNotType() {

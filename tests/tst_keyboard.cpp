@@ -85,6 +85,8 @@ private Q_SLOTS:
     void pressedKeyLooksPressed();
     void pressedBlackKeyWithoutShadowShowsDot();
     void smallScrollRepaintsOnlyABand();
+    void keysDownOutOfSightScrollIntoView_data();
+    void keysDownOutOfSightScrollIntoView();
     void largeScrollRepaintsEverything();
     void picturesHaveTheirSizes_data();
     void picturesHaveTheirSizes();
@@ -397,6 +399,39 @@ void TestKeyboard::pressedBlackKeyWithoutShadowShowsDot() {
     const int cx = f.Keys.Model().KeyLeft(1) + 15 / 2;
     const int cy = 76 * 3 / 5 - 76 / 7;
     QCOMPARE(PixelAt(f.Keys, {cx, cy - 2}), QColor(0x80, 0x80, 0x80));
+}
+
+void TestKeyboard::keysDownOutOfSightScrollIntoView_data() {
+    // At octave 8 the computer keys played notes off the keyboard; incoming notes outside the
+    // view were not seen either. 329 pixels show 21 white keys of 15.
+    QTest::addColumn<int>("base");
+    QTest::addColumn<QList<int>>("notes"); // pressed in this order
+    QTest::addColumn<bool>("follow");
+    QTest::addColumn<int>("expected"); // the base note after
+    QTest::newRow("in sight: stays") << 36 << QList<int>{48, 60} << true << 36;
+    QTest::newRow("above: scrolls until it shows at the right")
+        << 36 << QList<int>{96} << true << 62;
+    QTest::newRow("below: shows at the left") << 60 << QList<int>{40} << true << 40;
+    QTest::newRow("a chord above, all of it") << 36 << QList<int>{91, 96, 100} << true << 65;
+    QTest::newRow("too far apart: the latest in the middle")
+        << 36 << QList<int>{12, 100} << true << 83;
+    QTest::newRow("off: stays") << 36 << QList<int>{96} << false << 36;
+}
+
+void TestKeyboard::keysDownOutOfSightScrollIntoView() {
+    QFETCH(int, base);
+    QFETCH(QList<int>, notes);
+    QFETCH(bool, follow);
+    QFETCH(int, expected);
+    Fixture f;
+    f.Keys.SetFollowNotes(follow);
+    f.Keys.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.Keys));
+    f.Keys.Model().SetBaseNote(base);
+    for (int n : notes)
+        f.Keys.Model().ShowNote(n, 100);
+    QTest::qWait(20);
+    QCOMPARE(f.Keys.Model().BaseNote(), expected);
 }
 
 void TestKeyboard::smallScrollRepaintsOnlyABand() {

@@ -76,7 +76,10 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     QVERIFY(F.Peer().Connect(port, F.Peer().InPort()));
     QVERIFY(F.Peer().WaitCycles());
     w->Router().Play({0x90, 62, 90});
-    QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 3e 5a")});
+    // The note played while it was gone stays dropped; what the window shows (the Volume knob)
+    // may come before, told as the output opened again.
+    QTRY_COMPARE(F.Received().value(F.Received().size() - 1), QStringLiteral("90 3e 5a"));
+    QVERIFY(!F.Received().contains(QStringLiteral("90 3c 64")));
 }
 
 void TestMainFaults::oneDeviceTellsOfServerLoss_data() {

@@ -899,6 +899,17 @@ void TestPatches::sortedGroups() {
                           "mode A mode ch -1"}));
     // The preview reads no groups, so it has nothing to sort.
     QCOMPARE(TPatchList::LoadHeaderText(Header + "[mode] M\n")->ModeCount(), 0);
+
+    // Sorted as the user's language sorts: an accented letter with its plain one ("\u00c9glise"
+    // went after "Rock Drawbars").
+    const auto Organs = LoadScript(
+        Header + Lines({"[mode] M", "[g1] Organs", "[sorted]", "[p2, 0, 0] Rock Drawbars",
+                        "[p2, 1, 0] \xc3\x89glise Principal", "[p2, 2, 0] cathedral", "[end]"}));
+    QVERIFY(Organs.Error.isEmpty());
+    QCOMPARE(Dump(*Organs.List),
+             QStringList({"mode M ch -1", "  + Organs (sorted)", "    cathedral [2 0 0]",
+                          QStringLiteral("    \u00c9glise Principal [1 0 0]"),
+                          "    Rock Drawbars [0 0 0]"}));
 }
 
 void TestPatches::keyNames() {

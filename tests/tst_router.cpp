@@ -409,8 +409,8 @@ void TestRouter::displaysFollowWhatPasses() {
          {M(0xB0, 0, 5), M(0xB0, 32, 3), M(0xC0, 41, 0), M(0xB0, 0, 9), M(0xC0, 7, 0)})
         FRouter->ReceiveNow(m);
     QCOMPARE(programs.size(), 2);
-    QCOMPARE(programs[0], (QVariantList{41, 5, 3}));
-    QCOMPARE(programs[1], (QVariantList{7, -1, -1}));
+    QCOMPARE(programs[0], (QVariantList{0, 41, 5, 3}));
+    QCOMPARE(programs[1], (QVariantList{0, 7, -1, -1}));
     FRouter->ReceiveNow(M(0xE0, 0, 0));
     FRouter->Send(TShortMessage::PitchBend(0, 8191));
     QCOMPARE(bends.size(), 2);
@@ -433,11 +433,13 @@ void TestRouter::panicEndsEverythingInOrder() {
     const Msgs sent = FSink.Take();
     // the own note and the one played through end first, then every channel in turn
     QCOMPARE(sent.mid(0, 2), (Msgs{M(0x90, 60, 0), M(0x93, 70, 0)}));
-    QCOMPARE(sent.size(), 2 + 2080);
+    QCOMPARE(sent.size(), 2 + 2112);
     QCOMPARE(sent[2], M(0x90, 0, 0));
     QCOMPARE(sent[2 + 128], M(0xB0, 120, 0));
     QCOMPARE(sent[2 + 129], M(0xB0, 123, 0));
-    QCOMPARE(sent.last(), M(0xBF, 123, 0));
+    QCOMPARE(sent[2 + 130], M(0xE0, 0, 64));
+    QCOMPARE(sent[2 + 131], M(0xB0, 121, 0));
+    QCOMPARE(sent.last(), M(0xBF, 121, 0));
     QCOMPARE(progress.size(), 17);
     QCOMPARE(progress.first().at(0).toInt(), 0);
     QCOMPARE(progress.last().at(0).toInt(), 100);

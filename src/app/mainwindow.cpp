@@ -37,21 +37,24 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QTimer>
-#include <QUrl>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <cmath>
@@ -123,6 +126,8 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
                                    *FProgramBank, FKeyboard->Model(), this);
     FPatches->OnModeText = [this](const QString &text) { FStatusBar->SetPanelText(4, text); };
     FPatches->OnLoadMessages = [this](const QStringList &lines) { FErrForm->ShowLines(lines); };
+    FPatches->OnChannelChange = [this](int channel) { SetChannelField(channel); };
+    FProgramBank->OnSent = [this] { FPatches->FollowProgram(FKeyboard->Model().Channel()); };
     WireRouter();
 
     TKeyboardModel &m = FKeyboard->Model();
@@ -153,7 +158,6 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     UpdateFromKeyboard();
-    FClient->setFixedHeight(ClientHeight - StatusHeight);
     resize(ClientWidth, 0); // not a move: a first start leaves the place to the window manager
     ApplyWidthLimits();
     resize(ClientWidth, minimumHeight());
@@ -178,13 +182,21 @@ void TMainWindow::WireRouter() {
     connect(FRouter.get(), &TMidiRouter::ProgramChanged, this, &TMainWindow::ShowProgram);
     connect(FRouter.get(), &TMidiRouter::NotePlayed, this, &TMainWindow::NotePlayed);
     connect(FRouter.get(), &TMidiRouter::SendFailed, this, &TMainWindow::SendFailed);
-    connect(FRouter.get(), &TMidiRouter::PanicProgress, this,
-            [this](int percent) { SetStatusText(QStringLiteral("Panic: %1%").arg(percent)); });
+    connect(FRouter.get(), &TMidiRouter::PanicProgress, this, [this](int percent) {
+        SetStatusText(QStringLiteral("Panic: %1%").arg(percent), false);
+    });
+    // Transposed notes do not sound as the keys say: the status bar tells by how much.
+    connect(FRouter.get(), &TMidiRouter::PlayRulesChanged, this,
+            [this] { FStatusBar->SetTranspose(FKeyboard->Model().Transpose()); });
     connect(FMidiThruAction, &QAction::toggled, FRouter.get(), &TMidiRouter::SetMidiThru);
 }
 
 QWidget *TMainWindow::Client() const {
     return FClient;
+}
+
+QDialog *TMainWindow::ReadmeWindow() const {
+    return FReadme;
 }
 
 TChordEditForm *TMainWindow::ChordEditor() const {
@@ -212,10 +224,10 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
 int TMainWindow::MinWidth() const {
     int width = FChannelUpDown->geometry().right() + 1 + 5;
     if (FKnobs && FKnobs->Count() > 0) {
-        // Two rows of knobs, column by column, right of the patch box (LayOut); a column is at
-        // least one knob wide.
+        // Two rows of knobs, column by column, right of the patch box (LayOut); a column has
+        // room for its knob and the value beside it (20 knobs showed "Vol…" and no values).
         const int columns = (FKnobs->Count() + 1) / 2;
-        width = std::max(width, KnobBandLeft() + columns * FKnobWheel->width() + 2);
+        width = std::max(width, KnobBandLeft() + columns * FKnobs->MinColumnWidth() + 2);
     }
     return width;
 }
@@ -231,10 +243,10 @@ int TMainWindow::MaxWidth() const {
 }
 
 void TMainWindow::ApplyWidthLimits() {
-    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight -
-                  StatusHeight + (FStatusBar ? FStatusBar->BarHeight() : StatusHeight);
+    // As tall as designed, or taller, the keys taking the height added.
+    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight;
     setMinimumSize(MinWidth(), h);
-    setMaximumSize(MaxWidth(), h);
+    setMaximumSize(MaxWidth(), h + MaxExtraKeyHeight);
 }
 
 void TMainWindow::resizeEvent(QResizeEvent *Event) {
@@ -242,14 +254,20 @@ void TMainWindow::resizeEvent(QResizeEvent *Event) {
     LayOut();
 }
 
+int TMainWindow::KeyboardHeight() const {
+    // Down to 4 pixels above the status bar, as designed at the window's least height.
+    return std::max(int(TKeyboardModel::ImageHeight), FClient->height() - FKeyboard->y() - 4);
+}
+
 void TMainWindow::LayOut() {
     const int clientWidth = FClient->width();
     if (FArrowsVisible) {
         FRightArrow->move(clientWidth - FRightArrow->width() - 5, FRightArrow->y());
-        FKeyboard->resize(FRightArrow->x() - FKeyboard->x(), FKeyboard->height());
+        FKeyboard->resize(FRightArrow->x() - FKeyboard->x(), KeyboardHeight());
     } else {
-        FKeyboard->resize(clientWidth - FKeyboard->x() - 5, FKeyboard->height());
+        FKeyboard->resize(clientWidth - FKeyboard->x() - 5, KeyboardHeight());
     }
+    AlignStrips();
     if (FKnobs)
         FKnobs->SetArea(KnobBandLeft(), clientWidth - KnobBandLeft() + 4);
 }
@@ -265,10 +283,10 @@ void TMainWindow::SetArrowsVisible(bool Value) {
 }
 
 void TMainWindow::AlignStrips() {
-    if (FKeyboard->Model().PaintStyle() == TPaintStyle::psImage)
-        FKeyboard->resize(FKeyboard->width(), TKeyboardModel::ImageHeight);
+    FKeyboard->resize(FKeyboard->width(), KeyboardHeight());
+    // Beside the keys, in the middle of their height: level with them at the designed height.
     for (TImgControl *c : {FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
-        c->move(c->x(), FKeyboard->y());
+        c->move(c->x(), FKeyboard->y() + std::max(0, (FKeyboard->height() - c->height()) / 2));
 }
 
 void TMainWindow::KeyWidthChanged(int Position) {
@@ -334,6 +352,7 @@ void TMainWindow::ShowPitchBend(int Value) {
 }
 
 void TMainWindow::ShowController(int Controller, int Value) {
+    FControllerValues[size_t(Controller & 127)] = Value;
     if (Controller == FModWheelController)
         FModulationStrip->SetPosition(Value);
     if (Controller == FMouseWheelController)
@@ -347,13 +366,14 @@ void TMainWindow::ShowController(int Controller, int Value) {
         FKnobEditor->SelectController(Controller);
 }
 
-void TMainWindow::ShowProgram(int Program, int Msb, int Lsb) {
+void TMainWindow::ShowProgram(int Channel, int Program, int Msb, int Lsb) {
     if (Msb >= 0 && Lsb >= 0) {
         FProgramBank->ShowBankValue(TProgramBank::Msb, Msb);
         FProgramBank->ShowBankValue(TProgramBank::Lsb, Lsb);
     }
     FProgramBank->SetProgramValue(Program);
     FProgramBank->ShowProgram();
+    FPatches->FollowProgram(Channel);
 }
 
 void TMainWindow::NotePlayed(int Note, int Velocity) {
@@ -558,19 +578,23 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             FLastKeyEvent = key;
             FLastKeyTime = key->timestamp();
             // A list box would step its own list with the same key (the chord box to its first
-            // or last entry, the patch box once more): the window's step is the only one.
-            // A wheel reached by Tab moves with Home, End and the page keys: they are its own.
+            // or last entry, the patch box once more), a knob reached with Tab would jump to its
+            // end or by a page: the window's step is the only one. The pitch and modulation strips
+            // reached by Tab move with Home, End and the page keys: those are their own.
             const bool stripKey = (widget == FPitchStrip || widget == FModulationStrip) &&
                                   (key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
                                    key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
-            if (!stripKey && WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
+            if (!stripKey && WindowKeyDown(key) &&
+                (qobject_cast<QComboBox *>(widget) || qobject_cast<TWheel *>(widget)))
                 return true;
         }
     }
-    // The wheel goes to the window first, wherever the pointer is over it.
+    // The wheel goes to the window first, wherever the pointer is over it, but over a knob it
+    // turns that knob.
     if (Event->type() == QEvent::Wheel) {
         auto *widget = qobject_cast<QWidget *>(Watched);
-        if (widget && widget->window() == this && WheelEvent(static_cast<QWheelEvent *>(Event)))
+        if (widget && widget->window() == this && !qobject_cast<TWheel *>(widget) &&
+            WheelEvent(static_cast<QWheelEvent *>(Event)))
             return true;
     }
     return QMainWindow::eventFilter(Watched, Event);
@@ -620,14 +644,14 @@ void TMainWindow::DeferredStart() {
         return;
     FDeferredDone = true;
     repaint();
-    SetStatusText(QStringLiteral("Reading patch list..."));
+    SetStatusText(QStringLiteral("Reading patch list..."), false);
     try {
         const TRegistryIniFile store;
         FPatches->LoadStoredPatchSet(store, WindowSection);
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
-    SetStatusText(QString());
+    SetStatusText(QString(), false);
     try {
         const TRegistryIniFile store;
         Synth::LoadSettings(store, DevicesSection); // the SoundFont of the Midi-Mapper
@@ -645,7 +669,9 @@ void TMainWindow::DeferredStart() {
         ShowNotice(said.join(QLatin1Char(' ')));
     if (!errors.isEmpty())
         OpenWarning(errors.join(QLatin1Char('\n')));
-    FProgramBank->SendProgram();
+    // The output told what is shown as it opened; without that, the program at least.
+    if (!FSendStateOnOpen)
+        FProgramBank->SendProgram();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
     if (notice.isEmpty())
@@ -738,8 +764,8 @@ void TMainWindow::SetStayOnTop(bool Value) {
         window->setFlags(flags);
 }
 
-void TMainWindow::SetStatusText(const QString &Text) {
-    FStatusBar->SetMessage(Text, false);
+void TMainWindow::SetStatusText(const QString &Text, bool Logged) {
+    FStatusBar->SetMessage(Text, Logged);
 }
 
 QString TMainWindow::StatusPanelText(int Panel) const {
@@ -747,19 +773,54 @@ QString TMainWindow::StatusPanelText(int Panel) const {
 }
 
 void TMainWindow::ShowNotice(const QString &Text) {
-    FStatusBar->SetMessage(Text, true);
+    FStatusBar->SetMessage(Text);
     qWarning("%s", qPrintable(Text));
 }
 
 void TMainWindow::Readme() {
     // Beside the executable in a build folder; installed, with the other documentation.
     const QString dir = QFileInfo(ExePath()).absolutePath();
-    QString file = dir + QStringLiteral("/Readme.txt");
-    if (!QFileInfo::exists(file))
-        file = dir + QStringLiteral("/../share/doc/ondrel/Readme.txt");
-    if (!QFileInfo::exists(file) || !QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        QMessageBox::critical(this, QStringLiteral("Ondrel"),
-                              QStringLiteral("Error showing Readme.txt."));
+    const QStringList places{
+        dir + QStringLiteral("/Readme.txt"),
+        QDir::cleanPath(dir + QStringLiteral("/../share/doc/ondrel/Readme.txt"))};
+    QFile file;
+    for (const QString &place : places) {
+        file.setFileName(place);
+        if (file.open(QIODevice::ReadOnly | QIODevice::Text))
+            break;
+    }
+    if (!file.isOpen()) {
+        QStringList shown;
+        for (const QString &place : places)
+            shown << QDir::toNativeSeparators(place);
+        QMessageBox::critical(
+            this, QStringLiteral("Ondrel"),
+            tr("Readme.txt cannot be shown: it is not in %1, nor in %2.").arg(shown[0], shown[1]));
+        return;
+    }
+    // In a window of our own: a desktop without a program for text files (or without a
+    // launcher at all) showed nothing but an error.
+    if (!FReadme) {
+        FReadme = new QDialog(this, Qt::Window);
+        FReadme->setAttribute(Qt::WA_DeleteOnClose);
+        FReadme->setWindowTitle(tr("Readme"));
+        auto *text = new QPlainTextEdit(FReadme);
+        text->setObjectName(QStringLiteral("ReadmeText"));
+        text->setReadOnly(true);
+        text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        text->setPlainText(QString::fromUtf8(file.readAll()));
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, FReadme);
+        connect(buttons, &QDialogButtonBox::rejected, FReadme.data(), &QDialog::reject);
+        auto *layout = new QVBoxLayout(FReadme);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+        const QFontMetrics metrics(text->font());
+        FReadme->resize(metrics.horizontalAdvance(QLatin1Char('x')) * 84, metrics.height() * 30);
+        PlaceOnScreen(*FReadme, QRect(frameGeometry().topLeft(), FReadme->size()));
+    }
+    FReadme->show();
+    FReadme->raise();
+    FReadme->activateWindow();
 }
 
 void TMainWindow::About() {

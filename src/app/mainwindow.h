@@ -10,6 +10,7 @@
 // joysticks), mainwindowknobs.cpp (knob presets and snapshots).
 
 #include "app/controllermapping.h"
+#include "core/keyboardmodel.h"
 #include "core/keyboardtypes.h"
 #include "core/midivocabulary.h"
 #include "midi/midibackend.h"
@@ -24,6 +25,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -63,6 +65,8 @@ public:
     static constexpr int ClientWidth = 476;
     static constexpr int ClientHeight = 187;
     static constexpr int StatusHeight = 19;
+    // How much taller than designed the window may grow, the keys with it.
+    static constexpr int MaxExtraKeyHeight = 3 * TKeyboardModel::ImageHeight;
     static constexpr int SnapshotCount = 8;
     static constexpr int ExImFlagCount = 8;
     // The chord box lists the built-in chords, then the custom ones.
@@ -106,6 +110,8 @@ public:
     QLabel *FirstKnobValue() const { return FKnobValue; }
     TWheel *FirstKnobWheel() const { return FKnobWheel; }
     TJoystick *Joystick(int Index) const { return FJoysticks[size_t(Index)]; }
+    // Help > Readme, null while closed.
+    QDialog *ReadmeWindow() const;
     // The open dialogs, null while closed.
     TChordEditForm *ChordEditor() const;
     TSettings *Settings() const;
@@ -143,9 +149,10 @@ public:
     QString LostInput() const;
 
     // --- Status bar -----------------------------------------------------------------------------
-    // The text of the first panel until the next one; a long one is shown whole for a while
-    // (statusbar.h).
-    void SetStatusText(const QString &Text);
+    // The text of the first panel until the next one (statusbar.h); a Logged one joins the list
+    // of messages.
+    void SetStatusText(const QString &Text, bool Logged = true);
+    TStatusBar &StatusBar() const { return *FStatusBar; }
     QString StatusPanelText(int Panel) const;
 
     // --- Controllers ----------------------------------------------------------------------------
@@ -179,8 +186,19 @@ public:
     void SelectKnobPreset(const QString &Name);
     // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
     void UncheckKnobPresets();
-    // The knob bar has another number of knobs: the window's width limits follow.
+    // The knob bar was loaded anew (a preset, the setup dialog's knobs): the window's width
+    // limits follow, and each knob shows its controller's value as last sent or received; a
+    // controller not met yet is sent at its knob's default, so what is shown was sent.
     void KnobCountChanged();
+    // The value last sent or received of each controller, -1 when none was.
+    int ControllerValue(int Controller) const {
+        return FControllerValues[size_t(Controller & 127)];
+    }
+    // Sends what the window shows: bank and program, then every knob's value. Called when an
+    // output opens (at start-up, chosen, or opened again after it went away), unless turned off.
+    void SendShownState();
+    bool SendStateOnOpen() const { return FSendStateOnOpen; }
+    void SetSendStateOnOpen(bool Value) { FSendStateOnOpen = Value; }
     void RecallSnapshot(int Slot);
     void DefineSnapshot(int Slot);
     // The values text of a snapshot; empty for an undefined slot.
@@ -229,8 +247,11 @@ private:
     QLabel *SmallLabel(const QString &Text, int X, int Y);
 
     // Layout
-    // Height locked, width between MinWidth and MaxWidth.
+    // Width between MinWidth and MaxWidth, height from the designed one up to MaxExtraKeyHeight
+    // more.
     void ApplyWidthLimits();
+    // The keyboard's height: what the window's height leaves it.
+    int KeyboardHeight() const;
     // Where the knob bar's band starts, right of the patch box.
     int KnobBandLeft() const;
     void LayOut();
@@ -257,7 +278,7 @@ private:
     // Routing's listeners
     void ShowPitchBend(int Value);
     void ShowController(int Controller, int Value);
-    void ShowProgram(int Program, int Msb, int Lsb);
+    void ShowProgram(int Channel, int Program, int Msb, int Lsb);
     void NotePlayed(int Note, int Velocity);
 
     // Devices (mainwindowdevices.cpp)
@@ -337,7 +358,7 @@ private:
     std::array<QAction *, SnapshotCount> FDefineItems{};
     std::array<QString, SnapshotCount> FSnapshots;
     TStatusBar *FStatusBar = nullptr;
-    std::array<QLabel *, 5> FPanels{};
+    std::array<QLabel *, 6> FPanels{}; // TStatusBar::PanelCount
 
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
@@ -351,6 +372,7 @@ private:
     QPointer<TSettings> FSettings;
     std::unique_ptr<TSettingsHost> FSettingsHost;
     std::unique_ptr<TExImportHost> FExImportHost;
+    QPointer<QDialog> FReadme;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;
 
@@ -367,6 +389,12 @@ private:
     std::array<std::array<int, TJoystickMap::Axes>, TJoystickMap::Joysticks> FJoystickLast{
         {{-1, -1, -1}, {-1, -1, -1}}};
     QString FKnobPresetName;
+    std::array<int, 128> FControllerValues = [] {
+        std::array<int, 128> values;
+        values.fill(-1);
+        return values;
+    }();
+    bool FSendStateOnOpen = true;
     int FCustomChordIndex = 0;
     std::array<bool, ExImFlagCount> FExImFlags{};
 

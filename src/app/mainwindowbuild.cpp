@@ -93,6 +93,7 @@ void TMainWindow::BuildKeyboardArea() {
     FChannelEdit = new QLineEdit(FClient);
     FChannelEdit->setGeometry(8, 61, 33, 18);
     FChannelEdit->installEventFilter(this);
+    FChannelEdit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     FChannelUpDown = new TUpDown(FClient);
     FChannelUpDown->setGeometry(41, 61, 15, 18);
     FChannelUpDown->SetRange(1, MidiChannelCount);
@@ -263,6 +264,9 @@ void TMainWindow::BuildProgramArea() {
     eLsb->setAccessibleName(tr("Bank LSB"));
     eLsb->setAccessibleDescription(tr("Bank select, least significant byte"));
     udLsb->SetAccessibleNames(tr("Bank LSB"));
+    // Number fields: a digit typed into one types, it does not play.
+    for (QLineEdit *e : {eProgram, eMsb, eLsb})
+        e->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
                                     FKeyboard->Model(), this);
     FProgramBank->Send = [this](int msb, int lsb, int program) {
@@ -314,6 +318,9 @@ void TMainWindow::BuildKnobBar() {
     FKnobWheel->SetWheelColor(Qt::black);
     FKnobWheel->SetFocusColor(Qt::blue);
     FKnobWheel->SetShowTrackHint(true);
+    // Reached with Tab, never taken by a click: the window's playing keys (Home, End, the page
+    // keys) must not also turn the knob last clicked.
+    FKnobWheel->setFocusPolicy(Qt::TabFocus);
     FKnobs = std::make_unique<TGUIKnobList>(FKnobName, FKnobValue, FKnobWheel);
     FKnobs->Clear(); // no knob until one is added
     FKnobs->OnKnobChange = [this](QObject *, int controller, int value) {
@@ -397,6 +404,7 @@ void TMainWindow::BuildMenus() {
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Readme"), this, &TMainWindow::Readme);
+    help->addAction(tr("&Messages..."), this, [this] { FStatusBar->ShowMessages(); });
     help->addAction(QStringLiteral("&About"), this, &TMainWindow::About);
 
     // Menu keys must not play notes: the capture pauses while a menu is open.
@@ -417,8 +425,6 @@ void TMainWindow::BuildMenus() {
 void TMainWindow::BuildStatusBar() {
     FStatusBar = new TStatusBar(StatusHeight, this);
     setStatusBar(FStatusBar);
-    // A long message takes more lines: the window grows by them while it is shown.
-    FStatusBar->OnHeightChange = [this] { ApplyWidthLimits(); };
     for (int i = 0; i < TStatusBar::PanelCount; ++i)
         FPanels[size_t(i)] = FStatusBar->Panel(i);
     FPanels[2]->setText(

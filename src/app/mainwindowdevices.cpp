@@ -97,6 +97,7 @@ void TMainWindow::CreateDeviceMenus() {
                 [this](bool on) { FInMenu->SetThru(on); });
     };
     FRouter->SetOutput(&FOutMenu->Output());
+    FOutMenu->OnAfterOpen = [this](QObject *) { SendShownState(); };
     FOutMenu->OnDeviceReplacing = [this](QObject *) { FRouter->SetOutput(nullptr); };
     FOutMenu->OnDeviceReplaced = [this](QObject *) { FRouter->SetOutput(&FOutMenu->Output()); };
     FInMenu->SetBaseMenu(FMidiInMenu);

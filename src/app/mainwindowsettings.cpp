@@ -32,6 +32,9 @@ const QString ValMouseWheelSensitivity = QStringLiteral("MouseWheelSensitivity")
 const QString ValKnobPreset = QStringLiteral("Knob Preset");
 const QString ValStayOnTop = QStringLiteral("StayOnTop");
 const QString ValCustomChord = QStringLiteral("CustomChord");
+const QString ValKnobValues = QStringLiteral("Knob Values");
+const QString ValSendStateOnOpen = QStringLiteral("Send On Open");
+const QString ValFollowNotes = QStringLiteral("Follow Notes");
 const std::array<QString, TMainWindow::ExImFlagCount> ExImFlagNames{
     QStringLiteral("DontShowExSettings"),      QStringLiteral("DontShowExKnobPresets"),
     QStringLiteral("DontShowExKnobSnapshots"), QStringLiteral("DontShowExChords"),
@@ -66,6 +69,11 @@ void TMainWindow::SaveSettings() {
 void TMainWindow::ReadSettings(TCustomIniFile &Store) {
     ReadWindowSettings(Store);
     ReadSnapshots(Store);
+    // The knobs' values as they were left, for the knobs loaded next: the synthesizer is told
+    // them when the output opens, and the next turn goes on from there.
+    for (const auto &[controller, value] :
+         DecodeSnapshotValues(Store.ReadString(WindowSection, ValKnobValues, QString())))
+        FControllerValues[controller & 127] = value & 127;
 }
 
 void TMainWindow::WriteSettings(TCustomIniFile &Store) {
@@ -77,6 +85,7 @@ void TMainWindow::WriteSettings(TCustomIniFile &Store) {
     }
     WriteWindowSettings(Store);
     WriteSnapshots(Store);
+    Store.WriteString(WindowSection, ValKnobValues, SnapshotValuesText(FKnobs->KnobValues()));
 }
 
 void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
@@ -108,6 +117,8 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
         std::clamp(Store.ReadInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity), 0, 10);
     FKnobPresetName = Store.ReadString(sec, ValKnobPreset, FKnobPresetName);
     SetStayOnTop(Store.ReadBool(sec, ValStayOnTop, StayOnTop()));
+    FSendStateOnOpen = Store.ReadBool(sec, ValSendStateOnOpen, FSendStateOnOpen);
+    FKeyboard->SetFollowNotes(Store.ReadBool(sec, ValFollowNotes, FKeyboard->FollowNotes()));
     if (FKeyboard->Model().Chord() == TChord::chCustom) {
         int index = Store.ReadInteger(sec, ValCustomChord, FCustomChordIndex);
         if (index < 0 || index >= FChordList->Count())
@@ -141,6 +152,8 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
     Store.WriteInteger(sec, ValMouseWheelController, FMouseWheelController);
     Store.WriteInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity);
     Store.WriteBool(sec, ValStayOnTop, StayOnTop());
+    Store.WriteBool(sec, ValSendStateOnOpen, FSendStateOnOpen);
+    Store.WriteBool(sec, ValFollowNotes, FKeyboard->FollowNotes());
     FPatches->WritePatchValues(Store, sec);
     if (FKeyboard->Model().Chord() == TChord::chCustom)
         Store.WriteInteger(sec, ValCustomChord, FCustomChordIndex);

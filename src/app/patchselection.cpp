@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QMenu>
 
+#include <functional>
+
 namespace {
 const QString ValPatchScript = QStringLiteral("PatchScript");
 const QString ValPatch = QStringLiteral("Patch");
@@ -46,6 +48,14 @@ void TPatchSelection::SelectPatch(TPatchProgram *Patch, bool Refill, bool Send) 
 void TPatchSelection::ApplyPatch(bool Send) {
     if (!FCurrent)
         return;
+    // A mode given a MIDI channel ("[mode 10] Drums") plays on it: its kits would sound as
+    // programs of another instrument on the channel before.
+    if (const int channel = FCurrent->Mode()->Channel();
+        channel >= 0 && channel != FKeyboard.Channel()) {
+        FKeyboard.SetChannel(channel);
+        if (OnChannelChange)
+            OnChannelChange(channel);
+    }
     FProgramBank.SetProgramValue(FCurrent->Program());
     FProgramBank.ShowProgram();
     FProgramBank.ShowBankValue(TProgramBank::Msb, FCurrent->BankMSB());
@@ -109,6 +119,52 @@ void TPatchSelection::PatchChosen() {
     // "(none)" has no program: no patch is current any more, program and bank stay.
     SelectPatch(static_cast<TPatchProgram *>(C.PatchBox->itemData(index).value<void *>()), false,
                 true);
+}
+
+void TPatchSelection::FollowProgram(int Channel) {
+    if (!FPatchSet)
+        return;
+    const int program = FProgramBank.Value(TProgramBank::Program);
+    const int msb = FProgramBank.Value(TProgramBank::Msb);
+    const int lsb = FProgramBank.Value(TProgramBank::Lsb);
+    // How well a patch names what the fields show on the keyboard's channel; 0 when it does not.
+    // A patch without a bank fits any bank, one with the bank shown fits better; then a mode
+    // with this very channel, then the mode the box shows.
+    const auto fit = [&](const TPatchProgram *P) {
+        const int modeChannel = P->Mode()->Channel();
+        if (program < 0 || Channel != FKeyboard.Channel() || P->Program() != program ||
+            (modeChannel >= 0 && modeChannel != Channel))
+            return 0;
+        const bool msbFits = P->BankMSB() < 0 || P->BankMSB() == msb;
+        const bool lsbFits = P->BankLSB() < 0 || P->BankLSB() == lsb;
+        if (!msbFits || !lsbFits)
+            return 0;
+        return 1 + (P->BankMSB() == msb && P->BankLSB() == lsb ? 4 : 0) +
+               (modeChannel == Channel ? 2 : 0) + (P->Mode() == FShownMode ? 1 : 0);
+    };
+    if (FCurrent && (fit(FCurrent) > 0 || (program < 0 && FCurrent->Program() < 0)))
+        return;
+    TPatchProgram *best = nullptr;
+    int bestFit = 0;
+    const std::function<void(const TPatchModeGroup &)> search = [&](const TPatchModeGroup &G) {
+        for (int i = 0; i < G.ProgramCount(); ++i)
+            if (const int f = fit(G.ProgramAt(i)); f > bestFit) {
+                bestFit = f;
+                best = G.ProgramAt(i);
+            }
+        for (int i = 0; i < G.GroupCount(); ++i)
+            search(*G.GroupAt(i));
+    };
+    for (int m = 0; m < FPatchSet->ModeCount(); ++m)
+        search(*FPatchSet->Mode(m));
+    if (best == FCurrent)
+        return;
+    FCurrent = best;
+    // The box keeps listing its mode when nothing fits.
+    if (best)
+        FillPatchCombo();
+    SyncPatchCombo();
+    FKeyboard.SetNoteNames(best ? best->KeyNames() : nullptr);
 }
 
 void TPatchSelection::StepPatch(int Delta) {

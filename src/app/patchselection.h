@@ -38,6 +38,8 @@ public:
     std::function<void(const QString &)> OnModeText;
     // Shows the messages of a load (the warnings-and-errors window).
     std::function<void(const QStringList &)> OnLoadMessages;
+    // A patch of a mode with a MIDI channel of its own moved the keyboard to that channel.
+    std::function<void(int Channel)> OnChannelChange;
 
     TPatchList *PatchSet() const { return FPatchSet.get(); }
     TPatchProgram *CurrentPatch() const { return FCurrent; }
@@ -51,6 +53,9 @@ public:
     void SelectPatch(TPatchProgram *Patch, bool Refill, bool Send);
     void StepPatch(int Delta);
     void PatchChosen();
+    // The program fields changed, by a program change on Channel that was sent or received: the
+    // box shows the patch of the set that the fields name, else "(none)". Nothing is sent.
+    void FollowProgram(int Channel);
 
     void LoadStoredPatchSet(const TCustomIniFile &Store, const QString &Section);
     void WritePatchValues(TCustomIniFile &Store, const QString &Section) const;

@@ -279,7 +279,7 @@ void TImgControl::mousePressEvent(QMouseEvent *Event) {
         FDragging = true;
         UpdateScrollHint(true);
     }
-    if (TabStop() && !hasFocus())
+    if ((focusPolicy() & Qt::ClickFocus) && !hasFocus())
         setFocus(Qt::MouseFocusReason);
 }
 

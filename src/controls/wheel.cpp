@@ -493,7 +493,8 @@ void TWheel::mousePressEvent(QMouseEvent *Event) {
     if (FDragging)
         return; // a second button joins the drag that is on
     FStartPosition = FPosition;
-    if (TabStop() && !hasFocus())
+    // A knob reached only with Tab (Qt::TabFocus) leaves the focus where it is when clicked.
+    if ((focusPolicy() & Qt::ClickFocus) && !hasFocus())
         setFocus(Qt::MouseFocusReason);
     FDragging = true;
     FAnchorY = pt.y();

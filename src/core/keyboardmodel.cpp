@@ -298,7 +298,8 @@ int TKeyboardModel::HitTest(int X, int Y) const {
     if (FPaintStyle == TPaintStyle::psImage) {
         const size_t size = SizeIndex(FImageSize);
         // Below the black keys only the white key counts: look at its middle column.
-        const int col = Y > ImageBH[size] ? w * (r / w) + w / 2 : r;
+        const int col =
+            Y > ImageBH[size] * ImageKeyHeight() / ImageHeight ? w * (r / w) + w / 2 : r;
         step = WhiteSteps[size_t(std::min(col / w, 6))];
         for (size_t k = 0; k < 5; ++k) {
             if (col >= ImageBX[size][k] && col < ImageBX[size][k] + ImageBW[size]) {
@@ -639,7 +640,10 @@ int FactorPercent(float Factor) {
 void TKeyboardModel::LoadKeyboardSettings(const TCustomIniFile &Store) {
     const QString &sec = FRegKey;
     SetBaseNote(Store.ReadInteger(sec, ValBaseNote, FBaseNote));
-    SetChannel(Store.ReadInteger(sec, ValChannel, FChannel));
+    // A channel out of range keeps the one there is (Channel=44 played on channel 13).
+    if (const int channel = Store.ReadInteger(sec, ValChannel, FChannel);
+        channel >= 0 && channel < MidiChannelCount)
+        SetChannel(channel);
     // Stored values outside an enumeration are ignored rather than cast blindly.
     const int chord = Store.ReadInteger(sec, ValChord, int(FChord));
     if (chord >= 0 && chord < ChordKindCount)
@@ -758,7 +762,7 @@ int TKeyboardModel::KeyPixelWidth(int Note) const {
 
 int TKeyboardModel::KeyPixelHeight(int Note) const {
     if (FPaintStyle == TPaintStyle::psImage)
-        return IsBlack(Note) ? ImageBlackHeight(FImageSize) : ImageHeight;
+        return IsBlack(Note) ? ImageBlackKeyHeight() : ImageKeyHeight();
     return IsBlack(Note) ? FHeight * 3 / 5 : FHeight;
 }
 

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -250,6 +251,12 @@ public:
     static int ImageBlackX(TImageSize Size, int BlackIndex);
     static int ImageBlackWidth(TImageSize Size);
     static int ImageBlackHeight(TImageSize Size);
+    // The key pictures as tall as the control (never shorter than ImageHeight), the black keys
+    // in proportion: a taller window has taller keys.
+    int ImageKeyHeight() const { return std::max(int(ImageHeight), FHeight); }
+    int ImageBlackKeyHeight() const {
+        return ImageBlackHeight(FImageSize) * ImageKeyHeight() / ImageHeight;
+    }
     // Left edge of note n on the full strip (before ScrollOffset is taken off).
     int KeyLeft(int Note) const;
     int KeyPixelWidth(int Note) const;

@@ -232,6 +232,10 @@ QWidget *TSettings::BuildGeneralPage() {
     FKeyWidthBar->show();
     appearance->addWidget(OldStyleCheck);
     appearance->addWidget(ShowArrowsCheck);
+    FollowNotesCheck = new QCheckBox(tr("Scroll to keys played out of sight"));
+    FollowNotesCheck->setToolTip(tr("Notes played with the computer keys or arriving from MIDI "
+                                    "are always shown on the keyboard."));
+    appearance->addWidget(FollowNotesCheck);
     appearance->addStretch();
     connect(OldStyleCheck, &QCheckBox::clicked, this, [this](bool On) {
         FHost.SetPaintStyle(On ? TPaintStyle::psDraw : TPaintStyle::psImage);
@@ -322,9 +326,14 @@ QWidget *TSettings::BuildPlayingPage() {
     v->setColumnStretch(0, 1);
     v->setColumnStretch(1, 1);
 
+    SendOnOpenCheck = new QCheckBox(tr("Send program, bank and knob values when an output opens"));
+    SendOnOpenCheck->setToolTip(tr("A synthesizer started or restarted later plays the sound "
+                                   "the window shows."));
+
     auto *column = new QVBoxLayout(page);
     column->addWidget(mapping);
     column->addWidget(velocity);
+    column->addWidget(SendOnOpenCheck);
     column->addStretch();
     return page;
 }
@@ -501,6 +510,8 @@ void TSettings::PrepareShow() {
     OldStyleCheck->setEnabled(m.ImagesAvailable());
     OldStyleCheck->setChecked(m.PaintStyle() == TPaintStyle::psDraw);
     ShowArrowsCheck->setChecked(FHost.ArrowsVisible());
+    FollowNotesCheck->setChecked(FHost.Keyboard().FollowNotes());
+    SendOnOpenCheck->setChecked(FHost.SendStateOnOpen());
     FArrowsVisible = FHost.ArrowsVisible();
     FPaintStyle = int(m.PaintStyle());
     FKeyWidthPosition = FKeyWidthBar->value();
@@ -546,6 +557,8 @@ void TSettings::ApplySettings() {
     VelocityUpDown->CommitTyped();
     ShiftVelocityUpDown->CommitTyped();
     TKeyboardModel &m = FHost.Keyboard().Model();
+    FHost.Keyboard().SetFollowNotes(FollowNotesCheck->isChecked());
+    FHost.SetSendStateOnOpen(SendOnOpenCheck->isChecked());
     m.SetUpDownController(EntryToCode(UpDownBox->currentIndex()));
     m.SetLeftRightController(EntryToCode(LeftRightBox->currentIndex()));
     if (UpperKeyEdit->Sequence().Count() == 1)

@@ -60,6 +60,7 @@ public:
     QLabel *KeyWidthLabel;
     QCheckBox *OldStyleCheck;
     QCheckBox *ShowArrowsCheck;
+    QCheckBox *FollowNotesCheck;
     // Playing
     TVKEdit *UpperKeyEdit;
     TVKEdit *LowerKeyEdit;
@@ -69,6 +70,7 @@ public:
     TNumberEdit *ShiftVelocityUpDown;
     QRadioButton *ShiftLouderRadio;
     QRadioButton *ShiftQuieterRadio;
+    QCheckBox *SendOnOpenCheck;
     // Controller
     QComboBox *UpDownBox;
     QComboBox *LeftRightBox;

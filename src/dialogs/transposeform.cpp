@@ -158,8 +158,9 @@ void TTransposeForm::showEvent(QShowEvent *Event) {
         TransposeUpDown->SetPosition(FKeyboard.Transpose());
         DisplayTransposedCheck->setChecked(FKeyboard.DisplayTransposed());
         TransposeThruCheck->setChecked(FKeyboard.TransposeThru());
+        // Beside the main window: over it, it would hide the keys being transposed.
         if (QWidget *owner = parentWidget())
-            move(owner->window()->frameGeometry().topLeft() + QPoint(10, 10));
+            PlaceBeside(*this, *owner);
         LoadState();
     }
     QDialog::showEvent(Event);

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QValidator>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -24,14 +26,37 @@ bool Tracked(Qt::MouseButton B) {
     return B == Qt::LeftButton || B == Qt::RightButton || B == Qt::MiddleButton;
 }
 
-// A key typed while a one-line edit box has the focus plays and also types into the box.
-bool IsSingleLineEdit(const QWidget *W) {
+// Whether W, the focused widget, is a field that types Key: a number field takes the digits and
+// the signs, any other field that can be typed into takes every key that types a character. Such
+// a key types only; the other keys go on playing.
+bool FieldTakesKey(const QWidget *W, const TKeyData &Key, TShiftState Shift) {
     if (!W)
         return false;
-    if (qobject_cast<const QLineEdit *>(W) || qobject_cast<const QAbstractSpinBox *>(W))
+    bool number = false;
+    if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(W)) {
+        if (spin->isReadOnly())
+            return false;
+        number = true;
+    } else if (const auto *edit = qobject_cast<const QLineEdit *>(W)) {
+        if (edit->isReadOnly())
+            return false;
+        number = qobject_cast<const QAbstractSpinBox *>(edit->parentWidget()) ||
+                 (edit->inputMethodHints() &
+                  (Qt::ImhDigitsOnly | Qt::ImhFormattedNumbersOnly | Qt::ImhPreferNumbers)) ||
+                 qobject_cast<const QIntValidator *>(edit->validator()) ||
+                 qobject_cast<const QDoubleValidator *>(edit->validator());
+    } else if (const auto *combo = qobject_cast<const QComboBox *>(W)) {
+        if (!combo->isEditable())
+            return false;
+    } else {
+        return false;
+    }
+    if (Key.Character.isEmpty())
+        return false;
+    if (!number)
         return true;
-    const auto *combo = qobject_cast<const QComboBox *>(W);
-    return combo && combo->isEditable();
+    const QChar c = Key.Character.at(0);
+    return c.isDigit() || c == u'-' || (c == u'=' && Shift.testFlag(TShiftStateFlag::ssShift));
 }
 
 // The dotted focus frame inside Frame, only where Painted crosses it: a dashed outline is
@@ -394,7 +419,6 @@ bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
     }
     if (Key.ScanCode < 2 || Key.ScanCode > 53)
         return false;
-    const bool edit = form && IsSingleLineEdit(form->focusWidget());
     if (release) {
         // Whatever the modifiers and the active window now: the key's note ends. A key that
         // started nothing (or whose note ReleaseAll already ended) sends nothing.
@@ -402,10 +426,13 @@ bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
         if (note < 0)
             return false;
         Hover(FModel.NoteDisplayName(note));
-        return !edit;
+        return true;
     }
     if (Shift.testFlag(TShiftStateFlag::ssAlt) || Shift.testFlag(TShiftStateFlag::ssCtrl) ||
         !formActive)
+        return false;
+    // Typed into the focused field: a program number, a name.
+    if (FieldTakesKey(form->focusWidget(), Key, Shift))
         return false;
     // Already sounding: a repeat the platform did not mark as one.
     if (FModel.ComputerKeyNote(Key.ScanCode) >= 0)
@@ -415,7 +442,7 @@ bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
         return false;
     FModel.ComputerKeyDown(Key.ScanCode, note, PlayVelocity(Shift));
     Hover(FModel.NoteDisplayName(note));
-    return !edit;
+    return true;
 }
 
 void TKeyboard::KeyboardLost() {
@@ -448,12 +475,48 @@ void TKeyboard::changeEvent(QEvent *Event) {
 
 void TKeyboard::KeyChanged(int Note) {
     TKeyboardAccessible::KeyChanged(this, Note);
+    if (FFollowNotes && FModel.IsPressed(Note)) {
+        FFollowLatest = Note;
+        if (!FFollowPending) {
+            FFollowPending = true;
+            QTimer::singleShot(0, this, [this] { FollowPressed(); });
+        }
+    }
     const int w = FModel.KeyWidth();
     const int x = FModel.KeyLeft(Note) - FModel.ScrollOffset();
     if (FImagesLoaded) // a white slice shows parts of its black neighbours
         update(QRect(x - w, 0, 3 * w, height()));
     else
         update(QRect(x, 0, FModel.KeyPixelWidth(Note), height()));
+}
+
+void TKeyboard::FollowPressed() {
+    FFollowPending = false;
+    if (!FFollowNotes || !isVisible())
+        return;
+    int low = -1;
+    int high = -1;
+    for (int n = 0; n < TKeyboardModel::NoteCount; ++n)
+        if (FModel.IsPressed(n)) {
+            if (low < 0)
+                low = n;
+            high = n;
+        }
+    if (low < 0)
+        return;
+    // In white keys, each black key with the white one below it.
+    const int first = TKeyboardModel::WhiteKeyIndex(low);
+    const int last = TKeyboardModel::WhiteKeyIndex(high) + (TKeyboardModel::IsBlack(high) ? 1 : 0);
+    const int shown = std::max(1, width() / FModel.KeyWidth());
+    const int base = FModel.BaseWhiteKey();
+    if (first >= base && last < base + shown)
+        return;
+    int wanted = base;
+    if (last - first < shown)
+        wanted = first < base ? first : last - shown + 1;
+    else // too far apart: the latest in the middle
+        wanted = TKeyboardModel::WhiteKeyIndex(std::max(0, FFollowLatest)) - shown / 2;
+    FModel.SetBaseWhiteKey(wanted);
 }
 
 void TKeyboard::Scroll(int OldOffset, int NewOffset) {
@@ -476,12 +539,13 @@ void TKeyboard::PrepareImages() {
     }
     const qreal dpr = devicePixelRatioF();
     const TImageSize size = FModel.ImageSize();
-    const QPixmap up = KeyPictures::Load(KeyPictures::Name(false, size), dpr);
+    const int height = FModel.ImageKeyHeight();
+    const QPixmap up = KeyPictures::Load(KeyPictures::Name(false, size), dpr, height);
     if (up.isNull()) {
         FModel.SetImagesAvailable(false); // falls back to drawing for good
         return;
     }
-    const QPixmap down = KeyPictures::Load(KeyPictures::Name(true, size), dpr);
+    const QPixmap down = KeyPictures::Load(KeyPictures::Name(true, size), dpr, height);
     const int w = up.width() / 7; // device pixels
     // F shares C's slice and B shares E's: their black neighbours stand at the same places.
     static constexpr std::array<int, 7> SliceOf{0, 1, 2, 0, 4, 5, 2};
@@ -493,7 +557,7 @@ void TKeyboard::PrepareImages() {
     const auto black = [&](const QPixmap &octave) {
         const QRectF r(TKeyboardModel::ImageBlackX(size, 0) * dpr, 0,
                        TKeyboardModel::ImageBlackWidth(size) * dpr,
-                       TKeyboardModel::ImageBlackHeight(size) * dpr);
+                       FModel.ImageBlackKeyHeight() * dpr);
         QPixmap p = octave.copy(r.toRect());
         p.setDevicePixelRatio(dpr);
         return p;
@@ -508,6 +572,7 @@ void TKeyboard::PrepareImages() {
         FBlackDown = black(down);
     FImagesLoaded = true;
     FImagesDpr = dpr;
+    FImagesHeight = height;
 }
 
 void TKeyboard::DropImages() {
@@ -521,7 +586,8 @@ void TKeyboard::DropImages() {
 void TKeyboard::paintEvent(QPaintEvent *Event) {
     FLastPainted = Event->region();
     if (FModel.PaintStyle() == TPaintStyle::psImage &&
-        (!FImagesLoaded || FImagesDpr != devicePixelRatioF()))
+        (!FImagesLoaded || FImagesDpr != devicePixelRatioF() ||
+         FImagesHeight != FModel.ImageKeyHeight()))
         PrepareImages();
     QPainter p(this);
     const QRect r = Event->rect();
@@ -603,7 +669,7 @@ void TKeyboard::PaintImage(QPainter &P, int First, int Last) {
         for (int n = First; n <= Last; ++n)
             if (TKeyboardModel::IsBlack(n) == (pass == 1))
                 DrawKeyImage(P, n);
-    const int imageHeight = TKeyboardModel::ImageHeight;
+    const int imageHeight = FModel.ImageKeyHeight();
     if (imageHeight < height())
         P.fillRect(0, imageHeight, width(), height() - imageHeight, Qt::black);
     const int stripEnd = TKeyboardModel::WhiteKeyCount * FModel.KeyWidth() - FModel.ScrollOffset();
@@ -624,8 +690,7 @@ void TKeyboard::DrawKeyImage(QPainter &P, int Note) {
     if (!pix.isNull())
         P.drawPixmap(x, 0, pix);
     if (Note == FModel.MarkNote()) {
-        const int drawnHeight = black ? TKeyboardModel::ImageBlackHeight(FModel.ImageSize())
-                                      : TKeyboardModel::ImageHeight;
+        const int drawnHeight = black ? FModel.ImageBlackKeyHeight() : FModel.ImageKeyHeight();
         const int cx = x + FModel.KeyPixelWidth(Note) / 2;
         const int cy = drawnHeight * 2 / 3 + (pressed ? drawnHeight / 7 : 0);
         P.save();

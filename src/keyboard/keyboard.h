@@ -56,6 +56,11 @@ public:
     bool KeyHook(const TKeyData &Key, TShiftState Shift);
     const TKeyboardHook &KeyboardHook() const { return FHook; }
 
+    // While on (the default), a key that goes down out of sight, played or arriving from MIDI,
+    // scrolls the keyboard just far enough to show it (and the other keys down, if they fit).
+    bool FollowNotes() const { return FFollowNotes; }
+    void SetFollowNotes(bool Value) { FFollowNotes = Value; }
+
     int LastHit() const { return FLastHit; }
     // The region the latest paint covered (lets tests see that a scroll painted only a band).
     QRegion LastPaintedRegion() const { return FLastPainted; }
@@ -84,6 +89,9 @@ private:
     void UpdateCursor(TShiftState Shift);
     void Hover(const QString &Text);
     void KeyChanged(int Note);
+    // Scrolls to the keys down that are out of sight (after the event that pressed them, so
+    // that a chord scrolls once).
+    void FollowPressed();
     void Scroll(int OldOffset, int NewOffset);
     void ApplyWidthLimit();
     void KeyboardLost();
@@ -106,11 +114,15 @@ private:
     int FLastHit = 0;
     int FLastMoveNote = -1;
     bool FHandCursor = false;
+    bool FFollowNotes = true;
+    bool FFollowPending = false;
+    int FFollowLatest = -1;
     QRegion FLastPainted;
 
     // Key pictures, valid while psImage is active.
     bool FImagesLoaded = false;
     qreal FImagesDpr = 0;
+    int FImagesHeight = 0;
     std::array<QPixmap, 7> FWhiteUp;
     std::array<QPixmap, 7> FWhiteDown;
     QPixmap FBlackUp;

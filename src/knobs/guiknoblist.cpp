@@ -184,6 +184,7 @@ void TGUIKnobList::AddEntry(const QString &Caption, int IUser, int DisplayMode, 
         wheel->SetWheelFrame(FWheelPrototype->WheelFrame());
         wheel->SetWheelColor(FWheelPrototype->WheelColor());
         wheel->SetFocusAction(FWheelPrototype->FocusAction());
+        wheel->setFocusPolicy(FWheelPrototype->focusPolicy());
         wheel->SetFocusColor(FWheelPrototype->FocusColor());
         wheel->SetShowTrackHint(FWheelPrototype->ShowTrackHint());
         wheel->setToolTip(FWheelPrototype->toolTip());
@@ -280,6 +281,12 @@ int TGUIKnobList::RowPitch() const {
         return 0;
     const int nameTop = FNameLabelPrototype ? FNameLabelPrototype->y() : FWheelPrototype->y();
     return FWheelPrototype->y() + FWheelPrototype->height() - nameTop + 2;
+}
+
+int TGUIKnobList::MinColumnWidth() const {
+    if (!FWheelPrototype)
+        return 0;
+    return FWheelPrototype->width() + (FValueLabelPrototype ? FValueLabelPrototype->width() : 0);
 }
 
 int TGUIKnobList::ColumnWidth() const {

@@ -40,6 +40,7 @@ void TMidiRouter::PublishThruRules() {
     TThruRules rules = FKeyboard.ThruRules();
     rules.On = FMidiThru;
     FThru.SetRules(rules);
+    Q_EMIT PlayRulesChanged();
 }
 
 void TMidiRouter::ReleaseThru() {
@@ -103,8 +104,18 @@ void TMidiRouter::Panic() {
             SendOnly(TShortMessage::NoteOff(channel, note));
         SendOnly(TShortMessage::ControlChange(channel, MidiController::AllSoundOff, 0));
         SendOnly(TShortMessage::ControlChange(channel, MidiController::AllNotesOff, 0));
+        // A bent pitch or a held pedal would colour the next notes played.
+        SendOnly(TShortMessage::PitchBend(channel, 0));
+        SendOnly(TShortMessage::ControlChange(channel, MidiController::ResetAllControllers, 0));
         Q_EMIT PanicProgress(int(std::nearbyint((channel + 1) * 100.0 / MidiChannelCount)));
     }
+    // The displays show what the controllers were reset to (the values of General MIDI's
+    // reset): the pitch strip centred, modulation and the pedals off, expression full.
+    const int channel = FKeyboard.Channel();
+    Reflect(TShortMessage::PitchBend(channel, 0));
+    for (const auto &[controller, value] : {std::pair{1, 0}, std::pair{11, 127}, std::pair{64, 0},
+                                            std::pair{65, 0}, std::pair{66, 0}, std::pair{67, 0}})
+        Reflect(TShortMessage::ControlChange(channel, controller, value));
 }
 
 // --- What arrives --------------------------------------------------------------------------------
@@ -168,7 +179,7 @@ void TMidiRouter::Reflect(const TShortMessage &Message) {
         const int lsb = bank ? FPendingLsb : -1;
         FPendingMsb = -1;
         FPendingLsb = -1;
-        Q_EMIT ProgramChanged(data1, msb, lsb);
+        Q_EMIT ProgramChanged(Message.Channel(), data1, msb, lsb);
         break;
     }
     default:

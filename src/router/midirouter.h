@@ -53,7 +53,8 @@ public:
     // as 0), then the program change. Nothing for a program of -1.
     void SendProgram(int Msb, int Lsb, int Program);
     // Silences everything: the keyboard lets go of its notes, the notes played through end, then
-    // each of the 16 channels gets a note off for every note, All Sound Off and All Notes Off.
+    // each of the 16 channels gets a note off for every note, All Sound Off, All Notes Off, the
+    // pitch bend centred and Reset All Controllers.
     void Panic();
 
     // --- What arrives ---------------------------------------------------------------------------
@@ -71,9 +72,9 @@ public:
 Q_SIGNALS:
     void PitchBendChanged(int Value);
     void ControllerChanged(int Controller, int Value);
-    // A program change passed; Msb and Lsb are the bank select that came just before it, both
-    // -1 when none did.
-    void ProgramChanged(int Program, int Msb, int Lsb);
+    // A program change passed on Channel; Msb and Lsb are the bank select that came just before
+    // it, both -1 when none did.
+    void ProgramChanged(int Channel, int Program, int Msb, int Lsb);
     // A note-on the user played or one that arrived (as it arrived, before any chord).
     void NotePlayed(int Note, int Velocity);
     // Every message handed to the output on this thread (thru copies are not).
@@ -82,6 +83,8 @@ Q_SIGNALS:
     void SendFailed(const QString &Text);
     // Panic's progress, 0..100.
     void PanicProgress(int Percent);
+    // The keyboard's chord, transposition or one of their options changed.
+    void PlayRulesChanged();
 
 private:
     void PublishThruRules();
