@@ -8,6 +8,7 @@
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
 #include "app/programbank.h"
+#include "app/settingssaver.h"
 #include "app/splash.h"
 #include "app/statusbar.h"
 #include "app/updown.h"
@@ -133,6 +134,14 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
         FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     };
     connect(FChordBox, &QComboBox::activated, this, [this] { ChordChosen(); });
+    FSaver = new TSettingsSaver(this);
+    FSaver->Write = [this](TCustomIniFile &store) { WriteSettings(store); };
+    FSaver->OnNotice = [this](const QString &text, bool problem) {
+        ShowNotice(text);
+        // The user's settings are at stake: said where it cannot be missed, once.
+        if (problem)
+            OpenWarning(text);
+    };
     FChordList = std::make_unique<TChordList>();
     FChordList->LoadFromRegistry();
     RebuildChordCombo();
@@ -233,6 +242,14 @@ void TMainWindow::ApplyWidthLimits() {
 void TMainWindow::resizeEvent(QResizeEvent *Event) {
     QMainWindow::resizeEvent(Event);
     LayOut();
+    if (FSaver)
+        FSaver->Changed();
+}
+
+void TMainWindow::moveEvent(QMoveEvent *Event) {
+    QMainWindow::moveEvent(Event);
+    if (FSaver)
+        FSaver->Changed();
 }
 
 void TMainWindow::LayOut() {
@@ -519,6 +536,18 @@ bool TMainWindow::WindowKeyDown(QKeyEvent *Event) {
 }
 
 bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
+    // Whatever the user does may change a setting: it is saved a moment later (if it did).
+    switch (Event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::TouchEnd:
+        if (FSaver)
+            FSaver->Changed();
+        break;
+    default:
+        break;
+    }
     if (Watched == FChannelEdit) {
         if (Event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(Event)->key();
@@ -598,6 +627,8 @@ void TMainWindow::showEvent(QShowEvent *Event) {
         KnobCountChanged();
     }
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
+    // From here on what changes is saved a moment later.
+    FSaver->Start();
     // The deferred start paints before its slow part (patch set, devices): that picture shows
     // only once the window is exposed.
     WhenExposed(this, [this] { DeferredStart(); });
@@ -743,6 +774,7 @@ void TMainWindow::Uninstall(bool Ask) {
         return;
     }
     FUninstalled = true;
+    FSaver->Stop();
     if (Ask)
         ShowInfo(this, QStringLiteral("The settings file %1 has been removed.\n\nTo remove the "
                                       "program itself, uninstall its package with your package "

@@ -48,6 +48,7 @@ class TMidiOutMenu;
 class TMidiRouter;
 class TPatchSelection;
 class TPatchSetChooser;
+class TSettingsSaver;
 class TProgramBank;
 class TSettings;
 class TSettingsHost;
@@ -202,7 +203,8 @@ public:
     void WriteSettings(TCustomIniFile &Store);
     // What File > Export Settings writes and Import Settings reads: the window, the keyboard
     // and the options, never the devices or the snapshots.
-    void ReadWindowSettings(TCustomIniFile &Store);
+    // Imported: program and bank are held for the next start, not shown or sent.
+    void ReadWindowSettings(TCustomIniFile &Store, bool Imported = false);
     void WriteWindowSettings(TCustomIniFile &Store);
     void DeferredStart();
 
@@ -211,6 +213,7 @@ protected:
     void showEvent(QShowEvent *Event) override;
     void changeEvent(QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
+    void moveEvent(QMoveEvent *Event) override;
     bool event(QEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
@@ -366,6 +369,7 @@ private:
     int FCustomChordIndex = 0;
     std::array<bool, ExImFlagCount> FExImFlags{};
 
+    TSettingsSaver *FSaver = nullptr;
     bool FUninstalled = false;
     bool FStarted = false;
     bool FDeferredDone = false;

@@ -240,7 +240,7 @@ bool TMainExImportHost::HasSnapshots() const {
 
 void TMainExImportHost::ReadSettings(TCustomIniFile &File) {
     const QString preset = FWindow.FKnobPresetName;
-    FWindow.ReadWindowSettings(File);
+    FWindow.ReadWindowSettings(File, true);
     // The preset chosen there is chosen here at once when it is stored here too: a name only
     // kept would be replaced by the checked menu item at close. Knobs changed by hand stay.
     const QString imported = std::exchange(FWindow.FKnobPresetName, preset);
