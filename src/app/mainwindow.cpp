@@ -58,6 +58,8 @@
 
 namespace {
 
+const QString ReadingPatchList = QStringLiteral("Reading patch list...");
+
 // Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
 // a window can show a picture only after the server has exposed it, some time after show().
 void WhenExposed(QWidget *Window, const std::function<void()> &Done, int TimeoutMs = 500) {
@@ -457,7 +459,14 @@ void TMainWindow::ChoosePatchSet() {
     if (!FPatchSetChooser) {
         FPatchSetChooser = new TPatchSetChooser(this);
         FPatchSetChooser->OnLoadPatchSet = [this](const QString &File) {
-            return FPatches->LoadPatchSet(File);
+            // Loaded on a thread of its own: the window keeps playing meanwhile. Apply comes
+            // back when the load failed or was cancelled.
+            const QPointer<TPatchSetChooser> chooser = FPatchSetChooser;
+            FPatches->StartLoading(File, [chooser](bool loaded) {
+                if (chooser && !loaded)
+                    chooser->LoadFailed();
+            });
+            return true;
         };
     }
     if (FPatchSetChooser->isMinimized())
@@ -639,14 +648,21 @@ void TMainWindow::DeferredStart() {
         return;
     FDeferredDone = true;
     repaint();
-    SetStatusText(QStringLiteral("Reading patch list..."));
+    // The stored patch set loads on a thread of its own while the devices open; its stored
+    // patch is sent when it has loaded, or else the stored program once it cannot be.
+    bool patchPending = false;
     try {
         const TRegistryIniFile store;
-        FPatches->LoadStoredPatchSet(store, WindowSection);
+        patchPending = FPatches->LoadStoredPatchSet(store, WindowSection, [this](bool sent) {
+            if (StatusPanelText(0) == ReadingPatchList)
+                SetStatusText(QString());
+            if (!sent)
+                FProgramBank->SendProgram();
+        });
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
-    SetStatusText(QString());
+    SetStatusText(patchPending ? ReadingPatchList : QString());
     try {
         const TRegistryIniFile store;
         Synth::LoadSettings(store, DevicesSection); // the SoundFont of the Midi-Mapper
@@ -664,7 +680,8 @@ void TMainWindow::DeferredStart() {
         ShowNotice(said.join(QLatin1Char(' ')));
     if (!errors.isEmpty())
         OpenWarning(errors.join(QLatin1Char('\n')));
-    FProgramBank->SendProgram();
+    if (!patchPending)
+        FProgramBank->SendProgram();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
     if (notice.isEmpty())

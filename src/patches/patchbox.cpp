@@ -1,13 +1,22 @@
 #include "patches/patchbox.h"
 
+#include "patches/patchboxmodel.h"
+
 #include <QAbstractItemView>
 #include <QHelpEvent>
+#include <QListView>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QToolTip>
 
-TPatchBox::TPatchBox(QWidget *Parent) : QComboBox(Parent) {}
+TPatchBox::TPatchBox(QWidget *Parent) : QComboBox(Parent) {
+    // Neither the box's size nor its list measures every entry: a patch set may list half a
+    // million programs in one mode.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto *list = qobject_cast<QListView *>(view()))
+        list->setUniformItemSizes(true);
+}
 
 QString TPatchBox::DisplayText() const {
     QStyleOptionComboBox option;
@@ -37,10 +46,26 @@ bool TPatchBox::event(QEvent *Event) {
     return QComboBox::event(Event);
 }
 
+int TPatchBox::ListWidth() const {
+    QAbstractItemView *list = view();
+    // The longest names by their number of characters; the widest of them is near enough to
+    // the widest of all, found without measuring every one.
+    constexpr int Measured = 64;
+    int widest = 0;
+    if (const auto *programs = qobject_cast<const TPatchBoxModel *>(model());
+        programs && count() > Measured) {
+        for (int row : programs->LongestRows(Measured))
+            widest = std::max(widest, list->sizeHintForIndex(programs->index(row, 0)).width());
+    } else {
+        widest = list->sizeHintForColumn(0);
+    }
+    return widest;
+}
+
 void TPatchBox::showPopup() {
     QAbstractItemView *list = view();
     const int scrollBar =
         count() > maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
+    list->setMinimumWidth(ListWidth() + 2 * list->frameWidth() + scrollBar);
     QComboBox::showPopup();
 }
