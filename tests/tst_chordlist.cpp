@@ -370,6 +370,9 @@ void TestChordList::twoWindowsKeepEachOthersChords_data() {
         << "add C 3C07" << QStringList{"A=3C0407", "C=3C07"};
     QTest::newRow("both change one: the later wins") << "set A 3C0407"
                                                      << "set A 3C03" << QStringList{"A=3C03"};
+    QTest::newRow("one spells the name anew, the other adds")
+        << "rename A a"
+        << "add C 3C07" << QStringList{"C=3C07", "a=3C04"};
     QTest::newRow("one renames, the other adds") << "rename A Z"
                                                  << "add C 3C07" << QStringList{"C=3C07", "Z=3C04"};
 }

@@ -140,9 +140,12 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FSaver->Write = [this](TCustomIniFile &store) { WriteSettings(store); };
     FSaver->OnNotice = [this](const QString &text, bool problem) {
         ShowNotice(text);
-        // The user's settings are at stake: said where it cannot be missed, once.
-        if (problem)
+        // The user's settings are at stake: said where it cannot be missed, once, unless the
+        // start already said that they cannot be saved. Not while closing: a box would keep
+        // the program from ending.
+        if (problem && !FSaveProblemTold && !FClosing)
             OpenWarning(text);
+        FSaveProblemTold = problem;
     };
     FChordList = std::make_unique<TChordList>();
     FChordList->LoadFromRegistry();
@@ -684,8 +687,10 @@ void TMainWindow::DeferredStart() {
         FProgramBank->SendProgram();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
-    if (notice.isEmpty())
+    if (notice.isEmpty()) {
         notice = SettingsWriteProblem(ProgramStoreFileName());
+        FSaveProblemTold = !notice.isEmpty();
+    }
     if (!notice.isEmpty()) {
         ShowNotice(notice);
         // The user's settings are at stake: said where it cannot be missed, once.

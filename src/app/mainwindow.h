@@ -370,6 +370,8 @@ private:
     std::array<bool, ExImFlagCount> FExImFlags{};
 
     TSettingsSaver *FSaver = nullptr;
+    bool FSaveProblemTold = false; // that settings cannot be saved, in a box
+
     bool FUninstalled = false;
     bool FStarted = false;
     bool FDeferredDone = false;

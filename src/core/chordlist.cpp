@@ -207,7 +207,7 @@ int TChordList::SaveToIni(TCustomIniFile &Ini) const {
 void TChordList::RememberStored() {
     FStored.clear();
     for (const auto &e : FItems)
-        FStored.insert(NameKey(e->Name()), e->ToText());
+        FStored.insert(NameKey(e->Name()), {e->Name(), e->ToText()});
 }
 
 void TChordList::LoadFromRegistry() {
@@ -232,7 +232,8 @@ void TChordList::MergeStored(const TChordList &Stored) {
         const QString key = NameKey(e->Name());
         mine.insert(key);
         const auto was = FStored.constFind(key);
-        if (was == FStored.cend() || *was != e->ToText()) {
+        // A new spelling of the name ("jazz" to "Jazz") is a change too.
+        if (was == FStored.cend() || was->second != e->ToText() || was->first != e->Name()) {
             merged.push_back(std::move(e)); // added or changed here
         } else if (const TChordEntry *other = there.value(key)) {
             // Untouched here: as it stands now, perhaps changed elsewhere. The entry itself

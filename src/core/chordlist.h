@@ -107,11 +107,11 @@ public:
     QString SaveToRegistry();
 
 private:
-    // This list as it was stored: name key to chord text.
+    // This list as it was stored: name key to name and chord text.
     void RememberStored();
     // This list's changes since RememberStored applied to Stored; becomes the result.
     void MergeStored(const TChordList &Stored);
 
     std::vector<std::unique_ptr<TChordEntry>> FItems;
-    QHash<QString, QString> FStored;
+    QHash<QString, QPair<QString, QString>> FStored;
 };

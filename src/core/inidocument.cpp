@@ -3,6 +3,7 @@
 #include "core/atomicfile.h"
 #include "core/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -198,7 +199,7 @@ TIniDocument::TLoadResult TIniDocument::Load(const QString &FileName, bool Stric
     const TLoadResult Result = LoadText(Raw, Strict, Skipped);
     if (Result == TLoadResult::Malformed && Error)
         *Error = Strict ? QStringLiteral("it is not a settings file")
-                        : QStringLiteral("it is not a text file");
+                        : QCoreApplication::translate("TIniDocument", "it is not a text file");
     return Result;
 }
 

@@ -110,7 +110,7 @@ TFileStamp StampOf(const QString &FileName) {
 QString SkippedNotice(const QString &FileName, const QList<qsizetype> &Lines) {
     const QString Name = QFileInfo(FileName).fileName();
     if (Lines.size() == 1)
-        return QCoreApplication::translate("TRegistryIniFile",
+        return QCoreApplication::translate("TCustomIniFile",
                                            "Line %1 of %2 is not a setting; it was ignored.")
             .arg(Lines.first())
             .arg(Name);
@@ -120,14 +120,14 @@ QString SkippedNotice(const QString &FileName, const QList<qsizetype> &Lines) {
         Numbers.append(QString::number(Lines[I]));
     QString List;
     if (Lines.size() > Named)
-        List = QCoreApplication::translate("TRegistryIniFile", "%1 and %2 more")
+        List = QCoreApplication::translate("TCustomIniFile", "%1 and %2 more")
                    .arg(Numbers.join(QStringLiteral(", ")))
                    .arg(Lines.size() - Named);
     else
         List =
-            QCoreApplication::translate("TRegistryIniFile", "%1 and %2")
+            QCoreApplication::translate("TCustomIniFile", "%1 and %2")
                 .arg(Numbers.mid(0, Numbers.size() - 1).join(QStringLiteral(", ")), Numbers.last());
-    return QCoreApplication::translate("TRegistryIniFile",
+    return QCoreApplication::translate("TCustomIniFile",
                                        "Lines %1 of %2 are not settings; they were ignored.")
         .arg(List, Name);
 }
@@ -202,20 +202,20 @@ struct TRegistryIniFile::TStore {
 
     // Throws EIniFileException when the file's lock cannot be had.
     void Lock(QLockFile &File) const {
+        const auto Text = [](const char *Source) {
+            return QCoreApplication::translate("TCustomIniFile", Source);
+        };
         if (!QDir().mkpath(QFileInfo(FileName).absolutePath()))
             throw EIniFileException(
-                QStringLiteral("Could not save \"%1\": cannot create the folder")
-                    .arg(Native(FileName)));
+                Text("Could not save \"%1\": cannot create the folder").arg(Native(FileName)));
         File.setStaleLockTime(10000);
         if (File.tryLock(LockWaitMs))
             return;
-        const QString Reason =
-            File.error() == QLockFile::LockFailedError
-                ? QStringLiteral("another program is saving it and does not finish")
-                : QStringLiteral("its lock file \"%1\" cannot be made")
-                      .arg(Native(FileName + QStringLiteral(".lock")));
-        throw EIniFileException(
-            QStringLiteral("Could not save \"%1\": %2").arg(Native(FileName), Reason));
+        const QString Reason = File.error() == QLockFile::LockFailedError
+                                   ? Text("another program is saving it and does not finish")
+                                   : Text("its lock file \"%1\" cannot be made")
+                                         .arg(Native(FileName + QStringLiteral(".lock")));
+        throw EIniFileException(Text("Could not save \"%1\": %2").arg(Native(FileName), Reason));
     }
 
     // Runs Work under the file's lock; a failure is told once (TakeNotice) until a save
@@ -246,7 +246,7 @@ struct TRegistryIniFile::TStore {
     void Failed(const QString &Message) {
         if (!Failing)
             PendingNotice() = QCoreApplication::translate(
-                                  "TRegistryIniFile",
+                                  "TCustomIniFile",
                                   "%1\nThe settings are kept, and saving them is tried again.")
                                   .arg(Message);
         Failing = true;

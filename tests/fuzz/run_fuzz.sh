@@ -23,7 +23,7 @@ corpora=("$here/corpus/$target")
 max_len=1048576
 case $target in
 patch)
-    sources=("$core"/patch*.cpp)
+    sources=("$core"/patch*.cpp "$core"/regularfile.cpp)
     corpora=("$src/tests/data/patches/corpus" "$src/resources/patches")
     keep="copy it to tests/data/patches/regressions/ so tst_patches keeps it"
     ;;
