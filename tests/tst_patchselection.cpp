@@ -10,6 +10,7 @@
 #include "router/midirouter.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
@@ -204,6 +205,13 @@ void TestPatchSelection::loadOnItsThreadCanBeCancelled() {
     QCOMPARE(results.last(), true);
     QCOMPARE(w->Patches().PatchSet()->FileName(), big);
     QVERIFY(P.Messages.isEmpty());
+    // Its list opens without measuring every name first (which took minutes).
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
+    QCOMPARE(combo->count(), 200001);
+    combo->showPopup();
+    QVERIFY(combo->view()->isVisible());
+    QVERIFY(combo->view()->width() >= combo->view()->fontMetrics().horizontalAdvance("P199999"));
+    combo->hidePopup();
 }
 
 QTEST_MAIN(TestPatchSelection)

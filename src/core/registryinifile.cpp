@@ -165,7 +165,9 @@ struct TRegistryIniFile::TStore {
             SetAside(Error);
             Disk.Clear();
             Stamp = StampOf(FileName);
-        } else if (!Skipped.isEmpty()) {
+        } else if (!Skipped.isEmpty() && Stamp != SkippedTold) {
+            // Once per version of the file: a save reads it again before it writes it anew.
+            SkippedTold = Stamp;
             PendingNotice() = SkippedNotice(FileName, Skipped);
         }
         if (Changed) {

@@ -3,14 +3,43 @@
 #include "patches/patchboxmodel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QListView>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QToolTip>
 
+namespace {
+
+// Lists longer than this drop down below the box.
+constexpr int LongList = 1000;
+
+// Where the style opens a box's list over the box (Fusion does), Qt first measures the text of
+// every entry, to make the list as wide as the widest: with half a million programs in a mode
+// that takes minutes. A long list drops down below the box instead, sized by ListWidth.
+class TLongListStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint Hint, const QStyleOption *Option, const QWidget *Widget,
+                  QStyleHintReturn *Return) const override {
+        if (Hint == SH_ComboBox_Popup)
+            if (const auto *box = qobject_cast<const QComboBox *>(Widget);
+                box && box->count() > LongList)
+                return 0;
+        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
+    }
+};
+
+} // namespace
+
 TPatchBox::TPatchBox(QWidget *Parent) : QComboBox(Parent) {
+    // A style of the application's kind, with the one hint above.
+    auto *style = new TLongListStyle(QApplication::style()->name());
+    style->setParent(this);
+    setStyle(style);
     // Neither the box's size nor its list measures every entry: a patch set may list half a
     // million programs in one mode.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
