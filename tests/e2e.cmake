@@ -125,3 +125,15 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK AND WAYLAND_CLIENT_FOUND AND XKBCOMM
     add_dependencies(tst_e2e_wayland ondrel ondrel_vkey)
     set_tests_properties(tst_e2e_wayland PROPERTIES ENVIRONMENT "" LABELS "e2e;wayland")
 endif()
+
+# The real program and its settings file: killed, and two programs on one file.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_settings LABEL e2e
+        SOURCES e2e/tst_e2e_settings.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK ondrel_core)
+    target_include_directories(tst_e2e_settings PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_settings PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_settings ondrel)
+    set_tests_properties(tst_e2e_settings PROPERTIES ENVIRONMENT "" LABELS "e2e;store")
+endif()

@@ -418,6 +418,12 @@ void TestChordEdit::applyReportsASettingsFileThatCannotBeSaved() {
     QVERIFY(store.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     TChordEditForm *f = Open();
     QVERIFY(f);
+    // A new chord to save (with nothing changed there is nothing to write).
+    SetEditMode(true);
+    QTest::mouseClick(f->NewButton, Qt::LeftButton);
+    QTest::keyClick(NameEditor(*f), Qt::Key_Escape);
+    for (int note : {48, 55})
+        QTest::mouseClick(f->Keyboard, Qt::LeftButton, {}, KeyPoint(*f->Keyboard, note));
     TBoxWatcher boxes;
     QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
     QTRY_COMPARE(boxes.Texts.size(), 1);

@@ -8,6 +8,7 @@
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
 #include "app/programbank.h"
+#include "app/settingssaver.h"
 #include "app/splash.h"
 #include "app/statusbar.h"
 #include "app/updown.h"
@@ -60,6 +61,8 @@
 #include <cmath>
 
 namespace {
+
+const QString ReadingPatchList = QStringLiteral("Reading patch list...");
 
 // Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
 // a window can show a picture only after the server has exposed it, some time after show().
@@ -139,6 +142,17 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
         FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     };
     connect(FChordBox, &QComboBox::activated, this, [this] { ChordChosen(); });
+    FSaver = new TSettingsSaver(this);
+    FSaver->Write = [this](TCustomIniFile &store) { WriteSettings(store); };
+    FSaver->OnNotice = [this](const QString &text, bool problem) {
+        ShowNotice(text);
+        // The user's settings are at stake: said where it cannot be missed, once, unless the
+        // start already said that they cannot be saved. Not while closing: a box would keep
+        // the program from ending.
+        if (problem && !FSaveProblemTold && !FClosing)
+            OpenWarning(text);
+        FSaveProblemTold = problem;
+    };
     FChordList = std::make_unique<TChordList>();
     FChordList->LoadFromRegistry();
     RebuildChordCombo();
@@ -252,6 +266,14 @@ void TMainWindow::ApplyWidthLimits() {
 void TMainWindow::resizeEvent(QResizeEvent *Event) {
     QMainWindow::resizeEvent(Event);
     LayOut();
+    if (FSaver)
+        FSaver->Changed();
+}
+
+void TMainWindow::moveEvent(QMoveEvent *Event) {
+    QMainWindow::moveEvent(Event);
+    if (FSaver)
+        FSaver->Changed();
 }
 
 int TMainWindow::KeyboardHeight() const {
@@ -468,7 +490,14 @@ void TMainWindow::ChoosePatchSet() {
     if (!FPatchSetChooser) {
         FPatchSetChooser = new TPatchSetChooser(this);
         FPatchSetChooser->OnLoadPatchSet = [this](const QString &File) {
-            return FPatches->LoadPatchSet(File);
+            // Loaded on a thread of its own: the window keeps playing meanwhile. Apply comes
+            // back when the load failed or was cancelled.
+            const QPointer<TPatchSetChooser> chooser = FPatchSetChooser;
+            FPatches->StartLoading(File, [chooser](bool loaded) {
+                if (chooser && !loaded)
+                    chooser->LoadFailed();
+            });
+            return true;
         };
     }
     if (FPatchSetChooser->isMinimized())
@@ -547,6 +576,18 @@ bool TMainWindow::WindowKeyDown(QKeyEvent *Event) {
 }
 
 bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
+    // Whatever the user does may change a setting: it is saved a moment later (if it did).
+    switch (Event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::TouchEnd:
+        if (FSaver)
+            FSaver->Changed();
+        break;
+    default:
+        break;
+    }
     if (Watched == FChannelEdit) {
         if (Event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(Event)->key();
@@ -634,6 +675,8 @@ void TMainWindow::showEvent(QShowEvent *Event) {
         KnobCountChanged();
     }
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
+    // From here on what changes is saved a moment later.
+    FSaver->Start();
     // The deferred start paints before its slow part (patch set, devices): that picture shows
     // only once the window is exposed.
     WhenExposed(this, [this] { DeferredStart(); });
@@ -644,14 +687,21 @@ void TMainWindow::DeferredStart() {
         return;
     FDeferredDone = true;
     repaint();
-    SetStatusText(QStringLiteral("Reading patch list..."), false);
+    // The stored patch set loads on a thread of its own while the devices open; its stored
+    // patch is sent when it has loaded, or else the stored program once it cannot be.
+    bool patchPending = false;
     try {
         const TRegistryIniFile store;
-        FPatches->LoadStoredPatchSet(store, WindowSection);
+        patchPending = FPatches->LoadStoredPatchSet(store, WindowSection, [this](bool sent) {
+            if (StatusPanelText(0) == ReadingPatchList)
+                SetStatusText(QString());
+            if (!sent)
+                FProgramBank->SendProgram();
+        });
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
-    SetStatusText(QString(), false);
+    SetStatusText(patchPending ? ReadingPatchList : QString(), false);
     try {
         const TRegistryIniFile store;
         Synth::LoadSettings(store, DevicesSection); // the SoundFont of the Midi-Mapper
@@ -669,13 +719,16 @@ void TMainWindow::DeferredStart() {
         ShowNotice(said.join(QLatin1Char(' ')));
     if (!errors.isEmpty())
         OpenWarning(errors.join(QLatin1Char('\n')));
-    // The output told what is shown as it opened; without that, the program at least.
-    if (!FSendStateOnOpen)
+    // The output told what is shown as it opened; without that, the program at least, unless
+    // the stored patch is still to come.
+    if (!FSendStateOnOpen && !patchPending)
         FProgramBank->SendProgram();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
-    if (notice.isEmpty())
+    if (notice.isEmpty()) {
         notice = SettingsWriteProblem(ProgramStoreFileName());
+        FSaveProblemTold = !notice.isEmpty();
+    }
     if (!notice.isEmpty()) {
         ShowNotice(notice);
         // The user's settings are at stake: said where it cannot be missed, once.
@@ -847,6 +900,7 @@ void TMainWindow::Uninstall(bool Ask) {
         return;
     }
     FUninstalled = true;
+    FSaver->Stop();
     if (Ask)
         ShowInfo(this, QStringLiteral("The settings file %1 has been removed.\n\nTo remove the "
                                       "program itself, uninstall its package with your package "

@@ -50,6 +50,7 @@ class TMidiOutMenu;
 class TMidiRouter;
 class TPatchSelection;
 class TPatchSetChooser;
+class TSettingsSaver;
 class TProgramBank;
 class TSettings;
 class TSettingsHost;
@@ -220,7 +221,8 @@ public:
     void WriteSettings(TCustomIniFile &Store);
     // What File > Export Settings writes and Import Settings reads: the window, the keyboard
     // and the options, never the devices or the snapshots.
-    void ReadWindowSettings(TCustomIniFile &Store);
+    // Imported: program and bank are held for the next start, not shown or sent.
+    void ReadWindowSettings(TCustomIniFile &Store, bool Imported = false);
     void WriteWindowSettings(TCustomIniFile &Store);
     void DeferredStart();
 
@@ -229,6 +231,7 @@ protected:
     void showEvent(QShowEvent *Event) override;
     void changeEvent(QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
+    void moveEvent(QMoveEvent *Event) override;
     bool event(QEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
@@ -397,6 +400,9 @@ private:
     bool FSendStateOnOpen = true;
     int FCustomChordIndex = 0;
     std::array<bool, ExImFlagCount> FExImFlags{};
+
+    TSettingsSaver *FSaver = nullptr;
+    bool FSaveProblemTold = false; // that settings cannot be saved, in a box
 
     bool FUninstalled = false;
     bool FStarted = false;

@@ -266,7 +266,7 @@ bool TMainExImportHost::HasSnapshots() const {
 
 void TMainExImportHost::ReadSettings(TCustomIniFile &File) {
     const QString preset = FWindow.FKnobPresetName;
-    FWindow.ReadWindowSettings(File);
+    FWindow.ReadWindowSettings(File, true);
     // The patch selected there, as the help promises: its set loaded and the patch chosen.
     FWindow.FPatches->LoadStoredPatchSet(File, WindowSection);
     // The preset chosen there is chosen here at once when it is stored here too: a name only

@@ -5,6 +5,7 @@
 
 #include "app/patchselection.h"
 #include "app/programbank.h"
+#include "app/settingssaver.h"
 #include "controls/formstate.h"
 #include "core/chordlist.h"
 #include "core/custominifile.h"
@@ -56,14 +57,9 @@ void TMainWindow::LoadSettings() {
 }
 
 void TMainWindow::SaveSettings() {
-    try {
-        TRegistryIniFile store;
-        WriteSettings(store);
-        store.UpdateFile();
-    } catch (const EIniFileException &Error) {
-        // Said at start-up already; a terminal shows it once more.
-        qWarning("%s", qPrintable(Error.Message()));
-    }
+    // Only what this window changed: another window on the same file keeps its own changes.
+    if (FSaver->Started())
+        FSaver->SaveNow();
 }
 
 void TMainWindow::ReadSettings(TCustomIniFile &Store) {
@@ -88,7 +84,7 @@ void TMainWindow::WriteSettings(TCustomIniFile &Store) {
     Store.WriteString(WindowSection, ValKnobValues, SnapshotValuesText(FKnobs->KnobValues()));
 }
 
-void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
+void TMainWindow::ReadWindowSettings(TCustomIniFile &Store, bool Imported) {
     const QString &sec = WindowSection;
     FModWheelController = Store.ReadInteger(sec, ValModWheelController, FModWheelController) & 127;
     SetArrowsVisible(Store.ReadBool(sec, ValShowBasenoteButtons, FArrowsVisible));
@@ -102,13 +98,20 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
 
     SetMidiThru(Store.ReadBool(sec, ValMidiThru, MidiThru()));
     FFirstTime = Store.ReadBool(sec, ValFirstTime, FFirstTime);
-    FProgramBank->SetProgramValue(
-        std::clamp(Store.ReadInteger(sec, ValProgram, FProgramBank->Value(0)), -1, 127));
-    for (auto [index, name] : {std::pair{int(TProgramBank::Msb), &ValBankMSB},
-                               std::pair{int(TProgramBank::Lsb), &ValBankLSB}}) {
-        const int v =
+    std::array<int, 3> programBank{};
+    for (auto [index, name] : {std::pair{int(TProgramBank::Program), &ValProgram},
+                               std::pair{int(TProgramBank::Msb), &ValBankMSB},
+                               std::pair{int(TProgramBank::Lsb), &ValBankLSB}})
+        programBank[size_t(index)] =
             std::clamp(Store.ReadInteger(sec, *name, FProgramBank->Value(index)), -1, 127);
-        FProgramBank->ShowBankValue(index, v);
+    if (Imported) {
+        // Kept for the next start, neither shown nor sent: the fields keep showing what was
+        // sent last, not a bank beside a program that never went out together.
+        FProgramBank->StoreValues(programBank[0], programBank[1], programBank[2]);
+    } else {
+        FProgramBank->SetProgramValue(programBank[0]);
+        FProgramBank->ShowBankValue(TProgramBank::Msb, programBank[1]);
+        FProgramBank->ShowBankValue(TProgramBank::Lsb, programBank[2]);
     }
     SetWheelController(
         std::clamp(Store.ReadInteger(sec, ValMouseWheelController, FMouseWheelController), 0,
@@ -164,7 +167,12 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
     } else {
         FKnobPresetName = CurrentPresetName;
         try {
-            FKnobs->SavePreset(KnobPresetsKey, CurrentPresetName);
+            // Into the store written (the window's own, saved with the rest); an exported file
+            // holds no presets, so they go to the per-user store then.
+            if (auto *perUser = dynamic_cast<TRegistryIniFile *>(&Store))
+                FKnobs->SaveToIni(*perUser->Below(KnobPresetsKey), CurrentPresetName);
+            else
+                FKnobs->SavePreset(KnobPresetsKey, CurrentPresetName);
         } catch (const EIniFileException &Error) {
             qWarning("%s", qPrintable(Error.Message()));
         }

@@ -41,6 +41,11 @@ public:
     const TControls &Controls() const { return C; }
     int Value(int Index) const { return FValues[size_t(Index)]; }
     void SetProgramValue(int Value) { FValues[Program] = Value; }
+    // Holds the three values without showing or sending them: they go out at the next start
+    // (or when the program is sent).
+    void StoreValues(int ProgramValue, int MsbValue, int LsbValue) {
+        FValues = {ProgramValue, MsbValue, LsbValue};
+    }
 
     void SendProgram();
     void ClearProgram();

@@ -356,7 +356,17 @@ void TChordEditForm::ResetChord() {
 }
 
 void TChordEditForm::ApplyChanges() {
-    if (const QString error = FWorkingList.SaveToRegistry(); !error.isEmpty())
+    const TChordEntry *selected = Selected();
+    const QString error = FWorkingList.SaveToRegistry();
+    // Chords another program saved meanwhile join the list, and those it deleted leave it.
+    FillList();
+    if (QTreeWidgetItem *row = selected ? RowOf(selected) : nullptr) {
+        const QSignalBlocker block(ChordView);
+        ChordView->setCurrentItem(row);
+    } else {
+        SelectionChanged();
+    }
+    if (!error.isEmpty())
         QMessageBox::critical(this, windowTitle(), error);
     if (OnApply)
         OnApply();

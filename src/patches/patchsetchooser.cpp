@@ -404,6 +404,11 @@ void TPatchSetChooser::ApplyChanges() {
         ApplyButton->setEnabled(true);
 }
 
+void TPatchSetChooser::LoadFailed() {
+    if (!FSelectedFile.isEmpty())
+        ApplyButton->setEnabled(true);
+}
+
 void TPatchSetChooser::AcceptChanges() {
     if (ApplyButton->isEnabled())
         ApplyChanges();
