@@ -1,16 +1,21 @@
 #pragma once
 
-// The on-screen piano: draws the keyboard model, plays it with the mouse and scrolls it.
-// Everything the keyboard produces leaves through Model().OnNote; the owner sends it on.
+// The on-screen piano: draws the keyboard model, plays it with the mouse, fingers and computer
+// keys, and scrolls it. Everything the keyboard produces leaves through Model().OnNote; the
+// owner sends it on. Space holds the sustain pedal while it is down.
 
 #include "core/keyboardmodel.h"
 #include "hook/keyboardhook.h"
 
+#include <QEventPoint>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
 
 #include <array>
+#include <vector>
+
+class QTouchEvent;
 
 class TCustomIniFile;
 
@@ -47,6 +52,15 @@ public:
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseRelease(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
 
+    // Touch play with plain values: the Qt touch handler calls this for each touch point.
+    // Pressure 0..127 where the screen senses it, else -1.
+    void TouchPoint(int Id, QEventPoint::State State, QPoint Position, int Pressure, bool Shift);
+    // The fingers on the keys now.
+    int FingerCount() const { return int(FFingers.size()); }
+
+    // The tooltip over key Note: the patch's name of the key, else the keyboard's own tooltip.
+    QString KeyToolTip(int Note) const;
+
     // Computer-keyboard play: while on, the keys of the whole application play this keyboard
     // (its window switches it on while it is active). Switching it off first releases all.
     bool CaptureKeyboard() const { return FModel.CaptureKeyboard(); }
@@ -64,6 +78,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent *Event) override;
     void paintEvent(QPaintEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
     void showEvent(QShowEvent *Event) override;
@@ -87,6 +102,11 @@ private:
     void Scroll(int OldOffset, int NewOffset);
     void ApplyWidthLimit();
     void KeyboardLost();
+    // Lifts the sustain pedal Space holds, when it holds it.
+    void LiftSpaceSustain();
+    bool SpaceKey(const TKeyData &Key, TShiftState Shift, bool Edit);
+    void TouchEvent(QTouchEvent *Event);
+    void EndTouches();
 
     // Pictures
     void PrepareImages();
@@ -94,8 +114,15 @@ private:
     void PaintDraw(QPainter &P, int First, int Last);
     void PaintImage(QPainter &P, int First, int Last);
     void DrawKeyDraw(QPainter &P, int Note);
-    void DrawDot(QPainter &P, int Note, int X);
+    // The dot of a pressed or marked key, kept above Above (the labels' top).
+    void DrawDot(QPainter &P, int Note, int X, qreal Above);
     void DrawKeyImage(QPainter &P, int Note);
+    // Sustained and out-of-scale keys, then the labels, over a drawn key.
+    void DrawMarks(QPainter &P, int Note, int X);
+    // Returns the top of what it wrote (the largest qreal when nothing).
+    qreal DrawLabels(QPainter &P, int Note, int X);
+    // The face of a key where its labels go, in control pixels.
+    QRectF LabelFace(int Note, int X) const;
 
     TKeyboardModel FModel;
     Qt::MouseButtons FButtonsDown;
@@ -107,6 +134,14 @@ private:
     int FLastMoveNote = -1;
     bool FHandCursor = false;
     QRegion FLastPainted;
+    bool FSpaceSustain = false;
+    // The fingers on the keys: touch point id, the key under it and the pressure last sent.
+    struct TFinger {
+        int Id;
+        int Note;
+        int Pressure;
+    };
+    std::vector<TFinger> FFingers;
 
     // Key pictures, valid while psImage is active.
     bool FImagesLoaded = false;
