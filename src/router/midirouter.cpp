@@ -113,6 +113,18 @@ void TMidiRouter::Panic() {
         SendOnly(TShortMessage::ControlChange(channel, MidiController::AllNotesOff, 0));
         Q_EMIT PanicProgress(int(std::nearbyint((channel + 1) * 100.0 / MidiChannelCount)));
     }
+    ReleasePedals();
+}
+
+void TMidiRouter::ReleasePedals() {
+    // A pedal left down, here or by a player at the input, would hold every note played next.
+    static constexpr int Pedals[] = {TKeyboardModel::SustainPedal, TKeyboardModel::SostenutoPedal,
+                                     TKeyboardModel::SoftPedal};
+    for (int channel = 0; channel < MidiChannelCount; ++channel)
+        for (int pedal : Pedals)
+            SendOnly(TShortMessage::ControlChange(channel, pedal, 0));
+    for (int pedal : Pedals)
+        Reflect(TShortMessage::ControlChange(FKeyboard.Channel(), pedal, 0));
 }
 
 // --- What arrives --------------------------------------------------------------------------------

@@ -53,7 +53,8 @@ public:
     // as 0), then the program change. Nothing for a program of -1.
     void SendProgram(int Msb, int Lsb, int Program);
     // Silences everything: the keyboard lets go of its notes, the notes played through end, then
-    // each of the 16 channels gets a note off for every note, All Sound Off and All Notes Off.
+    // each of the 16 channels gets a note off for every note, All Sound Off and All Notes Off,
+    // and last its sustain, sostenuto and soft pedals lifted.
     void Panic();
 
     // --- What arrives ---------------------------------------------------------------------------
@@ -86,6 +87,7 @@ Q_SIGNALS:
 private:
     void PublishThruRules();
     void ReleaseThru();
+    void ReleasePedals();
 
     TKeyboardModel &FKeyboard;
     TMidiSink *FOutput = nullptr;
