@@ -115,6 +115,7 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FRouter = std::make_unique<TMidiRouter>(FKeyboard->Model(), this);
     BuildProgramArea();
     BuildKnobBar();
+    BuildExpressionRow();
     BuildMenus();
     BuildStatusBar();
     FErrForm = new TErrForm(this);
@@ -204,6 +205,7 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
 
 int TMainWindow::MinWidth() const {
     int width = FChannelUpDown->geometry().right() + 1 + 5;
+    width = std::max(width, ExpressionRowRight() + 5);
     if (FKnobs && FKnobs->Count() > 0) {
         // Two rows of knobs, column by column, right of the patch box (LayOut); a column is at
         // least one knob wide.
@@ -327,6 +329,7 @@ void TMainWindow::ShowPitchBend(int Value) {
 }
 
 void TMainWindow::ShowController(int Controller, int Value) {
+    ShowPedal(Controller, Value);
     if (Controller == FModWheelController)
         FModulationStrip->SetPosition(Value);
     if (Controller == FMouseWheelController)
