@@ -593,6 +593,11 @@ void TKeyboard::changeEvent(QEvent *Event) {
     QWidget::changeEvent(Event);
     if (Event->type() == QEvent::EnabledChange || Event->type() == QEvent::PaletteChange)
         update();
+    if (Event->type() == QEvent::FontChange) {
+        FLabelLayouts.clear();
+        FLabelPictures.clear();
+        update();
+    }
 }
 
 void TKeyboard::KeyChanged(int Note) {
@@ -671,6 +676,10 @@ void TKeyboard::paintEvent(QPaintEvent *Event) {
     if (FModel.PaintStyle() == TPaintStyle::psImage &&
         (!FImagesLoaded || FImagesDpr != devicePixelRatioF()))
         PrepareImages();
+    if (FLabelsDpr != devicePixelRatioF()) {
+        FLabelPictures.clear(); // drawn for another screen
+        FLabelsDpr = devicePixelRatioF();
+    }
     QPainter p(this);
     const QRect r = Event->rect();
     const int first = std::max(0, FModel.HitTest(r.left(), 0) - 2);
@@ -810,15 +819,64 @@ qreal TKeyboard::DrawLabels(QPainter &P, int Note, int X) {
         return std::numeric_limits<qreal>::max();
     const bool black = TKeyboardModel::IsBlack(Note);
     const QRectF face = LabelFace(Note, X);
-    // One size for all the keys, as a white key's face allows it.
-    const int size = KeyLabels::PixelSizeFor(m.KeyWidth(), LabelFace(0, 0).height());
+    // Laid out once per face size and texts, relative to the face, and each label drawn once
+    // into a picture: text is the costly part of a repaint.
+    const QString layoutKey = QStringLiteral("%1x%2|%3|%4|%5")
+                                  .arg(face.width())
+                                  .arg(face.height())
+                                  .arg(noteLabel, keys.join(QChar(0x1f)), keyName);
+    auto layout = FLabelLayouts.find(layoutKey);
+    if (layout == FLabelLayouts.end()) {
+        if (FLabelLayouts.size() > 4096)
+            FLabelLayouts.clear();
+        // One size for all the keys, as a white key's face allows it.
+        const int size = KeyLabels::PixelSizeFor(m.KeyWidth(), LabelFace(0, 0).height());
+        layout = FLabelLayouts.insert(layoutKey,
+                                      KeyLabels::Layout(QRectF(QPointF(0, 0), face.size()), size,
+                                                        noteLabel, keys, keyName, font()));
+    }
     qreal top = std::numeric_limits<qreal>::max();
-    for (const TKeyLabel &label : KeyLabels::Layout(face, size, noteLabel, keys, keyName, font())) {
-        KeyLabels::Draw(P, label, font(), black ? TextOnBlack : TextOnWhite,
-                        black ? CapOnBlack : CapOnWhite);
-        top = std::min(top, label.Rect.top());
+    for (const TKeyLabel &label : *layout) {
+        const QRectF at = label.Rect.translated(face.topLeft());
+        P.drawPixmap(QPointF(std::floor(at.left()), std::floor(at.top())),
+                     LabelPicture(label, at, black));
+        top = std::min(top, at.top());
     }
     return top;
+}
+
+QPixmap TKeyboard::LabelPicture(const TKeyLabel &Label, const QRectF &At, bool Black) {
+    // Where the label starts within its first pixel, so that the picture sits as text would.
+    const QPointF offset(At.left() - std::floor(At.left()), At.top() - std::floor(At.top()));
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8x%9")
+                            .arg(Label.Text)
+                            .arg(int(Label.Kind))
+                            .arg(int(Label.Shape))
+                            .arg(Label.PixelSize)
+                            .arg(Label.Framed)
+                            .arg(Black)
+                            .arg(offset.x(), 0, 'f', 2)
+                            .arg(At.width(), 0, 'f', 2)
+                            .arg(At.height(), 0, 'f', 2);
+    if (const auto it = FLabelPictures.constFind(key); it != FLabelPictures.cend())
+        return *it;
+    if (FLabelPictures.size() > 4096)
+        FLabelPictures.clear();
+    const qreal dpr = devicePixelRatioF();
+    const QSize size(int(std::ceil(offset.x() + At.width())) + 1,
+                     int(std::ceil(offset.y() + At.height())) + 1);
+    QPixmap picture(size * dpr);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        TKeyLabel placed = Label;
+        placed.Rect = QRectF(offset, At.size());
+        KeyLabels::Draw(p, placed, font(), Black ? TextOnBlack : TextOnWhite,
+                        Black ? CapOnBlack : CapOnWhite);
+    }
+    FLabelPictures.insert(key, picture);
+    return picture;
 }
 
 void TKeyboard::PaintImage(QPainter &P, int First, int Last) {

@@ -6,8 +6,10 @@
 
 #include "core/keyboardmodel.h"
 #include "hook/keyboardhook.h"
+#include "keyboard/keylabels.h"
 
 #include <QEventPoint>
+#include <QHash>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -123,6 +125,8 @@ private:
     qreal DrawLabels(QPainter &P, int Note, int X);
     // The face of a key where its labels go, in control pixels.
     QRectF LabelFace(int Note, int X) const;
+    // A label drawn once, at its place within its first pixel At.
+    QPixmap LabelPicture(const TKeyLabel &Label, const QRectF &At, bool Black);
 
     TKeyboardModel FModel;
     Qt::MouseButtons FButtonsDown;
@@ -152,4 +156,9 @@ private:
     QPixmap FBlackDown;
 
     TKeyboardHook FHook;
+
+    // Label layouts by face size and texts (relative to the face) and label pictures.
+    QHash<QString, std::vector<TKeyLabel>> FLabelLayouts;
+    QHash<QString, QPixmap> FLabelPictures;
+    qreal FLabelsDpr = 0;
 };

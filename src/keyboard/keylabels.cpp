@@ -35,7 +35,8 @@ struct TRoom {
 
 bool PlaceLine(TRoom &Room, TKeyLabel::TKind Kind, const QString &Text, int Size, const QFont &Font,
                std::vector<TKeyLabel> &Out) {
-    // Smaller first only down to the readable least; then one character a line.
+    // Across the key at the size asked for, else one character a line at it (the names on
+    // black keys alike), else the same smaller, down to the readable least.
     for (int s = Size; s >= MinPixelSize; --s) {
         const QFontMetricsF m(Sized(Font, s));
         const qreal w = m.horizontalAdvance(Text);
@@ -46,21 +47,20 @@ bool PlaceLine(TRoom &Room, TKeyLabel::TKind Kind, const QString &Text, int Size
             Room.Bottom -= h + 1;
             return true;
         }
-    }
-    if (Text.size() < 2)
-        return false;
-    for (int s = Size; s >= MinPixelSize; --s) {
-        const QFontMetricsF m(Sized(Font, s));
-        qreal w = 0;
-        for (const QChar c : Text)
-            w = std::max(w, m.horizontalAdvance(c));
-        const qreal h = LineHeight(m) * qreal(Text.size());
-        if (w > Room.Width || h > Room.Height())
+        if (Text.size() < 2)
             continue;
-        Out.push_back({Kind, TKeyLabel::lsStacked, Text,
-                       QRectF(Room.Left + (Room.Width - w) / 2, Room.Bottom - h, w, h), s});
-        Room.Bottom -= h + 1;
-        return true;
+        qreal widest = 0;
+        for (const QChar c : Text)
+            widest = std::max(widest, m.horizontalAdvance(c));
+        const qreal tall = h * qreal(Text.size());
+        if (widest <= Room.Width && tall <= Room.Height()) {
+            Out.push_back(
+                {Kind, TKeyLabel::lsStacked, Text,
+                 QRectF(Room.Left + (Room.Width - widest) / 2, Room.Bottom - tall, widest, tall),
+                 s});
+            Room.Bottom -= tall + 1;
+            return true;
+        }
     }
     return false;
 }
