@@ -605,7 +605,7 @@ void TestSettings::screenshots() {
         QSKIP("ONDREL_SCREENSHOT_DIR not set");
     TSettings *s = Open();
     QVERIFY(s);
-    const char *names[] = {"general", "playing", "controller", "joystick", "mousewheel", "labels"};
+    const char *names[] = {"general", "playing", "controller", "joystick", "mousewheel", "keys"};
     for (int page = 0; page < 6; ++page) {
         s->ShowPage(TSettings::TPage(page));
         QTest::qWait(20);
