@@ -99,6 +99,7 @@ private Q_SLOTS:
     void strikeHeightGivesVelocity();
     void fingersPlayOneNoteEachAndGlide();
     void fingerPressureAsAftertouch();
+    void fingerIsTheMouseWhereTheOwnerFollowsIt();
     void labelLayoutStaysOnTheFace_data();
     void labelLayoutStaysOnTheFace();
     void labelsAndMarksAreDrawn_data();
@@ -553,6 +554,23 @@ void TestKeyboard::fingersPlayOneNoteEachAndGlide() {
     QTouchEvent cancel(QEvent::TouchCancel, screen);
     QApplication::sendEvent(&f.Keys, &cancel);
     QCOMPARE(f.Sent().last(), (Msg{0x90, 7, 0}));
+}
+
+void TestKeyboard::fingerIsTheMouseWhereTheOwnerFollowsIt() {
+    // The chord editor picks notes by the mouse events: a finger must reach them too.
+    Fixture f;
+    QList<int> pressed;
+    f.Keys.OnMousePress = [&pressed](QObject *, int &Note, Qt::MouseButton, TShiftState) {
+        pressed << Note;
+    };
+    f.Keys.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.Keys));
+    static QPointingDevice *screen = QTest::createTouchDevice();
+    QTest::touchEvent(&f.Keys, screen).press(0, QPoint(37, 70));
+    QTest::touchEvent(&f.Keys, screen).release(0, QPoint(37, 70));
+    QCOMPARE(pressed, QList<int>{4});
+    QCOMPARE(f.Keys.FingerCount(), 0);
+    QCOMPARE(f.Sent(), (QList<Msg>{{0x90, 4, 100}, {0x90, 4, 0}}));
 }
 
 void TestKeyboard::fingerPressureAsAftertouch() {

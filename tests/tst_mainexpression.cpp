@@ -28,6 +28,7 @@ private Q_SLOTS:
 
     void pedalButtonsSendAndShowWhatPasses();
     void panicLiftsThePedals();
+    void closingLiftsAPedalLeftDown();
     void velocityKeysStepAndSaySo();
     void patchKeyNamesReachTheKeys();
     void optionsTravelWithExportedSettings();
@@ -77,6 +78,19 @@ void TestMainExpression::panicLiftsThePedals() {
         QVERIFY(!w->Keyboard()->Model().PedalDown(pedal));
     }
     QVERIFY(!w->Keyboard()->Model().IsSustained(60));
+}
+
+void TestMainExpression::closingLiftsAPedalLeftDown() {
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    QVERIFY(F.ConnectPeer(*w));
+    QTest::mouseClick(w->PedalButton(66), Qt::LeftButton);
+    QVERIFY(F.Peer().WaitForReceived(1, 3000));
+    F.Peer().ClearReceived();
+    w->close();
+    QVERIFY(F.Peer().WaitForReceived(1, 3000));
+    QVERIFY2(F.Received().contains(QStringLiteral("b0 42 00")),
+             qPrintable(F.Received().join(QLatin1Char(','))));
 }
 
 void TestMainExpression::velocityKeysStepAndSaySo() {

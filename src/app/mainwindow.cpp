@@ -667,6 +667,7 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
         if (FSettings)
             FSettings->close();
         FKeyboard->Model().ResetNotes();
+        LiftPedals();
         if (FPatchSetChooser)
             FPatchSetChooser->close();
         if (!FUninstalled)

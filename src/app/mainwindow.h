@@ -308,6 +308,8 @@ private:
     void VelocityMoved(int Value);
     // A pedal message that passed (sent or received) shows on its button.
     void ShowPedal(int Controller, int Value);
+    // The pedals down are let up: what plays after the program must not be held by them.
+    void LiftPedals();
 
     TMidiApi FService = TMidiApi::maAuto;
     TClientArea *FClient = nullptr;

@@ -108,3 +108,10 @@ void TMainWindow::ShowPedal(int Controller, int Value) {
         button->setChecked(Value >= 64);
     }
 }
+
+void TMainWindow::LiftPedals() {
+    TKeyboardModel &m = FKeyboard->Model();
+    for (int pedal : Pedals)
+        if (m.PedalDown(pedal))
+            m.SendPedal(pedal, false);
+}

@@ -493,6 +493,10 @@ bool TKeyboard::event(QEvent *Event) {
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:
+        // An owner that follows the mouse play (the chord editor picks notes by it) gets the
+        // mouse Qt makes of the first finger instead.
+        if (OnMousePress)
+            return QWidget::event(Event);
         TouchEvent(static_cast<QTouchEvent *>(Event));
         return true;
     case QEvent::ToolTip: {

@@ -31,7 +31,8 @@ public:
     const TKeyboardModel &Model() const { return FModel; }
 
     // Events of the mouse play; a handler may change Note, or veto a press with a note
-    // outside 0..127.
+    // outside 0..127. With OnMousePress assigned, a finger plays as the mouse does (one note),
+    // so that the owner sees it.
     TMouseNoteEvent OnMousePress;
     TMouseNoteEvent OnMouseDrag;
     TMouseNoteEvent OnMouseRelease;
