@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/patchselection.h"
+#include "chords/chordeditform.h"
 #include "core/inifile.h"
 #include "core/patchlist.h"
 #include "jackfixture.h"
@@ -13,6 +14,7 @@
 #include "router/midirouter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +32,7 @@ private Q_SLOTS:
     void panicLiftsThePedals();
     void closingLiftsAPedalLeftDown();
     void velocityKeysStepAndSaySo();
+    void velocityKeysLeaveTheChordEditorsF2();
     void patchKeyNamesReachTheKeys();
     void optionsTravelWithExportedSettings();
 
@@ -113,6 +116,22 @@ void TestMainExpression::velocityKeysStepAndSaySo() {
     QCOMPARE(w->VelocitySlider()->value(), 33);
     w->VelocitySlider()->setValue(70);
     QCOMPARE(int(m.Velocity()), 70);
+}
+
+void TestMainExpression::velocityKeysLeaveTheChordEditorsF2() {
+    // F2 renames a chord in the chord editor, a window of the main window's own.
+    auto w = F.NewWindow();
+    QVERIFY(w);
+    w->ShowChordEditor();
+    QWidget *editor = w->ChordEditor();
+    QVERIFY(editor);
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && focus->window() == editor);
+    QTest::keyClick(focus, Qt::Key_F2);
+    QTest::keyClick(focus, Qt::Key_F1);
+    QCOMPARE(int(w->Keyboard()->Model().Velocity()), 100);
 }
 
 void TestMainExpression::patchKeyNamesReachTheKeys() {

@@ -825,16 +825,17 @@ qreal TKeyboard::DrawLabels(QPainter &P, int Note, int X) {
     const QRectF face = LabelFace(Note, X);
     // Laid out once per face size and texts, relative to the face, and each label drawn once
     // into a picture: text is the costly part of a repaint.
-    const QString layoutKey = QStringLiteral("%1x%2|%3|%4|%5")
+    // One size for all the keys, as a white key's face allows it.
+    const int size = KeyLabels::PixelSizeFor(m.KeyWidth(), LabelFace(0, 0).height());
+    const QString layoutKey = QStringLiteral("%1x%2|%3|%4|%5|%6")
                                   .arg(face.width())
                                   .arg(face.height())
+                                  .arg(size)
                                   .arg(noteLabel, keys.join(QChar(0x1f)), keyName);
     auto layout = FLabelLayouts.find(layoutKey);
     if (layout == FLabelLayouts.end()) {
         if (FLabelLayouts.size() > 4096)
             FLabelLayouts.clear();
-        // One size for all the keys, as a white key's face allows it.
-        const int size = KeyLabels::PixelSizeFor(m.KeyWidth(), LabelFace(0, 0).height());
         layout = FLabelLayouts.insert(layoutKey,
                                       KeyLabels::Layout(QRectF(QPointF(0, 0), face.size()), size,
                                                         noteLabel, keys, keyName, font()));
@@ -852,16 +853,17 @@ qreal TKeyboard::DrawLabels(QPainter &P, int Note, int X) {
 QPixmap TKeyboard::LabelPicture(const TKeyLabel &Label, const QRectF &At, bool Black) {
     // Where the label starts within its first pixel, so that the picture sits as text would.
     const QPointF offset(At.left() - std::floor(At.left()), At.top() - std::floor(At.top()));
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8x%9")
-                            .arg(Label.Text)
-                            .arg(int(Label.Kind))
-                            .arg(int(Label.Shape))
-                            .arg(Label.PixelSize)
-                            .arg(Label.Framed)
-                            .arg(Black)
-                            .arg(offset.x(), 0, 'f', 2)
-                            .arg(At.width(), 0, 'f', 2)
-                            .arg(At.height(), 0, 'f', 2);
+    const QString key =
+        QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8|%9")
+            .arg(Label.Text)
+            .arg(int(Label.Kind))
+            .arg(int(Label.Shape))
+            .arg(Label.PixelSize)
+            .arg(Label.Framed)
+            .arg(Black)
+            .arg(offset.x(), 0, 'f', 2)
+            .arg(offset.y(), 0, 'f', 2)
+            .arg(QStringLiteral("%1x%2").arg(At.width(), 0, 'f', 2).arg(At.height(), 0, 'f', 2));
     if (const auto it = FLabelPictures.constFind(key); it != FLabelPictures.cend())
         return *it;
     if (FLabelPictures.size() > 4096)
