@@ -137,3 +137,15 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_settings ondrel)
     set_tests_properties(tst_e2e_settings PROPERTIES ENVIRONMENT "" LABELS "e2e;store")
 endif()
+
+# The real program played for dynamics: where a key is struck, Space holding the sustain pedal.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_expressive LABEL e2e
+        SOURCES e2e/tst_e2e_expressive.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp
+            e2e/xserver.h jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_expressive PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_expressive PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_expressive ondrel)
+    set_tests_properties(tst_e2e_expressive PROPERTIES ENVIRONMENT "" LABELS "e2e;keyboard")
+endif()

@@ -24,6 +24,7 @@ using Msg = std::tuple<int, int, int>;
 
 // Set 1 scan codes used below; on the offscreen platform events carry them as they are.
 constexpr quint32 ScA = 30, ScS = 31, ScZ = 44, ScX = 45, ScC = 46, ScQ = 16, ScW = 17;
+constexpr quint32 ScSpace = 57;
 constexpr quint32 ScAlt = 0x38, ScShift = 0x2A, ScTab = 0x0F, ScBack = 0x0E, ScEsc = 0x01;
 constexpr quint32 ExtendedBit = 0x100;
 
@@ -153,6 +154,10 @@ private Q_SLOTS:
     void multiLineEditDoesNotType();
     void inactiveWindowDoesNotPlay();
     void altSwallowedAndShowsHand();
+    void spaceHoldsTheSustainPedal();
+    void spaceTypesIntoAnEditBoxToo();
+    void ctrlSpaceLeftToPanic();
+    void spaceHeldWhenCaptureEndsLiftsThePedal();
     // Key sequence and key edit
     void sequenceText_data();
     void sequenceText();
@@ -628,6 +633,52 @@ void TestHook::fieldTypesWhatItTakesOthersPlay() {
             notes << note;
     QCOMPARE(notes, played);
     QCOMPARE(f.Out.size(), size_t(2 * played.size())); // each released once
+}
+
+void TestHook::spaceHoldsTheSustainPedal() {
+    Form f;
+    QVERIFY(f.Active());
+    Press(f.Sink, ScSpace, Qt::Key_Space, " ");
+    Press(f.Sink, ScSpace, Qt::Key_Space, " ", {}, true); // auto-repeat: nothing more
+    Tap(f.Sink, ScZ, Qt::Key_Z, "z");
+    Release(f.Sink, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Sent(),
+             (QList<Msg>{{0xB0, 64, 127}, {0x90, 48, 100}, {0x90, 48, 0}, {0xB0, 64, 0}}));
+    // Swallowed: a focused button would not be clicked by it.
+    QCOMPARE(f.Sink->Keys, (QStringList{"+32"})); // only the auto-repeat, which is not ours
+    QVERIFY(!f.Keys->Model().PedalDown(TKeyboardModel::SustainPedal));
+    // A release without its press (the press went to another window) lifts nothing.
+    Release(f.Sink, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Out.size(), size_t(4));
+}
+
+void TestHook::spaceTypesIntoAnEditBoxToo() {
+    Form f;
+    QVERIFY(f.Active());
+    f.Edit->setFocus();
+    Tap(f.Edit, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Edit->text(), QStringLiteral(" "));
+    QCOMPARE(f.Sent(), (QList<Msg>{{0xB0, 64, 127}, {0xB0, 64, 0}}));
+}
+
+void TestHook::ctrlSpaceLeftToPanic() {
+    Form f;
+    QVERIFY(f.Active());
+    Tap(f.Sink, ScSpace, Qt::Key_Space, " ", Qt::ControlModifier);
+    QVERIFY(f.Out.empty());
+    QCOMPARE(f.Sink->Keys, (QStringList{"+32", "-32"}));
+}
+
+void TestHook::spaceHeldWhenCaptureEndsLiftsThePedal() {
+    // A menu opening or the window losing the keys: the release of Space goes elsewhere.
+    Form f;
+    QVERIFY(f.Active());
+    Press(f.Sink, ScSpace, Qt::Key_Space, " ");
+    f.Keys->SetCaptureKeyboard(false);
+    QCOMPARE(f.Sent(), (QList<Msg>{{0xB0, 64, 127}, {0xB0, 64, 0}}));
+    f.Keys->SetCaptureKeyboard(true);
+    Release(f.Sink, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Out.size(), size_t(2));
 }
 
 void TestHook::multiLineEditDoesNotType() {

@@ -209,13 +209,16 @@ void TestMainWindow::panicSendsEverythingAndReportsProgress() {
     connect(&w->Router(), &TMidiRouter::PanicProgress, this,
             [&](int percent) { progress << QStringLiteral("Panic: %1%").arg(percent); });
     w->Panic();
-    QVERIFY(FPeer->WaitForReceived(2112, 10000));
+    QVERIFY(FPeer->WaitForReceived(2112 + 48, 10000));
     const auto got = FPeer->Received();
-    QCOMPARE(got.size(), size_t(2112));
+    QCOMPARE(got.size(), size_t(2112 + 48));
     QCOMPARE(got.front(), (TBytes{0x90, 0, 0}));
     QCOMPARE(got[128], (TBytes{0xB0, 120, 0}));
     QCOMPARE(got[129], (TBytes{0xB0, 123, 0}));
-    QCOMPARE(got.back(), (TBytes{0xBF, 121, 0}));
+    QCOMPARE(got[2111], (TBytes{0xBF, 121, 0}));
+    // then the pedals of every channel lifted
+    QCOMPARE(got[2112], (TBytes{0xB0, 64, 0}));
+    QCOMPARE(got.back(), (TBytes{0xBF, 67, 0}));
     QStringList expected{QStringLiteral("Panic: 0%")};
     for (int v : {6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100})
         expected << QStringLiteral("Panic: %1%").arg(v);

@@ -433,13 +433,16 @@ void TestRouter::panicEndsEverythingInOrder() {
     const Msgs sent = FSink.Take();
     // the own note and the one played through end first, then every channel in turn
     QCOMPARE(sent.mid(0, 2), (Msgs{M(0x90, 60, 0), M(0x93, 70, 0)}));
-    QCOMPARE(sent.size(), 2 + 2112);
+    QCOMPARE(sent.size(), 2 + 2112 + 48);
     QCOMPARE(sent[2], M(0x90, 0, 0));
     QCOMPARE(sent[2 + 128], M(0xB0, 120, 0));
     QCOMPARE(sent[2 + 129], M(0xB0, 123, 0));
     QCOMPARE(sent[2 + 130], M(0xE0, 0, 64));
     QCOMPARE(sent[2 + 131], M(0xB0, 121, 0));
-    QCOMPARE(sent.last(), M(0xBF, 121, 0));
+    QCOMPARE(sent[2 + 2111], M(0xBF, 121, 0));
+    // last, the three pedals of each channel lifted
+    QCOMPARE(sent.mid(2 + 2112, 3), (Msgs{M(0xB0, 64, 0), M(0xB0, 66, 0), M(0xB0, 67, 0)}));
+    QCOMPARE(sent.last(), M(0xBF, 67, 0));
     QCOMPARE(progress.size(), 17);
     QCOMPARE(progress.first().at(0).toInt(), 0);
     QCOMPARE(progress.last().at(0).toInt(), 100);

@@ -205,8 +205,8 @@ void TestTextsFit::nothingIsCutOff_data() {
         W.TransposeForm()->SetHelpVisible(false);
         return W.TransposeForm();
     });
-    const char *pages[] = {"general", "playing", "controller", "joystick", "mouse wheel"};
-    for (int page = 0; page < 5; ++page)
+    const char *pages[] = {"general", "playing", "controller", "joystick", "mouse wheel", "keys"};
+    for (int page = 0; page < 6; ++page)
         QTest::newRow(qPrintable(QStringLiteral("settings, %1").arg(QLatin1String(pages[page]))))
             << TShow([page](TMainWindow &W) -> QWidget * {
                    W.ShowSettings();

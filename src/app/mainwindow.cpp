@@ -122,6 +122,7 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     FRouter = std::make_unique<TMidiRouter>(FKeyboard->Model(), this);
     BuildProgramArea();
     BuildKnobBar();
+    BuildExpressionRow();
     BuildMenus();
     BuildStatusBar();
     FErrForm = new TErrForm(this);
@@ -237,6 +238,7 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
 
 int TMainWindow::MinWidth() const {
     int width = FChannelUpDown->geometry().right() + 1 + 5;
+    width = std::max(width, ExpressionRowRight() + 5);
     if (FKnobs && FKnobs->Count() > 0) {
         // Two rows of knobs, column by column, right of the patch box (LayOut); a column has
         // room for its knob and the value beside it (20 knobs showed "Vol…" and no values).
@@ -375,6 +377,7 @@ void TMainWindow::ShowPitchBend(int Value) {
 
 void TMainWindow::ShowController(int Controller, int Value) {
     FControllerValues[size_t(Controller & 127)] = Value;
+    ShowPedal(Controller, Value);
     if (Controller == FModWheelController)
         FModulationStrip->SetPosition(Value);
     if (Controller == FMouseWheelController)
@@ -758,6 +761,7 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
         if (FSettings)
             FSettings->close();
         FKeyboard->Model().ResetNotes();
+        LiftPedals();
         if (FPatchSetChooser)
             FPatchSetChooser->close();
         if (!FUninstalled)

@@ -7,7 +7,8 @@
 //
 // Sources: mainwindow.cpp (building, window life, settings, menu commands), mainwindowdevices.cpp
 // (device menus, the MIDI service and its loss), mainwindowcontrols.cpp (strips, mouse wheel,
-// joysticks), mainwindowknobs.cpp (knob presets and snapshots).
+// joysticks), mainwindowknobs.cpp (knob presets and snapshots), mainwindowexpression.cpp (the
+// velocity control and the pedals).
 
 #include "app/controllermapping.h"
 #include "core/keyboardmodel.h"
@@ -22,6 +23,7 @@
 #include <array>
 #include <memory>
 
+class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -31,6 +33,7 @@ class QLineEdit;
 class QMenu;
 class QSlider;
 class QTimer;
+class QToolButton;
 class QWheelEvent;
 class TChordEditForm;
 class TChordList;
@@ -64,7 +67,8 @@ class TMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 476;
-    static constexpr int ClientHeight = 187;
+    // With the row of the velocity control and the pedals below the keyboard.
+    static constexpr int ClientHeight = 211;
     static constexpr int StatusHeight = 19;
     // How much taller than designed the window may grow, the keys with it.
     static constexpr int MaxExtraKeyHeight = 3 * TKeyboardModel::ImageHeight;
@@ -177,6 +181,13 @@ public:
     int MaxWidth() const;
     // Shows the keyboard's channel (0..15) in the channel field.
     void SetChannelField(int Channel);
+
+    // --- Velocity and pedals (mainwindowexpression.cpp) -----------------------------------------
+    QSlider *VelocitySlider() const { return FVelocitySlider; }
+    // The button of a pedal (64 sustain, 66 sostenuto, 67 soft), null for other controllers.
+    QAbstractButton *PedalButton(int Controller) const;
+    // F1/F2: the velocity one dynamic level down or up, said in the status bar.
+    void StepVelocity(int Direction);
 
     // --- Knob presets and snapshots (mainwindowknobs.cpp) ---------------------------------------
     QString KnobPresetName() const { return FKnobPresetName; }
@@ -317,6 +328,17 @@ private:
     // Knobs (mainwindowknobs.cpp)
     void BuildSnapshotMenus();
 
+    // Velocity and pedals (mainwindowexpression.cpp)
+    void BuildExpressionRow();
+    // Where the row ends on the right.
+    int ExpressionRowRight() const;
+    void ShowVelocity();
+    void VelocityMoved(int Value);
+    // A pedal message that passed (sent or received) shows on its button.
+    void ShowPedal(int Controller, int Value);
+    // The pedals down are let up: what plays after the program must not be held by them.
+    void LiftPedals();
+
     TMidiApi FService = TMidiApi::maAuto;
     TClientArea *FClient = nullptr;
     TKeyboard *FKeyboard = nullptr;
@@ -332,6 +354,9 @@ private:
     TImgControl *FLeftArrow = nullptr;
     TImgControl *FRightArrow = nullptr;
     QSlider *FKeyWidthBar = nullptr;
+    QSlider *FVelocitySlider = nullptr;
+    QLabel *FVelocityValue = nullptr;
+    std::array<QToolButton *, 3> FPedalButtons{};
     bool FArrowsVisible = true;
     bool FSyncingKeyWidth = false;
 

@@ -207,6 +207,7 @@ void TMainWindow::BuildKeyboardArea() {
     m.SetMarkNote(60);
     m.SetVelocity(100);
     m.SetVelocityShiftFactor(0.6f);
+    m.SetVelocityByPosition(true); // the mouse plays louder towards the front of a key
     FKeyboard->SetPaintStyle(TPaintStyle::psImage);
     FKeyboard->SetImageSize(TImageSize::isSmall);
     m.SetRegKey(QStringLiteral("Keyboard"));
@@ -384,6 +385,13 @@ void TMainWindow::BuildMenus() {
                                      [this] { FKeyboard->Model().OctaveUp(); });
     up->setShortcut(Qt::Key_F4);
     up->setStatusTip(octaveHint);
+    const QString velocityHint = tr("Change the velocity of the computer keyboard's notes");
+    QAction *softer = options->addAction(tr("Velocity Down"), this, [this] { StepVelocity(-1); });
+    softer->setShortcut(Qt::Key_F1);
+    softer->setStatusTip(velocityHint);
+    QAction *louder = options->addAction(tr("Velocity Up"), this, [this] { StepVelocity(1); });
+    louder->setShortcut(Qt::Key_F2);
+    louder->setStatusTip(velocityHint);
     options->addSeparator();
     FStayOnTopAction = options->addAction(QStringLiteral("Stay &on Top"));
     FStayOnTopAction->setCheckable(true);

@@ -110,12 +110,23 @@ void TMidiRouter::Panic() {
         Q_EMIT PanicProgress(int(std::nearbyint((channel + 1) * 100.0 / MidiChannelCount)));
     }
     // The displays show what the controllers were reset to (the values of General MIDI's
-    // reset): the pitch strip centred, modulation and the pedals off, expression full.
+    // reset): the pitch strip centred, modulation off, expression full; the pedals follow.
     const int channel = FKeyboard.Channel();
     Reflect(TShortMessage::PitchBend(channel, 0));
-    for (const auto &[controller, value] : {std::pair{1, 0}, std::pair{11, 127}, std::pair{64, 0},
-                                            std::pair{65, 0}, std::pair{66, 0}, std::pair{67, 0}})
+    for (const auto &[controller, value] : {std::pair{1, 0}, std::pair{11, 127}, std::pair{65, 0}})
         Reflect(TShortMessage::ControlChange(channel, controller, value));
+    ReleasePedals();
+}
+
+void TMidiRouter::ReleasePedals() {
+    // A pedal left down, here or by a player at the input, would hold every note played next.
+    static constexpr int Pedals[] = {TKeyboardModel::SustainPedal, TKeyboardModel::SostenutoPedal,
+                                     TKeyboardModel::SoftPedal};
+    for (int channel = 0; channel < MidiChannelCount; ++channel)
+        for (int pedal : Pedals)
+            SendOnly(TShortMessage::ControlChange(channel, pedal, 0));
+    for (int pedal : Pedals)
+        Reflect(TShortMessage::ControlChange(FKeyboard.Channel(), pedal, 0));
 }
 
 // --- What arrives --------------------------------------------------------------------------------

@@ -54,7 +54,8 @@ public:
     void SendProgram(int Msb, int Lsb, int Program);
     // Silences everything: the keyboard lets go of its notes, the notes played through end, then
     // each of the 16 channels gets a note off for every note, All Sound Off, All Notes Off, the
-    // pitch bend centred and Reset All Controllers.
+    // pitch bend centred and Reset All Controllers, and last its sustain, sostenuto and soft
+    // pedals lifted (not every synthesizer lifts them on a reset).
     void Panic();
 
     // --- What arrives ---------------------------------------------------------------------------
@@ -89,6 +90,7 @@ Q_SIGNALS:
 private:
     void PublishThruRules();
     void ReleaseThru();
+    void ReleasePedals();
 
     TKeyboardModel &FKeyboard;
     TMidiSink *FOutput = nullptr;

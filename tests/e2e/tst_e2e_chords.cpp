@@ -42,7 +42,8 @@ void TestE2eChords::initTestCase() {
 
 void TestE2eChords::defineChooseAndPlay() {
     // Output to Ondrel's own port, so the notes can be read from it.
-    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n");
+    // The mouse plays at one velocity here, so that each note's bytes are known.
+    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n[Keyboard]\nVelocityByPosition=0\n");
     TE2eProgram p(FRig);
     QVERIFY(p.Start());
     QVERIFY(p.ConnectOutput());

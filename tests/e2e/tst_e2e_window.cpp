@@ -16,7 +16,7 @@
 namespace {
 
 // Height of the client area below the menu bar (the window's fixed height without the menu).
-constexpr int ClientHeight = 187;
+constexpr int ClientHeight = 211;
 // Client coordinates of the chord box, the patch box and the key C1 (white keys from x 80).
 constexpr int ChordBoxX = 60, PatchBoxX = 180, BoxY = 34, C1X = 87;
 
