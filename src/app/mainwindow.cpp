@@ -27,8 +27,8 @@
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
+#include "midi/mididevices.h"
 #include "midi/midimenu.h"
-#include "midi/synth.h"
 #include "patches/patchbox.h"
 #include "patches/patchsetchooser.h"
 #include "router/midirouter.h"
@@ -162,6 +162,7 @@ TMainWindow::~TMainWindow() {
     FRouter->SetOutput(nullptr);
     FInMenu.reset();
     FOutMenu.reset();
+    FDevices.reset();
     FRouter.reset();
 }
 
@@ -618,9 +619,7 @@ void TMainWindow::DeferredStart() {
     SetStatusText(QString());
     try {
         const TRegistryIniFile store;
-        Synth::LoadSettings(store, DevicesSection); // the SoundFont of the Midi-Mapper
-        FOutMenu->Load(store);
-        FInMenu->Load(store);
+        FDevices->Load(store);
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
@@ -668,8 +667,8 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
             FPatchSetChooser->close();
         if (!FUninstalled)
             SaveSettings();
-        FInMenu->CloseWithCursor();
-        FOutMenu->CloseWithCursor();
+        FDevices->Close(TMidiDevices::TSide::Input);
+        FDevices->Close(TMidiDevices::TSide::Output);
     }
     QMainWindow::closeEvent(Event);
 }
