@@ -590,6 +590,10 @@ void TMainWindow::showEvent(QShowEvent *Event) {
     FStarted = true;
     FKeyboard->setFocus();
     LoadSettings();
+    if (FGivenChannel >= 0) {
+        FKeyboard->Model().SetChannel(FGivenChannel);
+        SetChannelField(FKeyboard->Model().Channel());
+    }
     FProgramBank->ShowProgram();
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
@@ -619,7 +623,7 @@ void TMainWindow::DeferredStart() {
     SetStatusText(QString());
     try {
         const TRegistryIniFile store;
-        FDevices->Load(store);
+        FDevices->Load(store, {FGivenOutput, FGivenInput});
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }

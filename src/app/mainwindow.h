@@ -140,6 +140,9 @@ public:
     void SetStayOnTop(bool Value);
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
+    // What the command line chose for this start, in place of what is stored: the devices by
+    // name (empty: the stored ones) and the channel (0..15; -1: the stored one). Before show().
+    void SetStartChoices(const QString &MidiOut, const QString &MidiIn, int Channel);
 
     // --- Status bar -----------------------------------------------------------------------------
     // The text of the first panel until the next one; a long one is shown whole for a while
@@ -370,6 +373,9 @@ private:
     bool FClosing = false;
     QStringList FStartErrors;
     QStringList FStartNotices;
+    QString FGivenOutput; // the command line's choices (SetStartChoices)
+    QString FGivenInput;
+    int FGivenChannel = -1;
     const QKeyEvent *FLastKeyEvent = nullptr;
     ulong FLastKeyTime = 0;
 };

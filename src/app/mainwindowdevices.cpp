@@ -84,6 +84,12 @@ void TMainWindow::SetService(TMidiApi Api) {
     BuildServiceMenu(); // the check mark on the service in use, also when nothing changed
 }
 
+void TMainWindow::SetStartChoices(const QString &MidiOut, const QString &MidiIn, int Channel) {
+    FGivenOutput = MidiOut;
+    FGivenInput = MidiIn;
+    FGivenChannel = Channel >= 0 && Channel < MidiChannelCount ? Channel : -1;
+}
+
 void TMainWindow::DeviceNotice(const QString &Text) {
     if (FDeferredDone && !FErrorsToStatus)
         FStartNotices << Text;

@@ -18,8 +18,6 @@
 
 namespace {
 
-// The output's client name too: on JACK both ports live on one client.
-const QString ClientName = QStringLiteral("Ondrel");
 const QString PortName = QStringLiteral("in");
 constexpr uint8_t SysexStart = 0xF0;
 constexpr uint8_t TimingClockByte = 0xF8;
@@ -169,8 +167,9 @@ bool TMidiInput::Open() {
     FBlock->DataNoticeWanted = false;
     FBlock->OverflowNoticeWanted = false;
     FBlock->Closing = false;
-    FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName, &TMidiInput::Receive,
-                                    FBlock.get(), OnServiceGone);
+    // The output's client too: on JACK both ports live on one client.
+    FPort = MidiBackend::OpenInPort(FApi, MidiBackend::ClientName(), PortName, FDeviceName,
+                                    &TMidiInput::Receive, FBlock.get(), OnServiceGone);
     undo.dismiss();
     FClosed = false;
     return true;
