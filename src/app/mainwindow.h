@@ -261,6 +261,8 @@ private:
     // Devices (mainwindowdevices.cpp)
     void CreateDeviceMenus();
     void BuildServiceMenu();
+    // The service in use: checked in the submenu, and named in its title.
+    void ShowService();
     // A device's failure and notice; those of the start-up's loading are told together
     // once both devices have tried (an "Opened ..." would cover what was said before).
     void DeviceError(const QString &Text);

@@ -46,7 +46,7 @@ void TMainWindow::CreateDeviceMenus() {
         while (const std::optional<TMidiEvent> event = input.TakeEvent())
             FRouter->Receive(*event);
     });
-    connect(devices, &TMidiDevices::ServiceChanged, this, &TMainWindow::BuildServiceMenu);
+    connect(devices, &TMidiDevices::ServiceChanged, this, &TMainWindow::ShowService);
     devices->SetThruHook(&FRouter->ThruHook());
     // With Midi Thru on, an input that hears our own output would play it back for ever.
     devices->SetThru(MidiThru());
@@ -59,21 +59,23 @@ void TMainWindow::CreateDeviceMenus() {
 
 void TMainWindow::BuildServiceMenu() {
     // The MIDI service sits at the end of the Midi Out menu, after the ports it offers.
-    if (!FServiceMenu) {
-        FMidiOutMenu->addSeparator();
-        FServiceMenu = FMidiOutMenu->addMenu(QString());
-    }
-    FServiceMenu->clear();
-    qDeleteAll(FServiceMenu->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
+    FMidiOutMenu->addSeparator();
+    FServiceMenu = FMidiOutMenu->addMenu(QStringLiteral("MIDI &Service"));
     auto *group = new QActionGroup(FServiceMenu);
-    const TMidiApi inUse = FDevices->Api();
     for (TMidiApi api : MidiBackend::CompiledApis()) {
         QAction *a = FServiceMenu->addAction(TMidiDevices::ServiceName(api));
         a->setCheckable(true);
-        a->setChecked(api == inUse);
+        a->setData(int(api));
         a->setActionGroup(group);
         connect(a, &QAction::triggered, this, [this, api] { SetService(api); });
     }
+    ShowService();
+}
+
+void TMainWindow::ShowService() {
+    const TMidiApi inUse = FDevices->Api();
+    for (QAction *a : FServiceMenu->actions())
+        a->setChecked(a->data().toInt() == int(inUse));
     FServiceMenu->setTitle(
         QStringLiteral("MIDI &Service: %1").arg(TMidiDevices::ServiceName(inUse)));
 }
@@ -81,7 +83,7 @@ void TMainWindow::BuildServiceMenu() {
 void TMainWindow::SetService(TMidiApi Api) {
     FService = Api;
     FDevices->SetService(Api);
-    BuildServiceMenu(); // the check mark on the service in use, also when nothing changed
+    ShowService(); // the check mark on the service in use, also when nothing changed
 }
 
 void TMainWindow::SetStartChoices(const QString &MidiOut, const QString &MidiIn, int Channel) {
