@@ -334,7 +334,9 @@ void TestMidiDevices::openAndClose() {
     QVERIFY(Devices.OpenByName(Out, PeerIn));
     QCOMPARE(Log, QStringList());
 
-    // Closing lets the notes still held go out before the All Notes Off.
+    // Closing lets the notes still held go out before the All Notes Off. (A new connection
+    // carries messages from a later cycle on.)
+    QVERIFY(FPeer->WaitCycles());
     connect(&Devices, &TMidiDevices::OutputClosing, this,
             [&] { Devices.Send(TShortMessage::NoteOff(0, 60)); });
     Devices.Close(Out);
@@ -486,6 +488,7 @@ void TestMidiDevices::loadedInputDeliversWithStoredFilters() {
 
     Devices.Load(Store);
     QVERIFY(Devices.IsOpen(In));
+    QVERIFY(FPeer->WaitCycles()); // a new connection carries messages from a later cycle on
     // Timing clock stays filtered, active sensing passes as stored; nothing at all would arrive
     // had the open not started the input.
     FPeer->Send({{0xF8}, {0xFE}, {0x90, 60, 100}});
