@@ -705,6 +705,17 @@ void TestMidiDevices::menusFollowTheOwner() {
     QVERIFY(InPlace());
     QCOMPARE(Checked(OutMenu), QStringList{PeerIn});
 
+    // A source alone comes (a keyboard): Midi Out keeps its entries, so that an open Midi Out
+    // menu keeps the user's place in it.
+    const QList<QAction *> OutEntries = OutMenu.Entries();
+    const std::unique_ptr<jack_client_t, int (*)(jack_client_t *)> Keys(
+        jack_client_open("Keys Only", JackNoStartServer, nullptr), &jack_client_close);
+    QVERIFY(Keys &&
+            jack_port_register(Keys.get(), "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0) &&
+            jack_activate(Keys.get()) == 0);
+    QTRY_VERIFY(Entry(InMenu, "Keys Only:out"));
+    QCOMPARE(OutMenu.Entries(), OutEntries);
+
     OutMenu.Entries().first()->trigger(); // "none"
     QVERIFY(!Devices.IsOpen(Out));
     QCOMPARE(Checked(OutMenu), QStringList{"none"});

@@ -33,8 +33,11 @@ const QString NoneCaption = QStringLiteral("none");
 // a JACK server that went away): how often its service is asked again.
 constexpr int PollMs = 1500;
 // JACK tells of a port change before its clients can see it: a port that went away is listed
-// until the server's next cycle or two. Longer than the longest period a desktop runs.
+// until the server's next cycle or two. Longer than the longest period a desktop runs; and on a
+// loaded machine, whose server runs late, asked again a few times, each after twice the wait,
+// until the lists show the change.
 constexpr int SettleMs = 120;
+constexpr int SettleTries = 4;
 
 QString ValueName(TSide Side) {
     return Side == TSide::Output ? OutValueName : InValueName;
@@ -71,7 +74,7 @@ TMidiDevices::TMidiDevices(TMidiApi Api, QObject *Parent)
     connect(FPoll, &QTimer::timeout, this, &TMidiDevices::Poll);
     FSettle->setSingleShot(true);
     FSettle->setInterval(SettleMs);
-    connect(FSettle, &QTimer::timeout, this, &TMidiDevices::Refresh);
+    connect(FSettle, &QTimer::timeout, this, &TMidiDevices::Settled);
     CreateDevices(Api);
     StartWatch();
 }
@@ -193,6 +196,21 @@ void TMidiDevices::Refresh() {
         FSettle->start();
         return;
     }
+    Update();
+}
+
+void TMidiDevices::Settled() {
+    if (IsBusy()) {
+        FSettle->start();
+        return;
+    }
+    if (Update() || --FSettleTries <= 0)
+        return;
+    FSettle->setInterval(FSettle->interval() * 2);
+    FSettle->start();
+}
+
+bool TMidiDevices::Update() {
     if (!FWatch.Active())
         StartWatch(); // a JACK server that came back
     bool Changed = false;
@@ -215,6 +233,7 @@ void TMidiDevices::Refresh() {
     CheckFeedback();
     for (TSide Side : BothSides)
         OpenAwaited(Side);
+    return Changed;
 }
 
 // --- The devices ---------------------------------------------------------------------------------
@@ -430,8 +449,11 @@ void TMidiDevices::StartWatch() {
                 this,
                 [this] {
                     FRefreshPosted = false;
-                    if (!FSettle->isActive())
+                    FSettleTries = SettleTries;
+                    if (!FSettle->isActive()) {
+                        FSettle->setInterval(SettleMs);
                         FSettle->start();
+                    }
                 },
                 Qt::QueuedConnection);
     };

@@ -210,6 +210,11 @@ private:
     // for, and the user told.
     void ServiceLost(TMidiApi Api, const QString &Reason);
     bool IsBusy() const;
+    // Refresh's work; true when the lists changed.
+    bool Update();
+    // Word of a change has settled: the lists are asked, again a little later while the change
+    // does not show yet.
+    void Settled();
 
     TMidiApi FRequested = TMidiApi::maAuto;
     std::unique_ptr<TMidiOutput> FOutput;
@@ -229,4 +234,5 @@ private:
     std::atomic<bool> FRefreshPosted{false};
     QTimer *FPoll = nullptr;
     QTimer *FSettle = nullptr; // from word of a change to the refresh
+    int FSettleTries = 0;
 };

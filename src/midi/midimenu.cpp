@@ -46,6 +46,13 @@ TMidiMenuBase::~TMidiMenuBase() {
 }
 
 void TMidiMenuBase::Rebuild() {
+    // Only when our own side changed: rebuilt entries under an open menu lose the user's place.
+    QList<TMidiDevices::TDevice> Devices = FDevices.Devices(FSide);
+    if (!FEntries.isEmpty() && Devices == FShown) {
+        UpdateCheckMarks();
+        return;
+    }
+    FShown = std::move(Devices);
     // In place: the menu's own actions after our entries stay where they are.
     QAction *After = nullptr;
     if (FBaseMenu && !FEntries.isEmpty()) {
@@ -61,7 +68,7 @@ void TMidiMenuBase::Rebuild() {
     if (FBaseMenu)
         FBaseMenu->insertAction(After, Separator);
     FEntries.append(Separator);
-    for (const TMidiDevices::TDevice &Device : FDevices.Devices(FSide))
+    for (const TMidiDevices::TDevice &Device : std::as_const(FShown))
         AddEntry(Device.Name, Device.Id, After);
     UpdateCheckMarks();
 }

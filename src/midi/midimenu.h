@@ -48,7 +48,8 @@ private:
     QPointer<QMenu> FBaseMenu;
     QActionGroup *FGroup = nullptr;
     QList<QAction *> FEntries;
-    int FBusyCursors = 0; // override cursors set and not restored yet
+    QList<TMidiDevices::TDevice> FShown; // the devices the entries stand for
+    int FBusyCursors = 0;                // override cursors set and not restored yet
 };
 
 class TMidiOutMenu final : public TMidiMenuBase {
