@@ -31,6 +31,9 @@ public:
     // server of the same name starts again, so tests stop servers, never kill them.
     void Stop();
     QString ErrorText() const { return FError; }
+    // The server's process, for a test that stops it where it is (SIGSTOP) to have a server
+    // that takes nothing while its clients go on.
+    qint64 Pid() const { return FProcess.processId(); }
 
 private:
     static void ReclaimDeadServers();

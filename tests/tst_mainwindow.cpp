@@ -9,7 +9,7 @@
 #include "jackfixture.h"
 #include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "midi/midimenu.h"
+#include "midi/mididevices.h"
 #include "midi/midioutput.h"
 #include "modalanswers.h"
 #include "router/midirouter.h"
@@ -84,7 +84,7 @@ void TestMainWindow::emptyStoreDefaults() {
     QVERIFY(!w->MidiThru());
     QVERIFY(!w->StayOnTop());
     // a first start opens the third entry of the Midi Out menu
-    QVERIFY(!w->OutputMenu().Output().IsClosed());
+    QVERIFY(w->Devices().IsOpen(TMidiDevices::TSide::Output));
     QCOMPARE(w->StatusPanelText(3), QStringLiteral("Octave: 2"));
     QCOMPARE(w->StatusPanelText(2), QStringLiteral("Base: C1"));
 }
@@ -272,8 +272,7 @@ void TestMainWindow::settingsComeBackAfterRestart() {
     QCOMPARE(w->Keyboard()->Model().KeyOctave(), 5);
     QVERIFY(w->MidiThru());
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 20);
-    QCOMPARE(w->OutputMenu().Output().DeviceName(), QStringLiteral("Ondrel"));
-    QVERIFY(!w->OutputMenu().Output().IsClosed());
+    QCOMPARE(w->Devices().DeviceName(TMidiDevices::TSide::Output), QStringLiteral("Ondrel"));
 }
 
 void TestMainWindow::uninstallLeavesNothingBehind() {

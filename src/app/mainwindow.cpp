@@ -29,8 +29,8 @@
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
+#include "midi/mididevices.h"
 #include "midi/midimenu.h"
-#include "midi/synth.h"
 #include "patches/patchbox.h"
 #include "patches/patchsetchooser.h"
 #include "router/midirouter.h"
@@ -188,6 +188,7 @@ TMainWindow::~TMainWindow() {
     FRouter->SetOutput(nullptr);
     FInMenu.reset();
     FOutMenu.reset();
+    FDevices.reset();
     FRouter.reset();
 }
 
@@ -669,6 +670,10 @@ void TMainWindow::showEvent(QShowEvent *Event) {
     FStarted = true;
     FKeyboard->setFocus();
     LoadSettings();
+    if (FGivenChannel >= 0) {
+        FKeyboard->Model().SetChannel(FGivenChannel);
+        SetChannelField(FKeyboard->Model().Channel());
+    }
     FProgramBank->ShowProgram();
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
@@ -707,9 +712,7 @@ void TMainWindow::DeferredStart() {
     SetStatusText(patchPending ? ReadingPatchList : QString(), false);
     try {
         const TRegistryIniFile store;
-        Synth::LoadSettings(store, DevicesSection); // the SoundFont of the Midi-Mapper
-        FOutMenu->Load(store);
-        FInMenu->Load(store);
+        FDevices->Load(store, {FGivenOutput, FGivenInput});
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
@@ -766,8 +769,8 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
             FPatchSetChooser->close();
         if (!FUninstalled)
             SaveSettings();
-        FInMenu->CloseWithCursor();
-        FOutMenu->CloseWithCursor();
+        FDevices->Close(TMidiDevices::TSide::Input);
+        FDevices->Close(TMidiDevices::TSide::Output);
     }
     QMainWindow::closeEvent(Event);
 }

@@ -3,10 +3,10 @@
 // The main window: the piano keyboard with its chord box, channel field, strips and scroll
 // arrows, the program and bank fields, the patch box, Panic, the knob bar, the menus and the
 // status bar. It wires the parts together; the routing of MIDI is the router's (router/), the
-// device menus own the ports (midi/midimenu.h).
+// ports are the device owner's (midi/mididevices.h), the device menus are views of it.
 //
 // Sources: mainwindow.cpp (building, window life, settings, menu commands), mainwindowdevices.cpp
-// (device menus, the MIDI service and its loss), mainwindowcontrols.cpp (strips, mouse wheel,
+// (the devices, their menus and the MIDI service), mainwindowcontrols.cpp (strips, mouse wheel,
 // joysticks), mainwindowknobs.cpp (knob presets and snapshots), mainwindowexpression.cpp (the
 // velocity control and the pedals).
 
@@ -48,6 +48,7 @@ class TImgControl;
 class TJoystick;
 class TKeyboard;
 class TKnobEditForm;
+class TMidiDevices;
 class TMidiInMenu;
 class TMidiOutMenu;
 class TMidiRouter;
@@ -89,6 +90,7 @@ public:
     TPatchSelection &Patches() const { return *FPatches; }
     TGUIKnobList &Knobs() const { return *FKnobs; }
     TChordList &ChordList() const { return *FChordList; }
+    TMidiDevices &Devices() const { return *FDevices; }
     TMidiOutMenu &OutputMenu() const { return *FOutMenu; }
     TMidiInMenu &InputMenu() const { return *FInMenu; }
     TErrForm &ErrForm() const { return *FErrForm; }
@@ -149,9 +151,9 @@ public:
     void SetStayOnTop(bool Value);
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
-    // The devices waited for (their port or their service is not there); empty when none is.
-    QString LostOutput() const;
-    QString LostInput() const;
+    // What the command line chose for this start, in place of what is stored: the devices by
+    // name (empty: the stored ones) and the channel (0..15; -1: the stored one). Before show().
+    void SetStartChoices(const QString &MidiOut, const QString &MidiIn, int Channel);
 
     // --- Status bar -----------------------------------------------------------------------------
     // The text of the first panel until the next one (statusbar.h); a Logged one joins the list
@@ -298,18 +300,15 @@ private:
     // Devices (mainwindowdevices.cpp)
     void CreateDeviceMenus();
     void BuildServiceMenu();
-    // A device menu's failure and notice; those of the start-up's loading are told together
+    // The service in use: checked in the submenu, and named in its title.
+    void ShowService();
+    // A device's failure and notice; those of the start-up's loading are told together
     // once both devices have tried (an "Opened ..." would cover what was said before).
     void DeviceError(const QString &Text);
     void DeviceNotice(const QString &Text);
     // A warning box that does not hold up what the window is doing.
     void OpenWarning(const QString &Text);
     void SendFailed(const QString &Text);
-    // The MIDI service Api went away: held notes are let go, the devices on it closed and the
-    // user told; they open again when the service answers.
-    void ServiceLost(TMidiApi Api, const QString &Reason);
-    // Told from the service's thread that a device's service went away.
-    void WatchService();
     // The MIDI service the user chose last time (automatic when none was kept).
     static TMidiApi StoredService();
 
@@ -388,6 +387,7 @@ private:
     TStatusBar *FStatusBar = nullptr;
     std::array<QLabel *, 6> FPanels{}; // TStatusBar::PanelCount
 
+    std::unique_ptr<TMidiDevices> FDevices;
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
     TErrForm *FErrForm = nullptr;
@@ -438,7 +438,9 @@ private:
     bool FClosing = false;
     QStringList FStartErrors;
     QStringList FStartNotices;
-    bool FLosing = false;
+    QString FGivenOutput; // the command line's choices (SetStartChoices)
+    QString FGivenInput;
+    int FGivenChannel = -1;
     const QKeyEvent *FLastKeyEvent = nullptr;
     ulong FLastKeyTime = 0;
 };

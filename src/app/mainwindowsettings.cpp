@@ -13,8 +13,7 @@
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
-#include "midi/midimenu.h"
-#include "midi/synth.h"
+#include "midi/mididevices.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -75,9 +74,7 @@ void TMainWindow::ReadSettings(TCustomIniFile &Store) {
 void TMainWindow::WriteSettings(TCustomIniFile &Store) {
     if (dynamic_cast<TRegistryIniFile *>(&Store)) {
         // A device waited for is still the user's choice: the menus keep it.
-        FOutMenu->Save(Store);
-        FInMenu->Save(Store);
-        Synth::SaveSettings(Store, DevicesSection);
+        FDevices->Save(Store);
     }
     WriteWindowSettings(Store);
     WriteSnapshots(Store);

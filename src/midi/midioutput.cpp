@@ -88,7 +88,7 @@ bool TMidiOutput::Open() {
         FPort = Synth::OpenMidiMapper(FApi, OnServiceGone);
     } else {
         const bool OwnPort = FOwnPort && FDeviceID == 0;
-        FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPortName,
+        FPort = MidiBackend::OpenOutPort(FApi, MidiBackend::ClientName(), OwnPortName,
                                          OwnPort ? QString() : FDeviceName, OnServiceGone);
     }
     FPort->SetCapture(FCapture);
