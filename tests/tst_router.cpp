@@ -122,6 +122,7 @@ private Q_SLOTS:
     void displaysFollowWhatPasses();
     void panicEndsEverythingInOrder();
     void refusedSendIsReported();
+    void lossesAreToldOnceThenGathered();
 
 private:
     TRecordingSink FSink;
@@ -457,6 +458,35 @@ void TestRouter::refusedSendIsReported() {
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed[0].at(0).toString(), FSink.FailWith);
     QCOMPARE(sent.size(), 0);
+}
+
+// The real-time side counts what it could not pass on; the user hears of it at once, and of a
+// flood once more after a quiet spell with what was lost meanwhile, not once a message.
+void TestRouter::lossesAreToldOnceThenGathered() {
+    class TFullSink final : public TMidiSink {
+    public:
+        void Send(const TShortMessage &) override {}
+        bool SendFromCallback(const uint8_t *, size_t, uint32_t) noexcept override { return false; }
+        bool ServiceAlive() const override { return true; }
+    } full;
+    QSignalSpy told(FRouter.get(), &TMidiRouter::MessagesLost);
+    FRouter->CheckLosses(0);
+    QCOMPARE(told.size(), 0);
+    FRouter->CheckLosses(12);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told[0].at(0).toString(), QStringLiteral("MIDI input overflowed: 12 messages lost"));
+    FRouter->SetOutput(&full);
+    FRouter->SetMidiThru(true);
+    const uint8_t on[3] = {0x90, 60, 100};
+    for (int i = 0; i < 3; ++i)
+        FRouter->ThruHook().Through(on, 3, 0);
+    FRouter->CheckLosses(20);
+    FRouter->CheckLosses(30);
+    QCOMPARE(told.size(), 1); // gathered while the first is read
+    QTRY_COMPARE_WITH_TIMEOUT(told.size(), 2, 5000);
+    QCOMPARE(told[1].at(0).toString(), QStringLiteral("MIDI input overflowed: 18 messages lost; "
+                                                      "MIDI thru overflowed: 3 messages lost"));
+    FRouter->SetOutput(&FSink);
 }
 
 QTEST_GUILESS_MAIN(TestRouter)

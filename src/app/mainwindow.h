@@ -50,6 +50,7 @@ class TKeyboard;
 class TKnobEditForm;
 class TMidiDevices;
 class TMidiInMenu;
+class TMidiInput;
 class TMidiOutMenu;
 class TMidiRouter;
 class TPatchSelection;
@@ -305,6 +306,7 @@ private:
     // A device's failure and notice; those of the start-up's loading are told together
     // once both devices have tried (an "Opened ..." would cover what was said before).
     void DeviceError(const QString &Text);
+    void CountInputLosses(TMidiInput &Input);
     void DeviceNotice(const QString &Text);
     // A warning box that does not hold up what the window is doing.
     void OpenWarning(const QString &Text);
@@ -390,6 +392,11 @@ private:
     std::unique_ptr<TMidiDevices> FDevices;
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
+    struct {
+        const TMidiInput *Input = nullptr;
+        uint64_t Before = 0; // lost by the inputs before it
+        uint64_t Seen = 0;
+    } FInputLosses;
     TErrForm *FErrForm = nullptr;
     TExImport *FExImport = nullptr;
     std::unique_ptr<TChordList> FChordList;

@@ -45,7 +45,11 @@ void TMainWindow::CreateDeviceMenus() {
     connect(devices, &TMidiDevices::InputWaiting, this, [this](TMidiInput &input) {
         while (const std::optional<TMidiEvent> event = input.TakeEvent())
             FRouter->Receive(*event);
+        CountInputLosses(input);
     });
+    connect(devices, &TMidiDevices::InputOverflowed, this, &TMainWindow::CountInputLosses);
+    connect(FRouter.get(), &TMidiRouter::MessagesLost, this,
+            [this](const QString &text) { SetStatusText(text); });
     connect(devices, &TMidiDevices::ServiceChanged, this, &TMainWindow::ShowService);
     devices->SetThruHook(&FRouter->ThruHook());
     // With Midi Thru on, an input that hears our own output would play it back for ever.
@@ -93,6 +97,16 @@ void TMainWindow::SetStartChoices(const QString &MidiOut, const QString &MidiIn,
     FGivenOutput = MidiOut;
     FGivenInput = MidiIn;
     FGivenChannel = Channel >= 0 && Channel < MidiChannelCount ? Channel : -1;
+}
+
+void TMainWindow::CountInputLosses(TMidiInput &Input) {
+    // Each input counts from zero: the losses of the inputs before it stay in the sum.
+    if (&Input != FInputLosses.Input) {
+        FInputLosses.Before += FInputLosses.Seen;
+        FInputLosses = {&Input, FInputLosses.Before, 0};
+    }
+    FInputLosses.Seen = Input.LostCount();
+    FRouter->CheckLosses(FInputLosses.Before + FInputLosses.Seen);
 }
 
 void TMainWindow::DeviceNotice(const QString &Text) {

@@ -3,7 +3,17 @@
 #include "midi/midierror.h"
 #include "midi/shortmessage.h"
 
+#include <QStringList>
+#include <QTimer>
+
 #include <cmath>
+
+namespace {
+
+// A flood of losses is told once, then again at most this often with what was lost meanwhile.
+constexpr int LossQuietMs = 3000;
+
+} // namespace
 
 TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
     : QObject(Parent), FKeyboard(Keyboard) {
@@ -13,6 +23,10 @@ TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
     FKeyboard.OnPlayRulesChange = [this](QObject *) { PublishThruRules(); };
     FKeyboard.OnReleaseThru = [this](QObject *) { ReleaseThru(); };
     PublishThruRules();
+    FLossQuiet = new QTimer(this);
+    FLossQuiet->setSingleShot(true);
+    FLossQuiet->setInterval(LossQuietMs);
+    connect(FLossQuiet, &QTimer::timeout, this, &TMidiRouter::TellLosses);
 }
 
 TMidiRouter::~TMidiRouter() {
@@ -196,4 +210,29 @@ void TMidiRouter::Reflect(const TShortMessage &Message) {
     default:
         break;
     }
+}
+
+// --- What could not be passed on
+// ------------------------------------------------------------------
+
+void TMidiRouter::CheckLosses(uint64_t InputLost) {
+    FInputLost = std::max(FInputLost, InputLost);
+    if (!FLossQuiet->isActive())
+        TellLosses();
+}
+
+void TMidiRouter::TellLosses() {
+    const uint64_t input = FInputLost - FInputLostTold;
+    const uint64_t thru = FThru.Dropped() - FThruLostTold;
+    if (input == 0 && thru == 0)
+        return;
+    FInputLostTold = FInputLost;
+    FThruLostTold += thru;
+    QStringList parts;
+    if (input > 0)
+        parts << tr("MIDI input overflowed: %n messages lost", nullptr, int(input));
+    if (thru > 0)
+        parts << tr("MIDI thru overflowed: %n messages lost", nullptr, int(thru));
+    Q_EMIT MessagesLost(parts.join(QStringLiteral("; ")));
+    FLossQuiet->start();
 }

@@ -19,6 +19,8 @@
 #include <QObject>
 #include <QString>
 
+class QTimer;
+
 class TMidiRouter : public QObject {
     Q_OBJECT
 public:
@@ -70,6 +72,12 @@ public:
     // The displays follow a message that was sent or received.
     void Reflect(const TShortMessage &Message);
 
+    // What the real-time side could not pass on: InputLost is the input's count of lost
+    // messages in all (TMidiInput::LostCount), the thru engine's refused messages are read here.
+    // New losses are told through MessagesLost, at once and then at most every few seconds
+    // while they go on, each time with the count since the last telling.
+    void CheckLosses(uint64_t InputLost);
+
 Q_SIGNALS:
     void PitchBendChanged(int Value);
     void ControllerChanged(int Controller, int Value);
@@ -86,11 +94,14 @@ Q_SIGNALS:
     void PanicProgress(int Percent);
     // The keyboard's chord, transposition or one of their options changed.
     void PlayRulesChanged();
+    // "MIDI input overflowed: 12 messages lost" and the like, for the status bar.
+    void MessagesLost(const QString &Text);
 
 private:
     void PublishThruRules();
     void ReleaseThru();
     void ReleasePedals();
+    void TellLosses();
 
     TKeyboardModel &FKeyboard;
     TMidiSink *FOutput = nullptr;
@@ -99,4 +110,9 @@ private:
     // A bank select waiting for its program change; -1 when none came.
     int FPendingMsb = -1;
     int FPendingLsb = -1;
+    // Losses counted so far, and those already told.
+    uint64_t FInputLost = 0;
+    uint64_t FInputLostTold = 0;
+    uint64_t FThruLostTold = 0;
+    QTimer *FLossQuiet = nullptr; // while running, new losses wait for it
 };
