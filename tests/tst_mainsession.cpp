@@ -12,6 +12,7 @@
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "mainfixture.h"
+#include "midi/mididevices.h"
 #include "midi/midimenu.h"
 #include "modalanswers.h"
 #include "router/midirouter.h"
@@ -57,7 +58,7 @@ void TestMainSession::incomingNotesAllShownAndInSight() {
     auto w = F.NewWindow();
     QVERIFY(w);
     w->Keyboard()->SetFollowNotes(follow);
-    QVERIFY(w->InputMenu().SelectByName(F.Peer().OutPort()));
+    QVERIFY(w->Devices().OpenByName(TMidiDevices::TSide::Input, F.Peer().OutPort()));
     QVERIFY(F.Peer().WaitCycles());
     const TKeyboardModel &m = w->Keyboard()->Model();
     const int base = m.BaseNote();

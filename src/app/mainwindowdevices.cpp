@@ -33,7 +33,8 @@ void TMainWindow::CreateDeviceMenus() {
     devices->SetDefaultMidiMapper(true);
     connect(devices, &TMidiDevices::Error, this, &TMainWindow::DeviceError);
     connect(devices, &TMidiDevices::Notice, this, &TMainWindow::DeviceNotice);
-    connect(devices, &TMidiDevices::TextMessage, this, &TMainWindow::SetStatusText);
+    connect(devices, &TMidiDevices::TextMessage, this,
+            [this](const QString &text) { SetStatusText(text); });
     // The output gets the releases of the held notes before it closes.
     connect(devices, &TMidiDevices::OutputClosing, this, [this] {
         FKeyboard->Model().ReleaseAll();

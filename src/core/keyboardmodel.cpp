@@ -815,7 +815,7 @@ void TKeyboardModel::SendPedal(int Controller, bool Down) {
     SetPedalDown(Controller, Down);
     if (OnNote) {
         const TShortMessage m = TShortMessage::ControlChange(FChannel, Controller, Down ? 127 : 0);
-        OnNote(Sender, m.Status, m.Data1, m.Data2);
+        OnNote(Sender, m);
     }
 }
 
@@ -897,7 +897,7 @@ void TKeyboardModel::TouchPressure(int Id, int Pressure) {
             continue;
         const TShortMessage m =
             TShortMessage::Make(TMessageKind::KeyPressure, FChannel, sent, Pressure & 127);
-        OnNote(Sender, m.Status, m.Data1, m.Data2);
+        OnNote(Sender, m);
     }
 }
 

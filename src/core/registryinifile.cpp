@@ -142,6 +142,7 @@ struct TRegistryIniFile::TStore {
     TIniDocument Document; // what the program reads and changes
     TIniDocument Base;     // the file as last read or saved: what Document changed is saved
     TFileStamp Stamp;      // of the file when Base was read or saved
+    TFileStamp SkippedTold; // the version of the file whose damaged lines were last told
     int Handles = 0;       // open TRegistryIniFile objects
     bool Frozen = false;   // held in memory only, never saved
     bool Removed = false;  // by Uninstall: what is written goes as the last store closes
