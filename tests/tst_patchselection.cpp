@@ -9,8 +9,8 @@
 #include "patchwindow.h"
 #include "router/midirouter.h"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>

@@ -138,14 +138,14 @@ constexpr int LockWaitMs = 3000;
 } // namespace
 
 struct TRegistryIniFile::TStore {
-    QString FileName;      // empty for a store held in memory only
-    TIniDocument Document; // what the program reads and changes
-    TIniDocument Base;     // the file as last read or saved: what Document changed is saved
-    TFileStamp Stamp;      // of the file when Base was read or saved
+    QString FileName;       // empty for a store held in memory only
+    TIniDocument Document;  // what the program reads and changes
+    TIniDocument Base;      // the file as last read or saved: what Document changed is saved
+    TFileStamp Stamp;       // of the file when Base was read or saved
     TFileStamp SkippedTold; // the version of the file whose damaged lines were last told
-    int Handles = 0;       // open TRegistryIniFile objects
-    bool Frozen = false;   // held in memory only, never saved
-    bool Removed = false;  // by Uninstall: what is written goes as the last store closes
+    int Handles = 0;        // open TRegistryIniFile objects
+    bool Frozen = false;    // held in memory only, never saved
+    bool Removed = false;   // by Uninstall: what is written goes as the last store closes
     QString FrozenReason;
     bool Failing = false; // the last save failed; told once until one succeeds
 
@@ -248,10 +248,10 @@ struct TRegistryIniFile::TStore {
 
     void Failed(const QString &Message) {
         if (!Failing)
-            PendingNotice() = QCoreApplication::translate(
-                                  "TCustomIniFile",
-                                  "%1\nThe settings are kept, and saving them is tried again.")
-                                  .arg(Message);
+            PendingNotice() =
+                QCoreApplication::translate(
+                    "TCustomIniFile", "%1\nThe settings are kept, and saving them is tried again.")
+                    .arg(Message);
         Failing = true;
     }
 

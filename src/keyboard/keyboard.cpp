@@ -14,9 +14,9 @@
 #include <QPointingDevice>
 #include <QScreen>
 #include <QTimer>
-#include <QValidator>
 #include <QToolTip>
 #include <QTouchEvent>
+#include <QValidator>
 #include <QVarLengthArray>
 
 #include <algorithm>
