@@ -10,6 +10,9 @@ ONDREL_BUILD_PACKAGES=(
 ONDREL_TEST_PACKAGES=(
     jackd2 xvfb xdotool x11-utils xauth imagemagick openbox
     clang libclang-rt-dev clang-format
+    # libsmf reads the MIDI files the program writes back in the tests and the benchmarks, as
+    # another program would.
+    libsmf-dev
 )
 # bench/run.sh: Google Benchmark, and XTest for the end-to-end probe's key presses.
 ONDREL_BENCH_PACKAGES=(libbenchmark-dev libxtst-dev)

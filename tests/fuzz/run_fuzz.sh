@@ -4,7 +4,7 @@
 #   run_fuzz.sh <target> <work dir> [seconds]
 # Targets: patch (patch scripts), ini (the .ini store), chord (chord text), snapshot (snapshot
 # values text), midi (an input's bytes through the joiner, thru and queue), filelist (file lists
-# dropped or pasted from other programs). Exits 77 (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
+# dropped or pasted from other programs), midifile (MIDI files read for a replay). Exits 77 (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
 # leaves its input in <work dir>/<target>/artifacts; keep it as a regression test (see below).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -47,6 +47,13 @@ midi)
         "$core"/midivocabulary.cpp)
     max_len=2048
     keep="add the byte sequence as a row of TestEngine or TestRouter"
+    ;;
+midifile)
+    # MIDI files as File > Play MIDI File reads them; "huge" files are refused by their size
+    # before any reading, so inputs of a few hundred KB cover the reader.
+    sources=("$src"/src/takes/midifile.cpp "$src"/src/takes/take.cpp)
+    max_len=262144
+    keep="add it as a row of TestTakes::damagedFilesAreRefusedWhole_data (or filesOfOtherWritersRead_data) in tests/tst_takes.cpp"
     ;;
 filelist)
     sources=("$src"/src/shellview/systemviewsshared.cpp)
