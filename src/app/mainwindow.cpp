@@ -4,6 +4,7 @@
 #include "app/apppictures.h"
 #include "app/errform.h"
 #include "app/eximport.h"
+#include "app/maintakes.h"
 #include "app/mainwindowhosts.h"
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
@@ -113,6 +114,7 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
 
     BuildKeyboardArea();
     FRouter = std::make_unique<TMidiRouter>(FKeyboard->Model(), this);
+    BuildTakes();
     BuildProgramArea();
     BuildKnobBar();
     BuildMenus();
@@ -157,6 +159,8 @@ TMainWindow::~TMainWindow() {
     delete FChordEditor.data();
     delete FTransposeForm.data();
     delete FSettings.data();
+    // A replay ends (its notes released) while the router and the output are still there.
+    FTakes.reset();
     // Nothing may go to a device that is being torn down; the inputs stop calling the router's
     // thru hook before it goes.
     FRouter->SetOutput(nullptr);
@@ -368,6 +372,7 @@ void TMainWindow::Panic() {
         FPanicPanel->setPalette(saved);
         QApplication::restoreOverrideCursor();
     });
+    FTakes->StopReplay();
     FRouter->Panic();
 }
 
@@ -666,6 +671,7 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
         FKeyboard->Model().ResetNotes();
         if (FPatchSetChooser)
             FPatchSetChooser->close();
+        FTakes->Close();
         if (!FUninstalled)
             SaveSettings();
         FInMenu->CloseWithCursor();

@@ -43,6 +43,7 @@ class TImgControl;
 class TJoystick;
 class TKeyboard;
 class TKnobEditForm;
+class TMainTakes;
 class TMidiInMenu;
 class TMidiOutMenu;
 class TMidiRouter;
@@ -83,6 +84,8 @@ public:
     TMidiOutMenu &OutputMenu() const { return *FOutMenu; }
     TMidiInMenu &InputMenu() const { return *FInMenu; }
     TErrForm &ErrForm() const { return *FErrForm; }
+    // The capture of what is played, Save Last Take and the replay of files and takes.
+    TMainTakes &Takes() const { return *FTakes; }
     // File > Import and File > Export.
     TExImport &ExImport() const { return *FExImport; }
     QComboBox *ChordBox() const { return FChordBox; }
@@ -289,10 +292,16 @@ private:
     // Knobs (mainwindowknobs.cpp)
     void BuildSnapshotMenus();
 
+    // Takes (mainwindowtakes.cpp)
+    void BuildTakes();
+    // Links the takes to the output device: called once the device menus exist.
+    void LinkTakes();
+
     TMidiApi FService = TMidiApi::maAuto;
     TClientArea *FClient = nullptr;
     TKeyboard *FKeyboard = nullptr;
     std::unique_ptr<TMidiRouter> FRouter;
+    std::unique_ptr<TMainTakes> FTakes;
     QComboBox *FChordBox = nullptr;
     QLineEdit *FChannelEdit = nullptr;
     TUpDown *FChannelUpDown = nullptr;

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowparts.h"
 
+#include "app/maintakes.h"
 #include "core/general.h"
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
@@ -102,6 +103,7 @@ void TMainWindow::CreateDeviceMenus() {
     FInMenu->SetBaseMenu(FMidiInMenu);
     FOutMenu->SetBaseMenu(FMidiOutMenu);
     BuildServiceMenu();
+    LinkTakes();
 }
 
 void TMainWindow::BuildServiceMenu() {
@@ -132,6 +134,7 @@ void TMainWindow::SetService(TMidiApi Api) {
     FInMenu->CloseWithCursor();
     FOutMenu->CloseWithCursor();
     FRouter->SetOutput(nullptr);
+    FTakes->SetOutput(nullptr);
     FInMenu.reset();
     FOutMenu.reset();
     FMidiInMenu->clear();
