@@ -14,6 +14,9 @@ ONDREL_TEST_PACKAGES=(
     sway libwayland-dev libxkbcommon-dev
     at-spi2-core python3-pyatspi dbus-daemon
     appstream desktop-file-utils dpkg-dev file
+    # libsmf reads the MIDI files the program writes back in the tests and the benchmarks, as
+    # another program would.
+    libsmf-dev
 )
 # bench/run.sh: Google Benchmark, and XTest for the end-to-end probe's key presses.
 ONDREL_BENCH_PACKAGES=(libbenchmark-dev libxtst-dev)

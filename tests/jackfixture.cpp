@@ -240,6 +240,20 @@ std::vector<TBytes> TJackPeer::Received() const {
     return FReceived;
 }
 
+std::vector<uint64_t> TJackPeer::ReceivedFrames() const {
+    std::lock_guard Guard(FLock);
+    return FReceivedFrames;
+}
+
+std::vector<int64_t> TJackPeer::ReceivedTimesUs() const {
+    std::lock_guard Guard(FLock);
+    return FReceivedTimesUs;
+}
+
+uint32_t TJackPeer::SampleRate() const {
+    return FClient ? jack_get_sample_rate(FClient) : 0;
+}
+
 bool TJackPeer::WaitForReceived(size_t Count, int TimeoutMs) {
     std::unique_lock Guard(FLock);
     return FChanged.wait_for(Guard, std::chrono::milliseconds(TimeoutMs),
@@ -249,6 +263,8 @@ bool TJackPeer::WaitForReceived(size_t Count, int TimeoutMs) {
 void TJackPeer::ClearReceived() {
     std::lock_guard Guard(FLock);
     FReceived.clear();
+    FReceivedFrames.clear();
+    FReceivedTimesUs.clear();
 }
 
 int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
@@ -268,10 +284,19 @@ int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
                              Peer->FPending.begin() + std::ptrdiff_t(Written));
         ++Peer->FCycles;
         const jack_nframes_t Count = jack_midi_get_event_count(In);
+        jack_nframes_t Start = 0;
+        jack_time_t StartUs = 0;
+        jack_time_t NextUs = 0;
+        float PeriodUs = 0;
+        jack_get_cycle_times(Peer->FClient, &Start, &StartUs, &NextUs, &PeriodUs);
         for (jack_nframes_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;
-            if (jack_midi_event_get(&Event, In, i) == 0)
+            if (jack_midi_event_get(&Event, In, i) == 0) {
                 Peer->FReceived.emplace_back(Event.buffer, Event.buffer + Event.size);
+                Peer->FReceivedFrames.push_back(uint64_t(Start) + Event.time);
+                Peer->FReceivedTimesUs.push_back(
+                    int64_t(StartUs) + int64_t(float(Event.time) * PeriodUs / float(Frames)));
+            }
         }
     }
     Peer->FChanged.notify_all();

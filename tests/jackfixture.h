@@ -69,6 +69,11 @@ public:
     void Send(const std::vector<TBytes> &Messages);
     bool WaitUntilSent(int TimeoutMs = 5000);
     std::vector<TBytes> Received() const;
+    // For each message received, the frame it arrived at on the server's clock, and that
+    // frame's time as JACK tells it (microseconds on the monotonic clock).
+    std::vector<uint64_t> ReceivedFrames() const;
+    std::vector<int64_t> ReceivedTimesUs() const;
+    uint32_t SampleRate() const;
     bool WaitForReceived(size_t Count, int TimeoutMs = 5000);
     void ClearReceived();
 
@@ -81,5 +86,7 @@ private:
     std::condition_variable FChanged;
     std::vector<TBytes> FPending;
     std::vector<TBytes> FReceived;
+    std::vector<uint64_t> FReceivedFrames;
+    std::vector<int64_t> FReceivedTimesUs;
     uint64_t FCycles = 0;
 };

@@ -4,6 +4,7 @@
 #include "app/apppictures.h"
 #include "app/errform.h"
 #include "app/eximport.h"
+#include "app/maintakes.h"
 #include "app/mainwindowhosts.h"
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
@@ -120,6 +121,7 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
 
     BuildKeyboardArea();
     FRouter = std::make_unique<TMidiRouter>(FKeyboard->Model(), this);
+    BuildTakes();
     BuildProgramArea();
     BuildKnobBar();
     BuildExpressionRow();
@@ -183,6 +185,8 @@ TMainWindow::~TMainWindow() {
     delete FChordEditor.data();
     delete FTransposeForm.data();
     delete FSettings.data();
+    // A replay ends (its notes released) while the router and the output are still there.
+    FTakes.reset();
     // Nothing may go to a device that is being torn down; the inputs stop calling the router's
     // thru hook before it goes.
     FRouter->SetOutput(nullptr);
@@ -422,6 +426,7 @@ void TMainWindow::Panic() {
         FPanicPanel->setPalette(saved);
         QApplication::restoreOverrideCursor();
     });
+    FTakes->StopReplay();
     FRouter->Panic();
 }
 
@@ -767,6 +772,7 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
         LiftPedals();
         if (FPatchSetChooser)
             FPatchSetChooser->close();
+        FTakes->Close();
         if (!FUninstalled)
             SaveSettings();
         FDevices->Close(TMidiDevices::TSide::Input);

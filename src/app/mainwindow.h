@@ -48,6 +48,7 @@ class TImgControl;
 class TJoystick;
 class TKeyboard;
 class TKnobEditForm;
+class TMainTakes;
 class TMidiDevices;
 class TMidiInMenu;
 class TMidiInput;
@@ -95,6 +96,8 @@ public:
     TMidiOutMenu &OutputMenu() const { return *FOutMenu; }
     TMidiInMenu &InputMenu() const { return *FInMenu; }
     TErrForm &ErrForm() const { return *FErrForm; }
+    // The capture of what is played, Save Last Take and the replay of files and takes.
+    TMainTakes &Takes() const { return *FTakes; }
     // File > Import and File > Export.
     TExImport &ExImport() const { return *FExImport; }
     QComboBox *ChordBox() const { return FChordBox; }
@@ -339,11 +342,16 @@ private:
     void ShowPedal(int Controller, int Value);
     // The pedals down are let up: what plays after the program must not be held by them.
     void LiftPedals();
+    // Takes (mainwindowtakes.cpp)
+    void BuildTakes();
+    // Links the takes to the output device: called once the device menus exist.
+    void LinkTakes();
 
     TMidiApi FService = TMidiApi::maAuto;
     TClientArea *FClient = nullptr;
     TKeyboard *FKeyboard = nullptr;
     std::unique_ptr<TMidiRouter> FRouter;
+    std::unique_ptr<TMainTakes> FTakes;
     QComboBox *FChordBox = nullptr;
     QLineEdit *FChannelEdit = nullptr;
     TUpDown *FChannelUpDown = nullptr;

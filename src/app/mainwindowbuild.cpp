@@ -8,6 +8,7 @@
 #include "app/apppictures.h"
 #include "app/errform.h"
 #include "app/eximport.h"
+#include "app/maintakes.h"
 #include "app/mainwindowhosts.h"
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
@@ -350,6 +351,8 @@ void TMainWindow::BuildMenus() {
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     FExImportHost = std::make_unique<TMainExImportHost>(*this);
     FExImport = new TExImport(*FExImportHost, file);
+    file->addSeparator();
+    FTakes->AddMenuItems(*file);
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 

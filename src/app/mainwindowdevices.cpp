@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowparts.h"
 
+#include "app/maintakes.h"
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
 #include "midi/mididevices.h"
@@ -63,6 +64,7 @@ void TMainWindow::CreateDeviceMenus() {
     // window shows.
     connect(devices, &TMidiDevices::OutputOpened, this, [this] { SendShownState(); });
     BuildServiceMenu();
+    LinkTakes();
 }
 
 void TMainWindow::BuildServiceMenu() {

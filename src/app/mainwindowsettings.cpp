@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowparts.h"
 
+#include "app/maintakes.h"
 #include "app/patchselection.h"
 #include "app/programbank.h"
 #include "app/settingssaver.h"
@@ -135,6 +136,7 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store, bool Imported) {
     for (size_t i = 0; i < FExImFlags.size(); ++i)
         FExImFlags[i] = Store.ReadBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Read(Store);
+    FTakes->ReadSettings(Store);
 }
 
 void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
@@ -178,4 +180,5 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
     for (size_t i = 0; i < FExImFlags.size(); ++i)
         Store.WriteBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Write(Store);
+    FTakes->WriteSettings(Store);
 }

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 const QString TMidiDevices::Section = QStringLiteral("MidiDevices");
@@ -100,6 +101,9 @@ void TMidiDevices::CreateDevices(TMidiApi Api) {
 
     FOutput = std::make_unique<TMidiOutput>(Api);
     FOutput->OnServiceGone = Gone;
+    FOutput->SetCapture(FCapture);
+    for (TPeriodSource *Source : FSources)
+        FOutput->AddSource(Source);
     FCallbackOutput.store(FOutput.get());
 
     FInput = std::make_unique<TMidiInput>(FOutput->Api());
@@ -109,6 +113,27 @@ void TMidiDevices::CreateDevices(TMidiApi Api) {
     FInput->SetActiveSensing(FActiveSensing);
     FInput->SetTimingClock(FTimingClock);
     FInput->SetThruHook(FThruHook);
+}
+
+bool TMidiDevices::AddSource(TPeriodSource *Source) {
+    if (!Source)
+        return false;
+    if (std::find(FSources.cbegin(), FSources.cend(), Source) != FSources.cend())
+        return true;
+    if (!FOutput->AddSource(Source))
+        return false;
+    FSources.push_back(Source);
+    return true;
+}
+
+void TMidiDevices::RemoveSource(TPeriodSource *Source) {
+    FOutput->RemoveSource(Source);
+    FSources.erase(std::remove(FSources.begin(), FSources.end(), Source), FSources.end());
+}
+
+void TMidiDevices::SetCapture(TCaptureTap *Tap) {
+    FCapture = Tap;
+    FOutput->SetCapture(Tap);
 }
 
 // --- The service ---------------------------------------------------------------------------------

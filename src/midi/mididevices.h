@@ -21,6 +21,7 @@
 
 #include "midi/midibackend.h"
 #include "midi/midisink.h"
+#include "midi/sourcemix.h"
 
 #include <QList>
 #include <QObject>
@@ -30,13 +31,14 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QTimer;
 class TCustomIniFile;
 class TMidiInput;
 class TMidiOutput;
 
-class TMidiDevices final : public QObject, public TMidiSink {
+class TMidiDevices final : public QObject, public TMidiSink, public TSourceHost {
     Q_OBJECT
 public:
     enum class TSide : uint8_t { Output, Input };
@@ -149,6 +151,12 @@ public:
     bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override;
     bool ServiceAlive() const override;
 
+    // --- TSourceHost: kept for every output device, whatever the service --------------------------
+    bool AddSource(TPeriodSource *Source) override;
+    void RemoveSource(TPeriodSource *Source) override;
+    void SetCapture(TCaptureTap *Tap) override;
+    bool OutputOpen() const override { return IsOpen(TSide::Output); }
+
 Q_SIGNALS:
     // A device was opened; it is about to close (still open: last messages can go); it closed
     // (also after a failing close).
@@ -227,6 +235,8 @@ private:
     bool FTimingClock = false;
     bool FThru = false;
     TMidiThruHook *FThruHook = nullptr;
+    std::vector<TPeriodSource *> FSources;
+    TCaptureTap *FCapture = nullptr;
     bool FDefaultMidiMapper = false;
     bool FLosing = false;
     // Word of port changes (JACK); asking again while waiting where there is none.

@@ -6,9 +6,9 @@
 # and its save beside another program), import (files imported as chords, knob presets,
 # snapshots and keyboard settings), chord (chord text), snapshot (snapshot values text), midi (an
 # input's bytes through the joiner, thru and queue), filelist (file lists dropped or pasted from
-# other programs). Inputs run up to 1 MiB unless a target says less, so that faults that come
-# with size (time, memory) can be found. Exits 77 (skipped) when clang++ or QtCore's pkg-config
-# file is missing. A crash
+# other programs), midifile (MIDI files read for a replay). Inputs run up to 1 MiB unless a
+# target says less, so that faults that come with size (time, memory) can be found. Exits 77
+# (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
 # leaves its input in <work dir>/<target>/artifacts; keep it as a regression test (see below).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,6 +61,13 @@ midi)
         "$core"/midivocabulary.cpp)
     max_len=2048
     keep="add the byte sequence as a row of TestEngine or TestRouter"
+    ;;
+midifile)
+    # MIDI files as File > Play MIDI File reads them; "huge" files are refused by their size
+    # before any reading, so inputs of a few hundred KB cover the reader.
+    sources=("$src"/src/takes/midifile.cpp "$src"/src/takes/take.cpp)
+    max_len=262144
+    keep="add it as a row of TestTakes::damagedFilesAreRefusedWhole_data (or filesOfOtherWritersRead_data) in tests/tst_takes.cpp"
     ;;
 filelist)
     sources=("$src"/src/shellview/systemviewsshared.cpp)
