@@ -158,7 +158,7 @@ private Q_SLOTS:
     void openAndClose();
     void failures_data();
     void failures();
-    void failingCloseLeavesTheDeviceClosed();
+    void closeBehindAFullQueueCloses();
     void saveAndLoadBack_data();
     void saveAndLoadBack();
     void loadedInputDeliversWithStoredFilters();
@@ -392,9 +392,10 @@ void TestMidiDevices::failures() {
     QVERIFY(Devices.OpenByName(side, Working));
 }
 
-void TestMidiDevices::failingCloseLeavesTheDeviceClosed() {
+void TestMidiDevices::closeBehindAFullQueueCloses() {
     // A server that takes nothing more (stopped where it is) while the program still sends: the
-    // queue fills, and the All Notes Off of the close cannot go.
+    // queue fills. The close puts its All Notes Off ahead of that backlog (which it drops) and
+    // closes; the device can be opened again.
     TMidiDevices Devices(TMidiApi::maJack);
     QVERIFY(Devices.OpenByName(Out, PeerIn));
     QStringList Log;
@@ -409,8 +410,7 @@ void TestMidiDevices::failingCloseLeavesTheDeviceClosed() {
             Full = true;
         }
     }
-    // The close gives up on its All Notes Off after a second, then waits for the server to let
-    // go of the port: it goes on once the close has failed.
+    // The close waits for the server to let go of the port.
     std::thread Resume([Server] {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
         kill(Server, SIGCONT);
@@ -420,8 +420,7 @@ void TestMidiDevices::failingCloseLeavesTheDeviceClosed() {
     QVERIFY(Full);
 
     QCOMPARE(Log.mid(0, 2), (QStringList{"Closing " + PeerIn + " ...", "out closing " + PeerIn}));
-    QVERIFY2(!Log.join('\n').contains("successfully"), qPrintable(Log.join('\n')));
-    QVERIFY2(Log.last().startsWith("error: "), qPrintable(Log.join('\n')));
+    QVERIFY2(Log.contains("Closed " + PeerIn + " successfully."), qPrintable(Log.join('\n')));
     QVERIFY(Log.contains("out closed " + PeerIn));
     QVERIFY(!Devices.IsOpen(Out));
     QCOMPARE(Devices.DeviceID(Out), TMidiDevices::NoDevice);

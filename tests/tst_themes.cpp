@@ -87,10 +87,10 @@ std::function<void()> TakeText(QWidget *W) {
     }
     if (auto *combo = qobject_cast<QComboBox *>(W);
         combo && !combo->isEditable() && !combo->currentText().isEmpty()) {
+        // No entry shown (a model of its own may refuse a changed text); signals are blocked.
         const int index = combo->currentIndex();
-        const QString text = combo->itemText(index);
-        combo->setItemText(index, QString());
-        return [combo, index, text, blocker] { combo->setItemText(index, text); };
+        combo->setCurrentIndex(-1);
+        return [combo, index, blocker] { combo->setCurrentIndex(index); };
     }
     if (auto *group = qobject_cast<QGroupBox *>(W); group && !group->title().isEmpty()) {
         const QString text = group->title();

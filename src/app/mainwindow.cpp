@@ -36,6 +36,7 @@
 #include "patches/patchsetchooser.h"
 #include "router/midirouter.h"
 
+#include <QAbstractSlider>
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
@@ -56,6 +57,7 @@
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -170,8 +172,10 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     setFocusProxy(FKeyboard);
     // Tab goes round from the keyboard, left to right. The window hands its focus to the
     // keyboard, so a chain that began before it would never reach the controls left of it.
-    const std::array<QWidget *, 8> tabOrder{FKeyboard,        FChordBox,  FChannelEdit, FPitchStrip,
-                                            FModulationStrip, FLeftArrow, FRightArrow,  FPatchBox};
+    const std::array<QWidget *, 12> tabOrder{FKeyboard,        FChordBox,        FChannelEdit,
+                                             FPitchStrip,      FModulationStrip, FLeftArrow,
+                                             FRightArrow,      FPatchBox,        FVelocitySlider,
+                                             FPedalButtons[0], FPedalButtons[1], FPedalButtons[2]};
     for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     UpdateFromKeyboard();
@@ -284,8 +288,9 @@ void TMainWindow::moveEvent(QMoveEvent *Event) {
 }
 
 int TMainWindow::KeyboardHeight() const {
-    // Down to 4 pixels above the status bar, as designed at the window's least height.
-    return std::max(int(TKeyboardModel::ImageHeight), FClient->height() - FKeyboard->y() - 4);
+    // As designed at the window's least height, and every pixel the window is taller.
+    const int extra = minimumHeight() > 0 ? std::max(0, height() - minimumHeight()) : 0;
+    return TKeyboardModel::ImageHeight + extra;
 }
 
 void TMainWindow::LayOut() {
@@ -297,6 +302,7 @@ void TMainWindow::LayOut() {
         FKeyboard->resize(clientWidth - FKeyboard->x() - 5, KeyboardHeight());
     }
     AlignStrips();
+    PlaceExpressionRow();
     if (FKnobs)
         FKnobs->SetArea(KnobBandLeft(), clientWidth - KnobBandLeft() + 4);
 }
@@ -635,7 +641,8 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
                                   (key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
                                    key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
             if (!stripKey && WindowKeyDown(key) &&
-                (qobject_cast<QComboBox *>(widget) || qobject_cast<TWheel *>(widget)))
+                (qobject_cast<QComboBox *>(widget) || qobject_cast<TWheel *>(widget) ||
+                 qobject_cast<QAbstractSlider *>(widget)))
                 return true;
         }
     }

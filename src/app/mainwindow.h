@@ -336,6 +336,8 @@ private:
     void BuildExpressionRow();
     // Where the row ends on the right.
     int ExpressionRowRight() const;
+    // Below the keys, whatever their height.
+    void PlaceExpressionRow();
     void ShowVelocity();
     void VelocityMoved(int Value);
     // A pedal message that passed (sent or received) shows on its button.
@@ -365,6 +367,7 @@ private:
     QSlider *FKeyWidthBar = nullptr;
     QSlider *FVelocitySlider = nullptr;
     QLabel *FVelocityValue = nullptr;
+    QLabel *FVelocityCaption = nullptr;
     std::array<QToolButton *, 3> FPedalButtons{};
     bool FArrowsVisible = true;
     bool FSyncingKeyWidth = false;

@@ -32,15 +32,19 @@ int PedalIndex(int Controller) {
 
 void TMainWindow::BuildExpressionRow() {
     QLabel *caption = SmallLabel(tr("Velocity"), 8, RowTop + 4);
+    FVelocityCaption = caption;
     FVelocitySlider = new QSlider(Qt::Horizontal, FClient);
     FVelocitySlider->setObjectName(QStringLiteral("VelocitySlider"));
     FVelocitySlider->setRange(1, 127);
     FVelocitySlider->setPageStep(16);
-    FVelocitySlider->setFocusPolicy(Qt::NoFocus); // the keys stay with the keyboard
+    // Reached with Tab; a click leaves the keys with the keyboard.
+    FVelocitySlider->setFocusPolicy(Qt::TabFocus);
+    FVelocitySlider->setAccessibleName(tr("Velocity"));
     FVelocitySlider->setGeometry(caption->geometry().right() + 4, RowTop, 64, RowHeight);
     FVelocitySlider->setToolTip(tr("Velocity of the computer keys, and of the mouse when it "
                                    "plays at one velocity (F1 softer, F2 louder)"));
     FVelocitySlider->setStatusTip(FVelocitySlider->toolTip());
+    FVelocitySlider->setAccessibleDescription(FVelocitySlider->toolTip());
     FVelocityValue = new QLabel(FClient);
     const int valueWidth = FVelocityValue->fontMetrics().horizontalAdvance(QStringLiteral("127"));
     FVelocityValue->setGeometry(FVelocitySlider->geometry().right() + 3, RowTop, valueWidth + 2,
@@ -60,8 +64,9 @@ void TMainWindow::BuildExpressionRow() {
         button->setText(names[i]);
         button->setObjectName(QStringLiteral("Pedal%1").arg(Pedals[i]));
         button->setCheckable(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(tips[i]);
+        button->setAccessibleDescription(tips[i]);
         button->setStatusTip(tips[i]);
         button->adjustSize();
         button->setGeometry(x, RowTop, button->width(), RowHeight);
@@ -73,6 +78,15 @@ void TMainWindow::BuildExpressionRow() {
     }
     FKeyboard->Model().OnVelocityChange = [this](QObject *) { ShowVelocity(); };
     ShowVelocity();
+}
+
+void TMainWindow::PlaceExpressionRow() {
+    // As far below the keys as at the window's least height, where they are as tall as designed.
+    const int top = RowTop + FKeyboard->height() - TKeyboardModel::ImageHeight;
+    FVelocityCaption->move(FVelocityCaption->x(), top + 4);
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             FVelocitySlider, FVelocityValue, FPedalButtons[0], FPedalButtons[1], FPedalButtons[2]})
+        w->move(w->x(), top);
 }
 
 int TMainWindow::ExpressionRowRight() const {

@@ -341,6 +341,8 @@ QWidget *TSettings::BuildPlayingPage() {
            "without it they play with the standard velocity."));
     SoftestVelocityUpDown = new TNumberEdit(1, 127);
     LoudestVelocityUpDown = new TNumberEdit(1, 127);
+    SoftestVelocityUpDown->SetAccessibleNames(tr("Velocity at the back"));
+    LoudestVelocityUpDown->SetAccessibleNames(tr("Velocity at the front"));
     VelocityCurveBar = new QSlider(Qt::Horizontal);
     VelocityCurveBar->setRange(TVelocityCurve::CurveMin, TVelocityCurve::CurveMax);
     VelocityCurveBar->setSingleStep(10);

@@ -151,7 +151,8 @@ public:
     bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override;
     bool ServiceAlive() const override;
 
-    // --- TSourceHost: kept for every output device, whatever the service --------------------------
+    // --- TSourceHost: kept for every output device, whatever the service
+    // --------------------------
     bool AddSource(TPeriodSource *Source) override;
     void RemoveSource(TPeriodSource *Source) override;
     void SetCapture(TCaptureTap *Tap) override;

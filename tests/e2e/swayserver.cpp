@@ -49,6 +49,9 @@ bool TSway::Start(const QString &Size, int TimeoutMs) {
         return false;
     // One output of the given size; no bar, no wallpaper, nothing but the windows under test.
     config.write(QStringLiteral("output HEADLESS-1 resolution %1\n").arg(Size).toUtf8());
+    // Windows float at their own size and place, as on GNOME and KDE: a tiling layout would
+    // stretch every window over its tile, which no musician's main desktop does.
+    config.write("for_window [app_id=\".*\"] floating enable\n");
     config.close();
     if (root && (chown(QFile::encodeName(dir).constData(), user->pw_uid, user->pw_gid) != 0 ||
                  chown(QFile::encodeName(config.fileName()).constData(), user->pw_uid,

@@ -376,7 +376,7 @@ void TestE2eWindow::storedPlaceOffTheScreenOpensOnIt() {
 
 void TestE2eWindow::tallerWindowHasTallerKeys() {
     // The window's height was fixed: keys stayed 76 pixels tall at every key size.
-    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n");
+    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n[Keyboard]\nVelocityByPosition=0\n");
     TE2eProgram p(FRig);
     p.KeepPlace = true;
     QVERIFY(p.Start());
