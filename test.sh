@@ -11,6 +11,7 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 
 ondrel_install_packages "${ONDREL_BUILD_PACKAGES[@]}" "${ONDREL_TEST_PACKAGES[@]}"
+ondrel_test_user
 
 BUILD_DIR=build/test
 JOBS=2

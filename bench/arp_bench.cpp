@@ -130,7 +130,7 @@ void Spacing(benchmark::State &State, TArpClock Clock) {
         return;
     }
     router.SetOutput(&output);
-    output.SetSource(&router.Zones().MainEngine());
+    output.AddSource(&router.Zones().MainEngine());
     if (Clock == TArpClock::acMidiClock) {
         for (int i = 0; i < input.DeviceCount(); ++i)
             if (input.NameOf(i) == source.OutPort())
@@ -179,7 +179,7 @@ void Spacing(benchmark::State &State, TArpClock Clock) {
         BenchStats::Report(State, "spacing_error", errors);
         State.counters["steps"] = double(errors.size());
     }
-    output.SetSource(nullptr);
+    output.RemoveSource(&router.Zones().MainEngine());
     input.Close();
     router.SetOutput(nullptr);
 }

@@ -4,8 +4,8 @@
 // inputs on the JACK server, stamped in their callbacks. Every figure is printed as a row of a
 // Markdown table: "| figure | value | target |".
 //
-// Usage: ondrel_probe <program> [startup|memory|idle|keys|thru|bursts|all]... [--runs N]
-//        [--play-seconds S]
+// Usage: ondrel_probe <program> [startup|memory|idle|keys|thru|bursts|patchset|all]...
+//        [--runs N] [--play-seconds S]
 
 #include "jackfixture.h"
 #include "rtmidiports.h"
@@ -245,6 +245,7 @@ public:
     void Keys();
     void Thru();
     void Bursts();
+    void PatchSet();
 
 private:
     struct TReceiver {
@@ -271,7 +272,8 @@ private:
     };
 
     bool Launch(bool Thru, pid_t *Pid, int64_t *MappedNs = nullptr, int64_t *PaintedNs = nullptr,
-                const QString &Program = {});
+                const QString &Program = {}, const QByteArray &Settings = {},
+                int64_t *StartNs = nullptr);
     struct TPlayCost {
         int64_t CpuNs = 0;
         double Seconds = 0;
@@ -401,7 +403,7 @@ bool TProbe::Painted(Window W) {
 
 // Starts the program with a fresh settings folder and waits for its window mapped and painted.
 bool TProbe::Launch(bool Thru, pid_t *Pid, int64_t *MappedNs, int64_t *PaintedNs,
-                    const QString &Program) {
+                    const QString &Program, const QByteArray &Settings, int64_t *StartNs) {
     FHome = std::make_unique<QTemporaryDir>();
     const QString dir = FHome->filePath(QStringLiteral("config/Tavrel/Ondrel"));
     QDir().mkpath(dir);
@@ -411,7 +413,7 @@ bool TProbe::Launch(bool Thru, pid_t *Pid, int64_t *MappedNs, int64_t *PaintedNs
     QByteArray text = "[MidiDevices]\nMidiOut=Ondrel\n";
     if (Thru)
         text += "MidiIn=probe-send:out\n[KeyboardForm]\nMidi Thru=1\n";
-    ini.write(text);
+    ini.write(text + Settings);
     ini.close();
     qputenv("DISPLAY", FXvfb.Display().toUtf8());
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -424,6 +426,8 @@ bool TProbe::Launch(bool Thru, pid_t *Pid, int64_t *MappedNs, int64_t *PaintedNs
     const QByteArray program = (Program.isEmpty() ? FProgram : Program).toLocal8Bit();
     char *argv[] = {const_cast<char *>(program.constData()), nullptr};
     const int64_t start = NowNs();
+    if (StartNs)
+        *StartNs = start;
     if (posix_spawn(Pid, argv[0], nullptr, nullptr, argv, environ) != 0)
         return false;
     FWindow = 0;
@@ -771,9 +775,9 @@ void TProbe::Bursts() {
     SleepMs(15);
     Press(space, false);
     Press(ctrl, false);
-    FOut.WaitCount(2080, 5000);
+    FOut.WaitCount(2160, 5000);
     SleepMs(500);
-    Row("Panic (Ctrl+Space)", Fmt("%zu of 2080 arrived", FOut.Take().size()), "all 2080");
+    Row("Panic (Ctrl+Space)", Fmt("%zu of 2160 arrived", FOut.Take().size()), "all 2160");
 
     // 10 000 messages a second for 10 s on channel 2, while a key on channel 1 is pressed
     // every 100 ms: the thru copies must keep pace and the keys must still play promptly.
@@ -855,6 +859,84 @@ void TProbe::Bursts() {
         Dist(StatsOf(keys)) + (keysLost ? Fmt(", %d lost", keysLost) : ""), "UI responsive");
 }
 
+// The stored patch set of the report that froze the window for minutes at every start: 500 000
+// patches in one group (31 MB). From the start to the stored patch's program change at the
+// receiver, and a key played while the set loads.
+void TProbe::PatchSet() {
+    constexpr int Patches = 500000;
+    QTemporaryDir scripts;
+    const QString path = scripts.filePath(QStringLiteral("onegroup.txt"));
+    const auto name = [](int I) {
+        return QByteArray("Patch number ") + QByteArray::number(I) + " with a long name";
+    };
+    {
+        QFile script(path);
+        if (!script.open(QIODevice::WriteOnly)) {
+            Row("stored patch set, one group", "cannot write the script", "");
+            return;
+        }
+        QByteArray text = "[cubase parse file]\n[parser version 0001]\n[device name] Big\n"
+                          "[define patchnames]\n[mode] Big\n[g1] All\n";
+        for (int i = 0; i < Patches; ++i) {
+            text += "[p2, " + QByteArray::number(i % 128) + ", " + QByteArray::number(i % 16384) +
+                    "] " + name(i) + '\n';
+            if (text.size() > (1 << 20)) {
+                script.write(text);
+                text.clear();
+            }
+        }
+        script.write(text + "[end]\n");
+    }
+    const int last = Patches - 1;
+    const QByteArray settings =
+        "[KeyboardForm]\nPatchScript=" + path.toUtf8() + "\nPatch=Big\\All\\" + name(last) + '\n';
+    const KeyCode z = XKeysymToKeycode(FDpy, XK_z);
+    std::vector<int64_t> sent, painted, keys;
+    int failed = 0;
+    for (int run = 0; run < std::max(1, FRuns / 3); ++run) {
+        pid_t pid = 0;
+        int64_t start = 0, p = 0;
+        if (!Launch(false, &pid, nullptr, &p, {}, settings, &start) || !ConnectReceiver()) {
+            ++failed;
+            if (pid)
+                Terminate(pid);
+            continue;
+        }
+        painted.push_back(p);
+        // The window plays while the set loads.
+        const int64_t t0 = NowNs();
+        Press(z, true);
+        const int64_t on = FOut.WaitFor(0x90, 48, true, 5000);
+        Press(z, false);
+        if (on)
+            keys.push_back(on - t0);
+        const int64_t deadline = NowNs() + 300'000'000'000LL;
+        int64_t arrived = 0;
+        size_t seen = 0;
+        while (!arrived && NowNs() < deadline) {
+            {
+                std::lock_guard<std::mutex> lock(FOut.Lock);
+                for (; seen < FOut.Got.size() && !arrived; ++seen) {
+                    const TBytes &m = FOut.Got[seen].second;
+                    if (m.size() == 2 && m[0] == 0xC0 && m[1] == last % 128)
+                        arrived = FOut.Got[seen].first;
+                }
+            }
+            SleepMs(5);
+        }
+        Terminate(pid);
+        if (arrived)
+            sent.push_back(arrived - start);
+        else
+            ++failed;
+    }
+    const std::string lost = failed ? Fmt(", %d failed", failed) : "";
+    Row("stored patch set of 500 000 patches in one group (31 MB): start to its patch sent",
+        Dist(StatsOf(sent)) + lost, "window never blocked");
+    Row("  start to window painted meanwhile", Dist(StatsOf(painted)), "");
+    Row("  XTest key press -> note-on while the set loads", Dist(StatsOf(keys)), "");
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -877,7 +959,8 @@ int main(int argc, char **argv) {
             figures << args[i];
     }
     if (program.isEmpty()) {
-        std::fprintf(stderr, "usage: ondrel_probe <program> [startup|memory|idle|keys|thru|bursts]"
+        std::fprintf(stderr, "usage: ondrel_probe <program> [startup|memory|idle|keys|thru|bursts|"
+                             "patchset]"
                              "... [--runs N] [--play-seconds S] [--qt-floor <bare Qt window>]\n");
         return 2;
     }
@@ -901,6 +984,8 @@ int main(int argc, char **argv) {
             probe.Thru();
         else if (f == QLatin1String("bursts"))
             probe.Bursts();
+        else if (f == QLatin1String("patchset"))
+            probe.PatchSet();
     }
     return 0;
 }

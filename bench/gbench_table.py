@@ -10,6 +10,7 @@ TARGETS = {
     "BM_LoadLargeScript/100000": "> 50 MB/s",
     "FullRepaint": "< 1 ms",
     "BM_ArpSpacing": "p99 < 200 us",
+    "BM_ReplayTiming": "p99 < 200 us",
 }
 
 
@@ -39,9 +40,9 @@ def main():
             parts.append("%.3g %s" % (b["real_time"], b["time_unit"]))
         if "bytes_per_second" in b:
             parts.append("%.0f MB/s" % (b["bytes_per_second"] / 1e6))
-        for extra in ("arrived", "files", "messages"):
+        for extra in ("arrived", "files", "messages", "file_kb", "lost"):
             if extra in b:
-                parts.append("%s %.0f" % (extra, b[extra]))
+                parts.append("%s %.0f" % (extra.replace("_", " "), b[extra]))
         print("| %s | %s | %s |" % (name, "; ".join(parts), target(name)))
 
 

@@ -50,6 +50,31 @@ void FullRepaint(benchmark::State &State) {
 }
 BENCHMARK(FullRepaint)->DenseRange(0, SetupCount - 1)->Unit(benchmark::kMicrosecond);
 
+// The same with everything written and marked: note names on every key, the computer keys, a
+// scale dimming five keys an octave and two keys held by the sustain pedal.
+void FullRepaintLabelled(benchmark::State &State) {
+    TKeyboard keys;
+    Prepare(keys, Setups[State.range(0)]);
+    State.SetLabel(Setups[State.range(0)].Name);
+    TKeyboardModel &m = keys.Model();
+    m.SetNoteLabels(TNoteLabels::nlAll);
+    m.SetComputerKeyLabels(true);
+    m.SetKeyOctave(3);
+    m.SetScale(TScale::scMajor);
+    m.SetScaleRoot(2);
+    m.SendChord(0, 50, 100, true);
+    m.SendChord(0, 54, 100, true);
+    m.SetControllerValue(TKeyboardModel::SustainPedal, 127);
+    m.SendChord(0, 50, 0, true);
+    m.SendChord(0, 54, 0, true);
+    QImage target(keys.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : State) {
+        QPainter p(&target);
+        keys.render(&p);
+    }
+}
+BENCHMARK(FullRepaintLabelled)->DenseRange(0, SetupCount - 1)->Unit(benchmark::kMicrosecond);
+
 void OneKeyRepaint(benchmark::State &State) {
     TKeyboard keys;
     Prepare(keys, Setups[State.range(0)]);

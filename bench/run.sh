@@ -5,7 +5,8 @@
 #
 #   bench/run.sh                  everything, scripted play of 60 s for the memory figure
 #   bench/run.sh --long           the memory figure after 10 minutes of scripted play
-#   bench/run.sh --only e2e       only the end-to-end figures (or: app midi keyboard patch synth)
+#   bench/run.sh --only e2e       only the end-to-end figures (or: app midi keyboard patch store
+#                                 synth takes)
 #   bench/run.sh --realtime       the end-to-end probe (and the program, JACK and Xvfb it starts)
 #                                 at round-robin priority 1 (root): on a machine shared with
 #                                 builds, as if the desktop gave them the CPU at once
@@ -23,7 +24,7 @@ while [ $# -gt 0 ]; do
     --play-seconds) play="$2"; shift ;;
     --only) only="$2"; shift ;;
     --realtime) prio=(chrt --rr 1) ;;
-    *) echo "usage: $0 [--long] [--play-seconds S] [--realtime] [--only e2e|app|midi|keyboard|patch|synth]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--long] [--play-seconds S] [--realtime] [--only e2e|app|midi|keyboard|patch|store|synth|takes]" >&2; exit 2 ;;
     esac
     shift
 done
@@ -36,7 +37,7 @@ ondrel_install_packages "${ONDREL_BUILD_PACKAGES[@]}" "${ONDREL_TEST_PACKAGES[@]
 cmake -S "$root" -B "$build" $(ondrel_generator) -DCMAKE_BUILD_TYPE=Release \
     -DONDREL_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target ondrel ondrel_probe ondrel_qt_floor app_bench \
-    midi_bench callback_bench arp_bench keyboard_bench patch_bench synth_bench >/dev/null
+    midi_bench callback_bench arp_bench keyboard_bench patch_bench store_bench synth_bench takes_bench >/dev/null
 
 want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
@@ -69,10 +70,12 @@ if want midi; then
 fi
 if want keyboard; then gbench keyboard_bench; fi
 if want patch; then gbench patch_bench; fi
+if want store; then gbench store_bench; fi
 if want synth; then gbench synth_bench; fi
+if want takes; then gbench takes_bench; fi
 if want e2e; then
     "${prio[@]}" "$build/bench/ondrel_probe" "$build/src/app/ondrel" startup idle keys thru \
-        bursts memory --play-seconds "$play" --qt-floor "$build/bench/ondrel_qt_floor" 2>/dev/null
+        bursts patchset memory --play-seconds "$play" --qt-floor "$build/bench/ondrel_qt_floor" 2>/dev/null
 fi
 echo
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -6,13 +6,22 @@ ONDREL_BUILD_PACKAGES=(
     librtmidi-dev libjack-jackd2-dev libsdl2-dev libsimpleini-dev libxcb-xkb-dev
     libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core
+    qt6-wayland
 )
 ONDREL_TEST_PACKAGES=(
     jackd2 xvfb xdotool x11-utils xauth imagemagick openbox
     clang libclang-rt-dev clang-format
+    sway libwayland-dev libxkbcommon-dev
+    at-spi2-core python3-pyatspi dbus-daemon
+    appstream desktop-file-utils dpkg-dev file
+    # libsmf reads the MIDI files the program writes back in the tests and the benchmarks, as
+    # another program would.
+    libsmf-dev
 )
 # bench/run.sh: Google Benchmark, and XTest for the end-to-end probe's key presses.
 ONDREL_BENCH_PACKAGES=(libbenchmark-dev libxtst-dev)
+# scripts/render-icons.sh: the PNG icons from the SVG.
+ONDREL_ICON_PACKAGES=(librsvg2-bin)
 
 ondrel_missing_packages() {
     local pkg
@@ -47,6 +56,14 @@ ondrel_install_packages() {
     # jackd2 asks about real-time priority; the default answer is fine.
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
         --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# The Wayland tests run sway, which refuses to run as root, as this unprivileged system user
+# (no home, no login); made when the tests run as root and it is not there yet.
+ondrel_test_user() {
+    if [ "$(id -u)" -eq 0 ] && ! getent passwd ondrel-test >/dev/null; then
+        useradd --system --no-create-home --shell /usr/sbin/nologin ondrel-test
+    fi
 }
 
 ondrel_generator() {

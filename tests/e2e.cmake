@@ -84,3 +84,68 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK)
     add_dependencies(tst_e2e_window ondrel)
     set_tests_properties(tst_e2e_window PROPERTIES ENVIRONMENT "" LABELS "e2e;mainwindow")
 endif()
+
+# The real program as a native Wayland client of a headless sway: keys through a virtual
+# keyboard of our own (ondrel_vkey) with the standard keymap, notes read from JACK.
+find_package(PkgConfig)
+if(PkgConfig_FOUND)
+    pkg_check_modules(WAYLAND_CLIENT IMPORTED_TARGET wayland-client)
+    pkg_check_modules(XKBCOMMON IMPORTED_TARGET xkbcommon)
+endif()
+find_program(WAYLAND_SCANNER wayland-scanner)
+if(TARGET ondrel AND TARGET PkgConfig::JACK AND WAYLAND_CLIENT_FOUND AND XKBCOMMON_FOUND
+   AND WAYLAND_SCANNER)
+    set(_vk_xml ${CMAKE_CURRENT_SOURCE_DIR}/wayland/virtual-keyboard-unstable-v1.xml)
+    set(_vk_dir ${CMAKE_CURRENT_BINARY_DIR}/wayland)
+    add_custom_command(
+        OUTPUT ${_vk_dir}/virtual-keyboard-unstable-v1-client-protocol.h
+            ${_vk_dir}/virtual-keyboard-unstable-v1-protocol.c
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${_vk_dir}
+        COMMAND ${WAYLAND_SCANNER} client-header ${_vk_xml}
+            ${_vk_dir}/virtual-keyboard-unstable-v1-client-protocol.h
+        COMMAND ${WAYLAND_SCANNER} private-code ${_vk_xml}
+            ${_vk_dir}/virtual-keyboard-unstable-v1-protocol.c
+        DEPENDS ${_vk_xml}
+        COMMENT "Generating the virtual keyboard protocol")
+    # The generated protocol code is C.
+    enable_language(C)
+    add_executable(ondrel_vkey wayland/vkey.cpp
+        ${_vk_dir}/virtual-keyboard-unstable-v1-client-protocol.h
+        ${_vk_dir}/virtual-keyboard-unstable-v1-protocol.c)
+    target_include_directories(ondrel_vkey PRIVATE ${_vk_dir})
+    target_link_libraries(ondrel_vkey PRIVATE PkgConfig::WAYLAND_CLIENT PkgConfig::XKBCOMMON)
+
+    ondrel_add_test(tst_e2e_wayland LABEL e2e
+        SOURCES e2e/tst_e2e_wayland.cpp e2e/swayserver.cpp e2e/swayserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_wayland PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_wayland PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>"
+        ONDREL_VKEY="$<TARGET_FILE:ondrel_vkey>")
+    add_dependencies(tst_e2e_wayland ondrel ondrel_vkey)
+    set_tests_properties(tst_e2e_wayland PROPERTIES ENVIRONMENT "" LABELS "e2e;wayland")
+endif()
+
+# The real program and its settings file: killed, and two programs on one file.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_settings LABEL e2e
+        SOURCES e2e/tst_e2e_settings.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
+            jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK ondrel_core)
+    target_include_directories(tst_e2e_settings PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_settings PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_settings ondrel)
+    set_tests_properties(tst_e2e_settings PROPERTIES ENVIRONMENT "" LABELS "e2e;store")
+endif()
+
+# The real program played for dynamics: where a key is struck, Space holding the sustain pedal.
+if(TARGET ondrel AND TARGET PkgConfig::JACK)
+    ondrel_add_test(tst_e2e_expressive LABEL e2e
+        SOURCES e2e/tst_e2e_expressive.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp
+            e2e/xserver.h jackfixture.cpp jackfixture.h
+        LIBS PkgConfig::JACK)
+    target_include_directories(tst_e2e_expressive PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(tst_e2e_expressive PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
+    add_dependencies(tst_e2e_expressive ondrel)
+    set_tests_properties(tst_e2e_expressive PROPERTIES ENVIRONMENT "" LABELS "e2e;keyboard")
+endif()

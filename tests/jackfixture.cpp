@@ -245,6 +245,15 @@ std::vector<uint64_t> TJackPeer::ReceivedFrames() const {
     return FReceivedFrames;
 }
 
+std::vector<int64_t> TJackPeer::ReceivedTimesUs() const {
+    std::lock_guard Guard(FLock);
+    return FReceivedTimesUs;
+}
+
+uint32_t TJackPeer::SampleRate() const {
+    return FClient ? jack_get_sample_rate(FClient) : 0;
+}
+
 bool TJackPeer::WaitForReceived(size_t Count, int TimeoutMs) {
     std::unique_lock Guard(FLock);
     return FChanged.wait_for(Guard, std::chrono::milliseconds(TimeoutMs),
@@ -255,6 +264,7 @@ void TJackPeer::ClearReceived() {
     std::lock_guard Guard(FLock);
     FReceived.clear();
     FReceivedFrames.clear();
+    FReceivedTimesUs.clear();
 }
 
 int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
@@ -274,12 +284,18 @@ int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
                              Peer->FPending.begin() + std::ptrdiff_t(Written));
         ++Peer->FCycles;
         const jack_nframes_t Count = jack_midi_get_event_count(In);
-        const jack_nframes_t Start = jack_last_frame_time(Peer->FClient);
+        jack_nframes_t Start = 0;
+        jack_time_t StartUs = 0;
+        jack_time_t NextUs = 0;
+        float PeriodUs = 0;
+        jack_get_cycle_times(Peer->FClient, &Start, &StartUs, &NextUs, &PeriodUs);
         for (jack_nframes_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;
             if (jack_midi_event_get(&Event, In, i) == 0) {
                 Peer->FReceived.emplace_back(Event.buffer, Event.buffer + Event.size);
                 Peer->FReceivedFrames.push_back(uint64_t(Start) + Event.time);
+                Peer->FReceivedTimesUs.push_back(
+                    int64_t(StartUs) + int64_t(float(Event.time) * PeriodUs / float(Frames)));
             }
         }
     }

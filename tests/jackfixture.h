@@ -31,6 +31,9 @@ public:
     // server of the same name starts again, so tests stop servers, never kill them.
     void Stop();
     QString ErrorText() const { return FError; }
+    // The server's process, for a test that stops it where it is (SIGSTOP) to have a server
+    // that takes nothing while its clients go on.
+    qint64 Pid() const { return FProcess.processId(); }
 
 private:
     static void ReclaimDeadServers();
@@ -66,8 +69,11 @@ public:
     void Send(const std::vector<TBytes> &Messages);
     bool WaitUntilSent(int TimeoutMs = 5000);
     std::vector<TBytes> Received() const;
-    // The JACK frame each received message arrived at, in the same order.
+    // For each message received, the frame it arrived at on the server's clock, and that
+    // frame's time as JACK tells it (microseconds on the monotonic clock).
     std::vector<uint64_t> ReceivedFrames() const;
+    std::vector<int64_t> ReceivedTimesUs() const;
+    uint32_t SampleRate() const;
     bool WaitForReceived(size_t Count, int TimeoutMs = 5000);
     void ClearReceived();
 
@@ -81,5 +87,6 @@ private:
     std::vector<TBytes> FPending;
     std::vector<TBytes> FReceived;
     std::vector<uint64_t> FReceivedFrames;
+    std::vector<int64_t> FReceivedTimesUs;
     uint64_t FCycles = 0;
 };

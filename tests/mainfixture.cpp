@@ -2,8 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "keyboard/keyboard.h"
-#include "midi/midimenu.h"
-#include "midi/midioutput.h"
+#include "midi/mididevices.h"
 #include "router/midirouter.h"
 
 #include <QAction>
@@ -88,7 +87,7 @@ bool TMainFixture::ChooseOutput(TMainWindow &W, const QString &Caption) {
     for (QAction *a : W.OutputDeviceMenu()->actions()) {
         if (a->text() == Caption) {
             a->trigger();
-            return !W.OutputMenu().Output().IsClosed();
+            return W.Devices().IsOpen(TMidiDevices::TSide::Output);
         }
     }
     return false;

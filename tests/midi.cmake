@@ -14,10 +14,10 @@ if(TARGET ondrel_router AND TARGET PkgConfig::JACK)
 endif()
 # The JACK process callback counted for allocator, lock and blocking calls (none allowed). It
 # replaces the C library's entry points, which the sanitizer builds do themselves.
-if(TARGET ondrel_router AND TARGET PkgConfig::JACK)
+if(TARGET ondrel_router AND TARGET ondrel_takes AND TARGET PkgConfig::JACK)
     ondrel_add_test(tst_rtcallback LABEL midi
         SOURCES tst_rtcallback.cpp jackfixture.cpp jackfixture.h
-        LIBS ondrel_router PkgConfig::JACK ${CMAKE_DL_LIBS})
+        LIBS ondrel_router ondrel_takes PkgConfig::JACK ${CMAKE_DL_LIBS})
     target_include_directories(tst_rtcallback PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     set_target_properties(tst_rtcallback PROPERTIES ENABLE_EXPORTS ON)
 endif()

@@ -3,6 +3,7 @@
 // would send is recorded instead, and what loading a patch set reports is kept.
 
 #include "app/mainwindow.h"
+#include "app/patchselection.h"
 #include "app/programbank.h"
 #include "core/patchlist.h"
 #include "core/registryinifile.h"
@@ -70,6 +71,8 @@ struct TPatchWindow {
                 continue;
             if (Path.size() == 1)
                 return a;
+            // Submenus fill themselves as they open.
+            TPatchSelection::FillMenuNow(a->menu());
             return a->menu() ? FindAction(a->menu(), Path.mid(1)) : nullptr;
         }
         return nullptr;

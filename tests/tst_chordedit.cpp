@@ -145,12 +145,20 @@ void TestChordEdit::SetEditMode(bool On) {
 void TestChordEdit::setUpFromTheMainKeyboard() {
     FMain.SetLanguage(TLanguage::German);
     FMain.SetChannel(5);
+    FMain.SetImageSize(TImageSize::isNormal);
+    FMain.SetPaintStyle(TPaintStyle::psImage);
     StoreChords({"Moll", "3B0307"});
     TChordEditForm *f = Open();
     FMain = TKeyboardModel();
     QVERIFY(f);
     const TKeyboardModel &m = f->Keyboard->Model();
     QCOMPARE(int(m.Channel()), 5);
+    // Keys as the main keyboard draws them, as tall as its pictures: 10-pixel drawn keys with
+    // faint dots for the chord's notes were hard to read.
+    QCOMPARE(m.PaintStyle(), TPaintStyle::psImage);
+    QCOMPARE(m.ImageSize(), TImageSize::isNormal);
+    QCOMPARE(m.KeyWidth(), TKeyboardModel::ImageKeyWidth(TImageSize::isNormal));
+    QCOMPARE(f->Keyboard->height(), TKeyboardModel::ImageHeight);
     QCOMPARE(f->ChordView->topLevelItem(0)->text(1), QStringLiteral("H2 D3 Fis3 "));
     // the selected chord is shown: root marked, the others pressed, nothing sounding
     QCOMPARE(m.MarkNote(), 59);
@@ -410,6 +418,12 @@ void TestChordEdit::applyReportsASettingsFileThatCannotBeSaved() {
     QVERIFY(store.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     TChordEditForm *f = Open();
     QVERIFY(f);
+    // A new chord to save (with nothing changed there is nothing to write).
+    SetEditMode(true);
+    QTest::mouseClick(f->NewButton, Qt::LeftButton);
+    QTest::keyClick(NameEditor(*f), Qt::Key_Escape);
+    for (int note : {48, 55})
+        QTest::mouseClick(f->Keyboard, Qt::LeftButton, {}, KeyPoint(*f->Keyboard, note));
     TBoxWatcher boxes;
     QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
     QTRY_COMPARE(boxes.Texts.size(), 1);

@@ -2,7 +2,9 @@
 #include "core/inifile.h"
 #include "core/registryinifile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +56,8 @@ private Q_SLOTS:
     void saveToIniRewritesTheSection();
     void chordWithoutNotesDoesNotHideLaterOnes();
     void registryRoundTrip();
+    void twoWindowsKeepEachOthersChords_data();
+    void twoWindowsKeepEachOthersChords();
 
 private:
     std::unique_ptr<QTemporaryDir> FDir;
@@ -346,10 +350,69 @@ void TestChordList::registryRoundTrip() {
     back.LoadFromRegistry();
     QCOMPARE(Contents(back), Contents(list));
 
-    // an empty list empties the stored section
-    TChordList().SaveToRegistry();
+    // a list read from the store and emptied empties the stored section
+    back.Clear();
+    QVERIFY(back.SaveToRegistry().isEmpty());
     back.LoadFromRegistry();
     QCOMPARE(back.Count(), 0);
+}
+
+void TestChordList::twoWindowsKeepEachOthersChords_data() {
+    QTest::addColumn<QString>("first");  // what the first window does, then saves
+    QTest::addColumn<QString>("second"); // what the second does after that, then saves
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("each adds one") << "add B 3C05"
+                                   << "add C 3C07" << QStringList{"A=3C04", "B=3C05", "C=3C07"};
+    QTest::newRow("one deletes, the other adds") << "delete A"
+                                                 << "add C 3C07" << QStringList{"C=3C07"};
+    QTest::newRow("one changes, the other adds")
+        << "set A 3C0407"
+        << "add C 3C07" << QStringList{"A=3C0407", "C=3C07"};
+    QTest::newRow("both change one: the later wins") << "set A 3C0407"
+                                                     << "set A 3C03" << QStringList{"A=3C03"};
+    QTest::newRow("one spells the name anew, the other adds")
+        << "rename A a"
+        << "add C 3C07" << QStringList{"C=3C07", "a=3C04"};
+    QTest::newRow("one renames, the other adds") << "rename A Z"
+                                                 << "add C 3C07" << QStringList{"C=3C07", "Z=3C04"};
+}
+
+// Two windows on one settings file, each with the chords it read at its start: whichever saves
+// last must not erase what the other added (the list was saved whole over the section).
+void TestChordList::twoWindowsKeepEachOthersChords() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QStringList, stored);
+    QDir().mkpath(QFileInfo(ProgramStoreFileName()).absolutePath());
+    WriteFile(ProgramStoreFileName(), "[Chords]\nName1=A\nChord1=3C04\n");
+    TChordList one;
+    TChordList two;
+    one.LoadFromRegistry();
+    two.LoadFromRegistry();
+    const auto Do = [](TChordList &List, const QString &Change) {
+        const QStringList w = Change.split(QLatin1Char(' '));
+        const int index = List.IndexOfName(w[1]);
+        if (w[0] == QLatin1String("add"))
+            List.NewChord().FromText(w[1], w[2]);
+        else if (w[0] == QLatin1String("delete"))
+            List.DeleteChord(&List.Items(index));
+        else if (w[0] == QLatin1String("set"))
+            List.Items(index).FromText(w[1], w[2]);
+        else
+            List.Items(index).SetName(w[2]);
+        QVERIFY(List.SaveToRegistry().isEmpty());
+    };
+    Do(one, first);
+    Do(two, second);
+    TChordList back;
+    back.LoadFromRegistry();
+    QStringList got = Contents(back);
+    got.sort();
+    QCOMPARE(got, stored);
+    // The window that saved last shows the merged list.
+    QStringList shown = Contents(two);
+    shown.sort();
+    QCOMPARE(shown, stored);
 }
 
 QTEST_GUILESS_MAIN(TestChordList)

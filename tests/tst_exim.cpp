@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -105,6 +107,7 @@ private Q_SLOTS:
     void badImportChangesNothing_data();
     void badImportChangesNothing();
     void garbageValuesAreClamped();
+    void importedProgramAndBankAreHeldNotShown();
     void importedPresetChosenWhenStored_data();
     void importedPresetChosenWhenStored();
     void failedExportKeepsOldFile_data();
@@ -527,6 +530,10 @@ void TestExIm::badImportChangesNothing_data() {
     QTest::newRow("chords file as settings")
         << "c.ini" << QByteArray("[Chords]\nName1=X\nChord1=3C04\n") << int(ImSettings)
         << "No settings could be loaded." << true;
+    QTest::newRow("a FIFO, refused at once")
+        << "pipe.ini" << QByteArray("fifo") << int(ImSettings) << "not a regular file" << true;
+    QTest::newRow("a device, refused at once")
+        << "/dev/zero" << QByteArray() << int(ImChords) << "not a regular file" << true;
     QTest::newRow("settings file as presets")
         << "s.ini" << QByteArray("[KeyboardForm]\nMidi Thru=1\n[Keyboard]\nKeyWidth=20\n")
         << int(ImPresets) << "No knob presets could be loaded." << false;
@@ -538,10 +545,13 @@ void TestExIm::badImportChangesNothing() {
     QFETCH(int, command);
     QFETCH(QString, message);
     QFETCH(bool, overwrite);
+    const QString path = name.startsWith(QLatin1Char('/')) ? name : File(name);
     if (content == "dir")
-        QVERIFY(QDir().mkpath(File(name)));
+        QVERIFY(QDir().mkpath(path));
+    else if (content == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (!content.isNull())
-        WriteAll(File(name), content);
+        WriteAll(path, content);
     StorePreset(QStringLiteral("Piano"), 2);
     auto w = NewWindow();
     QVERIFY(w);
@@ -551,7 +561,7 @@ void TestExIm::badImportChangesNothing() {
     const int width = w->Keyboard()->Model().KeyWidth();
     w->SetExImFlag(5, overwrite);
     w->SetExImFlag(7, overwrite);
-    const QStringList seen = Do(*w, command, File(name));
+    const QStringList seen = Do(*w, command, path);
     QVERIFY2(seen.size() == 1 && seen[0].contains(message), qPrintable(seen.join('|')));
     QCOMPARE(ChordNames(*w), QStringList{"Mine=3C0407"});
     QCOMPARE(w->Snapshot(1), QStringLiteral("0764"));
@@ -559,7 +569,7 @@ void TestExIm::badImportChangesNothing() {
     QCOMPARE(w->MidiThru(), false);
     QCOMPARE(PresetMenu(*w), (QStringList{"Default*", "Piano"}));
     // The file name is kept all the same, to be offered again.
-    QVERIFY(std::ranges::count(w->ExImport().LastFileNames, File(name)) == 1);
+    QVERIFY(std::ranges::count(w->ExImport().LastFileNames, path) == 1);
 }
 
 void TestExIm::garbageValuesAreClamped() {
@@ -577,6 +587,34 @@ void TestExIm::garbageValuesAreClamped() {
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Msb), -1);
     QVERIFY(w->ModWheelController() <= 127);
     QVERIFY(w->x() < 5000);
+}
+
+// Import Settings showed the imported bank beside the old program, values never sent together.
+// They are held for the next start: neither shown nor sent now, written to the settings.
+void TestExIm::importedProgramAndBankAreHeldNotShown() {
+    WriteAll(File(QStringLiteral("p.ini")), "[KeyboardForm]\nProgram=20\nBank MSB=3\nBank LSB=7\n");
+    auto w = NewWindow();
+    QVERIFY(w);
+    TProgramBank &bank = w->ProgramBank();
+    bank.SetProgramValue(4);
+    bank.ShowProgram();
+    const QStringList shown{bank.Controls().ProgramEdit->text(), bank.Controls().MsbEdit->text(),
+                            bank.Controls().LsbEdit->text()};
+    int sent = 0;
+    connect(&w->Router(), &TMidiRouter::Sent, w.get(), [&sent] { ++sent; });
+    QCOMPARE(Do(*w, ImSettings, File(QStringLiteral("p.ini"))),
+             QStringList{"Settings loaded successfully."});
+    QCOMPARE(bank.Value(TProgramBank::Program), 20);
+    QCOMPARE(bank.Value(TProgramBank::Msb), 3);
+    QCOMPARE(bank.Value(TProgramBank::Lsb), 7);
+    QCOMPARE((QStringList{bank.Controls().ProgramEdit->text(), bank.Controls().MsbEdit->text(),
+                          bank.Controls().LsbEdit->text()}),
+             shown);
+    QCOMPARE(sent, 0);
+    w->close();
+    const TIniFile stored(ProgramStoreFileName());
+    QCOMPARE(stored.ReadInteger("KeyboardForm", "Program", -1), 20);
+    QCOMPARE(stored.ReadInteger("KeyboardForm", "Bank MSB", -1), 3);
 }
 
 void TestExIm::importedPresetChosenWhenStored_data() {

@@ -24,6 +24,7 @@ using Msg = std::tuple<int, int, int>;
 
 // Set 1 scan codes used below; on the offscreen platform events carry them as they are.
 constexpr quint32 ScA = 30, ScS = 31, ScZ = 44, ScX = 45, ScC = 46, ScQ = 16, ScW = 17;
+constexpr quint32 ScSpace = 57;
 constexpr quint32 ScAlt = 0x38, ScShift = 0x2A, ScTab = 0x0F, ScBack = 0x0E, ScEsc = 0x01;
 constexpr quint32 ExtendedBit = 0x100;
 
@@ -148,10 +149,15 @@ private Q_SLOTS:
     void octaveChangeWhileHeldLeavesNoSecondRelease();
     void unmappedAndExtendedKeysPass();
     void negativeNoteAtOctaveZeroPlaysNothing();
-    void editBoxPlaysAndTypes();
+    void fieldTypesWhatItTakesOthersPlay_data();
+    void fieldTypesWhatItTakesOthersPlay();
     void multiLineEditDoesNotType();
     void inactiveWindowDoesNotPlay();
     void altSwallowedAndShowsHand();
+    void spaceHoldsTheSustainPedal();
+    void spaceInANameFieldTypesOnly();
+    void ctrlSpaceLeftToPanic();
+    void spaceHeldWhenCaptureEndsLiftsThePedal();
     // Key sequence and key edit
     void sequenceText_data();
     void sequenceText();
@@ -592,15 +598,92 @@ void TestHook::negativeNoteAtOctaveZeroPlaysNothing() {
     QCOMPARE(f.Sink->Keys, (QStringList{"+65", "-65", "+90", "-90"}));
 }
 
-void TestHook::editBoxPlaysAndTypes() {
+void TestHook::fieldTypesWhatItTakesOthersPlay_data() {
+    QTest::addColumn<bool>("numbers");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("played");
+    // "2" (scan 3) is a black key of the upper row, z and q are white keys.
+    QTest::newRow("name field: every key types") << false << false << "z2q" << QList<int>{};
+    QTest::newRow("number field: digits type, letters play")
+        << true << false << "2" << QList<int>{48, 60};
+    QTest::newRow("read-only field: all play") << false << true << "" << QList<int>{48, 61, 60};
+}
+
+void TestHook::fieldTypesWhatItTakesOthersPlay() {
+    // Typing a program number played C#3 before the program change.
+    QFETCH(bool, numbers);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, played);
+    Form f;
+    QVERIFY(f.Active());
+    f.Edit->setReadOnly(readOnly);
+    if (numbers)
+        f.Edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    f.Edit->setFocus();
+    constexpr quint32 Sc2 = 3;
+    Tap(f.Edit, ScZ, Qt::Key_Z, "z");
+    Tap(f.Edit, Sc2, Qt::Key_2, "2");
+    Tap(f.Edit, ScQ, Qt::Key_Q, "q");
+    QCOMPARE(f.Edit->text(), typed);
+    QList<int> notes;
+    for (const auto &[typ, note, vel] : f.Out)
+        if (vel > 0)
+            notes << note;
+    QCOMPARE(notes, played);
+    QCOMPARE(f.Out.size(), size_t(2 * played.size())); // each released once
+}
+
+void TestHook::spaceHoldsTheSustainPedal() {
+    Form f;
+    QVERIFY(f.Active());
+    Press(f.Sink, ScSpace, Qt::Key_Space, " ");
+    Press(f.Sink, ScSpace, Qt::Key_Space, " ", {}, true); // auto-repeat: nothing more
+    Tap(f.Sink, ScZ, Qt::Key_Z, "z");
+    Release(f.Sink, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Sent(),
+             (QList<Msg>{{0xB0, 64, 127}, {0x90, 48, 100}, {0x90, 48, 0}, {0xB0, 64, 0}}));
+    // Swallowed: a focused button would not be clicked by it.
+    QCOMPARE(f.Sink->Keys, (QStringList{"+32"})); // only the auto-repeat, which is not ours
+    QVERIFY(!f.Keys->Model().PedalDown(TKeyboardModel::SustainPedal));
+    // A release without its press (the press went to another window) lifts nothing.
+    Release(f.Sink, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Out.size(), size_t(4));
+}
+
+void TestHook::spaceInANameFieldTypesOnly() {
+    // A name field takes the space; a number field does not, and Space holds the pedal there.
     Form f;
     QVERIFY(f.Active());
     f.Edit->setFocus();
-    Tap(f.Edit, ScZ, Qt::Key_Z, "z");
-    Tap(f.Edit, ScX, Qt::Key_X, "x");
-    QCOMPARE(f.Edit->text(), QStringLiteral("zx"));
-    QCOMPARE(f.Sent(),
-             (QList<Msg>{{0x90, 48, 100}, {0x90, 48, 0}, {0x90, 50, 100}, {0x90, 50, 0}}));
+    Tap(f.Edit, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Edit->text(), QStringLiteral(" "));
+    QCOMPARE(f.Sent(), QList<Msg>{});
+    f.Edit->clear();
+    f.Edit->setInputMethodHints(Qt::ImhDigitsOnly);
+    Tap(f.Edit, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Sent(), (QList<Msg>{{0xB0, 64, 127}, {0xB0, 64, 0}}));
+}
+
+void TestHook::ctrlSpaceLeftToPanic() {
+    Form f;
+    QVERIFY(f.Active());
+    Tap(f.Sink, ScSpace, Qt::Key_Space, " ", Qt::ControlModifier);
+    QVERIFY(f.Out.empty());
+    QCOMPARE(f.Sink->Keys, (QStringList{"+32", "-32"}));
+}
+
+void TestHook::spaceHeldWhenCaptureEndsLiftsThePedal() {
+    // A menu opening or the window losing the keys: the release of Space goes elsewhere.
+    Form f;
+    QVERIFY(f.Active());
+    Press(f.Sink, ScSpace, Qt::Key_Space, " ");
+    f.Keys->SetCaptureKeyboard(false);
+    QCOMPARE(f.Sent(), (QList<Msg>{{0xB0, 64, 127}, {0xB0, 64, 0}}));
+    f.Keys->SetCaptureKeyboard(true);
+    Release(f.Sink, ScSpace, Qt::Key_Space, " ");
+    QCOMPARE(f.Out.size(), size_t(2));
 }
 
 void TestHook::multiLineEditDoesNotType() {

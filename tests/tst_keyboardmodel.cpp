@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <vector>
 
@@ -89,6 +91,9 @@ QList<int> PressedKeys(const TKeyboardModel &m) {
 Q_DECLARE_METATYPE(TChord)
 Q_DECLARE_METATYPE(TLanguage)
 Q_DECLARE_METATYPE(TImageSize)
+Q_DECLARE_METATYPE(TNoteLabels)
+Q_DECLARE_METATYPE(TScale)
+Q_DECLARE_METATYPE(TPaintStyle)
 
 class TestKeyboardModel : public QObject {
     Q_OBJECT
@@ -138,6 +143,29 @@ private Q_SLOTS:
     void keyWidthIgnoredWhileImages();
     void settingsRoundTrip();
     void settingsLoadKeepsWhatIsMissingOrInvalid();
+    // Expression
+    void velocityCurve_data();
+    void velocityCurve();
+    void velocityCurveRisesFromBackToFront();
+    void strikeVelocity_data();
+    void strikeVelocity();
+    void velocityLevelSteps_data();
+    void velocityLevelSteps();
+    void namesWithFlatsAndMiddleC_data();
+    void namesWithFlatsAndMiddleC();
+    void noteLabels_data();
+    void noteLabels();
+    void scaleMembership_data();
+    void scaleMembership();
+    void scaleKeysPlayTheScaleInTurn_data();
+    void scaleKeysPlayTheScaleInTurn();
+    void computerKeysOfANote_data();
+    void computerKeysOfANote();
+    void sustainHoldsKeysLetGoUntilLifted();
+    void sostenutoHoldsOnlyKeysDownWhenPressed();
+    void pedalSentOnTheChannel();
+    void fingersPlayGlideAndEndOnce();
+    void fingerPressureFollowsChordAndTranspose();
 };
 
 // --- Chords -------------------------------------------------------------------------------------
@@ -899,10 +927,21 @@ void TestKeyboardModel::settingsRoundTrip() {
     a.SetImageSize(TImageSize::isBig);
     a.SetLowerCScanCode(46);
     a.SetUpperCScanCode(20);
+    a.SetVelocityByPosition(true);
+    a.SetVelocityCurve({20, 110, -40});
+    a.SetTouchPressure(false);
+    a.SetNoteLabels(TNoteLabels::nlPressed);
+    a.SetFlatNames(true);
+    a.SetMiddleCOctave(4);
+    a.SetComputerKeyLabels(true);
+    a.SetKeyNamesOnKeys(true);
+    a.SetScale(TScale::scDorian);
+    a.SetScaleRoot(9);
+    a.SetScaleKeysOnly(true);
     TMemoryStore store;
     a.SaveKeyboardSettings(store);
     QCOMPARE(store.ReadString("keyboard", "velshiftfactor", {}), QStringLiteral("60"));
-    QCOMPARE(store.ReadSection("Keyboard").size(), 16);
+    QCOMPARE(store.ReadSection("Keyboard").size(), 16 + 13);
 
     TKeyboardModel b;
     b.SetBounds(329, 76);
@@ -923,6 +962,17 @@ void TestKeyboardModel::settingsRoundTrip() {
     QCOMPARE(int(b.LowerCScanCode()), 46);
     QCOMPARE(int(b.UpperCScanCode()), 20);
     QCOMPARE(b.PaintStyle(), TPaintStyle::psDraw);
+    QVERIFY(b.VelocityByPosition());
+    QCOMPARE(b.VelocityCurve(), (TVelocityCurve{20, 110, -40}));
+    QVERIFY(!b.TouchPressure());
+    QCOMPARE(b.NoteLabels(), TNoteLabels::nlPressed);
+    QVERIFY(b.FlatNames());
+    QCOMPARE(b.MiddleCOctave(), 4);
+    QVERIFY(b.ComputerKeyLabels());
+    QVERIFY(b.KeyNamesOnKeys());
+    QCOMPARE(b.Scale(), TScale::scDorian);
+    QCOMPARE(b.ScaleRoot(), 9);
+    QVERIFY(b.ScaleKeysOnly());
 }
 
 void TestKeyboardModel::settingsLoadKeepsWhatIsMissingOrInvalid() {
@@ -945,6 +995,401 @@ void TestKeyboardModel::settingsLoadKeepsWhatIsMissingOrInvalid() {
     QCOMPARE(m.BaseNote(), 28);
     QCOMPARE(m.PaintStyle(), TPaintStyle::psImage); // the last word on the style
     QCOMPARE(m.KeyWidth(), 15);
+
+    // hand-edited values of the expression options
+    store.WriteString("Keyboard", "VelocityMin", "0");
+    store.WriteString("Keyboard", "VelocityMax", "500");
+    store.WriteString("Keyboard", "VelocityCurve", "-1000");
+    store.WriteString("Keyboard", "NoteLabels", "9");
+    store.WriteString("Keyboard", "MiddleC", "8");
+    store.WriteString("Keyboard", "Scale", "13");
+    store.WriteString("Keyboard", "ScaleRoot", "12");
+    m.LoadKeyboardSettings(store);
+    QCOMPARE(m.VelocityCurve(), (TVelocityCurve{1, 127, TVelocityCurve::CurveMin}));
+    QCOMPARE(m.NoteLabels(), TNoteLabels::nlNone);
+    QCOMPARE(m.MiddleCOctave(), MiddleCOctaveMax);
+    QCOMPARE(m.Scale(), TScale::scChromatic);
+    QCOMPARE(m.ScaleRoot(), 0);
+}
+
+// --- Expression ---------------------------------------------------------------------------------
+
+void TestKeyboardModel::velocityCurve_data() {
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("curve");
+    QTest::addColumn<double>("depth");
+    QTest::addColumn<int>("velocity");
+    QTest::newRow("straight, back") << 30 << 127 << 0 << 0.0 << 30;
+    QTest::newRow("straight, front") << 30 << 127 << 0 << 1.0 << 127;
+    QTest::newRow("straight, middle") << 30 << 127 << 0 << 0.5 << 79;   // 78.5 rounds up
+    QTest::newRow("hardest, middle") << 30 << 127 << -100 << 0.5 << 36; // 30 + 97 / 16
+    QTest::newRow("softest, middle") << 30 << 127 << 100 << 0.5 << 112; // 30 + 97 x 0.84
+    QTest::newRow("behind the back") << 30 << 127 << 0 << -0.5 << 30;
+    QTest::newRow("before the front") << 30 << 127 << 0 << 3.0 << 127;
+    QTest::newRow("not a number") << 30 << 127 << 0 << std::nan("") << 30;
+    QTest::newRow("front softer than back") << 100 << 20 << 0 << 1.0 << 20;
+    QTest::newRow("never a release") << 0 << 0 << 0 << 0.5 << 1;
+    QTest::newRow("out of range ends") << -20 << 300 << 0 << 1.0 << 127;
+}
+
+void TestKeyboardModel::velocityCurve() {
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, curve);
+    QFETCH(double, depth);
+    QFETCH(int, velocity);
+    QCOMPARE(int(TVelocityCurve{min, max, curve}.Velocity(depth)), velocity);
+}
+
+void TestKeyboardModel::velocityCurveRisesFromBackToFront() {
+    // Whatever the touch, louder towards the front and the range's ends reached at the edges.
+    for (int curve = TVelocityCurve::CurveMin; curve <= TVelocityCurve::CurveMax; curve += 25) {
+        const TVelocityCurve c{10, 120, curve};
+        int last = 0;
+        for (int step = 0; step <= 100; ++step) {
+            const int v = c.Velocity(step / 100.0);
+            QVERIFY2(v >= last, qPrintable(QStringLiteral("curve %1 at %2").arg(curve).arg(step)));
+            last = v;
+        }
+        QCOMPARE(int(c.Velocity(0.0)), 10);
+        QCOMPARE(int(c.Velocity(1.0)), 120);
+    }
+}
+
+void TestKeyboardModel::strikeVelocity_data() {
+    QTest::addColumn<TPaintStyle>("style");
+    QTest::addColumn<bool>("byPosition");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<int>("velocity");
+    // Keys 76 high; black keys 45 (drawn) or 41 (pictures). The curve: 30..127, straight. White
+    // keys count from the black keys' front to their own.
+    QTest::newRow("white key, back") << TPaintStyle::psDraw << true << 60 << 0 << false << 30;
+    QTest::newRow("white key, level with the black keys")
+        << TPaintStyle::psDraw << true << 60 << 45 << false << 30;
+    QTest::newRow("white key, middle of its front part")
+        << TPaintStyle::psDraw << true << 60 << 60 << false << 79;
+    QTest::newRow("white key, front") << TPaintStyle::psDraw << true << 60 << 75 << false << 127;
+    QTest::newRow("white key, below it") << TPaintStyle::psDraw << true << 60 << 90 << false << 127;
+    QTest::newRow("black key, its own front")
+        << TPaintStyle::psDraw << true << 61 << 44 << false << 127;
+    QTest::newRow("black picture, its own front")
+        << TPaintStyle::psImage << true << 61 << 40 << false << 127;
+    QTest::newRow("white picture, middle")
+        << TPaintStyle::psImage << true << 60 << 58 << false << 79;
+    QTest::newRow("with Shift, times the factor")
+        << TPaintStyle::psDraw << true << 60 << 75 << true << 64; // 127 x 0.5 to even
+    QTest::newRow("one velocity") << TPaintStyle::psDraw << false << 60 << 0 << false << 100;
+    QTest::newRow("one velocity, Shift") << TPaintStyle::psDraw << false << 60 << 75 << true << 50;
+}
+
+void TestKeyboardModel::strikeVelocity() {
+    QFETCH(TPaintStyle, style);
+    QFETCH(bool, byPosition);
+    QFETCH(int, note);
+    QFETCH(int, y);
+    QFETCH(bool, shift);
+    QFETCH(int, velocity);
+    TKeyboardModel m;
+    m.SetBounds(329, 76);
+    m.SetPaintStyle(style);
+    m.SetVelocityByPosition(byPosition);
+    QCOMPARE(int(m.StrikeVelocity(note, y, shift)), velocity);
+}
+
+void TestKeyboardModel::velocityLevelSteps_data() {
+    QTest::addColumn<int>("velocity");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("next");
+    QTest::newRow("up from between") << 100 << 1 << 112;
+    QTest::newRow("down from between") << 100 << -1 << 96;
+    QTest::newRow("down from a level") << 96 << -1 << 80;
+    QTest::newRow("up to the top") << 120 << 1 << 127;
+    QTest::newRow("up at the top") << 127 << 1 << 127;
+    QTest::newRow("down at the bottom") << 16 << -1 << 16;
+    QTest::newRow("down below the bottom") << 5 << -1 << 5;
+    QTest::newRow("up from below the bottom") << 5 << 1 << 16;
+}
+
+void TestKeyboardModel::velocityLevelSteps() {
+    QFETCH(int, velocity);
+    QFETCH(int, direction);
+    QFETCH(int, next);
+    QCOMPARE(TKeyboardModel::StepVelocityLevel(velocity, direction), next);
+}
+
+void TestKeyboardModel::namesWithFlatsAndMiddleC_data() {
+    QTest::addColumn<TLanguage>("language");
+    QTest::addColumn<bool>("flats");
+    QTest::addColumn<int>("middleC");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("sharp") << TLanguage::International << false << 3 << 61 << "C#3";
+    QTest::newRow("flat") << TLanguage::International << true << 3 << 61 << "Db3";
+    QTest::newRow("German B flat is B") << TLanguage::German << true << 3 << 70 << "B3";
+    QTest::newRow("German B stays H") << TLanguage::German << true << 3 << 71 << "H3";
+    QTest::newRow("German E flat") << TLanguage::German << true << 3 << 63 << "Es3";
+    QTest::newRow("Italian A flat") << TLanguage::Italian << true << 3 << 68 << "Lab3";
+    QTest::newRow("middle C as C4") << TLanguage::International << false << 4 << 60 << "C4";
+    QTest::newRow("middle C as C5") << TLanguage::International << false << 5 << 60 << "C5";
+    QTest::newRow("lowest with C4") << TLanguage::International << false << 4 << 0 << "C-1";
+    QTest::newRow("highest with C5") << TLanguage::International << true << 5 << 127 << "G10";
+}
+
+void TestKeyboardModel::namesWithFlatsAndMiddleC() {
+    QFETCH(TLanguage, language);
+    QFETCH(bool, flats);
+    QFETCH(int, middleC);
+    QFETCH(int, note);
+    QFETCH(QString, name);
+    TKeyboardModel m;
+    Recorder r(m);
+    m.SetLanguage(language);
+    m.SetFlatNames(flats);
+    m.SetMiddleCOctave(middleC);
+    QCOMPARE(m.NoteName(note), name);
+    // The base note's name in the status bar follows a change of naming.
+    if (flats || middleC != 3)
+        QCOMPARE(r.BaseNoteNames.last(), m.NoteName(m.BaseNote()));
+}
+
+void TestKeyboardModel::noteLabels_data() {
+    QTest::addColumn<TNoteLabels>("labels");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("none") << TNoteLabels::nlNone << 60 << true << "";
+    QTest::newRow("C only, on C") << TNoteLabels::nlC << 48 << false << "C2";
+    QTest::newRow("C only, on D") << TNoteLabels::nlC << 50 << false << "";
+    QTest::newRow("all, C with its octave") << TNoteLabels::nlAll << 72 << false << "C4";
+    QTest::newRow("all, others without") << TNoteLabels::nlAll << 73 << false << "C#";
+    QTest::newRow("pressed, not pressed") << TNoteLabels::nlPressed << 62 << false << "";
+    QTest::newRow("pressed, pressed") << TNoteLabels::nlPressed << 62 << true << "D3";
+}
+
+void TestKeyboardModel::noteLabels() {
+    QFETCH(TNoteLabels, labels);
+    QFETCH(int, note);
+    QFETCH(bool, pressed);
+    QFETCH(QString, label);
+    TKeyboardModel m;
+    m.SetNoteLabels(labels);
+    if (pressed)
+        m.SendChord(0, note, 100, true);
+    QCOMPARE(m.NoteLabel(note), label);
+}
+
+void TestKeyboardModel::scaleMembership_data() {
+    QTest::addColumn<TScale>("scale");
+    QTest::addColumn<int>("root");
+    QTest::addColumn<QList<int>>("inside"); // of the octave from note 60
+    QTest::newRow("chromatic") << TScale::scChromatic << 5
+                               << QList<int>{60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71};
+    QTest::newRow("D major") << TScale::scMajor << 2 << QList<int>{61, 62, 64, 66, 67, 69, 71};
+    QTest::newRow("A minor") << TScale::scMinor << 9 << QList<int>{60, 62, 64, 65, 67, 69, 71};
+    QTest::newRow("E phrygian") << TScale::scPhrygian << 4
+                                << QList<int>{60, 62, 64, 65, 67, 69, 71};
+    QTest::newRow("G mixolydian") << TScale::scMixolydian << 7
+                                  << QList<int>{60, 62, 64, 65, 67, 69, 71};
+    QTest::newRow("A minor pentatonic")
+        << TScale::scMinorPentatonic << 9 << QList<int>{60, 62, 64, 67, 69};
+    QTest::newRow("A blues") << TScale::scBlues << 9 << QList<int>{60, 62, 63, 64, 67, 69};
+    QTest::newRow("B harmonic minor")
+        << TScale::scHarmonicMinor << 11 << QList<int>{61, 62, 64, 66, 67, 70, 71};
+}
+
+void TestKeyboardModel::scaleMembership() {
+    QFETCH(TScale, scale);
+    QFETCH(int, root);
+    QFETCH(QList<int>, inside);
+    TKeyboardModel m;
+    Recorder r(m);
+    m.SetScale(scale);
+    m.SetScaleRoot(root + 12); // a key note given as any note
+    QVERIFY(r.FullRepaints > 0);
+    QList<int> in;
+    for (int n = 60; n < 72; ++n)
+        if (m.InScale(n))
+            in << n;
+    QCOMPARE(in, inside);
+    // the same in every octave
+    for (int n : inside)
+        QVERIFY(m.InScale(n - 48) && m.InScale(n + 48));
+}
+
+void TestKeyboardModel::scaleKeysPlayTheScaleInTurn_data() {
+    QTest::addColumn<TScale>("scale");
+    QTest::addColumn<int>("root");
+    QTest::addColumn<int>("lowerC");
+    QTest::addColumn<QList<int>>("scanCodes");
+    QTest::addColumn<QList<int>>("notes");
+    // Octave 4: the lower row's C key is note 48 without a scale.
+    const QList<int> lower{44, 45, 46, 47, 48, 49, 50, 51};
+    QTest::newRow("D major, lower row")
+        << TScale::scMajor << 2 << 44 << lower << QList<int>{50, 52, 54, 55, 57, 59, 61, 62};
+    QTest::newRow("A minor pentatonic, lower row") << TScale::scMinorPentatonic << 9 << 44 << lower
+                                                   << QList<int>{57, 60, 62, 64, 67, 69, 72, 74};
+    // The upper row starts an octave of the scale higher, at its own C key Q.
+    QTest::newRow("D major, upper row")
+        << TScale::scMajor << 2 << 44 << QList<int>{16, 17, 27} << QList<int>{62, 64, 81};
+    QTest::newRow("blues, upper row: six notes an octave")
+        << TScale::scBlues << 0 << 44 << QList<int>{16, 22} << QList<int>{60, 72};
+    // A moved C key plays the key note; the keys left of it the notes below.
+    QTest::newRow("D major, C key on C")
+        << TScale::scMajor << 2 << 46 << QList<int>{44, 45, 46} << QList<int>{47, 49, 50};
+    QTest::newRow("black-key rows play nothing")
+        << TScale::scMajor << 0 << 44 << QList<int>{31, 32, 3} << QList<int>{-1, -1, -1};
+    QTest::newRow("chromatic: the plain map")
+        << TScale::scChromatic << 2 << 44 << QList<int>{44, 31, 16} << QList<int>{48, 49, 60};
+}
+
+void TestKeyboardModel::scaleKeysPlayTheScaleInTurn() {
+    QFETCH(TScale, scale);
+    QFETCH(int, root);
+    QFETCH(int, lowerC);
+    QFETCH(QList<int>, scanCodes);
+    QFETCH(QList<int>, notes);
+    TKeyboardModel m;
+    m.SetLowerCScanCode(lowerC);
+    m.SetScale(scale);
+    m.SetScaleRoot(root);
+    QList<int> plain;
+    for (int scan : scanCodes)
+        plain << m.ScanCodeNote(scan);
+    m.SetScaleKeysOnly(true);
+    QList<int> played;
+    for (int scan : scanCodes)
+        played << m.ScanCodeNote(scan);
+    QCOMPARE(played, notes);
+    // Off again, the keys play as they always did.
+    m.SetScaleKeysOnly(false);
+    QList<int> again;
+    for (int scan : scanCodes)
+        again << m.ScanCodeNote(scan);
+    QCOMPARE(again, plain);
+}
+
+void TestKeyboardModel::computerKeysOfANote_data() {
+    QTest::addColumn<bool>("scaleKeys");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::newRow("Z plays C2") << false << 48 << QList<int>{44};
+    QTest::newRow("S plays C#2") << false << 49 << QList<int>{31};
+    QTest::newRow("both rows play C3, the lower first") << false << 60 << QList<int>{51, 16};
+    QTest::newRow("no key below the rows") << false << 47 << QList<int>{};
+    QTest::newRow("scale keys: M plays C#3") << true << 61 << QList<int>{50};
+    QTest::newRow("scale keys: no key for a note outside") << true << 63 << QList<int>{};
+}
+
+void TestKeyboardModel::computerKeysOfANote() {
+    QFETCH(bool, scaleKeys);
+    QFETCH(int, note);
+    QFETCH(QList<int>, keys);
+    TKeyboardModel m;
+    m.SetScale(TScale::scMajor);
+    m.SetScaleRoot(2);
+    m.SetScaleKeysOnly(scaleKeys);
+    const std::vector<int> got = m.ComputerKeysOf(note);
+    QCOMPARE(QList<int>(got.begin(), got.end()), keys);
+}
+
+void TestKeyboardModel::sustainHoldsKeysLetGoUntilLifted() {
+    TKeyboardModel m;
+    Recorder r(m);
+    m.SendChord(0, 55, 100, true);
+    m.SendChord(0, 55, 0, true); // let go before the pedal: not held
+    m.SendChord(0, 60, 100, true);
+    m.SetControllerValue(TKeyboardModel::SustainPedal, 127);
+    QVERIFY(m.PedalDown(TKeyboardModel::SustainPedal));
+    m.SendChord(0, 60, 0, true);
+    m.SendChord(0, 62, 100, true);
+    m.SendChord(0, 62, 0, true);
+    m.ShowNote(64, 100); // from the input: held the same way
+    m.ShowNote(64, 0);
+    QCOMPARE(
+        (QList<bool>{m.IsSustained(55), m.IsSustained(60), m.IsSustained(62), m.IsSustained(64)}),
+        (QList<bool>{false, true, true, true}));
+    QVERIFY(!m.IsPressed(60));
+    // Pressed again it is pressed, not held; let go it is held again.
+    m.SendChord(0, 60, 100, true);
+    QVERIFY(!m.IsSustained(60));
+    m.SendChord(0, 60, 0, true);
+    QVERIFY(m.IsSustained(60));
+    r.Clear();
+    m.SetControllerValue(TKeyboardModel::SustainPedal, 63); // below half is up
+    for (int n : {60, 62, 64})
+        QVERIFY(!m.IsSustained(n));
+    QList<int> repainted(r.Repainted.begin(), r.Repainted.end());
+    std::sort(repainted.begin(), repainted.end());
+    QCOMPARE(repainted, (QList<int>{60, 62, 64}));
+}
+
+void TestKeyboardModel::sostenutoHoldsOnlyKeysDownWhenPressed() {
+    TKeyboardModel m;
+    m.SendChord(0, 60, 100, true);
+    m.SetControllerValue(TKeyboardModel::SostenutoPedal, 127);
+    m.SendChord(0, 64, 100, true);
+    m.SendChord(0, 60, 0, true);
+    m.SendChord(0, 64, 0, true);
+    QVERIFY(m.IsSustained(60));
+    QVERIFY(!m.IsSustained(64));
+    m.SetControllerValue(TKeyboardModel::SostenutoPedal, 0);
+    QVERIFY(!m.IsSustained(60));
+    // The soft pedal holds nothing.
+    m.SendChord(0, 60, 100, true);
+    m.SetControllerValue(TKeyboardModel::SoftPedal, 127);
+    m.SendChord(0, 60, 0, true);
+    QVERIFY(m.PedalDown(TKeyboardModel::SoftPedal));
+    QVERIFY(!m.IsSustained(60));
+}
+
+void TestKeyboardModel::pedalSentOnTheChannel() {
+    TKeyboardModel m;
+    Recorder r(m);
+    m.SetChannel(3);
+    m.SendPedal(TKeyboardModel::SustainPedal, true);
+    m.SendPedal(TKeyboardModel::SoftPedal, true);
+    m.SendPedal(TKeyboardModel::SustainPedal, false);
+    m.SendPedal(7, true); // no pedal
+    QCOMPARE(QList<Msg>(r.Notes.begin(), r.Notes.end()),
+             (QList<Msg>{{0xB3, 64, 127}, {0xB3, 67, 127}, {0xB3, 64, 0}}));
+    QVERIFY(!m.PedalDown(TKeyboardModel::SustainPedal));
+    QVERIFY(m.PedalDown(TKeyboardModel::SoftPedal));
+}
+
+void TestKeyboardModel::fingersPlayGlideAndEndOnce() {
+    TKeyboardModel m;
+    Recorder r(m);
+    m.TouchDown(1, 60, 90);
+    m.TouchDown(2, 64, 80);
+    m.TouchDown(1, 62, 70); // finger 1 slides on
+    QCOMPARE(m.TouchUp(2), 64);
+    QCOMPARE(m.TouchUp(2), -1);
+    QCOMPARE(
+        QList<Msg>(r.Notes.begin(), r.Notes.end()),
+        (QList<Msg>{{0x90, 60, 90}, {0x90, 64, 80}, {0x90, 60, 0}, {0x90, 62, 70}, {0x90, 64, 0}}));
+    r.Clear();
+    // A chord change ends what the finger holds; its lift must not end it again.
+    m.SetChord(TChord::chOctave);
+    QCOMPARE(m.TouchUp(1), -1);
+    QCOMPARE(QList<Msg>(r.Notes.begin(), r.Notes.end()), (QList<Msg>{{0x90, 62, 0}}));
+    QVERIFY(PressedKeys(m).isEmpty());
+}
+
+void TestKeyboardModel::fingerPressureFollowsChordAndTranspose() {
+    TKeyboardModel m;
+    Recorder r(m);
+    m.SetChannel(1);
+    m.SetChord(TChord::chMajor);
+    m.SetTranspose(2);
+    m.TouchDown(7, 60, 100);
+    r.Clear();
+    m.TouchPressure(7, 50);
+    m.TouchPressure(8, 50); // no such finger
+    QCOMPARE(QList<Msg>(r.Notes.begin(), r.Notes.end()),
+             (QList<Msg>{{0xA1, 62, 50}, {0xA1, 66, 50}, {0xA1, 69, 50}}));
 }
 
 QTEST_GUILESS_MAIN(TestKeyboardModel)

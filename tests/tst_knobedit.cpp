@@ -77,6 +77,8 @@ private Q_SLOTS:
     void applyHandsOverWhatTheFieldsShow_data();
     void applyHandsOverWhatTheFieldsShow();
     void fieldsOfAKnob();
+    void numberBoxesTakeTypedValues_data();
+    void numberBoxesTakeTypedValues();
     void newPresetNames_data();
     void newPresetNames();
     void deletePreset_data();
@@ -216,7 +218,16 @@ void TestKnobEdit::fieldsOfAKnob() {
     QTest::keyClick(f->DefaultValueUpDown, Qt::Key_Down);
     QCOMPARE(f->DefaultValueEdit->text(), QStringLiteral("-1"));
     QVERIFY(f->Modified());
-    // a controller chosen names the knob after it
+    // a controller chosen keeps a name the user gave ("Cutoff" became "Brightness")...
+    f->KnobControllerBox->setCurrentIndex(10);
+    Q_EMIT f->KnobControllerBox->activated(10);
+    QCOMPARE(f->KnobNameEdit->text(), QStringLiteral("K1"));
+    // ...and replaces the previous controller's own name, or no name
+    f->KnobNameEdit->setText(QStringLiteral("Panpot"));
+    f->KnobControllerBox->setCurrentIndex(11);
+    Q_EMIT f->KnobControllerBox->activated(11);
+    QCOMPARE(f->KnobNameEdit->text(), QStringLiteral("Expression"));
+    f->KnobNameEdit->clear();
     f->KnobControllerBox->setCurrentIndex(10);
     Q_EMIT f->KnobControllerBox->activated(10);
     QCOMPARE(f->KnobNameEdit->text(), QStringLiteral("Panpot"));
@@ -225,6 +236,51 @@ void TestKnobEdit::fieldsOfAKnob() {
     QCOMPARE(FBar.IUser(0), 10);
     QCOMPARE(FBar.DisplayMode(0), 1);
     QCOMPARE(FBar.DefaultValue(0), 63);
+}
+
+void TestKnobEdit::numberBoxesTakeTypedValues_data() {
+    // The knob count and default value showed a text cursor but refused typing.
+    QTest::addColumn<bool>("count");    // the knob count, else the first knob's default value
+    QTest::addColumn<bool>("relative"); // the range -64..+63
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("value"); // knobs, or the default value as stored (0..127)
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("count 3") << true << false << "3" << 3 << "3";
+    QTest::newRow("count 0") << true << false << "0" << 0 << "0";
+    QTest::newRow("count 25: the 5 refused") << true << false << "25" << 2 << "2";
+    QTest::newRow("count: letters refused") << true << false << "x4" << 4 << "4";
+    QTest::newRow("default 100") << false << false << "100" << 100 << "100";
+    QTest::newRow("default 200: the last 0 refused") << false << false << "200" << 20 << "20";
+    QTest::newRow("relative -10") << false << true << "-10" << 54 << "-10";
+    QTest::newRow("relative 0 shown as +0") << false << true << "0" << 64 << "+0";
+    QTest::newRow("relative +70: the 0 refused") << false << true << "+70" << 71 << "+7";
+}
+
+void TestKnobEdit::numberBoxesTakeTypedValues() {
+    QFETCH(bool, count);
+    QFETCH(bool, relative);
+    QFETCH(QString, typed);
+    QFETCH(int, value);
+    QFETCH(QString, shown);
+    TKnobEditForm *f = Open(1);
+    QVERIFY(f);
+    if (relative)
+        QTest::mouseClick(f->KnobNegativeRadio, Qt::LeftButton);
+    QLineEdit *edit = count ? f->KnobCountEdit : f->DefaultValueEdit;
+    QVERIFY(!edit->isReadOnly());
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    f->PresetsBox->setFocus(); // leaving the box enters what was typed
+    QCOMPARE(edit->text(), shown);
+    if (count) {
+        QCOMPARE(f->WorkingList().Count(), value);
+        QCOMPARE(f->KnobTabs->count(), value);
+    } else {
+        QVERIFY(f->Modified());
+        QTest::mouseClick(f->ApplyButton, Qt::LeftButton);
+        QCOMPARE(FBar.DefaultValue(0), value);
+    }
 }
 
 void TestKnobEdit::newPresetNames_data() {

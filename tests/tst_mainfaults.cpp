@@ -6,7 +6,7 @@
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "midi/midimenu.h"
+#include "midi/mididevices.h"
 #include "router/midirouter.h"
 
 #include <QDir>
@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QStatusTipEvent>
 #include <QTest>
+
+using TSide = TMidiDevices::TSide;
 
 class TestMainFaults : public QObject {
     Q_OBJECT
@@ -45,8 +47,8 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 30 64")});
 
     F.Stop();
-    QTRY_COMPARE_WITH_TIMEOUT(w->LostOutput(), QStringLiteral("Ondrel"), 5000);
-    QVERIFY(w->OutputMenu().IsClosed());
+    QTRY_COMPARE_WITH_TIMEOUT(w->Devices().Awaited(TSide::Output), QStringLiteral("Ondrel"), 5000);
+    QVERIFY(!w->Devices().IsOpen(TSide::Output));
     QCOMPARE(m.OwnCount(48), 0);
     QCOMPARE(m.ComputerKeyNote(ScanZ), -1);
     const QString notice = w->StatusPanelText(0);
@@ -69,14 +71,17 @@ void TestMainFaults::serverLossLetsGoAndReopens() {
     }
 
     QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText()));
-    QTRY_VERIFY_WITH_TIMEOUT(!w->OutputMenu().IsClosed(), 5000);
-    QVERIFY(w->LostOutput().isEmpty());
-    QCOMPARE(w->OutputMenu().DeviceName(), QStringLiteral("Ondrel"));
+    QTRY_VERIFY_WITH_TIMEOUT(w->Devices().IsOpen(TSide::Output), 5000);
+    QVERIFY(w->Devices().Awaited(TSide::Output).isEmpty());
+    QCOMPARE(w->Devices().DeviceName(TSide::Output), QStringLiteral("Ondrel"));
     const QString port = F.Peer().FindPort(QStringLiteral("^Ondrel:Ondrel$"), JackPortIsOutput);
     QVERIFY(F.Peer().Connect(port, F.Peer().InPort()));
     QVERIFY(F.Peer().WaitCycles());
     w->Router().Play({0x90, 62, 90});
-    QTRY_COMPARE(F.Received(), QStringList{QStringLiteral("90 3e 5a")});
+    // The note played while it was gone stays dropped; what the window shows (the Volume knob)
+    // may come before, told as the output opened again.
+    QTRY_COMPARE(F.Received().value(F.Received().size() - 1), QStringLiteral("90 3e 5a"));
+    QVERIFY(!F.Received().contains(QStringLiteral("90 3c 64")));
 }
 
 void TestMainFaults::oneDeviceTellsOfServerLoss_data() {
@@ -90,28 +95,27 @@ void TestMainFaults::oneDeviceTellsOfServerLoss() {
     QFETCH(bool, input);
     auto w = F.NewWindow();
     QVERIFY(w);
-    TMidiMenuBase &on = input ? static_cast<TMidiMenuBase &>(w->InputMenu()) : w->OutputMenu();
-    TMidiMenuBase &off = input ? static_cast<TMidiMenuBase &>(w->OutputMenu()) : w->InputMenu();
-    off.Close();
-    const QString name = input ? F.Peer().OutPort() : TMidiOutMenu::MapperCaption;
-    QVERIFY(on.SelectByName(name));
-    QVERIFY(!on.IsClosed());
-    const auto lost = [&] { return input ? w->LostInput() : w->LostOutput(); };
+    TMidiDevices &devices = w->Devices();
+    const TSide on = input ? TSide::Input : TSide::Output;
+    const TSide off = input ? TSide::Output : TSide::Input;
+    devices.Close(off);
+    const QString name = input ? F.Peer().OutPort() : QStringLiteral("Midi-Mapper");
+    QVERIFY(devices.OpenByName(on, name));
 
     F.Stop();
-    QTRY_COMPARE_WITH_TIMEOUT(lost(), name, 5000);
-    QVERIFY(on.IsClosed());
-    QVERIFY((input ? w->LostOutput() : w->LostInput()).isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(devices.Awaited(on), name, 5000);
+    QVERIFY(!devices.IsOpen(on));
+    QVERIFY(devices.Awaited(off).isEmpty());
     const QString notice = w->StatusPanelText(0);
     QVERIFY2(notice.contains(name + QStringLiteral(" was closed; it opens again")),
              qPrintable(notice));
     w->Router().Play({0x90, 60, 100}); // nowhere to go, and no harm
 
     QVERIFY2(F.Start(Tag), qPrintable(F.ErrorText()));
-    QTRY_VERIFY_WITH_TIMEOUT(!on.IsClosed(), 10000);
-    QVERIFY(lost().isEmpty());
-    QCOMPARE(on.DeviceName(), name);
-    QVERIFY(off.IsClosed());
+    QTRY_VERIFY_WITH_TIMEOUT(devices.IsOpen(on), 10000);
+    QVERIFY(devices.Awaited(on).isEmpty());
+    QCOMPARE(devices.DeviceName(on), name);
+    QVERIFY(!devices.IsOpen(off));
     if (input) {
         QVERIFY(F.Peer().WaitCycles());
         F.Peer().Send({{0x90, 64, 100}});
@@ -128,14 +132,15 @@ void TestMainFaults::inputChosenAgainAfterItsSourceCameBack() {
     auto source = std::make_unique<TJackPeer>(QStringLiteral("mainfaults-source"));
     QVERIFY(source->IsValid());
     const QString name = source->OutPort();
-    w->InputMenu().SetApi(w->InputMenu().Api()); // the menu lists the ports anew
-    QVERIFY(w->InputMenu().SelectByName(name));
+    QVERIFY(source->WaitCycles());
+    w->Devices().Refresh(); // as the menu does when it opens
+    QVERIFY(w->Devices().OpenByName(TSide::Input, name));
     source.reset();
-    QVERIFY(F.Peer().WaitCycles());
+    QTRY_COMPARE(w->Devices().Awaited(TSide::Input), name);
     source = std::make_unique<TJackPeer>(QStringLiteral("mainfaults-source"));
-    QVERIFY(source->IsValid());
-    w->InputMenu().SetApi(w->InputMenu().Api());
-    QVERIFY(w->InputMenu().SelectByName(name));
+    QVERIFY(source->IsValid() && source->WaitCycles());
+    w->Devices().Refresh();
+    QVERIFY(w->Devices().OpenByName(TSide::Input, name));
     QVERIFY(source->WaitCycles());
     source->Send({{0x90, 64, 100}});
     QTRY_VERIFY(w->Keyboard()->Model().IsPressed(64));
@@ -149,10 +154,9 @@ void TestMainFaults::thruRefusesOutputConnectedToInput() {
     QVERIFY(w);
     QVERIFY(F.ConnectPeer(*w));
     w->SetMidiThru(true);
-    QVERIFY(w->InputMenu().SelectByName(F.Peer().OutPort()));
-    QVERIFY(!w->InputMenu().IsClosed());
+    QVERIFY(w->Devices().OpenByName(TSide::Input, F.Peer().OutPort()));
     QVERIFY(F.Peer().Connect(QStringLiteral("Ondrel:Ondrel"), QStringLiteral("Ondrel:in")));
-    QTRY_VERIFY(w->InputMenu().IsClosed());
+    QTRY_VERIFY(!w->Devices().IsOpen(TSide::Input));
     const QString said = w->StatusPanelText(0);
     QVERIFY2(said.contains(QStringLiteral("Ondrel:Ondrel -> Ondrel:in")), qPrintable(said));
     QVERIFY(F.Peer().WaitCycles());

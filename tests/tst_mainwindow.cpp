@@ -9,7 +9,7 @@
 #include "jackfixture.h"
 #include "keyboard/keyboard.h"
 #include "mainfixture.h"
-#include "midi/midimenu.h"
+#include "midi/mididevices.h"
 #include "midi/midioutput.h"
 #include "modalanswers.h"
 #include "router/midirouter.h"
@@ -54,7 +54,7 @@ private Q_SLOTS:
     void settingsComeBackAfterRestart();
     void uninstallLeavesNothingBehind();
     void uninstallSaysWhatItRemovesAndDefaultsToNo();
-    void heightLockedWidthLimited();
+    void tallerKeysWidthLimited();
     void bankChangeSendsPairThenProgram();
     void pitchStripSpringsBack_data();
     void pitchStripSpringsBack();
@@ -84,7 +84,7 @@ void TestMainWindow::emptyStoreDefaults() {
     QVERIFY(!w->MidiThru());
     QVERIFY(!w->StayOnTop());
     // a first start opens the third entry of the Midi Out menu
-    QVERIFY(!w->OutputMenu().Output().IsClosed());
+    QVERIFY(w->Devices().IsOpen(TMidiDevices::TSide::Output));
     QCOMPARE(w->StatusPanelText(3), QStringLiteral("Octave: 2"));
     QCOMPARE(w->StatusPanelText(2), QStringLiteral("Base: C1"));
 }
@@ -209,18 +209,23 @@ void TestMainWindow::panicSendsEverythingAndReportsProgress() {
     connect(&w->Router(), &TMidiRouter::PanicProgress, this,
             [&](int percent) { progress << QStringLiteral("Panic: %1%").arg(percent); });
     w->Panic();
-    QVERIFY(FPeer->WaitForReceived(2080, 10000));
+    QVERIFY(FPeer->WaitForReceived(2112 + 48, 10000));
     const auto got = FPeer->Received();
-    QCOMPARE(got.size(), size_t(2080));
+    QCOMPARE(got.size(), size_t(2112 + 48));
     QCOMPARE(got.front(), (TBytes{0x90, 0, 0}));
     QCOMPARE(got[128], (TBytes{0xB0, 120, 0}));
     QCOMPARE(got[129], (TBytes{0xB0, 123, 0}));
-    QCOMPARE(got.back(), (TBytes{0xBF, 123, 0}));
+    QCOMPARE(got[2111], (TBytes{0xBF, 121, 0}));
+    // then the pedals of every channel lifted
+    QCOMPARE(got[2112], (TBytes{0xB0, 64, 0}));
+    QCOMPARE(got.back(), (TBytes{0xBF, 67, 0}));
     QStringList expected{QStringLiteral("Panic: 0%")};
     for (int v : {6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, 100})
         expected << QStringLiteral("Panic: %1%").arg(v);
     QCOMPARE(progress, expected);
-    QCOMPARE(w->PanicPanel()->palette().color(QPalette::Window), QColor(0xd4, 0xd0, 0xc8));
+    // The face is back in the desktop's colour.
+    QCOMPARE(w->PanicPanel()->palette().color(QPalette::Button),
+             QApplication::palette(w->PanicPanel()).color(QPalette::Button));
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -267,8 +272,7 @@ void TestMainWindow::settingsComeBackAfterRestart() {
     QCOMPARE(w->Keyboard()->Model().KeyOctave(), 5);
     QVERIFY(w->MidiThru());
     QCOMPARE(w->ProgramBank().Value(TProgramBank::Program), 20);
-    QCOMPARE(w->OutputMenu().Output().DeviceName(), QStringLiteral("Ondrel"));
-    QVERIFY(!w->OutputMenu().Output().IsClosed());
+    QCOMPARE(w->Devices().DeviceName(TMidiDevices::TSide::Output), QStringLiteral("Ondrel"));
 }
 
 void TestMainWindow::uninstallLeavesNothingBehind() {
@@ -323,11 +327,21 @@ void TestMainWindow::uninstallSaysWhatItRemovesAndDefaultsToNo() {
              qPrintable(done));
 }
 
-void TestMainWindow::heightLockedWidthLimited() {
+void TestMainWindow::tallerKeysWidthLimited() {
+    // The window's height was fixed: keys stayed 76 pixels tall at every key size.
     auto w = NewWindow();
     QVERIFY(w);
     const int height = w->height();
+    QCOMPARE(w->Keyboard()->height(), TKeyboardModel::ImageHeight);
     w->resize(5000, height + 200);
+    QCOMPARE(w->height(), height + 200);
+    QCOMPARE(w->Keyboard()->height(), TKeyboardModel::ImageHeight + 200);
+    // with the pictures as tall: a black key reaches further down
+    const TKeyboardModel &m = w->Keyboard()->Model();
+    QCOMPARE(m.HitTest(m.KeyLeft(37) - m.ScrollOffset() + 2, 60), 37);
+    w->resize(5000, height + 5000);
+    QCOMPARE(w->height(), height + TMainWindow::MaxExtraKeyHeight);
+    w->resize(5000, 10);
     QCOMPARE(w->height(), height);
     QCOMPARE(w->width(), w->MaxWidth());
     // the keyboard fills the width up to the right arrow, and shows the whole strip
@@ -446,7 +460,12 @@ void TestMainWindow::missingReadmeSaysSo() {
     answers.Box(QMessageBox::Ok);
     readme->trigger();
     QVERIFY(answers.Done());
-    QCOMPARE(answers.Seen, QStringList{QStringLiteral("Error showing Readme.txt.")});
+    // Where it was looked for, not only that it failed.
+    QCOMPARE(answers.Seen.size(), 1);
+    QVERIFY2(
+        answers.Seen[0].startsWith(QStringLiteral("Readme.txt cannot be shown: it is not in ")) &&
+            answers.Seen[0].contains(QStringLiteral("share/doc/ondrel")),
+        qPrintable(answers.Seen[0]));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,33 +1,56 @@
-// The MIDI device menus against a real JACK server (dummy driver) that this test starts under a
-// name of its own. A JACK client "Foo Synth" stands for a synthesizer: its "in" port is an
-// output device of the menus, its "out" port an input device.
+// The device owner (TMidiDevices) against a real JACK server (dummy driver) that this test starts
+// under a name of its own, and the Midi In and Midi Out menus as views of it. A JACK client
+// "Foo Synth" stands for a synthesizer: its "in" port is an output device, its "out" port an
+// input device.
 
-#include "core/custominifile.h"
 #include "core/inifile.h"
 #include "jackfixture.h"
+#include "midi/mididevices.h"
 #include "midi/midierror.h"
+#include "midi/midiinput.h"
 #include "midi/midimenu.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
+
+#include <signal.h>
 
 Q_DECLARE_METATYPE(TMidiApi)
 
+using TSide = TMidiDevices::TSide;
+
 namespace {
+
+constexpr TSide Out = TSide::Output;
+constexpr TSide In = TSide::Input;
 
 const QString Peer = QStringLiteral("Foo Synth");
 const QString PeerIn = Peer + QStringLiteral(":in");
 const QString PeerOut = Peer + QStringLiteral(":out");
 const QString Section = QStringLiteral("MidiDevices");
-const QString ProgramPath = QStringLiteral("Tavrel\\Ondrel\\ondrel");
 
-// Entries as "caption=tag", the separator as "-".
+QString ValueName(TSide Side) {
+    return Side == Out ? QStringLiteral("MidiOut") : QStringLiteral("MidiIn");
+}
+
+// Devices and menu entries as "name=id", the separator as "-".
+QStringList Layout(const QList<TMidiDevices::TDevice> &Devices) {
+    QStringList Items;
+    for (const TMidiDevices::TDevice &Device : Devices)
+        Items << QStringLiteral("%1=%2").arg(Device.Name).arg(Device.Id);
+    return Items;
+}
+
 QStringList Layout(const QList<QAction *> &Actions) {
     QStringList Items;
     for (const QAction *Action : Actions)
@@ -52,71 +75,73 @@ QAction *Entry(const TMidiMenuBase &Menu, const QString &Caption) {
     return nullptr;
 }
 
-// Everything a menu reports, in order; an open also tells whether the busy cursor was up.
-void Attach(TMidiMenuBase &Menu, QStringList &Log) {
-    Menu.OnTextMessage = [&Log](QObject *, const QString &Text) { Log << Text; };
-    Menu.OnError = [&Log](QObject *, const QString &Error) { Log << "error: " + Error; };
-    Menu.OnAfterOpen = [&Log](QObject *) {
-        const QCursor *Cursor = QGuiApplication::overrideCursor();
-        Log << (Cursor && Cursor->shape() == Qt::WaitCursor ? "after open" : "open, not busy");
-    };
-    Menu.OnBeforeClose = [&Log, &Menu](QObject *) {
-        Log << (Menu.IsClosed() ? "before close, too late" : "before close");
-    };
+int IdOf(const TMidiDevices &Devices, TSide Side, const QString &Name) {
+    for (const TMidiDevices::TDevice &Device : Devices.Devices(Side))
+        if (Device.Name == Name)
+            return Device.Id;
+    return TMidiDevices::NoDevice;
 }
 
-// A device that fails in the ways a driver can, for the menu's own error handling. Device 1
-// misbehaves as told; device 0 always works.
-class TFakeMenu : public TMidiMenuBase {
+// Everything the owner tells, in order. A device about to close must still be open.
+void Attach(TMidiDevices &Devices, QStringList &Log) {
+    QObject::connect(&Devices, &TMidiDevices::TextMessage, &Devices,
+                     [&Log](const QString &Text) { Log << Text; });
+    QObject::connect(&Devices, &TMidiDevices::Error, &Devices,
+                     [&Log](const QString &Text) { Log << "error: " + Text; });
+    QObject::connect(&Devices, &TMidiDevices::Notice, &Devices,
+                     [&Log](const QString &Text) { Log << "notice: " + Text; });
+    for (TSide Side : {Out, In}) {
+        const QString Tag = Side == Out ? QStringLiteral("out ") : QStringLiteral("in ");
+        const auto Opened = [&Log, Tag](const QString &Name) { Log << Tag + "opened " + Name; };
+        const auto Closing = [&Log, &Devices, Side, Tag](const QString &Name) {
+            Log << Tag + (Devices.IsOpen(Side) ? "closing " : "closing too late ") + Name;
+        };
+        const auto Closed = [&Log, Tag](const QString &Name) { Log << Tag + "closed " + Name; };
+        if (Side == Out) {
+            QObject::connect(&Devices, &TMidiDevices::OutputOpened, &Devices, Opened);
+            QObject::connect(&Devices, &TMidiDevices::OutputClosing, &Devices, Closing);
+            QObject::connect(&Devices, &TMidiDevices::OutputClosed, &Devices, Closed);
+        } else {
+            QObject::connect(&Devices, &TMidiDevices::InputOpened, &Devices, Opened);
+            QObject::connect(&Devices, &TMidiDevices::InputClosing, &Devices, Closing);
+            QObject::connect(&Devices, &TMidiDevices::InputClosed, &Devices, Closed);
+        }
+    }
+}
+
+QStringList Closes(TSide Side, const QString &Name) {
+    const QString Tag = Side == Out ? QStringLiteral("out ") : QStringLiteral("in ");
+    return {"Closing " + Name + " ...", Tag + "closing " + Name,
+            "Closed " + Name + " successfully.", Tag + "closed " + Name};
+}
+
+QStringList Opens(TSide Side, const QString &Name) {
+    return {"Opened " + Name + " successfully.",
+            (Side == Out ? QStringLiteral("out opened ") : QStringLiteral("in opened ")) + Name};
+}
+
+// Collects the status bytes of what arrives at the input.
+void Collect(TMidiDevices &Devices, QList<uint8_t> &Statuses) {
+    QObject::connect(&Devices, &TMidiDevices::InputWaiting, &Devices, [&Statuses](TMidiInput &I) {
+        while (const std::optional<TMidiEvent> Event = I.TakeEvent())
+            Statuses << Event->MidiMessage;
+    });
+}
+
+class TCountingHook final : public TMidiThruHook {
 public:
-    enum class TFault { None, StaysClosed, FallsBack, OpenThrows, CloseThrows };
-    TFault Fault = TFault::None;
-
-    explicit TFakeMenu(QObject *Parent) : TMidiMenuBase(Parent) {}
-    TMidiApi Api() const override { return TMidiApi::maNone; }
-    bool ServiceStarted() const override { return true; }
-    int DeviceCount() const override { return 2; }
-    QString NameOf(int Device) const override { return QStringLiteral("Fake %1").arg(Device); }
-    int DeviceID() const override { return FId; }
-    QString DeviceName() const override {
-        return FId == NoDevice ? QString() : QStringLiteral("Fake %1").arg(FId);
+    bool Through(const uint8_t *, size_t, uint32_t) noexcept override {
+        Calls.fetch_add(1);
+        return false;
     }
-    bool IsClosed() const override { return !FOpen; }
-    bool DeviceGone() const override { return false; }
-    QString ValueName() const override { return QStringLiteral("Fake"); }
-    QString Title() const override { return QStringLiteral("Fake"); }
-
-protected:
-    bool RelistDevices() override { return false; }
-    void SelectDevice(int Device) override {
-        if (FOpen)
-            throw EMidiError(QStringLiteral("Change to DeviceID while device was open"));
-        const bool Known = Device == 0 || (Device == 1 && Fault != TFault::FallsBack);
-        FId = Known ? Device : NoDevice;
-    }
-    bool OpenDevice() override {
-        if (FId == 1 && Fault == TFault::OpenThrows)
-            throw EMidiOutputError(5, QStringLiteral("driver refused"));
-        FOpen = !(FId == 1 && Fault == TFault::StaysClosed);
-        return FOpen;
-    }
-    void CloseDevice() override {
-        FOpen = false;
-        if (Fault == TFault::CloseThrows)
-            throw EMidiOutputError(7, QStringLiteral("reset failed"));
-    }
-    void RecreateDevice(TMidiApi) override {}
-
-private:
-    int FId = NoDevice;
-    bool FOpen = false;
+    std::atomic<int> Calls{0};
 };
 
 } // namespace
 
-Q_DECLARE_METATYPE(TFakeMenu::TFault)
+Q_DECLARE_METATYPE(TSide)
 
-class TestMidiMenu : public QObject {
+class TestMidiDevices : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -124,121 +149,91 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void entries_data();
-    void entries();
-    void baseMenuMustBeTopLevel();
+    void lists_data();
+    void lists();
     void nameKey_data();
     void nameKey();
     void load_data();
     void load();
-    void clicks();
+    void openAndClose();
     void failures_data();
     void failures();
-    void vanishedPortReportsAndStaysClosed();
+    void closeBehindAFullQueueCloses();
     void saveAndLoadBack_data();
     void saveAndLoadBack();
     void loadedInputDeliversWithStoredFilters();
-    void serviceChangeRebuildsInPlace();
     void ownPortsAreNotOffered();
     void listFollowsPortsKeepingTheOpenDevice();
     void missingDeviceIsKeptAndOpensWhenItAppears_data();
     void missingDeviceIsKeptAndOpensWhenItAppears();
+    void vanishedPortIsAwaitedAndReopens_data();
+    void vanishedPortIsAwaitedAndReopens();
+    void serverLossClosesBothAndReopensThem();
+    void serviceChangeKeepsChoiceSinkAndThruHook();
+    void menusFollowTheOwner();
 
 private:
-    std::unique_ptr<TMidiMenuBase> MakeMenu(bool Input, TMidiApi Api = TMidiApi::maJack);
+    bool StartServer();
 
     TJackServer FServer;
+    QString FServerName;
     std::unique_ptr<TJackPeer> FPeer;
-    std::unique_ptr<QMenuBar> FBar;
-    QMenu *FBase = nullptr;
     std::unique_ptr<QTemporaryDir> FDir;
 };
 
-void TestMidiMenu::initTestCase() {
-    if (!FServer.Start(QStringLiteral("ondrel-menus-%1").arg(QCoreApplication::applicationPid())))
-        QFAIL(qPrintable(FServer.ErrorText()));
+bool TestMidiDevices::StartServer() {
+    if (!FServer.Start(FServerName))
+        return false;
+    FPeer = std::make_unique<TJackPeer>(Peer);
+    return FPeer->IsValid();
 }
 
-void TestMidiMenu::cleanupTestCase() {
+void TestMidiDevices::initTestCase() {
+    FServerName = QStringLiteral("ondrel-devices-%1").arg(QCoreApplication::applicationPid());
+    QVERIFY2(StartServer(), qPrintable(FServer.ErrorText()));
+}
+
+void TestMidiDevices::cleanupTestCase() {
+    FPeer.reset();
     FServer.Stop();
 }
 
-void TestMidiMenu::init() {
-    FPeer = std::make_unique<TJackPeer>(Peer);
-    QVERIFY2(FPeer->IsValid(), "the test client cannot join the JACK server");
-    FBar = std::make_unique<QMenuBar>();
-    FBase = FBar->addMenu(QStringLiteral("Midi Out"));
+void TestMidiDevices::init() {
+    if (!FPeer)
+        QVERIFY2(StartServer(), qPrintable(FServer.ErrorText()));
+    FPeer->ClearReceived();
     FDir = std::make_unique<QTemporaryDir>();
 }
 
-void TestMidiMenu::cleanup() {
-    FBar.reset();
-    FPeer.reset();
+void TestMidiDevices::cleanup() {
     FDir.reset();
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
-std::unique_ptr<TMidiMenuBase> TestMidiMenu::MakeMenu(bool Input, TMidiApi Api) {
-    std::unique_ptr<TMidiMenuBase> Menu;
-    if (Input)
-        Menu = std::make_unique<TMidiInMenu>(nullptr, Api);
-    else
-        Menu = std::make_unique<TMidiOutMenu>(nullptr, Api);
-    Menu->SetRegPath(ProgramPath);
-    Menu->SetBaseMenu(FBase);
-    return Menu;
-}
-
-void TestMidiMenu::entries_data() {
-    QTest::addColumn<bool>("input");
+void TestMidiDevices::lists_data() {
+    QTest::addColumn<TSide>("side");
     QTest::addColumn<TMidiApi>("api");
     QTest::addColumn<QStringList>("layout");
 
     // The built-in synthesizer needs no MIDI service.
-    QTest::newRow("output, no service")
-        << false << TMidiApi::maNone << QStringList{"none=30000", "-", "Midi-Mapper=-1"};
-    QTest::newRow("input, no service")
-        << true << TMidiApi::maNone << QStringList{"none=30000", "-"};
+    QTest::newRow("output, no service") << Out << TMidiApi::maNone << QStringList{"Midi-Mapper=-1"};
+    QTest::newRow("input, no service") << In << TMidiApi::maNone << QStringList{};
     QTest::newRow("output on JACK")
-        << false << TMidiApi::maJack
-        << QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"};
-    QTest::newRow("input on JACK")
-        << true << TMidiApi::maJack << QStringList{"none=30000", "-", PeerOut + "=0"};
+        << Out << TMidiApi::maJack << QStringList{"Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"};
+    QTest::newRow("input on JACK") << In << TMidiApi::maJack << QStringList{PeerOut + "=0"};
 }
 
-void TestMidiMenu::entries() {
-    QFETCH(bool, input);
+void TestMidiDevices::lists() {
+    QFETCH(TSide, side);
     QFETCH(TMidiApi, api);
     QFETCH(QStringList, layout);
-
-    QAction *Own = FBase->addAction(QStringLiteral("MIDI service"));
-    const auto Menu = MakeMenu(input, api);
-    QCOMPARE(Layout(Menu->Entries()), layout);
-    QCOMPARE(FBase->actions(), QList<QAction *>{Own} + Menu->Entries());
-    for (const QAction *Entry : Menu->Entries())
-        QCOMPARE(Entry->isCheckable(), !Entry->isSeparator());
-    QCOMPARE(Checked(*Menu), QStringList{"none"});
-    QCOMPARE(Menu->DeviceID(), TMidiMenuBase::NoDevice);
+    TMidiDevices Devices(api);
+    QCOMPARE(Layout(Devices.Devices(side)), layout);
+    QVERIFY(!Devices.IsOpen(side));
+    QCOMPARE(Devices.DeviceID(side), TMidiDevices::NoDevice);
 }
 
-void TestMidiMenu::baseMenuMustBeTopLevel() {
-    QMenu *Sub = FBase->addMenu(QStringLiteral("Sub"));
-    QMenu Loose;
-    TMidiOutMenu Menu(nullptr, TMidiApi::maNone);
-    for (QMenu *Refused : {Sub, &Loose, static_cast<QMenu *>(nullptr)})
-        Menu.SetBaseMenu(Refused);
-    QCOMPARE(Menu.BaseMenu(), nullptr);
-    QVERIFY(Sub->actions().isEmpty() && Loose.actions().isEmpty());
-
-    Menu.SetBaseMenu(FBase);
-    QMenu *Other = FBar->addMenu(QStringLiteral("Other"));
-    Menu.SetBaseMenu(Other); // a second one is ignored
-    QCOMPARE(Menu.BaseMenu(), FBase);
-    QVERIFY(Other->actions().isEmpty());
-    QCOMPARE(FBase->actions().size(), 4); // "Sub", "none", separator, "Midi-Mapper"
-}
-
-void TestMidiMenu::nameKey_data() {
+void TestMidiDevices::nameKey_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("same");
@@ -256,176 +251,198 @@ void TestMidiMenu::nameKey_data() {
                                                    << "Synth 2" << false;
 }
 
-void TestMidiMenu::nameKey() {
+void TestMidiDevices::nameKey() {
     QFETCH(QString, stored);
     QFETCH(QString, caption);
     QFETCH(bool, same);
-    QCOMPARE(TMidiMenuBase::NameKey(stored) == TMidiMenuBase::NameKey(caption), same);
+    QCOMPARE(TMidiDevices::NameKey(stored) == TMidiDevices::NameKey(caption), same);
 }
 
-void TestMidiMenu::load_data() {
-    QTest::addColumn<bool>("input");
-    QTest::addColumn<QString>("regPath");
-    QTest::addColumn<bool>("stored");
-    QTest::addColumn<QString>("value");
+void TestMidiDevices::load_data() {
+    QTest::addColumn<TSide>("side");
+    QTest::addColumn<QString>("stored"); // null: nothing stored
+    QTest::addColumn<QString>("given");
     QTest::addColumn<bool>("defaultMapper");
-    QTest::addColumn<QString>("checked");
+    QTest::addColumn<QString>("opened"); // empty: none
+    QTest::addColumn<QString>("awaited");
 
     QTest::newRow("case and blanks differ")
-        << false << ProgramPath << true << "foosynth:IN" << false << PeerIn;
+        << Out << "foosynth:IN" << QString() << false << PeerIn << QString();
     QTest::newRow("ALSA numbers in the stored name")
-        << false << ProgramPath << true << "Foo Synth:in 130:0" << false << PeerIn;
+        << Out << "Foo Synth:in 130:0" << QString() << false << PeerIn << QString();
     QTest::newRow("stored (none) beats the default")
-        << false << ProgramPath << true << "(none)" << true << "none";
-    QTest::newRow("missing with default mapper")
-        << false << ProgramPath << false << QString() << true << "Midi-Mapper";
-    QTest::newRow("missing without default")
-        << false << ProgramPath << false << QString() << false << "none";
-    QTest::newRow("device gone: no fallback")
-        << false << ProgramPath << true << "Bar Synth:in" << true << "none";
-    QTest::newRow("placeholder path loads nothing")
-        << false << TMidiMenuBase::PlaceholderRegPath << true << PeerIn << true << "none";
+        << Out << "(none)" << QString() << true << QString() << QString();
+    QTest::newRow("nothing stored, default mapper")
+        << Out << QString() << QString() << true << "Midi-Mapper" << QString();
+    QTest::newRow("nothing stored, no default")
+        << Out << QString() << QString() << false << QString() << QString();
+    QTest::newRow("not there: awaited, no fallback")
+        << Out << "Bar Synth:in" << QString() << true << QString() << "Bar Synth:in";
+    QTest::newRow("given beats stored") << Out << "(none)" << PeerIn << true << PeerIn << QString();
     QTest::newRow("input: case and blanks differ")
-        << true << ProgramPath << true << "FOOSYNTH:Out" << false << PeerOut;
-    QTest::newRow("input: missing with default is the first device")
-        << true << ProgramPath << false << QString() << true << PeerOut;
+        << In << "FOOSYNTH:Out" << QString() << false << PeerOut << QString();
+    QTest::newRow("input: nothing stored, default is the first device")
+        << In << QString() << QString() << true << PeerOut << QString();
+    QTest::newRow("input: given, not there")
+        << In << PeerOut << "Bar Synth:out" << false << QString() << "Bar Synth:out";
 }
 
-void TestMidiMenu::load() {
-    QFETCH(bool, input);
-    QFETCH(QString, regPath);
-    QFETCH(bool, stored);
-    QFETCH(QString, value);
+void TestMidiDevices::load() {
+    QFETCH(TSide, side);
+    QFETCH(QString, stored);
+    QFETCH(QString, given);
     QFETCH(bool, defaultMapper);
-    QFETCH(QString, checked);
+    QFETCH(QString, opened);
+    QFETCH(QString, awaited);
 
     TIniFile Store(FDir->filePath(QStringLiteral("settings.ini")));
-    const auto Menu = MakeMenu(input);
-    if (stored)
-        Store.WriteString(Section, Menu->ValueName(), value);
-    Menu->SetRegPath(regPath);
-    Menu->SetDefaultMidiMapper(defaultMapper);
+    const TSide Other = side == Out ? In : Out;
+    Store.WriteString(Section, ValueName(Other), TMidiDevices::NoneValue);
+    if (!stored.isNull())
+        Store.WriteString(Section, ValueName(side), stored);
+    TMidiDevices Devices(TMidiApi::maJack);
+    Devices.SetDefaultMidiMapper(defaultMapper);
     QStringList Log;
-    Attach(*Menu, Log);
+    Attach(Devices, Log);
+    TMidiDevices::TChoice Given;
+    (side == Out ? Given.Output : Given.Input) = given;
 
-    Menu->Load(Store);
-    QCOMPARE(Checked(*Menu), QStringList{checked});
-    if (checked == "none") {
+    Devices.Load(Store, Given);
+    QCOMPARE(Devices.IsOpen(side), !opened.isEmpty());
+    QCOMPARE(Devices.DeviceName(side), opened);
+    QCOMPARE(Devices.Awaited(side), awaited);
+    QVERIFY(!Devices.IsOpen(Other));
+    if (!opened.isEmpty())
+        QCOMPARE(Log, Opens(side, opened));
+    else if (!awaited.isEmpty())
+        QCOMPARE(Log, QStringList{"notice: " + TMidiDevices::Title(side) + " \"" + awaited +
+                                  "\" is not there; it opens as soon as it appears."});
+    else
         QCOMPARE(Log, QStringList());
-        QVERIFY(Menu->IsClosed());
-    } else {
-        QCOMPARE(Log, (QStringList{"Opened " + checked + " successfully.", "after open"}));
-        QCOMPARE(Menu->DeviceName(), checked);
-    }
 }
 
-void TestMidiMenu::clicks() {
-    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetBaseMenu(FBase);
+void TestMidiDevices::openAndClose() {
     QStringList Log;
-    Attach(Menu, Log);
-    Entry(Menu, TMidiOutMenu::MapperCaption)->trigger();
-    Entry(Menu, PeerIn)->trigger();
-    QCOMPARE(Log, (QStringList{"Opened Midi-Mapper successfully.", "after open",
-                               "Closing Midi-Mapper ...", "before close",
-                               "Closed Midi-Mapper successfully.",
-                               "Opened " + PeerIn + " successfully.", "after open"}));
-    QCOMPARE(Checked(Menu), QStringList{PeerIn});
+    TMidiDevices Devices(TMidiApi::maJack);
+    Attach(Devices, Log);
+    QVERIFY(Devices.Open(Out, 0)); // our own port "Ondrel"
+    QVERIFY(Devices.Open(Out, IdOf(Devices, Out, PeerIn)));
+    QCOMPARE(Log, Opens(Out, "Ondrel") + Closes(Out, "Ondrel") + Opens(Out, PeerIn));
 
-    // The open device's entry: nothing happens, and the click must not take its mark away.
+    // The open device once more: nothing happens.
     Log.clear();
-    Entry(Menu, PeerIn)->trigger();
+    QVERIFY(Devices.OpenByName(Out, PeerIn));
     QCOMPARE(Log, QStringList());
-    QCOMPARE(Checked(Menu), QStringList{PeerIn});
 
-    // "none" closes after the before-close handler could still release notes on the device.
-    Menu.OnBeforeClose = [&](QObject *) { Menu.Output().Send(0x90, 60, 0); };
-    Menu.Entries().first()->trigger();
-    QCOMPARE(Log,
-             (QStringList{"Closing " + PeerIn + " ...", "Closed " + PeerIn + " successfully."}));
-    QCOMPARE(Checked(Menu), QStringList{"none"});
-    QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
+    // Closing lets the notes still held go out before the All Notes Off. (A new connection
+    // carries messages from a later cycle on.)
+    QVERIFY(FPeer->WaitCycles());
+    connect(&Devices, &TMidiDevices::OutputClosing, this,
+            [&] { Devices.Send(TShortMessage::NoteOff(0, 60)); });
+    Devices.Close(Out);
+    QCOMPARE(Log, Closes(Out, PeerIn));
+    QVERIFY(!Devices.IsOpen(Out));
+    QCOMPARE(Devices.DeviceID(Out), TMidiDevices::NoDevice);
     QVERIFY(FPeer->WaitForReceived(1 + 16)); // the release, then All Notes Off on 16 channels
     QCOMPARE(FPeer->Received().front(), (TBytes{0x90, 60, 0}));
 
     Log.clear();
-    Menu.Entries().first()->trigger(); // nothing open: no texts
+    Devices.Close(Out); // nothing open: nothing said
     QCOMPARE(Log, QStringList());
-    QCOMPARE(Checked(Menu), QStringList{"none"});
 }
 
-void TestMidiMenu::failures_data() {
-    QTest::addColumn<TFakeMenu::TFault>("fault");
-    QTest::addColumn<QString>("click");
+void TestMidiDevices::failures_data() {
+    QTest::addColumn<TSide>("side");
+    QTest::addColumn<bool>("portGoesFirst"); // else a device number past the list
     QTest::addColumn<QString>("error");
-    QTest::newRow("device stays closed") << TFakeMenu::TFault::StaysClosed << "Fake 1"
-                                         << "Fake 1 could not be opened.";
-    QTest::newRow("selection falls back") << TFakeMenu::TFault::FallsBack << "Fake 1"
-                                          << "Invalid Device ID ?!";
-    QTest::newRow("driver raises") << TFakeMenu::TFault::OpenThrows << "Fake 1"
-                                   << "driver refused";
-    QTest::newRow("closing raises") << TFakeMenu::TFault::CloseThrows << "none"
-                                    << "reset failed";
+    QTest::newRow("output: no such device") << Out << false << "Invalid Device ID ?!";
+    QTest::newRow("input: no such device") << In << false << "Invalid Device ID ?!";
+    QTest::newRow("output: port gone before the click") << Out << true << "Gone Synth:in";
+    QTest::newRow("input: port gone before the click") << In << true << "Gone Synth:out";
 }
 
-void TestMidiMenu::failures() {
-    QFETCH(TFakeMenu::TFault, fault);
-    QFETCH(QString, click);
+void TestMidiDevices::failures() {
+    QFETCH(TSide, side);
+    QFETCH(bool, portGoesFirst);
     QFETCH(QString, error);
 
-    TFakeMenu Menu(nullptr);
-    Menu.SetBaseMenu(FBase);
-    QCOMPARE(Layout(Menu.Entries()), (QStringList{"none=30000", "-", "Fake 0=0", "Fake 1=1"}));
-    Entry(Menu, "Fake 0")->trigger();
-    QStringList Log;
-    Attach(Menu, Log);
-
-    Menu.Fault = fault;
-    Entry(Menu, click)->trigger();
-    QStringList Expected{"Closing Fake 0 ...", "before close"};
-    if (fault != TFakeMenu::TFault::CloseThrows)
-        Expected << "Closed Fake 0 successfully.";
-    QCOMPARE(Log, Expected << "error: " + error);
-    QVERIFY(Menu.IsClosed());
-    QCOMPARE(Menu.DeviceID(), TMidiMenuBase::NoDevice);
-    QCOMPARE(Checked(Menu), QStringList{"none"});
-}
-
-void TestMidiMenu::vanishedPortReportsAndStaysClosed() {
     auto Gone = std::make_unique<TJackPeer>(QStringLiteral("Gone Synth"));
     QVERIFY(Gone->IsValid());
-    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetBaseMenu(FBase);
-    QAction *GoneEntry = Entry(Menu, QStringLiteral("Gone Synth:in"));
-    QVERIFY(GoneEntry);
-    Gone.reset();
+    TMidiDevices Devices(TMidiApi::maJack);
+    const QString Working = side == Out ? PeerIn : PeerOut;
+    QVERIFY(Devices.OpenByName(side, Working));
+    int Device = 99;
+    if (portGoesFirst) {
+        Device = IdOf(Devices, side, side == Out ? "Gone Synth:in" : "Gone Synth:out");
+        QVERIFY(Device != TMidiDevices::NoDevice);
+        Gone.reset(); // the list has not heard of it yet
+    }
     QStringList Log;
-    Attach(Menu, Log);
+    Attach(Devices, Log);
 
-    GoneEntry->trigger();
-    QCOMPARE(Log.size(), 1);
-    QVERIFY2(Log.front().startsWith("error: ") && Log.front().contains("Gone Synth:in"),
-             qPrintable(Log.front()));
-    QVERIFY(Menu.IsClosed());
-    QCOMPARE(Checked(Menu), QStringList{"none"});
+    QVERIFY(!Devices.Open(side, Device));
+    QCOMPARE(Log.mid(0, 4), Closes(side, Working));
+    QCOMPARE(Log.size(), 5);
+    QVERIFY2(Log.last().startsWith("error: ") && Log.last().contains(error),
+             qPrintable(Log.last()));
+    QVERIFY(!Devices.IsOpen(side));
+    QCOMPARE(Devices.DeviceID(side), TMidiDevices::NoDevice);
+    QVERIFY(Devices.Awaited(side).isEmpty());
+    // Nothing stuck half-open: the next choice opens.
+    QVERIFY(Devices.OpenByName(side, Working));
 }
 
-void TestMidiMenu::saveAndLoadBack_data() {
-    QTest::addColumn<bool>("input");
+void TestMidiDevices::closeBehindAFullQueueCloses() {
+    // A server that takes nothing more (stopped where it is) while the program still sends: the
+    // queue fills. The close puts its All Notes Off ahead of that backlog (which it drops) and
+    // closes; the device can be opened again.
+    TMidiDevices Devices(TMidiApi::maJack);
+    QVERIFY(Devices.OpenByName(Out, PeerIn));
+    QStringList Log;
+    Attach(Devices, Log);
+    const pid_t Server = pid_t(FServer.Pid());
+    QVERIFY(Server > 0 && kill(Server, SIGSTOP) == 0);
+    bool Full = false;
+    for (int i = 0; i < 100000 && !Full; ++i) {
+        try {
+            Devices.Send(TShortMessage::NoteOff(0, 60));
+        } catch (const EMidiError &) {
+            Full = true;
+        }
+    }
+    // The close waits for the server to let go of the port.
+    std::thread Resume([Server] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        kill(Server, SIGCONT);
+    });
+    Devices.Close(Out);
+    Resume.join();
+    QVERIFY(Full);
+
+    QCOMPARE(Log.mid(0, 2), (QStringList{"Closing " + PeerIn + " ...", "out closing " + PeerIn}));
+    QVERIFY2(Log.contains("Closed " + PeerIn + " successfully."), qPrintable(Log.join('\n')));
+    QVERIFY(Log.contains("out closed " + PeerIn));
+    QVERIFY(!Devices.IsOpen(Out));
+    QCOMPARE(Devices.DeviceID(Out), TMidiDevices::NoDevice);
+    QVERIFY(Devices.OpenByName(Out, PeerIn));
+}
+
+void TestMidiDevices::saveAndLoadBack_data() {
+    QTest::addColumn<TSide>("side");
     QTest::addColumn<QString>("open");
     QTest::addColumn<bool>("activeSensing");
     QTest::addColumn<bool>("timingClock");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("output closed") << false << "none" << false << false << "(none)";
-    QTest::newRow("output device") << false << PeerIn << false << false << PeerIn;
-    QTest::newRow("input closed, filters off") << true << "none" << false << false << "(none)";
-    QTest::newRow("input device, both filters on") << true << PeerOut << true << true << PeerOut;
-    QTest::newRow("input, only timing clock") << true << PeerOut << false << true << PeerOut;
+    QTest::newRow("output closed") << Out << QString() << false << false << "(none)";
+    QTest::newRow("output device") << Out << PeerIn << false << false << PeerIn;
+    QTest::newRow("input closed, filters off") << In << QString() << false << false << "(none)";
+    QTest::newRow("input device, both filters on") << In << PeerOut << true << true << PeerOut;
+    QTest::newRow("input, only timing clock") << In << PeerOut << false << true << PeerOut;
 }
 
-void TestMidiMenu::saveAndLoadBack() {
-    QFETCH(bool, input);
+void TestMidiDevices::saveAndLoadBack() {
+    QFETCH(TSide, side);
     QFETCH(QString, open);
     QFETCH(bool, activeSensing);
     QFETCH(bool, timingClock);
@@ -433,145 +450,283 @@ void TestMidiMenu::saveAndLoadBack() {
 
     const QString File = FDir->filePath(QStringLiteral("export.ini"));
     {
-        auto Menu = MakeMenu(input);
-        if (auto *In = dynamic_cast<TMidiInMenu *>(Menu.get())) {
-            In->SetActiveSensing(activeSensing);
-            In->SetTimingClock(timingClock);
-        }
-        Entry(*Menu, open)->trigger();
+        TMidiDevices Devices(TMidiApi::maJack);
+        Devices.SetActiveSensing(activeSensing);
+        Devices.SetTimingClock(timingClock);
+        if (!open.isEmpty())
+            QVERIFY(Devices.OpenByName(side, open));
         TIniFile Store(File);
-        Menu->Save(Store);
+        Devices.Save(Store);
         Store.UpdateFile();
     }
     TIniFile Store(File);
-    QCOMPARE(Store.ReadString(Section, input ? "MidiIn" : "MidiOut", "missing"), value);
-    QCOMPARE(Store.ValueExists(Section, "ActiveSensing"), input);
-    QCOMPARE(Store.ValueExists(Section, "TimingClock"), input);
+    QCOMPARE(Store.ReadString(Section, ValueName(side), "missing"), value);
+    QCOMPARE(Store.ReadBool(Section, "ActiveSensing", !activeSensing), activeSensing);
+    QCOMPARE(Store.ReadBool(Section, "TimingClock", !timingClock), timingClock);
+    QCOMPARE(TMidiDevices::StoredApi(Store), TMidiApi::maJack);
 
     // Loading brings back the same choice, also against the default that "(none)" must beat.
-    auto Menu = MakeMenu(input);
-    Menu->SetDefaultMidiMapper(true);
-    auto *In = dynamic_cast<TMidiInMenu *>(Menu.get());
-    if (In) {
-        In->SetActiveSensing(!activeSensing);
-        In->SetTimingClock(!timingClock);
-    }
-    Menu->Load(Store);
-    QCOMPARE(Checked(*Menu), QStringList{open});
-    if (In) {
-        QCOMPARE(In->Input().ActiveSensing(), activeSensing);
-        QCOMPARE(In->Input().TimingClock(), timingClock);
-    }
+    TMidiDevices Devices(TMidiApi::maJack);
+    Devices.SetDefaultMidiMapper(true);
+    Devices.SetActiveSensing(!activeSensing);
+    Devices.SetTimingClock(!timingClock);
+    Devices.Load(Store);
+    QCOMPARE(Devices.DeviceName(side), open);
+    QCOMPARE(Devices.ActiveSensing(), activeSensing);
+    QCOMPARE(Devices.TimingClock(), timingClock);
 }
 
-void TestMidiMenu::loadedInputDeliversWithStoredFilters() {
+void TestMidiDevices::loadedInputDeliversWithStoredFilters() {
     TIniFile Store(FDir->filePath(QStringLiteral("settings.ini")));
+    Store.WriteString(Section, QStringLiteral("MidiOut"), TMidiDevices::NoneValue);
     Store.WriteString(Section, QStringLiteral("MidiIn"), PeerOut);
     Store.WriteBool(Section, QStringLiteral("ActiveSensing"), true);
-    TMidiInMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetRegPath(ProgramPath);
-    Menu.SetBaseMenu(FBase);
+    TMidiDevices Devices(TMidiApi::maJack);
     QList<uint8_t> Statuses;
-    Menu.SetDataHandler([&](TMidiInput &Input) {
-        while (std::optional<TMidiEvent> Event = Input.TakeEvent())
-            Statuses << Event->MidiMessage;
-    });
+    Collect(Devices, Statuses);
 
-    Menu.Load(Store);
-    QVERIFY(!Menu.IsClosed());
+    Devices.Load(Store);
+    QVERIFY(Devices.IsOpen(In));
+    QVERIFY(FPeer->WaitCycles()); // a new connection carries messages from a later cycle on
     // Timing clock stays filtered, active sensing passes as stored; nothing at all would arrive
     // had the open not started the input.
     FPeer->Send({{0xF8}, {0xFE}, {0x90, 60, 100}});
     QTRY_COMPARE(Statuses, (QList<uint8_t>{0xFE, 0x90}));
 }
 
-void TestMidiMenu::serviceChangeRebuildsInPlace() {
-    QAction *Before = FBase->addAction(QStringLiteral("MIDI service"));
-    TMidiOutMenu Menu(nullptr, TMidiApi::maNone);
-    Menu.SetBaseMenu(FBase);
-    QAction *After = FBase->addAction(QStringLiteral("Refresh"));
-
-    Menu.SetApi(TMidiApi::maJack);
-    QCOMPARE(Menu.Api(), TMidiApi::maJack);
-    QCOMPARE(Layout(Menu.Entries()),
-             (QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
-    QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
-
-    // The open device is closed properly before it goes.
-    Entry(Menu, PeerIn)->trigger();
-    QStringList Log;
-    Attach(Menu, Log);
-    Menu.SetApi(TMidiApi::maNone);
-    QCOMPARE(Log, (QStringList{"Closing " + PeerIn + " ...", "before close",
-                               "Closed " + PeerIn + " successfully."}));
-    QCOMPARE(FBase->actions(), QList<QAction *>{Before} + Menu.Entries() + QList{After});
-    QCOMPARE(Checked(Menu), QStringList{"none"});
-}
-
-void TestMidiMenu::ownPortsAreNotOffered() {
+void TestMidiDevices::ownPortsAreNotOffered() {
     // Our output feeding our input: with Midi Thru a note went round for ever.
-    TMidiOutput Out(TMidiApi::maJack);
-    Out.SetDeviceID(0);
-    QVERIFY(Out.Open());
-    TMidiInput In(TMidiApi::maJack);
-    In.SetDeviceID(0);
-    QVERIFY(In.Open());
-    const auto InMenu = MakeMenu(true);
-    TMidiOutMenu OutMenu(nullptr, TMidiApi::maJack);
-    OutMenu.SetBaseMenu(FBar->addMenu(QStringLiteral("Midi In")));
-    QCOMPARE(Layout(InMenu->Entries()), (QStringList{"none=30000", "-", PeerOut + "=0"}));
-    QCOMPARE(Layout(OutMenu.Entries()),
-             (QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
+    TMidiDevices Devices(TMidiApi::maJack);
+    QVERIFY(Devices.Open(Out, 0)); // "Ondrel"
+    QVERIFY(Devices.OpenByName(In, PeerOut));
+    TMidiDevices Second(TMidiApi::maJack);
+    QCOMPARE(Layout(Second.Devices(In)), QStringList{PeerOut + "=0"});
+    QCOMPARE(Layout(Second.Devices(Out)),
+             (QStringList{"Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
 }
 
-void TestMidiMenu::listFollowsPortsKeepingTheOpenDevice() {
-    TMidiOutMenu Menu(nullptr, TMidiApi::maJack);
-    Menu.SetBaseMenu(FBase);
+void TestMidiDevices::listFollowsPortsKeepingTheOpenDevice() {
+    TMidiDevices Devices(TMidiApi::maJack);
     auto First = std::make_unique<TJackPeer>(QStringLiteral("First Synth"));
     TJackPeer Second(QStringLiteral("Second Synth"));
     QVERIFY(First->IsValid() && Second.IsValid());
-    emit FBase->aboutToShow(); // started after the menu: there when it opens
-    QVERIFY(Entry(Menu, "First Synth:in") && Entry(Menu, "Second Synth:in"));
-    Entry(Menu, "Second Synth:in")->trigger();
-    const int Before = Menu.DeviceID();
+    QTRY_VERIFY(IdOf(Devices, Out, "First Synth:in") != TMidiDevices::NoDevice);
+    QVERIFY(Devices.OpenByName(Out, "Second Synth:in"));
+    const int Before = Devices.DeviceID(Out);
     QStringList Log;
-    Attach(Menu, Log);
+    Attach(Devices, Log);
+    QSignalSpy Lists(&Devices, &TMidiDevices::ListsChanged);
 
-    First.reset(); // told by JACK, without the menu opening
-    QTRY_VERIFY(!Entry(Menu, "First Synth:in"));
+    First.reset(); // told by JACK, without asking
+    QTRY_COMPARE(IdOf(Devices, Out, "First Synth:in"), TMidiDevices::NoDevice);
+    QVERIFY(Lists.count() > 0);
     QCOMPARE(Log, QStringList()); // neither closed nor opened again
-    QCOMPARE(Checked(Menu), QStringList{"Second Synth:in"});
-    QCOMPARE(Menu.DeviceID(), Before - 1);
-    QCOMPARE(Entry(Menu, "Second Synth:in")->data().toInt(), Menu.DeviceID());
-    Menu.Output().Send(0x90, 60, 100);
+    QCOMPARE(Devices.DeviceName(Out), QStringLiteral("Second Synth:in"));
+    QCOMPARE(Devices.DeviceID(Out), Before - 1);
+    QCOMPARE(IdOf(Devices, Out, "Second Synth:in"), Devices.DeviceID(Out));
+    Devices.Send({0x90, 60, 100});
     QVERIFY(Second.WaitForReceived(1));
 }
 
-void TestMidiMenu::missingDeviceIsKeptAndOpensWhenItAppears_data() {
-    QTest::addColumn<bool>("input");
+void TestMidiDevices::missingDeviceIsKeptAndOpensWhenItAppears_data() {
+    QTest::addColumn<TSide>("side");
     QTest::addColumn<QString>("name");
-    QTest::newRow("output") << false << "Late Synth:in";
-    QTest::newRow("input") << true << "Late Synth:out";
+    QTest::newRow("output") << Out << "Late Synth:in";
+    QTest::newRow("input") << In << "Late Synth:out";
 }
 
-void TestMidiMenu::missingDeviceIsKeptAndOpensWhenItAppears() {
-    QFETCH(bool, input);
+void TestMidiDevices::missingDeviceIsKeptAndOpensWhenItAppears() {
+    QFETCH(TSide, side);
     QFETCH(QString, name);
     TIniFile Store(FDir->filePath(QStringLiteral("settings.ini")));
-    const auto Menu = MakeMenu(input);
-    Menu->SetDefaultMidiMapper(true);
-    Store.WriteString(Section, Menu->ValueName(), name);
-    Menu->Load(Store);
-    QCOMPARE(Checked(*Menu), QStringList{"none"});
+    Store.WriteString(Section, ValueName(side == Out ? In : Out), TMidiDevices::NoneValue);
+    Store.WriteString(Section, ValueName(side), name);
+    TMidiDevices Devices(TMidiApi::maJack);
+    Devices.SetDefaultMidiMapper(true);
+    Devices.Load(Store);
+    QVERIFY(!Devices.IsOpen(side));
     TIniFile Saved(FDir->filePath(QStringLiteral("saved.ini")));
-    Menu->Save(Saved);
-    QCOMPARE(Saved.ReadString(Section, Menu->ValueName(), QString()), name);
+    Devices.Save(Saved);
+    QCOMPARE(Saved.ReadString(Section, ValueName(side), QString()), name);
 
     TJackPeer Late(QStringLiteral("Late Synth"));
     QVERIFY(Late.IsValid());
-    QTRY_COMPARE(Checked(*Menu), QStringList{name});
-    QCOMPARE(Menu->DeviceName(), name);
+    QTRY_VERIFY(Devices.IsOpen(side));
+    QCOMPARE(Devices.DeviceName(side), name);
+    QVERIFY(Devices.Awaited(side).isEmpty());
 }
 
-QTEST_MAIN(TestMidiMenu)
+void TestMidiDevices::vanishedPortIsAwaitedAndReopens_data() {
+    QTest::addColumn<TSide>("side");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("output") << Out << "Late Synth:in";
+    QTest::newRow("input") << In << "Late Synth:out";
+}
+
+void TestMidiDevices::vanishedPortIsAwaitedAndReopens() {
+    // A synthesizer restarted mid-session left the program playing into nothing until the
+    // device was chosen again by hand.
+    QFETCH(TSide, side);
+    QFETCH(QString, name);
+    auto Late = std::make_unique<TJackPeer>(QStringLiteral("Late Synth"));
+    QVERIFY(Late->IsValid());
+    TMidiDevices Devices(TMidiApi::maJack);
+    QVERIFY(Devices.OpenByName(side, name));
+    QStringList Log;
+    Attach(Devices, Log);
+
+    Late.reset();
+    QTRY_COMPARE(Devices.Awaited(side), name);
+    QVERIFY(!Devices.IsOpen(side));
+    QCOMPARE(Log, Closes(side, name) << "notice: " + TMidiDevices::Title(side) + " \"" + name +
+                                            "\" went away; it opens again as soon as it appears.");
+
+    Late = std::make_unique<TJackPeer>(QStringLiteral("Late Synth"));
+    QVERIFY(Late->IsValid());
+    QTRY_VERIFY(Devices.IsOpen(side));
+    QCOMPARE(Devices.DeviceName(side), name);
+    QVERIFY(Devices.Awaited(side).isEmpty());
+}
+
+void TestMidiDevices::serverLossClosesBothAndReopensThem() {
+    TMidiDevices Devices(TMidiApi::maJack);
+    QVERIFY(Devices.OpenByName(Out, PeerIn));
+    QVERIFY(Devices.OpenByName(In, PeerOut));
+    QStringList Log;
+    Attach(Devices, Log);
+
+    FPeer.reset(); // a client of a server that went away must not outlive it
+    FServer.Stop();
+    QTRY_COMPARE_WITH_TIMEOUT(Devices.Awaited(Out), PeerIn, 5000);
+    QCOMPARE(Devices.Awaited(In), PeerOut);
+    QVERIFY(!Devices.IsOpen(Out) && !Devices.IsOpen(In));
+    QVERIFY2(Log.contains("notice: The JACK server is no longer running. " + PeerIn + " and " +
+                          PeerOut + " were closed; they open again when the JACK server is back."),
+             qPrintable(Log.join('\n')));
+    Devices.Send({0x90, 60, 100}); // nowhere to go, and no harm
+
+    QVERIFY2(StartServer(), qPrintable(FServer.ErrorText()));
+    QTRY_VERIFY_WITH_TIMEOUT(Devices.IsOpen(Out) && Devices.IsOpen(In), 10000);
+    QCOMPARE(Devices.DeviceName(Out), PeerIn);
+    QCOMPARE(Devices.DeviceName(In), PeerOut);
+    QList<uint8_t> Statuses;
+    Collect(Devices, Statuses);
+    QVERIFY(FPeer->WaitCycles());
+    FPeer->Send({{0x90, 64, 100}});
+    QTRY_COMPARE(Statuses, QList<uint8_t>{0x90});
+    Devices.Send({0x90, 62, 90});
+    QVERIFY(FPeer->WaitForReceived(1));
+}
+
+void TestMidiDevices::serviceChangeKeepsChoiceSinkAndThruHook() {
+    // Whoever holds the owner (the router, as its output) keeps holding it: after the change the
+    // same owner sends on the new output, and the new input plays through the same hook.
+    TCountingHook Hook;
+    TMidiDevices Devices(TMidiApi::maJack);
+    Devices.SetThruHook(&Hook);
+    QVERIFY(Devices.OpenByName(Out, PeerIn));
+    QVERIFY(Devices.OpenByName(In, PeerOut));
+    QStringList Log;
+    Attach(Devices, Log);
+    QSignalSpy Service(&Devices, &TMidiDevices::ServiceChanged);
+
+    Devices.SetService(TMidiApi::maNone);
+    QCOMPARE(Devices.Api(), TMidiApi::maNone);
+    QCOMPARE(Service.count(), 1);
+    QCOMPARE(Layout(Devices.Devices(Out)), QStringList{"Midi-Mapper=-1"});
+    const QString Missing = "\" is not there; it opens as soon as it appears. " +
+                            MidiBackend::NotRunningText(TMidiApi::maNone);
+    const QStringList Notices = {"notice: Midi Out \"" + PeerIn + Missing,
+                                 "notice: Midi In \"" + PeerOut + Missing};
+    QCOMPARE(Log, Closes(In, PeerOut) + Closes(Out, PeerIn) + Notices);
+    QCOMPARE(Devices.Awaited(Out), PeerIn);
+    QCOMPARE(Devices.Awaited(In), PeerOut);
+
+    Log.clear();
+    Devices.SetService(TMidiApi::maJack);
+    QCOMPARE(Service.count(), 2);
+    QCOMPARE(Log, Opens(Out, PeerIn) + Opens(In, PeerOut));
+    QVERIFY(FPeer->WaitCycles());
+    FPeer->Send({{0x90, 64, 100}});
+    QTRY_COMPARE(Hook.Calls.load(), 1);
+    Devices.Send({0x90, 62, 90});
+    QVERIFY(FPeer->WaitForReceived(1));
+
+    Log.clear();
+    Devices.SetService(TMidiApi::maJack); // the service in use: nothing happens
+    QCOMPARE(Log, QStringList());
+    QCOMPARE(Service.count(), 2);
+}
+
+void TestMidiDevices::menusFollowTheOwner() {
+    QMenuBar Bar;
+    QMenu *InBase = Bar.addMenu(QStringLiteral("Midi In"));
+    QMenu *OutBase = Bar.addMenu(QStringLiteral("Midi Out"));
+    QAction *Before = OutBase->addAction(QStringLiteral("before"));
+    TMidiDevices Devices(TMidiApi::maJack);
+    TMidiInMenu InMenu(Devices, InBase);
+    TMidiOutMenu OutMenu(Devices, OutBase);
+    QAction *After = OutBase->addAction(QStringLiteral("after"));
+    const auto InPlace = [&] {
+        return OutBase->actions() == QList<QAction *>{Before} + OutMenu.Entries() + QList{After};
+    };
+    QCOMPARE(Layout(OutMenu.Entries()),
+             (QStringList{"none=30000", "-", "Midi-Mapper=-1", "Ondrel=0", PeerIn + "=1"}));
+    QCOMPARE(Layout(InMenu.Entries()), (QStringList{"none=30000", "-", PeerOut + "=0"}));
+    QVERIFY(InPlace());
+    for (const QAction *Entry : OutMenu.Entries())
+        QCOMPARE(Entry->isCheckable(), !Entry->isSeparator());
+    QCOMPARE(Checked(OutMenu), QStringList{"none"});
+
+    // Opened by the owner: the mark follows, and the cursor was busy meanwhile.
+    QStringList Cursor;
+    connect(&Devices, &TMidiDevices::OutputOpened, this, [&] {
+        const QCursor *Shown = QGuiApplication::overrideCursor();
+        Cursor << (Shown && Shown->shape() == Qt::WaitCursor ? "busy" : "not busy");
+    });
+    QVERIFY(Devices.OpenByName(Out, PeerIn));
+    QCOMPARE(Cursor, QStringList{"busy"});
+    QCOMPARE(Checked(OutMenu), QStringList{PeerIn});
+    QCOMPARE(Checked(InMenu), QStringList{"none"});
+
+    // A click is the owner's to answer; the open device's own entry keeps its mark.
+    Entry(InMenu, PeerOut)->trigger();
+    QVERIFY(Devices.IsOpen(In));
+    QCOMPARE(Checked(InMenu), QStringList{PeerOut});
+    Entry(OutMenu, PeerIn)->trigger();
+    QCOMPARE(Checked(OutMenu), QStringList{PeerIn});
+
+    // A program started later is there when the menu opens, in place.
+    TJackPeer Late(QStringLiteral("Late Synth"));
+    QVERIFY(Late.IsValid() && Late.WaitCycles());
+    Q_EMIT OutBase->aboutToShow();
+    QVERIFY(Entry(OutMenu, "Late Synth:in") && Entry(InMenu, "Late Synth:out"));
+    QVERIFY(InPlace());
+    QCOMPARE(Checked(OutMenu), QStringList{PeerIn});
+
+    // A source alone comes (a keyboard): Midi Out keeps its entries, so that an open Midi Out
+    // menu keeps the user's place in it.
+    const QList<QAction *> OutEntries = OutMenu.Entries();
+    const std::unique_ptr<jack_client_t, int (*)(jack_client_t *)> Keys(
+        jack_client_open("Keys Only", JackNoStartServer, nullptr), &jack_client_close);
+    QVERIFY(Keys &&
+            jack_port_register(Keys.get(), "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0) &&
+            jack_activate(Keys.get()) == 0);
+    QTRY_VERIFY(Entry(InMenu, "Keys Only:out"));
+    QCOMPARE(OutMenu.Entries(), OutEntries);
+
+    OutMenu.Entries().first()->trigger(); // "none"
+    QVERIFY(!Devices.IsOpen(Out));
+    QCOMPARE(Checked(OutMenu), QStringList{"none"});
+
+    // Another service: the same menus, their entries anew.
+    Devices.SetService(TMidiApi::maNone);
+    QCOMPARE(Layout(OutMenu.Entries()), (QStringList{"none=30000", "-", "Midi-Mapper=-1"}));
+    QCOMPARE(Layout(InMenu.Entries()), (QStringList{"none=30000", "-"}));
+    QCOMPARE(Checked(InMenu), QStringList{"none"});
+    QVERIFY(InPlace());
+    QCOMPARE(InMenu.BaseMenu(), InBase);
+}
+
+QTEST_MAIN(TestMidiDevices)
 #include "tst_midimenu.moc"

@@ -161,6 +161,10 @@ private Q_SLOTS:
     void fifoIsRefusedWithoutBlocking();
     void fileCheckReadsOnlyTheStart();
     void hundredThousandPrograms();
+    void hugeScriptIsRefusedButPreviewed();
+    void warningsAreCappedWithACount_data();
+    void warningsAreCappedWithACount();
+    void loadStopsWhenCancelled();
     void shippedScriptsLoadCleanly_data();
     void shippedScriptsLoadCleanly();
     void workstationGolden();
@@ -899,6 +903,17 @@ void TestPatches::sortedGroups() {
                           "mode A mode ch -1"}));
     // The preview reads no groups, so it has nothing to sort.
     QCOMPARE(TPatchList::LoadHeaderText(Header + "[mode] M\n")->ModeCount(), 0);
+
+    // Sorted as the user's language sorts: an accented letter with its plain one ("\u00c9glise"
+    // went after "Rock Drawbars").
+    const auto Organs = LoadScript(
+        Header + Lines({"[mode] M", "[g1] Organs", "[sorted]", "[p2, 0, 0] Rock Drawbars",
+                        "[p2, 1, 0] \xc3\x89glise Principal", "[p2, 2, 0] cathedral", "[end]"}));
+    QVERIFY(Organs.Error.isEmpty());
+    QCOMPARE(Dump(*Organs.List),
+             QStringList({"mode M ch -1", "  + Organs (sorted)", "    cathedral [2 0 0]",
+                          QStringLiteral("    \u00c9glise Principal [1 0 0]"),
+                          "    Rock Drawbars [0 0 0]"}));
 }
 
 void TestPatches::keyNames() {
@@ -1087,6 +1102,89 @@ void TestPatches::hundredThousandPrograms() {
     QCOMPARE(All->ProgramAt(Count - 1)->Name(), QStringLiteral("Program 099999"));
     QCOMPARE(All->ProgramAt(Count - 1)->BankLSB(), 99999 % 16384 % 128);
     QCOMPARE(List->FindByPath(u"big\\all\\program 054321")->Program(), 54321 % 128);
+}
+
+// A script was read whole with no cap, the chooser's preview too, on every selection.
+void TestPatches::hugeScriptIsRefusedButPreviewed() {
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("huge.txt"));
+    {
+        QFile File(Path);
+        QVERIFY(File.open(QIODevice::WriteOnly));
+        QVERIFY(File.write(Header) == Header.size());
+        // Sparse: the size without the disk space.
+        QVERIFY(File.resize(TPatchScriptParser::MaxFileSize + 1));
+    }
+    QCOMPARE(TPatchList::LoadHeader(Path)->DeviceName(), QStringLiteral("Synth 1"));
+    QStringList Log;
+    try {
+        TPatchList::Load(Path, &Log);
+        QFAIL("a script over the limit loaded");
+    } catch (const EPatchFileError &E) {
+        QVERIFY2(E.Message().contains(QLatin1String("64 MB")), qPrintable(E.Message()));
+    }
+    QVERIFY(Log.isEmpty());
+    // A header that does not end within the part the preview reads says so.
+    QVERIFY(QFile::remove(Path));
+    QFile File(Path);
+    QVERIFY(File.open(QIODevice::WriteOnly));
+    File.write(Lines({"[cubase parse file]", "[parser version 0001]"}));
+    File.write(QByteArray(int(TPatchScriptParser::HeadSize), '\n'));
+    File.write(Lines({"[define patchnames]"}));
+    File.close();
+    try {
+        TPatchList::LoadHeader(Path);
+        QFAIL("a header beyond the preview's part was read");
+    } catch (const EPatchScriptError &E) {
+        QVERIFY2(E.Message().contains(QLatin1String("first")), qPrintable(E.Message()));
+    }
+}
+
+void TestPatches::warningsAreCappedWithACount_data() {
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<bool>("error"); // a broken line after the warnings
+    QTest::addColumn<QString>("last");
+    QTest::newRow("up to the cap: all of them") << int(TPatchScriptParser::MaxLogLines) - 1 << false
+                                                << "Line 205: Warning: [end] command not found.";
+    QTest::newRow("beyond: counted") << 12544 << false << "and 12 345 more";
+    QTest::newRow("an error after them is kept") << 500 << true << "Line 506: Error: Syntax error.";
+}
+
+// Every bad line gave a warning, all of them joined into one text box.
+void TestPatches::warningsAreCappedWithACount() {
+    QFETCH(int, warnings);
+    QFETCH(bool, error);
+    QFETCH(QString, last);
+    QByteArray Script = Header + "[mode] M\n";
+    for (int I = 0; I < warnings; ++I)
+        Script += "[zz] unknown\n";
+    if (error)
+        Script += "[p1] No comma\n";
+    QStringList Log;
+    try {
+        TPatchList::LoadText(Script, &Log);
+        QVERIFY(!error);
+    } catch (const TPatchScriptParseException &) {
+        QVERIFY(error);
+    }
+    QVERIFY(Log.size() <= int(TPatchScriptParser::MaxLogLines) + 2);
+    QCOMPARE(Log.last(), last);
+    QVERIFY(Log.first().startsWith(QLatin1String("Line 6: Warning:")));
+}
+
+void TestPatches::loadStopsWhenCancelled() {
+    QByteArray Script = Header + "[mode] M\n[g1] G\n";
+    for (int I = 0; I < 20000; ++I)
+        Script += "[p2, 1, 0] P\n";
+    TPatchLoadControl Control;
+    Control.Cancel = true;
+    QStringList Log;
+    QVERIFY_THROWS_EXCEPTION(EPatchLoadCancelled, TPatchList::LoadText(Script, &Log, {}, &Control));
+    QVERIFY(Log.isEmpty());
+    TPatchLoadControl Running;
+    QVERIFY(TPatchList::LoadText(Script, &Log, {}, &Running));
+    QCOMPARE(Running.Total.load(), Script.size());
+    QVERIFY(Running.Done.load() > 0);
 }
 
 // --- Shipped scripts

@@ -5,11 +5,14 @@
 #include "core/patchprogram.h"
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
+#include "patches/patchsetloader.h"
 #include "patchwindow.h"
 #include "router/midirouter.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +31,8 @@ private Q_SLOTS:
     void patchComesBackAfterRestart();
     void setWithoutPatchComesBackListed();
     void brokenScriptKeepsTheOldSet();
+    void largeGroupIsListedInRanges();
+    void loadOnItsThreadCanBeCancelled();
 
 private:
     TPatchWindow P;
@@ -134,6 +139,79 @@ void TestPatchSelection::brokenScriptKeepsTheOldSet() {
     QVERIFY(w->Patches().PatchSet());
     QVERIFY(w->Patches().PatchSet()->FileName().endsWith(QStringLiteral("General MIDI.txt")));
     QVERIFY(!w->Patches().LoadPatchSet(dir.filePath(QStringLiteral("missing.txt"))));
+}
+
+namespace {
+
+// A script of one mode "M" with one group "G" of Count programs named "P00000" and up.
+QString WriteGroupScript(const QTemporaryDir &Dir, int Count) {
+    QByteArray text = "[cubase parse file]\n[parser version 0001]\n[device name] D\n"
+                      "[define patchnames]\n[mode] M\n[g1] G\n";
+    for (int i = 0; i < Count; ++i)
+        text += "[p2, " + QByteArray::number(i % 128) + ", 0] P" +
+                QByteArray::number(i).rightJustified(5, '0') + '\n';
+    text += "[end]\n";
+    const QString path = Dir.filePath(QStringLiteral("group.txt"));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(text);
+    return path;
+}
+
+} // namespace
+
+// Every program of a group was one menu entry (each added in time growing with the menu: half a
+// million froze the window for minutes) and one item of the box.
+void TestPatchSelection::largeGroupIsListedInRanges() {
+    auto w = P.NewWindow();
+    QVERIFY(w);
+    QTemporaryDir dir;
+    QVERIFY(w->Patches().LoadPatchSet(WriteGroupScript(dir, 450)));
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
+    QCOMPARE(combo->count(), 451);
+    QCOMPARE(combo->itemText(450), QStringLiteral("P00449"));
+    QAction *group = TPatchWindow::FindAction(w->PatchesMenu(), {"M", "G"});
+    QVERIFY(group && group->menu());
+    TPatchSelection::FillMenuNow(group->menu());
+    QStringList ranges;
+    for (QAction *a : group->menu()->actions())
+        ranges << a->text();
+    QCOMPARE(ranges, (QStringList{QStringLiteral("P00000 \u2026 P00199"),
+                                  QStringLiteral("P00200 \u2026 P00399"),
+                                  QStringLiteral("P00400 \u2026 P00449")}));
+    QAction *last = TPatchWindow::FindAction(
+        w->PatchesMenu(), {"M", "G", QStringLiteral("P00400 \u2026 P00449"), "P00449"});
+    QVERIFY(last);
+    last->trigger();
+    QCOMPARE(combo->currentIndex(), 450);
+    QCOMPARE(w->Patches().CurrentPatch()->Name(), QStringLiteral("P00449"));
+}
+
+void TestPatchSelection::loadOnItsThreadCanBeCancelled() {
+    auto w = P.NewWindow();
+    QVERIFY(w);
+    QVERIFY(w->Patches().LoadPatchSet(TPatchWindow::Script("General MIDI.txt")));
+    QTemporaryDir dir;
+    const QString big = WriteGroupScript(dir, 200000);
+    QList<bool> results;
+    w->Patches().StartLoading(big, [&results](bool loaded) { results << loaded; });
+    QVERIFY(w->Patches().Loader().Busy());
+    w->Patches().Loader().Cancel();
+    QCOMPARE(results, QList<bool>{false});
+    QVERIFY(w->Patches().PatchSet()->FileName().endsWith(QStringLiteral("General MIDI.txt")));
+    // Loaded to the end, the set is taken; the cancelled load ends quietly meanwhile.
+    w->Patches().StartLoading(big, [&results](bool loaded) { results << loaded; });
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 60000);
+    QCOMPARE(results.last(), true);
+    QCOMPARE(w->Patches().PatchSet()->FileName(), big);
+    QVERIFY(P.Messages.isEmpty());
+    // Its list opens without measuring every name first (which took minutes).
+    auto *combo = w->findChild<QComboBox *>(QStringLiteral("PatchBox"));
+    QCOMPARE(combo->count(), 200001);
+    combo->showPopup();
+    QVERIFY(combo->view()->isVisible());
+    QVERIFY(combo->view()->width() >= combo->view()->fontMetrics().horizontalAdvance("P199999"));
+    combo->hidePopup();
 }
 
 QTEST_MAIN(TestPatchSelection)

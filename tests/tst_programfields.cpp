@@ -186,7 +186,11 @@ void TestProgramFields::otherModeRefillsTheCombo() {
     QCOMPARE(combo->currentText(), QStringLiteral("Analog 808"));
     // Kits first (sorted), then the percussion group.
     QCOMPARE(combo->itemText(combo->count() - 1), QStringLiteral("Latin Percussion"));
-    QCOMPARE(P.Sent, (Msgs{{0xB0, 0, 120}, {0xB0, 32, 0}, {0xC0, 25, 0}}));
+    // The kits' mode is "[mode 10] Drums": they go out on channel 10, which the window shows
+    // and plays on from now on (it was parsed and then ignored).
+    QCOMPARE(P.Sent, (Msgs{{0xB9, 0, 120}, {0xB9, 32, 0}, {0xC9, 25, 0}}));
+    QCOMPARE(w->ChannelEdit()->text(), QStringLiteral("10"));
+    QCOMPARE(int(w->Keyboard()->Model().Channel()), 9);
 }
 
 void TestProgramFields::comboNoneDropsThePatchAndItsKeyNames() {

@@ -122,6 +122,7 @@ private Q_SLOTS:
     void displaysFollowWhatPasses();
     void panicEndsEverythingInOrder();
     void refusedSendIsReported();
+    void lossesAreToldOnceThenGathered();
 
 private:
     TRecordingSink FSink;
@@ -409,8 +410,8 @@ void TestRouter::displaysFollowWhatPasses() {
          {M(0xB0, 0, 5), M(0xB0, 32, 3), M(0xC0, 41, 0), M(0xB0, 0, 9), M(0xC0, 7, 0)})
         FRouter->ReceiveNow(m);
     QCOMPARE(programs.size(), 2);
-    QCOMPARE(programs[0], (QVariantList{41, 5, 3}));
-    QCOMPARE(programs[1], (QVariantList{7, -1, -1}));
+    QCOMPARE(programs[0], (QVariantList{0, 41, 5, 3}));
+    QCOMPARE(programs[1], (QVariantList{0, 7, -1, -1}));
     FRouter->ReceiveNow(M(0xE0, 0, 0));
     FRouter->Send(TShortMessage::PitchBend(0, 8191));
     QCOMPARE(bends.size(), 2);
@@ -433,11 +434,16 @@ void TestRouter::panicEndsEverythingInOrder() {
     const Msgs sent = FSink.Take();
     // the own note and the one played through end first, then every channel in turn
     QCOMPARE(sent.mid(0, 2), (Msgs{M(0x90, 60, 0), M(0x93, 70, 0)}));
-    QCOMPARE(sent.size(), 2 + 2080);
+    QCOMPARE(sent.size(), 2 + 2112 + 48);
     QCOMPARE(sent[2], M(0x90, 0, 0));
     QCOMPARE(sent[2 + 128], M(0xB0, 120, 0));
     QCOMPARE(sent[2 + 129], M(0xB0, 123, 0));
-    QCOMPARE(sent.last(), M(0xBF, 123, 0));
+    QCOMPARE(sent[2 + 130], M(0xE0, 0, 64));
+    QCOMPARE(sent[2 + 131], M(0xB0, 121, 0));
+    QCOMPARE(sent[2 + 2111], M(0xBF, 121, 0));
+    // last, the three pedals of each channel lifted
+    QCOMPARE(sent.mid(2 + 2112, 3), (Msgs{M(0xB0, 64, 0), M(0xB0, 66, 0), M(0xB0, 67, 0)}));
+    QCOMPARE(sent.last(), M(0xBF, 67, 0));
     QCOMPARE(progress.size(), 17);
     QCOMPARE(progress.first().at(0).toInt(), 0);
     QCOMPARE(progress.last().at(0).toInt(), 100);
@@ -452,6 +458,35 @@ void TestRouter::refusedSendIsReported() {
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed[0].at(0).toString(), FSink.FailWith);
     QCOMPARE(sent.size(), 0);
+}
+
+// The real-time side counts what it could not pass on; the user hears of it at once, and of a
+// flood once more after a quiet spell with what was lost meanwhile, not once a message.
+void TestRouter::lossesAreToldOnceThenGathered() {
+    class TFullSink final : public TMidiSink {
+    public:
+        void Send(const TShortMessage &) override {}
+        bool SendFromCallback(const uint8_t *, size_t, uint32_t) noexcept override { return false; }
+        bool ServiceAlive() const override { return true; }
+    } full;
+    QSignalSpy told(FRouter.get(), &TMidiRouter::MessagesLost);
+    FRouter->CheckLosses(0);
+    QCOMPARE(told.size(), 0);
+    FRouter->CheckLosses(12);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told[0].at(0).toString(), QStringLiteral("MIDI input overflowed: 12 messages lost"));
+    FRouter->SetOutput(&full);
+    FRouter->SetMidiThru(true);
+    const uint8_t on[3] = {0x90, 60, 100};
+    for (int i = 0; i < 3; ++i)
+        FRouter->ThruHook().Through(on, 3, 0);
+    FRouter->CheckLosses(20);
+    FRouter->CheckLosses(30);
+    QCOMPARE(told.size(), 1); // gathered while the first is read
+    QTRY_COMPARE_WITH_TIMEOUT(told.size(), 2, 5000);
+    QCOMPARE(told[1].at(0).toString(), QStringLiteral("MIDI input overflowed: 18 messages lost; "
+                                                      "MIDI thru overflowed: 3 messages lost"));
+    FRouter->SetOutput(&FSink);
 }
 
 QTEST_GUILESS_MAIN(TestRouter)

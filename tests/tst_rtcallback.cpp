@@ -1,6 +1,7 @@
 // The program's JACK process callback never allocates, locks or waits: every allocator, lock and
 // blocking call of this process is counted while JACK's thread runs the program's callback,
-// during thru, keys, knobs and Panic, into a JACK port and into the built-in synthesizer.
+// during thru, keys, knobs and Panic, into a JACK port and into the built-in synthesizer, and
+// with a take captured and another replayed on the output meanwhile.
 // The counting replaces the C library's entry points in this executable, so it is left out of
 // the sanitizer builds, which replace them themselves.
 
@@ -11,6 +12,8 @@
 #include "midi/synth.h"
 #include "router/midirouter.h"
 #include "router/zoneplayer.h"
+#include "takes/takerecorder.h"
+#include "takes/takereplay.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -241,15 +244,20 @@ void TestRtCallback::cleanupTestCase() {
 void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits_data() {
     QTest::addColumn<bool>("mapper");
     QTest::addColumn<bool>("zones");
-    QTest::newRow("into a JACK port") << false << false;
-    QTest::newRow("into the built-in synthesizer") << true << false;
-    QTest::newRow("split, latched and arpeggiated, into a JACK port") << false << true;
-    QTest::newRow("split, latched and arpeggiated, into the built-in synthesizer") << true << true;
+    QTest::addColumn<bool>("takes");
+    QTest::newRow("into a JACK port") << false << false << false;
+    QTest::newRow("into the built-in synthesizer") << true << false << false;
+    QTest::newRow("into a JACK port, captured, a take replayed") << false << false << true;
+    QTest::newRow("split, latched and arpeggiated beside a replayed take, into a JACK port")
+        << false << true << true;
+    QTest::newRow("split, latched and arpeggiated, into the built-in synthesizer")
+        << true << true << false;
 }
 
 void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
     QFETCH(bool, mapper);
     QFETCH(bool, zones);
+    QFETCH(bool, takes);
     TJackPeer Peer;
     QVERIFY(Peer.IsValid());
     Synth::Settings().AudioDrivers = {QStringLiteral("file")};
@@ -293,7 +301,7 @@ void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
         Set.SetArpeggiator(true);
         Set.SetTempo(300);
         Router.Zones().Apply(Set);
-        Output.SetSource(&Router.Zones().MainEngine());
+        QVERIFY(Output.AddSource(&Router.Zones().MainEngine()));
     }
     int Taken = 0;
     Input.DataHandler = [&](TMidiInput &In) {
@@ -303,6 +311,26 @@ void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
         }
     };
     Router.SetMidiThru(true);
+    // The capture of what leaves, and a looped take played on the output's thread.
+    TTakeRecorder Recorder;
+    TTakeReplay Replay;
+    if (takes) {
+        Recorder.SetOutput(&Output);
+        auto Take = std::make_shared<TTake>();
+        for (int i = 0; i < 400; ++i) {
+            const uint8_t On[3] = {0x92, uint8_t(30 + i % 20), 80};
+            const uint8_t Off[3] = {0x92, uint8_t(30 + i % 20), 0};
+            Take->Add(i * 5000, On, 3);
+            Take->Add(i * 5000 + 3000, Off, 3);
+        }
+        Replay.SetOutput(&Output);
+        Replay.Release = [&](const uint8_t *Data, size_t Size) {
+            Router.SendOnly(TShortMessage{Data[0], Data[1], Size > 2 ? Data[2] : uint8_t(0)});
+        };
+        Replay.Load(Take, QStringLiteral("loop"));
+        Replay.SetLoop(true);
+        QVERIFY(Replay.Play());
+    }
     Input.Start();
     QVERIFY(Peer.WaitCycles());
     for (int Kind = 0; Kind < kKinds; ++Kind) {
@@ -354,9 +382,16 @@ void TestRtCallback::processCallbackNeverAllocatesLocksOrWaits() {
     QVERIFY2(Counts[kAlloc] == 0, qPrintable(QStringLiteral("allocator: ") + Says(kAlloc)));
     QVERIFY2(Counts[kLock] == 0, qPrintable(QStringLiteral("locks: ") + Says(kLock)));
     QVERIFY2(Counts[kWait] == 0, qPrintable(QStringLiteral("waits: ") + Says(kWait)));
+    if (takes) {
+        QVERIFY(Replay.IsPlaying());
+        Recorder.Drain();
+        QVERIFY(Recorder.Store().Count() > 1000);
+    }
+    Replay.SetOutput(nullptr);
+    Recorder.SetOutput(nullptr);
 
     Input.Close();
-    Output.SetSource(nullptr);
+    Output.RemoveSource(&Router.Zones().MainEngine());
     Router.SetOutput(nullptr);
     Output.Close();
 }

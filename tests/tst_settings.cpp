@@ -77,6 +77,7 @@ private Q_SLOTS:
     void keyEditsTakeOnlyTheirRow_data();
     void keyEditsTakeOnlyTheirRow();
     void generalAndWheelPagesApply();
+    void expressionOptionsApplyAndShow();
     void learn_data();
     void learn();
     void joystickLearnReachesTheWindowOnApply();
@@ -249,6 +250,48 @@ void TestSettings::velocityEdit() {
     }
     QTRY_VERIFY(!s);
     QCOMPARE(int(W->Keyboard()->Model().Velocity()), velocity);
+}
+
+void TestSettings::expressionOptionsApplyAndShow() {
+    TKeyboardModel &m = W->Keyboard()->Model();
+    QPointer<TSettings> s = Open();
+    QVERIFY(s);
+    QVERIFY(s->VelocityByPositionCheck->isChecked()); // as the main window starts
+    s->VelocityByPositionCheck->setChecked(false);
+    s->SoftestVelocityUpDown->SetPosition(20);
+    s->LoudestVelocityUpDown->SetPosition(110);
+    s->VelocityCurveBar->setValue(50);
+    s->TouchPressureCheck->setChecked(false);
+    s->NoteLabelsBox->setCurrentIndex(2);
+    s->FlatsRadio->setChecked(true);
+    s->MiddleCBox->setCurrentIndex(1);
+    s->ComputerKeyLabelsCheck->setChecked(true);
+    s->KeyNamesOnKeysCheck->setChecked(true);
+    s->ScaleRootBox->setCurrentIndex(9);
+    s->ScaleBox->setCurrentIndex(int(TScale::scMinorPentatonic));
+    s->ScaleKeysOnlyCheck->setChecked(true);
+    QTest::mouseClick(s->OkButton, Qt::LeftButton);
+    QTRY_VERIFY(!s);
+    QVERIFY(!m.VelocityByPosition());
+    QCOMPARE(m.VelocityCurve(), (TVelocityCurve{20, 110, 50}));
+    QVERIFY(!m.TouchPressure());
+    QCOMPARE(m.NoteLabels(), TNoteLabels::nlAll);
+    QVERIFY(m.FlatNames());
+    QCOMPARE(m.MiddleCOctave(), 4);
+    QVERIFY(m.ComputerKeyLabels() && m.KeyNamesOnKeys());
+    QCOMPARE(m.ScaleRoot(), 9);
+    QCOMPARE(m.Scale(), TScale::scMinorPentatonic);
+    QVERIFY(m.ScaleKeysOnly());
+    // Shown again as they are; the key notes named as the keyboard names notes now.
+    s = Open();
+    QVERIFY(s);
+    QVERIFY(!s->VelocityByPositionCheck->isChecked());
+    QCOMPARE(s->LoudestVelocityUpDown->Position(), 110);
+    QCOMPARE(s->VelocityCurveBar->value(), 50);
+    QCOMPARE(s->MiddleCBox->currentText(), QStringLiteral("C4"));
+    QCOMPARE(s->ScaleRootBox->itemText(1), QStringLiteral("Db"));
+    QCOMPARE(s->ScaleRootBox->currentIndex(), 9);
+    QVERIFY(s->ScaleKeysOnlyCheck->isChecked());
 }
 
 void TestSettings::keyEditsTakeOnlyTheirRow_data() {
@@ -562,8 +605,8 @@ void TestSettings::screenshots() {
         QSKIP("ONDREL_SCREENSHOT_DIR not set");
     TSettings *s = Open();
     QVERIFY(s);
-    const char *names[] = {"general", "playing", "controller", "joystick", "mousewheel"};
-    for (int page = 0; page < 5; ++page) {
+    const char *names[] = {"general", "playing", "controller", "joystick", "mousewheel", "keys"};
+    for (int page = 0; page < 6; ++page) {
         s->ShowPage(TSettings::TPage(page));
         QTest::qWait(20);
         QVERIFY(

@@ -141,6 +141,7 @@ private Q_SLOTS:
     void deleting_data();
     void deleting();
     void permanentDeleteOfLinkKeepsTarget();
+    void folderSwappedForLinkKeepsTheLinkedFolder();
     void newFolder_data();
     void newFolder();
     void backgroundMenu_data();
@@ -782,16 +783,24 @@ void TestShellView::renameInPlace() {
 
 void TestShellView::deleting_data() {
     QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("ctrl");
     QTest::addColumn<bool>("answer");
     QTest::addColumn<bool>("gone");
     QTest::addColumn<bool>("trashed");
-    QTest::newRow("Delete: to the trash, no question") << false << false << true << true;
-    QTest::newRow("Shift+Delete, confirmed: gone for good") << true << true << true << false;
-    QTest::newRow("Shift+Delete, refused: nothing happens") << true << false << false << false;
+    QTest::newRow("Delete: to the trash, no question") << false << false << false << true << true;
+    QTest::newRow("Shift+Delete, confirmed: gone for good")
+        << true << false << true << true << false;
+    QTest::newRow("Shift+Delete, refused: nothing happens")
+        << true << false << false << false << false;
+    QTest::newRow("Ctrl+Delete: to the trash, no question")
+        << false << true << false << true << true;
+    QTest::newRow("Ctrl+Shift+Delete: gone for good without asking")
+        << true << true << false << true << false;
 }
 
 void TestShellView::deleting() {
     QFETCH(bool, shift);
+    QFETCH(bool, ctrl);
     QFETCH(bool, answer);
     QFETCH(bool, gone);
     QFETCH(bool, trashed);
@@ -806,8 +815,11 @@ void TestShellView::deleting() {
                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     Selection->select(View->ReportView()->model()->index(0, 0), // ".." is never deleted
                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QTest::keyClick(View->IconView(), Qt::Key_Delete, shift ? Qt::ShiftModifier : Qt::NoModifier);
-    QCOMPARE(FQuestions.size(), shift ? 1 : 0);
+    Qt::KeyboardModifiers mods;
+    mods.setFlag(Qt::ShiftModifier, shift);
+    mods.setFlag(Qt::ControlModifier, ctrl);
+    QTest::keyClick(View->IconView(), Qt::Key_Delete, mods);
+    QCOMPARE(FQuestions.size(), shift && !ctrl ? 1 : 0);
     QCOMPARE(QFileInfo::exists(Path(u"doomed.txt"_s)), !gone);
     QCOMPARE(QFileInfo::exists(Path(u"folder"_s)), !gone);
     QCOMPARE(View->FindItem(u"doomed.txt"_s) < 0, gone);
@@ -830,6 +842,22 @@ void TestShellView::permanentDeleteOfLinkKeepsTarget() {
     View->DeleteSelected(true);
     QVERIFY(!QFileInfo(Path(u"link"_s)).isSymLink());
     QCOMPARE(ReadFile(Path(u"target/precious.txt"_s)), QByteArray("precious"));
+}
+
+// The kind read when the list was filled was trusted: a folder swapped for a link to another
+// folder before the deletion had that other folder emptied.
+void TestShellView::folderSwappedForLinkKeepsTheLinkedFolder() {
+    WriteFile(Path(u"doomed/inner.txt"_s));
+    WriteFile(Path(u"elsewhere/deeper/precious.txt"_s), "precious");
+    auto View = NewView(FDir->path());
+    View->SetSelected(View->FindItem(u"doomed"_s));
+    QVERIFY(QDir(Path(u"doomed"_s)).removeRecursively());
+    QVERIFY(QFile::link(Path(u"elsewhere"_s), Path(u"doomed"_s)));
+    View->DeleteSelected(true, false);
+    QVERIFY(!QFileInfo(Path(u"doomed"_s)).isSymLink());
+    QVERIFY(!QFileInfo::exists(Path(u"doomed"_s)));
+    QCOMPARE(ReadFile(Path(u"elsewhere/deeper/precious.txt"_s)), QByteArray("precious"));
+    QVERIFY2(FErrors.isEmpty(), qPrintable(FErrors.join(u'\n')));
 }
 
 void TestShellView::newFolder_data() {

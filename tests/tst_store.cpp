@@ -2,12 +2,19 @@
 #include "core/general.h"
 #include "core/inifile.h"
 #include "core/registryinifile.h"
+#include "fuzz/storechecks.h"
 #include "fuzz/textchecks.h"
+
+#include "core/inidocument.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <climits>
 #include <memory>
@@ -62,12 +69,24 @@ private Q_SLOTS:
     void unwritableFolder();
     void damagedStoreIsKeptAside_data();
     void damagedStoreIsKeptAside();
+    void damagedLinesAreSkippedAndNamed_data();
+    void damagedLinesAreSkippedAndNamed();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+
+    void twoProgramsKeepEachOthersChanges_data();
+    void twoProgramsKeepEachOthersChanges();
+    void failedSaveIsToldOnceAndTriedAgain();
+    void staleLockOfAKilledProgramDoesNotBlockSaving();
+    void windowWritesOnlyWhatItChanged();
     void windowsWrittenIni_data();
     void windowsWrittenIni();
     void unstorableNamesAreNotWritten_data();
     void unstorableNamesAreNotWritten();
     void fuzzedIniText_data();
     void fuzzedIniText();
+    void fuzzedStoreAndImport_data();
+    void fuzzedStoreAndImport();
 
     void uninstallRemovesExactlyTheProgramTree_data();
     void uninstallRemovesExactlyTheProgramTree();
@@ -344,9 +363,9 @@ void TestStore::damagedStoreIsKeptAside_data() {
     QTest::newRow("NUL bytes after a crash") << QByteArray(4096, '\0') << true;
     QTest::newRow("NULs after good lines") << QByteArray("[A]\nTop=1\n\0\0", 12) << true;
     QTest::newRow("binary") << QByteArray("\x7f"
-                                          "ELF\x02\x01\xff\xfe junk\n")
+                                          "ELF\x02\x01\x01\0\0\0\0\xff\xfe junk\n",
+                                          18)
                             << true;
-    QTest::newRow("text that is no .ini") << QByteArray("[A]\nthis is not\n") << true;
     QTest::newRow("a folder in its place") << QByteArray() << true;
     QTest::newRow("comments and blanks are fine")
         << QByteArray("; by hand\r\n\r\n# also\n[A]\r\n Top = 1 \r\n[Empty]\n") << false;
@@ -380,6 +399,232 @@ void TestStore::damagedStoreIsKeptAside() {
     }
     QCOMPARE(TRegistryIniFile().ReadInteger(u"A"_s, u"Top"_s, 0), 2);
     QVERIFY(TRegistryIniFile::TakeNotice().isEmpty());
+}
+
+void TestStore::damagedLinesAreSkippedAndNamed_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("values"); // "Section|Ident=Value", all that is read
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("a line without '='")
+        << QByteArray("[KeyboardForm]\nProgram=5\nthis is not a setting\nTop=3\n")
+        << QStringList{u"KeyboardForm|Program=5"_s, u"KeyboardForm|Top=3"_s}
+        << u"Line 3 of %1 is not a setting; it was ignored."_s;
+    QTest::newRow("CR LF lines counted once")
+        << QByteArray("[A]\r\nx=1\r\n\r\nbad\r\ny=2\r\n") << QStringList{u"A|x=1"_s, u"A|y=2"_s}
+        << u"Line 4 of %1 is not a setting; it was ignored."_s;
+    // Filed under the section before, the knobs of "Piano" would change "KeyboardForm".
+    QTest::newRow("a broken section line takes its values along")
+        << QByteArray("[KeyboardForm]\nProgram=5\n[KnobPresets\\Piano\nCaption1=X\n"
+                      "; a comment\n[Keyboard]\nKeyWidth=9\n")
+        << QStringList{u"KeyboardForm|Program=5"_s, u"Keyboard|KeyWidth=9"_s}
+        << u"Lines 3 and 4 of %1 are not settings; they were ignored."_s;
+    QTest::newRow("many named by the first")
+        << QByteArray("[A]\na\nb\nc\nx=1\nd\ne\nf\ng\n") << QStringList{u"A|x=1"_s}
+        << u"Lines 2, 3, 4, 6, 7 and 2 more of %1 are not settings; they were ignored."_s;
+}
+
+// One damaged line no longer costs every setting: it is skipped and named, nothing is set
+// aside, and the next save writes the file without it.
+void TestStore::damagedLinesAreSkippedAndNamed() {
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, values);
+    QFETCH(QString, notice);
+    const QString File = ProgramStoreFileName();
+    WriteAll(File, content);
+    const auto Read = [](const TCustomIniFile &Store) {
+        QStringList Found;
+        const QStringList Sections = Store.ReadSections();
+        for (const QString &Section : Sections)
+            for (const QString &Ident : Store.ReadSection(Section))
+                Found << Section + u'|' + Ident + u'=' + Store.ReadString(Section, Ident, {});
+        Found.sort();
+        return Found;
+    };
+    {
+        TRegistryIniFile Root;
+        QCOMPARE(Read(Root), values);
+        Root.WriteInteger(u"Z"_s, u"New"_s, 1);
+    }
+    // Named after the executable: "ondrel.ini" for the program itself.
+    QCOMPARE(TRegistryIniFile::TakeNotice(), notice.arg(QFileInfo(File).fileName()));
+    QVERIFY(QDir(QFileInfo(File).absolutePath()).entryList({u"*.corrupt-*"_s}).isEmpty());
+    const TIniFile Saved(File);
+    QCOMPARE(Read(Saved), QStringList(values) << u"Z|New=1"_s);
+    QVERIFY(TRegistryIniFile::TakeNotice().isEmpty());
+}
+
+void TestStore::onlyRegularFilesAreRead_data() {
+    QTest::addColumn<QString>("path"); // "fifo", "big" or a path
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a FIFO does not block") << u"fifo"_s << u"not a regular file"_s;
+    QTest::newRow("a device does not read for ever") << u"/dev/zero"_s << u"not a regular file"_s;
+    QTest::newRow("a folder") << u"folder"_s << u"folder"_s;
+    QTest::newRow("larger than 16 MB") << u"big"_s << u"larger than 16 MB"_s;
+}
+
+// Reading an .ini file (an import, the settings) answers at once for what is no regular file,
+// and does not fill the memory with a huge one.
+void TestStore::onlyRegularFilesAreRead() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    QString File = path;
+    if (path == "fifo"_L1) {
+        File = FHome->filePath(u"pipe.ini"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(File).constData(), 0600), 0);
+    } else if (path == "folder"_L1) {
+        File = FHome->filePath(u"folder.ini"_s);
+        QVERIFY(QDir().mkpath(File));
+    } else if (path == "big"_L1) {
+        File = FHome->filePath(u"big.ini"_s);
+        QFile Big(File);
+        QVERIFY(Big.open(QIODevice::WriteOnly));
+        QVERIFY(Big.write("[A]\nx=1\n") > 0);
+        QVERIFY(Big.resize(TIniDocument::MaxFileSize + 1)); // sparse: no disk space taken
+    }
+    try {
+        TIniFile Ini(File);
+        QFAIL("the file was read");
+    } catch (const EIniFileException &E) {
+        QVERIFY2(E.Message().contains(reason), qPrintable(E.Message()));
+    }
+}
+
+// --- Several programs on one file -------------------------------------------------------------
+
+void TestStore::twoProgramsKeepEachOthersChanges_data() {
+    QTest::addColumn<QByteArray>("before");  // the file both programs read
+    QTest::addColumn<QByteArray>("other");   // what the other program saved meanwhile
+    QTest::addColumn<QString>("change");     // what this program does: see the test
+    QTest::addColumn<QStringList>("result"); // "Section|Ident=Value", sorted
+    QTest::newRow("different values")
+        << QByteArray("[K]\nA=1\nB=1\n") << QByteArray("[K]\nA=1\nB=2\n") << u"set K A 3"_s
+        << QStringList{u"K|A=3"_s, u"K|B=2"_s};
+    QTest::newRow("a preset each")
+        << QByteArray() << QByteArray("[KnobPresets\\Organ]\nCaption1=O\n")
+        << u"set KnobPresets\\Piano Caption1 P"_s
+        << QStringList{u"KnobPresets\\Organ|Caption1=O"_s, u"KnobPresets\\Piano|Caption1=P"_s};
+    QTest::newRow("the other's deletion stays")
+        << QByteArray("[K]\nA=1\nB=1\n") << QByteArray("[K]\nB=1\n") << u"set K B 5"_s
+        << QStringList{u"K|B=5"_s};
+    QTest::newRow("the same value: the later save wins")
+        << QByteArray("[K]\nA=1\n") << QByteArray("[K]\nA=2\n") << u"set K A 3"_s
+        << QStringList{u"K|A=3"_s};
+    QTest::newRow("an erased key keeps what the other added to it")
+        << QByteArray("[P]\nX=1\n[Q]\nZ=1\n") << QByteArray("[P]\nX=1\nY=2\n[Q]\nZ=1\n")
+        << u"erase P"_s << QStringList{u"P|Y=2"_s, u"Q|Z=1"_s};
+    QTest::newRow("a value written unchanged is no change")
+        << QByteArray("[K]\nA=1\n") << QByteArray("[K]\nA=2\n") << u"set K A 1"_s
+        << QStringList{u"K|A=2"_s};
+}
+
+void TestStore::twoProgramsKeepEachOthersChanges() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, other);
+    QFETCH(QString, change);
+    QFETCH(QStringList, result);
+    const QString File = ProgramStoreFileName();
+    WriteAll(File, before);
+    const auto Contents = [](const TCustomIniFile &Store) {
+        QStringList Found;
+        for (const QString &Section : Store.ReadSections())
+            for (const QString &Ident : Store.ReadSection(Section))
+                Found << Section + u'|' + Ident + u'=' + Store.ReadString(Section, Ident, {});
+        Found.sort();
+        return Found;
+    };
+    TRegistryIniFile Root;
+    QVERIFY(Root.ReadSections().size() >= 0); // read now, as a window does at start
+    // The other program saves as this one does: a new file in the old one's place.
+    const QString Aside = File + u".other"_s;
+    WriteAll(Aside, other);
+    QVERIFY(QFile::remove(File) || before.isEmpty());
+    QVERIFY(QFile::rename(Aside, File));
+    const QStringList Words = change.split(u' ');
+    if (Words[0] == "set"_L1)
+        Root.WriteString(Words[1], Words[2], Words[3]);
+    else
+        Root.EraseSection(Words[1]);
+    Root.UpdateFile();
+    QCOMPARE(Contents(TIniFile(File)), result);
+    // What the other program saved is what this one reads now too.
+    for (const QString &Entry : result) {
+        const QString Section = Entry.section(u'|', 0, 0);
+        const QString Ident = Entry.section(u'|', 1).section(u'=', 0, 0);
+        QCOMPARE(Root.ReadString(Section, Ident, u"?"_s), Entry.section(u'=', 1));
+    }
+}
+
+void TestStore::failedSaveIsToldOnceAndTriedAgain() {
+    SetAtomicWriteHook([](QIODevice &, const QByteArray &) { return false; });
+    {
+        TRegistryIniFile Root;
+        Root.WriteInteger(u"KeyboardForm"_s, u"Program"_s, 5);
+        QVERIFY_THROWS_EXCEPTION(EIniFileException, Root.UpdateFile());
+    }
+    QVERIFY(TRegistryIniFile::TakeNotice().contains(u"tried again"_s));
+    {
+        TRegistryIniFile Root;
+        QCOMPARE(Root.ReadInteger(u"KeyboardForm"_s, u"Program"_s, -1), 5); // kept in memory
+        Root.WriteInteger(u"KeyboardForm"_s, u"Top"_s, 7);
+    }
+    QVERIFY(!TRegistryIniFile::SaveUnsaved());
+    QVERIFY(TRegistryIniFile::TakeNotice().isEmpty()); // told once
+    QVERIFY(TRegistryIniFile::Unsaved());
+    SetAtomicWriteHook({});
+    QVERIFY(TRegistryIniFile::SaveUnsaved());
+    QVERIFY(!TRegistryIniFile::Unsaved());
+    const TIniFile Saved(ProgramStoreFileName());
+    QCOMPARE(Saved.ReadInteger(u"KeyboardForm"_s, u"Program"_s, -1), 5);
+    QCOMPARE(Saved.ReadInteger(u"KeyboardForm"_s, u"Top"_s, -1), 7);
+    // A new failure after one that was overcome is told again.
+    SetAtomicWriteHook([](QIODevice &, const QByteArray &) { return false; });
+    TRegistryIniFile().WriteInteger(u"KeyboardForm"_s, u"Top"_s, 8);
+    QVERIFY(!TRegistryIniFile::TakeNotice().isEmpty());
+}
+
+void TestStore::staleLockOfAKilledProgramDoesNotBlockSaving() {
+    // The lock a program killed while saving leaves behind: its process is gone.
+    QProcess Gone;
+    Gone.start(u"true"_s, QStringList());
+    QVERIFY(Gone.waitForStarted(5000));
+    const qint64 Pid = Gone.processId();
+    QVERIFY(Gone.waitForFinished(5000));
+    const QString File = ProgramStoreFileName();
+    WriteAll(File + u".lock"_s,
+             QByteArray::number(Pid) + "\nondrel\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    {
+        TRegistryIniFile Root;
+        Root.WriteInteger(u"KeyboardForm"_s, u"Program"_s, 9);
+        Root.UpdateFile();
+    }
+    QCOMPARE(TIniFile(File).ReadInteger(u"KeyboardForm"_s, u"Program"_s, -1), 9);
+    QVERIFY(!QFileInfo::exists(File + u".lock"_s));
+}
+
+// The main window's way: its settings written into memory, and only what differs from its
+// last save copied into the store, so that what another window saved stays.
+void TestStore::windowWritesOnlyWhatItChanged() {
+    WriteAll(ProgramStoreFileName(), "[KeyboardForm]\nProgram=5\nTop=1\n");
+    const auto Write = [](TRegistryIniFile &Store, int Top) {
+        Store.WriteInteger(u"KeyboardForm"_s, u"Program"_s, 5);
+        Store.WriteInteger(u"KeyboardForm"_s, u"Top"_s, Top);
+        Store.WriteInteger(u"Keyboard"_s, u"KeyWidth"_s, 12);
+    };
+    auto Saved = TRegistryIniFile::InMemory();
+    Write(*Saved, 1);
+    // Meanwhile another window chose program 7.
+    WriteAll(ProgramStoreFileName(), "[KeyboardForm]\nProgram=7\nTop=1\n");
+    auto Now = TRegistryIniFile::InMemory();
+    Write(*Now, 2);
+    {
+        TRegistryIniFile Store;
+        QVERIFY(Now->CopyChangesTo(*Saved, Store, true));
+        Store.UpdateFile();
+    }
+    const TIniFile File(ProgramStoreFileName());
+    QCOMPARE(File.ReadInteger(u"KeyboardForm"_s, u"Program"_s, -1), 7); // not changed here
+    QCOMPARE(File.ReadInteger(u"KeyboardForm"_s, u"Top"_s, -1), 2);     // changed here
+    QCOMPARE(File.ReadInteger(u"Keyboard"_s, u"KeyWidth"_s, -1), 12);   // missing there
 }
 
 void TestStore::windowsWrittenIni_data() {
@@ -459,6 +704,35 @@ void TestStore::fuzzedIniText() {
     QFETCH(QByteArray, content);
     const QString Broken = TextCheck::CheckIniText(content);
     QVERIFY2(Broken.isEmpty(), qPrintable(Broken));
+}
+
+void TestStore::fuzzedStoreAndImport_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("the other's file is no text") << QByteArray("[A]\nx=1\n[B]\ny\0=2\n", 18);
+    QTest::newRow("nested keys, one broken")
+        << QByteArray("[K\\A]\nx=1\n[K\\A\\B\nz=1\n[K]\nv=0\n[K\\C]\nx=2\n");
+    QTest::newRow("chords named alike, a preset, snapshots, keys")
+        << QByteArray("[Chords]\nName1=Jazz\nChord1=3C0407\nName2=JAZZ\nChord2=3C04\n"
+                      "Name3=x\nChord3=3C00\n[P]\nCaption1=V\nIUser1=300\nDisplayMode1=0\n"
+                      "[Snapshots]\nValues1=07FF0A40\n[Keyboard]\nChannel=99\nBaseNote=-4\n");
+    const QDir Seeds(QString::fromLocal8Bit(qgetenv("ONDREL_SOURCE_DIR")) +
+                     u"/tests/fuzz/corpus/ini"_s);
+    for (const QString &Name : Seeds.entryList(QDir::Files))
+        QTest::addRow("seed %s", qPrintable(Name)) << ReadAll(Seeds.filePath(Name));
+}
+
+// What the store and import fuzzers check, for inputs that once broke them.
+void TestStore::fuzzedStoreAndImport() {
+    QFETCH(QByteArray, content);
+    const QString Folder = FHome->filePath(u"fuzz"_s);
+    QVERIFY(QDir().mkpath(Folder));
+    const QString Merge = StoreCheck::CheckStoreMerge(content, Folder);
+    QVERIFY2(Merge.isEmpty(), qPrintable(Merge));
+    const QString File = FHome->filePath(u"import.ini"_s);
+    WriteAll(File, content);
+    const QString Import = StoreCheck::CheckImport(File);
+    QVERIFY2(Import.isEmpty(), qPrintable(Import));
 }
 
 // --- Uninstall and the program's name ---------------------------------------------------------

@@ -102,8 +102,8 @@ double MarkerRow(const QImage &Img, int Frame, qreal Dpr) {
 class TestStrips : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void keepReachable_data();
-    void keepReachable();
+    void keepOnScreen_data();
+    void keepOnScreen();
     void frameIndex_data();
     void frameIndex();
     void frameGeometry_data();
@@ -1150,25 +1150,27 @@ void TestStrips::bevelAndTransparent() {
     QCOMPARE(shot.pixelColor(55, 55), QColor(Qt::yellow));
 }
 
-// A window placement kept from another screen layout: two screens side by side, the second one
-// to the right of the first (a desktop of 3840 x 1080).
-void TestStrips::keepReachable_data() {
+// A window placement kept from another screen layout, on two screens side by side: every window
+// opens wholly on one of them (a stored Left=1900 on a 1600-pixel screen showed 46 pixels).
+void TestStrips::keepOnScreen_data() {
     QTest::addColumn<QRect>("stored");
     QTest::addColumn<QPoint>("placed");
     const QSize s(400, 200);
     QTest::newRow("on the first screen") << QRect(QPoint(100, 100), s) << QPoint(100, 100);
     QTest::newRow("on the second screen") << QRect(QPoint(2500, 300), s) << QPoint(2500, 300);
-    QTest::newRow("right of everything") << QRect(QPoint(5000, 300), s) << QPoint(3810, 300);
-    QTest::newRow("left of everything") << QRect(QPoint(-900, 300), s) << QPoint(-370, 300);
-    QTest::newRow("partly left stays") << QRect(QPoint(-300, 300), s) << QPoint(-300, 300);
-    QTest::newRow("below everything") << QRect(QPoint(100, 2000), s) << QPoint(100, 1050);
-    QTest::newRow("title bar above the top") << QRect(QPoint(100, -50), s) << QPoint(100, 0);
+    QTest::newRow("right of everything") << QRect(QPoint(5000, 300), s) << QPoint(3440, 300);
+    QTest::newRow("left of everything") << QRect(QPoint(-900, 300), s) << QPoint(0, 300);
+    QTest::newRow("partly left") << QRect(QPoint(-300, 300), s) << QPoint(0, 300);
+    QTest::newRow("below everything") << QRect(QPoint(100, 2000), s) << QPoint(100, 880);
+    QTest::newRow("title bar above the top") << QRect(QPoint(100, -5000), s) << QPoint(100, 0);
+    QTest::newRow("mostly on the second") << QRect(QPoint(1800, 300), s) << QPoint(1920, 300);
+    QTest::newRow("larger than a screen") << QRect(100, 100, 2000, 1200) << QPoint(0, 0);
 }
 
-void TestStrips::keepReachable() {
+void TestStrips::keepOnScreen() {
     QFETCH(QRect, stored);
     QFETCH(QPoint, placed);
-    const QRect r = KeepReachable(stored, QRect(0, 0, 3840, 1080));
+    const QRect r = KeepOnScreen(stored, {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)});
     QCOMPARE(r.topLeft(), placed);
     QCOMPARE(r.size(), stored.size());
 }

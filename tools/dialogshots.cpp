@@ -83,8 +83,8 @@ int main(int argc, char *argv[]) {
 
     w.ShowSettings();
     TSettings &settings = *w.Settings();
-    const std::array<const char *, 5> pages{"general", "playing", "controller", "joystick",
-                                            "mousewheel"};
+    const std::array<const char *, 6> pages{"general",  "playing",    "controller",
+                                            "joystick", "mousewheel", "keys"};
     for (size_t page = 0; page < pages.size(); ++page) {
         settings.ShowPage(TSettings::TPage(page));
         Save(settings, QStringLiteral("settings-") + QString::fromLatin1(pages[page]));

@@ -368,9 +368,11 @@ void TExImport::ImportChords() {
     if (!file)
         return;
     const int count = W.ChordList().LoadFromIni(*file, !overwrite);
+    // Kept at once (the main window does not save its chords when it closes), merged with what
+    // another window stored meanwhile; the chord box then shows the merged list.
+    const QString error = W.ChordList().SaveToRegistry();
     W.ChordsChanged();
-    // Kept at once: the main window does not save its chords when it closes.
-    if (const QString error = W.ChordList().SaveToRegistry(); !error.isEmpty())
+    if (!error.isEmpty())
         ShowError(error);
     ShowInfo(W.Window(),
              count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)

@@ -1,10 +1,12 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "core/general.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
 
 #include <cstdio>
-#include <cstring>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -14,11 +16,10 @@
 
 namespace {
 
-const char *const Usage =
-    "Usage: ondrel [--help] [--version]\n"
-    "A virtual MIDI keyboard: play the window's piano with the mouse or the\n"
-    "computer keyboard; the notes go to the port chosen in the Midi Out menu.\n"
-    "Settings are kept in $XDG_CONFIG_HOME/Tavrel/Ondrel/.\n";
+int Refuse(const QString &Text) {
+    std::fprintf(stderr, "ondrel: %s\n", qPrintable(Text));
+    return BadUsageStatus;
+}
 
 #ifdef Q_OS_UNIX
 // A signal only writes a byte; the window is closed on the event loop, the normal way.
@@ -57,15 +58,32 @@ void CloseOnSignals(QWidget &Window) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("ondrel %s\n", ONDREL_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine line = ParseCommandLine(arguments);
+    switch (line.Action) {
+    case TCommandLine::TAction::Help:
+        std::fputs(qPrintable(CommandLineUsage()), stdout);
+        return 0;
+    case TCommandLine::TAction::Version:
+        std::printf("ondrel %s\n", ONDREL_VERSION);
+        return 0;
+    case TCommandLine::TAction::Fail:
+        return Refuse(line.Error);
+    case TCommandLine::TAction::Run:
+        break;
+    }
+    // Qt sees only what is not ours: its own options, and whatever is left to refuse.
+    std::vector<char *> qtArgv{argv[0]};
+    for (int index : line.ForQt)
+        qtArgv.push_back(argv[index + 1]);
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtArgv.size()) - 1;
+    if (!line.Profile.isEmpty()) {
+        // A second keyboard: settings of its own, and a MIDI client the patchbay tells apart.
+        SetProfileName(line.Profile);
+        MidiBackend::SetClientName(ProgramName.toString() + u'-' + line.Profile);
     }
     // On X11 Qt hands each repaint to the server through shared memory and then waits for the
     // server before it paints again: a round trip per played key for a few hundred pixels.
@@ -73,12 +91,21 @@ int main(int argc, char *argv[]) {
     // Xvfb: 0.77 against 1.0 ms). Not set when the user has set it.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, qtArgv.data());
+    if (const QStringList left = QCoreApplication::arguments(); left.size() > 1)
+        return Refuse(UnknownArgumentText(left.at(1)));
     QApplication::setApplicationName(QStringLiteral("Ondrel"));
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(ONDREL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("ondrel"));
-    TMainWindow window;
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrel.Ondrel"));
+    TMainWindow window(line.Service);
+    window.SetStartChoices(line.MidiOut, line.MidiIn, line.Channel);
+    if (!line.Profile.isEmpty()) {
+        const QString title =
+            QCoreApplication::translate("TCommandLine", "Ondrel (%1)").arg(line.Profile);
+        QApplication::setApplicationDisplayName(title);
+        window.setWindowTitle(title);
+    }
 #ifdef Q_OS_UNIX
     CloseOnSignals(window);
 #endif

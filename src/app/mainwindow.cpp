@@ -4,15 +4,18 @@
 #include "app/apppictures.h"
 #include "app/errform.h"
 #include "app/eximport.h"
+#include "app/maintakes.h"
 #include "app/mainwindowhosts.h"
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
 #include "app/programbank.h"
+#include "app/settingssaver.h"
 #include "app/splash.h"
 #include "app/statusbar.h"
 #include "app/updown.h"
 #include "chords/chordeditform.h"
 #include "controls/controlpictures.h"
+#include "controls/formstate.h"
 #include "controls/frameimage.h"
 #include "controls/imgcontrol.h"
 #include "controls/joystick.h"
@@ -27,8 +30,8 @@
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
+#include "midi/mididevices.h"
 #include "midi/midimenu.h"
-#include "midi/synth.h"
 #include "midi/zoneports.h"
 #include "patches/patchbox.h"
 #include "patches/patchsetchooser.h"
@@ -36,29 +39,36 @@
 #include "router/zoneplayer.h"
 #include "zones/zoneform.h"
 
+#include <QAbstractSlider>
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QTimer>
-#include <QUrl>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <cmath>
 
 namespace {
+
+const QString ReadingPatchList = QStringLiteral("Reading patch list...");
 
 // Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
 // a window can show a picture only after the server has exposed it, some time after show().
@@ -116,8 +126,10 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
 
     BuildKeyboardArea();
     FRouter = std::make_unique<TMidiRouter>(FKeyboard->Model(), this);
+    BuildTakes();
     BuildProgramArea();
     BuildKnobBar();
+    BuildExpressionRow();
     BuildZoneRow();
     BuildMenus();
     BuildStatusBar();
@@ -126,6 +138,8 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
                                    *FProgramBank, FKeyboard->Model(), this);
     FPatches->OnModeText = [this](const QString &text) { FStatusBar->SetPanelText(4, text); };
     FPatches->OnLoadMessages = [this](const QStringList &lines) { FErrForm->ShowLines(lines); };
+    FPatches->OnChannelChange = [this](int channel) { SetChannelField(channel); };
+    FProgramBank->OnSent = [this] { FPatches->FollowProgram(FKeyboard->Model().Channel()); };
     WireRouter();
     WireZones();
 
@@ -138,6 +152,17 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
         FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     };
     connect(FChordBox, &QComboBox::activated, this, [this] { ChordChosen(); });
+    FSaver = new TSettingsSaver(this);
+    FSaver->Write = [this](TCustomIniFile &store) { WriteSettings(store); };
+    FSaver->OnNotice = [this](const QString &text, bool problem) {
+        ShowNotice(text);
+        // The user's settings are at stake: said where it cannot be missed, once, unless the
+        // start already said that they cannot be saved. Not while closing: a box would keep
+        // the program from ending.
+        if (problem && !FSaveProblemTold && !FClosing)
+            OpenWarning(text);
+        FSaveProblemTold = problem;
+    };
     FChordList = std::make_unique<TChordList>();
     FChordList->LoadFromRegistry();
     RebuildChordCombo();
@@ -150,8 +175,16 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     qApp->installEventFilter(this);
 
     setFocusProxy(FKeyboard);
+    // Tab goes round from the keyboard, left to right. The window hands its focus to the
+    // keyboard, so a chain that began before it would never reach the controls left of it.
+    const std::array<QWidget *, 16> tabOrder{
+        FKeyboard,        FChordBox,        FChannelEdit,     FPitchStrip,
+        FModulationStrip, FLeftArrow,       FRightArrow,      FPatchBox,
+        FVelocitySlider,  FPedalButtons[0], FPedalButtons[1], FPedalButtons[2],
+        FZoneButtons[0],  FZoneButtons[1],  FZoneButtons[2],  FZonesButton};
+    for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
     UpdateFromKeyboard();
-    FClient->setFixedHeight(ClientHeight - StatusHeight);
     resize(ClientWidth, 0); // not a move: a first start leaves the place to the window manager
     ApplyWidthLimits();
     resize(ClientWidth, minimumHeight());
@@ -163,14 +196,17 @@ TMainWindow::~TMainWindow() {
     delete FTransposeForm.data();
     delete FSettings.data();
     delete FZoneForm.data();
+    // A replay ends (its notes released) while the router and the output are still there.
+    FTakes.reset();
     // Nothing may go to a device that is being torn down; the inputs stop calling the router's
     // thru hook before it goes.
     FRouter->SetOutput(nullptr);
-    AttachZoneEngine(nullptr);
+    UnlinkZones();
     FRouter->Zones().SetOutputs(nullptr);
     FZonePorts.reset();
     FInMenu.reset();
     FOutMenu.reset();
+    FDevices.reset();
     FRouter.reset();
 }
 
@@ -180,13 +216,21 @@ void TMainWindow::WireRouter() {
     connect(FRouter.get(), &TMidiRouter::ProgramChanged, this, &TMainWindow::ShowProgram);
     connect(FRouter.get(), &TMidiRouter::NotePlayed, this, &TMainWindow::NotePlayed);
     connect(FRouter.get(), &TMidiRouter::SendFailed, this, &TMainWindow::SendFailed);
-    connect(FRouter.get(), &TMidiRouter::PanicProgress, this,
-            [this](int percent) { SetStatusText(QStringLiteral("Panic: %1%").arg(percent)); });
+    connect(FRouter.get(), &TMidiRouter::PanicProgress, this, [this](int percent) {
+        SetStatusText(QStringLiteral("Panic: %1%").arg(percent), false);
+    });
+    // Transposed notes do not sound as the keys say: the status bar tells by how much.
+    connect(FRouter.get(), &TMidiRouter::PlayRulesChanged, this,
+            [this] { FStatusBar->SetTranspose(FKeyboard->Model().Transpose()); });
     connect(FMidiThruAction, &QAction::toggled, FRouter.get(), &TMidiRouter::SetMidiThru);
 }
 
 QWidget *TMainWindow::Client() const {
     return FClient;
+}
+
+QDialog *TMainWindow::ReadmeWindow() const {
+    return FReadme;
 }
 
 TChordEditForm *TMainWindow::ChordEditor() const {
@@ -213,13 +257,14 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
 
 int TMainWindow::MinWidth() const {
     int width = FChannelUpDown->geometry().right() + 1 + 5;
+    width = std::max(width, ExpressionRowRight() + 5);
     if (const QWidget *zones = FClient->findChild<QWidget *>(QStringLiteral("ZonesButton")))
         width = std::max(width, zones->geometry().right() + 1 + 5);
     if (FKnobs && FKnobs->Count() > 0) {
-        // Two rows of knobs, column by column, right of the patch box (LayOut); a column is at
-        // least one knob wide.
+        // Two rows of knobs, column by column, right of the patch box (LayOut); a column has
+        // room for its knob and the value beside it (20 knobs showed "Vol…" and no values).
         const int columns = (FKnobs->Count() + 1) / 2;
-        width = std::max(width, KnobBandLeft() + columns * FKnobWheel->width() + 2);
+        width = std::max(width, KnobBandLeft() + columns * FKnobs->MinColumnWidth() + 2);
     }
     return width;
 }
@@ -235,25 +280,42 @@ int TMainWindow::MaxWidth() const {
 }
 
 void TMainWindow::ApplyWidthLimits() {
-    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight -
-                  StatusHeight + (FStatusBar ? FStatusBar->BarHeight() : StatusHeight);
+    // As tall as designed, or taller, the keys taking the height added.
+    const int h = (menuWidget() ? menuWidget()->sizeHint().height() : 0) + ClientHeight;
     setMinimumSize(MinWidth(), h);
-    setMaximumSize(MaxWidth(), h);
+    setMaximumSize(MaxWidth(), h + MaxExtraKeyHeight);
 }
 
 void TMainWindow::resizeEvent(QResizeEvent *Event) {
     QMainWindow::resizeEvent(Event);
     LayOut();
+    if (FSaver)
+        FSaver->Changed();
+}
+
+void TMainWindow::moveEvent(QMoveEvent *Event) {
+    QMainWindow::moveEvent(Event);
+    if (FSaver)
+        FSaver->Changed();
+}
+
+int TMainWindow::KeyboardHeight() const {
+    // As designed at the window's least height, and every pixel the window is taller.
+    const int extra = minimumHeight() > 0 ? std::max(0, height() - minimumHeight()) : 0;
+    return TKeyboardModel::ImageHeight + extra;
 }
 
 void TMainWindow::LayOut() {
     const int clientWidth = FClient->width();
     if (FArrowsVisible) {
         FRightArrow->move(clientWidth - FRightArrow->width() - 5, FRightArrow->y());
-        FKeyboard->resize(FRightArrow->x() - FKeyboard->x(), FKeyboard->height());
+        FKeyboard->resize(FRightArrow->x() - FKeyboard->x(), KeyboardHeight());
     } else {
-        FKeyboard->resize(clientWidth - FKeyboard->x() - 5, FKeyboard->height());
+        FKeyboard->resize(clientWidth - FKeyboard->x() - 5, KeyboardHeight());
     }
+    AlignStrips();
+    PlaceExpressionRow();
+    PlaceZoneRow();
     if (FKnobs)
         FKnobs->SetArea(KnobBandLeft(), clientWidth - KnobBandLeft() + 4);
 }
@@ -269,10 +331,10 @@ void TMainWindow::SetArrowsVisible(bool Value) {
 }
 
 void TMainWindow::AlignStrips() {
-    if (FKeyboard->Model().PaintStyle() == TPaintStyle::psImage)
-        FKeyboard->resize(FKeyboard->width(), TKeyboardModel::ImageHeight);
+    FKeyboard->resize(FKeyboard->width(), KeyboardHeight());
+    // Beside the keys, in the middle of their height: level with them at the designed height.
     for (TImgControl *c : {FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
-        c->move(c->x(), FKeyboard->y());
+        c->move(c->x(), FKeyboard->y() + std::max(0, (FKeyboard->height() - c->height()) / 2));
 }
 
 void TMainWindow::KeyWidthChanged(int Position) {
@@ -340,6 +402,8 @@ void TMainWindow::ShowPitchBend(int Value) {
 }
 
 void TMainWindow::ShowController(int Controller, int Value) {
+    FControllerValues[size_t(Controller & 127)] = Value;
+    ShowPedal(Controller, Value);
     if (Controller == FModWheelController)
         FModulationStrip->SetPosition(Value);
     if (Controller == FMouseWheelController)
@@ -353,13 +417,14 @@ void TMainWindow::ShowController(int Controller, int Value) {
         FKnobEditor->SelectController(Controller);
 }
 
-void TMainWindow::ShowProgram(int Program, int Msb, int Lsb) {
+void TMainWindow::ShowProgram(int Channel, int Program, int Msb, int Lsb) {
     if (Msb >= 0 && Lsb >= 0) {
         FProgramBank->ShowBankValue(TProgramBank::Msb, Msb);
         FProgramBank->ShowBankValue(TProgramBank::Lsb, Lsb);
     }
     FProgramBank->SetProgramValue(Program);
     FProgramBank->ShowProgram();
+    FPatches->FollowProgram(Channel);
 }
 
 void TMainWindow::NotePlayed(int Note, int Velocity) {
@@ -373,7 +438,8 @@ void TMainWindow::Panic() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QPalette saved = FPanicPanel->palette();
     QPalette yellow = saved;
-    yellow.setColor(QPalette::Window, Qt::yellow);
+    yellow.setColor(QPalette::Button, Qt::yellow);
+    yellow.setColor(QPalette::ButtonText, Qt::black); // readable on yellow in any theme
     FPanicPanel->setPalette(yellow);
     FPanicPanel->repaint();
     // Cursor and colour come back also when a send fails.
@@ -381,6 +447,7 @@ void TMainWindow::Panic() {
         FPanicPanel->setPalette(saved);
         QApplication::restoreOverrideCursor();
     });
+    FTakes->StopReplay();
     FRouter->Panic();
 }
 
@@ -453,7 +520,14 @@ void TMainWindow::ChoosePatchSet() {
     if (!FPatchSetChooser) {
         FPatchSetChooser = new TPatchSetChooser(this);
         FPatchSetChooser->OnLoadPatchSet = [this](const QString &File) {
-            return FPatches->LoadPatchSet(File);
+            // Loaded on a thread of its own: the window keeps playing meanwhile. Apply comes
+            // back when the load failed or was cancelled.
+            const QPointer<TPatchSetChooser> chooser = FPatchSetChooser;
+            FPatches->StartLoading(File, [chooser](bool loaded) {
+                if (chooser && !loaded)
+                    chooser->LoadFailed();
+            });
+            return true;
         };
     }
     if (FPatchSetChooser->isMinimized())
@@ -532,6 +606,18 @@ bool TMainWindow::WindowKeyDown(QKeyEvent *Event) {
 }
 
 bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
+    // Whatever the user does may change a setting: it is saved a moment later (if it did).
+    switch (Event->type()) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::TouchEnd:
+        if (FSaver)
+            FSaver->Changed();
+        break;
+    default:
+        break;
+    }
     if (Watched == FChannelEdit) {
         if (Event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(Event)->key();
@@ -563,15 +649,24 @@ bool TMainWindow::eventFilter(QObject *Watched, QEvent *Event) {
             FLastKeyEvent = key;
             FLastKeyTime = key->timestamp();
             // A list box would step its own list with the same key (the chord box to its first
-            // or last entry, the patch box once more): the window's step is the only one.
-            if (WindowKeyDown(key) && qobject_cast<QComboBox *>(widget))
+            // or last entry, the patch box once more), a knob reached with Tab would jump to its
+            // end or by a page: the window's step is the only one. The pitch and modulation strips
+            // reached by Tab move with Home, End and the page keys: those are their own.
+            const bool stripKey = (widget == FPitchStrip || widget == FModulationStrip) &&
+                                  (key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
+                                   key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
+            if (!stripKey && WindowKeyDown(key) &&
+                (qobject_cast<QComboBox *>(widget) || qobject_cast<TWheel *>(widget) ||
+                 qobject_cast<QAbstractSlider *>(widget)))
                 return true;
         }
     }
-    // The wheel goes to the window first, wherever the pointer is over it.
+    // The wheel goes to the window first, wherever the pointer is over it, but over a knob it
+    // turns that knob.
     if (Event->type() == QEvent::Wheel) {
         auto *widget = qobject_cast<QWidget *>(Watched);
-        if (widget && widget->window() == this && WheelEvent(static_cast<QWheelEvent *>(Event)))
+        if (widget && widget->window() == this && !qobject_cast<TWheel *>(widget) &&
+            WheelEvent(static_cast<QWheelEvent *>(Event)))
             return true;
     }
     return QMainWindow::eventFilter(Watched, Event);
@@ -602,6 +697,10 @@ void TMainWindow::showEvent(QShowEvent *Event) {
     FStarted = true;
     FKeyboard->setFocus();
     LoadSettings();
+    if (FGivenChannel >= 0) {
+        FKeyboard->Model().SetChannel(FGivenChannel);
+        SetChannelField(FKeyboard->Model().Channel());
+    }
     FProgramBank->ShowProgram();
     FProgramBank->ShowBankValue(TProgramBank::Msb, FProgramBank->Value(TProgramBank::Msb));
     FProgramBank->ShowBankValue(TProgramBank::Lsb, FProgramBank->Value(TProgramBank::Lsb));
@@ -611,6 +710,8 @@ void TMainWindow::showEvent(QShowEvent *Event) {
         KnobCountChanged();
     }
     FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
+    // From here on what changes is saved a moment later.
+    FSaver->Start();
     // The deferred start paints before its slow part (patch set, devices): that picture shows
     // only once the window is exposed.
     WhenExposed(this, [this] { DeferredStart(); });
@@ -621,19 +722,24 @@ void TMainWindow::DeferredStart() {
         return;
     FDeferredDone = true;
     repaint();
-    SetStatusText(QStringLiteral("Reading patch list..."));
+    // The stored patch set loads on a thread of its own while the devices open; its stored
+    // patch is sent when it has loaded, or else the stored program once it cannot be.
+    bool patchPending = false;
     try {
         const TRegistryIniFile store;
-        FPatches->LoadStoredPatchSet(store, WindowSection);
+        patchPending = FPatches->LoadStoredPatchSet(store, WindowSection, [this](bool sent) {
+            if (StatusPanelText(0) == ReadingPatchList)
+                SetStatusText(QString());
+            if (!sent)
+                FProgramBank->SendProgram();
+        });
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
-    SetStatusText(QString());
+    SetStatusText(patchPending ? ReadingPatchList : QString(), false);
     try {
         const TRegistryIniFile store;
-        Synth::LoadSettings(store, DevicesSection); // the SoundFont of the Midi-Mapper
-        FOutMenu->Load(store);
-        FInMenu->Load(store);
+        FDevices->Load(store, {FGivenOutput, FGivenInput});
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
@@ -646,17 +752,25 @@ void TMainWindow::DeferredStart() {
         ShowNotice(said.join(QLatin1Char(' ')));
     if (!errors.isEmpty())
         OpenWarning(errors.join(QLatin1Char('\n')));
-    FProgramBank->SendProgram();
+    // The output told what is shown as it opened; without that, the program at least, unless
+    // the stored patch is still to come.
+    if (!FSendStateOnOpen && !patchPending)
+        FProgramBank->SendProgram();
     FRouter->Zones().SendPrograms();
     UpdateJoystickEnable();
     QString notice = TRegistryIniFile::TakeNotice();
-    if (notice.isEmpty())
+    if (notice.isEmpty()) {
         notice = SettingsWriteProblem(ProgramStoreFileName());
+        FSaveProblemTold = !notice.isEmpty();
+    }
     if (!notice.isEmpty()) {
         ShowNotice(notice);
         // The user's settings are at stake: said where it cannot be missed, once.
         OpenWarning(notice);
     }
+    // What Wayland does not allow goes to the status bar only: nothing is lost.
+    if (const QString limits = PlacementLimits(); notice.isEmpty() && !limits.isEmpty())
+        ShowNotice(limits);
 }
 
 void TMainWindow::OpenWarning(const QString &Text) {
@@ -678,12 +792,14 @@ void TMainWindow::closeEvent(QCloseEvent *Event) {
         if (FSettings)
             FSettings->close();
         FKeyboard->Model().ResetNotes();
+        LiftPedals();
         if (FPatchSetChooser)
             FPatchSetChooser->close();
+        FTakes->Close();
         if (!FUninstalled)
             SaveSettings();
-        FInMenu->CloseWithCursor();
-        FOutMenu->CloseWithCursor();
+        FDevices->Close(TMidiDevices::TSide::Input);
+        FDevices->Close(TMidiDevices::TSide::Output);
     }
     QMainWindow::closeEvent(Event);
 }
@@ -694,8 +810,36 @@ bool TMainWindow::StayOnTop() const {
     return FStayOnTopAction->isChecked();
 }
 
+QString TMainWindow::PlacementLimits() const {
+    if (CanPlaceWindows())
+        return QString();
+    QStringList said;
+    bool placed = false;
+    try {
+        const TRegistryIniFile store;
+        placed = store.ValueExists(WindowSection, QStringLiteral("Left")) ||
+                 store.ValueExists(WindowSection, QStringLiteral("Top"));
+    } catch (const EIniFileException &) {
+    }
+    if (placed)
+        said << tr("On Wayland the desktop places the window: the place it had is kept for an "
+                   "X11 session.");
+    if (StayOnTop())
+        said << StayOnTopLimit();
+    return said.join(QLatin1Char(' '));
+}
+
+QString TMainWindow::StayOnTopLimit() {
+    return tr("Stay on Top is not available on Wayland, which lets no program keep its window "
+              "above the others; the desktop's own window menu may offer it.");
+}
+
 void TMainWindow::SetStayOnTop(bool Value) {
     FStayOnTopAction->setChecked(Value);
+    // Kept for an X11 session, and said at once when chosen now; at start the deferred start
+    // tells it with the rest.
+    if (Value && !CanPlaceWindows() && FDeferredDone)
+        ShowNotice(StayOnTopLimit());
     // Above other programs' windows for as long as it is checked; the dialogs, transient for
     // this window, are kept above it by the window manager.
     Qt::WindowFlags flags = windowFlags();
@@ -709,8 +853,8 @@ void TMainWindow::SetStayOnTop(bool Value) {
         window->setFlags(flags);
 }
 
-void TMainWindow::SetStatusText(const QString &Text) {
-    FStatusBar->SetMessage(Text, false);
+void TMainWindow::SetStatusText(const QString &Text, bool Logged) {
+    FStatusBar->SetMessage(Text, Logged);
 }
 
 QString TMainWindow::StatusPanelText(int Panel) const {
@@ -718,19 +862,54 @@ QString TMainWindow::StatusPanelText(int Panel) const {
 }
 
 void TMainWindow::ShowNotice(const QString &Text) {
-    FStatusBar->SetMessage(Text, true);
+    FStatusBar->SetMessage(Text);
     qWarning("%s", qPrintable(Text));
 }
 
 void TMainWindow::Readme() {
     // Beside the executable in a build folder; installed, with the other documentation.
     const QString dir = QFileInfo(ExePath()).absolutePath();
-    QString file = dir + QStringLiteral("/Readme.txt");
-    if (!QFileInfo::exists(file))
-        file = dir + QStringLiteral("/../share/doc/ondrel/Readme.txt");
-    if (!QFileInfo::exists(file) || !QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        QMessageBox::critical(this, QStringLiteral("Ondrel"),
-                              QStringLiteral("Error showing Readme.txt."));
+    const QStringList places{
+        dir + QStringLiteral("/Readme.txt"),
+        QDir::cleanPath(dir + QStringLiteral("/../share/doc/ondrel/Readme.txt"))};
+    QFile file;
+    for (const QString &place : places) {
+        file.setFileName(place);
+        if (file.open(QIODevice::ReadOnly | QIODevice::Text))
+            break;
+    }
+    if (!file.isOpen()) {
+        QStringList shown;
+        for (const QString &place : places)
+            shown << QDir::toNativeSeparators(place);
+        QMessageBox::critical(
+            this, QStringLiteral("Ondrel"),
+            tr("Readme.txt cannot be shown: it is not in %1, nor in %2.").arg(shown[0], shown[1]));
+        return;
+    }
+    // In a window of our own: a desktop without a program for text files (or without a
+    // launcher at all) showed nothing but an error.
+    if (!FReadme) {
+        FReadme = new QDialog(this, Qt::Window);
+        FReadme->setAttribute(Qt::WA_DeleteOnClose);
+        FReadme->setWindowTitle(tr("Readme"));
+        auto *text = new QPlainTextEdit(FReadme);
+        text->setObjectName(QStringLiteral("ReadmeText"));
+        text->setReadOnly(true);
+        text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        text->setPlainText(QString::fromUtf8(file.readAll()));
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, FReadme);
+        connect(buttons, &QDialogButtonBox::rejected, FReadme.data(), &QDialog::reject);
+        auto *layout = new QVBoxLayout(FReadme);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+        const QFontMetrics metrics(text->font());
+        FReadme->resize(metrics.horizontalAdvance(QLatin1Char('x')) * 84, metrics.height() * 30);
+        PlaceOnScreen(*FReadme, QRect(frameGeometry().topLeft(), FReadme->size()));
+    }
+    FReadme->show();
+    FReadme->raise();
+    FReadme->activateWindow();
 }
 
 void TMainWindow::About() {
@@ -757,6 +936,7 @@ void TMainWindow::Uninstall(bool Ask) {
         return;
     }
     FUninstalled = true;
+    FSaver->Stop();
     if (Ask)
         ShowInfo(this, QStringLiteral("The settings file %1 has been removed.\n\nTo remove the "
                                       "program itself, uninstall its package with your package "

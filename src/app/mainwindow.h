@@ -3,13 +3,15 @@
 // The main window: the piano keyboard with its chord box, channel field, strips and scroll
 // arrows, the program and bank fields, the patch box, Panic, the knob bar, the menus and the
 // status bar. It wires the parts together; the routing of MIDI is the router's (router/), the
-// device menus own the ports (midi/midimenu.h).
+// ports are the device owner's (midi/mididevices.h), the device menus are views of it.
 //
 // Sources: mainwindow.cpp (building, window life, settings, menu commands), mainwindowdevices.cpp
-// (device menus, the MIDI service and its loss), mainwindowcontrols.cpp (strips, mouse wheel,
-// joysticks), mainwindowknobs.cpp (knob presets and snapshots).
+// (the devices, their menus and the MIDI service), mainwindowcontrols.cpp (strips, mouse wheel,
+// joysticks), mainwindowknobs.cpp (knob presets and snapshots), mainwindowexpression.cpp (the
+// velocity control and the pedals).
 
 #include "app/controllermapping.h"
+#include "core/keyboardmodel.h"
 #include "core/keyboardtypes.h"
 #include "core/midivocabulary.h"
 #include "midi/midibackend.h"
@@ -25,11 +27,13 @@ class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QSlider;
 class QTimer;
+class QToolButton;
 class QWheelEvent;
 class TChordEditForm;
 class TChordList;
@@ -44,12 +48,15 @@ class TImgControl;
 class TJoystick;
 class TKeyboard;
 class TKnobEditForm;
+class TMainTakes;
+class TMidiDevices;
 class TMidiInMenu;
+class TMidiInput;
 class TMidiOutMenu;
-class TMidiOutput;
 class TMidiRouter;
 class TPatchSelection;
 class TPatchSetChooser;
+class TSettingsSaver;
 class TProgramBank;
 class TSettings;
 class TSettingsHost;
@@ -66,8 +73,11 @@ class TMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 476;
+    // With the row of the velocity control and the pedals below the keyboard.
     static constexpr int ClientHeight = 211;
     static constexpr int StatusHeight = 19;
+    // How much taller than designed the window may grow, the keys with it.
+    static constexpr int MaxExtraKeyHeight = 3 * TKeyboardModel::ImageHeight;
     static constexpr int SnapshotCount = 8;
     static constexpr int ExImFlagCount = 8;
     // The chord box lists the built-in chords, then the custom ones.
@@ -85,9 +95,12 @@ public:
     TPatchSelection &Patches() const { return *FPatches; }
     TGUIKnobList &Knobs() const { return *FKnobs; }
     TChordList &ChordList() const { return *FChordList; }
+    TMidiDevices &Devices() const { return *FDevices; }
     TMidiOutMenu &OutputMenu() const { return *FOutMenu; }
     TMidiInMenu &InputMenu() const { return *FInMenu; }
     TErrForm &ErrForm() const { return *FErrForm; }
+    // The capture of what is played, Save Last Take and the replay of files and takes.
+    TMainTakes &Takes() const { return *FTakes; }
     // File > Import and File > Export.
     TExImport &ExImport() const { return *FExImport; }
     QComboBox *ChordBox() const { return FChordBox; }
@@ -111,6 +124,8 @@ public:
     QLabel *FirstKnobValue() const { return FKnobValue; }
     TWheel *FirstKnobWheel() const { return FKnobWheel; }
     TJoystick *Joystick(int Index) const { return FJoysticks[size_t(Index)]; }
+    // Help > Readme, null while closed.
+    QDialog *ReadmeWindow() const;
     // The open dialogs, null while closed.
     TChordEditForm *ChordEditor() const;
     TSettings *Settings() const;
@@ -143,14 +158,15 @@ public:
     void SetStayOnTop(bool Value);
     TMidiApi Service() const { return FService; }
     void SetService(TMidiApi Api);
-    // The devices waited for (their port or their service is not there); empty when none is.
-    QString LostOutput() const;
-    QString LostInput() const;
+    // What the command line chose for this start, in place of what is stored: the devices by
+    // name (empty: the stored ones) and the channel (0..15; -1: the stored one). Before show().
+    void SetStartChoices(const QString &MidiOut, const QString &MidiIn, int Channel);
 
     // --- Status bar -----------------------------------------------------------------------------
-    // The text of the first panel until the next one; a long one is shown whole for a while
-    // (statusbar.h).
-    void SetStatusText(const QString &Text);
+    // The text of the first panel until the next one (statusbar.h); a Logged one joins the list
+    // of messages.
+    void SetStatusText(const QString &Text, bool Logged = true);
+    TStatusBar &StatusBar() const { return *FStatusBar; }
     QString StatusPanelText(int Panel) const;
 
     // --- Controllers ----------------------------------------------------------------------------
@@ -175,6 +191,13 @@ public:
     // Shows the keyboard's channel (0..15) in the channel field.
     void SetChannelField(int Channel);
 
+    // --- Velocity and pedals (mainwindowexpression.cpp) -----------------------------------------
+    QSlider *VelocitySlider() const { return FVelocitySlider; }
+    // The button of a pedal (64 sustain, 66 sostenuto, 67 soft), null for other controllers.
+    QAbstractButton *PedalButton(int Controller) const;
+    // F1/F2: the velocity one dynamic level down or up, said in the status bar.
+    void StepVelocity(int Direction);
+
     // --- Knob presets and snapshots (mainwindowknobs.cpp) ---------------------------------------
     QString KnobPresetName() const { return FKnobPresetName; }
     // Knobs > Presets: the stored presets and "Default", sorted, the current one checked.
@@ -184,8 +207,19 @@ public:
     void SelectKnobPreset(const QString &Name);
     // The knob bar was changed by hand: no preset is checked and the knobs count as "Current".
     void UncheckKnobPresets();
-    // The knob bar has another number of knobs: the window's width limits follow.
+    // The knob bar was loaded anew (a preset, the setup dialog's knobs): the window's width
+    // limits follow, and each knob shows its controller's value as last sent or received; a
+    // controller not met yet is sent at its knob's default, so what is shown was sent.
     void KnobCountChanged();
+    // The value last sent or received of each controller, -1 when none was.
+    int ControllerValue(int Controller) const {
+        return FControllerValues[size_t(Controller & 127)];
+    }
+    // Sends what the window shows: bank and program, then every knob's value. Called when an
+    // output opens (at start-up, chosen, or opened again after it went away), unless turned off.
+    void SendShownState();
+    bool SendStateOnOpen() const { return FSendStateOnOpen; }
+    void SetSendStateOnOpen(bool Value) { FSendStateOnOpen = Value; }
     void RecallSnapshot(int Slot);
     void DefineSnapshot(int Slot);
     // The values text of a snapshot; empty for an undefined slot.
@@ -225,7 +259,8 @@ public:
     void WriteSettings(TCustomIniFile &Store);
     // What File > Export Settings writes and Import Settings reads: the window, the keyboard
     // and the options, never the devices or the snapshots.
-    void ReadWindowSettings(TCustomIniFile &Store);
+    // Imported: program and bank are held for the next start, not shown or sent.
+    void ReadWindowSettings(TCustomIniFile &Store, bool Imported = false);
     void WriteWindowSettings(TCustomIniFile &Store);
     void DeferredStart();
 
@@ -234,6 +269,7 @@ protected:
     void showEvent(QShowEvent *Event) override;
     void changeEvent(QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
+    void moveEvent(QMoveEvent *Event) override;
     bool event(QEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
@@ -252,8 +288,11 @@ private:
     QLabel *SmallLabel(const QString &Text, int X, int Y);
 
     // Layout
-    // Height locked, width between MinWidth and MaxWidth.
+    // Width between MinWidth and MaxWidth, height from the designed one up to MaxExtraKeyHeight
+    // more.
     void ApplyWidthLimits();
+    // The keyboard's height: what the window's height leaves it.
+    int KeyboardHeight() const;
     // Where the knob bar's band starts, right of the patch box.
     int KnobBandLeft() const;
     void LayOut();
@@ -268,6 +307,10 @@ private:
     bool WindowKeyDown(QKeyEvent *Event);
     void Readme();
     void About();
+    // What Wayland does not let the window do that the user asked for (its stored place, Stay
+    // on Top), said at start; empty elsewhere.
+    QString PlacementLimits() const;
+    static QString StayOnTopLimit();
     // A notice (settings not saved, a service lost): a status text shown whole until another
     // replaces it (status tips of the controls only cover it while the pointer is on them),
     // and to the standard error too, for a program started from a terminal.
@@ -276,24 +319,22 @@ private:
     // Routing's listeners
     void ShowPitchBend(int Value);
     void ShowController(int Controller, int Value);
-    void ShowProgram(int Program, int Msb, int Lsb);
+    void ShowProgram(int Channel, int Program, int Msb, int Lsb);
     void NotePlayed(int Note, int Velocity);
 
     // Devices (mainwindowdevices.cpp)
     void CreateDeviceMenus();
     void BuildServiceMenu();
-    // A device menu's failure and notice; those of the start-up's loading are told together
+    // The service in use: checked in the submenu, and named in its title.
+    void ShowService();
+    // A device's failure and notice; those of the start-up's loading are told together
     // once both devices have tried (an "Opened ..." would cover what was said before).
     void DeviceError(const QString &Text);
+    void CountInputLosses(TMidiInput &Input);
     void DeviceNotice(const QString &Text);
     // A warning box that does not hold up what the window is doing.
     void OpenWarning(const QString &Text);
     void SendFailed(const QString &Text);
-    // The MIDI service Api went away: held notes are let go, the devices on it closed and the
-    // user told; they open again when the service answers.
-    void ServiceLost(TMidiApi Api, const QString &Reason);
-    // Told from the service's thread that a device's service went away.
-    void WatchService();
     // The MIDI service the user chose last time (automatic when none was kept).
     static TMidiApi StoredService();
 
@@ -317,18 +358,40 @@ private:
     void BuildZoneMenu(QMenu *Options);
     // After the router: the zones' ports, chords, messages and the split click.
     void WireZones();
-    // The one place where the zones meet the program's output: their arpeggiators play on
-    // Output (null while it is replaced) while the arpeggiator is on, and their ports use its
-    // MIDI service.
-    void AttachZoneEngine(TMidiOutput *Output);
+    // Once the devices exist: the zones' ports follow their MIDI service, and the arpeggiators
+    // play on their output, whichever device and service, while the arpeggiator is on.
+    void LinkZones();
+    // Before the devices go: the arpeggiators leave the output, their notes ended.
+    void UnlinkZones();
+    // The arpeggiators on the output while the arpeggiator is on, off it while it is off.
+    void SyncZoneEngine();
+    // Beside the velocity row, below the keys whatever their height.
+    void PlaceZoneRow();
     void ShowZoneState();
     void ReadZoneSettings(TCustomIniFile &Store);
     void WriteZoneSettings(TCustomIniFile &Store);
+    // Velocity and pedals (mainwindowexpression.cpp)
+    void BuildExpressionRow();
+    // Where the row ends on the right.
+    int ExpressionRowRight() const;
+    // Below the keys, whatever their height.
+    void PlaceExpressionRow();
+    void ShowVelocity();
+    void VelocityMoved(int Value);
+    // A pedal message that passed (sent or received) shows on its button.
+    void ShowPedal(int Controller, int Value);
+    // The pedals down are let up: what plays after the program must not be held by them.
+    void LiftPedals();
+    // Takes (mainwindowtakes.cpp)
+    void BuildTakes();
+    // Links the takes to the output device: called once the device menus exist.
+    void LinkTakes();
 
     TMidiApi FService = TMidiApi::maAuto;
     TClientArea *FClient = nullptr;
     TKeyboard *FKeyboard = nullptr;
     std::unique_ptr<TMidiRouter> FRouter;
+    std::unique_ptr<TMainTakes> FTakes;
     QComboBox *FChordBox = nullptr;
     QLineEdit *FChannelEdit = nullptr;
     TUpDown *FChannelUpDown = nullptr;
@@ -340,6 +403,10 @@ private:
     TImgControl *FLeftArrow = nullptr;
     TImgControl *FRightArrow = nullptr;
     QSlider *FKeyWidthBar = nullptr;
+    QSlider *FVelocitySlider = nullptr;
+    QLabel *FVelocityValue = nullptr;
+    QLabel *FVelocityCaption = nullptr;
+    std::array<QToolButton *, 3> FPedalButtons{};
     bool FArrowsVisible = true;
     bool FSyncingKeyWidth = false;
 
@@ -369,10 +436,16 @@ private:
     std::array<QAction *, SnapshotCount> FDefineItems{};
     std::array<QString, SnapshotCount> FSnapshots;
     TStatusBar *FStatusBar = nullptr;
-    std::array<QLabel *, 5> FPanels{};
+    std::array<QLabel *, 6> FPanels{}; // TStatusBar::PanelCount
 
+    std::unique_ptr<TMidiDevices> FDevices;
     std::unique_ptr<TMidiOutMenu> FOutMenu;
     std::unique_ptr<TMidiInMenu> FInMenu;
+    struct {
+        const TMidiInput *Input = nullptr;
+        uint64_t Before = 0; // lost by the inputs before it
+        uint64_t Seen = 0;
+    } FInputLosses;
     TErrForm *FErrForm = nullptr;
     TExImport *FExImport = nullptr;
     std::unique_ptr<TChordList> FChordList;
@@ -383,6 +456,7 @@ private:
     QPointer<TSettings> FSettings;
     std::unique_ptr<TSettingsHost> FSettingsHost;
     std::unique_ptr<TExImportHost> FExImportHost;
+    QPointer<QDialog> FReadme;
     TSplashForm *FSplash = nullptr;
     TSplashForm *FAbout = nullptr;
 
@@ -399,15 +473,24 @@ private:
     std::array<std::array<int, TJoystickMap::Axes>, TJoystickMap::Joysticks> FJoystickLast{
         {{-1, -1, -1}, {-1, -1, -1}}};
     QString FKnobPresetName;
+    std::array<int, 128> FControllerValues = [] {
+        std::array<int, 128> values;
+        values.fill(-1);
+        return values;
+    }();
+    bool FSendStateOnOpen = true;
     int FCustomChordIndex = 0;
     std::array<bool, ExImFlagCount> FExImFlags{};
 
     std::unique_ptr<TZonePorts> FZonePorts;
     QPointer<TZoneForm> FZoneForm;
-    TMidiOutput *FZoneOutput = nullptr;
-    bool FZoneEngineOn = false; // the arpeggiators' engine is FZoneOutput's source
+    bool FZoneEngineOn = false; // the arpeggiators' engine is a source of the devices' output
+    bool FZonesLinked = false;
     std::array<QAbstractButton *, 3> FZoneButtons{};
+    QAbstractButton *FZonesButton = nullptr;
     std::array<QAction *, 3> FZoneActions{};
+    TSettingsSaver *FSaver = nullptr;
+    bool FSaveProblemTold = false; // that settings cannot be saved, in a box
 
     bool FUninstalled = false;
     bool FStarted = false;
@@ -418,7 +501,9 @@ private:
     bool FClosing = false;
     QStringList FStartErrors;
     QStringList FStartNotices;
-    bool FLosing = false;
+    QString FGivenOutput; // the command line's choices (SetStartChoices)
+    QString FGivenInput;
+    int FGivenChannel = -1;
     const QKeyEvent *FLastKeyEvent = nullptr;
     ulong FLastKeyTime = 0;
 };

@@ -8,6 +8,7 @@
 #include "app/apppictures.h"
 #include "app/errform.h"
 #include "app/eximport.h"
+#include "app/maintakes.h"
 #include "app/mainwindowhosts.h"
 #include "app/messageboxes.h"
 #include "app/patchselection.h"
@@ -78,7 +79,7 @@ protected:
 } // namespace
 
 void TMainWindow::BuildKeyboardArea() {
-    Label(QStringLiteral("Chord"), 8, 8);
+    QLabel *chordLabel = Label(QStringLiteral("Chord"), 8, 8);
     FChordBox = new QComboBox(FClient);
     FChordBox->setObjectName(QStringLiteral("ChordBox"));
     FChordBox->setGeometry(8, 24, 105, 21);
@@ -89,10 +90,11 @@ void TMainWindow::BuildKeyboardArea() {
                          QStringLiteral("Fifths"), QStringLiteral("Octave"),
                          QStringLiteral("Power")});
 
-    SmallLabel(QStringLiteral("Channel"), 8, 50);
+    QLabel *channelLabel = SmallLabel(QStringLiteral("Channel"), 8, 50);
     FChannelEdit = new QLineEdit(FClient);
     FChannelEdit->setGeometry(8, 61, 33, 18);
     FChannelEdit->installEventFilter(this);
+    FChannelEdit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     FChannelUpDown = new TUpDown(FClient);
     FChannelUpDown->setGeometry(41, 61, 15, 18);
     FChannelUpDown->SetRange(1, MidiChannelCount);
@@ -100,6 +102,13 @@ void TMainWindow::BuildKeyboardArea() {
         FKeyboard->Model().SetChannel(position - 1);
         SetChannelField(FKeyboard->Model().Channel());
     };
+    // A screen reader reads a field's label with it.
+    chordLabel->setBuddy(FChordBox);
+    channelLabel->setBuddy(FChannelEdit);
+    FChordBox->setAccessibleName(tr("Chord"));
+    FChannelEdit->setAccessibleName(tr("Channel"));
+    FChannelEdit->setAccessibleDescription(tr("The MIDI channel of what is played, 1 to 16"));
+    FChannelUpDown->SetAccessibleNames(tr("Channel"));
 
     // The pitch and modulation strips and the two scroll arrows.
     FWheelImage = new TFrameImage(this);
@@ -126,6 +135,7 @@ void TMainWindow::BuildKeyboardArea() {
     FPitchStrip->SetMiddleSnap(5);
     FPitchStrip->SetShowScrollHint(true);
     FPitchStrip->SetTabStop(false);
+    FPitchStrip->setFocusPolicy(Qt::TabFocus); // below
     FPitchStrip->setToolTip(
         QStringLiteral("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
     FPitchStrip->OnScroll = [this](QObject *, int &position) { PitchStripMoved(position); };
@@ -144,6 +154,7 @@ void TMainWindow::BuildKeyboardArea() {
     FModulationStrip->SetMiddleSnap(0);
     FModulationStrip->SetShowScrollHint(true);
     FModulationStrip->SetTabStop(false);
+    FModulationStrip->setFocusPolicy(Qt::TabFocus);
     FModulationStrip->setToolTip(QStringLiteral("Modulation wheel (use SHIFT for fine mode)"));
     FModulationStrip->OnScroll = [this](QObject *, int &position) {
         ModulationStripMoved(position);
@@ -162,6 +173,7 @@ void TMainWindow::BuildKeyboardArea() {
         c->SetAutoRepeatInitDelay(500);
         c->SetAutoRepeatDelay(60);
         c->SetTabStop(false);
+        c->setFocusPolicy(Qt::TabFocus);
         c->setCursor(Qt::PointingHandCursor);
         c->setToolTip(hint);
         c->OnButtonClick = [this, step](QObject *) {
@@ -174,18 +186,29 @@ void TMainWindow::BuildKeyboardArea() {
     for (QWidget *w :
          std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
         w->setStatusTip(w->toolTip());
+    // Reached by Tab, so that they have keys too (arrows, Page Up/Down, Home/End; Space on an
+    // arrow); a click leaves the focus where it was, on the keyboard.
+    FPitchStrip->setAccessibleName(tr("Pitch wheel"));
+    FModulationStrip->setAccessibleName(tr("Modulation wheel"));
+    FLeftArrow->setAccessibleName(tr("Scroll down"));
+    FRightArrow->setAccessibleName(tr("Scroll up"));
 
     FKeyboard = new TKeyboard(FClient);
     FKeyboard->setGeometry(KeyboardLeft, KeyboardTop, 329, 76);
     // A tooltip only: over the keyboard, the status bar shows the note under the pointer.
     FKeyboard->setToolTip(
         QStringLiteral("Left Button: normal play mode   Right button: special hold mode"));
+    FKeyboard->setAccessibleName(tr("Piano keyboard"));
+    FKeyboard->setAccessibleDescription(
+        tr("Play it with the mouse, or with the computer keys Z to / and Q to ] (F3 and F4 move "
+           "them an octave down or up)."));
     TKeyboardModel &m = FKeyboard->Model();
     m.SetBounds(329, 76);
     m.SetBaseNote(36);
     m.SetMarkNote(60);
     m.SetVelocity(100);
     m.SetVelocityShiftFactor(0.6f);
+    m.SetVelocityByPosition(true); // the mouse plays louder towards the front of a key
     FKeyboard->SetPaintStyle(TPaintStyle::psImage);
     FKeyboard->SetImageSize(TImageSize::isSmall);
     m.SetRegKey(QStringLiteral("Keyboard"));
@@ -195,12 +218,13 @@ void TMainWindow::BuildKeyboardArea() {
     FKeyWidthBar->setRange(1, 10);
     FKeyWidthBar->setValue(3);
     FKeyWidthBar->hide();
+    FKeyWidthBar->setAccessibleName(tr("Key width"));
     connect(FKeyWidthBar, &QSlider::valueChanged, this, &TMainWindow::KeyWidthChanged);
 }
 
 void TMainWindow::BuildProgramArea() {
     // Patch box (filled when a patch set is loaded).
-    Label(QStringLiteral("Patch"), 118, 8);
+    QLabel *patchLabel = Label(QStringLiteral("Patch"), 118, 8);
     FPatchBox = new TPatchBox(FClient);
     FPatchBox->setObjectName(QStringLiteral("PatchBox"));
     FPatchBox->setGeometry(118, 24, 131, 21);
@@ -209,9 +233,12 @@ void TMainWindow::BuildProgramArea() {
     FPatchUpDown = new TUpDown(FClient);
     FPatchUpDown->setGeometry(247, 24, 16, 21);
     FPatchUpDown->SetAccelerated(true);
+    patchLabel->setBuddy(FPatchBox);
+    FPatchBox->setAccessibleName(tr("Patch"));
+    FPatchUpDown->SetAccessibleNames(tr("Patch"));
 
     // Program and bank.
-    SmallLabel(QStringLiteral("Program"), 61, 50);
+    QLabel *programLabel = SmallLabel(QStringLiteral("Program"), 61, 50);
     auto *eProgram = new QLineEdit(FClient);
     eProgram->setGeometry(61, 61, 33, 18);
     eProgram->setToolTip(QStringLiteral("Current Program number (Shift+PageUp/PageDown)"));
@@ -228,6 +255,20 @@ void TMainWindow::BuildProgramArea() {
     eLsb->setGeometry(166, 61, 33, 18);
     auto *udLsb = new TUpDown(FClient);
     udLsb->setGeometry(199, 61, 15, 18);
+    programLabel->setBuddy(eProgram);
+    lmsb->setBuddy(eMsb);
+    llsb->setBuddy(eLsb);
+    eProgram->setAccessibleName(tr("Program"));
+    udProgram->SetAccessibleNames(tr("Program"));
+    eMsb->setAccessibleName(tr("Bank MSB"));
+    eMsb->setAccessibleDescription(tr("Bank select, most significant byte"));
+    udMsb->SetAccessibleNames(tr("Bank MSB"));
+    eLsb->setAccessibleName(tr("Bank LSB"));
+    eLsb->setAccessibleDescription(tr("Bank select, least significant byte"));
+    udLsb->SetAccessibleNames(tr("Bank LSB"));
+    // Number fields: a digit typed into one types, it does not play.
+    for (QLineEdit *e : {eProgram, eMsb, eLsb})
+        e->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     FProgramBank = new TProgramBank({eProgram, udProgram, eMsb, udMsb, eLsb, udLsb, lmsb, llsb},
                                     FKeyboard->Model(), this);
     FProgramBank->Send = [this](int msb, int lsb, int program) {
@@ -244,10 +285,10 @@ void TMainWindow::BuildProgramArea() {
     panic->setCursor(Qt::PointingHandCursor);
     panic->setToolTip(QStringLiteral("Click here to stop all sounds immediately (Ctrl-Space)"));
     panic->setStatusTip(panic->toolTip());
-    QPalette pp = panic->palette();
-    pp.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    pp.setColor(QPalette::WindowText, Qt::black);
-    panic->setPalette(pp);
+    panic->setAccessibleName(tr("Panic"));
+    // A button's face in the desktop's colours, light or dark.
+    panic->setBackgroundRole(QPalette::Button);
+    panic->setForegroundRole(QPalette::ButtonText);
     panic->OnClick = [this] { Panic(); };
     FPanicPanel = panic;
 }
@@ -279,6 +320,9 @@ void TMainWindow::BuildKnobBar() {
     FKnobWheel->SetWheelColor(Qt::black);
     FKnobWheel->SetFocusColor(Qt::blue);
     FKnobWheel->SetShowTrackHint(true);
+    // Reached with Tab, never taken by a click: the window's playing keys (Home, End, the page
+    // keys) must not also turn the knob last clicked.
+    FKnobWheel->setFocusPolicy(Qt::TabFocus);
     FKnobs = std::make_unique<TGUIKnobList>(FKnobName, FKnobValue, FKnobWheel);
     FKnobs->Clear(); // no knob until one is added
     FKnobs->OnKnobChange = [this](QObject *, int controller, int value) {
@@ -307,6 +351,8 @@ void TMainWindow::BuildMenus() {
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     FExImportHost = std::make_unique<TMainExImportHost>(*this);
     FExImport = new TExImport(*FExImportHost, file);
+    file->addSeparator();
+    FTakes->AddMenuItems(*file);
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 
@@ -342,6 +388,13 @@ void TMainWindow::BuildMenus() {
                                      [this] { FKeyboard->Model().OctaveUp(); });
     up->setShortcut(Qt::Key_F4);
     up->setStatusTip(octaveHint);
+    const QString velocityHint = tr("Change the velocity of the computer keyboard's notes");
+    QAction *softer = options->addAction(tr("Velocity Down"), this, [this] { StepVelocity(-1); });
+    softer->setShortcut(Qt::Key_F1);
+    softer->setStatusTip(velocityHint);
+    QAction *louder = options->addAction(tr("Velocity Up"), this, [this] { StepVelocity(1); });
+    louder->setShortcut(Qt::Key_F2);
+    louder->setStatusTip(velocityHint);
     options->addSeparator();
     FStayOnTopAction = options->addAction(QStringLiteral("Stay &on Top"));
     FStayOnTopAction->setCheckable(true);
@@ -363,6 +416,7 @@ void TMainWindow::BuildMenus() {
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Readme"), this, &TMainWindow::Readme);
+    help->addAction(tr("&Messages..."), this, [this] { FStatusBar->ShowMessages(); });
     help->addAction(QStringLiteral("&About"), this, &TMainWindow::About);
 
     // Menu keys must not play notes: the capture pauses while a menu is open.
@@ -383,8 +437,6 @@ void TMainWindow::BuildMenus() {
 void TMainWindow::BuildStatusBar() {
     FStatusBar = new TStatusBar(StatusHeight, this);
     setStatusBar(FStatusBar);
-    // A long message takes more lines: the window grows by them while it is shown.
-    FStatusBar->OnHeightChange = [this] { ApplyWidthLimits(); };
     for (int i = 0; i < TStatusBar::PanelCount; ++i)
         FPanels[size_t(i)] = FStatusBar->Panel(i);
     FPanels[2]->setText(

@@ -1,52 +1,26 @@
-// The main window's MIDI devices: the two device menus, the MIDI service they use, and what
-// happens when that service goes away and comes back.
+// The main window's MIDI devices: the owner of the ports wired to the keyboard and the router,
+// its two menus, the MIDI service submenu, and what the devices have to tell.
 
 #include "app/mainwindow.h"
 #include "app/mainwindowparts.h"
 
-#include "core/general.h"
+#include "app/maintakes.h"
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
+#include "midi/mididevices.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
-#include "midi/midioutput.h"
 #include "router/midirouter.h"
 #include "router/zoneplayer.h"
 
 #include <QActionGroup>
 #include <QMenu>
 #include <QMessageBox>
-#include <QScopeGuard>
-#include <QTimer>
-
-namespace {
-
-const QString ValService = QStringLiteral("Service");
-
-QString ServiceName(TMidiApi Api) {
-    switch (Api) {
-    case TMidiApi::maAlsa:
-        return QStringLiteral("ALSA");
-    case TMidiApi::maJack:
-        return QStringLiteral("JACK");
-    case TMidiApi::maWinMM:
-        return QStringLiteral("Windows MIDI");
-    case TMidiApi::maCoreMidi:
-        return QStringLiteral("Core MIDI");
-    case TMidiApi::maAuto:
-        return QStringLiteral("Automatic");
-    case TMidiApi::maNone:
-        break;
-    }
-    return QStringLiteral("none");
-}
-
-} // namespace
 
 TMidiApi TMainWindow::StoredService() {
     try {
         const TRegistryIniFile store;
-        return MidiBackend::ApiFromName(store.ReadString(DevicesSection, ValService, QString()));
+        return TMidiDevices::StoredApi(store);
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
         return TMidiApi::maAuto;
@@ -56,61 +30,44 @@ TMidiApi TMainWindow::StoredService() {
 // --- Devices ---------------------------------------------------------------------------------
 
 void TMainWindow::CreateDeviceMenus() {
-    FOutMenu = std::make_unique<TMidiOutMenu>(this, FService);
-    FInMenu = std::make_unique<TMidiInMenu>(this, FService);
-    // From JACK's thread: the window looks on its own thread. No timer asks in the meantime, so
-    // an idle window does not wake up.
-    const auto gone = [this] {
-        QMetaObject::invokeMethod(this, &TMainWindow::WatchService, Qt::QueuedConnection);
-    };
-    FOutMenu->Output().OnServiceGone = gone;
-    FInMenu->Input().OnServiceGone = gone;
-    const QString regPath = CompanyKeyName.toString() + QLatin1Char('\\') + ProgramKeyName();
-    for (TMidiMenuBase *menu : {static_cast<TMidiMenuBase *>(FOutMenu.get()),
-                                static_cast<TMidiMenuBase *>(FInMenu.get())}) {
-        menu->SetRegKey(DevicesSection);
-        menu->SetRegPath(regPath);
-        menu->SetDefaultMidiMapper(true);
-        menu->OnError = [this](QObject *, const QString &err) { DeviceError(err); };
-        menu->OnTextMessage = [this](QObject *, const QString &text) { SetStatusText(text); };
-        menu->OnNotice = [this](QObject *, const QString &text) { DeviceNotice(text); };
-    }
-    FOutMenu->OnBeforeClose = [this](QObject *) {
+    FDevices = std::make_unique<TMidiDevices>(FService);
+    TMidiDevices *devices = FDevices.get();
+    devices->SetDefaultMidiMapper(true);
+    connect(devices, &TMidiDevices::Error, this, &TMainWindow::DeviceError);
+    connect(devices, &TMidiDevices::Notice, this, &TMainWindow::DeviceNotice);
+    connect(devices, &TMidiDevices::TextMessage, this,
+            [this](const QString &text) { SetStatusText(text); });
+    // The output gets the releases of the held notes before it closes.
+    connect(devices, &TMidiDevices::OutputClosing, this, [this] {
         FKeyboard->Model().ReleaseAll();
         FKeyboard->Model().ClearDisplay();
         FRouter->Zones().EndAll(); // latched notes and arpeggios end with the device
-    };
-    FInMenu->OnBeforeClose = [this](QObject *) { FKeyboard->Model().ClearDisplay(); };
+    });
+    connect(devices, &TMidiDevices::InputClosing, this,
+            [this] { FKeyboard->Model().ClearDisplay(); });
     // Incoming messages go to the router: played through on the input's own thread, then shown.
-    FInMenu->SetDataHandler([this](TMidiInput &input) {
+    connect(devices, &TMidiDevices::InputWaiting, this, [this](TMidiInput &input) {
         while (const std::optional<TMidiEvent> event = input.TakeEvent())
             FRouter->Receive(*event);
+        CountInputLosses(input);
     });
-    FInMenu->Input().SetThruHook(&FRouter->ThruHook());
+    connect(devices, &TMidiDevices::InputOverflowed, this, &TMainWindow::CountInputLosses);
+    connect(FRouter.get(), &TMidiRouter::MessagesLost, this,
+            [this](const QString &text) { SetStatusText(text); });
+    connect(devices, &TMidiDevices::ServiceChanged, this, &TMainWindow::ShowService);
+    devices->SetThruHook(&FRouter->ThruHook());
     // With Midi Thru on, an input that hears our own output would play it back for ever.
-    FInMenu->SetThru(MidiThru());
-    connect(FMidiThruAction, &QAction::toggled, FInMenu.get(),
-            [this](bool on) { FInMenu->SetThru(on); });
-    FInMenu->OnDeviceReplaced = [this](QObject *) {
-        FInMenu->Input().SetThruHook(&FRouter->ThruHook());
-        // With Midi Thru on, an input that hears our own output would play it back for ever.
-        FInMenu->SetThru(MidiThru());
-        connect(FMidiThruAction, &QAction::toggled, FInMenu.get(),
-                [this](bool on) { FInMenu->SetThru(on); });
-    };
-    FRouter->SetOutput(&FOutMenu->Output());
-    AttachZoneEngine(&FOutMenu->Output());
-    FOutMenu->OnDeviceReplacing = [this](QObject *) {
-        FRouter->SetOutput(nullptr);
-        AttachZoneEngine(nullptr);
-    };
-    FOutMenu->OnDeviceReplaced = [this](QObject *) {
-        FRouter->SetOutput(&FOutMenu->Output());
-        AttachZoneEngine(&FOutMenu->Output());
-    };
-    FInMenu->SetBaseMenu(FMidiInMenu);
-    FOutMenu->SetBaseMenu(FMidiOutMenu);
+    devices->SetThru(MidiThru());
+    connect(FMidiThruAction, &QAction::toggled, devices, &TMidiDevices::SetThru);
+    FRouter->SetOutput(devices);
+    FInMenu = std::make_unique<TMidiInMenu>(*devices, FMidiInMenu);
+    FOutMenu = std::make_unique<TMidiOutMenu>(*devices, FMidiOutMenu);
+    // An output that opens (at start-up, chosen, or back after it went away) is told what the
+    // window shows.
+    connect(devices, &TMidiDevices::OutputOpened, this, [this] { SendShownState(); });
     BuildServiceMenu();
+    LinkTakes();
+    LinkZones();
 }
 
 void TMainWindow::BuildServiceMenu() {
@@ -118,47 +75,44 @@ void TMainWindow::BuildServiceMenu() {
     FMidiOutMenu->addSeparator();
     FServiceMenu = FMidiOutMenu->addMenu(QStringLiteral("MIDI &Service"));
     auto *group = new QActionGroup(FServiceMenu);
-    const TMidiApi inUse = FOutMenu->Output().Api();
     for (TMidiApi api : MidiBackend::CompiledApis()) {
-        QAction *a = FServiceMenu->addAction(ServiceName(api));
+        QAction *a = FServiceMenu->addAction(TMidiDevices::ServiceName(api));
         a->setCheckable(true);
-        a->setChecked(api == inUse);
+        a->setData(int(api));
         a->setActionGroup(group);
         connect(a, &QAction::triggered, this, [this, api] { SetService(api); });
     }
-    FServiceMenu->setTitle(QStringLiteral("MIDI &Service: %1").arg(ServiceName(inUse)));
+    ShowService();
+}
+
+void TMainWindow::ShowService() {
+    const TMidiApi inUse = FDevices->Api();
+    for (QAction *a : FServiceMenu->actions())
+        a->setChecked(a->data().toInt() == int(inUse));
+    FServiceMenu->setTitle(
+        QStringLiteral("MIDI &Service: %1").arg(TMidiDevices::ServiceName(inUse)));
 }
 
 void TMainWindow::SetService(TMidiApi Api) {
-    try {
-        TRegistryIniFile store;
-        store.WriteString(DevicesSection, ValService, MidiBackend::ApiName(Api));
-    } catch (const EIniFileException &Error) {
-        ShowNotice(Error.Message());
-    }
-    if (Api == FService && FOutMenu && FOutMenu->Output().Api() == Api)
-        return;
-    FInMenu->CloseWithCursor();
-    FOutMenu->CloseWithCursor();
-    FRouter->SetOutput(nullptr);
-    AttachZoneEngine(nullptr);
-    FInMenu.reset();
-    FOutMenu.reset();
-    FMidiInMenu->clear();
-    FMidiOutMenu->clear();
     FService = Api;
-    CreateDeviceMenus();
-    try {
-        const TRegistryIniFile store;
-        FOutMenu->Load(store);
-        FInMenu->Load(store);
-    } catch (const EIniFileException &Error) {
-        qWarning("%s", qPrintable(Error.Message()));
+    FDevices->SetService(Api);
+    ShowService(); // the check mark on the service in use, also when nothing changed
+}
+
+void TMainWindow::SetStartChoices(const QString &MidiOut, const QString &MidiIn, int Channel) {
+    FGivenOutput = MidiOut;
+    FGivenInput = MidiIn;
+    FGivenChannel = Channel >= 0 && Channel < MidiChannelCount ? Channel : -1;
+}
+
+void TMainWindow::CountInputLosses(TMidiInput &Input) {
+    // Each input counts from zero: the losses of the inputs before it stay in the sum.
+    if (&Input != FInputLosses.Input) {
+        FInputLosses.Before += FInputLosses.Seen;
+        FInputLosses = {&Input, FInputLosses.Before, 0};
     }
-    // A device waited for has said so already, with the same advice.
-    if (!FOutMenu->ServiceStarted() && FOutMenu->Awaited().isEmpty() &&
-        FInMenu->Awaited().isEmpty())
-        ShowNotice(MidiBackend::NotRunningText(FOutMenu->Api()));
+    FInputLosses.Seen = Input.LostCount();
+    FRouter->CheckLosses(FInputLosses.Before + FInputLosses.Seen);
 }
 
 void TMainWindow::DeviceNotice(const QString &Text) {
@@ -177,61 +131,7 @@ void TMainWindow::DeviceError(const QString &Text) {
         QMessageBox::warning(this, QStringLiteral("Ondrel"), Text);
 }
 
-// --- A lost service ------------------------------------------------------------------------------
-
 void TMainWindow::SendFailed(const QString &Text) {
-    if (FLosing)
-        return; // the notes let go while closing have nowhere to go
-    if (!FOutMenu->IsClosed() && !FOutMenu->Output().ServiceAlive())
-        ServiceLost(FOutMenu->Api(), Text);
-    else
-        SetStatusText(Text);
-}
-
-void TMainWindow::ServiceLost(TMidiApi Api, const QString &Reason) {
-    const bool outLost = !FOutMenu->IsClosed() && FOutMenu->Api() == Api;
-    const bool inLost = !FInMenu->IsClosed() && FInMenu->Api() == Api;
-    if (FLosing || (!outLost && !inLost))
-        return;
-    FLosing = true;
-    const auto done = qScopeGuard([this] { FLosing = false; });
-    QStringList closed;
-    // Closing lets go of the held notes; nothing is sent to the lost service. The menus open
-    // the devices again once their service lists them.
-    for (TMidiMenuBase *menu : {static_cast<TMidiMenuBase *>(FOutMenu.get()),
-                                static_cast<TMidiMenuBase *>(FInMenu.get())}) {
-        if (menu->IsClosed() || menu->Api() != Api)
-            continue;
-        const QString name = menu->DeviceName();
-        closed << name;
-        menu->CloseWithCursor();
-        menu->Await(name);
-    }
-    const QString service =
-        Api == TMidiApi::maJack ? QStringLiteral("JACK server") : QStringLiteral("MIDI service");
-    ShowNotice(
-        closed.size() == 1
-            ? QStringLiteral("%1 %2 was closed; it opens again when the %3 is back.")
-                  .arg(Reason, closed[0], service)
-            : QStringLiteral("%1 %2 and %3 were closed; they open again when the %4 is back.")
-                  .arg(Reason, closed[0], closed[1], service));
-}
-
-QString TMainWindow::LostOutput() const {
-    return FOutMenu->Awaited();
-}
-
-QString TMainWindow::LostInput() const {
-    return FInMenu->Awaited();
-}
-
-void TMainWindow::WatchService() {
-    // Told from the service's thread that it went away.
-    const auto gone = [](TMidiApi Api) {
-        return QStringLiteral("The %1 server is no longer running.").arg(ServiceName(Api));
-    };
-    if (!FOutMenu->IsClosed() && !FOutMenu->Output().ServiceAlive())
-        ServiceLost(FOutMenu->Api(), gone(FOutMenu->Api()));
-    else if (!FInMenu->IsClosed() && !FInMenu->Input().ServiceAlive())
-        ServiceLost(FInMenu->Api(), gone(FInMenu->Api()));
+    // A lost service is the device owner's to handle; it says so itself.
+    SetStatusText(Text);
 }

@@ -32,6 +32,8 @@ public:
         FWindow.FJoystickMap.Set(Joystick, Axis, ButtonState, Code);
     }
     void UpdateJoystickEnable() override { FWindow.UpdateJoystickEnable(); }
+    bool SendStateOnOpen() const override { return FWindow.SendStateOnOpen(); }
+    void SetSendStateOnOpen(bool Value) override { FWindow.SetSendStateOnOpen(Value); }
 
 private:
     TMainWindow &FWindow;

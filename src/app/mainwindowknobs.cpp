@@ -3,9 +3,14 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowhosts.h"
 
+#include "app/mainwindowparts.h"
+#include "app/patchselection.h"
+#include "app/programbank.h"
+#include "controls/textinput.h"
 #include "core/custominifile.h"
 #include "core/knoblist.h"
 #include "core/registryinifile.h"
+#include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
 #include "router/midirouter.h"
@@ -115,6 +120,28 @@ void TMainWindow::KnobCountChanged() {
     // More knob columns may need a wider window: it grows to its new minimum width.
     ApplyWidthLimits();
     LayOut();
+    // A knob shows its controller as the output has it; one at its default that the output
+    // never had is sent, so that the next turn does not make the sound jump.
+    for (int i = 0; i < FKnobs->Count(); ++i) {
+        const int controller = FKnobs->IUser(i) & 127;
+        if (const int value = FControllerValues[size_t(controller)]; value >= 0)
+            FKnobs->SetKnobPosition(i, value);
+        else
+            FRouter->SendController(controller, FKnobs->KnobValues()[size_t(i)].second);
+    }
+}
+
+void TMainWindow::SendShownState() {
+    if (!FSendStateOnOpen)
+        return;
+    FRouter->SendProgram(FProgramBank->Value(TProgramBank::Msb),
+                         FProgramBank->Value(TProgramBank::Lsb),
+                         FProgramBank->Value(TProgramBank::Program));
+    // Each controller once, as a snapshot takes them: the first knob on it shows its value.
+    for (const auto &[controller, value] :
+         DecodeSnapshotValues(SnapshotValuesText(FKnobs->KnobValues())))
+        FRouter->SendOnly(
+            TShortMessage::ControlChange(FKeyboard->Model().Channel(), controller, value));
 }
 
 void TMainWindow::BuildSnapshotMenus() {
@@ -152,9 +179,8 @@ void TMainWindow::DefineSnapshot(int Slot) {
     QAction *item = FSnapshotItems[Slot];
     bool ok = false;
     const QString name =
-        QInputDialog::getText(this, QStringLiteral("Snapshot name"),
-                              QStringLiteral("Please enter a name for this Snapshot:"),
-                              QLineEdit::Normal, item->text().mid(3), &ok);
+        AskText(this, QStringLiteral("Snapshot name"),
+                QStringLiteral("Please enter a name for this Snapshot:"), item->text().mid(3), &ok);
     if (!ok)
         return;
     item->setText(QStringLiteral("&%1 %2").arg(Slot + 1).arg(name));
@@ -240,7 +266,9 @@ bool TMainExImportHost::HasSnapshots() const {
 
 void TMainExImportHost::ReadSettings(TCustomIniFile &File) {
     const QString preset = FWindow.FKnobPresetName;
-    FWindow.ReadWindowSettings(File);
+    FWindow.ReadWindowSettings(File, true);
+    // The patch selected there, as the help promises: its set loaded and the patch chosen.
+    FWindow.FPatches->LoadStoredPatchSet(File, WindowSection);
     // The preset chosen there is chosen here at once when it is stored here too: a name only
     // kept would be replaced by the checked menu item at close. Knobs changed by hand stay.
     const QString imported = std::exchange(FWindow.FKnobPresetName, preset);

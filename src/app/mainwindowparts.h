@@ -8,9 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-// The settings store's sections of the window and of the MIDI devices.
+// The settings store's section of the window (the MIDI devices': TMidiDevices::Section).
 inline const QString WindowSection = QStringLiteral("KeyboardForm");
-inline const QString DevicesSection = QStringLiteral("MidiDevices");
 
 // The client area: black, with the background picture tiled over what is repainted.
 class TClientArea : public QWidget {

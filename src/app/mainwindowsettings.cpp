@@ -3,8 +3,10 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowparts.h"
 
+#include "app/maintakes.h"
 #include "app/patchselection.h"
 #include "app/programbank.h"
+#include "app/settingssaver.h"
 #include "controls/formstate.h"
 #include "core/chordlist.h"
 #include "core/custominifile.h"
@@ -12,8 +14,7 @@
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
-#include "midi/midimenu.h"
-#include "midi/synth.h"
+#include "midi/mididevices.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -32,6 +33,9 @@ const QString ValMouseWheelSensitivity = QStringLiteral("MouseWheelSensitivity")
 const QString ValKnobPreset = QStringLiteral("Knob Preset");
 const QString ValStayOnTop = QStringLiteral("StayOnTop");
 const QString ValCustomChord = QStringLiteral("CustomChord");
+const QString ValKnobValues = QStringLiteral("Knob Values");
+const QString ValSendStateOnOpen = QStringLiteral("Send On Open");
+const QString ValFollowNotes = QStringLiteral("Follow Notes");
 const std::array<QString, TMainWindow::ExImFlagCount> ExImFlagNames{
     QStringLiteral("DontShowExSettings"),      QStringLiteral("DontShowExKnobPresets"),
     QStringLiteral("DontShowExKnobSnapshots"), QStringLiteral("DontShowExChords"),
@@ -53,33 +57,32 @@ void TMainWindow::LoadSettings() {
 }
 
 void TMainWindow::SaveSettings() {
-    try {
-        TRegistryIniFile store;
-        WriteSettings(store);
-        store.UpdateFile();
-    } catch (const EIniFileException &Error) {
-        // Said at start-up already; a terminal shows it once more.
-        qWarning("%s", qPrintable(Error.Message()));
-    }
+    // Only what this window changed: another window on the same file keeps its own changes.
+    if (FSaver->Started())
+        FSaver->SaveNow();
 }
 
 void TMainWindow::ReadSettings(TCustomIniFile &Store) {
     ReadWindowSettings(Store);
     ReadSnapshots(Store);
+    // The knobs' values as they were left, for the knobs loaded next: the synthesizer is told
+    // them when the output opens, and the next turn goes on from there.
+    for (const auto &[controller, value] :
+         DecodeSnapshotValues(Store.ReadString(WindowSection, ValKnobValues, QString())))
+        FControllerValues[controller & 127] = value & 127;
 }
 
 void TMainWindow::WriteSettings(TCustomIniFile &Store) {
     if (dynamic_cast<TRegistryIniFile *>(&Store)) {
         // A device waited for is still the user's choice: the menus keep it.
-        FOutMenu->Save(Store);
-        FInMenu->Save(Store);
-        Synth::SaveSettings(Store, DevicesSection);
+        FDevices->Save(Store);
     }
     WriteWindowSettings(Store);
     WriteSnapshots(Store);
+    Store.WriteString(WindowSection, ValKnobValues, SnapshotValuesText(FKnobs->KnobValues()));
 }
 
-void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
+void TMainWindow::ReadWindowSettings(TCustomIniFile &Store, bool Imported) {
     const QString &sec = WindowSection;
     FModWheelController = Store.ReadInteger(sec, ValModWheelController, FModWheelController) & 127;
     SetArrowsVisible(Store.ReadBool(sec, ValShowBasenoteButtons, FArrowsVisible));
@@ -93,13 +96,20 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
 
     SetMidiThru(Store.ReadBool(sec, ValMidiThru, MidiThru()));
     FFirstTime = Store.ReadBool(sec, ValFirstTime, FFirstTime);
-    FProgramBank->SetProgramValue(
-        std::clamp(Store.ReadInteger(sec, ValProgram, FProgramBank->Value(0)), -1, 127));
-    for (auto [index, name] : {std::pair{int(TProgramBank::Msb), &ValBankMSB},
-                               std::pair{int(TProgramBank::Lsb), &ValBankLSB}}) {
-        const int v =
+    std::array<int, 3> programBank{};
+    for (auto [index, name] : {std::pair{int(TProgramBank::Program), &ValProgram},
+                               std::pair{int(TProgramBank::Msb), &ValBankMSB},
+                               std::pair{int(TProgramBank::Lsb), &ValBankLSB}})
+        programBank[size_t(index)] =
             std::clamp(Store.ReadInteger(sec, *name, FProgramBank->Value(index)), -1, 127);
-        FProgramBank->ShowBankValue(index, v);
+    if (Imported) {
+        // Kept for the next start, neither shown nor sent: the fields keep showing what was
+        // sent last, not a bank beside a program that never went out together.
+        FProgramBank->StoreValues(programBank[0], programBank[1], programBank[2]);
+    } else {
+        FProgramBank->SetProgramValue(programBank[0]);
+        FProgramBank->ShowBankValue(TProgramBank::Msb, programBank[1]);
+        FProgramBank->ShowBankValue(TProgramBank::Lsb, programBank[2]);
     }
     SetWheelController(
         std::clamp(Store.ReadInteger(sec, ValMouseWheelController, FMouseWheelController), 0,
@@ -108,6 +118,8 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
         std::clamp(Store.ReadInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity), 0, 10);
     FKnobPresetName = Store.ReadString(sec, ValKnobPreset, FKnobPresetName);
     SetStayOnTop(Store.ReadBool(sec, ValStayOnTop, StayOnTop()));
+    FSendStateOnOpen = Store.ReadBool(sec, ValSendStateOnOpen, FSendStateOnOpen);
+    FKeyboard->SetFollowNotes(Store.ReadBool(sec, ValFollowNotes, FKeyboard->FollowNotes()));
     if (FKeyboard->Model().Chord() == TChord::chCustom) {
         int index = Store.ReadInteger(sec, ValCustomChord, FCustomChordIndex);
         if (index < 0 || index >= FChordList->Count())
@@ -125,6 +137,7 @@ void TMainWindow::ReadWindowSettings(TCustomIniFile &Store) {
         FExImFlags[i] = Store.ReadBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Read(Store);
     ReadZoneSettings(Store);
+    FTakes->ReadSettings(Store);
 }
 
 void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
@@ -142,6 +155,8 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
     Store.WriteInteger(sec, ValMouseWheelController, FMouseWheelController);
     Store.WriteInteger(sec, ValMouseWheelSensitivity, FMouseWheelSensitivity);
     Store.WriteBool(sec, ValStayOnTop, StayOnTop());
+    Store.WriteBool(sec, ValSendStateOnOpen, FSendStateOnOpen);
+    Store.WriteBool(sec, ValFollowNotes, FKeyboard->FollowNotes());
     FPatches->WritePatchValues(Store, sec);
     if (FKeyboard->Model().Chord() == TChord::chCustom)
         Store.WriteInteger(sec, ValCustomChord, FCustomChordIndex);
@@ -152,7 +167,12 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
     } else {
         FKnobPresetName = CurrentPresetName;
         try {
-            FKnobs->SavePreset(KnobPresetsKey, CurrentPresetName);
+            // Into the store written (the window's own, saved with the rest); an exported file
+            // holds no presets, so they go to the per-user store then.
+            if (auto *perUser = dynamic_cast<TRegistryIniFile *>(&Store))
+                FKnobs->SaveToIni(*perUser->Below(KnobPresetsKey), CurrentPresetName);
+            else
+                FKnobs->SavePreset(KnobPresetsKey, CurrentPresetName);
         } catch (const EIniFileException &Error) {
             qWarning("%s", qPrintable(Error.Message()));
         }
@@ -162,4 +182,5 @@ void TMainWindow::WriteWindowSettings(TCustomIniFile &Store) {
         Store.WriteBool(sec, ExImFlagNames[i], FExImFlags[i]);
     FJoystickMap.Write(Store);
     WriteZoneSettings(Store);
+    FTakes->WriteSettings(Store);
 }

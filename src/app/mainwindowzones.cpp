@@ -5,12 +5,12 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindowparts.h"
+#include "app/settingssaver.h"
 
 #include "core/chordlist.h"
 #include "core/registryinifile.h"
 #include "keyboard/keyboard.h"
-#include "midi/midimenu.h"
-#include "midi/midioutput.h"
+#include "midi/mididevices.h"
 #include "midi/zoneports.h"
 #include "router/midirouter.h"
 #include "router/zoneplayer.h"
@@ -25,8 +25,8 @@ namespace {
 
 constexpr int RowTop = 170;
 constexpr int RowHeight = 19;
-// Where the row of zone buttons starts, left of whatever else shares the row below the keyboard.
-constexpr int RowLeft = 8;
+// The gap between the velocity row and the zone buttons beside it.
+constexpr int RowGap = 8;
 
 enum TZoneButton { zbSplit, zbLatch, zbArp };
 
@@ -47,14 +47,17 @@ void TMainWindow::BuildZoneRow() {
         "background: palette(button); color: palette(button-text); } "
         "QToolButton:checked { background: palette(highlight); "
         "color: palette(highlighted-text); border-color: palette(dark); }");
-    int x = RowLeft;
+    int x = ExpressionRowRight() + RowGap;
     for (size_t i = 0; i < names.size(); ++i) {
         auto *button = new QToolButton(FClient);
         button->setStyleSheet(look);
         button->setText(names[i]);
         button->setObjectName(QStringLiteral("Zone%1Button").arg(names[i]));
         button->setCheckable(true);
-        button->setFocusPolicy(Qt::NoFocus); // the keys stay with the keyboard
+        // Reached with Tab; a click leaves the keys with the keyboard.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAccessibleName(names[i]);
+        button->setAccessibleDescription(tips[i]);
         button->setToolTip(tips[i]);
         button->setStatusTip(tips[i]);
         button->adjustSize();
@@ -69,12 +72,23 @@ void TMainWindow::BuildZoneRow() {
     more->setStyleSheet(look);
     more->setText(tr("Zones..."));
     more->setObjectName(QStringLiteral("ZonesButton"));
-    more->setFocusPolicy(Qt::NoFocus);
+    more->setFocusPolicy(Qt::TabFocus);
+    more->setAccessibleName(tr("Zones"));
     more->setToolTip(tr("Zones, latch and arpeggiator"));
+    more->setAccessibleDescription(more->toolTip());
     more->setStatusTip(more->toolTip());
     more->adjustSize();
     more->setGeometry(x, RowTop, more->width(), RowHeight);
     connect(more, &QToolButton::clicked, this, &TMainWindow::ShowZones);
+    FZonesButton = more;
+}
+
+void TMainWindow::PlaceZoneRow() {
+    // Level with the velocity row, which keeps below the keys.
+    const int top = FVelocitySlider->y();
+    for (QAbstractButton *button : FZoneButtons)
+        button->move(button->x(), top);
+    FZonesButton->move(FZonesButton->x(), top);
 }
 
 void TMainWindow::BuildZoneMenu(QMenu *Options) {
@@ -97,7 +111,8 @@ void TMainWindow::WireZones() {
     TZonePlayer &player = FRouter->Zones();
     FZonePorts = std::make_unique<TZonePorts>();
     connect(FZonePorts.get(), &TZonePorts::Notice, this, &TMainWindow::ShowNotice);
-    connect(FZonePorts.get(), &TZonePorts::TextMessage, this, &TMainWindow::SetStatusText);
+    connect(FZonePorts.get(), &TZonePorts::TextMessage, this,
+            [this](const QString &Text) { SetStatusText(Text); });
     player.SetOutputs(FZonePorts.get());
     player.OnSendFailed = [this](const QString &Text) { SetStatusText(Text); };
     player.OnChanged = [this] { ShowZoneState(); };
@@ -121,21 +136,36 @@ void TMainWindow::WireZones() {
     ShowZoneState();
 }
 
-void TMainWindow::AttachZoneEngine(TMidiOutput *Output) {
-    // Off the output while the arpeggiator is off: a port that steps a source (ALSA) would
-    // wake every millisecond for nothing.
-    const bool on = Output && FRouter->Zones().Zones().Arpeggiator();
-    if (FZoneEngineOn && (Output != FZoneOutput || !on)) {
-        FZoneOutput->SetSource(nullptr);
-        FRouter->Zones().MainEngineDetached(FZoneOutput);
+void TMainWindow::LinkZones() {
+    TMidiDevices *devices = FDevices.get();
+    // The zones' ports are on the service of the program's output.
+    FZonePorts->SetApi(devices->Api());
+    connect(devices, &TMidiDevices::ServiceChanged, FZonePorts.get(), &TZonePorts::SetApi);
+    // The zones on the program's output get their programs whenever it opens.
+    connect(devices, &TMidiDevices::OutputOpened, this,
+            [this] { FRouter->Zones().PortOpened(QString()); });
+    FZonesLinked = true;
+    SyncZoneEngine();
+}
+
+void TMainWindow::UnlinkZones() {
+    FZonesLinked = false;
+    SyncZoneEngine();
+}
+
+void TMainWindow::SyncZoneEngine() {
+    // The owner keeps its sources across every device and service it opens; the engine is
+    // there only while the arpeggiator is on: a port that steps a source (ALSA) would wake
+    // every millisecond for nothing.
+    const bool on = FZonesLinked && FRouter->Zones().Zones().Arpeggiator();
+    if (FZoneEngineOn && !on) {
+        FDevices->RemoveSource(&FRouter->Zones().MainEngine());
+        FRouter->Zones().MainEngineDetached(FDevices.get());
         FZoneEngineOn = false;
-    }
-    if (Output != FZoneOutput && Output && FZonePorts)
-        FZonePorts->SetApi(Output->Api());
-    FZoneOutput = Output;
-    if (on && !FZoneEngineOn) {
-        Output->SetSource(&FRouter->Zones().MainEngine());
-        FZoneEngineOn = true;
+    } else if (on && !FZoneEngineOn) {
+        FZoneEngineOn = FDevices->AddSource(&FRouter->Zones().MainEngine());
+        if (!FZoneEngineOn)
+            SetStatusText(tr("The arpeggiator cannot play: the output plays too much at once."));
     }
 }
 
@@ -160,9 +190,11 @@ void TMainWindow::ShowZones() {
 
 void TMainWindow::ApplyZones(const TZoneSet &Zones) {
     FRouter->Zones().Apply(Zones);
+    if (FSaver)
+        FSaver->Changed();
     // A midi clock to follow must reach the arpeggiators.
-    if (Zones.Arpeggiator() && Zones.Clock() == TArpClock::acMidiClock && FInMenu)
-        FInMenu->SetTimingClock(true);
+    if (Zones.Arpeggiator() && Zones.Clock() == TArpClock::acMidiClock && FDevices)
+        FDevices->SetTimingClock(true);
     ShowZoneState();
 }
 
@@ -189,6 +221,8 @@ void TMainWindow::SetSplit(bool Value) {
 
 void TMainWindow::SetLatch(bool Value) {
     FRouter->Zones().SetLatch(Value);
+    if (FSaver)
+        FSaver->Changed();
     SetStatusText(Value ? tr("Latch on") : tr("Latch off"));
     if (FZoneForm)
         FZoneForm->SetZones(FRouter->Zones().Zones());
@@ -196,16 +230,18 @@ void TMainWindow::SetLatch(bool Value) {
 
 void TMainWindow::SetArpeggiator(bool Value) {
     FRouter->Zones().SetArpeggiator(Value);
+    if (FSaver)
+        FSaver->Changed();
     const TZoneSet &zones = FRouter->Zones().Zones();
-    if (Value && zones.Clock() == TArpClock::acMidiClock && FInMenu)
-        FInMenu->SetTimingClock(true);
+    if (Value && zones.Clock() == TArpClock::acMidiClock && FDevices)
+        FDevices->SetTimingClock(true);
     SetStatusText(Value ? tr("Arpeggiator on") : tr("Arpeggiator off"));
     if (FZoneForm)
         FZoneForm->SetZones(zones);
 }
 
 void TMainWindow::ShowZoneState() {
-    AttachZoneEngine(FZoneOutput);
+    SyncZoneEngine();
     const TZonePlayer &player = FRouter->Zones();
     const TZoneSet &zones = player.Zones();
     const std::array<bool, 3> on{zones.Split(), zones.Latch(), zones.Arpeggiator()};

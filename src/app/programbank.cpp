@@ -88,6 +88,8 @@ void TProgramBank::SendProgram() {
     if (Send)
         Send(FValues[Msb], FValues[Lsb], FValues[Program]);
     ShowProgram(); // the field shows what was sent, however it was chosen
+    if (OnSent)
+        OnSent();
     // A note held in hold mode sounds on with the new program.
     if (held && FKeyboard.RetriggerPending) {
         FKeyboard.SendChord(FKeyboard.Channel(), FKeyboard.HeldNote, FKeyboard.HeldVelocity, true);
@@ -101,6 +103,8 @@ void TProgramBank::ClearProgram() {
     FValues[Program] = -1;
     ClearBank();
     ShowProgram();
+    if (OnSent)
+        OnSent();
 }
 
 void TProgramBank::ClearBank() {

@@ -35,10 +35,17 @@ public:
     // Sends bank select (MSB, LSB; both -1 for none) and program, in that order, straight to
     // the output (program and bank changes bypass the display update).
     std::function<void(int Msb, int Lsb, int Program)> Send;
+    // The fields sent their program and bank, or cleared them: the patch box follows.
+    std::function<void()> OnSent;
 
     const TControls &Controls() const { return C; }
     int Value(int Index) const { return FValues[size_t(Index)]; }
     void SetProgramValue(int Value) { FValues[Program] = Value; }
+    // Holds the three values without showing or sending them: they go out at the next start
+    // (or when the program is sent).
+    void StoreValues(int ProgramValue, int MsbValue, int LsbValue) {
+        FValues = {ProgramValue, MsbValue, LsbValue};
+    }
 
     void SendProgram();
     void ClearProgram();

@@ -1,10 +1,17 @@
 #include "app/statusbar.h"
 
+#include "controls/formstate.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
-#include <QTimer>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTime>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -12,7 +19,7 @@ namespace {
 
 // The message panel: however long its text, it asks for no width, so that a long text neither
 // widens the bar nor the window. A text it has no room for ends in an ellipsis rather than
-// being cut off mid-letter (when it is not shown across the bar instead).
+// being cut off mid-letter.
 class TMessagePanel final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -34,11 +41,6 @@ protected:
     }
 };
 
-// How long a message stays whole across the bar: time to read it.
-int ReadingMs(const QString &Text) {
-    return std::max(3000, 60 * int(Text.size()));
-}
-
 QLabel *SunkenPanel(QLabel *Label) {
     Label->setFrameShape(QFrame::Panel);
     Label->setFrameShadow(QFrame::Sunken);
@@ -47,22 +49,24 @@ QLabel *SunkenPanel(QLabel *Label) {
 
 } // namespace
 
-TStatusBar::TStatusBar(int LineHeight, QWidget *Parent)
-    : QStatusBar(Parent), FLineHeight(LineHeight), FBarHeight(LineHeight) {
+TStatusBar::TStatusBar(int LineHeight, QWidget *Parent) : QStatusBar(Parent) {
     setFixedHeight(LineHeight);
     setSizeGripEnabled(false);
-    for (size_t i = 0; i < FPanels.size(); ++i) {
+    for (size_t i = 0; i < FPanels.size(); ++i)
         FPanels[i] = SunkenPanel(i == 0 ? new TMessagePanel(this) : new QLabel(this));
-        if (i == 0)
-            addWidget(FPanels[i], 1);
-        else
-            addPermanentWidget(FPanels[i]);
-    }
+    addWidget(FPanels[0], 1);
+    // The transposition beside the octave: both say which notes the keys play.
+    for (int i : {1, 2, 3, TransposePanel, 4})
+        addPermanentWidget(FPanels[size_t(i)]);
     const QFontMetrics fm(FPanels[1]->font());
     FPanels[1]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWW")));
     FPanels[2]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Base: WWW")));
     FPanels[3]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Octave: 122")));
     FPanels[4]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")));
+    FPanels[TransposePanel]->setFixedWidth(
+        fm.horizontalAdvance(tr("Transpose: %1").arg(QStringLiteral("-99"))) +
+        fm.horizontalAdvance(QLatin1Char('x')));
+    FPanels[TransposePanel]->hide();
     // Fixed in both directions, a panel's new text repaints that panel only; one of free height
     // has the whole bar laid out and repainted again, at every note played. The bar keeps 3
     // pixels above its panels and 2 below.
@@ -73,23 +77,24 @@ TStatusBar::TStatusBar(int LineHeight, QWidget *Parent)
     FAcross->setAutoFillBackground(true);
     FAcross->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FAcross->hide();
-    FReading = new QTimer(this);
-    FReading->setSingleShot(true);
-    connect(FReading, &QTimer::timeout, this, [this] { Arrange(); });
-    // It follows the panels it covers.
-    FPanels[0]->installEventFilter(this);
-    FPanels[4]->installEventFilter(this);
+    // It follows the panels it covers; a click on the message opens the list of messages.
+    for (QLabel *l : {FPanels[0], FPanels[1], FAcross})
+        l->installEventFilter(this);
 }
 
 QString TStatusBar::Text() const {
     return FPanels[0]->text();
 }
 
-void TStatusBar::SetMessage(const QString &Text, bool Lasting) {
+void TStatusBar::SetMessage(const QString &Text, bool Logged) {
     FMessage = Text;
-    FLasting = Lasting;
     FHint.clear();
-    FReading->start(ReadingMs(Text));
+    if (Logged && !Text.isEmpty()) {
+        FLog << QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(' ') + Text;
+        if (FLog.size() > LogLength)
+            FLog.removeFirst();
+        FillList();
+    }
     Arrange();
     // Long operations report their progress before they return to the event loop.
     (FAcross->isVisible() ? FAcross : FPanels[0])->repaint();
@@ -102,6 +107,15 @@ void TStatusBar::SetPanelText(int Index, const QString &Text) {
     // Only when the note panel is emptied or filled: a new note name is its own repaint alone.
     if (Index == 1 && wasEmpty != Text.isEmpty())
         Arrange();
+}
+
+void TStatusBar::SetTranspose(int Semitones) {
+    QLabel *panel = FPanels[TransposePanel];
+    panel->setText(Semitones == 0 ? QString()
+                                  : tr("Transpose: %1")
+                                        .arg(Semitones > 0 ? QStringLiteral("+%1").arg(Semitones)
+                                                           : QString::number(Semitones)));
+    panel->setVisible(Semitones != 0);
 }
 
 void TStatusBar::SetHint(const QString &Text) {
@@ -123,46 +137,57 @@ void TStatusBar::Arrange() {
     const QFontMetrics fm = FAcross->fontMetrics();
     const int left = FPanels[0]->x();
     const int room = Room(FPanels[0], FPanels[0]->width());
-    const int roomAcross = Room(FAcross, FPanels[4]->geometry().right() + 1 - left);
     // The note panel's room too, while it shows nothing: the pointer is not over the keys.
     const QLabel *note = FPanels[1];
-    const int roomBeside =
-        note->text().isEmpty() ? Room(FAcross, note->geometry().right() + 1 - left) : room;
-
-    // The message decides the height, while it is shown whole: wrapped across the bar when it is
-    // longer than that.
-    const bool whole = FLasting || FReading->isActive();
-    int barHeight = FLineHeight;
-    if (whole && fm.horizontalAdvance(FMessage) > roomAcross) {
-        const QRect wrapped = fm.boundingRect(QRect(0, 0, std::max(1, roomAcross), 1 << 20),
-                                              Qt::TextWordWrap, FMessage);
-        barHeight += std::max(0, wrapped.height() - fm.height());
-    }
-    if (barHeight != FBarHeight) {
-        FBarHeight = barHeight;
-        setFixedHeight(barHeight);
-        if (OnHeightChange)
-            OnHeightChange();
-    }
-
-    const bool wraps = barHeight > FLineHeight;
+    const bool beside = note->text().isEmpty();
+    const int roomBeside = beside ? Room(FAcross, note->geometry().right() + 1 - left) : room;
     const int width = fm.horizontalAdvance(shown);
-    const bool fits = width <= room;
-    const bool fitsBeside = !wraps && width <= roomBeside;
-    FPanels[0]->setToolTip(fitsBeside ? QString() : shown);
-    if (!wraps && (fits || (FHint.isEmpty() && !whole && !fitsBeside))) {
+    // Whole where it is cut: in the tooltip (and the list of messages).
+    FPanels[0]->setToolTip(width <= roomBeside ? QString() : shown);
+    FAcross->setToolTip(FPanels[0]->toolTip());
+    if (width <= room || !beside) {
         FAcross->hide();
         return;
     }
-    FAcross->setWordWrap(wraps);
-    // A hint longer than the bar of a narrow window keeps to the line it has.
-    FAcross->setText(wraps || fitsBeside ? shown
-                                         : fm.elidedText(shown, Qt::ElideRight, roomAcross));
+    FAcross->setText(fm.elidedText(shown, Qt::ElideRight, roomBeside));
     // The whole height the panels may take: the bar keeps 3 pixels above them and 2 below.
-    const int right = fitsBeside ? note->geometry().right() : FPanels[4]->geometry().right();
-    FAcross->setGeometry(QRect(QPoint(left, 3), QPoint(right, height() - 3)));
+    FAcross->setGeometry(QRect(QPoint(left, 3), QPoint(note->geometry().right(), height() - 3)));
     FAcross->show();
     FAcross->raise();
+}
+
+void TStatusBar::ShowMessages() {
+    if (!FList) {
+        FList = new QDialog(window(), Qt::Tool);
+        FList->setAttribute(Qt::WA_DeleteOnClose);
+        FList->setWindowTitle(tr("Messages"));
+        FListText = new QPlainTextEdit(FList);
+        FListText->setReadOnly(true);
+        FListText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, FList);
+        connect(buttons, &QDialogButtonBox::rejected, FList, &QDialog::reject);
+        auto *layout = new QVBoxLayout(FList);
+        layout->addWidget(FListText);
+        layout->addWidget(buttons);
+        const QFontMetrics fm(FListText->font());
+        FList->resize(fm.horizontalAdvance(QLatin1Char('x')) * 72, fm.height() * 14);
+        connect(FList, &QObject::destroyed, this, [this] {
+            FList = nullptr;
+            FListText = nullptr;
+        });
+        FillList();
+        PlaceBeside(*FList, *window());
+    }
+    FList->show();
+    FList->raise();
+    FList->activateWindow();
+}
+
+void TStatusBar::FillList() {
+    if (!FListText)
+        return;
+    FListText->setPlainText(FLog.isEmpty() ? tr("No messages yet.") : FLog.join(QLatin1Char('\n')));
+    FListText->verticalScrollBar()->setValue(FListText->verticalScrollBar()->maximum());
 }
 
 void TStatusBar::resizeEvent(QResizeEvent *Event) {
@@ -173,5 +198,7 @@ void TStatusBar::resizeEvent(QResizeEvent *Event) {
 bool TStatusBar::eventFilter(QObject *Watched, QEvent *Event) {
     if (Event->type() == QEvent::Resize || Event->type() == QEvent::Move)
         Arrange();
+    else if (Event->type() == QEvent::MouseButtonRelease && Watched != FPanels[1])
+        ShowMessages();
     return QStatusBar::eventFilter(Watched, Event);
 }

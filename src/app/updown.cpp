@@ -24,6 +24,15 @@ TUpDown::TUpDown(QWidget *Parent) : QWidget(Parent) {
     }
 }
 
+void TUpDown::SetAccessibleNames(const QString &Of) {
+    setAccessibleName(Of);
+    setAccessibleDescription(tr("Steps %1 up or down").arg(Of));
+    FUp->setAccessibleName(tr("%1 up").arg(Of));
+    FUp->setAccessibleDescription(tr("One step up; held, it goes on"));
+    FDown->setAccessibleName(tr("%1 down").arg(Of));
+    FDown->setAccessibleDescription(tr("One step down; held, it goes on"));
+}
+
 void TUpDown::resizeEvent(QResizeEvent *) {
     const int half = height() / 2;
     FUp->setGeometry(0, 0, width(), half);

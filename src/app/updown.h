@@ -31,6 +31,8 @@ public:
 
     // One step up (+1) or down (-1) as a click does.
     void Step(int Direction);
+    // What a screen reader calls the pair and its two buttons: Of is the value they step.
+    void SetAccessibleNames(const QString &Of);
 
 protected:
     void resizeEvent(QResizeEvent *Event) override;

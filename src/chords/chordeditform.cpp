@@ -61,7 +61,10 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     : QDialog(Owner, Qt::Tool) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Chord Editor"));
-    setFixedSize(608, 343);
+    // Taller than designed by what its keyboard needs to be as readable as the main one.
+    constexpr int keysHeight = TKeyboardModel::ImageHeight;
+    constexpr int extra = keysHeight - 41;
+    setFixedSize(608, 343 + extra);
 
     IntroLabel = new QLabel(
         QStringLiteral("Here you can define your own chords. Click \"New\" to add a new chord. "
@@ -78,6 +81,7 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     HelpLabel->setGeometry(8, 48, 592, 18);
 
     ChordView = new QTreeWidget(this);
+    ChordView->setAccessibleName(tr("Chords"));
     ChordView->setGeometry(8, 70, 592, 172);
     ChordView->setColumnCount(2);
     ChordView->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
@@ -92,17 +96,19 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     ChordView->header()->setSectionsClickable(false);
     ChordView->setItemDelegateForColumn(0, new TRenameDelegate(this));
 
+    // Drawn as the main keyboard is (its style, size and key width), the chord's notes pressed
+    // as played notes are there: tiny drawn keys with faint dots were hard to read.
     Keyboard = new TKeyboard(this);
-    Keyboard->setGeometry(8, 250, 593, 41);
+    Keyboard->setGeometry(8, 250, 593, keysHeight);
     TKeyboardModel &m = Keyboard->Model();
-    m.SetKeyWidth(10);
-    m.SetBaseNote(10);
+    m.SetKeyWidth(MainKeyboard.KeyWidth());
     m.SetMarkNote(60);
     m.SetVelocity(100);
     m.SetVelocityShiftFactor(0.5f);
     m.SetEnableSpecialMode(false);
-    Keyboard->SetPaintStyle(TPaintStyle::psDraw);
-    Keyboard->SetImageSize(TImageSize::isSmall);
+    Keyboard->SetImageSize(MainKeyboard.ImageSize());
+    Keyboard->SetPaintStyle(MainKeyboard.PaintStyle());
+    m.SetBaseNote(24); // C1: the octaves around C3 in view
     Keyboard->SetTabStop(false);
     m.SetLanguage(MainKeyboard.Language());
     m.SetChannel(MainKeyboard.Channel());
@@ -128,7 +134,7 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
         FGestureNote = -1;
     };
 
-    constexpr int buttonsY = 306;
+    constexpr int buttonsY = 306 + extra;
     NewButton = Button(QStringLiteral("&New"), this, 8, buttonsY);
     DeleteButton = Button(QStringLiteral("&Delete"), this, 88, buttonsY);
     EditCheck = new TCheckButton(QStringLiteral("&Edit"), this);
@@ -350,7 +356,17 @@ void TChordEditForm::ResetChord() {
 }
 
 void TChordEditForm::ApplyChanges() {
-    if (const QString error = FWorkingList.SaveToRegistry(); !error.isEmpty())
+    const TChordEntry *selected = Selected();
+    const QString error = FWorkingList.SaveToRegistry();
+    // Chords another program saved meanwhile join the list, and those it deleted leave it.
+    FillList();
+    if (QTreeWidgetItem *row = selected ? RowOf(selected) : nullptr) {
+        const QSignalBlocker block(ChordView);
+        ChordView->setCurrentItem(row);
+    } else {
+        SelectionChanged();
+    }
+    if (!error.isEmpty())
         QMessageBox::critical(this, windowTitle(), error);
     if (OnApply)
         OnApply();

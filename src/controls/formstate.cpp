@@ -3,9 +3,14 @@
 #include "core/custominifile.h"
 #include "core/registryinifile.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 // A window's place is a convenience: a store that fails costs the user nothing but the place, so
@@ -14,15 +19,64 @@ void LogFailure(const char *What, const QString &Why) {
     qWarning("%s: %s", What, qUtf8Printable(Why));
 }
 
-// All screens together: a window left on a second screen stays there.
-QRect Desktop(const QWidget &w) {
-    const QScreen *s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
-    return s ? s->virtualGeometry() : QRect(0, 0, 1024, 768);
+// The areas windows may take: every screen without its panels.
+QList<QRect> ScreenAreas() {
+    QList<QRect> areas;
+    for (const QScreen *s : QGuiApplication::screens())
+        areas << s->availableGeometry();
+    return areas;
 }
+
+// Looks again once the window is on screen: only then does the window manager's frame have its
+// real size, which may push a title bar off the top or a border past an edge.
+class TOnScreenCheck : public QObject {
+public:
+    explicit TOnScreenCheck(QWidget &Window) : QObject(&Window), FWindow(Window) {
+        if (Window.isVisible())
+            Poll();
+        else
+            Window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if (Watched == &FWindow && Event->type() == QEvent::Show) {
+            FWindow.removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { Poll(); });
+        }
+        return false;
+    }
+
+private:
+    void Poll() {
+        const QWindow *handle = FWindow.windowHandle();
+        if (handle && !handle->isExposed() && ++FTries < 50) {
+            QTimer::singleShot(20, this, [this] { Poll(); });
+            return;
+        }
+        if (handle && handle->isExposed() && !(FWindow.windowState() & ~Qt::WindowActive)) {
+            const QRect frame = FWindow.frameGeometry();
+            const QRect placed = KeepOnScreen(frame, ScreenAreas());
+            if (placed != frame)
+                FWindow.move(placed.topLeft());
+        }
+        deleteLater();
+    }
+
+    QWidget &FWindow;
+    int FTries = 0;
+};
+
 } // namespace
+
+bool CanPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &Section, int Flags,
                    const QString &Prefix) {
+    if (!CanPlaceWindows())
+        Flags &= ~FormState::Position;
     try {
         // The normal placement, also while maximized or minimized; inside the frame, as
         // setGeometry() takes it back (frame places would let the window creep by its title bar
@@ -57,18 +111,90 @@ void SaveFormState(const QWidget &Window, TCustomIniFile &Store, const QString &
     }
 }
 
-QRect KeepReachable(QRect r, const QRect &Desktop) {
-    const int right = Desktop.left() + Desktop.width();
-    const int bottom = Desktop.top() + Desktop.height();
-    if (r.left() > right)
-        r.moveLeft(right - 30);
-    if (r.left() + r.width() < Desktop.left())
-        r.moveLeft(Desktop.left() + 30 - r.width());
-    if (r.top() > bottom)
-        r.moveTop(bottom - 30);
-    if (r.top() < Desktop.top())
-        r.moveTop(Desktop.top());
-    return r;
+namespace {
+
+// The screen Frame overlaps most; when it overlaps none, the nearest one.
+QRect ScreenOf(const QRect &Frame, const QList<QRect> &Screens) {
+    QRect screen = Screens.first();
+    qint64 best = -1;
+    for (const QRect &s : Screens) {
+        const QRect common = s & Frame;
+        const qint64 area = common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+        if (area > best) {
+            best = area;
+            screen = s;
+        }
+    }
+    if (best > 0)
+        return screen;
+    const auto distance = [&Frame](const QRect &s) {
+        const qint64 dx = std::max({0, s.left() - Frame.right(), Frame.left() - s.right()});
+        const qint64 dy = std::max({0, s.top() - Frame.bottom(), Frame.top() - s.bottom()});
+        return dx * dx + dy * dy;
+    };
+    for (const QRect &s : Screens)
+        if (distance(s) < distance(screen))
+            screen = s;
+    return screen;
+}
+
+} // namespace
+
+QRect KeepOnScreen(QRect Frame, const QList<QRect> &Screens) {
+    if (Screens.isEmpty())
+        return Frame;
+    const QRect screen = ScreenOf(Frame, Screens);
+    Frame.moveLeft(
+        std::max(screen.left(), std::min(Frame.left(), screen.right() + 1 - Frame.width())));
+    Frame.moveTop(
+        std::max(screen.top(), std::min(Frame.top(), screen.bottom() + 1 - Frame.height())));
+    return Frame;
+}
+
+QMargins FrameMargins(const QWidget &Window) {
+    const auto of = [](const QWidget &W) {
+        const QWindow *handle = W.windowHandle();
+        return handle && W.isVisible() ? handle->frameMargins() : QMargins();
+    };
+    if (const QMargins own = of(Window); !own.isNull())
+        return own;
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        if (w != &Window && !(w->windowFlags() & Qt::FramelessWindowHint))
+            if (const QMargins m = of(*w); !m.isNull())
+                return m;
+    return {};
+}
+
+void PlaceOnScreen(QWidget &Window, const QRect &Client) {
+    const QMargins frame = FrameMargins(Window);
+    Window.setGeometry(
+        KeepOnScreen(Client.marginsAdded(frame), ScreenAreas()).marginsRemoved(frame));
+    new TOnScreenCheck(Window);
+}
+
+void PlaceBeside(QWidget &Dialog, const QWidget &Owner) {
+    const QWidget &owner = *Owner.window();
+    const QRect beside = owner.frameGeometry();
+    const QMargins frame = FrameMargins(Dialog);
+    const QSize size = Dialog.size().grownBy(frame);
+    const QList<QRect> screens = ScreenAreas();
+    if (screens.isEmpty())
+        return;
+    const QRect area = ScreenOf(beside, screens);
+    // Right, below, left, above: the first place with room for the whole dialog.
+    const QRect places[] = {
+        QRect(QPoint(beside.right() + 1, beside.top()), size),
+        QRect(QPoint(beside.left(), beside.bottom() + 1), size),
+        QRect(QPoint(beside.left() - size.width(), beside.top()), size),
+        QRect(QPoint(beside.left(), beside.top() - size.height()), size),
+    };
+    QRect chosen(QPoint(beside.right() + 1 - size.width(), beside.top()), size);
+    for (const QRect &p : places)
+        if (area.contains(p)) {
+            chosen = p;
+            break;
+        }
+    PlaceOnScreen(Dialog, KeepOnScreen(chosen, screens).marginsRemoved(frame));
 }
 
 bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &Section, int Flags,
@@ -90,7 +216,7 @@ bool LoadFormState(QWidget &Window, const TCustomIniFile &Store, const QString &
                             (Store.ValueExists(Section, Prefix + QStringLiteral("Top")) ||
                              Store.ValueExists(Section, Prefix + QStringLiteral("Left")));
         if (placed || Window.testAttribute(Qt::WA_Moved))
-            Window.setGeometry(KeepReachable(r, Desktop(Window)));
+            PlaceOnScreen(Window, r);
         else
             Window.resize(r.size());
         if (Flags & (FormState::Maximized | FormState::Minimized)) {

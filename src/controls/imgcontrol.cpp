@@ -1,5 +1,6 @@
 #include "controls/imgcontrol.h"
 
+#include "controls/controlaccessible.h"
 #include "controls/imgcontrolrules.h"
 
 #include <QKeyEvent>
@@ -7,7 +8,9 @@
 #include <QPainter>
 #include <QTimer>
 
-TImgControl::TImgControl(QWidget *Parent) : TImgControlBase(Parent) {}
+TImgControl::TImgControl(QWidget *Parent) : TImgControlBase(Parent) {
+    ControlAccessible::Install();
+}
 
 TImgControl::~TImgControl() = default;
 
@@ -24,6 +27,7 @@ void TImgControl::SetPosition(int Value) {
     Redraw();
     DoChange();
     UpdateScrollHint(false);
+    ControlAccessible::ValueChanged(this, FPosition);
 }
 
 void TImgControl::SetMax(int Value) {
@@ -275,7 +279,7 @@ void TImgControl::mousePressEvent(QMouseEvent *Event) {
         FDragging = true;
         UpdateScrollHint(true);
     }
-    if (TabStop() && !hasFocus())
+    if ((focusPolicy() & Qt::ClickFocus) && !hasFocus())
         setFocus(Qt::MouseFocusReason);
 }
 

@@ -1,5 +1,6 @@
 #include "controls/wheel.h"
 
+#include "controls/controlaccessible.h"
 #include "controls/wheelrules.h"
 
 #include <QConicalGradient>
@@ -32,6 +33,7 @@ QRectF RingRect(QSizeF Size, int Inset) {
 } // namespace
 
 TWheel::TWheel(QWidget *Parent) : TTransparent(Parent) {
+    ControlAccessible::Install();
     setFocusPolicy(Qt::StrongFocus);
     FWheelColor = palette().color(QPalette::Button);
     FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
@@ -58,6 +60,7 @@ void TWheel::ApplyPosition(int64_t Value) {
     FPosition = v;
     update();
     DoPosChange();
+    ControlAccessible::ValueChanged(this, FPosition);
 }
 
 void TWheel::ApplyStepLimit() {
@@ -490,7 +493,8 @@ void TWheel::mousePressEvent(QMouseEvent *Event) {
     if (FDragging)
         return; // a second button joins the drag that is on
     FStartPosition = FPosition;
-    if (TabStop() && !hasFocus())
+    // A knob reached only with Tab (Qt::TabFocus) leaves the focus where it is when clicked.
+    if ((focusPolicy() & Qt::ClickFocus) && !hasFocus())
         setFocus(Qt::MouseFocusReason);
     FDragging = true;
     FAnchorY = pt.y();

@@ -4,7 +4,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
 
 namespace {
 
@@ -18,6 +28,95 @@ QString Failure(const QString &FileName, const QString &Reason) {
         .arg(QDir::toNativeSeparators(FileName), Reason);
 }
 
+bool WriteData(QIODevice &File, const QByteArray &Data) {
+    return WriteHook() ? WriteHook()(File, Data) : File.write(Data) == qint64(Data.size());
+}
+
+#ifdef Q_OS_UNIX
+
+QString ErrnoText(int Code) {
+    return QString::fromLocal8Bit(std::strerror(Code));
+}
+
+// A descriptor closed when it goes out of scope.
+class TFd {
+public:
+    explicit TFd(int Fd = -1) : FFd(Fd) {}
+    ~TFd() { Close(); }
+    TFd(const TFd &) = delete;
+    TFd &operator=(const TFd &) = delete;
+    int Get() const { return FFd; }
+    void Reset(int Fd) {
+        Close();
+        FFd = Fd;
+    }
+    int Close() {
+        const int Result = FFd >= 0 ? ::close(FFd) : 0;
+        FFd = -1;
+        return Result;
+    }
+
+private:
+    int FFd;
+};
+
+void WriteUnix(const QString &FileName, const QString &Folder, const QByteArray &Data) {
+    const QByteArray Name = QFile::encodeName(QFileInfo(FileName).fileName());
+    const TFd Dir(
+        ::open(QFile::encodeName(Folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (Dir.Get() < 0)
+        throw EIniFileException(Failure(FileName, ErrnoText(errno)));
+    // The new file keeps the old one's permissions; a new one gets what the umask allows.
+    struct stat Old {};
+    const bool Replaces = ::fstatat(Dir.Get(), Name.constData(), &Old, 0) == 0;
+    const mode_t Mode = Replaces ? (Old.st_mode & 07777) : 0666;
+
+    QByteArray Temp;
+    TFd Fd;
+    for (int Attempt = 0; Attempt < 100 && Fd.Get() < 0; ++Attempt) {
+        Temp = '.' + Name + '-' +
+               QByteArray::number(QRandomGenerator::global()->generate() & 0xFFFFFF, 36);
+        Fd.Reset(
+            ::openat(Dir.Get(), Temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode));
+        if (Fd.Get() < 0 && errno != EEXIST)
+            throw EIniFileException(Failure(FileName, ErrnoText(errno)));
+    }
+    if (Fd.Get() < 0)
+        throw EIniFileException(Failure(FileName, ErrnoText(EEXIST)));
+    // Whatever goes wrong from here on, the temporary file goes.
+    struct TRemoveTemp {
+        int Dir;
+        const QByteArray &Name;
+        bool Keep = false;
+        ~TRemoveTemp() {
+            if (!Keep)
+                ::unlinkat(Dir, Name.constData(), 0);
+        }
+    } RemoveTemp{Dir.Get(), Temp};
+    if (Replaces)
+        ::fchmod(Fd.Get(), Mode); // the umask may have taken bits away
+
+    QFile File;
+    if (!File.open(Fd.Get(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        throw EIniFileException(Failure(FileName, File.errorString()));
+    if (!WriteData(File, Data) || !File.flush()) {
+        const QString Reason = File.error() != QFileDevice::NoError
+                                   ? File.errorString()
+                                   : QStringLiteral("the data could not be written");
+        throw EIniFileException(Failure(FileName, Reason));
+    }
+    File.close();
+    if (::fsync(Fd.Get()) != 0 || Fd.Close() != 0)
+        throw EIniFileException(Failure(FileName, ErrnoText(errno)));
+    if (::renameat(Dir.Get(), Temp.constData(), Dir.Get(), Name.constData()) != 0)
+        throw EIniFileException(Failure(FileName, ErrnoText(errno)));
+    RemoveTemp.Keep = true;
+    // The rename itself is on the disk only once the folder is.
+    ::fsync(Dir.Get());
+}
+
+#endif
+
 } // namespace
 
 void SetAtomicWriteHook(TAtomicWriteHook Hook) {
@@ -25,7 +124,13 @@ void SetAtomicWriteHook(TAtomicWriteHook Hook) {
 }
 
 void WriteFileAtomically(const QString &FileName, const QByteArray &Data) {
-    const QFileInfo Target(FileName);
+    QFileInfo Target(FileName);
+    // A link (as dotfile managers make) stays a link: its file is the one replaced.
+    QString RealName = FileName;
+    if (Target.isSymLink() && Target.exists()) {
+        RealName = Target.canonicalFilePath();
+        Target = QFileInfo(RealName);
+    }
     // Permission bits do not stop root, but a file made read-only says "leave me as I am".
     // (WriteUser is not asked: for root it is always set.)
     constexpr auto AnyWrite =
@@ -35,12 +140,13 @@ void WriteFileAtomically(const QString &FileName, const QByteArray &Data) {
     if (!QDir().mkpath(Target.absolutePath()))
         throw EIniFileException(Failure(FileName, QStringLiteral("cannot create the folder")));
 
-    QSaveFile File(FileName);
+#ifdef Q_OS_UNIX
+    WriteUnix(RealName, Target.absolutePath(), Data);
+#else
+    QSaveFile File(RealName);
     if (!File.open(QIODevice::WriteOnly))
         throw EIniFileException(Failure(FileName, File.errorString()));
-    const bool Written =
-        WriteHook() ? WriteHook()(File, Data) : File.write(Data) == qint64(Data.size());
-    if (!Written) {
+    if (!WriteData(File, Data)) {
         const QString Reason = File.error() != QFileDevice::NoError
                                    ? File.errorString()
                                    : QStringLiteral("the data could not be written");
@@ -49,4 +155,5 @@ void WriteFileAtomically(const QString &FileName, const QByteArray &Data) {
     }
     if (!File.commit())
         throw EIniFileException(Failure(FileName, File.errorString()));
+#endif
 }

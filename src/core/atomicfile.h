@@ -1,7 +1,9 @@
 #pragma once
 
 // Saving a file so that it is either the old one or the complete new one, never a part: the
-// data goes to a temporary file beside it, is synced, and replaces the old file by a rename.
+// data goes to a temporary file beside it, is synced to the disk, replaces the old file by a
+// rename, and the folder is synced too, so that a power cut right after the save cannot bring
+// the old file (or none) back.
 
 #include <QByteArray>
 #include <QString>
@@ -12,7 +14,7 @@ class QIODevice;
 
 // Writes Data to FileName atomically, creating the folder if needed. Refuses to replace a file
 // that is read-only (no write permission bit at all), even for root. Throws EIniFileException
-// with a message naming the file; the old file is then untouched.
+// with a message naming the file; the old file is then untouched and no temporary file is left.
 void WriteFileAtomically(const QString &FileName, const QByteArray &Data);
 
 // Stands in for the write of the data into the temporary file, so that a test can simulate a

@@ -3,6 +3,9 @@
 #include "core/custominifile.h"
 #include "core/registryinifile.h"
 
+#include <QHash>
+#include <QSet>
+
 #include <algorithm>
 
 namespace {
@@ -112,11 +115,16 @@ int TChordList::IndexOf(const TChordEntry *Entry) const {
     return -1;
 }
 
+QString TChordList::NameKey(const QString &Name) {
+    // Full Unicode case folding, so that names like "Ärger" and "ärger" meet, also when one of
+    // them was typed with a combining mark.
+    return Name.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
 int TChordList::IndexOfName(const QString &Name) const {
-    // Case folding by the locale's rules, so that names like "Ärger" and "ärger" meet.
-    const QString wanted = Name.toLower();
+    const QString wanted = NameKey(Name);
     for (int i = 0; i < Count(); ++i)
-        if (FItems[size_t(i)]->Name().toLower().localeAwareCompare(wanted) == 0)
+        if (NameKey(FItems[size_t(i)]->Name()) == wanted)
             return i;
     return -1;
 }
@@ -140,22 +148,44 @@ bool TChordList::DeleteChord(const TChordEntry *Entry) {
 int TChordList::LoadFromIni(const TCustomIniFile &Ini, bool Keep) {
     if (!Keep)
         Clear();
+    // One pass with the names in a hash: a file of thousands of chords loads in linear time.
+    // A replaced entry is only marked; the list is rebuilt once at the end.
+    struct TSlot {
+        std::unique_ptr<TChordEntry> Entry;
+        bool Replaced = false;
+    };
+    std::vector<TSlot> loaded;
+    loaded.reserve(FItems.size());
+    QHash<QString, size_t> byName;
+    for (auto &item : FItems) {
+        byName.insert(NameKey(item->Name()), loaded.size());
+        loaded.push_back({std::move(item), false});
+    }
     int added = 0;
     for (int n = 1;; ++n) {
         const QString name = Ini.ReadString(Section, ValName + QString::number(n), QString());
         const QString text = Ini.ReadString(Section, ValChord + QString::number(n), QString());
         if (name.isEmpty() || text.isEmpty())
             break;
-        const int older = IndexOfName(name);
         auto entry = std::make_unique<TChordEntry>(name, text);
         // A definition that gives no chord must not wipe out a good one of the same name.
         if (entry->OffsetCount() == 0)
             continue;
-        if (older >= 0)
-            FItems.erase(FItems.begin() + older);
-        FItems.push_back(std::move(entry));
+        const QString key = NameKey(name);
+        if (const auto older = byName.find(key); older != byName.end()) {
+            loaded[*older].Replaced = true;
+            *older = loaded.size();
+        } else {
+            byName.insert(key, loaded.size());
+        }
+        loaded.push_back({std::move(entry), false});
         ++added;
     }
+    FItems.clear();
+    FItems.reserve(loaded.size());
+    for (auto &slot : loaded)
+        if (!slot.Replaced)
+            FItems.push_back(std::move(slot.Entry));
     return added;
 }
 
@@ -174,6 +204,12 @@ int TChordList::SaveToIni(TCustomIniFile &Ini) const {
     return written;
 }
 
+void TChordList::RememberStored() {
+    FStored.clear();
+    for (const auto &e : FItems)
+        FStored.insert(NameKey(e->Name()), {e->Name(), e->ToText()});
+}
+
 void TChordList::LoadFromRegistry() {
     try {
         const TRegistryIniFile store;
@@ -183,18 +219,55 @@ void TChordList::LoadFromRegistry() {
     } catch (const std::exception &e) {
         qWarning("Chords not read: %s", e.what());
     }
+    RememberStored();
 }
 
-QString TChordList::SaveToRegistry() const {
+void TChordList::MergeStored(const TChordList &Stored) {
+    QHash<QString, const TChordEntry *> there;
+    for (const auto &e : Stored.FItems)
+        there.insert(NameKey(e->Name()), e.get());
+    std::vector<std::unique_ptr<TChordEntry>> merged;
+    QSet<QString> mine;
+    for (auto &e : FItems) {
+        const QString key = NameKey(e->Name());
+        mine.insert(key);
+        const auto was = FStored.constFind(key);
+        // A new spelling of the name ("jazz" to "Jazz") is a change too.
+        if (was == FStored.cend() || was->second != e->ToText() || was->first != e->Name()) {
+            merged.push_back(std::move(e)); // added or changed here
+        } else if (const TChordEntry *other = there.value(key)) {
+            // Untouched here: as it stands now, perhaps changed elsewhere. The entry itself
+            // stays, so that what points to it still does.
+            if (other->ToText() != e->ToText() || other->Name() != e->Name())
+                e->FromText(other->Name(), other->ToText());
+            merged.push_back(std::move(e));
+        }
+        // Untouched here and no longer stored: deleted elsewhere.
+    }
+    for (const auto &e : Stored.FItems) {
+        const QString key = NameKey(e->Name());
+        // Neither here nor known here: added elsewhere. Known but not here: deleted here.
+        if (!mine.contains(key) && !FStored.contains(key))
+            merged.push_back(std::make_unique<TChordEntry>(e->Name(), e->ToText()));
+    }
+    FItems = std::move(merged);
+}
+
+QString TChordList::SaveToRegistry() {
     try {
-        TRegistryIniFile store;
-        SaveToIni(store);
-        store.UpdateFile();
+        TRegistryIniFile::Update([this](TRegistryIniFile &store) {
+            TChordList stored;
+            stored.LoadFromIni(store, false);
+            MergeStored(stored);
+            SaveToIni(store);
+        });
     } catch (const EIniFileException &e) {
         return e.Message();
     } catch (const std::exception &e) {
         qWarning("Chords not saved: %s", e.what());
         return QString::fromLocal8Bit(e.what());
     }
+    // Kept in memory after a failed save too: the store saves it later.
+    RememberStored();
     return {};
 }

@@ -6,6 +6,7 @@
 // Chord text: two upper-case hex digits of the root, then two per offset as its two's-complement
 // byte ("3C0407" is root 60 with offsets 4 and 7). Storage: values Name<n> and Chord<n>, n from 1.
 
+#include <QHash>
 #include <QString>
 
 #include <array>
@@ -79,6 +80,8 @@ public:
     int IndexOf(const TChordEntry *Entry) const;
     // Index of the first entry of that name, compared without regard to case, or -1.
     int IndexOfName(const QString &Name) const;
+    // What names are compared by: case-folded, composed form.
+    static QString NameKey(const QString &Name);
 
     // Appends an empty chord under the first free name of "New chord", "New chord 2", ...
     TChordEntry &NewChord();
@@ -96,10 +99,19 @@ public:
     // The same on the per-user store. Reading fails only with the store, which reports that itself
     // (TRegistryIniFile::TakeNotice); the list is left as far as it got.
     void LoadFromRegistry();
-    // Writes the chords and saves the store at once. Returns why that failed, for the user (the
-    // chords stay in memory), or an empty text.
-    QString SaveToRegistry() const;
+    // Saves at once what changed in this list since it was read from the per-user store or last
+    // saved there, merged with what the store holds now: chords another program added, changed
+    // or deleted meanwhile stay so, unless this list changed the same chord. The list becomes
+    // the merged one. Returns why saving failed, for the user (the chords stay in memory and
+    // the store saves them later), or an empty text.
+    QString SaveToRegistry();
 
 private:
+    // This list as it was stored: name key to name and chord text.
+    void RememberStored();
+    // This list's changes since RememberStored applied to Stored; becomes the result.
+    void MergeStored(const TChordList &Stored);
+
     std::vector<std::unique_ptr<TChordEntry>> FItems;
+    QHash<QString, QPair<QString, QString>> FStored;
 };

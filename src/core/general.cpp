@@ -21,8 +21,24 @@ QString ProgramKeyNameOf(const QString &ExeFile) {
     return ProgramName.toString() + u'\\' + Base;
 }
 
+namespace {
+QString &Profile() {
+    static QString Name;
+    return Name;
+}
+} // namespace
+
+QString ProfileName() {
+    return Profile();
+}
+
+void SetProfileName(const QString &Name) {
+    Profile() = Name;
+}
+
 QString ProgramKeyName() {
-    return ProgramKeyNameOf(ExePath());
+    const QString Key = ProgramKeyNameOf(ExePath());
+    return Profile().isEmpty() ? Key : Key + u'-' + Profile();
 }
 
 QString FileVersionText() {

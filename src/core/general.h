@@ -18,7 +18,14 @@ QString ExePath();
 // a renamed executable keeps settings of its own. A backslash in the base name would read as a
 // deeper key and becomes '_'.
 QString ProgramKeyNameOf(const QString &ExeFile);
+// ProgramKeyNameOf the running executable, with "-" + the profile name after it when a profile
+// is in use ("Ondrel\ondrel-studio").
 QString ProgramKeyName();
+
+// The profile chosen on the command line: settings of its own, for a second keyboard beside the
+// first. Empty for none. Set once at start-up, before anything is read from the store.
+QString ProfileName();
+void SetProfileName(const QString &Name);
 
 // The four-part version of the executable, from the project version ("0.1.0" gives "0.1.0.0").
 QString FileVersionText();

@@ -1,7 +1,9 @@
 #include "core/inidocument.h"
 
 #include "core/atomicfile.h"
+#include "core/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -64,11 +66,31 @@ QByteArray ToUtf8(const QByteArray &Raw) {
 }
 
 // Blank lines, comments, section headers and name=value lines.
-bool IsIniLine(const QByteArray &Line) {
-    const QByteArray Text = Line.trimmed();
+bool IsIniLine(QByteArrayView Line) {
+    const QByteArrayView Text = Line.trimmed();
     return Text.isEmpty() || Text.startsWith(';') || Text.startsWith('#') ||
            (Text.startsWith('[') && Text.contains(']')) ||
            (!Text.startsWith('[') && Text.indexOf('=') > 0);
+}
+
+bool IsSectionLine(QByteArrayView Line) {
+    return Line.trimmed().startsWith('[');
+}
+
+// Calls Take(line, number from 1) for each line of Text; CR LF, LF and CR each end one.
+template <typename F> void ForEachLine(QByteArrayView Text, F Take) {
+    qsizetype Start = 0;
+    qsizetype Number = 1;
+    const qsizetype Size = Text.size();
+    while (Start < Size) {
+        qsizetype End = Start;
+        while (End < Size && Text[End] != '\n' && Text[End] != '\r')
+            ++End;
+        Take(Text.sliced(Start, End - Start), Number++);
+        if (End + 1 < Size && Text[End] == '\r' && Text[End + 1] == '\n')
+            ++End;
+        Start = End + 1;
+    }
 }
 
 // Our own files hold nothing but .ini lines; anything else (a file of NUL bytes after a crash, a
@@ -76,23 +98,36 @@ bool IsIniLine(const QByteArray &Line) {
 bool IsIniText(const QByteArray &Utf8) {
     if (Utf8.contains('\0'))
         return false;
-    for (const QByteArray &Line : Utf8.split('\n'))
-        for (const QByteArray &Part : Line.split('\r'))
-            if (!IsIniLine(Part))
-                return false;
-    return true;
+    bool Ok = true;
+    ForEachLine(Utf8, [&Ok](QByteArrayView Line, qsizetype) { Ok = Ok && IsIniLine(Line); });
+    return Ok;
 }
 
-// The .ini lines of the text, up to a NUL (where SimpleIni would stop). Other lines must not
-// reach SimpleIni: after a '[' line without ']' it files the next value under a section name
-// that runs on into that value's line.
-QByteArray IniLinesOf(const QByteArray &Utf8) {
+// The .ini lines of the text, up to a NUL (where SimpleIni would stop); the numbers of the lines
+// left out go to Skipped. Other lines must not reach SimpleIni: after a '[' line without ']' it
+// files the next value under a section name that runs on into that value's line. The values
+// after such a broken section line are left out too, up to the next section: they belong to a
+// section that cannot be read, and filed under the one before they would change it.
+QByteArray IniLinesOf(const QByteArray &Utf8, QList<qsizetype> *Skipped) {
     QByteArray Kept;
     Kept.reserve(Utf8.size());
-    for (const QByteArray &Line : Utf8.left(qstrnlen(Utf8.constData(), Utf8.size())).split('\n'))
-        for (const QByteArray &Part : Line.split('\r'))
-            if (IsIniLine(Part))
-                Kept += Part + '\n';
+    bool Orphaned = false;
+    ForEachLine(QByteArrayView(Utf8).first(qstrnlen(Utf8.constData(), Utf8.size())),
+                [&](QByteArrayView Line, qsizetype Number) {
+                    const bool Section = IsSectionLine(Line);
+                    bool Keep = IsIniLine(Line);
+                    if (Section)
+                        Orphaned = !Keep;
+                    else if (Orphaned && !Line.trimmed().isEmpty() &&
+                             !Line.trimmed().startsWith(';') && !Line.trimmed().startsWith('#'))
+                        Keep = false;
+                    if (Keep) {
+                        Kept += Line;
+                        Kept += '\n';
+                    } else if (Skipped) {
+                        Skipped->append(Number);
+                    }
+                });
     return Kept;
 }
 
@@ -143,36 +178,44 @@ QString TIniDocument::Storable(const QString &Text) {
 TIniDocument::TIniDocument() : d(std::make_unique<TImpl>()) {}
 TIniDocument::~TIniDocument() = default;
 
-TIniDocument::TLoadResult TIniDocument::Load(const QString &FileName, bool Strict, QString *Error) {
+TIniDocument::TLoadResult TIniDocument::Load(const QString &FileName, bool Strict, QString *Error,
+                                             QList<qsizetype> *Skipped) {
     Clear();
-    const QFileInfo Info(FileName);
-    if (!Info.exists() && !Info.isSymLink())
+    if (Skipped)
+        Skipped->clear();
+    QByteArray Raw;
+    QString Reason;
+    switch (ReadRegularFile(FileName, MaxFileSize, Raw, Reason)) {
+    case TFileReadResult::Missing:
         return TLoadResult::Missing;
-    QFile File(FileName);
-    if (Info.isDir() || !File.open(QIODevice::ReadOnly)) {
+    case TFileReadResult::Unreadable:
+    case TFileReadResult::TooLarge:
         if (Error)
-            *Error = Info.isDir() ? QStringLiteral("it is a folder") : File.errorString();
+            *Error = Reason;
         return TLoadResult::Unreadable;
+    case TFileReadResult::Read:
+        break;
     }
-    const QByteArray Raw = File.readAll();
-    if (File.error() != QFileDevice::NoError) {
-        if (Error)
-            *Error = File.errorString();
-        return TLoadResult::Unreadable;
-    }
-    const TLoadResult Result = LoadText(Raw, Strict);
+    const TLoadResult Result = LoadText(Raw, Strict, Skipped);
     if (Result == TLoadResult::Malformed && Error)
-        *Error = QStringLiteral("it is not a settings file");
+        *Error = Strict ? QStringLiteral("it is not a settings file")
+                        : QCoreApplication::translate("TIniDocument", "it is not a text file");
     return Result;
 }
 
-TIniDocument::TLoadResult TIniDocument::LoadText(const QByteArray &Raw, bool Strict) {
+TIniDocument::TLoadResult TIniDocument::LoadText(const QByteArray &Raw, bool Strict,
+                                                 QList<qsizetype> *Skipped) {
     Clear();
+    if (Skipped)
+        Skipped->clear();
     const QByteArray Utf8 = ToUtf8(Raw);
     if (Strict && !IsIniText(Utf8))
         return TLoadResult::Malformed;
+    // No text file holds a NUL: the file as a whole is damaged (zeros after a crash).
+    if (Skipped && Utf8.contains('\0'))
+        return TLoadResult::Malformed;
     // Lenient reading keeps the .ini lines before a NUL.
-    const QByteArray Lines = IniLinesOf(Utf8);
+    const QByteArray Lines = IniLinesOf(Utf8, Skipped);
     if (d->Ini.LoadData(Lines.constData(), size_t(Lines.size())) < 0) {
         Clear();
         return TLoadResult::Malformed;
@@ -257,4 +300,56 @@ QStringList TIniDocument::Idents(const QString &Section) const {
     TSimpleIni::TNamesDepend List;
     d->Ini.GetAllKeys(StoredUtf8(Section).constData(), List);
     return Names(List);
+}
+
+void TIniDocument::Assign(const TIniDocument &Other) {
+    if (&Other == this)
+        return;
+    const QByteArray Copy = Other.Text();
+    Clear();
+    d->Ini.LoadData(Copy.constData(), size_t(Copy.size()));
+}
+
+bool TIniDocument::ApplyChanges(const TIniDocument &Before, const TIniDocument &After,
+                                bool AddMissing) {
+    bool Changed = false;
+    const auto Set = [&](const QString &Section, const QString &Ident, const QString &Text) {
+        QString Old;
+        if (Value(Section, Ident, Old) && Old == Storable(Text))
+            return;
+        SetValue(Section, Ident, Text);
+        Changed = true;
+    };
+    const QStringList AfterSections = After.Sections();
+    for (const QString &Section : AfterSections) {
+        const bool Known = Before.HasSection(Section);
+        if ((!Known || AddMissing) && !HasSection(Section)) {
+            AddSection(Section);
+            Changed = true;
+        }
+        for (const QString &Ident : After.Idents(Section)) {
+            QString Now;
+            QString Was;
+            After.Value(Section, Ident, Now);
+            if (!Before.Value(Section, Ident, Was) || Was != Now)
+                Set(Section, Ident, Now);
+            else if (AddMissing && !Value(Section, Ident, Was))
+                Set(Section, Ident, Now);
+        }
+    }
+    for (const QString &Section : Before.Sections()) {
+        const bool Kept = After.HasSection(Section);
+        for (const QString &Ident : Before.Idents(Section)) {
+            QString Now;
+            if (Kept && After.Value(Section, Ident, Now))
+                continue;
+            if (DeleteValue(Section, Ident))
+                Changed = true;
+        }
+        if (!Kept && HasSection(Section) && Idents(Section).isEmpty()) {
+            DeleteSection(Section);
+            Changed = true;
+        }
+    }
+    return Changed;
 }

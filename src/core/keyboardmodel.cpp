@@ -13,6 +13,16 @@ constexpr std::array<const char *, 12> GermanNames{"C",   "Cis", "D",   "Dis", "
                                                    "Fis", "G",   "Gis", "A",   "Ais", "H"};
 constexpr std::array<const char *, 12> ItalianNames{"Do",  "Do#", "Re",   "Re#", "Mi",  "Fa",
                                                     "Fa#", "Sol", "Sol#", "La",  "La#", "Si"};
+// The same names with the black notes as flats; German names B flat "B" (and B "H").
+constexpr std::array<const char *, 12> InternationalFlatNames{"C",  "Db", "D",  "Eb", "E",  "F",
+                                                              "Gb", "G",  "Ab", "A",  "Bb", "B"};
+constexpr std::array<const char *, 12> GermanFlatNames{"C",   "Des", "D",  "Es", "E", "F",
+                                                       "Ges", "G",   "As", "A",  "B", "H"};
+constexpr std::array<const char *, 12> ItalianFlatNames{"Do",   "Reb", "Re",  "Mib", "Mi",  "Fa",
+                                                        "Solb", "Sol", "Lab", "La",  "Sib", "Si"};
+
+// Dynamic levels, ppp to fff, that the velocity keys step through.
+constexpr std::array<int, 8> VelocityLevels{16, 32, 48, 64, 80, 96, 112, 127};
 
 constexpr std::array<bool, 12> BlackStep{false, true,  false, true,  false, false,
                                          true,  false, true,  false, true,  false};
@@ -117,6 +127,15 @@ void TKeyboardModel::SetChannel(int Value) {
     FChannel = static_cast<uint8_t>(Value & 15);
 }
 
+void TKeyboardModel::SetVelocity(int Value) {
+    const auto v = static_cast<uint8_t>(Value & 127);
+    if (v == FVelocity)
+        return;
+    FVelocity = v;
+    if (OnVelocityChange)
+        OnVelocityChange(Sender);
+}
+
 void TKeyboardModel::SetVelocityShiftFactor(float Value) {
     if (!(Value >= 0.01f)) // also catches NaN
         Value = 0.01f;
@@ -124,9 +143,48 @@ void TKeyboardModel::SetVelocityShiftFactor(float Value) {
 }
 
 uint8_t TKeyboardModel::ShiftVelocity() const {
+    return ShiftedVelocity(FVelocity);
+}
+
+uint8_t TKeyboardModel::ShiftedVelocity(int Velocity) const {
     // nearbyint rounds halves to even in the default rounding mode.
-    const double v = std::nearbyint(double(FVelocity) * double(FVelocityShiftFactor));
+    const double v = std::nearbyint(double(Velocity) * double(FVelocityShiftFactor));
     return static_cast<uint8_t>(std::clamp(v, 0.0, 127.0));
+}
+
+int TKeyboardModel::StepVelocityLevel(int Velocity, int Direction) {
+    if (Direction > 0) {
+        for (int level : VelocityLevels)
+            if (level > Velocity)
+                return level;
+        return std::max(Velocity, VelocityLevels.back());
+    }
+    if (Direction < 0)
+        for (auto it = VelocityLevels.rbegin(); it != VelocityLevels.rend(); ++it)
+            if (*it < Velocity)
+                return *it;
+    return Velocity;
+}
+
+void TKeyboardModel::SetVelocityCurve(const TVelocityCurve &Value) {
+    FVelocityCurve = Value;
+    FVelocityCurve.Normalize();
+}
+
+double TKeyboardModel::StrikeDepth(int Note, int Y) const {
+    // A black key from its back edge to its front; a white key only over the part before the
+    // black keys, where every white key can be struck (its back beside them counts as the back).
+    const int front = KeyPixelHeight(Note) - 1;
+    const int back = IsBlack(Note) ? 0 : KeyPixelHeight(1);
+    if (front <= back)
+        return 1.0;
+    return std::clamp(double(Y - back) / double(front - back), 0.0, 1.0);
+}
+
+uint8_t TKeyboardModel::StrikeVelocity(int Note, int Y, bool Shift) const {
+    const int v =
+        FVelocityByPosition ? FVelocityCurve.Velocity(StrikeDepth(Note, Y)) : int(FVelocity);
+    return Shift ? ShiftedVelocity(v) : uint8_t(v);
 }
 
 void TKeyboardModel::SetUpDownController(int Value) {
@@ -201,6 +259,8 @@ void TKeyboardModel::SetUpperCScanCode(int Value) {
         return;
     FUpperCScanCode = static_cast<uint8_t>(Value);
     FScanCodeMap.RebuildRow(TScanCodeMap::Upper, Value);
+    if (FComputerKeyLabels)
+        RepaintAll();
 }
 
 void TKeyboardModel::SetLowerCScanCode(int Value) {
@@ -208,11 +268,32 @@ void TKeyboardModel::SetLowerCScanCode(int Value) {
         return;
     FLowerCScanCode = static_cast<uint8_t>(Value);
     FScanCodeMap.RebuildRow(TScanCodeMap::Lower, Value);
+    if (FComputerKeyLabels)
+        RepaintAll();
 }
 
 int TKeyboardModel::ScanCodeNote(int ScanCode) const {
     const int offset = FScanCodeMap.Offset(ScanCode);
-    return offset == TScanCodeMap::Unmapped ? -1 : 12 * FKeyOctave + offset;
+    if (offset == TScanCodeMap::Unmapped)
+        return -1;
+    if (!FScaleKeysOnly || FScale == TScale::scChromatic)
+        return 12 * FKeyOctave + offset;
+    // The white-key rows play the scale's degrees in turn, each row's C key the key note (the
+    // upper row's an octave of the scale higher); the black-key rows have no notes left.
+    const auto in = [ScanCode](const TScanCodeMap::TRow &Row) {
+        return ScanCode >= Row.WhiteFirst && ScanCode <= Row.WhiteLast;
+    };
+    const bool upper = in(TScanCodeMap::Upper);
+    if (!upper && !in(TScanCodeMap::Lower))
+        return -1;
+    const auto whiteIndex = [](int Offset) {
+        const int octave = Offset >= 0 ? Offset / 12 : -((-Offset + 11) / 12);
+        return 7 * octave + WhiteBelow[size_t(Offset - 12 * octave)];
+    };
+    const int base = upper ? TScanCodeMap::Upper.BaseOffset : TScanCodeMap::Lower.BaseOffset;
+    const int degree =
+        whiteIndex(offset) - whiteIndex(base) + (upper ? int(MusicScale::Steps(FScale).size()) : 0);
+    return 12 * FKeyOctave + MusicScale::DegreeNote(FScale, FScaleRoot, degree);
 }
 
 void TKeyboardModel::ComputerKeyDown(int ScanCode, int Note, int Velocity) {
@@ -307,7 +388,8 @@ int TKeyboardModel::HitTest(int X, int Y) const {
     if (FPaintStyle == TPaintStyle::psImage) {
         const size_t size = SizeIndex(FImageSize);
         // Below the black keys only the white key counts: look at its middle column.
-        const int col = Y > ImageBH[size] ? w * (r / w) + w / 2 : r;
+        const int col =
+            Y > ImageBH[size] * ImageKeyHeight() / ImageHeight ? w * (r / w) + w / 2 : r;
         step = WhiteSteps[size_t(std::min(col / w, 6))];
         for (size_t k = 0; k < 5; ++k) {
             if (col >= ImageBX[size][k] && col < ImageBX[size][k] + ImageBW[size]) {
@@ -364,10 +446,12 @@ void TKeyboardModel::SendNote(int Channel, int Note, int Velocity) {
         }
     }
     uint8_t &count = FOwnCount[size_t(key)];
-    if (vel >= 1)
+    if (vel >= 1) {
         Increment(count);
-    else
+        KeyPressed(key);
+    } else {
         Decrement(count);
+    }
     // Repaint only when the key may have turned from released to pressed or back.
     const int total = FOwnCount[size_t(key)] + FDisplayCount[size_t(key)];
     if (total == (vel >= 1 ? 1 : 0))
@@ -478,6 +562,7 @@ void TKeyboardModel::ShowThruChord(int Channel, int Note, int Velocity) {
         shown.set(note.Key);
         uint8_t &count = FDisplayCount[note.Key];
         Increment(count);
+        KeyPressed(note.Key);
         if (count + FOwnCount[note.Key] == 1)
             KeyChanged(note.Key);
     }
@@ -492,9 +577,10 @@ void TKeyboardModel::ShowMidiEvent(const TShortMessage &m, bool UseEventChannel)
 
 void TKeyboardModel::ShowNote(int Note, int Velocity) {
     const size_t key = size_t(Note & 127);
-    if (Velocity > 0)
+    if (Velocity > 0) {
         Increment(FDisplayCount[key]);
-    else
+        KeyPressed(int(key));
+    } else
         Decrement(FDisplayCount[key]);
     KeyChanged(int(key));
 }
@@ -507,9 +593,10 @@ void TKeyboardModel::SendControllerEvent(const TShortMessage &Message) {
 }
 
 void TKeyboardModel::ReleaseOwnNotes() {
-    // Every own note ends here, those of held computer keys too: their releases must not end
-    // them a second time.
+    // Every own note ends here, those of held computer keys and fingers too: their releases must
+    // not end them a second time.
     FKeyNotes.fill(-1);
+    FTouchNotes.clear();
     for (int key = 0; key < NoteCount; ++key) {
         if (FOwnCount[size_t(key)] == 0)
             continue;
@@ -607,6 +694,8 @@ void TKeyboardModel::Retrigger() {
 void TKeyboardModel::SetControllerValue(int Controller, int Value) {
     if (!ControllerCode::IsControlChange(Controller))
         return;
+    if (IsPedal(Controller))
+        SetPedalDown(Controller, (Value & 127) >= 64);
     for (size_t i = 0; i < 2; ++i)
         if (FControllerAssign[i] == Controller)
             FControllerValue[i] = Value & 127;
@@ -642,6 +731,218 @@ void TKeyboardModel::SetNoteNames(const QStringList *List) {
         FNoteNames.reset();
 }
 
+// --- Labels and scale ------------------------------------------------------------------------
+
+void TKeyboardModel::SetNoteLabels(TNoteLabels Value) {
+    FNoteLabels = Value;
+    RepaintAll();
+}
+
+void TKeyboardModel::SetFlatNames(bool Value) {
+    if (Value == FFlatNames)
+        return;
+    FFlatNames = Value;
+    NamesChanged();
+}
+
+void TKeyboardModel::SetMiddleCOctave(int Value) {
+    Value = std::clamp(Value, MiddleCOctaveMin, MiddleCOctaveMax);
+    if (Value == FMiddleCOctave)
+        return;
+    FMiddleCOctave = Value;
+    NamesChanged();
+}
+
+void TKeyboardModel::NamesChanged() {
+    // The names shown elsewhere (the base note in the status bar) follow too.
+    if (OnBaseNoteChange)
+        OnBaseNoteChange(Sender, NoteName(FBaseNote));
+    RepaintAll();
+}
+
+void TKeyboardModel::SetComputerKeyLabels(bool Value) {
+    FComputerKeyLabels = Value;
+    RepaintAll();
+}
+
+void TKeyboardModel::SetKeyNamesOnKeys(bool Value) {
+    FKeyNamesOnKeys = Value;
+    RepaintAll();
+}
+
+QString TKeyboardModel::NoteLabel(int Note) const {
+    if (!InRange(Note))
+        return {};
+    const bool isC = Note % 12 == 0;
+    switch (FNoteLabels) {
+    case TNoteLabels::nlNone:
+        return {};
+    case TNoteLabels::nlC:
+        return isC ? NoteName(Note) : QString();
+    case TNoteLabels::nlAll:
+        // The octave on the C keys only: it would not fit on the others, and C is enough to
+        // tell the octaves apart.
+        return isC ? NoteName(Note) : PitchName(Note % 12, FLanguage, FFlatNames);
+    case TNoteLabels::nlPressed:
+        return IsPressed(Note) ? NoteName(Note) : QString();
+    }
+    return {};
+}
+
+QString TKeyboardModel::KeyName(int Note) const {
+    if (!InRange(Note) || !FNoteNames)
+        return {};
+    return FNoteNames->at(Note);
+}
+
+std::vector<int> TKeyboardModel::ComputerKeysOf(int Note) const {
+    std::vector<int> keys;
+    if (!InRange(Note))
+        return keys;
+    // The lower row first: it is the one nearer to the player.
+    for (const auto *row : {&TScanCodeMap::Lower, &TScanCodeMap::Upper})
+        for (int scan : {row->WhiteFirst, row->BlackFirst})
+            for (int code = scan;
+                 code <= (scan == row->WhiteFirst ? row->WhiteLast : row->BlackLast); ++code)
+                if (ScanCodeNote(code) == Note && keys.size() < 2)
+                    keys.push_back(code);
+    return keys;
+}
+
+void TKeyboardModel::SetScale(TScale Value) {
+    FScale = Value;
+    RepaintAll();
+}
+
+void TKeyboardModel::SetScaleRoot(int Value) {
+    FScaleRoot = ((Value % 12) + 12) % 12;
+    RepaintAll();
+}
+
+void TKeyboardModel::SetScaleKeysOnly(bool Value) {
+    FScaleKeysOnly = Value;
+    if (FComputerKeyLabels)
+        RepaintAll();
+}
+
+// --- Pedals --------------------------------------------------------------------------------------
+
+namespace {
+int PedalIndex(int Controller) {
+    switch (Controller) {
+    case TKeyboardModel::SustainPedal:
+        return 0;
+    case TKeyboardModel::SostenutoPedal:
+        return 1;
+    case TKeyboardModel::SoftPedal:
+        return 2;
+    default:
+        return -1;
+    }
+}
+} // namespace
+
+bool TKeyboardModel::IsPedal(int Controller) {
+    return PedalIndex(Controller) >= 0;
+}
+
+bool TKeyboardModel::PedalDown(int Controller) const {
+    const int i = PedalIndex(Controller);
+    return i >= 0 && FPedals[size_t(i)];
+}
+
+void TKeyboardModel::SendPedal(int Controller, bool Down) {
+    if (!IsPedal(Controller))
+        return;
+    SetPedalDown(Controller, Down);
+    if (OnNote) {
+        const TShortMessage m = TShortMessage::ControlChange(FChannel, Controller, Down ? 127 : 0);
+        OnNote(Sender, m);
+    }
+}
+
+void TKeyboardModel::SetPedalDown(int Controller, bool Down) {
+    const int i = PedalIndex(Controller);
+    if (i < 0 || FPedals[size_t(i)] == Down)
+        return;
+    FPedals[size_t(i)] = Down;
+    std::bitset<NoteCount> *keys = Controller == SustainPedal     ? &FSustainKeys
+                                   : Controller == SostenutoPedal ? &FSostenutoKeys
+                                                                  : nullptr;
+    if (!keys)
+        return;
+    if (Down) {
+        // What sounds now goes on sounding when let go.
+        keys->reset();
+        for (int key = 0; key < NoteCount; ++key)
+            if (IsPressed(key))
+                keys->set(size_t(key));
+        return;
+    }
+    const std::bitset<NoteCount> held = *keys;
+    keys->reset();
+    for (int key = 0; key < NoteCount; ++key)
+        if (held.test(size_t(key)))
+            KeyChanged(key);
+}
+
+void TKeyboardModel::KeyPressed(int Note) {
+    if (FPedals[0] && InRange(Note))
+        FSustainKeys.set(size_t(Note));
+}
+
+bool TKeyboardModel::IsSustained(int Note) const {
+    if (!InRange(Note) || IsPressed(Note))
+        return false;
+    return (FPedals[0] && FSustainKeys.test(size_t(Note))) ||
+           (FPedals[1] && FSostenutoKeys.test(size_t(Note)));
+}
+
+// --- Touch ---------------------------------------------------------------------------------------
+
+void TKeyboardModel::TouchDown(int Id, int Note, int Velocity) {
+    if (!InRange(Note))
+        return;
+    TouchUp(Id);
+    SendChord(FChannel, Note, Velocity, true);
+    FTouchNotes.emplace_back(Id, Note);
+}
+
+int TKeyboardModel::TouchUp(int Id) {
+    const auto it = std::find_if(FTouchNotes.begin(), FTouchNotes.end(),
+                                 [Id](const auto &Touch) { return Touch.first == Id; });
+    if (it == FTouchNotes.end())
+        return -1;
+    const int note = it->second;
+    FTouchNotes.erase(it);
+    SendChord(FChannel, note, 0, true);
+    return note;
+}
+
+int TKeyboardModel::TouchNote(int Id) const {
+    for (const auto &[id, note] : FTouchNotes)
+        if (id == Id)
+            return note;
+    return -1;
+}
+
+void TKeyboardModel::TouchPressure(int Id, int Pressure) {
+    const int note = TouchNote(Id);
+    if (note < 0 || !OnNote)
+        return;
+    // Each note the key sounds, as SendNote sent it.
+    for (int interval : ChordIntervals()) {
+        const int played = note + interval;
+        const int key = FDisplayTransposed ? played + FTranspose : played;
+        const int sent = played + FTranspose;
+        if (!InRange(key) || !InRange(sent))
+            continue;
+        const TShortMessage m =
+            TShortMessage::Make(TMessageKind::KeyPressure, FChannel, sent, Pressure & 127);
+        OnNote(Sender, m);
+    }
+}
+
 void TKeyboardModel::KeyChanged(int Note) {
     if (OnKeyChanged && InRange(Note))
         OnKeyChanged(Note);
@@ -672,6 +973,19 @@ const QString ValImageSize = QStringLiteral("ImageSize");
 const QString ValLowerCKey = QStringLiteral("LowerCKey");
 const QString ValUpperCKey = QStringLiteral("UpperCKey");
 const QString ValPaintStyle = QStringLiteral("PaintStyle");
+const QString ValVelocityByPosition = QStringLiteral("VelocityByPosition");
+const QString ValVelocityMin = QStringLiteral("VelocityMin");
+const QString ValVelocityMax = QStringLiteral("VelocityMax");
+const QString ValVelocityCurve = QStringLiteral("VelocityCurve");
+const QString ValTouchPressure = QStringLiteral("TouchPressure");
+const QString ValNoteLabels = QStringLiteral("NoteLabels");
+const QString ValFlatNames = QStringLiteral("FlatNames");
+const QString ValMiddleC = QStringLiteral("MiddleC");
+const QString ValComputerKeyLabels = QStringLiteral("ComputerKeyLabels");
+const QString ValKeyNamesOnKeys = QStringLiteral("KeyNamesOnKeys");
+const QString ValScale = QStringLiteral("Scale");
+const QString ValScaleRoot = QStringLiteral("ScaleRoot");
+const QString ValScaleKeysOnly = QStringLiteral("ScaleKeysOnly");
 
 int FactorPercent(float Factor) {
     return int(std::nearbyint(double(Factor) * 100.0));
@@ -681,7 +995,10 @@ int FactorPercent(float Factor) {
 void TKeyboardModel::LoadKeyboardSettings(const TCustomIniFile &Store) {
     const QString &sec = FRegKey;
     SetBaseNote(Store.ReadInteger(sec, ValBaseNote, FBaseNote));
-    SetChannel(Store.ReadInteger(sec, ValChannel, FChannel));
+    // A channel out of range keeps the one there is (Channel=44 played on channel 13).
+    if (const int channel = Store.ReadInteger(sec, ValChannel, FChannel);
+        channel >= 0 && channel < MidiChannelCount)
+        SetChannel(channel);
     // Stored values outside an enumeration are ignored rather than cast blindly.
     const int chord = Store.ReadInteger(sec, ValChord, int(FChord));
     if (chord >= 0 && chord < ChordKindCount)
@@ -711,6 +1028,29 @@ void TKeyboardModel::LoadKeyboardSettings(const TCustomIniFile &Store) {
     const int style = Store.ReadInteger(sec, ValPaintStyle, int(FPaintStyle));
     if (style == int(TPaintStyle::psDraw) || style == int(TPaintStyle::psImage))
         SetPaintStyle(TPaintStyle(style));
+
+    FVelocityByPosition = Store.ReadBool(sec, ValVelocityByPosition, FVelocityByPosition);
+    TVelocityCurve curve = FVelocityCurve;
+    curve.Min = Store.ReadInteger(sec, ValVelocityMin, curve.Min);
+    curve.Max = Store.ReadInteger(sec, ValVelocityMax, curve.Max);
+    curve.Curve = Store.ReadInteger(sec, ValVelocityCurve, curve.Curve);
+    SetVelocityCurve(curve);
+    FTouchPressure = Store.ReadBool(sec, ValTouchPressure, FTouchPressure);
+    const int labels = Store.ReadInteger(sec, ValNoteLabels, int(FNoteLabels));
+    if (labels >= 0 && labels < NoteLabelsCount)
+        FNoteLabels = TNoteLabels(labels);
+    SetFlatNames(Store.ReadBool(sec, ValFlatNames, FFlatNames));
+    SetMiddleCOctave(Store.ReadInteger(sec, ValMiddleC, FMiddleCOctave));
+    FComputerKeyLabels = Store.ReadBool(sec, ValComputerKeyLabels, FComputerKeyLabels);
+    FKeyNamesOnKeys = Store.ReadBool(sec, ValKeyNamesOnKeys, FKeyNamesOnKeys);
+    const int scale = Store.ReadInteger(sec, ValScale, int(FScale));
+    if (scale >= 0 && scale < ScaleCount)
+        FScale = TScale(scale);
+    const int root = Store.ReadInteger(sec, ValScaleRoot, FScaleRoot);
+    if (root >= 0 && root < 12)
+        FScaleRoot = root;
+    FScaleKeysOnly = Store.ReadBool(sec, ValScaleKeysOnly, FScaleKeysOnly);
+    RepaintAll();
 }
 
 void TKeyboardModel::SaveKeyboardSettings(TCustomIniFile &Store) const {
@@ -731,20 +1071,39 @@ void TKeyboardModel::SaveKeyboardSettings(TCustomIniFile &Store) const {
     Store.WriteInteger(sec, ValLowerCKey, FLowerCScanCode);
     Store.WriteInteger(sec, ValUpperCKey, FUpperCScanCode);
     Store.WriteInteger(sec, ValPaintStyle, int(FPaintStyle));
+    Store.WriteBool(sec, ValVelocityByPosition, FVelocityByPosition);
+    Store.WriteInteger(sec, ValVelocityMin, FVelocityCurve.Min);
+    Store.WriteInteger(sec, ValVelocityMax, FVelocityCurve.Max);
+    Store.WriteInteger(sec, ValVelocityCurve, FVelocityCurve.Curve);
+    Store.WriteBool(sec, ValTouchPressure, FTouchPressure);
+    Store.WriteInteger(sec, ValNoteLabels, int(FNoteLabels));
+    Store.WriteBool(sec, ValFlatNames, FFlatNames);
+    Store.WriteInteger(sec, ValMiddleC, FMiddleCOctave);
+    Store.WriteBool(sec, ValComputerKeyLabels, FComputerKeyLabels);
+    Store.WriteBool(sec, ValKeyNamesOnKeys, FKeyNamesOnKeys);
+    Store.WriteInteger(sec, ValScale, int(FScale));
+    Store.WriteInteger(sec, ValScaleRoot, FScaleRoot);
+    Store.WriteBool(sec, ValScaleKeysOnly, FScaleKeysOnly);
 }
 
 // --- Names ---------------------------------------------------------------------------------------
 
-QString TKeyboardModel::NoteName(int Note, TLanguage Language) {
+QString TKeyboardModel::PitchName(int PitchClass, TLanguage Language, bool Flats) {
+    const auto &names = Language == TLanguage::German ? (Flats ? GermanFlatNames : GermanNames)
+                        : Language == TLanguage::Italian
+                            ? (Flats ? ItalianFlatNames : ItalianNames)
+                            : (Flats ? InternationalFlatNames : InternationalNames);
+    return QString::fromLatin1(names[size_t(((PitchClass % 12) + 12) % 12)]);
+}
+
+QString TKeyboardModel::NoteName(int Note, TLanguage Language, bool Flats, int MiddleCOctave) {
     Note = std::clamp(Note, 0, NoteCount - 1);
-    const auto &names = Language == TLanguage::German    ? GermanNames
-                        : Language == TLanguage::Italian ? ItalianNames
-                                                         : InternationalNames;
-    return QString::fromLatin1(names[size_t(Note % 12)]) + QString::number(Note / 12 - 2);
+    MiddleCOctave = std::clamp(MiddleCOctave, MiddleCOctaveMin, MiddleCOctaveMax);
+    return PitchName(Note % 12, Language, Flats) + QString::number(Note / 12 - 5 + MiddleCOctave);
 }
 
 QString TKeyboardModel::NoteName(int Note) const {
-    return NoteName(Note, FLanguage);
+    return NoteName(Note, FLanguage, FFlatNames, FMiddleCOctave);
 }
 
 QString TKeyboardModel::NoteDisplayName(int Note) const {
@@ -800,7 +1159,7 @@ int TKeyboardModel::KeyPixelWidth(int Note) const {
 
 int TKeyboardModel::KeyPixelHeight(int Note) const {
     if (FPaintStyle == TPaintStyle::psImage)
-        return IsBlack(Note) ? ImageBlackHeight(FImageSize) : ImageHeight;
+        return IsBlack(Note) ? ImageBlackKeyHeight() : ImageKeyHeight();
     return IsBlack(Note) ? FHeight * 3 / 5 : FHeight;
 }
 

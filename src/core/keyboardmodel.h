@@ -6,19 +6,24 @@
 
 #include "core/keyboardtypes.h"
 #include "core/midivocabulary.h"
+#include "core/musicscale.h"
 #include "core/scancodemap.h"
 #include "core/thrumapping.h"
+#include "core/velocitycurve.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 class TCustomIniFile;
 
@@ -46,6 +51,8 @@ public:
     // The chord, custom chord, transposition or one of its options changed: what a played-through
     // note turns into is different from now on.
     TNotifyEvent OnPlayRulesChange;
+    // Velocity changed (by code or a dialog): the controls that show it follow.
+    TNotifyEvent OnVelocityChange;
     // The notes played through must stop now (their display is cleared: a change of chord or
     // transposition, Clear Display, the octave): the owner silences what it sent for them.
     TNotifyEvent OnReleaseThru;
@@ -89,12 +96,33 @@ public:
     void SetChannel(int Value);
 
     uint8_t Velocity() const { return FVelocity; }
-    void SetVelocity(int Value) { FVelocity = static_cast<uint8_t>(Value & 127); }
+    void SetVelocity(int Value);
 
     float VelocityShiftFactor() const { return FVelocityShiftFactor; }
     void SetVelocityShiftFactor(float Value);
     // The velocity used while Shift is held.
     uint8_t ShiftVelocity() const;
+    // Velocity times the shift factor, rounded (halves to even) and clamped to 0..127.
+    uint8_t ShiftedVelocity(int Velocity) const;
+    // The dynamic levels the velocity steps through (16, 32, ... 112, 127): the next one above
+    // (Direction > 0) or below Velocity, staying at the ends.
+    static int StepVelocityLevel(int Velocity, int Direction);
+
+    // Whether the mouse and fingers play with the velocity of where they strike a key (else
+    // with Velocity, as the computer keys do).
+    bool VelocityByPosition() const { return FVelocityByPosition; }
+    void SetVelocityByPosition(bool Value) { FVelocityByPosition = Value; }
+    const TVelocityCurve &VelocityCurve() const { return FVelocityCurve; }
+    void SetVelocityCurve(const TVelocityCurve &Value);
+    // How far towards the front of key Note the control pixel row Y lies: 0 at the back (for a
+    // white key, level with the black keys' front), 1 at the key's front edge.
+    double StrikeDepth(int Note, int Y) const;
+    // The velocity of key Note struck at row Y: by the curve when VelocityByPosition, else
+    // Velocity; with Shift, times the shift factor.
+    uint8_t StrikeVelocity(int Note, int Y, bool Shift) const;
+    // Whether finger pressure is sent as polyphonic aftertouch of the notes it holds.
+    bool TouchPressure() const { return FTouchPressure; }
+    void SetTouchPressure(bool Value) { FTouchPressure = Value; }
 
     QString RegPath() const { return FRegPath; }
     void SetRegPath(const QString &Value) { FRegPath = Value; }
@@ -138,7 +166,8 @@ public:
     // --- Computer-keyboard play ----------------------------------------------------------------
     const TScanCodeMap &ScanCodeMap() const { return FScanCodeMap; }
     // The note key ScanCode plays now, 12 x KeyOctave + its offset (possibly outside 0..127),
-    // or -1 for a key that plays nothing.
+    // or the scale's note of the key's place when ScaleKeysOnly; -1 for a key that plays
+    // nothing.
     int ScanCodeNote(int ScanCode) const;
     // A computer key starts a note; the model remembers it so that the key's release ends
     // exactly that note, once.
@@ -165,6 +194,64 @@ public:
 
     bool EnableBaseNoteDrag() const { return FEnableBaseNoteDrag; }
     void SetEnableBaseNoteDrag(bool Value) { FEnableBaseNoteDrag = Value; }
+
+    // --- Labels on the keys ---------------------------------------------------------------------
+    TNoteLabels NoteLabels() const { return FNoteLabels; }
+    void SetNoteLabels(TNoteLabels Value);
+    // Black notes named as flats ("Db") instead of sharps ("C#"), everywhere names are shown.
+    bool FlatNames() const { return FFlatNames; }
+    void SetFlatNames(bool Value);
+    // The octave number of note 60 (3, 4 or 5); the other octaves follow.
+    int MiddleCOctave() const { return FMiddleCOctave; }
+    void SetMiddleCOctave(int Value);
+    // Whether each key shows the computer key that plays it.
+    bool ComputerKeyLabels() const { return FComputerKeyLabels; }
+    void SetComputerKeyLabels(bool Value);
+    // Whether the patch's names of keys (drum kits) are written on the keys; they are always
+    // the keys' tooltips.
+    bool KeyNamesOnKeys() const { return FKeyNamesOnKeys; }
+    void SetKeyNamesOnKeys(bool Value);
+    // The note name written on key Note under the NoteLabels choice; empty for none.
+    QString NoteLabel(int Note) const;
+    // The patch's name of key Note; empty when it has none.
+    QString KeyName(int Note) const;
+    // The scan codes of the computer keys that play Note now, lowest row first (at most two).
+    std::vector<int> ComputerKeysOf(int Note) const;
+
+    // --- Scale ----------------------------------------------------------------------------------
+    TScale Scale() const { return FScale; }
+    void SetScale(TScale Value);
+    // The key note of the scale, 0 (C) .. 11 (B).
+    int ScaleRoot() const { return FScaleRoot; }
+    void SetScaleRoot(int Value);
+    // Whether the computer keys play the scale's notes one after another (a row's C key plays
+    // the key note; the black-key rows play nothing); no effect with the chromatic scale.
+    bool ScaleKeysOnly() const { return FScaleKeysOnly; }
+    void SetScaleKeysOnly(bool Value);
+    bool InScale(int Note) const { return MusicScale::Contains(FScale, FScaleRoot, Note); }
+
+    // --- Pedals ---------------------------------------------------------------------------------
+    static constexpr int SustainPedal = 64;
+    static constexpr int SostenutoPedal = 66;
+    static constexpr int SoftPedal = 67;
+    static bool IsPedal(int Controller);
+    // Whether a pedal is down, as last sent or received (SetControllerValue).
+    bool PedalDown(int Controller) const;
+    // Presses or lifts a pedal on Channel: the control change goes out through OnNote.
+    void SendPedal(int Controller, bool Down);
+    // Key Note is not pressed but still sounds because the sustain pedal, or the sostenuto
+    // pedal that caught it, is down.
+    bool IsSustained(int Note) const;
+
+    // --- Touch ----------------------------------------------------------------------------------
+    // A finger Id starts Note, or glides to it: the note it held ends first. Like a computer
+    // key's, a finger's note ends once, at its lift or at ReleaseAll, whichever comes first.
+    void TouchDown(int Id, int Note, int Velocity);
+    // Ends the note of finger Id; returns it, or -1 when it held none.
+    int TouchUp(int Id);
+    int TouchNote(int Id) const;
+    // The pressure (0..127) of finger Id as polyphonic aftertouch of every note its key plays.
+    void TouchPressure(int Id, int Pressure);
 
     // --- Size of the visible window -----------------------------------------------------------
     int Width() const { return FWidth; }
@@ -245,7 +332,10 @@ public:
     // --- Names ----------------------------------------------------------------------------------
     QString NoteName(int Note) const;
     QString NoteDisplayName(int Note) const;
-    static QString NoteName(int Note, TLanguage Language);
+    static QString NoteName(int Note, TLanguage Language, bool Flats = false,
+                            int MiddleCOctave = MiddleCOctaveMin);
+    // The name of a pitch class (0..11) without an octave.
+    static QString PitchName(int PitchClass, TLanguage Language, bool Flats);
 
     // --- Geometry
     // ---------------------------------------------------------------------------------
@@ -258,6 +348,12 @@ public:
     static int ImageBlackX(TImageSize Size, int BlackIndex);
     static int ImageBlackWidth(TImageSize Size);
     static int ImageBlackHeight(TImageSize Size);
+    // The key pictures as tall as the control (never shorter than ImageHeight), the black keys
+    // in proportion: a taller window has taller keys.
+    int ImageKeyHeight() const { return std::max(int(ImageHeight), FHeight); }
+    int ImageBlackKeyHeight() const {
+        return ImageBlackHeight(FImageSize) * ImageKeyHeight() / ImageHeight;
+    }
     // Left edge of note n on the full strip (before ScrollOffset is taken off).
     int KeyLeft(int Note) const;
     int KeyPixelWidth(int Note) const;
@@ -276,6 +372,10 @@ private:
     void KeyChanged(int Note);
     void RepaintAll();
     void RulesChanged();
+    // Key Note has just turned pressed: a pedal that is down holds it once it is let go.
+    void KeyPressed(int Note);
+    void SetPedalDown(int Controller, bool Down);
+    void NamesChanged();
 
     int FShadowWidth = 1;
     int FKeyWidth = 15;
@@ -302,6 +402,24 @@ private:
     bool FTransposeThru = true;
     bool FEnableSpecialMode = true;
     bool FEnableBaseNoteDrag = true;
+    bool FVelocityByPosition = false;
+    TVelocityCurve FVelocityCurve;
+    bool FTouchPressure = true;
+    TNoteLabels FNoteLabels = TNoteLabels::nlNone;
+    bool FFlatNames = false;
+    int FMiddleCOctave = MiddleCOctaveMin;
+    bool FComputerKeyLabels = false;
+    bool FKeyNamesOnKeys = false;
+    TScale FScale = TScale::scChromatic;
+    int FScaleRoot = 0;
+    bool FScaleKeysOnly = false;
+    std::array<bool, 3> FPedals{}; // sustain, sostenuto, soft
+    // Keys pressed while the sustain pedal was down (or before it went down, still pressed
+    // then); the sostenuto pedal's keys, those pressed when it went down.
+    std::bitset<NoteCount> FSustainKeys;
+    std::bitset<NoteCount> FSostenutoKeys;
+    // The note each finger holds, by touch point id.
+    std::vector<std::pair<int, int>> FTouchNotes;
 
     int FWidth = DefaultWidth;
     int FHeight = DefaultHeight;

@@ -34,6 +34,14 @@ enum class TPaintStyle : uint8_t { psDraw = 0, psImage = 1 };
 enum class TImageSize : uint8_t { isSmall = 0, isNormal = 1, isBig = 2 };
 constexpr int ImageSizeCount = 3;
 
+// Which keys show their note name.
+enum class TNoteLabels : uint8_t { nlNone = 0, nlC = 1, nlAll = 2, nlPressed = 3 };
+constexpr int NoteLabelsCount = 4;
+
+// The octave number note 60 is named with ("C3" by default).
+constexpr int MiddleCOctaveMin = 3;
+constexpr int MiddleCOctaveMax = 5;
+
 constexpr int KeyOctaveMin = 0;
 constexpr int KeyOctaveMax = 10;
 

@@ -31,6 +31,7 @@ constexpr uint8_t Modulation = 1;
 constexpr uint8_t MainVolume = 7;
 constexpr uint8_t BankSelectLsb = 32;
 constexpr uint8_t AllSoundOff = 120;
+constexpr uint8_t ResetAllControllers = 121;
 constexpr uint8_t AllNotesOff = 123;
 } // namespace MidiController
 

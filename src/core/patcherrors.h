@@ -33,6 +33,12 @@ public:
     using EPatchScriptError::EPatchScriptError;
 };
 
+// The load was cancelled (TPatchLoadControl::Cancel); nothing is in the log.
+class EPatchLoadCancelled : public EPatchScriptError {
+public:
+    EPatchLoadCancelled() : EPatchScriptError(QStringLiteral("Loading was cancelled.")) {}
+};
+
 // A programming error on the patch set's lists (bad index, bad argument). Message() is
 // "Index out of bounds" or "Assertion failure"; what() adds the unit.
 class EPatchAssertion : public std::logic_error {

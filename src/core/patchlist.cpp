@@ -1,6 +1,9 @@
 #include "core/patchlist.h"
 
 #include "core/patchscriptparser.h"
+#include "core/regularfile.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <string_view>
@@ -27,17 +30,33 @@ TPatchList::TPatchList(QString FileName) : FFileName(std::move(FileName)) {}
 
 TPatchList::~TPatchList() = default;
 
-std::unique_ptr<TPatchList> TPatchList::Load(const QString &FileName, QStringList *Log) {
-    return Parse(TPatchScriptParser::ReadScriptFile(FileName), Log, FileName, false);
+std::unique_ptr<TPatchList> TPatchList::Load(const QString &FileName, QStringList *Log,
+                                             TPatchLoadControl *Control) {
+    return Parse(TPatchScriptParser::ReadScriptFile(FileName), Log, FileName, false, Control);
 }
 
 std::unique_ptr<TPatchList> TPatchList::LoadHeader(const QString &FileName) {
-    return Parse(TPatchScriptParser::ReadScriptFile(FileName), nullptr, FileName, true);
+    bool Truncated = false;
+    const QByteArray Head = TPatchScriptParser::ReadScriptFile(FileName, true, &Truncated);
+    try {
+        return Parse(Head, nullptr, FileName, true);
+    } catch (const TPatchScriptParseException &) {
+        throw;
+    } catch (const EPatchScriptError &) {
+        if (!Truncated)
+            throw;
+        // The patch names begin further on than a header ever reaches.
+        throw EPatchScriptError(
+            QCoreApplication::translate("TPatchList",
+                                        "No \"define patchnames\" section in the first %1.")
+                .arg(FileSizeText(TPatchScriptParser::HeadSize)));
+    }
 }
 
 std::unique_ptr<TPatchList> TPatchList::LoadText(const QByteArray &Text, QStringList *Log,
-                                                 const QString &FileName) {
-    return Parse(Text, Log, FileName, false);
+                                                 const QString &FileName,
+                                                 TPatchLoadControl *Control) {
+    return Parse(Text, Log, FileName, false, Control);
 }
 
 std::unique_ptr<TPatchList> TPatchList::LoadHeaderText(const QByteArray &Text,
@@ -46,16 +65,26 @@ std::unique_ptr<TPatchList> TPatchList::LoadHeaderText(const QByteArray &Text,
 }
 
 std::unique_ptr<TPatchList> TPatchList::Parse(const QByteArray &Text, QStringList *Log,
-                                              const QString &FileName, bool HeaderOnly) {
+                                              const QString &FileName, bool HeaderOnly,
+                                              TPatchLoadControl *Control) {
     TPatchScriptParser::CheckScriptStart(Text);
     auto List = std::make_unique<TPatchList>(FileName);
-    TPatchScriptParser Parser(Text, Log);
-    List->ReadHeader(Parser);
-    if (!HeaderOnly) {
-        List->ReadPatchNames(Parser);
-        for (const auto &Mode : List->FModes)
-            Mode->SortTree();
+    TPatchScriptParser Parser(Text, Log, Control);
+    try {
+        List->ReadHeader(Parser);
+        if (!HeaderOnly) {
+            List->ReadPatchNames(Parser);
+            for (const auto &Mode : List->FModes)
+                Mode->SortTree();
+        }
+    } catch (const EPatchLoadCancelled &) {
+        throw;
+    } catch (...) {
+        // The count of the warnings left out comes before the error the caller adds.
+        Parser.FinishLog();
+        throw;
     }
+    Parser.FinishLog();
     return List;
 }
 

@@ -7,6 +7,7 @@
 #include "core/patcherrors.h"
 #include "core/patchmodegroup.h"
 #include "core/patchprogram.h"
+#include "core/patchscriptparser.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,8 +16,6 @@
 
 #include <memory>
 #include <vector>
-
-class TPatchScriptParser;
 
 class TPatchList {
 public:
@@ -27,13 +26,16 @@ public:
 
     // The whole script, with warnings and errors going to Log (may be null); sorted groups are
     // sorted afterwards. Throws EPatchScriptError and its subclasses (see patcherrors.h); a
-    // failed load leaves nothing behind.
-    static std::unique_ptr<TPatchList> Load(const QString &FileName, QStringList *Log);
+    // failed load leaves nothing behind. With Control it may run on a thread of its own, tells
+    // its progress there and stops when asked (EPatchLoadCancelled).
+    static std::unique_ptr<TPatchList> Load(const QString &FileName, QStringList *Log,
+                                            TPatchLoadControl *Control = nullptr);
     // The header only, without a log, to preview a file: no modes are read.
     static std::unique_ptr<TPatchList> LoadHeader(const QString &FileName);
     // The same from a script already in memory (the file check runs on its first bytes).
     static std::unique_ptr<TPatchList> LoadText(const QByteArray &Text, QStringList *Log,
-                                                const QString &FileName = {});
+                                                const QString &FileName = {},
+                                                TPatchLoadControl *Control = nullptr);
     static std::unique_ptr<TPatchList> LoadHeaderText(const QByteArray &Text,
                                                       const QString &FileName = {});
 
@@ -66,7 +68,8 @@ public:
 
 private:
     static std::unique_ptr<TPatchList> Parse(const QByteArray &Text, QStringList *Log,
-                                             const QString &FileName, bool HeaderOnly);
+                                             const QString &FileName, bool HeaderOnly,
+                                             TPatchLoadControl *Control = nullptr);
     void ReadHeader(TPatchScriptParser &Parser);
     void ReadPatchNames(TPatchScriptParser &Parser);
     TPatchProgram *ReadProgram(TPatchScriptParser &Parser, TPatchModeGroup &Group);

@@ -2,25 +2,23 @@
 
 #include "core/patcherrors.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
 
-constexpr char16_t AsciiLower(char16_t C) {
-    return C >= u'A' && C <= u'Z' ? static_cast<char16_t>(C + 32) : C;
-}
-
-// Only ASCII letters are folded, as strcasecmp does in the C locale: names sort the same way
-// whatever the user's locale.
-bool NameLess(const QString &A, const QString &B) {
-    const qsizetype Common = std::min(A.size(), B.size());
-    for (qsizetype I = 0; I < Common; ++I) {
-        const char16_t X = AsciiLower(A[I].unicode());
-        const char16_t Y = AsciiLower(B[I].unicode());
-        if (X != Y)
-            return X < Y;
-    }
-    return A.size() < B.size();
+// Names in the order of the user's language, letter case aside: "Église Principal" comes
+// with the E's, not after "Rock Drawbars". Without a language (the C locale) the order is
+// Unicode's own, which serves most languages written in Latin letters.
+QCollator NameCollator() {
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
 }
 
 template <typename T> T *CheckedAt(const std::vector<std::unique_ptr<T>> &List, int Index) {
@@ -76,8 +74,9 @@ TPatchModeGroup *TPatchModeGroup::FindGroup(QStringView Name) const {
 
 void TPatchModeGroup::SortTree() {
     if (FSorted) {
-        const auto ByName = [](const auto &A, const auto &B) {
-            return NameLess(A->Name(), B->Name());
+        const QCollator collator = NameCollator();
+        const auto ByName = [&collator](const auto &A, const auto &B) {
+            return collator.compare(A->Name(), B->Name()) < 0;
         };
         std::stable_sort(FGroups.begin(), FGroups.end(), ByName);
         std::stable_sort(FPrograms.begin(), FPrograms.end(), ByName);

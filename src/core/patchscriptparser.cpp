@@ -1,12 +1,17 @@
 #include "core/patchscriptparser.h"
 
+#include "core/regularfile.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -148,8 +153,12 @@ QString LineText(qsizetype LineIndex, const char *Kind, const QString &Message) 
 
 } // namespace
 
-TPatchScriptParser::TPatchScriptParser(QByteArray Text, QStringList *Log)
-    : FText(DecodeScript(std::move(Text))), FLog(Log) {}
+TPatchScriptParser::TPatchScriptParser(QByteArray Text, QStringList *Log,
+                                       TPatchLoadControl *Control)
+    : FText(DecodeScript(std::move(Text))), FLog(Log), FControl(Control) {
+    if (FControl)
+        FControl->Total.store(FText.size(), std::memory_order_relaxed);
+}
 
 TPatchScriptParser::TEncoding TPatchScriptParser::DetectEncoding(QByteArrayView Text) {
     if (Text.startsWith(Utf8Bom))
@@ -191,35 +200,47 @@ void TPatchScriptParser::CheckScriptStart(QByteArrayView Head) {
         CheckTextStart(Head);
 }
 
-QByteArray TPatchScriptParser::ReadScriptFile(const QString &FileName) {
-    // A FIFO would block the open and a device might never end; a script is a regular file.
-    const QFileInfo Info(FileName);
-    if (Info.exists() && !Info.isFile())
-        throw EPatchFileError(
-            QStringLiteral("Cannot read \"%1\": not a regular file").arg(FileName));
-    QFile File(FileName);
-    if (!File.open(QIODevice::ReadOnly))
-        throw EPatchFileError(
-            QStringLiteral("Cannot open \"%1\": %2").arg(FileName, File.errorString()));
-    if (File.isSequential()) // replaced since the look above
-        throw EPatchFileError(
-            QStringLiteral("Cannot read \"%1\": not a regular file").arg(FileName));
-    const auto ReadError = [&] {
-        return EPatchFileError(
-            QStringLiteral("Cannot read \"%1\": %2").arg(FileName, File.errorString()));
+QByteArray TPatchScriptParser::ReadScriptFile(const QString &FileName, bool HeadOnly,
+                                              bool *Truncated) {
+    const auto Read = [&FileName](qint64 MaxSize, qint64 Head, bool *Longer) {
+        QByteArray Text;
+        QString Error;
+        switch (ReadRegularFile(FileName, MaxSize, Text, Error, Head, Longer)) {
+        case TFileReadResult::Read:
+            break;
+        case TFileReadResult::Missing:
+            throw EPatchFileError(
+                QStringLiteral("Cannot open \"%1\": %2")
+                    .arg(FileName, QString::fromLocal8Bit(std::strerror(ENOENT))));
+        case TFileReadResult::Unreadable:
+            throw EPatchFileError(QStringLiteral("Cannot read \"%1\": %2").arg(FileName, Error));
+        case TFileReadResult::TooLarge:
+            throw EPatchFileError(
+                QCoreApplication::translate(
+                    "TPatchScriptParser",
+                    "Cannot read \"%1\": %2, and a patch script may have at most %3.")
+                    .arg(FileName, Error, FileSizeText(MaxFileSize)));
+        }
+        return Text;
     };
-    const qint64 Wanted = std::min<qint64>(CheckSize, File.size());
-    QByteArray Text = File.read(Wanted);
-    if (File.error() != QFileDevice::NoError)
-        throw ReadError();
-    // The file shrank since it was opened: whatever it holds now is not a whole script.
-    if (Text.size() < Wanted)
-        throw EPatchScriptError(NotAScript);
+    // The start first: a file that is no script at all is refused without reading more.
+    CheckScriptStart(Read(0, CheckSize, nullptr));
+    QByteArray Text = HeadOnly ? Read(0, std::max(HeadSize, CheckSize), Truncated)
+                               : Read(MaxFileSize, -1, nullptr);
+    // Read through another open: the file may have been replaced meanwhile.
     CheckScriptStart(Text);
-    Text += File.readAll();
-    if (File.error() != QFileDevice::NoError)
-        throw ReadError();
     return Text;
+}
+
+void TPatchScriptParser::FinishLog() {
+    if (!FLog || FDropped == 0)
+        return;
+    // "12 345": the digits grouped by threes, as the number is read.
+    QString Digits = QString::number(FDropped);
+    for (qsizetype At = Digits.size() - 3; At > 0; At -= 3)
+        Digits.insert(At, QLatin1Char(' '));
+    FLog->append(QCoreApplication::translate("TPatchScriptParser", "and %1 more").arg(Digits));
+    FDropped = 0;
 }
 
 bool TPatchScriptParser::NextLine(std::string_view &Line) {
@@ -251,6 +272,11 @@ bool TPatchScriptParser::NextCommand() {
                 return false;
             }
             FLineIndex = FLinesRead++;
+            if (FControl && (FLinesRead & 4095) == 0) {
+                FControl->Done.store(qint64(FPos), std::memory_order_relaxed);
+                if (FControl->Cancel.load(std::memory_order_relaxed))
+                    throw EPatchLoadCancelled();
+            }
             Line = Trim(Line);
             if (!Line.empty())
                 break;
@@ -315,13 +341,24 @@ int TPatchScriptParser::TakeNumber(bool Remove) {
 }
 
 void TPatchScriptParser::Warning(const QString &Message) {
-    if (FLog)
-        FLog->append(LineText(FLineIndex, "Warning", Message));
+    if (!FLog)
+        return;
+    // A script of a million bad lines must not make a million lines to show.
+    if (FWarnings >= MaxLogLines) {
+        ++FDropped;
+        return;
+    }
+    ++FWarnings;
+    FLog->append(LineText(FLineIndex, "Warning", Message));
 }
 
 void TPatchScriptParser::WarningFormat(const QString &Format, const QString &Argument) {
     if (!FLog)
         return;
+    if (FWarnings >= MaxLogLines) {
+        ++FDropped;
+        return;
+    }
     const QString Quoted = Argument.size() > MaxQuotedLength
                                ? Argument.left(MaxQuotedLength) + QLatin1String("...")
                                : Argument;
@@ -334,6 +371,7 @@ void TPatchScriptParser::WarningFormat(const QString &Format, const QString &Arg
 
 void TPatchScriptParser::Error(const QString &Message) {
     const QString Text = LineText(FLineIndex, "Error", Message);
+    FinishLog();
     if (FLog)
         FLog->append(Text);
     throw TPatchScriptParseException(Text);

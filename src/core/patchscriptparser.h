@@ -18,7 +18,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <string_view>
+
+// Shared between a load on a worker thread and the window that shows it: how far the parser
+// got, and a request to stop, which it meets within a few thousand lines.
+struct TPatchLoadControl {
+    std::atomic<qint64> Done{0};  // bytes of the script's text parsed
+    std::atomic<qint64> Total{0}; // bytes of the script's text
+    std::atomic<bool> Cancel{false};
+};
 
 class TPatchScriptParser {
 public:
@@ -26,10 +35,18 @@ public:
     static constexpr qsizetype CheckSize = 512;
     // Longest command text quoted in a warning; longer ones are cut and end in "...".
     static constexpr qsizetype MaxQuotedLength = 200;
+    // Larger files are refused: real scripts are kilobytes to a few megabytes.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    // How much of a file the header preview reads.
+    static constexpr qint64 HeadSize = 256 * 1024;
+    // Warnings kept in the log; for the rest one line counts them ("and 12 345 more"). An error
+    // is always kept.
+    static constexpr qsizetype MaxLogLines = 200;
 
     // Takes the whole script, in any of the encodings above. Warnings and errors are appended to
     // Log when it is given; without it warnings are dropped (errors are still raised).
-    explicit TPatchScriptParser(QByteArray Text, QStringList *Log = nullptr);
+    explicit TPatchScriptParser(QByteArray Text, QStringList *Log = nullptr,
+                                TPatchLoadControl *Control = nullptr);
 
     enum class TEncoding { Ansi, Utf8, Utf8Bom, Utf16LE, Utf16BE };
 
@@ -46,13 +63,16 @@ public:
     // optional blanks and a lower-case "c".
     static void CheckScriptStart(QByteArrayView Head);
 
-    // Opens FileName, runs the file check on its first bytes and returns the whole file, read
-    // through one open handle (a file replaced or removed meanwhile cannot mix two versions).
-    // Throws EPatchFileError when the file cannot be opened or read, EPatchScriptError from
-    // the check.
-    static QByteArray ReadScriptFile(const QString &FileName);
+    // Runs the file check on the first bytes of FileName and returns the whole file (at most
+    // MaxFileSize bytes), or with HeadOnly its first HeadSize bytes (Truncated: whether there
+    // is more). Only a regular file is read; a FIFO or device is refused without waiting.
+    // Throws EPatchFileError when the file cannot be opened or read or is too large,
+    // EPatchScriptError from the check.
+    static QByteArray ReadScriptFile(const QString &FileName, bool HeadOnly = false,
+                                     bool *Truncated = nullptr);
 
-    // Advances to the next command line; false at "[end…" or at the end of the script.
+    // Advances to the next command line; false at "[end…" or at the end of the script. Throws
+    // EPatchLoadCancelled when the control asks to stop.
     bool NextCommand();
     // Whether Command begins with Word (ignoring case).
     bool CommandStartsWith(std::string_view Word) const;
@@ -72,6 +92,8 @@ public:
     void WarningFormat(const QString &Format, const QString &Argument);
     // "Line <n>: Error: <Message>" into the log, if any, and raised as TPatchScriptParseException.
     [[noreturn]] void Error(const QString &Message);
+    // Ends the log: the count of the warnings left out, if any ("and 12 345 more").
+    void FinishLog();
 
     // Index of the current line: -1 before the first, the line count after the last.
     qsizetype LineIndex() const { return FLineIndex; }
@@ -98,9 +120,12 @@ private:
 
     QByteArray FText;
     QStringList *FLog;
+    TPatchLoadControl *FControl;
     size_t FPos = 0;          // start of the next unread line in FText
     qsizetype FLinesRead = 0; // lines taken so far
     qsizetype FLineIndex = -1;
+    qsizetype FWarnings = 0; // in the log
+    qsizetype FDropped = 0;  // left out of it
     std::string_view FCommand;
     std::string_view FRest;
 };

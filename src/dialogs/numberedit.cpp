@@ -11,6 +11,7 @@
 TNumberEdit::TNumberEdit(int Min, int Max, QWidget *Parent)
     : QWidget(Parent), FEdit(new QLineEdit(this)), FUp(new QToolButton(this)),
       FDown(new QToolButton(this)), FMin(Min), FMax(std::max(Min, Max)) {
+    FEdit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     FEdit->setMaxLength(4);
     FEdit->setFixedWidth(41);
     FUp->setArrowType(Qt::UpArrow);
@@ -36,6 +37,12 @@ TNumberEdit::TNumberEdit(int Min, int Max, QWidget *Parent)
     setFocusProxy(FEdit);
     FEdit->installEventFilter(this);
     SetPosition(std::clamp(0, FMin, FMax));
+}
+
+void TNumberEdit::SetAccessibleNames(const QString &Of) {
+    FEdit->setAccessibleName(Of);
+    FUp->setAccessibleName(tr("%1 up").arg(Of));
+    FDown->setAccessibleName(tr("%1 down").arg(Of));
 }
 
 void TNumberEdit::SetPosition(int Value) {
@@ -77,6 +84,9 @@ bool TNumberEdit::eventFilter(QObject *Watched, QEvent *Event) {
         const int k = key->key();
         const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
         if (!enter && k != Qt::Key_Escape)
+            break;
+        // Esc with nothing typed is the dialog's: it closes, as from any other control.
+        if (!enter && FEdit->text() == QString::number(OnRevert ? OnRevert() : FPosition))
             break;
         // Taken here, so that the dialog's default and cancel buttons never see them.
         Event->accept();

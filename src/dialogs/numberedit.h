@@ -2,7 +2,8 @@
 
 // A number typed into an edit box with a pair of step buttons beside it. The typed text counts
 // only when Enter is pressed or the edit loses the focus; Esc puts the last position back.
-// Both keys are consumed, so they never reach the dialog's default or cancel button.
+// Both keys are consumed then, so they never reach the dialog's default or cancel button; Esc
+// with nothing to put back goes on to the dialog (its cancel button closes it).
 
 #include <QWidget>
 
@@ -25,6 +26,9 @@ public:
     int Position() const { return FPosition; }
     // Clamps to the range and shows the value; raises nothing.
     void SetPosition(int Value);
+
+    // What a screen reader calls the edit and its two buttons: Of is the number they hold.
+    void SetAccessibleNames(const QString &Of);
 
     // Enters text typed but not yet entered (a button pressed by its shortcut takes no focus).
     void CommitTyped();

@@ -8,6 +8,7 @@
 #include "hook/keyboardhook.h"
 #include "keyboard/keyboard.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -107,6 +109,7 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
     PageControl->addTab(Scrolled(BuildControllerPage()), QStringLiteral("Controller"));
     PageControl->addTab(Scrolled(BuildJoystickPage()), QStringLiteral("Joystick"));
     PageControl->addTab(Scrolled(BuildMouseWheelPage()), QStringLiteral("Mouse Wheel"));
+    PageControl->addTab(Scrolled(BuildLabelsPage()), tr("Keys"));
     FitListWidths();
 
     OkButton = new QPushButton(QStringLiteral("&OK"), this);
@@ -172,7 +175,9 @@ void TSettings::FitPages(int Width) {
     for (QScrollArea *area : areas)
         area->setMinimumSize(area->widget()->minimumSizeHint().expandedTo(QSize(0, height)));
     layout()->activate();
-    FPreferredSize = QSize(std::max(Width, minimumSizeHint().width()),
+    // Wide enough for every page's tab, so that none hides behind the tab bar's arrows.
+    const int tabs = PageControl->tabBar()->sizeHint().width() + 2 * PageControl->x() + 4;
+    FPreferredSize = QSize(std::max({Width, minimumSizeHint().width(), tabs}),
                            std::max(338, minimumSizeHint().height()));
     for (QScrollArea *area : areas)
         area->setMinimumSize(0, 0);
@@ -232,6 +237,10 @@ QWidget *TSettings::BuildGeneralPage() {
     FKeyWidthBar->show();
     appearance->addWidget(OldStyleCheck);
     appearance->addWidget(ShowArrowsCheck);
+    FollowNotesCheck = new QCheckBox(tr("Scroll to keys played out of sight"));
+    FollowNotesCheck->setToolTip(tr("Notes played with the computer keys or arriving from MIDI "
+                                    "are always shown on the keyboard."));
+    appearance->addWidget(FollowNotesCheck);
     appearance->addStretch();
     connect(OldStyleCheck, &QCheckBox::clicked, this, [this](bool On) {
         FHost.SetPaintStyle(On ? TPaintStyle::psDraw : TPaintStyle::psImage);
@@ -298,13 +307,15 @@ QWidget *TSettings::BuildPlayingPage() {
     auto *velocity = new QGroupBox(QStringLiteral("Velocity / Dynamic play"));
     VelocityUpDown = new TNumberEdit(0, 127);
     ShiftVelocityUpDown = new TNumberEdit(1, 100);
+    VelocityUpDown->SetAccessibleNames(tr("Standard velocity"));
+    ShiftVelocityUpDown->SetAccessibleNames(tr("Alternate velocity with Shift"));
     ShiftLouderRadio = new QRadioButton(QStringLiteral("% &Louder"));
     ShiftQuieterRadio = new QRadioButton(QStringLiteral("% &Quieter"));
     auto *v = new QGridLayout(velocity);
-    v->addWidget(Text(QStringLiteral(
-                     "The velocity is the volume of a single note. On real music keyboards, this "
-                     "is how hard you press a key. In Ondrel, you only have 2 different velocity "
-                     "values.")),
+    v->addWidget(Text(tr("The velocity is the volume of a single note. On real music keyboards, "
+                         "this is how hard you press a key. The computer keys play with the "
+                         "standard velocity (F1 and F2 step it), the mouse too unless it plays "
+                         "by where a key is struck.")),
                  0, 0, 1, 2);
     v->addWidget(Text(QStringLiteral("Standard velocity (0..127):")), 1, 0);
     v->addWidget(Text(QStringLiteral("Alternate velocity with Shift (in percent):")), 1, 1);
@@ -320,9 +331,114 @@ QWidget *TSettings::BuildPlayingPage() {
     v->setColumnStretch(0, 1);
     v->setColumnStretch(1, 1);
 
+    SendOnOpenCheck = new QCheckBox(tr("Send program, bank and knob values when an output opens"));
+    SendOnOpenCheck->setToolTip(tr("A synthesizer started or restarted later plays the sound "
+                                   "the window shows."));
+    auto *strike = new QGroupBox(tr("Where a key is struck"));
+    VelocityByPositionCheck = new QCheckBox(tr("Louder towards the &front of a key"));
+    VelocityByPositionCheck->setToolTip(
+        tr("The mouse and fingers play softer near the back of a key, louder near its front; "
+           "without it they play with the standard velocity."));
+    SoftestVelocityUpDown = new TNumberEdit(1, 127);
+    LoudestVelocityUpDown = new TNumberEdit(1, 127);
+    SoftestVelocityUpDown->SetAccessibleNames(tr("Velocity at the back"));
+    LoudestVelocityUpDown->SetAccessibleNames(tr("Velocity at the front"));
+    VelocityCurveBar = new QSlider(Qt::Horizontal);
+    VelocityCurveBar->setRange(TVelocityCurve::CurveMin, TVelocityCurve::CurveMax);
+    VelocityCurveBar->setSingleStep(10);
+    VelocityCurveBar->setPageStep(50);
+    VelocityCurveBar->setFixedWidth(120);
+    VelocityCurveBar->setToolTip(tr("Hard: loud only near the front. Soft: loud soon."));
+    TouchPressureCheck = new QCheckBox(tr("Finger &pressure as aftertouch"));
+    TouchPressureCheck->setToolTip(tr("On touch screens that sense it, how hard a finger presses "
+                                      "goes out as polyphonic aftertouch of its notes."));
+    auto *k = new QGridLayout(strike);
+    k->addWidget(VelocityByPositionCheck, 0, 0, 1, 3);
+    auto *range = new QHBoxLayout;
+    range->addWidget(new QLabel(tr("At the back:")));
+    range->addWidget(SoftestVelocityUpDown);
+    range->addSpacing(12);
+    range->addWidget(new QLabel(tr("At the front:")));
+    range->addWidget(LoudestVelocityUpDown);
+    range->addStretch();
+    k->addLayout(range, 1, 0, 1, 3);
+    auto *curve = new QHBoxLayout;
+    curve->addWidget(Caption(tr("&Touch:"), VelocityCurveBar));
+    curve->addWidget(new QLabel(tr("Hard")));
+    curve->addWidget(VelocityCurveBar);
+    curve->addWidget(new QLabel(tr("Soft")));
+    curve->addStretch();
+    k->addLayout(curve, 2, 0, 1, 3);
+    k->addWidget(TouchPressureCheck, 3, 0, 1, 3);
+    k->setColumnStretch(2, 1);
+
     auto *column = new QVBoxLayout(page);
     column->addWidget(mapping);
     column->addWidget(velocity);
+    column->addWidget(SendOnOpenCheck);
+    column->addWidget(strike);
+    column->addStretch();
+    return page;
+}
+
+QWidget *TSettings::BuildLabelsPage() {
+    auto *page = new QWidget;
+    auto *labels = new QGroupBox(tr("Labels on the keys"));
+    NoteLabelsBox = new QComboBox;
+    NoteLabelsBox->setObjectName(QStringLiteral("NoteLabelsBox"));
+    NoteLabelsBox->addItems(
+        {tr("None"), tr("On the C keys"), tr("On every key"), tr("On the keys being played")});
+    SharpsRadio = new QRadioButton(tr("&Sharps (C#)"));
+    FlatsRadio = new QRadioButton(tr("&Flats (Db)"));
+    auto *accidentals = new QButtonGroup(page);
+    accidentals->addButton(SharpsRadio);
+    accidentals->addButton(FlatsRadio);
+    MiddleCBox = new QComboBox;
+    for (int octave = MiddleCOctaveMin; octave <= MiddleCOctaveMax; ++octave)
+        MiddleCBox->addItem(QStringLiteral("C%1").arg(octave));
+    ComputerKeyLabelsCheck = new QCheckBox(tr("The &computer key that plays each note"));
+    KeyNamesOnKeysCheck = new QCheckBox(tr("The patch's names of the keys (drum &kits)"));
+    KeyNamesOnKeysCheck->setToolTip(tr("They are the keys' tooltips in any case."));
+    auto *l = new QGridLayout(labels);
+    l->addWidget(Caption(tr("&Note names:"), NoteLabelsBox), 0, 0);
+    l->addWidget(NoteLabelsBox, 0, 1);
+    auto *names = new QHBoxLayout;
+    names->addWidget(SharpsRadio);
+    names->addWidget(FlatsRadio);
+    names->addStretch();
+    l->addWidget(new QLabel(tr("Black keys:")), 1, 0);
+    l->addLayout(names, 1, 1);
+    l->addWidget(Caption(tr("&Middle C (note 60):"), MiddleCBox), 2, 0);
+    l->addWidget(MiddleCBox, 2, 1, Qt::AlignLeft);
+    l->addWidget(ComputerKeyLabelsCheck, 3, 0, 1, 3);
+    l->addWidget(KeyNamesOnKeysCheck, 4, 0, 1, 3);
+    l->setColumnStretch(2, 1);
+
+    auto *scale = new QGroupBox(tr("Scale"));
+    ScaleRootBox = new QComboBox;
+    ScaleRootBox->setObjectName(QStringLiteral("ScaleRootBox"));
+    ScaleBox = new QComboBox;
+    ScaleBox->setObjectName(QStringLiteral("ScaleBox"));
+    ScaleBox->addItems({tr("Chromatic (every note)"), tr("Major"), tr("Minor"),
+                        tr("Harmonic minor"), tr("Melodic minor"), tr("Dorian"), tr("Phrygian"),
+                        tr("Lydian"), tr("Mixolydian"), tr("Locrian"), tr("Major pentatonic"),
+                        tr("Minor pentatonic"), tr("Blues")});
+    ScaleKeysOnlyCheck = new QCheckBox(tr("The computer keys &play only the scale's notes"));
+    ScaleKeysOnlyCheck->setToolTip(tr("The letter rows play the notes of the scale one after "
+                                      "another, each row's C key the key note; the rows above "
+                                      "them play nothing."));
+    auto *c = new QGridLayout(scale);
+    c->addWidget(Caption(tr("Ke&y:"), ScaleRootBox), 0, 0);
+    c->addWidget(ScaleRootBox, 0, 1);
+    c->addWidget(Caption(tr("Scal&e:"), ScaleBox), 0, 2);
+    c->addWidget(ScaleBox, 0, 3);
+    c->addWidget(Text(tr("Notes outside the scale are dimmed on the keyboard.")), 1, 0, 1, 5);
+    c->addWidget(ScaleKeysOnlyCheck, 2, 0, 1, 5);
+    c->setColumnStretch(4, 1);
+
+    auto *column = new QVBoxLayout(page);
+    column->addWidget(labels);
+    column->addWidget(scale);
     column->addStretch();
     return page;
 }
@@ -499,6 +615,8 @@ void TSettings::PrepareShow() {
     OldStyleCheck->setEnabled(m.ImagesAvailable());
     OldStyleCheck->setChecked(m.PaintStyle() == TPaintStyle::psDraw);
     ShowArrowsCheck->setChecked(FHost.ArrowsVisible());
+    FollowNotesCheck->setChecked(FHost.Keyboard().FollowNotes());
+    SendOnOpenCheck->setChecked(FHost.SendStateOnOpen());
     FArrowsVisible = FHost.ArrowsVisible();
     FPaintStyle = int(m.PaintStyle());
     FKeyWidthPosition = FKeyWidthBar->value();
@@ -538,12 +656,57 @@ void TSettings::PrepareShow() {
     ShiftQuieterRadio->setChecked(!(f > 1.0f));
     ShiftVelocityUpDown->SetPosition(int(std::lround((f > 1.0f ? f - 1.0 : 1.0 - f) * 100.0)));
     VelocityUpDown->SetPosition(m.Velocity());
+    ShowExpression();
+}
+
+void TSettings::ShowExpression() {
+    const TKeyboardModel &m = FHost.Keyboard().Model();
+    VelocityByPositionCheck->setChecked(m.VelocityByPosition());
+    SoftestVelocityUpDown->SetPosition(m.VelocityCurve().Min);
+    LoudestVelocityUpDown->SetPosition(m.VelocityCurve().Max);
+    VelocityCurveBar->setValue(m.VelocityCurve().Curve);
+    TouchPressureCheck->setChecked(m.TouchPressure());
+    NoteLabelsBox->setCurrentIndex(int(m.NoteLabels()));
+    (m.FlatNames() ? FlatsRadio : SharpsRadio)->setChecked(true);
+    MiddleCBox->setCurrentIndex(m.MiddleCOctave() - MiddleCOctaveMin);
+    ComputerKeyLabelsCheck->setChecked(m.ComputerKeyLabels());
+    KeyNamesOnKeysCheck->setChecked(m.KeyNamesOnKeys());
+    // Key names as the keyboard names notes now.
+    ScaleRootBox->clear();
+    for (int pitch = 0; pitch < 12; ++pitch)
+        ScaleRootBox->addItem(TKeyboardModel::PitchName(pitch, m.Language(), m.FlatNames()));
+    ScaleRootBox->setCurrentIndex(m.ScaleRoot());
+    ScaleBox->setCurrentIndex(int(m.Scale()));
+    ScaleKeysOnlyCheck->setChecked(m.ScaleKeysOnly());
+}
+
+void TSettings::ApplyExpression() {
+    SoftestVelocityUpDown->CommitTyped();
+    LoudestVelocityUpDown->CommitTyped();
+    TKeyboardModel &m = FHost.Keyboard().Model();
+    m.SetVelocityByPosition(VelocityByPositionCheck->isChecked());
+    TVelocityCurve curve;
+    curve.Min = SoftestVelocityUpDown->Position();
+    curve.Max = LoudestVelocityUpDown->Position();
+    curve.Curve = VelocityCurveBar->value();
+    m.SetVelocityCurve(curve);
+    m.SetTouchPressure(TouchPressureCheck->isChecked());
+    m.SetNoteLabels(TNoteLabels(std::clamp(NoteLabelsBox->currentIndex(), 0, NoteLabelsCount - 1)));
+    m.SetFlatNames(FlatsRadio->isChecked());
+    m.SetMiddleCOctave(MiddleCBox->currentIndex() + MiddleCOctaveMin);
+    m.SetComputerKeyLabels(ComputerKeyLabelsCheck->isChecked());
+    m.SetKeyNamesOnKeys(KeyNamesOnKeysCheck->isChecked());
+    m.SetScaleRoot(std::max(0, ScaleRootBox->currentIndex()));
+    m.SetScale(TScale(std::clamp(ScaleBox->currentIndex(), 0, ScaleCount - 1)));
+    m.SetScaleKeysOnly(ScaleKeysOnlyCheck->isChecked());
 }
 
 void TSettings::ApplySettings() {
     VelocityUpDown->CommitTyped();
     ShiftVelocityUpDown->CommitTyped();
     TKeyboardModel &m = FHost.Keyboard().Model();
+    FHost.Keyboard().SetFollowNotes(FollowNotesCheck->isChecked());
+    FHost.SetSendStateOnOpen(SendOnOpenCheck->isChecked());
     m.SetUpDownController(EntryToCode(UpDownBox->currentIndex()));
     m.SetLeftRightController(EntryToCode(LeftRightBox->currentIndex()));
     if (UpperKeyEdit->Sequence().Count() == 1)
@@ -567,6 +730,7 @@ void TSettings::ApplySettings() {
     const float p = float(ShiftVelocityUpDown->Position()) / 100.0f;
     m.SetVelocityShiftFactor(ShiftLouderRadio->isChecked() ? 1.0f + p : 1.0f - p);
     m.SetVelocity(VelocityUpDown->Position());
+    ApplyExpression();
 }
 
 void TSettings::reject() {

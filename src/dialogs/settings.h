@@ -31,7 +31,7 @@ class TSettings : public QDialog {
     Q_OBJECT
 public:
     static constexpr int JoystickActions = 30;
-    enum TPage { pgGeneral, pgPlaying, pgController, pgJoystick, pgMouseWheel };
+    enum TPage { pgGeneral, pgPlaying, pgController, pgJoystick, pgMouseWheel, pgLabels };
 
     // Host must outlive the dialog.
     explicit TSettings(TSettingsHost &Host, QWidget *Owner = nullptr);
@@ -60,6 +60,7 @@ public:
     QLabel *KeyWidthLabel;
     QCheckBox *OldStyleCheck;
     QCheckBox *ShowArrowsCheck;
+    QCheckBox *FollowNotesCheck;
     // Playing
     TVKEdit *UpperKeyEdit;
     TVKEdit *LowerKeyEdit;
@@ -69,6 +70,22 @@ public:
     TNumberEdit *ShiftVelocityUpDown;
     QRadioButton *ShiftLouderRadio;
     QRadioButton *ShiftQuieterRadio;
+    QCheckBox *SendOnOpenCheck;
+    QCheckBox *VelocityByPositionCheck;
+    TNumberEdit *SoftestVelocityUpDown;
+    TNumberEdit *LoudestVelocityUpDown;
+    QSlider *VelocityCurveBar;
+    QCheckBox *TouchPressureCheck;
+    // Labels and scale
+    QComboBox *NoteLabelsBox;
+    QRadioButton *SharpsRadio;
+    QRadioButton *FlatsRadio;
+    QComboBox *MiddleCBox;
+    QCheckBox *ComputerKeyLabelsCheck;
+    QCheckBox *KeyNamesOnKeysCheck;
+    QComboBox *ScaleRootBox;
+    QComboBox *ScaleBox;
+    QCheckBox *ScaleKeysOnlyCheck;
     // Controller
     QComboBox *UpDownBox;
     QComboBox *LeftRightBox;
@@ -99,6 +116,9 @@ private:
     QWidget *BuildControllerPage();
     QWidget *BuildJoystickPage();
     QWidget *BuildMouseWheelPage();
+    QWidget *BuildLabelsPage();
+    void ShowExpression();
+    void ApplyExpression();
     void FitPages(int Width);
     void FitListWidths();
     // Centred on the owner's screen, as large as the pages want but never larger than that

@@ -32,4 +32,8 @@ public:
     virtual int JoystickCode(int Joystick, int Axis, int ButtonState) const = 0;
     virtual void SetJoystickCode(int Joystick, int Axis, int ButtonState, int Code) = 0;
     virtual void UpdateJoystickEnable() = 0;
+
+    // Whether an output that opens is sent the shown program, bank and knob values.
+    virtual bool SendStateOnOpen() const = 0;
+    virtual void SetSendStateOnOpen(bool Value) = 0;
 };

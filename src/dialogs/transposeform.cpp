@@ -57,6 +57,7 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     TransposeUpDown->OnEntered = [this](int Value) { TransposeEntered(Value); };
     TransposeUpDown->OnRevert = [this] { return FKeyboard.Transpose(); };
     HelpLabel->setBuddy(TransposeEdit);
+    TransposeUpDown->SetAccessibleNames(tr("Transpose"));
     bevel->addWidget(HelpLabel, 0, 0);
     bevel->addWidget(TransposeUpDown, 0, 1, Qt::AlignVCenter);
     bevel->setColumnStretch(0, 1);
@@ -157,8 +158,9 @@ void TTransposeForm::showEvent(QShowEvent *Event) {
         TransposeUpDown->SetPosition(FKeyboard.Transpose());
         DisplayTransposedCheck->setChecked(FKeyboard.DisplayTransposed());
         TransposeThruCheck->setChecked(FKeyboard.TransposeThru());
+        // Beside the main window: over it, it would hide the keys being transposed.
         if (QWidget *owner = parentWidget())
-            move(owner->window()->frameGeometry().topLeft() + QPoint(10, 10));
+            PlaceBeside(*this, *owner);
         LoadState();
     }
     QDialog::showEvent(Event);

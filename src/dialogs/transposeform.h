@@ -18,7 +18,7 @@ class TNumberEdit;
 class TTransposeForm : public QDialog {
     Q_OBJECT
 public:
-    // Placed 10 pixels right of and below Owner's top-left corner unless a position is stored.
+    // Placed beside Owner's window unless a position is stored.
     explicit TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner = nullptr);
     ~TTransposeForm() override;
 

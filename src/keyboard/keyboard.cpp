@@ -1,6 +1,8 @@
 #include "keyboard/keyboard.h"
 
 #include "core/virtualkeys.h"
+#include "keyboard/keyboardaccessible.h"
+#include "keyboard/keylabels.h"
 #include "keyboard/keypictures.h"
 
 #include <QAbstractSpinBox>
@@ -9,28 +11,85 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointingDevice>
 #include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+#include <QTouchEvent>
+#include <QValidator>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
 
 namespace {
 
 constexpr int DeadZone = 5;
 constexpr int PitchBendPerPixel = 80;
+constexpr int SpaceScanCode = 57;
+
+// Marks over the keys. The keys are white and black whatever the desktop's colours, so the marks
+// are chosen against them: amber for keys the pedal holds (apart from the blue of pressed
+// keys), grey veiling the keys outside the scale, text dark on white keys and light on black.
+const QColor SustainTint(0xf0, 0xa0, 0x10, 110);
+const QColor SustainBar(0xe0, 0x90, 0x00);
+const QColor DimWhite(0x70, 0x70, 0x70, 120);
+const QColor DimBlack(0xa0, 0xa0, 0xa0, 110);
+const QColor TextOnWhite(0x20, 0x20, 0x28);
+const QColor TextOnBlack(0xf0, 0xf0, 0xf0);
+const QColor CapOnWhite(0x5c, 0x6c, 0x90);
+const QColor CapOnBlack(0xa8, 0xc0, 0xe8);
 
 bool Tracked(Qt::MouseButton B) {
     return B == Qt::LeftButton || B == Qt::RightButton || B == Qt::MiddleButton;
 }
 
-// A key typed while a one-line edit box has the focus plays and also types into the box.
-bool IsSingleLineEdit(const QWidget *W) {
+// The name of a computer key as written on the keys; the same for a key all the run long.
+QString ComputerKeyName(int ScanCode) {
+    static std::array<QString, 64> names;
+    static std::array<bool, 64> known{};
+    if (ScanCode < 0 || ScanCode >= int(names.size()))
+        return {};
+    if (!known[size_t(ScanCode)]) {
+        names[size_t(ScanCode)] = KeyNameText(ScanCode, false);
+        known[size_t(ScanCode)] = true;
+    }
+    return names[size_t(ScanCode)];
+}
+
+// Whether W, the focused widget, is a field that types Key: a number field takes the digits and
+// the signs, any other field that can be typed into takes every key that types a character. Such
+// a key types only; the other keys go on playing.
+bool FieldTakesKey(const QWidget *W, const TKeyData &Key, TShiftState Shift) {
     if (!W)
         return false;
-    if (qobject_cast<const QLineEdit *>(W) || qobject_cast<const QAbstractSpinBox *>(W))
+    bool number = false;
+    if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(W)) {
+        if (spin->isReadOnly())
+            return false;
+        number = true;
+    } else if (const auto *edit = qobject_cast<const QLineEdit *>(W)) {
+        if (edit->isReadOnly())
+            return false;
+        number = qobject_cast<const QAbstractSpinBox *>(edit->parentWidget()) ||
+                 (edit->inputMethodHints() &
+                  (Qt::ImhDigitsOnly | Qt::ImhFormattedNumbersOnly | Qt::ImhPreferNumbers)) ||
+                 qobject_cast<const QIntValidator *>(edit->validator()) ||
+                 qobject_cast<const QDoubleValidator *>(edit->validator());
+    } else if (const auto *combo = qobject_cast<const QComboBox *>(W)) {
+        if (!combo->isEditable())
+            return false;
+    } else {
+        return false;
+    }
+    if (Key.Character.isEmpty())
+        return false;
+    if (!number)
         return true;
-    const auto *combo = qobject_cast<const QComboBox *>(W);
-    return combo && combo->isEditable();
+    const QChar c = Key.Character.at(0);
+    return c.isDigit() || c == u'-' || (c == u'=' && Shift.testFlag(TShiftStateFlag::ssShift));
 }
 
 // The dotted focus frame inside Frame, only where Painted crosses it: a dashed outline is
@@ -59,9 +118,12 @@ void DrawFocusFrame(QPainter &P, const QRect &Frame, const QRect &Painted) {
 TKeyboard::TKeyboard(QWidget *Parent) : QWidget(Parent) {
     // Every pixel is painted here; the system never erases the background.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // One note per finger; the mouse is not made up from touches (that would be one note).
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     FModel.Sender = this;
+    TKeyboardAccessible::Install();
     FModel.OnKeyChanged = [this](int Note) { KeyChanged(Note); };
     FModel.OnRepaintAll = [this] {
         ApplyWidthLimit();
@@ -188,7 +250,7 @@ void TKeyboard::MousePress(Qt::MouseButton Button, TShiftState Shift, int X, int
         OnMousePress(this, note, Button, Shift);
     if (note < 0 || note >= TKeyboardModel::NoteCount)
         return;
-    const uint8_t velocity = PlayVelocity(Shift);
+    const uint8_t velocity = m.StrikeVelocity(note, Y, Shift.testFlag(TShiftStateFlag::ssShift));
 
     if (Button == Qt::LeftButton || (Button == Qt::RightButton && m.EnableSpecialMode())) {
         const TMouseMode previous = m.MouseMode;
@@ -230,7 +292,8 @@ void TKeyboard::MouseMove(TShiftState Shift, int X, int Y) {
             OnMouseDrag(this, note, Qt::RightButton, Shift);
     }
     if (note >= 0 && note < TKeyboardModel::NoteCount && m.MouseMode == TMouseMode::Normal) {
-        const uint8_t velocity = PlayVelocity(Shift);
+        const uint8_t velocity =
+            m.StrikeVelocity(note, Y, Shift.testFlag(TShiftStateFlag::ssShift));
         m.SendChord(m.Channel(), m.HeldNote, 0, true);
         m.SendChord(m.Channel(), note, velocity, true);
         m.HeldNote = note;
@@ -373,6 +436,7 @@ void TKeyboard::SetCaptureKeyboard(bool Value) {
         FHook.Add();
     } else {
         FModel.ReleaseAll();
+        LiftSpaceSustain(); // its release will not come here any more either
         FHook.Remove();
         UpdateCursor({}); // the release of a held Alt will not come here any more
     }
@@ -390,9 +454,11 @@ bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
         UpdateCursor(release ? TShiftState() : TShiftState(TShiftStateFlag::ssAlt));
         return true;
     }
+    const bool edit = form && FieldTakesKey(form->focusWidget(), Key, Shift);
+    if (Key.ScanCode == SpaceScanCode)
+        return SpaceKey(Key, Shift, edit);
     if (Key.ScanCode < 2 || Key.ScanCode > 53)
         return false;
-    const bool edit = form && IsSingleLineEdit(form->focusWidget());
     if (release) {
         // Whatever the modifiers and the active window now: the key's note ends. A key that
         // started nothing (or whose note ReleaseAll already ended) sends nothing.
@@ -400,10 +466,13 @@ bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
         if (note < 0)
             return false;
         Hover(FModel.NoteDisplayName(note));
-        return !edit;
+        return true;
     }
     if (Shift.testFlag(TShiftStateFlag::ssAlt) || Shift.testFlag(TShiftStateFlag::ssCtrl) ||
         !formActive)
+        return false;
+    // Typed into the focused field: a program number, a name.
+    if (FieldTakesKey(form->focusWidget(), Key, Shift))
         return false;
     // Already sounding: a repeat the platform did not mark as one.
     if (FModel.ComputerKeyNote(Key.ScanCode) >= 0)
@@ -413,12 +482,128 @@ bool TKeyboard::KeyHook(const TKeyData &Key, TShiftState Shift) {
         return false;
     FModel.ComputerKeyDown(Key.ScanCode, note, PlayVelocity(Shift));
     Hover(FModel.NoteDisplayName(note));
-    return !edit;
+    return true;
+}
+
+bool TKeyboard::SpaceKey(const TKeyData &Key, TShiftState Shift, bool Edit) {
+    if (Key.IsRelease()) {
+        if (!FSpaceSustain)
+            return false;
+        LiftSpaceSustain();
+        return !Edit;
+    }
+    // Ctrl+Space is Panic, Alt+Space the window menu.
+    const QWidget *form = window() != this ? window() : nullptr;
+    if (Shift.testFlag(TShiftStateFlag::ssAlt) || Shift.testFlag(TShiftStateFlag::ssCtrl) ||
+        !form || !form->isActiveWindow() || FSpaceSustain || Edit)
+        return false; // a space typed into a name field types only
+    FSpaceSustain = true;
+    FModel.SendPedal(TKeyboardModel::SustainPedal, true);
+    return !Edit;
+}
+
+void TKeyboard::LiftSpaceSustain() {
+    if (!FSpaceSustain)
+        return;
+    FSpaceSustain = false;
+    FModel.SendPedal(TKeyboardModel::SustainPedal, false);
 }
 
 void TKeyboard::KeyboardLost() {
     FModel.ReleaseComputerKeys();
+    LiftSpaceSustain();
     UpdateCursor({});
+}
+
+// --- Touch ------------------------------------------------------------------------------------
+
+bool TKeyboard::event(QEvent *Event) {
+    switch (Event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        // An owner that follows the mouse play (the chord editor picks notes by it) gets the
+        // mouse Qt makes of the first finger instead.
+        if (OnMousePress)
+            return QWidget::event(Event);
+        TouchEvent(static_cast<QTouchEvent *>(Event));
+        return true;
+    case QEvent::ToolTip: {
+        const auto *help = static_cast<QHelpEvent *>(Event);
+        const QString tip = KeyToolTip(FModel.HitTest(help->pos().x(), help->pos().y()));
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    default:
+        return QWidget::event(Event);
+    }
+}
+
+QString TKeyboard::KeyToolTip(int Note) const {
+    const QString name = FModel.KeyName(Note);
+    return name.isEmpty() ? toolTip() : QStringLiteral("%1 (%2)").arg(name, FModel.NoteName(Note));
+}
+
+void TKeyboard::TouchEvent(QTouchEvent *Event) {
+    Event->accept();
+    if (Event->type() == QEvent::TouchCancel) {
+        EndTouches();
+        return;
+    }
+    const bool sensed = Event->device() && Event->device()->capabilities().testFlag(
+                                               QInputDevice::Capability::Pressure);
+    const bool shift = Event->modifiers().testFlag(Qt::ShiftModifier);
+    for (const QEventPoint &point : Event->points())
+        TouchPoint(point.id(), point.state(), point.position().toPoint(),
+                   sensed ? int(std::lround(std::clamp(point.pressure(), 0.0, 1.0) * 127.0)) : -1,
+                   shift);
+    if (Event->type() == QEvent::TouchEnd)
+        EndTouches(); // every finger is off now, whether each said so or not
+}
+
+void TKeyboard::TouchPoint(int Id, QEventPoint::State State, QPoint Position, int Pressure,
+                           bool Shift) {
+    auto finger = std::find_if(FFingers.begin(), FFingers.end(),
+                               [Id](const TFinger &F) { return F.Id == Id; });
+    if (State == QEventPoint::Released) {
+        if (finger != FFingers.end()) {
+            FModel.TouchUp(Id);
+            FFingers.erase(finger);
+        }
+        return;
+    }
+    const bool moved = State != QEventPoint::Stationary;
+    const int note =
+        moved || finger == FFingers.end() ? HitTest(Position.x(), Position.y()) : finger->Note;
+    if (finger == FFingers.end()) {
+        // A finger first down: its note starts with the velocity of where it struck.
+        FModel.TouchDown(Id, note, FModel.StrikeVelocity(note, Position.y(), Shift));
+        FFingers.push_back({Id, note, -1});
+        finger = FFingers.end() - 1;
+        if (TabStop() && !hasFocus())
+            setFocus(Qt::OtherFocusReason);
+        Hover(FModel.NoteDisplayName(note));
+    } else if (note != finger->Note) {
+        // Sliding onto another key glides: the old note ends, the new one starts.
+        FModel.TouchDown(Id, note, FModel.StrikeVelocity(note, Position.y(), Shift));
+        finger->Note = note;
+        finger->Pressure = -1;
+        Hover(FModel.NoteDisplayName(note));
+    }
+    if (Pressure >= 0 && FModel.TouchPressure() && Pressure != finger->Pressure &&
+        FModel.TouchNote(Id) >= 0) {
+        finger->Pressure = Pressure;
+        FModel.TouchPressure(Id, Pressure);
+    }
+}
+
+void TKeyboard::EndTouches() {
+    for (const TFinger &finger : std::exchange(FFingers, {}))
+        FModel.TouchUp(finger.Id);
 }
 
 // --- Size, scrolling, repaint requests
@@ -442,15 +627,57 @@ void TKeyboard::changeEvent(QEvent *Event) {
     QWidget::changeEvent(Event);
     if (Event->type() == QEvent::EnabledChange || Event->type() == QEvent::PaletteChange)
         update();
+    if (Event->type() == QEvent::FontChange) {
+        FLabelLayouts.clear();
+        FLabelPictures.clear();
+        update();
+    }
 }
 
 void TKeyboard::KeyChanged(int Note) {
+    TKeyboardAccessible::KeyChanged(this, Note);
+    if (FFollowNotes && FModel.IsPressed(Note)) {
+        FFollowLatest = Note;
+        if (!FFollowPending) {
+            FFollowPending = true;
+            QTimer::singleShot(0, this, [this] { FollowPressed(); });
+        }
+    }
     const int w = FModel.KeyWidth();
     const int x = FModel.KeyLeft(Note) - FModel.ScrollOffset();
     if (FImagesLoaded) // a white slice shows parts of its black neighbours
         update(QRect(x - w, 0, 3 * w, height()));
     else
         update(QRect(x, 0, FModel.KeyPixelWidth(Note), height()));
+}
+
+void TKeyboard::FollowPressed() {
+    FFollowPending = false;
+    if (!FFollowNotes || !isVisible())
+        return;
+    int low = -1;
+    int high = -1;
+    for (int n = 0; n < TKeyboardModel::NoteCount; ++n)
+        if (FModel.IsPressed(n)) {
+            if (low < 0)
+                low = n;
+            high = n;
+        }
+    if (low < 0)
+        return;
+    // In white keys, each black key with the white one below it.
+    const int first = TKeyboardModel::WhiteKeyIndex(low);
+    const int last = TKeyboardModel::WhiteKeyIndex(high) + (TKeyboardModel::IsBlack(high) ? 1 : 0);
+    const int shown = std::max(1, width() / FModel.KeyWidth());
+    const int base = FModel.BaseWhiteKey();
+    if (first >= base && last < base + shown)
+        return;
+    int wanted = base;
+    if (last - first < shown)
+        wanted = first < base ? first : last - shown + 1;
+    else // too far apart: the latest in the middle
+        wanted = TKeyboardModel::WhiteKeyIndex(std::max(0, FFollowLatest)) - shown / 2;
+    FModel.SetBaseWhiteKey(wanted);
 }
 
 void TKeyboard::Scroll(int OldOffset, int NewOffset) {
@@ -473,12 +700,13 @@ void TKeyboard::PrepareImages() {
     }
     const qreal dpr = devicePixelRatioF();
     const TImageSize size = FModel.ImageSize();
-    const QPixmap up = KeyPictures::Load(KeyPictures::Name(false, size), dpr);
+    const int height = FModel.ImageKeyHeight();
+    const QPixmap up = KeyPictures::Load(KeyPictures::Name(false, size), dpr, height);
     if (up.isNull()) {
         FModel.SetImagesAvailable(false); // falls back to drawing for good
         return;
     }
-    const QPixmap down = KeyPictures::Load(KeyPictures::Name(true, size), dpr);
+    const QPixmap down = KeyPictures::Load(KeyPictures::Name(true, size), dpr, height);
     const int w = up.width() / 7; // device pixels
     // F shares C's slice and B shares E's: their black neighbours stand at the same places.
     static constexpr std::array<int, 7> SliceOf{0, 1, 2, 0, 4, 5, 2};
@@ -490,7 +718,7 @@ void TKeyboard::PrepareImages() {
     const auto black = [&](const QPixmap &octave) {
         const QRectF r(TKeyboardModel::ImageBlackX(size, 0) * dpr, 0,
                        TKeyboardModel::ImageBlackWidth(size) * dpr,
-                       TKeyboardModel::ImageBlackHeight(size) * dpr);
+                       FModel.ImageBlackKeyHeight() * dpr);
         QPixmap p = octave.copy(r.toRect());
         p.setDevicePixelRatio(dpr);
         return p;
@@ -505,6 +733,7 @@ void TKeyboard::PrepareImages() {
         FBlackDown = black(down);
     FImagesLoaded = true;
     FImagesDpr = dpr;
+    FImagesHeight = height;
 }
 
 void TKeyboard::DropImages() {
@@ -518,8 +747,13 @@ void TKeyboard::DropImages() {
 void TKeyboard::paintEvent(QPaintEvent *Event) {
     FLastPainted = Event->region();
     if (FModel.PaintStyle() == TPaintStyle::psImage &&
-        (!FImagesLoaded || FImagesDpr != devicePixelRatioF()))
+        (!FImagesLoaded || FImagesDpr != devicePixelRatioF() ||
+         FImagesHeight != FModel.ImageKeyHeight()))
         PrepareImages();
+    if (FLabelsDpr != devicePixelRatioF()) {
+        FLabelPictures.clear(); // drawn for another screen
+        FLabelsDpr = devicePixelRatioF();
+    }
     QPainter p(this);
     const QRect r = Event->rect();
     const int first = std::max(0, FModel.HitTest(r.left(), 0) - 2);
@@ -632,11 +866,13 @@ void TKeyboard::DrawKeyDraw(QPainter &P, int Note) {
         const int lineTop = half == TKeyboardModel::TUpperHalf::Right ? 0 : top;
         P.fillRect(x + w - 1, lineTop, 1, h - lineTop, Qt::black);
     }
+    DrawMarks(P, Note, x);
+    const qreal labelsTop = DrawLabels(P, Note, x);
     if (FModel.IsPressed(Note) || Note == FModel.MarkNote())
-        DrawDot(P, Note, x);
+        DrawDot(P, Note, x, labelsTop);
 }
 
-void TKeyboard::DrawDot(QPainter &P, int Note, int X) {
+void TKeyboard::DrawDot(QPainter &P, int Note, int X, qreal Above) {
     const bool black = TKeyboardModel::IsBlack(Note);
     QColor c = black ? QColor(Qt::black) : QColor(Qt::white);
     if (FModel.IsPressed(Note))
@@ -646,13 +882,139 @@ void TKeyboard::DrawDot(QPainter &P, int Note, int X) {
     const int h = height();
     const int cx = X + FModel.KeyWidth() / 2;
     const int cy = (black ? h * 3 / 5 : h) - h / 7;
-    const QRect r = black ? QRect(cx - 2, cy - 5, 6, 6) : QRect(cx - 3, cy - 4, 6, 6);
+    QRect r = black ? QRect(cx - 2, cy - 5, 6, 6) : QRect(cx - 3, cy - 4, 6, 6);
+    // Labels on the key keep the dot above them.
+    if (r.bottom() + 2 > Above)
+        r.moveBottom(int(std::floor(Above)) - 2);
     P.save();
     P.setRenderHint(QPainter::Antialiasing, true);
     P.setPen(Qt::NoPen);
     P.setBrush(c);
     P.drawEllipse(r);
     P.restore();
+}
+
+void TKeyboard::DrawMarks(QPainter &P, int Note, int X) {
+    const bool sustained = FModel.IsSustained(Note);
+    const bool dim = !FModel.InScale(Note);
+    if (!sustained && !dim)
+        return;
+    const bool black = TKeyboardModel::IsBlack(Note);
+    // The key's own area: in pictures the whole slice (the black keys are drawn again over
+    // it), drawn keys only where they are white or black.
+    QVarLengthArray<QRect, 2> parts;
+    const int w = FModel.KeyPixelWidth(Note);
+    const int h = FModel.KeyPixelHeight(Note);
+    if (black || FImagesLoaded) {
+        parts.append(QRect(X, 0, w, h));
+    } else {
+        const int top = height() * 3 / 5;
+        parts.append(QRect(X, top, w - 1, height() - top));
+        const auto half = TKeyboardModel::WhiteUpperHalf(Note);
+        if (half == TKeyboardModel::TUpperHalf::Left)
+            parts.append(QRect(X, 0, w / 2, top));
+        else if (half == TKeyboardModel::TUpperHalf::Right)
+            parts.append(QRect(X + w / 2, 0, w - 1 - w / 2, top));
+    }
+    for (const QRect &r : parts) {
+        if (dim)
+            P.fillRect(r, black ? DimBlack : DimWhite);
+        if (sustained)
+            P.fillRect(r, SustainTint);
+    }
+    if (sustained) // a bar along the front edge says "held" even where the tint is faint
+        P.fillRect(QRect(X + 1, h - 4, std::max(1, w - 3), 3), SustainBar);
+}
+
+QRectF TKeyboard::LabelFace(int Note, int X) const {
+    const bool black = TKeyboardModel::IsBlack(Note);
+    const int w = FModel.KeyPixelWidth(Note);
+    if (FImagesLoaded) {
+        const int blackHeight = TKeyboardModel::ImageBlackHeight(FModel.ImageSize());
+        return black ? QRectF(X, 0, w, blackHeight)
+                     : QRectF(X, blackHeight, w, TKeyboardModel::ImageHeight - blackHeight);
+    }
+    const int top = height() * 3 / 5;
+    if (!black)
+        return QRectF(X, top, w - 1, height() - top);
+    // Inside the highlight lines along the left side and the front.
+    const int s = FModel.ShadowWidth();
+    const int inset = s > 0 ? s + 1 : 0;
+    return QRectF(X + inset, 0, w - inset, top - (s > 0 ? 3 * s / 2 + 1 : 0));
+}
+
+qreal TKeyboard::DrawLabels(QPainter &P, int Note, int X) {
+    const TKeyboardModel &m = FModel;
+    const QString keyName = m.KeyNamesOnKeys() ? m.KeyName(Note) : QString();
+    const QString noteLabel = m.NoteLabel(Note);
+    QStringList keys;
+    if (m.ComputerKeyLabels())
+        for (int scan : m.ComputerKeysOf(Note))
+            keys << ComputerKeyName(scan);
+    if (keyName.isEmpty() && noteLabel.isEmpty() && keys.isEmpty())
+        return std::numeric_limits<qreal>::max();
+    const bool black = TKeyboardModel::IsBlack(Note);
+    const QRectF face = LabelFace(Note, X);
+    // Laid out once per face size and texts, relative to the face, and each label drawn once
+    // into a picture: text is the costly part of a repaint.
+    // One size for all the keys, as a white key's face allows it.
+    const int size = KeyLabels::PixelSizeFor(m.KeyWidth(), LabelFace(0, 0).height());
+    const QString layoutKey = QStringLiteral("%1x%2|%3|%4|%5|%6")
+                                  .arg(face.width())
+                                  .arg(face.height())
+                                  .arg(size)
+                                  .arg(noteLabel, keys.join(QChar(0x1f)), keyName);
+    auto layout = FLabelLayouts.find(layoutKey);
+    if (layout == FLabelLayouts.end()) {
+        if (FLabelLayouts.size() > 4096)
+            FLabelLayouts.clear();
+        layout = FLabelLayouts.insert(layoutKey,
+                                      KeyLabels::Layout(QRectF(QPointF(0, 0), face.size()), size,
+                                                        noteLabel, keys, keyName, font()));
+    }
+    qreal top = std::numeric_limits<qreal>::max();
+    for (const TKeyLabel &label : *layout) {
+        const QRectF at = label.Rect.translated(face.topLeft());
+        P.drawPixmap(QPointF(std::floor(at.left()), std::floor(at.top())),
+                     LabelPicture(label, at, black));
+        top = std::min(top, at.top());
+    }
+    return top;
+}
+
+QPixmap TKeyboard::LabelPicture(const TKeyLabel &Label, const QRectF &At, bool Black) {
+    // Where the label starts within its first pixel, so that the picture sits as text would.
+    const QPointF offset(At.left() - std::floor(At.left()), At.top() - std::floor(At.top()));
+    const QString key =
+        QStringLiteral("%1|%2|%3|%4|%5|%6|%7,%8|%9")
+            .arg(Label.Text)
+            .arg(int(Label.Kind))
+            .arg(int(Label.Shape))
+            .arg(Label.PixelSize)
+            .arg(Label.Framed)
+            .arg(Black)
+            .arg(offset.x(), 0, 'f', 2)
+            .arg(offset.y(), 0, 'f', 2)
+            .arg(QStringLiteral("%1x%2").arg(At.width(), 0, 'f', 2).arg(At.height(), 0, 'f', 2));
+    if (const auto it = FLabelPictures.constFind(key); it != FLabelPictures.cend())
+        return *it;
+    if (FLabelPictures.size() > 4096)
+        FLabelPictures.clear();
+    const qreal dpr = devicePixelRatioF();
+    const QSize size(int(std::ceil(offset.x() + At.width())) + 1,
+                     int(std::ceil(offset.y() + At.height())) + 1);
+    QPixmap picture(size * dpr);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        TKeyLabel placed = Label;
+        placed.Rect = QRectF(offset, At.size());
+        KeyLabels::Draw(p, placed, font(), Black ? TextOnBlack : TextOnWhite,
+                        Black ? CapOnBlack : CapOnWhite);
+    }
+    FLabelPictures.insert(key, picture);
+    return picture;
 }
 
 void TKeyboard::PaintImage(QPainter &P, int First, int Last) {
@@ -662,7 +1024,7 @@ void TKeyboard::PaintImage(QPainter &P, int First, int Last) {
         for (int n = First; n <= Last; ++n)
             if (TKeyboardModel::IsBlack(n) == (pass == 1))
                 DrawKeyImage(P, n);
-    const int imageHeight = TKeyboardModel::ImageHeight;
+    const int imageHeight = FModel.ImageKeyHeight();
     if (imageHeight < height())
         P.fillRect(0, imageHeight, width(), height() - imageHeight, Qt::black);
     const int stripEnd = TKeyboardModel::WhiteKeyCount * FModel.KeyWidth() - FModel.ScrollOffset();
@@ -682,11 +1044,14 @@ void TKeyboard::DrawKeyImage(QPainter &P, int Note) {
                                : (pressed ? FWhiteDown[size_t(white)] : FWhiteUp[size_t(white)]);
     if (!pix.isNull())
         P.drawPixmap(x, 0, pix);
+    DrawMarks(P, Note, x);
+    const qreal labelsTop = DrawLabels(P, Note, x);
     if (Note == FModel.MarkNote()) {
-        const int drawnHeight = black ? TKeyboardModel::ImageBlackHeight(FModel.ImageSize())
-                                      : TKeyboardModel::ImageHeight;
+        const int drawnHeight = black ? FModel.ImageBlackKeyHeight() : FModel.ImageKeyHeight();
         const int cx = x + FModel.KeyPixelWidth(Note) / 2;
-        const int cy = drawnHeight * 2 / 3 + (pressed ? drawnHeight / 7 : 0);
+        int cy = drawnHeight * 2 / 3 + (pressed ? drawnHeight / 7 : 0);
+        if (cy + 4 > labelsTop) // above the labels, as on drawn keys
+            cy = int(std::floor(labelsTop)) - 4;
         P.save();
         P.setRenderHint(QPainter::Antialiasing, true);
         P.setPen(Qt::NoPen);

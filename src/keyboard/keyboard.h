@@ -1,17 +1,24 @@
 #pragma once
 
-// The on-screen piano: draws the keyboard model, plays it with the mouse and scrolls it.
-// Everything the keyboard produces leaves through Model().OnNote; the owner sends it on.
+// The on-screen piano: draws the keyboard model, plays it with the mouse, fingers and computer
+// keys, and scrolls it. Everything the keyboard produces leaves through Model().OnNote; the
+// owner sends it on. Space holds the sustain pedal while it is down.
 
 #include "core/keyboardmodel.h"
 #include "hook/keyboardhook.h"
+#include "keyboard/keylabels.h"
 
+#include <QEventPoint>
+#include <QHash>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
 
 #include <array>
 #include <bitset>
+#include <vector>
+
+class QTouchEvent;
 
 class TCustomIniFile;
 
@@ -25,7 +32,8 @@ public:
     const TKeyboardModel &Model() const { return FModel; }
 
     // Events of the mouse play; a handler may change Note, or veto a press with a note
-    // outside 0..127.
+    // outside 0..127. With OnMousePress assigned, a finger plays as the mouse does (one note),
+    // so that the owner sees it.
     TMouseNoteEvent OnMousePress;
     TMouseNoteEvent OnMouseDrag;
     TMouseNoteEvent OnMouseRelease;
@@ -48,6 +56,15 @@ public:
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseRelease(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
 
+    // Touch play with plain values: the Qt touch handler calls this for each touch point.
+    // Pressure 0..127 where the screen senses it, else -1.
+    void TouchPoint(int Id, QEventPoint::State State, QPoint Position, int Pressure, bool Shift);
+    // The fingers on the keys now.
+    int FingerCount() const { return int(FFingers.size()); }
+
+    // The tooltip over key Note: the patch's name of the key, else the keyboard's own tooltip.
+    QString KeyToolTip(int Note) const;
+
     // Computer-keyboard play: while on, the keys of the whole application play this keyboard
     // (its window switches it on while it is active). Switching it off first releases all.
     bool CaptureKeyboard() const { return FModel.CaptureKeyboard(); }
@@ -68,6 +85,10 @@ public:
     void SetZoneBands(const QList<TZoneBand> &Bands, const std::bitset<128> &Latched);
     // Colours that stand out on white and black keys alike, in light and dark themes.
     static QColor ZoneColour(int Index);
+    // While on (the default), a key that goes down out of sight, played or arriving from MIDI,
+    // scrolls the keyboard just far enough to show it (and the other keys down, if they fit).
+    bool FollowNotes() const { return FFollowNotes; }
+    void SetFollowNotes(bool Value) { FFollowNotes = Value; }
 
     int LastHit() const { return FLastHit; }
     // The region the latest paint covered (lets tests see that a scroll painted only a band).
@@ -77,6 +98,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent *Event) override;
     void paintEvent(QPaintEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
     void showEvent(QShowEvent *Event) override;
@@ -97,9 +119,17 @@ private:
     void UpdateCursor(TShiftState Shift);
     void Hover(const QString &Text);
     void KeyChanged(int Note);
+    // Scrolls to the keys down that are out of sight (after the event that pressed them, so
+    // that a chord scrolls once).
+    void FollowPressed();
     void Scroll(int OldOffset, int NewOffset);
     void ApplyWidthLimit();
     void KeyboardLost();
+    // Lifts the sustain pedal Space holds, when it holds it.
+    void LiftSpaceSustain();
+    bool SpaceKey(const TKeyData &Key, TShiftState Shift, bool Edit);
+    void TouchEvent(QTouchEvent *Event);
+    void EndTouches();
 
     // Pictures
     void PrepareImages();
@@ -107,9 +137,18 @@ private:
     void PaintDraw(QPainter &P, int First, int Last);
     void PaintImage(QPainter &P, int First, int Last);
     void DrawKeyDraw(QPainter &P, int Note);
-    void DrawDot(QPainter &P, int Note, int X);
+    // The dot of a pressed or marked key, kept above Above (the labels' top).
+    void DrawDot(QPainter &P, int Note, int X, qreal Above);
     void DrawKeyImage(QPainter &P, int Note);
     void DrawZoneBands(QPainter &P, const QRect &Area);
+    // Sustained and out-of-scale keys, then the labels, over a drawn key.
+    void DrawMarks(QPainter &P, int Note, int X);
+    // Returns the top of what it wrote (the largest qreal when nothing).
+    qreal DrawLabels(QPainter &P, int Note, int X);
+    // The face of a key where its labels go, in control pixels.
+    QRectF LabelFace(int Note, int X) const;
+    // A label drawn once, at its place within its first pixel At.
+    QPixmap LabelPicture(const TKeyLabel &Label, const QRectF &At, bool Black);
 
     TKeyboardModel FModel;
     Qt::MouseButtons FButtonsDown;
@@ -120,17 +159,34 @@ private:
     int FLastHit = 0;
     int FLastMoveNote = -1;
     bool FHandCursor = false;
+    bool FFollowNotes = true;
+    bool FFollowPending = false;
+    int FFollowLatest = -1;
     QRegion FLastPainted;
     QList<TZoneBand> FZoneBands;
     std::bitset<128> FLatched;
+    bool FSpaceSustain = false;
+    // The fingers on the keys: touch point id, the key under it and the pressure last sent.
+    struct TFinger {
+        int Id;
+        int Note;
+        int Pressure;
+    };
+    std::vector<TFinger> FFingers;
 
     // Key pictures, valid while psImage is active.
     bool FImagesLoaded = false;
     qreal FImagesDpr = 0;
+    int FImagesHeight = 0;
     std::array<QPixmap, 7> FWhiteUp;
     std::array<QPixmap, 7> FWhiteDown;
     QPixmap FBlackUp;
     QPixmap FBlackDown;
 
     TKeyboardHook FHook;
+
+    // Label layouts by face size and texts (relative to the face) and label pictures.
+    QHash<QString, std::vector<TKeyLabel>> FLabelLayouts;
+    QHash<QString, QPixmap> FLabelPictures;
+    qreal FLabelsDpr = 0;
 };

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace KeyPictures {
 
 namespace {
-
-constexpr int Height = TKeyboardModel::ImageHeight;
 
 void DrawWhiteKey(QPainter &p, const QRectF &r, bool down) {
     // Ivory with a lip at the front; a pressed key sinks: darker, tinted, shorter lip and a
@@ -62,7 +62,7 @@ void DrawBlackKey(QPainter &p, const QRectF &r, bool down) {
     p.fillRect(slope, sg);
 }
 
-QPixmap Octave(bool down, TImageSize size, qreal dpr) {
+QPixmap Octave(bool down, TImageSize size, qreal dpr, int Height) {
     const int keyWidth = TKeyboardModel::ImageKeyWidth(size);
     const int width = 7 * keyWidth;
     QPixmap pix(QSize(qRound(width * dpr), qRound(Height * dpr)));
@@ -78,7 +78,7 @@ QPixmap Octave(bool down, TImageSize size, qreal dpr) {
     shade.setColorAt(1, QColor(0, 0, 0, 0));
     p.fillRect(QRectF(0, 0, width, 4), shade);
     const int bw = TKeyboardModel::ImageBlackWidth(size);
-    const int bh = TKeyboardModel::ImageBlackHeight(size);
+    const int bh = TKeyboardModel::ImageBlackHeight(size) * Height / TKeyboardModel::ImageHeight;
     for (int k = 0; k < 5; ++k)
         DrawBlackKey(p, QRectF(TKeyboardModel::ImageBlackX(size, k), 0, bw, bh), down);
     return pix;
@@ -92,13 +92,14 @@ QString Name(bool Down, TImageSize Size, bool LowColour) {
            (LowColour ? QStringLiteral("256") : QString());
 }
 
-QPixmap Load(const QString &Name, qreal Dpr) {
+QPixmap Load(const QString &Name, qreal Dpr, int Height) {
     for (int down = 0; down < 2; ++down)
         for (int s = 0; s < ImageSizeCount; ++s)
             for (int low = 0; low < 2; ++low)
                 if (Name.compare(KeyPictures::Name(down, TImageSize(s), low),
                                  Qt::CaseInsensitive) == 0)
-                    return Octave(down, TImageSize(s), Dpr);
+                    return Octave(down, TImageSize(s), Dpr,
+                                  std::max(int(TKeyboardModel::ImageHeight), Height));
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/wheel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
@@ -50,6 +51,12 @@ void TGUIKnobEntry::ShowCaption() {
         ShortCaption(caption, NameLabel->fontMetrics(), NameLabel->contentsRect().width());
     NameLabel->setText(shown);
     NameLabel->setToolTip(shown == caption ? QString() : caption);
+    if (Wheel) {
+        // A screen reader names the knob by its whole caption.
+        Wheel->setAccessibleName(caption);
+        Wheel->setAccessibleDescription(QCoreApplication::translate(
+            "TGUIKnobList", "Controller knob: the arrow keys turn it, Page Up and Down faster"));
+    }
 }
 
 // --- Construction ----------------------------------------------------------------------------
@@ -177,6 +184,7 @@ void TGUIKnobList::AddEntry(const QString &Caption, int IUser, int DisplayMode, 
         wheel->SetWheelFrame(FWheelPrototype->WheelFrame());
         wheel->SetWheelColor(FWheelPrototype->WheelColor());
         wheel->SetFocusAction(FWheelPrototype->FocusAction());
+        wheel->setFocusPolicy(FWheelPrototype->focusPolicy());
         wheel->SetFocusColor(FWheelPrototype->FocusColor());
         wheel->SetShowTrackHint(FWheelPrototype->ShowTrackHint());
         wheel->setToolTip(FWheelPrototype->toolTip());
@@ -273,6 +281,12 @@ int TGUIKnobList::RowPitch() const {
         return 0;
     const int nameTop = FNameLabelPrototype ? FNameLabelPrototype->y() : FWheelPrototype->y();
     return FWheelPrototype->y() + FWheelPrototype->height() - nameTop + 2;
+}
+
+int TGUIKnobList::MinColumnWidth() const {
+    if (!FWheelPrototype)
+        return 0;
+    return FWheelPrototype->width() + (FValueLabelPrototype ? FValueLabelPrototype->width() : 0);
 }
 
 int TGUIKnobList::ColumnWidth() const {

@@ -53,9 +53,11 @@ public:
     int AreaLeft() const { return FAreaLeft; }
     int AreaWidth() const { return FAreaWidth; }
     // Two rows, knob i in column i / 2 and row i % 2; the column width is the band's share,
-    // between one and four wheel widths; value labels show when they fit beside the wheel
-    // (the track hints are off then). A band that runs past the parent's edge ends there.
+    // between MinColumnWidth and four wheel widths; value labels show when they fit beside the
+    // wheel (the track hints are off then). A band that runs past the parent's edge ends there.
     void Arrange();
+    // The narrowest column that keeps a knob readable: its wheel with the value beside it.
+    int MinColumnWidth() const;
 
     TWheel *Wheel(int Index) const;
     QLabel *NameLabel(int Index) const;

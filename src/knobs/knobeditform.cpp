@@ -1,6 +1,7 @@
 #include "knobs/knobeditform.h"
 
 #include "controls/formstate.h"
+#include "controls/textinput.h"
 #include "core/custominifile.h"
 #include "core/midivocabulary.h"
 #include "core/registryinifile.h"
@@ -57,8 +58,19 @@ constexpr int MinimumWidth = 422;
 // --- TKnobUpDown ---------------------------------------------------------------------------------
 
 TKnobUpDown::TKnobUpDown(QWidget *Parent) : QSpinBox(Parent) {
-    lineEdit()->setReadOnly(true);
     setAlignment(Qt::AlignRight);
+    // A typed value counts once entered (Enter, or leaving the box), not at every digit.
+    setKeyboardTracking(false);
+    connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (OnTyped && value() != FEnteredValue)
+            OnTyped(value());
+        FEnteredValue = value();
+    });
+}
+
+void TKnobUpDown::focusInEvent(QFocusEvent *Event) {
+    FEnteredValue = value();
+    QSpinBox::focusInEvent(Event);
 }
 
 void TKnobUpDown::RefreshText() {
@@ -87,6 +99,9 @@ int TKnobUpDown::valueFromText(const QString &Text) const {
         for (int v = minimum(); v <= maximum(); ++v)
             if (TextOf(v) == Text)
                 return v;
+    if (ValueOf)
+        if (const std::optional<int> v = ValueOf(Text.trimmed()))
+            return *v;
     return QSpinBox::valueFromText(Text);
 }
 
@@ -95,7 +110,13 @@ QValidator::State TKnobUpDown::validate(QString &Text, int &Pos) const {
         for (int v = minimum(); v <= maximum(); ++v)
             if (TextOf(v) == Text)
                 return QValidator::Acceptable;
-    return QSpinBox::validate(Text, Pos);
+    if (!ValueOf)
+        return QSpinBox::validate(Text, Pos);
+    const QString t = Text.trimmed();
+    if (t.isEmpty() || t == QLatin1String("-") || t == QLatin1String("+"))
+        return QValidator::Intermediate;
+    const std::optional<int> v = ValueOf(t);
+    return v && *v >= minimum() && *v <= maximum() ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 // --- TKnobEditForm -------------------------------------------------------------------------------
@@ -120,6 +141,7 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     KnobCountUpDown = new TKnobUpDown(KnobCountGroup);
     KnobCountUpDown->setRange(0, FWorkingList.MaxCount());
     KnobCountUpDown->OnStep = [this](int direction) { KnobCountStep(direction); };
+    KnobCountUpDown->OnTyped = [this](int count) { KnobCountTyped(count); };
     KnobCountEdit = KnobCountUpDown->Edit();
     auto *countRow = new QHBoxLayout(KnobCountGroup);
     countRow->addWidget(KnobCountUpDown);
@@ -182,9 +204,8 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     connect(KnobPositiveRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
     connect(KnobNegativeRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
     RangeHelpLabel =
-        WrappedLabel(QStringLiteral("This determines, how the values of the Controller are "
-                                    "displayed, either in absolute values 0 to 127 or "
-                                    "relative values from -64 to +64."),
+        WrappedLabel(tr("This determines, how the values of the Controller are displayed, "
+                        "either in absolute values 0 to 127 or relative values from -64 to +63."),
                      KnobRangeGroup);
     auto *ranges = new QVBoxLayout;
     ranges->addWidget(KnobPositiveRadio);
@@ -202,7 +223,21 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
             return QString::number(value);
         return (value > 63 ? QStringLiteral("+") : QString()) + QString::number(value - 64);
     };
+    // Typed as it is shown: -64..+63 in the relative range.
+    DefaultValueUpDown->ValueOf = [this](const QString &text) -> std::optional<int> {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+        return KnobNegativeRadio->isChecked() ? value + 64 : value;
+    };
     DefaultValueUpDown->OnClick = [this](int) {
+        FModified = true;
+        DefaultValueUpDown->RefreshText();
+    };
+    DefaultValueUpDown->OnTyped = [this](int) {
+        if (FFilling)
+            return;
         FModified = true;
         DefaultValueUpDown->RefreshText();
     };
@@ -254,7 +289,12 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     FitSize();
 }
 
-TKnobEditForm::~TKnobEditForm() = default;
+TKnobEditForm::~TKnobEditForm() {
+    // Hiding the dialog on its way out takes the focus from a number box, which would enter
+    // what it holds into a form that is going.
+    KnobCountUpDown->OnTyped = nullptr;
+    DefaultValueUpDown->OnTyped = nullptr;
+}
 
 void TKnobEditForm::FitSize() {
     // Wrapped texts take the height they need at the width the other rows need.
@@ -344,6 +384,7 @@ void TKnobEditForm::ShowTab() {
     } else {
         FShownTab = i;
         const TKnobEntry &entry = FWorkingList.Entry(i);
+        FShownController = entry.IUser;
         KnobNameEdit->setText(entry.GetCaption());
         KnobControllerBox->setCurrentIndex(
             std::clamp(entry.IUser, 0, KnobControllerBox->count() - 1));
@@ -411,11 +452,25 @@ void TKnobEditForm::KnobControllerChosen(int Index) {
     if (FFilling || Index < 0 || FShownTab < 0)
         return;
     FModified = true;
+    // Only the previous controller's own name gives way: "Cutoff" typed by the user stays.
+    const QString typed = KnobNameEdit->text();
+    const bool ownName = typed.trimmed().isEmpty() ||
+                         (FShownController >= 0 && typed == ControllerCaption(FShownController));
+    FShownController = Index;
+    if (!ownName)
+        return;
     const QString caption = ControllerCaption(Index);
     FFilling = true;
     KnobNameEdit->setText(caption);
     FFilling = false;
     FWorkingList.Entry(FShownTab).SetCaption(caption);
+}
+
+void TKnobEditForm::KnobCountTyped(int Count) {
+    while (FWorkingList.Count() < Count && FWorkingList.Count() < FWorkingList.MaxCount())
+        KnobCountStep(1);
+    while (FWorkingList.Count() > Count && FWorkingList.Count() > 0)
+        KnobCountStep(-1);
 }
 
 void TKnobEditForm::RangeClicked() {
@@ -483,9 +538,8 @@ bool TKnobEditForm::NewPreset() {
     QString name = QStringLiteral("New Preset");
     for (;;) {
         bool ok = false;
-        name = QInputDialog::getText(this, QStringLiteral("Enter New Preset"),
-                                     QStringLiteral("Enter the name of the new knob preset:"),
-                                     QLineEdit::Normal, name, &ok);
+        name = AskText(this, QStringLiteral("Enter New Preset"),
+                       QStringLiteral("Enter the name of the new knob preset:"), name, &ok);
         if (!ok)
             return false;
         QString refusal;

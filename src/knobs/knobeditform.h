@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -19,8 +20,10 @@ class QPushButton;
 class QRadioButton;
 class QTabBar;
 
-// Arrows beside a read-only value: a step by the user (arrow, key, wheel) raises OnStep instead
-// of moving the value when OnStep is set, else moves it and raises OnClick; TextOf shows it.
+// Arrows beside a value that may also be typed: a step by the user (arrow, key, wheel) raises
+// OnStep instead of moving the value when OnStep is set, else moves it and raises OnClick; a
+// value typed and entered (Enter, or leaving the box) raises OnTyped. TextOf shows a value and
+// ValueOf reads one back; typing is held to what can become a value of the range.
 class TKnobUpDown : public QSpinBox {
     Q_OBJECT
 public:
@@ -32,12 +35,18 @@ public:
 
     std::function<void(int Direction)> OnStep;
     std::function<void(int Position)> OnClick;
+    std::function<void(int Value)> OnTyped;
     std::function<QString(int Value)> TextOf;
+    std::function<std::optional<int>(const QString &Text)> ValueOf;
 
 protected:
+    void focusInEvent(QFocusEvent *Event) override;
     QString textFromValue(int Value) const override;
     int valueFromText(const QString &Text) const override;
     QValidator::State validate(QString &Text, int &Pos) const override;
+
+private:
+    int FEnteredValue = 0;
 };
 
 class TKnobEditForm : public QDialog {
@@ -109,6 +118,8 @@ private:
     void TabChanged();
     void KnobCountStep(int Direction);
     void KnobControllerChosen(int Index);
+    // A knob count typed in: knobs are added or taken from the end until there are as many.
+    void KnobCountTyped(int Count);
     void RangeClicked();
     void UpdateButtons();
     // False when the user cancelled: the action that asked must stop.
@@ -133,6 +144,9 @@ private:
     bool FCommitEnabled = true;
     // The tab whose knob the fields show; -1 for none.
     int FShownTab = -1;
+    // The controller the controller box showed before the latest choice: a name that is still
+    // that controller's own name follows a new choice, one the user typed stays.
+    int FShownController = -1;
     bool FShown = false;
     bool FClosing = false;
 };

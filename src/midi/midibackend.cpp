@@ -180,7 +180,7 @@ template <class Port> std::optional<QStringList> ListPorts(TMidiApi Api) {
     if (!ApiStarts(Api))
         return std::nullopt;
     try {
-        Port Lister(InfoOf(Api)->RtApi, "Ondrel");
+        Port Lister(InfoOf(Api)->RtApi, ClientName().toStdString());
         TErrorTrap Trap;
         Trap.Install(Lister);
         QStringList Names = PortNames(Lister);
@@ -466,6 +466,22 @@ std::unique_ptr<TJackMidiPort> OpenJackPort(TJackMidiPort::TDirection Direction,
 
 } // namespace
 
+namespace {
+QString &Client() {
+    static QString Name = QStringLiteral("Ondrel");
+    return Name;
+}
+} // namespace
+
+QString ClientName() {
+    return Client();
+}
+
+void SetClientName(const QString &Name) {
+    if (!Name.trimmed().isEmpty())
+        Client() = Name;
+}
+
 QString ApiName(TMidiApi Api) {
     if (Api == TMidiApi::maNone)
         return QStringLiteral("none");
@@ -513,7 +529,7 @@ bool ApiStarts(TMidiApi Api) {
         break;
     }
     try {
-        RtMidiOut Probe(InfoOf(Api)->RtApi, "Ondrel");
+        RtMidiOut Probe(InfoOf(Api)->RtApi, ClientName().toStdString());
         return true;
     } catch (const RtMidiError &) {
         return false;

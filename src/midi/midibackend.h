@@ -31,6 +31,12 @@ namespace MidiBackend {
 QString ApiName(TMidiApi Api);
 TMidiApi ApiFromName(const QString &Name);
 
+// The name of our client on the service (the ALSA sequencer client, the JACK client) that our
+// ports belong to: "Ondrel", unless a profile gives it another so that two copies of the
+// program can be told apart. Set once at start-up, before any port opens.
+QString ClientName();
+void SetClientName(const QString &Name);
+
 // Compiled services, in the order maAuto tries them.
 QList<TMidiApi> CompiledApis();
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-// The output's client name too: on JACK both ports live on one client.
-const QString ClientName = QStringLiteral("Ondrel");
 const QString PortName = QStringLiteral("in");
 constexpr uint8_t TimingClockByte = 0xF8;
 constexpr uint8_t ActiveSensingByte = 0xFE;
@@ -130,8 +128,9 @@ bool TMidiInput::Open() {
     FBlock->Periodic = FApi == TMidiApi::maJack;
     FBlock->WakeWanted = false;
     FBlock->Closing = false;
-    FPort = MidiBackend::OpenInPort(FApi, ClientName, PortName, FDeviceName, &TMidiInput::Receive,
-                                    FBlock.get(), OnServiceGone);
+    // The output's client too: on JACK both ports live on one client.
+    FPort = MidiBackend::OpenInPort(FApi, MidiBackend::ClientName(), PortName, FDeviceName,
+                                    &TMidiInput::Receive, FBlock.get(), OnServiceGone);
     undo.dismiss();
     FClosed = false;
     return true;

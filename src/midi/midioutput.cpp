@@ -88,20 +88,30 @@ bool TMidiOutput::Open() {
         FPort = Synth::OpenMidiMapper(FApi, OnServiceGone);
     } else {
         const bool OwnPort = FOwnPort && FDeviceID == 0;
-        FPort = MidiBackend::OpenOutPort(FApi, OwnPortName, OwnPort ? OwnPortName : FPortName,
+        FPort = MidiBackend::OpenOutPort(FApi, MidiBackend::ClientName(),
+                                         OwnPort ? OwnPortName : FPortName,
                                          OwnPort ? QString() : FDeviceName, OnServiceGone);
     }
     FPort->SetCapture(FCapture);
-    FPort->SetSource(FSource);
+    FPort->SetSource(FSources.Count() > 0 ? &FSources : nullptr);
     FCallbackPort.Set(FPort.get());
     FClosed = false;
     return true;
 }
 
-void TMidiOutput::SetSource(TPeriodSource *Source) {
-    FSource = Source;
-    if (FPort)
-        FPort->SetSource(Source);
+bool TMidiOutput::AddSource(TPeriodSource *Source) {
+    if (!FSources.Add(Source))
+        return false;
+    // The port asks a source only while there is one: an idle port's thread stays asleep.
+    if (FPort && !FClosed)
+        FPort->SetSource(&FSources);
+    return true;
+}
+
+void TMidiOutput::RemoveSource(TPeriodSource *Source) {
+    FSources.Remove(Source);
+    if (FPort && !FClosed && FSources.Count() == 0)
+        FPort->SetSource(nullptr);
 }
 
 void TMidiOutput::SetCapture(TCaptureTap *Tap) {

@@ -13,6 +13,7 @@
 #include "midi/midibackend.h"
 #include "midi/midisink.h"
 #include "midi/rtguard.h"
+#include "midi/sourcemix.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,7 +26,7 @@ class TCaptureTap;
 #include <functional>
 #include <memory>
 
-class TMidiOutput final : public TMidiSink {
+class TMidiOutput final : public TMidiSink, public TSourceHost {
 public:
     static constexpr int NoDevice = 30000;
     static constexpr int MidiMapper = -1;
@@ -81,13 +82,14 @@ public:
     // away (JACK); an owner that wants to know without asking ServiceAlive again and again.
     std::function<void()> OnServiceGone;
 
-    // What plays on the port's own thread at exact times (a replay, an arpeggiator), and who
-    // hears every message as it leaves (the capture of takes): kept for every port opened, null
-    // for none. Each returns once the port's thread no longer uses the previous one; a source
-    // is let go before the all-notes-off of a close.
-    void SetSource(TPeriodSource *Source);
-    TPeriodSource *Source() const { return FSource; }
-    void SetCapture(TCaptureTap *Tap);
+    // What plays on the port's own thread at exact times (a replay, an arpeggiator; up to
+    // TSourceMix::Slots at once), and who hears every message as it leaves (the capture of
+    // takes): kept for every port opened. Each returns once the port's thread no longer uses
+    // what it removed or replaced; sources are let go before the all-notes-off of a close.
+    bool AddSource(TPeriodSource *Source) override;
+    void RemoveSource(TPeriodSource *Source) override;
+    void SetCapture(TCaptureTap *Tap) override;
+    bool OutputOpen() const override { return !FClosed; }
 
 private:
     TMidiApi FApi = TMidiApi::maNone;
@@ -101,7 +103,7 @@ private:
     QString FPortName = QStringLiteral("Ondrel");
     std::unique_ptr<MidiBackend::TOutPort> FPort;
     bool FClosed = true;
-    TPeriodSource *FSource = nullptr;
+    TSourceMix FSources;
     TCaptureTap *FCapture = nullptr;
     // The port as the thru thread sees it: Close takes the port away only once no send from
     // that thread runs.

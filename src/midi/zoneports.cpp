@@ -74,7 +74,8 @@ void TZonePorts::SetApi(TMidiApi Api) {
     for (const auto &port : FPorts) {
         ClosePort(*port);
         port->Output = std::make_unique<TMidiOutput>(FApi);
-        port->Output->SetSource(port->Source);
+        if (port->Source)
+            port->Output->AddSource(port->Source);
     }
     StartWatch();
     Refresh();
@@ -114,8 +115,13 @@ TMidiSink *TZonePorts::Sink(const QString &Name) {
 
 void TZonePorts::SetSource(const QString &Name, TPeriodSource *Source) {
     if (TPort *port = Find(Name)) {
+        if (port->Source == Source)
+            return;
+        if (port->Source)
+            port->Output->RemoveSource(port->Source);
         port->Source = Source;
-        port->Output->SetSource(Source);
+        if (Source)
+            port->Output->AddSource(Source);
     }
 }
 

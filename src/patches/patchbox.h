@@ -17,6 +17,9 @@ public:
 
     void showPopup() override;
 
+    // The width the opened list needs for its names.
+    int ListWidth() const;
+
 protected:
     bool event(QEvent *Event) override;
     void paintEvent(QPaintEvent *Event) override;

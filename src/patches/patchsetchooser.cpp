@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
@@ -78,6 +79,8 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     FolderButton->setToolTip(QStringLiteral("Choose a directory"));
     HomeButton = new QPushButton(QStringLiteral("Home"), NorthPanel);
     HomeButton->setToolTip(QStringLiteral("Go to Ondrel's directory"));
+    FolderEdit->setAccessibleName(tr("Folder"));
+    FolderButton->setAccessibleName(tr("Choose a folder"));
     const int rowHeight = FolderEdit->sizeHint().height();
     for (QPushButton *b : {FolderButton, HomeButton}) {
         b->setFixedHeight(rowHeight);
@@ -95,6 +98,8 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     north->addWidget(NorthBevel);
     left->addWidget(NorthPanel);
     SystemListView = new TSystemListView(MainLeftPanel);
+    SystemListView->ReportView()->setAccessibleName(tr("Patch scripts"));
+    SystemListView->IconView()->setAccessibleName(tr("Patch scripts"));
     SystemListView->SetMultiSelect(false);
     SystemListView->SetViewStyle(TViewStyle::vsReport);
     SystemListView->SetAllowedExtensions(QStringLiteral("txt"));
@@ -135,8 +140,10 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     fields->setContentsMargins(PreviewMargin, PreviewMargin, PreviewMargin, PreviewMargin);
     fields->setSpacing(2);
     const auto addField = [&](const QString &Caption) {
-        fields->addWidget(new QLabel(Caption, RightPanel));
+        auto *label = new QLabel(Caption, RightPanel);
+        fields->addWidget(label);
         QLineEdit *e = PreviewField(RightPanel);
+        e->setAccessibleName(QString(Caption).remove(QLatin1Char(':')));
         fields->addWidget(e);
         fields->addSpacing(6);
         return e;
@@ -394,6 +401,11 @@ void TPatchSetChooser::ApplyChanges() {
     ApplyButton->setEnabled(false);
     const bool loaded = OnLoadPatchSet && OnLoadPatchSet(FSelectedFile);
     if (!loaded)
+        ApplyButton->setEnabled(true);
+}
+
+void TPatchSetChooser::LoadFailed() {
+    if (!FSelectedFile.isEmpty())
         ApplyButton->setEnabled(true);
 }
 

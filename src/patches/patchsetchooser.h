@@ -41,7 +41,8 @@ public:
     static bool LoadPatchSet(const QString &FileName, const TSetPatchSetEvent &SetPatchSet,
                              const TShowLinesEvent &ShowLines);
 
-    // Loads the file as the patch set (normally through LoadPatchSet); true when it loaded.
+    // Loads the file as the patch set (normally through LoadPatchSet); true when it loaded or
+    // its load has started (LoadFailed then tells when it failed after all).
     std::function<bool(const QString &FileName)> OnLoadPatchSet;
     // Shows why a folder typed in FolderEdit cannot be shown (a warning box by default).
     std::function<void(const QString &Message)> ShowError;
@@ -60,6 +61,9 @@ public:
     static QString CreatorText(const QString &First, const QString &Last);
 
     void ApplyChanges();
+    // The load that Apply started (OnLoadPatchSet returned true for it) failed or was
+    // cancelled: Apply can be pressed again.
+    void LoadFailed();
     void AcceptChanges();
     void CancelChanges();
     void ChooseFolder();

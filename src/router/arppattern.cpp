@@ -16,9 +16,12 @@ struct TWalk {
 TWalk Walk(const TArpChord &Held, bool Sorted, int Octaves) {
     std::array<TArpNote, TArpChord::Capacity> base{};
     std::copy(Held.begin(), Held.end(), base.begin());
+    // An insertion sort, stable and in place: std::stable_sort takes a buffer from the heap,
+    // and this runs on the output's real-time thread.
     if (Sorted)
-        std::stable_sort(base.begin(), base.begin() + Held.Count,
-                         [](const TArpNote &A, const TArpNote &B) { return A.Note < B.Note; });
+        for (int i = 1; i < Held.Count; ++i)
+            for (int j = i; j > 0 && base[size_t(j)].Note < base[size_t(j - 1)].Note; --j)
+                std::swap(base[size_t(j)], base[size_t(j - 1)]);
     TWalk walk;
     for (int octave = 0; octave < Octaves; ++octave)
         for (int i = 0; i < Held.Count; ++i) {

@@ -4,8 +4,18 @@
 #include "midi/shortmessage.h"
 #include "router/zoneplayer.h"
 
+#include <QStringList>
+#include <QTimer>
+
 #include <chrono>
 #include <cmath>
+
+namespace {
+
+// A flood of losses is told once, then again at most this often with what was lost meanwhile.
+constexpr int LossQuietMs = 3000;
+
+} // namespace
 
 TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
     : QObject(Parent), FKeyboard(Keyboard) {
@@ -16,6 +26,10 @@ TMidiRouter::TMidiRouter(TKeyboardModel &Keyboard, QObject *Parent)
     FKeyboard.OnReleaseThru = [this](QObject *) { ReleaseThru(); };
     PublishThruRules();
     FZones = std::make_unique<TZonePlayer>(FKeyboard, *this, FClock);
+    FLossQuiet = new QTimer(this);
+    FLossQuiet->setSingleShot(true);
+    FLossQuiet->setInterval(LossQuietMs);
+    connect(FLossQuiet, &QTimer::timeout, this, &TMidiRouter::TellLosses);
 }
 
 TMidiRouter::~TMidiRouter() {
@@ -44,6 +58,7 @@ void TMidiRouter::PublishThruRules() {
     TThruRules rules = FKeyboard.ThruRules();
     rules.On = FMidiThru;
     FThru.SetRules(rules);
+    Q_EMIT PlayRulesChanged();
     // The zones that play the keyboard's chord or transposition take it on.
     if (FZones)
         FZones->Refresh();
@@ -120,8 +135,29 @@ void TMidiRouter::Panic() {
             SendOnly(TShortMessage::NoteOff(channel, note));
         SendOnly(TShortMessage::ControlChange(channel, MidiController::AllSoundOff, 0));
         SendOnly(TShortMessage::ControlChange(channel, MidiController::AllNotesOff, 0));
+        // A bent pitch or a held pedal would colour the next notes played.
+        SendOnly(TShortMessage::PitchBend(channel, 0));
+        SendOnly(TShortMessage::ControlChange(channel, MidiController::ResetAllControllers, 0));
         Q_EMIT PanicProgress(int(std::nearbyint((channel + 1) * 100.0 / MidiChannelCount)));
     }
+    // The displays show what the controllers were reset to (the values of General MIDI's
+    // reset): the pitch strip centred, modulation off, expression full; the pedals follow.
+    const int channel = FKeyboard.Channel();
+    Reflect(TShortMessage::PitchBend(channel, 0));
+    for (const auto &[controller, value] : {std::pair{1, 0}, std::pair{11, 127}, std::pair{65, 0}})
+        Reflect(TShortMessage::ControlChange(channel, controller, value));
+    ReleasePedals();
+}
+
+void TMidiRouter::ReleasePedals() {
+    // A pedal left down, here or by a player at the input, would hold every note played next.
+    static constexpr int Pedals[] = {TKeyboardModel::SustainPedal, TKeyboardModel::SostenutoPedal,
+                                     TKeyboardModel::SoftPedal};
+    for (int channel = 0; channel < MidiChannelCount; ++channel)
+        for (int pedal : Pedals)
+            SendOnly(TShortMessage::ControlChange(channel, pedal, 0));
+    for (int pedal : Pedals)
+        Reflect(TShortMessage::ControlChange(FKeyboard.Channel(), pedal, 0));
 }
 
 // --- What arrives --------------------------------------------------------------------------------
@@ -185,10 +221,35 @@ void TMidiRouter::Reflect(const TShortMessage &Message) {
         const int lsb = bank ? FPendingLsb : -1;
         FPendingMsb = -1;
         FPendingLsb = -1;
-        Q_EMIT ProgramChanged(data1, msb, lsb);
+        Q_EMIT ProgramChanged(Message.Channel(), data1, msb, lsb);
         break;
     }
     default:
         break;
     }
+}
+
+// --- What could not be passed on
+// ------------------------------------------------------------------
+
+void TMidiRouter::CheckLosses(uint64_t InputLost) {
+    FInputLost = std::max(FInputLost, InputLost);
+    if (!FLossQuiet->isActive())
+        TellLosses();
+}
+
+void TMidiRouter::TellLosses() {
+    const uint64_t input = FInputLost - FInputLostTold;
+    const uint64_t thru = FThru.Dropped() - FThruLostTold;
+    if (input == 0 && thru == 0)
+        return;
+    FInputLostTold = FInputLost;
+    FThruLostTold += thru;
+    QStringList parts;
+    if (input > 0)
+        parts << tr("MIDI input overflowed: %n messages lost", nullptr, int(input));
+    if (thru > 0)
+        parts << tr("MIDI thru overflowed: %n messages lost", nullptr, int(thru));
+    Q_EMIT MessagesLost(parts.join(QStringLiteral("; ")));
+    FLossQuiet->start();
 }

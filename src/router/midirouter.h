@@ -23,6 +23,7 @@
 #include <memory>
 
 class TZonePlayer;
+class QTimer;
 
 class TMidiRouter : public QObject {
     Q_OBJECT
@@ -59,7 +60,9 @@ public:
     // as 0), then the program change. Nothing for a program of -1.
     void SendProgram(int Msb, int Lsb, int Program);
     // Silences everything: the keyboard lets go of its notes, the notes played through end, then
-    // each of the 16 channels gets a note off for every note, All Sound Off and All Notes Off.
+    // each of the 16 channels gets a note off for every note, All Sound Off, All Notes Off, the
+    // pitch bend centred and Reset All Controllers, and last its sustain, sostenuto and soft
+    // pedals lifted (not every synthesizer lifts them on a reset).
     void Panic();
 
     // --- What arrives ---------------------------------------------------------------------------
@@ -78,13 +81,18 @@ public:
     TZonePlayer &Zones() { return *FZones; }
     // MIDI clock arriving at the input (the arpeggiators may follow it).
     const TMidiClock &Clock() const { return FClock; }
+    // What the real-time side could not pass on: InputLost is the input's count of lost
+    // messages in all (TMidiInput::LostCount), the thru engine's refused messages are read here.
+    // New losses are told through MessagesLost, at once and then at most every few seconds
+    // while they go on, each time with the count since the last telling.
+    void CheckLosses(uint64_t InputLost);
 
 Q_SIGNALS:
     void PitchBendChanged(int Value);
     void ControllerChanged(int Controller, int Value);
-    // A program change passed; Msb and Lsb are the bank select that came just before it, both
-    // -1 when none did.
-    void ProgramChanged(int Program, int Msb, int Lsb);
+    // A program change passed on Channel; Msb and Lsb are the bank select that came just before
+    // it, both -1 when none did.
+    void ProgramChanged(int Channel, int Program, int Msb, int Lsb);
     // A note-on the user played or one that arrived (as it arrived, before any chord).
     void NotePlayed(int Note, int Velocity);
     // Every message handed to the output on this thread (thru copies are not).
@@ -93,6 +101,10 @@ Q_SIGNALS:
     void SendFailed(const QString &Text);
     // Panic's progress, 0..100.
     void PanicProgress(int Percent);
+    // The keyboard's chord, transposition or one of their options changed.
+    void PlayRulesChanged();
+    // "MIDI input overflowed: 12 messages lost" and the like, for the status bar.
+    void MessagesLost(const QString &Text);
 
 private:
     // What an input's thread hands over: MIDI clock to the clock, the rest to thru.
@@ -108,6 +120,8 @@ private:
 
     void PublishThruRules();
     void ReleaseThru();
+    void ReleasePedals();
+    void TellLosses();
 
     TKeyboardModel &FKeyboard;
     TMidiSink *FOutput = nullptr;
@@ -119,4 +133,9 @@ private:
     // A bank select waiting for its program change; -1 when none came.
     int FPendingMsb = -1;
     int FPendingLsb = -1;
+    // Losses counted so far, and those already told.
+    uint64_t FInputLost = 0;
+    uint64_t FInputLostTold = 0;
+    uint64_t FThruLostTold = 0;
+    QTimer *FLossQuiet = nullptr; // while running, new losses wait for it
 };

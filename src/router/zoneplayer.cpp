@@ -349,7 +349,7 @@ void TZonePlayer::EndAll() {
 }
 
 void TZonePlayer::Panic() {
-    // The router's Panic silences the program's output; the notes need no offs of their own.
+    // The router's Panic silences the program's output; the zones' own ports get the same.
     for (TZoneRun &run : FRuns) {
         run.Down.fill(0);
         run.On.reset();
@@ -371,7 +371,16 @@ void TZonePlayer::Panic() {
                  false);
             Send(port, TShortMessage::ControlChange(channel, MidiController::AllNotesOff, 0),
                  false);
+            Send(port, TShortMessage::PitchBend(channel, 0), false);
+            Send(port,
+                 TShortMessage::ControlChange(channel, MidiController::ResetAllControllers, 0),
+                 false);
         }
+        // A pedal left down there would hold the next notes as well.
+        for (int channel = 0; channel < MidiChannelCount; ++channel)
+            for (int pedal : {TKeyboardModel::SustainPedal, TKeyboardModel::SostenutoPedal,
+                              TKeyboardModel::SoftPedal})
+                Send(port, TShortMessage::ControlChange(channel, pedal, 0), false);
     }
 }
 

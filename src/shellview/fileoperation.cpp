@@ -1,5 +1,6 @@
 #include "shellview/fileoperation.h"
 
+#include "shellview/saferemove.h"
 #include "shellview/systemviewsshared.h"
 
 #include <QDateTime>
@@ -160,10 +161,11 @@ public:
             It.next();
             Ok = Copy(It.filePath(), QDir(To).filePath(It.fileName()), Error);
         }
+        QString Ignored;
         if (Ok)
             QFile::setPermissions(To, Info.permissions());
         else
-            QDir(To).removeRecursively();
+            RemovePermanently(To, Ignored);
         return Ok;
     }
 
@@ -197,8 +199,9 @@ public:
         // Another file system: copy, and remove the source once the copy is whole.
         if (!Copy(From, To, Error))
             return false;
-        const QFileInfo Info(From);
-        const bool Removed = IsFolder(Info) ? QDir(From).removeRecursively() : QFile::remove(From);
+        // Without following links: a source folder swapped for a link meanwhile loses the link.
+        QString Reason;
+        const bool Removed = RemovePermanently(From, Reason);
         if (!Removed)
             Error = QStringLiteral("copied, but the original cannot be removed");
         return Removed;

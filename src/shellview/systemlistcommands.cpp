@@ -2,6 +2,7 @@
 // drops) and the two menus.
 
 #include "shellview/folderwatchthread.h"
+#include "shellview/saferemove.h"
 #include "shellview/systemlistview.h"
 
 #include <QActionGroup>
@@ -146,14 +147,14 @@ int TSystemListView::NewFolder() {
     return Row;
 }
 
-void TSystemListView::DeleteSelected(bool Permanently) {
+void TSystemListView::DeleteSelected(bool Permanently, bool Confirm) {
     QList<TListItemData> Chosen;
     for (int Row : SelectedRows())
         if (!Item(Row).IsParent)
             Chosen.append(Item(Row));
     if (Chosen.isEmpty())
         return;
-    if (Permanently) {
+    if (Permanently && Confirm) {
         const QString Question =
             Chosen.size() == 1
                 ? QStringLiteral("Delete \"%1\" permanently?").arg(Chosen.first().Entry.Name)
@@ -168,12 +169,12 @@ void TSystemListView::DeleteSelected(bool Permanently) {
     for (const TListItemData &Doomed : std::as_const(Chosen)) {
         bool Done = false;
         QString Reason;
-        const bool Link = Doomed.Entry.Attributes & TFileAttribute::faSymLink;
-        if (Permanently && Doomed.Entry.IsDir && !Link) {
-            Done = QDir(Doomed.Path).removeRecursively();
+        if (Permanently) {
+            // What the entry is now, not what it was when listed.
+            Done = RemovePermanently(Doomed.Path, Reason);
         } else {
             QFile File(Doomed.Path);
-            Done = Permanently ? File.remove() : File.moveToTrash();
+            Done = File.moveToTrash();
             Reason = File.errorString();
         }
         if (Done) {

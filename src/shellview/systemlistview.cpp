@@ -738,7 +738,9 @@ bool TSystemListView::HandleKey(QKeyEvent *Event) {
         DefaultCommand();
         return true;
     case Qt::Key_Delete:
-        DeleteSelected(Mods & Qt::ShiftModifier);
+        // Shift deletes for good, after asking unless Ctrl is held too; to the trash goes
+        // without asking, as on the desktop.
+        DeleteSelected(Mods & Qt::ShiftModifier, !(Mods & Qt::ControlModifier));
         return true;
     case Qt::Key_A:
         if (Mods != Qt::ControlModifier)

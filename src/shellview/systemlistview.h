@@ -169,8 +169,11 @@ public:
     // Creates "New Folder" (or "New Folder (0)", ...) in the shown folder, lists it and starts
     // renaming it; the new row, or -1.
     int NewFolder();
-    // The selected entries to the desktop trash, or, after a confirmation, deleted for good.
-    void DeleteSelected(bool Permanently);
+    // The selected entries to the desktop trash, or deleted for good after a confirmation
+    // (unless Confirm is false). Each entry is looked at again as it is deleted: a folder that
+    // has become a link since the list was filled loses the link, never the linked folder's
+    // contents.
+    void DeleteSelected(bool Permanently, bool Confirm = true);
     // The selected items to the clipboard, to be copied, or moved (cut) by the next paste.
     void CopyToClipboard();
     void CutToClipboard();

@@ -148,6 +148,8 @@ void TE2eRig::ScreenshotOnFailure() {
 // --- TE2eProgram ---------------------------------------------------------------------------------
 
 TE2eProgram::~TE2eProgram() {
+    if (QTest::currentTestFailed())
+        qWarning().noquote() << "PROGRAM STDERR:" << ErrorOutput() << "running" << Running();
     // Ended the normal way (SIGTERM closes the window): a killed JACK client keeps the server
     // busy for a while, and the next program would wait for it.
     if (Running()) {

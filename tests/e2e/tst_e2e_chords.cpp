@@ -13,8 +13,8 @@ namespace {
 // Where the chord editor's controls sit in its window.
 constexpr QPoint EditorKeyboard(8, 250);
 constexpr int EditorKeyboardWidth = 593;
-constexpr int EditorKeyboardHeight = 41;
-constexpr int ButtonsY = 306 + 12;
+constexpr int EditorKeyboardHeight = TKeyboardModel::ImageHeight;
+constexpr int ButtonsY = 341 + 12;
 constexpr int NewX = 8 + 37;
 constexpr int EditX = 176 + 37;
 constexpr int OkX = 365 + 37;
@@ -42,7 +42,8 @@ void TestE2eChords::initTestCase() {
 
 void TestE2eChords::defineChooseAndPlay() {
     // Output to Ondrel's own port, so the notes can be read from it.
-    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n");
+    // The mouse plays at one velocity here, so that each note's bytes are known.
+    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n[Keyboard]\nVelocityByPosition=0\n");
     TE2eProgram p(FRig);
     QVERIFY(p.Start());
     QVERIFY(p.ConnectOutput());
@@ -67,11 +68,12 @@ void TestE2eChords::defineChooseAndPlay() {
     QThread::msleep(200);
     QVERIFY(click(EditX, ButtonsY));
 
-    // The editor's keyboard: key width 10 from note 10 on.
+    // The editor's keyboard: drawn as the main one (small pictures), from C1 on.
     TKeyboardModel geometry;
-    geometry.SetKeyWidth(10);
+    geometry.SetImageSize(TImageSize::isSmall);
+    geometry.SetPaintStyle(TPaintStyle::psImage);
     geometry.SetBounds(EditorKeyboardWidth, EditorKeyboardHeight);
-    geometry.SetBaseNote(10);
+    geometry.SetBaseNote(24);
     for (int note : {60, 62, 67}) {
         const int x = geometry.KeyLeft(note) - geometry.ScrollOffset() +
                       geometry.KeyPixelWidth(note) / 2 + EditorKeyboard.x();

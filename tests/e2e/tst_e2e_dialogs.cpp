@@ -172,7 +172,7 @@ void TestE2eDialogs::appliedScriptDoubleClickedAppliesAndCloses() {
 void TestE2eDialogs::chordKeepsItsOwnName() {
     // Where the chord editor's controls sit in its window.
     constexpr int firstRowY = 70 + 30;
-    constexpr int buttonsY = 306 + 12;
+    constexpr int buttonsY = 341 + 12;
     constexpr int newX = 8 + 37;
     constexpr int editX = 176 + 37;
     constexpr int okX = 365 + 37;

@@ -46,7 +46,7 @@ private Q_SLOTS:
     void fastRepeatedKeys();
     void heldKeyRepeatsButPlaysOnce();
     void modifiedKeys();
-    void editBoxPlaysAndTypes();
+    void editBoxTypesOnly();
     void otherWindowTakesOverHeldKey();
     void otherProgramTakesOverHeldKey();
     void comingBackWhileHeldLeavesNoSecondRelease();
@@ -212,14 +212,14 @@ void TestE2eKeyboard::modifiedKeys() {
     QCOMPARE(FRig.Received(2), (QStringList{NoteOn(Z, FReal ? 60 : 50), NoteOff(Z)}));
 }
 
-void TestE2eKeyboard::editBoxPlaysAndTypes() {
+void TestE2eKeyboard::editBoxTypesOnly() {
     if (FReal)
         QSKIP("needs the test window's edit box");
     Command(QStringLiteral("focus edit"));
     QVERIFY(Do(QStringLiteral("key z q a")));
-    QCOMPARE(FRig.Received(4), (QStringList{NoteOn(Z), NoteOff(Z), NoteOn(Q), NoteOff(Q)}));
     Command(QStringLiteral("text"));
     QCOMPARE(WaitForLine(QStringLiteral("text")), QStringLiteral("text zqa"));
+    QCOMPARE(FRig.Received(0), QStringList{});
 }
 
 void TestE2eKeyboard::otherWindowTakesOverHeldKey() {

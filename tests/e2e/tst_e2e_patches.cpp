@@ -1,6 +1,6 @@
 // The real program under Xvfb: a patch script chosen in "Choose Patch Set" with the keyboard
 // becomes the patch set without sending anything, and a drum kit picked from the Patches menu
-// arrives at a JACK port as bank select and program change.
+// arrives at a JACK port as bank select and program change on the drum mode's channel.
 
 #include "e2erig.h"
 
@@ -55,11 +55,12 @@ void TestE2ePatches::chooseScriptThenDrumKit() {
     QVERIFY(FRig.Keys({QStringLiteral("Escape")}));
     QTRY_VERIFY_WITH_TIMEOUT(p.Windows(QStringLiteral("^Choose Patch Set$")).isEmpty(), 5000);
 
-    // Patches > Drums > Kits > the first kit (sorted: "Analog 808", program 26, bank 120/0).
+    // Patches > Drums > Kits > the first kit (sorted: "Analog 808", program 26, bank 120/0), on
+    // the channel of its mode, "[mode 10] Drums".
     QVERIFY(p.Menu(QStringLiteral("p"), {QStringLiteral("Down"), QStringLiteral("Right"),
                                          QStringLiteral("Right"), QStringLiteral("Return")}));
-    QCOMPARE(FRig.Received(3), (QStringList{QStringLiteral("b0 00 78"), QStringLiteral("b0 20 00"),
-                                            QStringLiteral("c0 19")}));
+    QCOMPARE(FRig.Received(3), (QStringList{QStringLiteral("b9 00 78"), QStringLiteral("b9 20 00"),
+                                            QStringLiteral("c9 19")}));
 
     // File > Exit keeps the script and the patch for the next start.
     QVERIFY(p.Quit());

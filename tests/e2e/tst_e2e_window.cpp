@@ -15,8 +15,7 @@
 
 namespace {
 
-// Height of the client area below the menu bar (the window's fixed height without the menu),
-// with the row of buttons below the keyboard.
+// Height of the client area below the menu bar (the window's fixed height without the menu).
 constexpr int ClientHeight = 211;
 // Client coordinates of the chord box, the patch box and the key C1 (white keys from x 80).
 constexpr int ChordBoxX = 60, PatchBoxX = 180, BoxY = 34, C1X = 87;
@@ -46,6 +45,9 @@ private Q_SLOTS:
     void placeAndSizeComeBackAfterRestarts();
     void pageKeysStepThePickedPatchOnce();
     void homeEndStepTheChordOnceInTheChordBox();
+    void storedPlaceOffTheScreenOpensOnIt_data();
+    void storedPlaceOffTheScreenOpensOnIt();
+    void tallerWindowHasTallerKeys();
 
 private:
     QString X(const QString &Program, const QStringList &Arguments);
@@ -320,6 +322,79 @@ void TestE2eWindow::homeEndStepTheChordOnceInTheChordBox() {
     QVERIFY(PickEntry(p, ChordBoxX, 2, 8));                                           // Minor again
     QVERIFY(FRig.Keys({QStringLiteral("Home")}));
     QCOMPARE(PlayC1(p, keysY, 3), (QStringList{"90 24", "90 28", "90 2b"})); // Major
+    QVERIFY(p.Quit());
+}
+
+void TestE2eWindow::storedPlaceOffTheScreenOpensOnIt_data() {
+    // A place kept from a larger screen: Left=1900 on a smaller one showed 46 pixels of the
+    // window, Top=-5000 put its title bar above the screen. Dialogs keep places of their own.
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("dialog"); // its title and the keys that open it, or none
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("past the right edge")
+        << QByteArray("[KeyboardForm]\nLeft=1900\nTop=200\n") << QString() << QString();
+    QTest::newRow("far above") << QByteArray("[KeyboardForm]\nLeft=300\nTop=-5000\n") << QString()
+                               << QString();
+    QTest::newRow("below and left")
+        << QByteArray("[KeyboardForm]\nLeft=-3000\nTop=3000\n") << QString() << QString();
+    QTest::newRow("transpose window past the right edge")
+        << QByteArray("[TransposeForm]\nFormLeft=5000\nFormTop=300\n") << "Transpose"
+        << "ctrl+t";
+}
+
+void TestE2eWindow::storedPlaceOffTheScreenOpensOnIt() {
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, dialog);
+    QFETCH(QString, keys);
+    FRig.FreshConfig(ini);
+    TE2eProgram p(FRig);
+    p.KeepPlace = true;
+    QVERIFY(p.Start());
+    QString window = p.Window();
+    if (!dialog.isEmpty()) {
+        QVERIFY(FRig.Keys({keys}));
+        window = p.WaitForWindow(QLatin1Char('^') + dialog);
+        QVERIFY2(!window.isEmpty(), "the dialog did not appear");
+    }
+    QThread::msleep(700); // placed again once its frame is known
+    const QRect client = Info(window).Geometry;
+    // The frame: left, right, top (the title bar), bottom.
+    const QStringList extents = Property(window, QStringLiteral("_NET_FRAME_EXTENTS"))
+                                    .section(QLatin1Char('='), 1)
+                                    .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QCOMPARE(extents.size(), 4);
+    const QRect frame =
+        client.adjusted(-extents[0].trimmed().toInt(), -extents[2].trimmed().toInt(),
+                        extents[1].trimmed().toInt(), extents[3].trimmed().toInt());
+    QVERIFY2(QRect(0, 0, 1920, 1080).contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                     .arg(frame.x())
+                                                                     .arg(frame.y())
+                                                                     .arg(frame.width())
+                                                                     .arg(frame.height())));
+    QVERIFY(p.Quit());
+}
+
+void TestE2eWindow::tallerWindowHasTallerKeys() {
+    // The window's height was fixed: keys stayed 76 pixels tall at every key size.
+    FRig.FreshConfig("[MidiDevices]\nMidiOut=Ondrel\n[Keyboard]\nVelocityByPosition=0\n");
+    TE2eProgram p(FRig);
+    p.KeepPlace = true;
+    QVERIFY(p.Start());
+    QVERIFY(p.ConnectOutput());
+    const QRect before = Info(p.Window()).Geometry;
+    const int menu = MenuHeight(p);
+    QVERIFY(FRig.Xdo({QStringLiteral("windowsize"), QStringLiteral("--sync"), p.Window(),
+                      QString::number(before.width()), QString::number(before.height() + 150)}));
+    QThread::msleep(500);
+    QCOMPARE(Info(p.Window()).Geometry.height(), before.height() + 150);
+    // C1 at the foot of the taller keys: below where they ended before.
+    FRig.Peer().ClearReceived();
+    QVERIFY(p.Click(C1X, menu + 88 + 76 + 130));
+    QCOMPARE(FRig.Received(2),
+             (QStringList{QStringLiteral("90 24 64"), QStringLiteral("90 24 00")}));
+    QVERIFY(p.Quit());
+    QVERIFY(p.Start());
+    QCOMPARE(Info(p.Window()).Geometry.height(), before.height() + 150);
     QVERIFY(p.Quit());
 }
 

@@ -74,9 +74,23 @@ inline QString CheckScript(const QByteArray &Text) {
     }
     if (!Broken.isEmpty())
         return Broken;
-    for (const QString &Line : Log) {
+    // Every line names its line of the script, but the count of the warnings left out, which
+    // comes once, after the most the log keeps, and before an error.
+    qsizetype Warnings = 0;
+    for (qsizetype I = 0; I < Log.size(); ++I) {
+        const QString &Line = Log[I];
+        if (Line.startsWith(QLatin1String("and ")) && Line.endsWith(QLatin1String(" more"))) {
+            if (Warnings != TPatchScriptParser::MaxLogLines ||
+                (I + 1 < Log.size() && !Log[I + 1].contains(QLatin1String(": Error: "))) ||
+                I + 2 < Log.size())
+                return QStringLiteral("the count of the warnings left out out of place");
+            continue;
+        }
         if (!Line.startsWith(QLatin1String("Line ")))
             return QStringLiteral("log line without a line number: ") + Line;
+        if (Line.contains(QLatin1String(": Warning: ")) &&
+            ++Warnings > TPatchScriptParser::MaxLogLines)
+            return QStringLiteral("more warnings than the log keeps");
     }
     try {
         if (TPatchList::LoadHeaderText(Text)->ModeCount() != 0)

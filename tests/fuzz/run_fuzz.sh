@@ -2,9 +2,13 @@
 # Builds one fuzzer with clang's libFuzzer (plus address and undefined-behaviour sanitizers) and
 # runs it for a bounded time over its seed corpus.
 #   run_fuzz.sh <target> <work dir> [seconds]
-# Targets: patch (patch scripts), ini (the .ini store), chord (chord text), snapshot (snapshot
-# values text), midi (an input's bytes through the joiner, thru and queue), filelist (file lists
-# dropped or pasted from other programs). Exits 77 (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
+# Targets: patch (patch scripts), ini (the .ini store), store (the per-user store's key paths
+# and its save beside another program), import (files imported as chords, knob presets,
+# snapshots and keyboard settings), chord (chord text), snapshot (snapshot values text), midi (an
+# input's bytes through the joiner, thru and queue), filelist (file lists dropped or pasted from
+# other programs), midifile (MIDI files read for a replay). Inputs run up to 1 MiB unless a
+# target says less, so that faults that come with size (time, memory) can be found. Exits 77
+# (skipped) when clang++ or QtCore's pkg-config file is missing. A crash
 # leaves its input in <work dir>/<target>/artifacts; keep it as a regression test (see below).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,28 +20,38 @@ seconds=${3:-25}
 core=$src/src/core
 # The settings store and what it needs; the chord and knob lists read and write through it.
 store=("$core"/atomicfile.cpp "$core"/custominifile.cpp "$core"/general.cpp
-    "$core"/inidocument.cpp "$core"/inifile.cpp "$core"/registryinifile.cpp)
+    "$core"/inidocument.cpp "$core"/inifile.cpp "$core"/registryinifile.cpp
+    "$core"/regularfile.cpp)
 corpora=("$here/corpus/$target")
-max_len=4096
+max_len=1048576
 case $target in
 patch)
-    sources=("$core"/patch*.cpp)
+    sources=("$core"/patch*.cpp "$core"/regularfile.cpp)
     corpora=("$src/tests/data/patches/corpus" "$src/resources/patches")
-    max_len=16384
     keep="copy it to tests/data/patches/regressions/ so tst_patches keeps it"
     ;;
 ini)
     sources=("${store[@]}")
     keep="add it as a row of TestStore::fuzzedIniText_data in tests/tst_store.cpp"
     ;;
+store)
+    sources=("${store[@]}")
+    corpora=("$here/corpus/ini")
+    keep="add it as a row of TestStore::fuzzedStoreAndImport_data in tests/tst_store.cpp"
+    ;;
+import)
+    sources=("$core"/chordlist.cpp "$core"/knoblist.cpp "$core"/keyboardmodel.cpp
+        "$core"/keyboardtypes.cpp "$core"/midivocabulary.cpp "$core"/scancodemap.cpp
+        "$core"/virtualkeys.cpp "${store[@]}")
+    corpora=("$here/corpus/ini")
+    keep="add it as a row of TestStore::fuzzedStoreAndImport_data in tests/tst_store.cpp"
+    ;;
 chord)
     sources=("$core"/chordlist.cpp "${store[@]}")
-    max_len=256
     keep="add it as a row of TestChordList::fromText_data in tests/tst_chordlist.cpp"
     ;;
 snapshot)
     sources=("$core"/knoblist.cpp "$core"/midivocabulary.cpp "${store[@]}")
-    max_len=512
     keep="add it as a row of TestKnobList::snapshotDecoding_data in tests/tst_knoblist.cpp"
     ;;
 midi)
@@ -47,6 +61,13 @@ midi)
         "$core"/midivocabulary.cpp)
     max_len=2048
     keep="add the byte sequence as a row of TestEngine or TestRouter"
+    ;;
+midifile)
+    # MIDI files as File > Play MIDI File reads them; "huge" files are refused by their size
+    # before any reading, so inputs of a few hundred KB cover the reader.
+    sources=("$src"/src/takes/midifile.cpp "$src"/src/takes/take.cpp)
+    max_len=262144
+    keep="add it as a row of TestTakes::damagedFilesAreRefusedWhole_data (or filesOfOtherWritersRead_data) in tests/tst_takes.cpp"
     ;;
 filelist)
     sources=("$src"/src/shellview/systemviewsshared.cpp)
