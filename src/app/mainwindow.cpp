@@ -177,11 +177,10 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     setFocusProxy(FKeyboard);
     // Tab goes round from the keyboard, left to right. The window hands its focus to the
     // keyboard, so a chain that began before it would never reach the controls left of it.
-    const std::array<QWidget *, 16> tabOrder{
-        FKeyboard,        FChordBox,        FChannelEdit,     FPitchStrip,
-        FModulationStrip, FLeftArrow,       FRightArrow,      FPatchBox,
-        FVelocitySlider,  FPedalButtons[0], FPedalButtons[1], FPedalButtons[2],
-        FZoneButtons[0],  FZoneButtons[1],  FZoneButtons[2],  FZonesButton};
+    const std::array<QWidget *, 15> tabOrder{
+        FKeyboard,        FChordBox,        FChannelEdit,    FPitchStrip,     FModulationStrip,
+        FLeftArrow,       FRightArrow,      FPatchBox,       FVelocitySlider, FPedalButtons[0],
+        FPedalButtons[1], FPedalButtons[2], FZoneButtons[0], FZoneButtons[1], FZoneButtons[2]};
     for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     UpdateFromKeyboard();
@@ -258,8 +257,7 @@ TPatchSetChooser *TMainWindow::PatchSetChooser() const {
 int TMainWindow::MinWidth() const {
     int width = FChannelUpDown->geometry().right() + 1 + 5;
     width = std::max(width, ExpressionRowRight() + 5);
-    if (const QWidget *zones = FClient->findChild<QWidget *>(QStringLiteral("ZonesButton")))
-        width = std::max(width, zones->geometry().right() + 1 + 5);
+    width = std::max(width, FZoneButtons.back()->geometry().right() + 1 + 5);
     if (FKnobs && FKnobs->Count() > 0) {
         // Two rows of knobs, column by column, right of the patch box (LayOut); a column has
         // room for its knob and the value beside it (20 knobs showed "Vol…" and no values).

@@ -487,7 +487,6 @@ private:
     bool FZoneEngineOn = false; // the arpeggiators' engine is a source of the devices' output
     bool FZonesLinked = false;
     std::array<QAbstractButton *, 3> FZoneButtons{};
-    QAbstractButton *FZonesButton = nullptr;
     std::array<QAction *, 3> FZoneActions{};
     TSettingsSaver *FSaver = nullptr;
     bool FSaveProblemTold = false; // that settings cannot be saved, in a box

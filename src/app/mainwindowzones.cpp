@@ -36,7 +36,7 @@ void TMainWindow::BuildZoneRow() {
     const std::array<QString, 3> names{tr("Split"), tr("Latch"), tr("Arp")};
     const std::array<QString, 3> tips{
         tr("Split the keyboard into zones, each on a channel of its own (Ctrl + middle button on "
-           "a key sets or removes a split point)"),
+           "a key sets or removes a split point; Options > Zones and Arpeggiator sets them up)"),
         tr("Latch: the notes played go on sounding after their keys are let go, until the next "
            "chord (Insert)"),
         tr("Arpeggiator: the zones play their notes one by one, in time")};
@@ -68,19 +68,6 @@ void TMainWindow::BuildZoneRow() {
     connect(FZoneButtons[zbSplit], &QAbstractButton::clicked, this, &TMainWindow::SetSplit);
     connect(FZoneButtons[zbLatch], &QAbstractButton::clicked, this, &TMainWindow::SetLatch);
     connect(FZoneButtons[zbArp], &QAbstractButton::clicked, this, &TMainWindow::SetArpeggiator);
-    auto *more = new QToolButton(FClient);
-    more->setStyleSheet(look);
-    more->setText(tr("Zones..."));
-    more->setObjectName(QStringLiteral("ZonesButton"));
-    more->setFocusPolicy(Qt::TabFocus);
-    more->setAccessibleName(tr("Zones"));
-    more->setToolTip(tr("Zones, latch and arpeggiator"));
-    more->setAccessibleDescription(more->toolTip());
-    more->setStatusTip(more->toolTip());
-    more->adjustSize();
-    more->setGeometry(x, RowTop, more->width(), RowHeight);
-    connect(more, &QToolButton::clicked, this, &TMainWindow::ShowZones);
-    FZonesButton = more;
 }
 
 void TMainWindow::PlaceZoneRow() {
@@ -88,7 +75,6 @@ void TMainWindow::PlaceZoneRow() {
     const int top = FVelocitySlider->y();
     for (QAbstractButton *button : FZoneButtons)
         button->move(button->x(), top);
-    FZonesButton->move(FZonesButton->x(), top);
 }
 
 void TMainWindow::BuildZoneMenu(QMenu *Options) {
