@@ -369,7 +369,7 @@ void TestExIm::roundTrip() {
     // No snapshots, devices or knob presets: they belong to this machine or have their own files.
     const TIniFile file(first);
     for (const QString &section : file.ReadSections())
-        QVERIFY2(QStringList({"KeyboardForm", "Keyboard", "Joystick"}).contains(section),
+        QVERIFY2(QStringList({"KeyboardForm", "Keyboard", "Joystick", "Takes"}).contains(section),
                  qPrintable(section));
     QCOMPARE(file.ReadString("KeyboardForm", "First Time", "?"), QStringLiteral("0"));
     QVERIFY(file.ValueExists("KeyboardForm", "PatchScript"));
