@@ -725,12 +725,18 @@ void TMainWindow::DeferredStart() {
     bool patchPending = false;
     try {
         const TRegistryIniFile store;
+        FPatchLoading = true;
         patchPending = FPatches->LoadStoredPatchSet(store, WindowSection, [this](bool sent) {
+            FPatchLoading = false;
             if (StatusPanelText(0) == ReadingPatchList)
                 SetStatusText(QString());
-            if (!sent)
+            // An output that opened meanwhile waited for the patch (and its mode's channel).
+            if (FSendStateOnOpen && FDevices && FDevices->IsOpen(TMidiDevices::TSide::Output))
+                SendShownState(!sent);
+            else if (!sent)
                 FProgramBank->SendProgram();
         });
+        FPatchLoading = patchPending;
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }

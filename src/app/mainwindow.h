@@ -217,7 +217,8 @@ public:
     }
     // Sends what the window shows: bank and program, then every knob's value. Called when an
     // output opens (at start-up, chosen, or opened again after it went away), unless turned off.
-    void SendShownState();
+    // Without Program, only the knobs' values (the program went with a patch just chosen).
+    void SendShownState(bool Program = true);
     bool SendStateOnOpen() const { return FSendStateOnOpen; }
     void SetSendStateOnOpen(bool Value) { FSendStateOnOpen = Value; }
     void RecallSnapshot(int Slot);
@@ -479,6 +480,7 @@ private:
         return values;
     }();
     bool FSendStateOnOpen = true;
+    bool FPatchLoading = false; // the stored patch set loads at start-up
     int FCustomChordIndex = 0;
     std::array<bool, ExImFlagCount> FExImFlags{};
 

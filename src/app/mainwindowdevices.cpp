@@ -64,7 +64,10 @@ void TMainWindow::CreateDeviceMenus() {
     FOutMenu = std::make_unique<TMidiOutMenu>(*devices, FMidiOutMenu);
     // An output that opens (at start-up, chosen, or back after it went away) is told what the
     // window shows.
-    connect(devices, &TMidiDevices::OutputOpened, this, [this] { SendShownState(); });
+    connect(devices, &TMidiDevices::OutputOpened, this, [this] {
+        if (!FPatchLoading) // else once the stored patch has loaded
+            SendShownState();
+    });
     BuildServiceMenu();
     LinkTakes();
     LinkZones();

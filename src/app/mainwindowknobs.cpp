@@ -131,12 +131,13 @@ void TMainWindow::KnobCountChanged() {
     }
 }
 
-void TMainWindow::SendShownState() {
+void TMainWindow::SendShownState(bool Program) {
     if (!FSendStateOnOpen)
         return;
-    FRouter->SendProgram(FProgramBank->Value(TProgramBank::Msb),
-                         FProgramBank->Value(TProgramBank::Lsb),
-                         FProgramBank->Value(TProgramBank::Program));
+    if (Program)
+        FRouter->SendProgram(FProgramBank->Value(TProgramBank::Msb),
+                             FProgramBank->Value(TProgramBank::Lsb),
+                             FProgramBank->Value(TProgramBank::Program));
     // Each controller once, as a snapshot takes them: the first knob on it shows its value.
     for (const auto &[controller, value] :
          DecodeSnapshotValues(SnapshotValuesText(FKnobs->KnobValues())))

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -95,6 +96,9 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
                                QAbstractItemView::SelectedClicked);
     ChordView->header()->setSectionsClickable(false);
     ChordView->setItemDelegateForColumn(0, new TRenameDelegate(this));
+    // F2 renames here, as in every list: the owner window's shortcut on that key (a louder
+    // velocity) reaches this tool window too, and would take it first.
+    ChordView->installEventFilter(this);
 
     // Drawn as the main keyboard is (its style, size and key width), the chord's notes pressed
     // as played notes are there: tiny drawn keys with faint dots were hard to read.
@@ -398,4 +402,14 @@ void TChordEditForm::LoadPosition() {
 
 void TChordEditForm::SavePosition() const {
     SaveDialogPosition(*this, StateSection, QStringLiteral("Form"));
+}
+
+bool TChordEditForm::eventFilter(QObject *Watched, QEvent *Event) {
+    if (Watched == ChordView && Event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(Event)->key() == Qt::Key_F2 &&
+        static_cast<QKeyEvent *>(Event)->modifiers() == Qt::NoModifier) {
+        Event->accept();
+        return true;
+    }
+    return QDialog::eventFilter(Watched, Event);
 }

@@ -66,6 +66,7 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent *Event) override;
     bool event(QEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
     enum TRefresh { rfNone = 0, rfRow = 1, rfRowAndKeyboard = 2 };

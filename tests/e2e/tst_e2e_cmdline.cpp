@@ -149,13 +149,14 @@ void TestE2eCmdline::twoProfilesPlayTwoSynthesizers() {
 
     QVERIFY(a.Focus());
     QVERIFY(FRig.Keys({QStringLiteral("z")}));
-    QVERIFY(synthA.WaitForReceived(2));
+    QVERIFY(synthA.WaitForReceived(3));
     QVERIFY(b.Focus());
     QVERIFY(FRig.Keys({QStringLiteral("z")}));
-    QVERIFY(synthB.WaitForReceived(2));
+    QVERIFY(synthB.WaitForReceived(3));
     QTest::qWait(300);
-    QCOMPARE(Hex(synthA.Received()), Note(0x90));
-    QCOMPARE(Hex(synthB.Received()), Note(0x91)); // channel 2
+    // Each output was told the shown knob (Volume 100) as it opened, on its own channel.
+    QCOMPARE(Hex(synthA.Received()), QStringList{QStringLiteral("b0 07 64")} + Note(0x90));
+    QCOMPARE(Hex(synthB.Received()), QStringList{QStringLiteral("b1 07 64")} + Note(0x91));
 
     QVERIFY(a.Quit());
     QVERIFY(b.Quit());

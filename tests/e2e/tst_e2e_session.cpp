@@ -28,7 +28,7 @@ QString Msg(int Status, int Data1) {
 constexpr int KnobX = 283;   // the first knob's wheel, right of the patch box
 constexpr int ProgramX = 77; // the program field
 constexpr int ProgramY = 70; // ... and the channel, MSB and LSB fields
-constexpr int ClientHeight = 187;
+constexpr int ClientHeight = 211;
 
 // A synthesizer's patch set: a normal mode, and drum kits on MIDI channel 10.
 const QByteArray Script = "[cubase parse file]\n[parser version 0001]\n[device name] Synth\n"

@@ -14,8 +14,8 @@ namespace {
 // Where the chord editor's controls sit in its window (as tst_e2e_chords has them).
 constexpr QPoint EditorKeyboard(8, 250);
 constexpr int EditorKeyboardWidth = 593;
-constexpr int EditorKeyboardHeight = 41;
-constexpr int ButtonsY = 306 + 12;
+constexpr int EditorKeyboardHeight = TKeyboardModel::ImageHeight;
+constexpr int ButtonsY = 341 + 12;
 constexpr int NewX = 8 + 37;
 constexpr int EditX = 176 + 37;
 constexpr int OkX = 365 + 37;
@@ -89,10 +89,12 @@ bool TestE2eSettings::DefineChord(TE2eProgram &P, const QString &Name, const QLi
     QThread::msleep(200);
     if (!click(EditX, ButtonsY))
         return false;
+    // The editor's keyboard: drawn as the main one (small pictures), from C1 on.
     TKeyboardModel geometry;
-    geometry.SetKeyWidth(10);
+    geometry.SetImageSize(TImageSize::isSmall);
+    geometry.SetPaintStyle(TPaintStyle::psImage);
     geometry.SetBounds(EditorKeyboardWidth, EditorKeyboardHeight);
-    geometry.SetBaseNote(10);
+    geometry.SetBaseNote(24);
     for (int note : Notes) {
         const int x = geometry.KeyLeft(note) - geometry.ScrollOffset() +
                       geometry.KeyPixelWidth(note) / 2 + EditorKeyboard.x();
