@@ -61,9 +61,9 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
     ExportHintPanel->setObjectName(QStringLiteral("ExportHintPanel"));
     auto *hint = new QVBoxLayout(ExportHintPanel);
     hint->setContentsMargins(12, 4, 12, 4);
-    hint->addWidget(Text(QStringLiteral(
-        "This is helpful when you want to transfer your settings to another computer, give them "
-        "to a friend, or you have to reinstall your system.")));
+    hint->addWidget(Text(
+        tr("This is helpful when you want to transfer your settings to another computer, give them "
+           "to a friend, or you have to reinstall your system.")));
     layout->addWidget(ExportHintPanel);
 
     Pages[epExportSettings] = Pages[epImportSettings] = SettingsPage();

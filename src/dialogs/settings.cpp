@@ -229,8 +229,8 @@ QWidget *TSettings::BuildGeneralPage() {
     KeyWidthLabel = new QLabel(tr("Key Width"));
     OldStyleCheck = new QCheckBox(tr("Use old style keyboard"));
     ShowArrowsCheck = new QCheckBox(tr("Show keyboard arrow buttons"));
-    ShowArrowsCheck->setToolTip(QStringLiteral(
-        "You can use Alt+Mouse dragging to shift the keyboard\nwithout these buttons."));
+    ShowArrowsCheck->setToolTip(
+        tr("You can use Alt+Mouse dragging to shift the keyboard\nwithout these buttons."));
     // The main window's own bar, lent for as long as the dialog lives; its handler still
     // changes the key width.
     auto *appearance = new QVBoxLayout(AppearanceGroup);
@@ -472,9 +472,9 @@ QWidget *TSettings::BuildControllerPage() {
     w->addStretch();
 
     auto *column = new QVBoxLayout(page);
-    column->addWidget(Text(QStringLiteral(
-        "Hint: To easily set up the controller numbers, select a combobox and move the "
-        "slider/knob that you want to control with it.")));
+    column->addWidget(
+        Text(tr("Hint: To easily set up the controller numbers, select a combobox and move the "
+                "slider/knob that you want to control with it.")));
     auto *row = new QHBoxLayout;
     row->addWidget(keyboard, 193, Qt::AlignTop);
     row->addWidget(wheels, 193, Qt::AlignTop);
@@ -496,9 +496,9 @@ QWidget *TSettings::BuildJoystickPage() {
             &TSettings::JoystickControllerChanged);
 
     auto *column = new QVBoxLayout(page);
-    column->addWidget(Text(QStringLiteral(
-        "You can use a joystick to send controller messages. It must be connected and its "
-        "device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.")));
+    column->addWidget(Text(
+        tr("You can use a joystick to send controller messages. It must be connected and its "
+           "device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.")));
     auto *grid = new QGridLayout;
     grid->addWidget(Caption(tr("&Joystick/Action"), JoystickActionBox), 0, 0);
     grid->addWidget(Caption(tr("&Controller"), JoystickControllerBox), 0, 1);
@@ -507,9 +507,9 @@ QWidget *TSettings::BuildJoystickPage() {
     grid->setColumnStretch(0, 233);
     grid->setColumnStretch(1, 169);
     column->addLayout(grid);
-    column->addWidget(Text(QStringLiteral(
-        "To easily set up the controller number, move the slider/knob that you want to control "
-        "with it. In case of problems, disable it below.")));
+    column->addWidget(Text(
+        tr("To easily set up the controller number, move the slider/knob that you want to control "
+           "with it. In case of problems, disable it below.")));
     column->addWidget(DisableJoystickSetupCheck);
     column->addStretch();
     return page;
@@ -521,10 +521,10 @@ QWidget *TSettings::BuildMouseWheelPage() {
     MouseWheelBox->setObjectName(QStringLiteral("MouseWheelBox"));
     auto *controller = new QGroupBox(tr("Controller"));
     auto *c = new QVBoxLayout(controller);
-    c->addWidget(Text(QStringLiteral(
-        "You can use a mouse wheel to send controller messages. Choose a controller below. You "
-        "can turn the knob or wheel corresponding to the desired controller on Ondrel or a "
-        "connected MIDI device to set the controller.")));
+    c->addWidget(Text(
+        tr("You can use a mouse wheel to send controller messages. Choose a controller below. You "
+           "can turn the knob or wheel corresponding to the desired controller on Ondrel or a "
+           "connected MIDI device to set the controller.")));
     auto *pick = new QHBoxLayout;
     pick->addWidget(Caption(tr("&Controller"), MouseWheelBox));
     pick->addWidget(MouseWheelBox);
@@ -540,7 +540,7 @@ QWidget *TSettings::BuildMouseWheelPage() {
     auto *s = new QVBoxLayout(sensitivity);
     s->addWidget(Text(tr("The sensitivity defines how much the controller is changed "
                          "with one \"tick\" of the mousewheel.")));
-    s->addWidget(Text(QStringLiteral(
+    s->addWidget(Text(tr(
         "\"Slow\" means very fine resolution but you need to turn a lot to change the controller "
         "significantly. On the other hand, \"Fast\" has the effect that little wheel movement "
         "results in big controller changes.")));
