@@ -1,558 +1,558 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>MidiTool</name>
     <message>
         <source>Bank Sel MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankwahl MSB</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation</translation>
     </message>
     <message>
         <source>Breath Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaswandler</translation>
     </message>
     <message>
         <source>Pedal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußpedal</translation>
     </message>
     <message>
         <source>Porta Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Portamento-Zeit</translation>
     </message>
     <message>
         <source>Data MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten MSB</translation>
     </message>
     <message>
         <source>Main Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Panpot</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression</translation>
     </message>
     <message>
         <source>Effect 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt 1</translation>
     </message>
     <message>
         <source>Effect 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt 2</translation>
     </message>
     <message>
         <source>Foot Control / General 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußregler / Allgemein 1</translation>
     </message>
     <message>
         <source>General 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 2</translation>
     </message>
     <message>
         <source>General 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 3</translation>
     </message>
     <message>
         <source>General 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 4</translation>
     </message>
     <message>
         <source>Bank Sel LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankwahl LSB</translation>
     </message>
     <message>
         <source>Mod Wheel LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulationsrad LSB</translation>
     </message>
     <message>
         <source>Breath Control LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaswandler LSB</translation>
     </message>
     <message>
         <source>Pedal LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußpedal LSB</translation>
     </message>
     <message>
         <source>Porta Time LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Portamento-Zeit LSB</translation>
     </message>
     <message>
         <source>Data LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten LSB</translation>
     </message>
     <message>
         <source>Volume LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke LSB</translation>
     </message>
     <message>
         <source>Balance LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance LSB</translation>
     </message>
     <message>
         <source>Panpot LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama LSB</translation>
     </message>
     <message>
         <source>Expression LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression LSB</translation>
     </message>
     <message>
         <source>Effect 1 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt 1 LSB</translation>
     </message>
     <message>
         <source>Effect 2 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt 2 LSB</translation>
     </message>
     <message>
         <source>General 1 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 1 LSB</translation>
     </message>
     <message>
         <source>General 2 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 2 LSB</translation>
     </message>
     <message>
         <source>General 3 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 3 LSB</translation>
     </message>
     <message>
         <source>General 4 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 4 LSB</translation>
     </message>
     <message>
         <source>Sustain Sw</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepedal</translation>
     </message>
     <message>
         <source>Porta Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Portamento an/aus</translation>
     </message>
     <message>
         <source>Sostenuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostenuto</translation>
     </message>
     <message>
         <source>Soft Pedal</source>
-        <translation type="unfinished"></translation>
+        <translation>Leisepedal</translation>
     </message>
     <message>
         <source>Legato Footswitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Legato-Fußschalter</translation>
     </message>
     <message>
         <source>Hold 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten 2</translation>
     </message>
     <message>
         <source>Sound Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangvariation</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonanz</translation>
     </message>
     <message>
         <source>Release Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausklingzeit</translation>
     </message>
     <message>
         <source>Attack Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschwingzeit</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Sound Control 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangregler 6</translation>
     </message>
     <message>
         <source>Sound Control 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangregler 7</translation>
     </message>
     <message>
         <source>Sound Control 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangregler 8</translation>
     </message>
     <message>
         <source>Sound Control 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangregler 9</translation>
     </message>
     <message>
         <source>Sound Control 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangregler 10</translation>
     </message>
     <message>
         <source>General 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 5</translation>
     </message>
     <message>
         <source>General 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 6</translation>
     </message>
     <message>
         <source>General 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 7</translation>
     </message>
     <message>
         <source>General 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein 8</translation>
     </message>
     <message>
         <source>Portamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Portamento</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Hall</translation>
     </message>
     <message>
         <source>Tremolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tremolo</translation>
     </message>
     <message>
         <source>Chorus</source>
-        <translation type="unfinished"></translation>
+        <translation>Chorus</translation>
     </message>
     <message>
         <source>Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation</translation>
     </message>
     <message>
         <source>Phaser</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaser</translation>
     </message>
     <message>
         <source>Data Increment</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten +1</translation>
     </message>
     <message>
         <source>Data Decrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten -1</translation>
     </message>
     <message>
         <source>NRPN LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>NRPN LSB</translation>
     </message>
     <message>
         <source>NRPN MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>NRPN MSB</translation>
     </message>
     <message>
         <source>RPN LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>RPN LSB</translation>
     </message>
     <message>
         <source>RPN MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>RPN MSB</translation>
     </message>
     <message>
         <source>All Sounds off</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Klänge aus</translation>
     </message>
     <message>
         <source>Reset Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller zurücksetzen</translation>
     </message>
     <message>
         <source>Local Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Local Control</translation>
     </message>
     <message>
         <source>All Notes Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Noten aus</translation>
     </message>
     <message>
         <source>Omni Mode On</source>
-        <translation type="unfinished"></translation>
+        <translation>Omni-Modus an</translation>
     </message>
     <message>
         <source>Omni Mode Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Omni-Modus aus</translation>
     </message>
     <message>
         <source>Mono Mode On</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono-Modus an</translation>
     </message>
     <message>
         <source>Poly Mode On</source>
-        <translation type="unfinished"></translation>
+        <translation>Poly-Modus an</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Undefiniert</translation>
     </message>
 </context>
 <context>
     <name>TAtomicFile</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Could not save "%1": %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>the data could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Daten konnten nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>TChordEditForm</name>
     <message>
         <source>Chord Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkord-Editor</translation>
     </message>
     <message>
-        <source>Here you can define your own chords. Click &quot;New&quot; to add a new chord. Then enable the edit mode by activating the &quot;Edit&quot; button. Use the keyboard below or Ondrel or an external device to toggle notes of the current chord.</source>
-        <translation type="unfinished"></translation>
+        <source>Here you can define your own chords. Click "New" to add a new chord. Then enable the edit mode by activating the "Edit" button. Use the keyboard below or Ondrel or an external device to toggle notes of the current chord.</source>
+        <translation>Hier legen Sie eigene Akkorde an. Klicken Sie auf „Neu“, um einen Akkord hinzuzufügen. Schalten Sie dann mit „Bearbeiten“ den Bearbeitungsmodus ein. Mit der Tastatur unten, mit Ondrel oder einem externen Gerät schalten Sie die Noten des Akkords ein und aus.</translation>
     </message>
     <message>
         <source>To test a chord simply deactivate the edit mode and play on the keyboard below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Ausprobieren schalten Sie den Bearbeitungsmodus aus und spielen auf der Tastatur unten.</translation>
     </message>
     <message>
         <source>Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde</translation>
     </message>
     <message>
         <source>Chord Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordname</translation>
     </message>
     <message>
         <source>Chord Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordnoten</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>This chord name already exists !</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Akkordnamen gibt es schon!</translation>
     </message>
 </context>
 <context>
     <name>TCommandLine</name>
     <message>
         <source>Ondrel (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrel (%1)</translation>
     </message>
 </context>
 <context>
     <name>TCustomIniFile</name>
     <message>
-        <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Could not read "%1": %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Line %1 of %2 is not a setting; it was ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 von %2 ist keine Einstellung; sie wurde übergangen.</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 weitere</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Lines %1 of %2 are not settings; they were ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilen %1 von %2 sind keine Einstellungen; sie wurden übergangen.</translation>
     </message>
     <message>
         <source>Settings not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1
 The settings are kept, and saving them is tried again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Die Einstellungen bleiben erhalten; das Speichern wird erneut versucht.</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be read (%2); it was kept as &quot;%3&quot; and default settings are used.</source>
-        <translation type="unfinished"></translation>
+        <source>The settings file "%1" could not be read (%2); it was kept as "%3" and default settings are used.</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden (%2); sie wurde als „%3“ aufbewahrt, und es gelten die Standardeinstellungen.</translation>
     </message>
     <message>
-        <source>the damaged settings file &quot;%1&quot; is kept as it is</source>
-        <translation type="unfinished"></translation>
+        <source>the damaged settings file "%1" is kept as it is</source>
+        <translation>die beschädigte Einstellungsdatei „%1“ bleibt, wie sie ist</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be read (%2); it was left as it is and settings will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <source>The settings file "%1" could not be read (%2); it was left as it is and settings will not be saved.</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden (%2); sie bleibt, wie sie ist, und Einstellungen werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>the settings were removed by Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen wurden durch Deinstallieren entfernt</translation>
     </message>
 </context>
 <context>
     <name>TErrForm</name>
     <message>
         <source>Warnings and Errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen und Fehler</translation>
     </message>
     <message>
         <source> The following warnings and/or errors occurred:</source>
-        <translation type="unfinished"></translation>
+        <translation> Folgende Warnungen oder Fehler sind aufgetreten:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>TExImHelp</name>
     <message>
         <source>Export Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen exportieren</translation>
     </message>
     <message>
         <source>Export Knob Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets exportieren</translation>
     </message>
     <message>
         <source>Export Knob Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Snapshots exportieren</translation>
     </message>
     <message>
         <source>Export Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde exportieren</translation>
     </message>
     <message>
         <source>Import Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen importieren</translation>
     </message>
     <message>
         <source>Import Knob Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets importieren</translation>
     </message>
     <message>
         <source>Import Knob Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Snapshots importieren</translation>
     </message>
     <message>
         <source>Import Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde importieren</translation>
     </message>
     <message>
         <source>All your stored knob presets are written to the ini file, each under its own name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gespeicherten Regler-Presets werden in die INI-Datei geschrieben, jedes unter seinem Namen.</translation>
     </message>
     <message>
-        <source>Knobs you changed but did not save as a preset are not exported, nor is the built-in preset &quot;Default&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>Knobs you changed but did not save as a preset are not exported, nor is the built-in preset "Default".</source>
+        <translation>Geänderte, aber nicht als Preset gespeicherte Regler werden nicht exportiert, ebenso wenig das eingebaute Preset „Default“.</translation>
     </message>
     <message>
         <source>The knob snapshots of the Knobs menu are written to the ini file with their names and values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regler-Snapshots des Menüs Regler werden mit Namen und Werten in die INI-Datei geschrieben.</translation>
     </message>
     <message>
         <source>Only the snapshots you have defined are exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die von Ihnen festgelegten Snapshots werden exportiert.</translation>
     </message>
     <message>
         <source>Your custom chords are written to the ini file with their names and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre eigenen Akkorde werden mit Namen und Noten in die INI-Datei geschrieben.</translation>
     </message>
     <message>
         <source>The built-in chords (Major, Minor, ...) are not exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingebauten Akkorde (Dur, Moll, ...) werden nicht exportiert.</translation>
     </message>
     <message>
         <source>Knob presets are read from a previously exported ini file. A preset of the same name as one you have replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets werden aus einer zuvor exportierten INI-Datei gelesen. Ein Preset gleichen Namens ersetzt Ihr vorhandenes.</translation>
     </message>
     <message>
         <source>Overwrite existing knob presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Regler-Presets überschreiben</translation>
     </message>
     <message>
         <source>Add to existing knob presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu vorhandenen Regler-Presets hinzufügen</translation>
     </message>
     <message>
         <source>Knob snapshots are read from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Snapshots werden aus einer zuvor exportierten INI-Datei gelesen.</translation>
     </message>
     <message>
         <source>Each snapshot in the file replaces the one of the same number; the other snapshots stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Snapshot der Datei ersetzt den mit derselben Nummer; die übrigen bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>Custom chords are read from a previously exported ini file. A chord of the same name as one you have replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Akkorde werden aus einer zuvor exportierten INI-Datei gelesen. Ein Akkord gleichen Namens ersetzt Ihren vorhandenen.</translation>
     </message>
     <message>
         <source>Overwrite existing chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Akkorde überschreiben</translation>
     </message>
     <message>
         <source>Add to existing chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu vorhandenen Akkorden hinzufügen</translation>
     </message>
     <message>
-        <source>Don&apos;t show this again</source>
-        <translation type="unfinished"></translation>
+        <source>Don't show this again</source>
+        <translation>Nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>Click OK to continue, or Cancel to cancel this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf OK zum Fortfahren oder auf Abbrechen, um den Vorgang abzubrechen.</translation>
     </message>
     <message>
         <source>Your settings are written to an ini file. They include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen werden in eine INI-Datei geschrieben. Dazu gehören:</translation>
     </message>
     <message>
         <source>Settings are read from a previously exported ini file. They include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen werden aus einer zuvor exportierten INI-Datei gelesen. Dazu gehören:</translation>
     </message>
     <message>
         <source>- Keyboard settings (like key width)
@@ -561,2414 +561,2421 @@ The settings are kept, and saving them is tried again.</source>
 - mouse wheel assignment
 - joystick assignment
 - which patch, chord, knob preset is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>- Tastatur-Einstellungen (etwa die Tastenbreite)
+- Fenstergröße und -position
+- die meisten anderen Optionen des Einstellungsdialogs
+- Mausrad-Zuordnung
+- Joystick-Zuordnung
+- gewählter Patch, Akkord und Regler-Preset</translation>
     </message>
     <message>
         <source>Knob presets, knob snapshots and chords are not part of the settings: export them on their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets, Regler-Snapshots und Akkorde gehören nicht zu den Einstellungen: Exportieren Sie sie einzeln.</translation>
     </message>
     <message>
         <source>The selected program, bank, knob preset and the joystick assignment take effect the next time Ondrel starts; the rest at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm, Bank, Regler-Preset und Joystick-Zuordnung gelten ab dem nächsten Start von Ondrel, alles andere sofort.</translation>
     </message>
     <message>
         <source>This is helpful when you want to transfer your settings to another computer, give them to a friend, or you have to reinstall your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das hilft, wenn Sie Ihre Einstellungen auf einen anderen Rechner übertragen, weitergeben oder Ihr System neu installieren müssen.</translation>
     </message>
 </context>
 <context>
     <name>TExImport</name>
     <message>
         <source>Ini files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>INI-Dateien (*.ini)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Import previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuvor exportierte INI-Datei importieren.</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Import settings (as in the settings dialog) from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen (wie im Einstellungsdialog) aus einer zuvor exportierten INI-Datei importieren.</translation>
     </message>
     <message>
         <source>Knob &amp;Presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-&amp;Presets...</translation>
     </message>
     <message>
         <source>Import knob presets from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets aus einer zuvor exportierten INI-Datei importieren.</translation>
     </message>
     <message>
         <source>&amp;Knob Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-S&amp;napshots</translation>
     </message>
     <message>
         <source>Import knob snapshots from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Snapshots aus einer zuvor exportierten INI-Datei importieren.</translation>
     </message>
     <message>
         <source>&amp;Chords...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Akkorde...</translation>
     </message>
     <message>
         <source>Import chords from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde aus einer zuvor exportierten INI-Datei importieren.</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>Export to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>In eine INI-Datei exportieren.</translation>
     </message>
     <message>
         <source>Export settings (as in the settings dialog) to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen (wie im Einstellungsdialog) in eine INI-Datei exportieren.</translation>
     </message>
     <message>
         <source>Knob &amp;Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-&amp;Presets</translation>
     </message>
     <message>
         <source>Export knob presets to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets in eine INI-Datei exportieren.</translation>
     </message>
     <message>
         <source>Export knob snapshots to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Snapshots in eine INI-Datei exportieren.</translation>
     </message>
     <message>
         <source>&amp;Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Akkorde</translation>
     </message>
     <message>
         <source>Export your custom chords to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Akkorde in eine INI-Datei exportieren.</translation>
     </message>
     <message>
         <source>Select export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportdatei wählen</translation>
     </message>
     <message>
         <source>Select import file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importdatei wählen</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; does not exist (any more).</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" does not exist (any more).</source>
+        <translation>Die Datei „%1“ gibt es nicht (mehr).</translation>
     </message>
     <message>
-        <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Could not read "%1": %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not an ini file. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not an ini file. Nothing was imported.</source>
+        <translation>„%1“ ist keine INI-Datei. Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Could not create a temporary folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein temporärer Ordner angelegt werden: %1</translation>
     </message>
     <message>
         <source>%1 failed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist fehlgeschlagen.
+
+%2</translation>
     </message>
     <message>
         <source>Settings saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen gespeichert.</translation>
     </message>
     <message>
         <source>%d knob presets saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Regler-Presets gespeichert.</translation>
     </message>
     <message>
         <source>No knob presets could be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Regler-Presets gespeichert werden.</translation>
     </message>
     <message>
         <source>%d knob snapshots saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Regler-Snapshots gespeichert.</translation>
     </message>
     <message>
         <source>No knob snapshots could be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Regler-Snapshots gespeichert werden.</translation>
     </message>
     <message>
         <source>%d custom chords saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d eigene Akkorde gespeichert.</translation>
     </message>
     <message>
         <source>No custom chords could be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine eigenen Akkorde gespeichert werden.</translation>
     </message>
     <message>
         <source>No settings could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Einstellungen geladen werden.</translation>
     </message>
     <message>
         <source>Settings loaded successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen geladen.</translation>
     </message>
     <message>
         <source>%d knob presets loaded successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Regler-Presets geladen.</translation>
     </message>
     <message>
         <source>No knob presets could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Regler-Presets geladen werden.</translation>
     </message>
     <message>
         <source>%d knob snapshots loaded successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Regler-Snapshots geladen.</translation>
     </message>
     <message>
         <source>No knob snapshots could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Regler-Snapshots geladen werden.</translation>
     </message>
     <message>
         <source>%d custom chords loaded successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d eigene Akkorde geladen.</translation>
     </message>
     <message>
         <source>No custom chords could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine eigenen Akkorde geladen werden.</translation>
     </message>
 </context>
 <context>
     <name>TFileOperations</name>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>„%1“</translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n Elemente</numerusform><numerusform>%n Elemente</numerusform></translation>
     </message>
     <message>
         <source>the link cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verknüpfung kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>it is a device, pipe or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Gerät, eine Pipe oder ein Socket</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>copied, but the original cannot be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiert, aber das Original kann nicht entfernt werden</translation>
     </message>
     <message>
         <source>%1 %2 to %3: %4%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 nach %3: %4%</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiere</translation>
     </message>
     <message>
         <source>Moving</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebe</translation>
     </message>
     <message>
         <source>Linking</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfe</translation>
     </message>
     <message>
-        <source>Could not copy &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not copy "%1"</source>
+        <translation>„%1“ konnte nicht kopiert werden</translation>
     </message>
     <message>
-        <source>Could not move &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not move "%1"</source>
+        <translation>„%1“ konnte nicht verschoben werden</translation>
     </message>
     <message>
-        <source>Could not make a link to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not make a link to "%1"</source>
+        <translation>Zu „%1“ konnte keine Verknüpfung angelegt werden</translation>
     </message>
     <message>
         <source>The folder %1 is not there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
     </message>
     <message>
         <source>it is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht mehr da</translation>
     </message>
     <message>
         <source>a folder cannot go into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner kann nicht in sich selbst</translation>
     </message>
     <message>
         <source>no free name is left</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein freier Name mehr übrig</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>TGUIKnobList</name>
     <message>
         <source>Controller knob: the arrow keys turn it, Page Up and Down faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler: Die Pfeiltasten drehen ihn, Bild auf/ab schneller</translation>
     </message>
 </context>
 <context>
     <name>TIniDocument</name>
     <message>
         <source>it is not a settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Einstellungsdatei</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Textdatei</translation>
     </message>
 </context>
 <context>
     <name>TKnobEditForm</name>
     <message>
         <source>Knob Preset Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Preset-Editor</translation>
     </message>
     <message>
         <source>You can place knobs on the keyboard. These knobs send controller data to your MIDI device or sequencer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können Regler auf die Tastatur setzen. Sie senden Controller-Daten an Ihr MIDI-Gerät oder Ihren Sequenzer.</translation>
     </message>
     <message>
         <source>Here you can define which knobs to display and their properties. You can also save presets with sets of knobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier legen Sie fest, welche Regler erscheinen und wie sie eingestellt sind. Reglersätze lassen sich als Presets speichern.</translation>
     </message>
     <message>
         <source>Knob count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Regler:</translation>
     </message>
     <message>
         <source>Knob Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler-Presets</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>No Knobs !</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Regler!</translation>
     </message>
     <message>
         <source>Display Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigebereich</translation>
     </message>
     <message>
         <source>&amp;0 .. 127</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;0 .. 127</translation>
     </message>
     <message>
         <source>-&amp;64 .. +63</source>
-        <translation type="unfinished"></translation>
+        <translation>-&amp;64 .. +63</translation>
     </message>
     <message>
         <source>This determines, how the values of the Controller are displayed, either in absolute values 0 to 127 or relative values from -64 to +63.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt fest, wie die Werte des Controllers angezeigt werden: absolut von 0 bis 127 oder relativ von -64 bis +63.</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Controller</translation>
     </message>
     <message>
         <source>&amp;Default Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grundwert</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>Knob %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler %1</translation>
     </message>
     <message>
-        <source>You have made changes to knob preset &quot;%1&quot;. Do you want to save it ?</source>
-        <translation type="unfinished"></translation>
+        <source>You have made changes to knob preset "%1". Do you want to save it ?</source>
+        <translation>Sie haben das Regler-Preset „%1“ geändert. Möchten Sie es speichern?</translation>
     </message>
     <message>
         <source>You have changed the knobs. Do you want to save them as a preset ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben die Regler geändert. Möchten Sie sie als Preset speichern?</translation>
     </message>
     <message>
         <source>New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Preset</translation>
     </message>
     <message>
         <source>Enter New Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Preset</translation>
     </message>
     <message>
         <source>Enter the name of the new knob preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Regler-Presets:</translation>
     </message>
     <message>
-        <source>You can&apos;t name a preset &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>You can't name a preset "%1".</source>
+        <translation>Ein Preset kann nicht „%1“ heißen.</translation>
     </message>
     <message>
         <source>Please enter a name for the preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für das Preset ein.</translation>
     </message>
     <message>
-        <source>A preset name can&apos;t begin or end with a blank, nor hold &quot;\&quot;, &quot;]&quot; or a line break.</source>
-        <translation type="unfinished"></translation>
+        <source>A preset name can't begin or end with a blank, nor hold "\", "]" or a line break.</source>
+        <translation>Ein Preset-Name darf nicht mit einem Leerzeichen beginnen oder enden und weder „\“, „]“ noch einen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
         <source>A preset with this name already exists !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preset mit diesem Namen gibt es schon!</translation>
     </message>
     <message>
         <source>You must make a new preset before being able to save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie erst ein neues Preset an, bevor Sie es speichern.</translation>
     </message>
     <message>
         <source>Please select a preset to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das zu löschende Preset.</translation>
     </message>
     <message>
-        <source>Are you sure to delete preset &quot;%1&quot; ?
-This can&apos;t be undone later !</source>
-        <translation type="unfinished"></translation>
+        <source>Are you sure to delete preset "%1" ?
+This can't be undone later !</source>
+        <translation>Preset „%1“ wirklich löschen?
+Das lässt sich nicht rückgängig machen!</translation>
     </message>
 </context>
 <context>
     <name>TKnobList</name>
     <message>
         <source>%1 (UKnobList)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (UKnobList)</translation>
     </message>
     <message>
-        <source>Knob preset &quot;%1&quot;: knob %2 (&quot;%3&quot;) has the controller number %4; controller numbers run from 0 to 127, so this knob was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <source>Knob preset "%1": knob %2 ("%3") has the controller number %4; controller numbers run from 0 to 127, so this knob was not loaded.</source>
+        <translation>Regler-Preset „%1“: Regler %2 („%3“) hat die Controller-Nummer %4; Controller-Nummern reichen von 0 bis 127, daher wurde dieser Regler nicht geladen.</translation>
     </message>
 </context>
 <context>
     <name>TMainTakes</name>
     <message>
         <source>Save Last &amp;Take...</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte &amp;Aufnahme speichern...</translation>
     </message>
     <message>
         <source>Save what you played last as a MIDI file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zuletzt Gespielte als MIDI-Datei speichern</translation>
     </message>
     <message>
         <source>P&amp;lay MIDI File...</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Datei ab&amp;spielen...</translation>
     </message>
     <message>
         <source>Play a MIDI file or the last take to the MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine MIDI-Datei oder die letzte Aufnahme am MIDI-Ausgang abspielen</translation>
     </message>
 </context>
 <context>
     <name>TMainWindow</name>
     <message>
         <source>Reading patch list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch-Liste wird gelesen...</translation>
     </message>
     <message>
-        <source>the folder &quot;%1&quot; cannot be created</source>
-        <translation type="unfinished"></translation>
+        <source>the folder "%1" cannot be created</source>
+        <translation>der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <source>the file &quot;%1&quot; is read-only</source>
-        <translation type="unfinished"></translation>
+        <source>the file "%1" is read-only</source>
+        <translation>die Datei „%1“ ist schreibgeschützt</translation>
     </message>
     <message>
-        <source>the folder &quot;%1&quot; is not writable</source>
-        <translation type="unfinished"></translation>
+        <source>the folder "%1" is not writable</source>
+        <translation>der Ordner „%1“ ist nicht beschreibbar</translation>
     </message>
     <message>
         <source>Settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>Base: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis: %1</translation>
     </message>
     <message>
         <source>Octave: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave: %1</translation>
     </message>
     <message>
         <source>Panic: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik: %1%</translation>
     </message>
     <message>
         <source>On Wayland the desktop places the window: the place it had is kept for an X11 session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter Wayland platziert der Desktop das Fenster: Die bisherige Position bleibt für eine X11-Sitzung erhalten.</translation>
     </message>
     <message>
-        <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop&apos;s own window menu may offer it.</source>
-        <translation type="unfinished"></translation>
+        <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop's own window menu may offer it.</source>
+        <translation>Immer im Vordergrund gibt es unter Wayland nicht, da dort kein Programm sein Fenster über den anderen halten darf; das Fenstermenü des Desktops bietet es vielleicht an.</translation>
     </message>
     <message>
         <source>Readme.txt cannot be shown: it is not in %1, nor in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Readme.txt kann nicht angezeigt werden: Sie liegt weder in %1 noch in %2.</translation>
     </message>
     <message>
         <source>Readme</source>
-        <translation type="unfinished"></translation>
+        <translation>Liesmich</translation>
     </message>
     <message>
-        <source>This removes all of Ondrel&apos;s settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
+        <source>This removes all of Ondrel's settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit werden alle Einstellungen von Ondrel samt Regler-Presets, Snapshots und Akkorden entfernt (die Datei %1) und Ondrel wird beendet.
+
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>The settings could not be removed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht entfernt werden:
+%1</translation>
     </message>
     <message>
         <source>The settings file %1 has been removed.
 
 To remove the program itself, uninstall its package with your package manager; if you installed it from its sources, delete the files listed in install_manifest.txt of the build folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 wurde entfernt.
+
+Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paketverwaltung; haben Sie es aus den Quellen installiert, löschen Sie die in install_manifest.txt des Build-Ordners aufgeführten Dateien.</translation>
     </message>
     <message>
         <source>Chord</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkord</translation>
     </message>
     <message>
         <source>Change Chord (Home/End)</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkord wechseln (Pos1/Ende)</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur</translation>
     </message>
     <message>
         <source>Minor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll</translation>
     </message>
     <message>
         <source>Major m7</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur m7</translation>
     </message>
     <message>
         <source>Minor m7</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll m7</translation>
     </message>
     <message>
         <source>Fifths</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten</translation>
     </message>
     <message>
         <source>Octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Powerchord</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>The MIDI channel of what is played, 1 to 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIDI-Kanal des Gespielten, 1 bis 16</translation>
     </message>
     <message>
         <source>Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitch-Bend-Rad (UMSCHALT für feine Schritte, STRG ohne Zurückspringen)</translation>
     </message>
     <message>
         <source>Pitch: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitch Bend: %1</translation>
     </message>
     <message>
         <source>Modulation wheel (use SHIFT for fine mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulationsrad (UMSCHALT für feine Schritte)</translation>
     </message>
     <message>
         <source>Modulation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation: %1</translation>
     </message>
     <message>
         <source>Scroll visible keys down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbare Tasten nach unten schieben</translation>
     </message>
     <message>
         <source>Scroll visible keys up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbare Tasten nach oben schieben</translation>
     </message>
     <message>
         <source>Pitch wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitch-Bend-Rad</translation>
     </message>
     <message>
         <source>Modulation wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulationsrad</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten schieben</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben schieben</translation>
     </message>
     <message>
         <source>Left Button: normal play mode   Right button: special hold mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Taste: normales Spiel   Rechte Taste: besonderer Haltemodus</translation>
     </message>
     <message>
         <source>Piano keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviertastatur</translation>
     </message>
     <message>
         <source>Play it with the mouse, or with the computer keys Z to / and Q to ] (F3 and F4 move them an octave down or up).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen Sie mit der Maus oder mit den Computertasten Z bis / und Q bis ] (F3 und F4 verschieben sie eine Oktave nach unten oder oben).</translation>
     </message>
     <message>
         <source>Key width</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbreite</translation>
     </message>
     <message>
         <source>Patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch</translation>
     </message>
     <message>
         <source>Current Patch (Page Up/Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Patch (Bild auf/Bild ab)</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Current Program number (Shift+PageUp/PageDown)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Programmnummer (Umschalt+Bild auf/Bild ab)</translation>
     </message>
     <message>
         <source>Bank MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank MSB</translation>
     </message>
     <message>
         <source>Bank select, most significant byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankwahl, höherwertiges Byte</translation>
     </message>
     <message>
         <source>Bank LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank LSB</translation>
     </message>
     <message>
         <source>Bank select, least significant byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankwahl, niederwertiges Byte</translation>
     </message>
     <message>
         <source>Panic!</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik!</translation>
     </message>
     <message>
         <source>Click here to stop all sounds immediately (Ctrl-Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um sofort alle Klänge zu stoppen (Strg+Leertaste)</translation>
     </message>
     <message>
         <source>Panic</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik</translation>
     </message>
     <message>
         <source>Foot Controller 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußregler 1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Midi &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-&amp;Eingang</translation>
     </message>
     <message>
         <source>Midi O&amp;ut</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-&amp;Ausgang</translation>
     </message>
     <message>
         <source>&amp;Patches</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patches</translation>
     </message>
     <message>
         <source>&amp;Choose Patch Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch-Set &amp;wählen...</translation>
     </message>
     <message>
         <source>&amp;Knobs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regler</translation>
     </message>
     <message>
         <source>&amp;Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presets</translation>
     </message>
     <message>
         <source>&amp;Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Snapshots</translation>
     </message>
     <message>
         <source>&amp;Define</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Festlegen</translation>
     </message>
     <message>
         <source>Set &amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einrichten...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Change the octave when play with the computer keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave beim Spiel mit der Computertastatur wechseln</translation>
     </message>
     <message>
         <source>Octave Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave tiefer</translation>
     </message>
     <message>
         <source>Octave Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave höher</translation>
     </message>
     <message>
-        <source>Change the velocity of the computer keyboard&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <source>Change the velocity of the computer keyboard's notes</source>
+        <translation>Anschlagstärke der Computertastatur ändern</translation>
     </message>
     <message>
         <source>Velocity Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke leiser</translation>
     </message>
     <message>
         <source>Velocity Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke lauter</translation>
     </message>
     <message>
         <source>Stay &amp;on Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im &amp;Vordergrund</translation>
     </message>
     <message>
         <source>Midi &amp;Thru</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-&amp;Thru</translation>
     </message>
     <message>
         <source>T&amp;ranspose...</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ransponieren...</translation>
     </message>
     <message>
         <source>Chord &amp;Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;kkord-Editor...</translation>
     </message>
     <message>
         <source>&amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deinstallieren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Readme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liesmich</translation>
     </message>
     <message>
         <source>&amp;Messages...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meldungen...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>MIDI &amp;Service</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-&amp;Dienst</translation>
     </message>
     <message>
         <source>MIDI &amp;Service: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-&amp;Dienst: %1</translation>
     </message>
     <message>
         <source>Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke</translation>
     </message>
     <message>
         <source>Velocity of the computer keys, and of the mouse when it plays at one velocity (F1 softer, F2 louder)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke der Computertasten und der Maus, wenn sie mit fester Anschlagstärke spielt (F1 leiser, F2 lauter)</translation>
     </message>
     <message>
         <source>Sustain</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten</translation>
     </message>
     <message>
         <source>Sostenuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostenuto</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>Leise</translation>
     </message>
     <message>
         <source>Sustain pedal (controller 64): notes go on sounding after their keys are let go; hold Space to hold it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltepedal (Controller 64): Noten klingen nach dem Loslassen weiter; Leertaste gedrückt halten, um es zu treten</translation>
     </message>
     <message>
         <source>Sostenuto pedal (controller 66): the notes down when it is pressed go on sounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostenuto-Pedal (Controller 66): die beim Treten gehaltenen Noten klingen weiter</translation>
     </message>
     <message>
         <source>Soft pedal (controller 67)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leisepedal (Controller 67)</translation>
     </message>
     <message>
         <source>Velocity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke: %1</translation>
     </message>
     <message>
         <source>&amp;%1 Snapshot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 Snapshot %1</translation>
     </message>
     <message>
         <source>Define Snapshot &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot &amp;%1 festlegen</translation>
     </message>
     <message>
         <source>Snapshot name</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot-Name</translation>
     </message>
     <message>
         <source>Please enter a name for this Snapshot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für diesen Snapshot ein:</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
     <name>TMidiBackend</name>
     <message>
         <source>ALSA sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>ALSA-Sequencer</translation>
     </message>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows MIDI</translation>
     </message>
     <message>
-        <source>The MIDI port &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <source>The MIDI port "%1" is not available.</source>
+        <translation>Der MIDI-Port „%1“ ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>The %1 MIDI service is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIDI-Dienst %1 läuft nicht.</translation>
     </message>
     <message>
         <source>The JACK server takes no more MIDI messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der JACK-Server nimmt keine MIDI-Nachrichten mehr an.</translation>
     </message>
     <message>
         <source>The JACK server is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der JACK-Server läuft nicht mehr.</translation>
     </message>
     <message>
         <source>The MIDI message is too long to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Nachricht ist zu lang zum Senden.</translation>
     </message>
     <message>
-        <source>The JACK server refused the MIDI port &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The JACK server refused the MIDI port "%1".</source>
+        <translation>Der JACK-Server hat den MIDI-Port „%1“ abgelehnt.</translation>
     </message>
     <message>
         <source>No MIDI service is running (tried: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein MIDI-Dienst läuft (versucht: %1).</translation>
     </message>
     <message>
         <source>none compiled in</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner eingebaut</translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl) or choose ALSA.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der JACK-Server läuft nicht: Starten Sie ihn (z. B. mit QjackCtl) oder wählen Sie ALSA.</translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der JACK-Server läuft nicht: Starten Sie ihn (z. B. mit QjackCtl).</translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq) or choose JACK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ALSA-Sequencer ist nicht verfügbar: Laden Sie sein Kernelmodul (modprobe snd-seq) oder wählen Sie JACK.</translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ALSA-Sequencer ist nicht verfügbar: Laden Sie sein Kernelmodul (modprobe snd-seq).</translation>
     </message>
     <message>
         <source>The %1 MIDI service is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIDI-Dienst %1 ist nicht verfügbar.</translation>
     </message>
     <message>
         <source> -&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation> -&gt; </translation>
     </message>
 </context>
 <context>
     <name>TMidiDevices</name>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows MIDI</translation>
     </message>
     <message>
         <source>Core MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>Core MIDI</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" went away; it opens again as soon as it appears.</source>
+        <translation>%1 „%2“ ist verschwunden; er wird wieder geöffnet, sobald er erscheint.</translation>
     </message>
     <message>
         <source> could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation> konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Opened </source>
-        <translation type="unfinished"></translation>
+        <translation>Geöffnet: </translation>
     </message>
     <message>
         <source> successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Closing </source>
-        <translation type="unfinished"></translation>
+        <translation>Schließe </translation>
     </message>
     <message>
         <source> ...</source>
-        <translation type="unfinished"></translation>
+        <translation> ...</translation>
     </message>
     <message>
         <source>Closed </source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlossen: </translation>
     </message>
     <message>
         <source>Midi Out</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Ausgang</translation>
     </message>
     <message>
         <source>Midi In</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Eingang</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is a port of Ondrel&apos;s own; it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" is a port of Ondrel's own; it was not opened.</source>
+        <translation>%1 „%2“ ist ein Port von Ondrel selbst; er wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" is not there; it opens as soon as it appears.</source>
+        <translation>%1 „%2“ ist nicht vorhanden; er wird geöffnet, sobald er erscheint.</translation>
     </message>
     <message>
         <source>The %1 server is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der %1-Server läuft nicht mehr.</translation>
     </message>
     <message>
         <source>JACK server</source>
-        <translation type="unfinished"></translation>
+        <translation>JACK-Server</translation>
     </message>
     <message>
         <source>MIDI service</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dienst</translation>
     </message>
     <message>
         <source>%1 %2 was closed; it opens again when the %3 is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wurde geschlossen; er wird wieder geöffnet, wenn der %3 zurück ist.</translation>
     </message>
     <message>
         <source>%1 %2 and %3 were closed; they open again when the %4 is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 und %3 wurden geschlossen; sie werden wieder geöffnet, wenn der %4 zurück ist.</translation>
     </message>
     <message>
         <source>Midi In closed: what Ondrel sends comes straight back to it (%1), and Midi Thru would play every note again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Eingang geschlossen: Was Ondrel sendet, kommt direkt zu ihm zurück (%1), und MIDI-Thru würde jede Note immer wieder spielen.</translation>
     </message>
     <message>
         <source>Unspecified error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>TMidiFile</name>
     <message>
         <source>Track %1 is damaged: it ends in the middle of an event (byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1 ist beschädigt: Sie endet mitten in einem Ereignis (Byte %2).</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the number at byte %2 is longer than four bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1 ist beschädigt: Die Zahl bei Byte %2 ist länger als vier Bytes.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the tempo change at byte %2 is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1 ist beschädigt: Der Tempowechsel bei Byte %2 ist ungültig.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: byte %2 begins an event that MIDI files do not have (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1 ist beschädigt: Byte %2 beginnt ein Ereignis, das es in MIDI-Dateien nicht gibt (%3).</translation>
     </message>
     <message>
         <source>Track %1 is damaged: a data byte (byte %2) stands where an event must begin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1 ist beschädigt: Ein Datenbyte (Byte %2) steht, wo ein Ereignis beginnen muss.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the message at byte %2 is cut short by another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1 ist beschädigt: Die Nachricht bei Byte %2 wird von einer anderen abgeschnitten.</translation>
     </message>
 </context>
 <context>
     <name>TMidiInput</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Speicher mehr.</translation>
     </message>
 </context>
 <context>
     <name>TMidiRouter</name>
     <message numerus="yes">
         <source>MIDI input overflowed: %n messages lost</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>MIDI-Eingang übergelaufen: %n Nachrichten verloren</numerusform><numerusform>MIDI-Eingang übergelaufen: %n Nachrichten verloren</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>MIDI thru overflowed: %n messages lost</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>MIDI-Thru übergelaufen: %n Nachrichten verloren</numerusform><numerusform>MIDI-Thru übergelaufen: %n Nachrichten verloren</numerusform></translation>
     </message>
 </context>
 <context>
     <name>TNumberEdit</name>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoch</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 runter</translation>
     </message>
 </context>
 <context>
     <name>TPatchList</name>
     <message>
-        <source>Unknown command &quot;%s&quot; is ignored.</source>
-        <translation type="unfinished"></translation>
+        <source>Unknown command "%s" is ignored.</source>
+        <translation>Unbekannter Befehl „%s“ wird übergangen.</translation>
     </message>
     <message>
         <source>Sub group does not exist. Lower the level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergruppe gibt es nicht. Ebene verringern.</translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler.</translation>
     </message>
     <message>
-        <source>No &quot;define patchnames&quot; section in the first %1.</source>
-        <translation type="unfinished"></translation>
+        <source>No "define patchnames" section in the first %1.</source>
+        <translation>Kein Abschnitt „define patchnames“ in den ersten %1.</translation>
     </message>
     <message>
         <source>Empty patch script file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere Patch-Skript-Datei.</translation>
     </message>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript ist keine Cubase-Parse-Datei.</translation>
     </message>
     <message>
         <source>Premature end of Cubase Parse File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeitiges Ende der Cubase-Parse-Datei.</translation>
     </message>
     <message>
         <source>Version Number not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsnummer nicht gefunden.</translation>
     </message>
     <message>
         <source>Wrong version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Versionsnummer.</translation>
     </message>
     <message>
-        <source>No &quot;define patchnames&quot; section !</source>
-        <translation type="unfinished"></translation>
+        <source>No "define patchnames" section !</source>
+        <translation>Kein Abschnitt „define patchnames“!</translation>
     </message>
     <message>
         <source>Function [%s] is not implemented and ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion [%s] ist nicht umgesetzt und wird übergangen.</translation>
     </message>
     <message>
         <source>Name is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name fehlt.</translation>
     </message>
     <message>
         <source>No program defined for key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm für die Taste festgelegt.</translation>
     </message>
     <message>
         <source>No group defined for sorted property. Ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Gruppe für die sortierte Eigenschaft festgelegt. Übergangen.</translation>
     </message>
     <message>
-        <source>Ignoring remaining &quot;%s&quot; in command.</source>
-        <translation type="unfinished"></translation>
+        <source>Ignoring remaining "%s" in command.</source>
+        <translation>Rest „%s“ im Befehl wird übergangen.</translation>
     </message>
     <message>
         <source>MSB out of bounds (-1..127)</source>
-        <translation type="unfinished"></translation>
+        <translation>MSB außerhalb des Bereichs (-1..127)</translation>
     </message>
     <message>
         <source>LSB out of bounds (-1..127)</source>
-        <translation type="unfinished"></translation>
+        <translation>LSB außerhalb des Bereichs (-1..127)</translation>
     </message>
 </context>
 <context>
     <name>TPatchScriptParser</name>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript ist keine Cubase-Parse-Datei.</translation>
     </message>
     <message>
         <source>Line </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile </translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Cannot open "%1": %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Cannot read "%1": %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2, and a patch script may have at most %3.</source>
-        <translation type="unfinished"></translation>
+        <source>Cannot read "%1": %2, and a patch script may have at most %3.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2, und ein Patch-Skript darf höchstens %3 haben.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>[end] command not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl [end] nicht gefunden.</translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler.</translation>
     </message>
     <message>
         <source>Number expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl erwartet.</translation>
     </message>
 </context>
 <context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose Patch Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch-Set wählen</translation>
     </message>
     <message>
         <source>Choose a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Verzeichnis wählen</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
-        <source>Go to Ondrel&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <source>Go to Ondrel's directory</source>
+        <translation>Zum Verzeichnis von Ondrel</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ordner wählen</translation>
     </message>
     <message>
         <source>Patch scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch-Skripte</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Device Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename:</translation>
     </message>
     <message>
         <source>Device Manufacturer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätehersteller:</translation>
     </message>
     <message>
         <source>Name of creator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Erstellers:</translation>
     </message>
     <message>
         <source>Patch Scripts (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch-Skripte (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
     <name>TPatchSetLoader</name>
     <message>
         <source>Loading Patch Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch-Set wird geladen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Loading the patch set &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <source>Loading the patch set "%1"...</source>
+        <translation>Das Patch-Set „%1“ wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>TPlayerForm</name>
     <message>
         <source>Play MIDI File</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Datei abspielen</translation>
     </message>
     <message>
         <source>Op&amp;en...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Last Take</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Aufnahme</translation>
     </message>
     <message>
         <source>Play what you played last (since the last silence)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zuletzt Gespielte abspielen (seit der letzten Pause)</translation>
     </message>
     <message>
         <source>Position: drag to go elsewhere in the piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Position: ziehen, um an eine andere Stelle zu springen</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>L&amp;oop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schleife</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Open MIDI File</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Datei öffnen</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi *.smf *.kar);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien (*.mid *.midi *.smf *.kar);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The file holds nothing to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält nichts zum Abspielen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be played.
+        <source>"%1" cannot be played.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht abgespielt werden.
+
+%2</translation>
     </message>
     <message>
         <source>System exclusive messages left out (too long to send, or incomplete): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassene SysEx-Nachrichten (zu lang oder unvollständig): %1.</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch nichts gespielt.</translation>
     </message>
     <message>
         <source>Last take</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aufnahme</translation>
     </message>
     <message>
         <source>No MIDI output is open: choose one in the Midi Out menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein MIDI-Ausgang geöffnet: Wählen Sie einen im Menü MIDI-Ausgang.</translation>
     </message>
     <message>
         <source>Nothing loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts geladen</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen</translation>
     </message>
 </context>
 <context>
     <name>TProgramBank</name>
     <message>
         <source>Bank: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank: %1</translation>
     </message>
 </context>
 <context>
     <name>TSaveTakeForm</name>
     <message>
         <source>Save Last Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aufnahme speichern</translation>
     </message>
     <message>
         <source>The take</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme</translation>
     </message>
     <message>
         <source>Since the last &amp;silence of at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der letzten &amp;Pause von mindestens</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>The &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Die &amp;letzten</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished"></translation>
+        <translation> BPM</translation>
     </message>
     <message>
         <source>The tempo written in the file: a DAW counts bars in it. The notes keep the times they were played at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tempo in der Datei: Danach zählt eine DAW die Takte. Die Noten behalten die Zeiten, zu denen sie gespielt wurden.</translation>
     </message>
     <message>
         <source>&amp;Tempo of the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo der Datei:</translation>
     </message>
     <message>
         <source>Drag the take from here into a DAW or a file manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie die Aufnahme von hier in eine DAW oder einen Dateimanager.</translation>
     </message>
     <message>
         <source>Playing kept in memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Speicher gehaltenes Spiel</translation>
     </message>
     <message>
         <source> MB</source>
-        <translation type="unfinished"></translation>
+        <translation> MB</translation>
     </message>
     <message>
         <source>The last 30 minutes, at &amp;most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten 30 Minuten, &amp;höchstens:</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Take %1.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme %1.mid</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch nichts gespielt.</translation>
     </message>
     <message>
         <source>Nothing was played in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Zeit wurde nichts gespielt.</translation>
     </message>
     <message>
         <source>Notes: %1, length: %2, played at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten: %1, Länge: %2, gespielt um %3.</translation>
     </message>
     <message>
         <source>Messages sent while the computer was too busy to keep them: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete Nachrichten, die der ausgelastete Rechner nicht aufheben konnte: %1.</translation>
     </message>
     <message>
         <source>Save Take As</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme speichern unter</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien (*.mid *.midi)</translation>
     </message>
     <message>
-        <source>The take could not be saved as &quot;%1&quot;.
+        <source>The take could not be saved as "%1".
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
     </message>
     <message>
-        <source>Take saved as &quot;%1&quot; (notes: %2, length: %3).</source>
-        <translation type="unfinished"></translation>
+        <source>Take saved as "%1" (notes: %2, length: %3).</source>
+        <translation>Aufnahme als „%1“ gespeichert (Noten: %2, Länge: %3).</translation>
     </message>
 </context>
 <context>
     <name>TSettings</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>Pitch Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitch-Bend-Rad</translation>
     </message>
     <message>
         <source>Joystick %1 left/right</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick %1 links/rechts</translation>
     </message>
     <message>
         <source>Joystick %1 up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick %1 hoch/runter</translation>
     </message>
     <message>
         <source>Joystick %1 Z-layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick %1 Z-Achse</translation>
     </message>
     <message>
         <source>button %1 pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf %1 gedrückt</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen</translation>
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>Mouse Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausrad</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen</translation>
     </message>
     <message>
         <source>Key Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbreite</translation>
     </message>
     <message>
         <source>Use old style keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur im alten Stil</translation>
     </message>
     <message>
         <source>Show keyboard arrow buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeilknöpfe der Tastatur zeigen</translation>
     </message>
     <message>
         <source>Scroll to keys played out of sight</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Tasten außer Sicht mitlaufen</translation>
     </message>
     <message>
         <source>Notes played with the computer keys or arriving from MIDI are always shown on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit den Computertasten gespielte oder per MIDI kommende Noten sind immer auf der Tastatur zu sehen.</translation>
     </message>
     <message>
         <source>Note display language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Notennamen</translation>
     </message>
     <message>
         <source>&amp;International</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;International</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <source>&amp;French / Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Französisch / Italienisch</translation>
     </message>
     <message>
         <source>Note-key mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung Note–Taste</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
-        <source>Here you can specify which key on the computer keyboard corresponds to note &quot;C&quot; / &quot;do&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>Here you can specify which key on the computer keyboard corresponds to note "C" / "do".</source>
+        <translation>Hier legen Sie fest, welche Taste der Computertastatur die Note „C“ / „do“ spielt.</translation>
     </message>
     <message>
         <source>Upper manual (second row on computer keyboard):</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberes Manual (zweite Reihe der Computertastatur):</translation>
     </message>
     <message>
         <source>Lower manual (fourth row on computer keyboard):</source>
-        <translation type="unfinished"></translation>
+        <translation>Unteres Manual (vierte Reihe der Computertastatur):</translation>
     </message>
     <message>
         <source>Velocity / Dynamic play</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke / Dynamik</translation>
     </message>
     <message>
         <source>Standard velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Anschlagstärke</translation>
     </message>
     <message>
         <source>Alternate velocity with Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Anschlagstärke mit Umschalt</translation>
     </message>
     <message>
         <source>% &amp;Louder</source>
-        <translation type="unfinished"></translation>
+        <translation>% &amp;lauter</translation>
     </message>
     <message>
         <source>% &amp;Quieter</source>
-        <translation type="unfinished"></translation>
+        <translation>% &amp;leiser</translation>
     </message>
     <message>
         <source>The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. The computer keys play with the standard velocity (F1 and F2 step it), the mouse too unless it plays by where a key is struck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anschlagstärke ist die Lautstärke einer einzelnen Note; auf echten Keyboards ist es, wie fest Sie eine Taste anschlagen. Die Computertasten spielen mit der normalen Anschlagstärke (F1 und F2 ändern sie), die Maus ebenso, außer sie spielt nach der Anschlagstelle.</translation>
     </message>
     <message>
         <source>Standard velocity (0..127):</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Anschlagstärke (0..127):</translation>
     </message>
     <message>
         <source>Alternate velocity with Shift (in percent):</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Anschlagstärke mit Umschalt (in Prozent):</translation>
     </message>
     <message>
         <source>Send program, bank and knob values when an output opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm, Bank und Reglerwerte senden, wenn ein Ausgang öffnet</translation>
     </message>
     <message>
         <source>A synthesizer started or restarted later plays the sound the window shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein später (neu) gestarteter Synthesizer spielt den Klang, den das Fenster zeigt.</translation>
     </message>
     <message>
         <source>Where a key is struck</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstelle</translation>
     </message>
     <message>
         <source>Louder towards the &amp;front of a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur &amp;Vorderkante der Taste lauter</translation>
     </message>
     <message>
         <source>The mouse and fingers play softer near the back of a key, louder near its front; without it they play with the standard velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus und Finger spielen hinten auf der Taste leiser, vorne lauter; sonst mit der normalen Anschlagstärke.</translation>
     </message>
     <message>
         <source>Velocity at the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke hinten</translation>
     </message>
     <message>
         <source>Velocity at the front</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschlagstärke vorne</translation>
     </message>
     <message>
         <source>Hard: loud only near the front. Soft: loud soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hart: nur vorne laut. Weich: schnell laut.</translation>
     </message>
     <message>
         <source>Finger &amp;pressure as aftertouch</source>
-        <translation type="unfinished"></translation>
+        <translation>Finger&amp;druck als Aftertouch</translation>
     </message>
     <message>
         <source>On touch screens that sense it, how hard a finger presses goes out as polyphonic aftertouch of its notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Touchscreens, die es messen, geht der Fingerdruck als polyphoner Aftertouch seiner Noten hinaus.</translation>
     </message>
     <message>
         <source>At the back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinten:</translation>
     </message>
     <message>
         <source>At the front:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorne:</translation>
     </message>
     <message>
         <source>&amp;Touch:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anschlag:</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Hart</translation>
     </message>
     <message>
         <source>Soft</source>
-        <translation type="unfinished"></translation>
+        <translation>Weich</translation>
     </message>
     <message>
         <source>Labels on the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung der Tasten</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>On the C keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf den C-Tasten</translation>
     </message>
     <message>
         <source>On every key</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf jeder Taste</translation>
     </message>
     <message>
         <source>On the keys being played</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf gespielten Tasten</translation>
     </message>
     <message>
         <source>&amp;Sharps (C#)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreuze (C#)</translation>
     </message>
     <message>
         <source>&amp;Flats (Db)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bs (Db)</translation>
     </message>
     <message>
         <source>The &amp;computer key that plays each note</source>
-        <translation type="unfinished"></translation>
+        <translation>Die &amp;Computertaste jeder Note</translation>
     </message>
     <message>
-        <source>The patch&apos;s names of the keys (drum &amp;kits)</source>
-        <translation type="unfinished"></translation>
+        <source>The patch's names of the keys (drum &amp;kits)</source>
+        <translation>Tastennamen des Patches (&amp;Drumkits)</translation>
     </message>
     <message>
-        <source>They are the keys&apos; tooltips in any case.</source>
-        <translation type="unfinished"></translation>
+        <source>They are the keys' tooltips in any case.</source>
+        <translation>Als Tooltip der Tasten erscheinen sie immer.</translation>
     </message>
     <message>
         <source>&amp;Note names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notennamen:</translation>
     </message>
     <message>
         <source>Black keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze Tasten:</translation>
     </message>
     <message>
         <source>&amp;Middle C (note 60):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittleres C (Note 60):</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiter</translation>
     </message>
     <message>
         <source>Chromatic (every note)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chromatisch (alle Noten)</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur</translation>
     </message>
     <message>
         <source>Minor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll</translation>
     </message>
     <message>
         <source>Harmonic minor</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonisch Moll</translation>
     </message>
     <message>
         <source>Melodic minor</source>
-        <translation type="unfinished"></translation>
+        <translation>Melodisch Moll</translation>
     </message>
     <message>
         <source>Dorian</source>
-        <translation type="unfinished"></translation>
+        <translation>Dorisch</translation>
     </message>
     <message>
         <source>Phrygian</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrygisch</translation>
     </message>
     <message>
         <source>Lydian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lydisch</translation>
     </message>
     <message>
         <source>Mixolydian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixolydisch</translation>
     </message>
     <message>
         <source>Locrian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokrisch</translation>
     </message>
     <message>
         <source>Major pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur-Pentatonik</translation>
     </message>
     <message>
         <source>Minor pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll-Pentatonik</translation>
     </message>
     <message>
         <source>Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>Blues</translation>
     </message>
     <message>
-        <source>The computer keys &amp;play only the scale&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <source>The computer keys &amp;play only the scale's notes</source>
+        <translation>Die Computertasten s&amp;pielen nur die Töne der Tonleiter</translation>
     </message>
     <message>
-        <source>The letter rows play the notes of the scale one after another, each row&apos;s C key the key note; the rows above them play nothing.</source>
-        <translation type="unfinished"></translation>
+        <source>The letter rows play the notes of the scale one after another, each row's C key the key note; the rows above them play nothing.</source>
+        <translation>Die Buchstabenreihen spielen die Töne der Tonleiter nacheinander, die C-Taste jeder Reihe den Grundton; die Reihen darüber spielen nichts.</translation>
     </message>
     <message>
         <source>Ke&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund&amp;ton:</translation>
     </message>
     <message>
         <source>Scal&amp;e:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton&amp;leiter:</translation>
     </message>
     <message>
         <source>Notes outside the scale are dimmed on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten außerhalb der Tonleiter sind auf der Tastatur abgedunkelt.</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>&amp;Up/Down Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller &amp;hoch/runter</translation>
     </message>
     <message>
         <source>&amp;Left/Right Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller &amp;links/rechts</translation>
     </message>
     <message>
-        <source>These are the controllers that are sent when you use the &quot;special hold mode&quot; on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <source>These are the controllers that are sent when you use the "special hold mode" on the keyboard.</source>
+        <translation>Diese Controller werden gesendet, wenn Sie auf der Tastatur den „besonderen Haltemodus“ nutzen.</translation>
     </message>
     <message>
         <source>Wheels</source>
-        <translation type="unfinished"></translation>
+        <translation>Räder</translation>
     </message>
     <message>
         <source>&amp;Mod Wheel Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller des &amp;Modulationsrads</translation>
     </message>
     <message>
-        <source>This is the controller that is sent by the &quot;modulation wheel&quot; at the left side of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <source>This is the controller that is sent by the "modulation wheel" at the left side of the keyboard.</source>
+        <translation>Diesen Controller sendet das „Modulationsrad“ links neben der Tastatur.</translation>
     </message>
     <message>
         <source>Disable automatic controller choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Controller-Wahl ausschalten</translation>
     </message>
     <message>
         <source>&amp;Joystick/Action</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joystick/Aktion</translation>
     </message>
     <message>
         <source>&amp;Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Controller</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfindlichkeit</translation>
     </message>
     <message>
-        <source>The sensitivity defines how much the controller is changed with one &quot;tick&quot; of the mousewheel.</source>
-        <translation type="unfinished"></translation>
+        <source>The sensitivity defines how much the controller is changed with one "tick" of the mousewheel.</source>
+        <translation>Die Empfindlichkeit bestimmt, wie weit eine Raste des Mausrads den Controller ändert.</translation>
     </message>
     <message>
         <source>&amp;Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfindlichkeit</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>You can use Alt+Mouse dragging to shift the keyboard
 without these buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne diese Knöpfe verschieben Sie die Tastatur
+mit Alt und gezogener Maus.</translation>
     </message>
     <message>
         <source>Hint: To easily set up the controller numbers, select a combobox and move the slider/knob that you want to control with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: Am einfachsten wählen Sie eine Liste aus und bewegen den Schieber/Regler, den Sie damit steuern wollen.</translation>
     </message>
     <message>
         <source>You can use a joystick to send controller messages. It must be connected and its device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem Joystick senden Sie Controller-Daten. Er muss angeschlossen und sein Gerät (/dev/input/js* oder /dev/input/event*) für Sie lesbar sein, damit Ondrel ihn nutzt.</translation>
     </message>
     <message>
         <source>To easily set up the controller number, move the slider/knob that you want to control with it. In case of problems, disable it below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am einfachsten bewegen Sie den Schieber/Regler, den Sie damit steuern wollen. Bei Problemen schalten Sie das unten aus.</translation>
     </message>
     <message>
         <source>You can use a mouse wheel to send controller messages. Choose a controller below. You can turn the knob or wheel corresponding to the desired controller on Ondrel or a connected MIDI device to set the controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Mausrad senden Sie Controller-Daten. Wählen Sie unten einen Controller, oder drehen Sie den gewünschten Regler oder das Rad in Ondrel oder an einem angeschlossenen MIDI-Gerät.</translation>
     </message>
     <message>
-        <source>&quot;Slow&quot; means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, &quot;Fast&quot; has the effect that little wheel movement results in big controller changes.</source>
-        <translation type="unfinished"></translation>
+        <source>"Slow" means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, "Fast" has the effect that little wheel movement results in big controller changes.</source>
+        <translation>„Langsam“ heißt sehr feine Schritte, aber viel Drehen für große Änderungen; „Schnell“ heißt, kleine Radbewegungen ändern den Controller stark.</translation>
     </message>
 </context>
 <context>
     <name>TSettingsSaver</name>
     <message>
         <source>The settings have been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>TSplashForm</name>
     <message>
         <source>About Ondrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Ondrel</translation>
     </message>
     <message>
         <source>V%1 build %2</source>
-        <translation type="unfinished"></translation>
+        <translation>V%1 Build %2</translation>
     </message>
 </context>
 <context>
     <name>TStatusBar</name>
     <message>
         <source>Transpose: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponieren: %1</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen</translation>
     </message>
     <message>
         <source>No messages yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Meldungen.</translation>
     </message>
 </context>
 <context>
     <name>TSynth</name>
     <message>
         <source>Midi-Mapper could not be opened. </source>
-        <translation type="unfinished"></translation>
+        <translation>Midi-Mapper konnte nicht geöffnet werden. </translation>
     </message>
     <message>
         <source> (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1)</translation>
     </message>
     <message>
         <source>No General MIDI SoundFont was found. Install fluid-soundfont-gm or timgm6mb-soundfont, or choose a SoundFont file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein General-MIDI-SoundFont gefunden. Installieren Sie fluid-soundfont-gm oder timgm6mb-soundfont oder wählen Sie eine SoundFont-Datei.</translation>
     </message>
     <message>
-        <source>The SoundFont &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <source>The SoundFont "%1" does not exist.</source>
+        <translation>Den SoundFont „%1“ gibt es nicht.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a SoundFont.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a SoundFont.</source>
+        <translation>„%1“ ist kein SoundFont.</translation>
     </message>
     <message>
         <source>FluidSynth could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>FluidSynth konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>FluidSynth could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>FluidSynth konnte nicht gestartet werden</translation>
     </message>
     <message>
-        <source>The SoundFont &quot;%1&quot; could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <source>The SoundFont "%1" could not be loaded</source>
+        <translation>Der SoundFont „%1“ konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>No audio output could be opened (tried %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audioausgang konnte geöffnet werden (versucht: %1)</translation>
     </message>
     <message>
         <source>The built-in synthesizer takes no more MIDI messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eingebaute Synthesizer nimmt keine MIDI-Nachrichten mehr an.</translation>
     </message>
     <message>
         <source>FluidSynth has no audio output for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>FluidSynth hat keinen Audioausgang für dieses System.</translation>
     </message>
 </context>
 <context>
     <name>TSystemListView</name>
     <message>
         <source>folders nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>zu tief verschachtelte Ordner</translation>
     </message>
     <message>
         <source>it could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>es konnte nicht entfernt werden</translation>
     </message>
     <message>
-        <source>There is already an item named &quot;%1&quot; in this folder. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <source>There is already an item named "%1" in this folder. Please choose another name.</source>
+        <translation>In diesem Ordner gibt es schon ein Element namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>Could not rename &quot;%1&quot; to &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not rename "%1" to "%2"</source>
+        <translation>„%1“ konnte nicht in „%2“ umbenannt werden</translation>
     </message>
     <message>
         <source>Could not create a new folder in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 konnte kein neuer Ordner angelegt werden.</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; permanently?</source>
-        <translation type="unfinished"></translation>
+        <source>Delete "%1" permanently?</source>
+        <translation>„%1“ endgültig löschen?</translation>
     </message>
     <message numerus="yes">
         <source>Delete these %n items permanently?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>Diese %n Elemente endgültig löschen?</numerusform><numerusform>Diese %n Elemente endgültig löschen?</numerusform></translation>
     </message>
     <message>
-        <source>Could not delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not delete "%1"</source>
+        <translation>„%1“ konnte nicht gelöscht werden</translation>
     </message>
     <message>
-        <source>Could not move &quot;%1&quot; to the trash</source>
-        <translation type="unfinished"></translation>
+        <source>Could not move "%1" to the trash</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>„%1“</translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n Elemente</numerusform><numerusform>%n Elemente</numerusform></translation>
     </message>
     <message>
         <source>%1 will be moved by the next Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird beim nächsten Einfügen verschoben.</translation>
     </message>
     <message>
         <source>%1 copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kopiert.</translation>
     </message>
     <message>
         <source>Copied %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach %2 kopiert.</translation>
     </message>
     <message>
         <source>Moved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach %2 verschoben.</translation>
     </message>
     <message>
         <source>Made links to %1 in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungen zu %1 in %2 angelegt.</translation>
     </message>
     <message>
-        <source> &quot;%1&quot; was taken there, so it is &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source> "%1" was taken there, so it is "%2".</source>
+        <translation> „%1“ war dort schon vergeben, daher heißt es „%2“.</translation>
     </message>
     <message>
         <source>Stopped. </source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten. </translation>
     </message>
     <message>
         <source>%1
 
 Shown: %2, %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Angezeigt: %2, %3 (%4)</translation>
     </message>
     <message>
         <source>1 folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ordner</translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n Ordner</numerusform><numerusform>%n Ordner</numerusform></translation>
     </message>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n Dateien</numerusform><numerusform>%n Dateien</numerusform></translation>
     </message>
     <message>
         <source>
 Free space: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Freier Platz: %1</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Symbole</translation>
     </message>
     <message>
         <source>Shows the items as large icons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Elemente als große Symbole.</translation>
     </message>
     <message>
         <source>S&amp;mall Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine Symbole</translation>
     </message>
     <message>
         <source>Shows the items as small icons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Elemente als kleine Symbole.</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>Shows the items in a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Elemente als Liste.</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <source>Shows each item with its size, type, time and attributes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt jedes Element mit Größe, Typ, Zeit und Attributen.</translation>
     </message>
     <message>
         <source>Arrange &amp;Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole an&amp;ordnen</translation>
     </message>
     <message>
         <source>by &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>nach &amp;Name</translation>
     </message>
     <message>
         <source>Sorts items alphabetically by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert die Elemente alphabetisch nach Namen.</translation>
     </message>
     <message>
         <source>by &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>nach &amp;Typ</translation>
     </message>
     <message>
         <source>Sorts items by type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert die Elemente nach Typ.</translation>
     </message>
     <message>
         <source>by Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>nach &amp;Größe</translation>
     </message>
     <message>
         <source>Sorts items by size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert die Elemente nach Größe.</translation>
     </message>
     <message>
         <source>by &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>nach &amp;Datum</translation>
     </message>
     <message>
         <source>Sorts items by date, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert die Elemente nach Datum, neueste zuerst.</translation>
     </message>
     <message>
         <source>&amp;Auto Arrange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch anordnen</translation>
     </message>
     <message>
         <source>Arranges the icons to fit the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnet die Symbole passend zum Fenster an.</translation>
     </message>
     <message>
         <source>Line &amp;Up Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole a&amp;usrichten</translation>
     </message>
     <message>
         <source>Lines the icons up on a grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet die Symbole an einem Raster aus.</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
         <source>Reads the folder again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest den Ordner neu ein.</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Copies the files on the clipboard into this folder, or moves them when they were cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die Dateien der Zwischenablage in diesen Ordner oder verschiebt sie, wenn sie ausgeschnitten wurden.</translation>
     </message>
     <message>
         <source>Paste &amp;Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verknüpfung einfügen</translation>
     </message>
     <message>
         <source>Makes links to the files on the clipboard in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt in diesem Ordner Verknüpfungen zu den Dateien der Zwischenablage an.</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner</translation>
     </message>
     <message>
         <source>Creates a new folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt einen neuen Ordner an.</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei&amp;genschaften</translation>
     </message>
     <message>
         <source>Shows what this folder holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, was dieser Ordner enthält.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Opens the item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Element.</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <source>Renames the item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt das Element um.</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Moves the selected items by the next Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die gewählten Elemente beim nächsten Einfügen.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copies the selected items by the next Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die gewählten Elemente beim nächsten Einfügen.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den &amp;Papierkorb</translation>
     </message>
     <message>
         <source>Moves the selected items to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die gewählten Elemente in den Papierkorb.</translation>
     </message>
     <message>
         <source>&amp;Delete Permanently</source>
-        <translation type="unfinished"></translation>
+        <translation>Endgültig &amp;löschen</translation>
     </message>
     <message>
         <source>Deletes the selected items for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht die gewählten Elemente endgültig.</translation>
     </message>
     <message>
         <source>Directory %1 is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verzeichnis %1 ist ungültig.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The folder %1 can no longer be read; showing %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht mehr gelesen werden; %2 wird gezeigt.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there; showing %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner %1 gibt es nicht mehr; %2 wird gezeigt.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner %1 gibt es nicht mehr.</translation>
     </message>
     <message>
         <source>No application could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anwendung konnte %1 öffnen.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>File </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei </translation>
     </message>
     <message>
         <source> link</source>
-        <translation type="unfinished"></translation>
+        <translation> Verknüpfung</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf nicht leer sein.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid name.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a valid name.</source>
+        <translation>„%1“ ist kein gültiger Name.</translation>
     </message>
     <message>
-        <source>A name cannot contain &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>A name cannot contain "%1".</source>
+        <translation>Ein Name darf „%1“ nicht enthalten.</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; is too long.</source>
-        <translation type="unfinished"></translation>
+        <source>The name "%1" is too long.</source>
+        <translation>Der Name „%1“ ist zu lang.</translation>
     </message>
 </context>
 <context>
     <name>TTakeDrag</name>
     <message>
         <source>Drag the take into a DAW or a file manager as a MIDI file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme als MIDI-Datei in eine DAW oder einen Dateimanager ziehen</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch nichts gespielt.</translation>
     </message>
     <message>
         <source>No temporary folder can be made for the file: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Datei kann kein temporärer Ordner angelegt werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>TTransposeForm</name>
     <message>
         <source>Transpose</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponieren</translation>
     </message>
     <message>
         <source>Number of semi- tones to transpose:</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viele Halb- töne transponieren:</translation>
     </message>
     <message>
         <source>Display transposed notes on keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponierte Noten auf der Tastatur zeigen</translation>
     </message>
     <message>
         <source>Transpose MIDI Thru notes</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Thru-Noten transponieren</translation>
     </message>
     <message>
         <source>Keep transpose when this window is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponieren beibehalten, wenn das Fenster schließt.</translation>
     </message>
     <message>
         <source>Use this window to transpose all outgoing notes either up (positive) or down (negative) in semi tones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier transponieren Sie alle ausgehenden Noten in Halbtönen nach oben (positiv) oder unten (negativ).</translation>
     </message>
     <message>
-        <source>Checking &quot;Display transposed notes on keyboard&quot; results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
-        <translation type="unfinished"></translation>
+        <source>Checking "Display transposed notes on keyboard" results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
+        <translation>Mit „Transponierte Noten auf der Tastatur zeigen“ wird transponiert, bevor die Noten auf der Tastatur erscheinen. Das kann wie falsch gespielt aussehen.</translation>
     </message>
     <message>
-        <source>Checking &quot;Transpose MIDI Thru notes&quot; will transpose also all notes that come in to the MIDI in port.</source>
-        <translation type="unfinished"></translation>
+        <source>Checking "Transpose MIDI Thru notes" will transpose also all notes that come in to the MIDI in port.</source>
+        <translation>Mit „MIDI-Thru-Noten transponieren“ werden auch alle Noten transponiert, die am MIDI-Eingang ankommen.</translation>
     </message>
     <message>
-        <source>When you check &quot;Keep transpose when this window is closed&quot;, the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
-        <translation type="unfinished"></translation>
+        <source>When you check "Keep transpose when this window is closed", the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
+        <translation>Mit „Transponieren beibehalten, wenn das Fenster schließt“ bleiben die Noten auch nach dem Schließen transponiert. Sonst setzt das Schließen auf 0 zurück.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Hide help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe ausblenden</translation>
     </message>
     <message>
         <source>Show Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zeigen</translation>
     </message>
 </context>
 <context>
     <name>TUpDown</name>
     <message>
         <source>Steps %1 up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet %1 hoch oder runter</translation>
     </message>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoch</translation>
     </message>
     <message>
         <source>One step up; held, it goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Schritt hoch; gehalten geht es weiter</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 runter</translation>
     </message>
     <message>
         <source>One step down; held, it goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Schritt runter; gehalten geht es weiter</translation>
     </message>
 </context>
 </TS>
