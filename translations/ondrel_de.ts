@@ -1627,6 +1627,13 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
     </message>
 </context>
 <context>
+    <name>TPatchBoxModel</name>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+</context>
+<context>
     <name>TPatchList</name>
     <message>
         <source>Unknown command "%s" is ignored.</source>

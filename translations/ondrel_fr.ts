@@ -1620,6 +1620,13 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
 </context>
 <context>
+    <name>TPatchBoxModel</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TPatchList</name>
     <message>
         <source>Unknown command &quot;%s&quot; is ignored.</source>
