@@ -1187,7 +1187,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Program</source>
-        <translation>Programme</translation>
+        <translation>Prog.</translation>
     </message>
     <message>
         <source>Current Program number (Shift+PageUp/PageDown)</source>
@@ -1211,7 +1211,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Panic!</source>
-        <translation>Panique !</translation>
+        <translation>Panique</translation>
     </message>
     <message>
         <source>Click here to stop all sounds immediately (Ctrl-Space)</source>
