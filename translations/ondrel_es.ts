@@ -1817,15 +1817,15 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TPlayerForm</name>
     <message>
         <source>Play MIDI File</source>
-        <translation type="unfinished" />
+        <translation>Reproducir archivo MIDI</translation>
     </message>
     <message>
         <source>Op&amp;en...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Last Take</source>
-        <translation type="unfinished" />
+        <translation>Ú&amp;ltima toma</translation>
     </message>
     <message>
         <source>Play what you played last (since the last silence)</source>
@@ -1837,11 +1837,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished" />
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>L&amp;oop</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bucle</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -1871,11 +1871,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation type="unfinished" />
+        <translation>Aún no se ha tocado nada.</translation>
     </message>
     <message>
         <source>Last take</source>
-        <translation type="unfinished" />
+        <translation>Última toma</translation>
     </message>
     <message>
         <source>No MIDI output is open: choose one in the Midi Out menu.</source>
@@ -1883,15 +1883,15 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Nothing loaded</source>
-        <translation type="unfinished" />
+        <translation>Nada cargado</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished" />
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished" />
+        <translation>&amp;Reproducir</translation>
     </message>
 </context>
 <context>
@@ -1905,11 +1905,11 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TSaveTakeForm</name>
     <message>
         <source>Save Last Take</source>
-        <translation type="unfinished" />
+        <translation>Guardar la última toma</translation>
     </message>
     <message>
         <source>The take</source>
-        <translation type="unfinished" />
+        <translation>La toma</translation>
     </message>
     <message>
         <source>Since the last &amp;silence of at least</source>
@@ -1937,7 +1937,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>&amp;Tempo of the file:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tempo del archivo:</translation>
     </message>
     <message>
         <source>Drag the take from here into a DAW or a file manager.</source>
@@ -1957,7 +1957,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>Take %1.mid</source>
@@ -1965,7 +1965,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation type="unfinished" />
+        <translation>Aún no se ha tocado nada.</translation>
     </message>
     <message>
         <source>Nothing was played in that time.</source>
@@ -2010,19 +2010,19 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Joystick %1 left/right</source>
-        <translation type="unfinished" />
+        <translation>Joystick %1 izquierda/derecha</translation>
     </message>
     <message>
         <source>Joystick %1 up/down</source>
-        <translation type="unfinished" />
+        <translation>Joystick %1 arriba/abajo</translation>
     </message>
     <message>
         <source>Joystick %1 Z-layer</source>
-        <translation type="unfinished" />
+        <translation>Joystick %1 eje Z</translation>
     </message>
     <message>
         <source>button %1 pressed</source>
-        <translation type="unfinished" />
+        <translation>botón %1 pulsado</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -2082,7 +2082,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Scroll to keys played out of sight</source>
-        <translation type="unfinished" />
+        <translation>Seguir las teclas tocadas fuera de la vista</translation>
     </message>
     <message>
         <source>Notes played with the computer keys or arriving from MIDI are always shown on the keyboard.</source>
@@ -2118,11 +2118,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Upper manual (second row on computer keyboard):</source>
-        <translation type="unfinished" />
+        <translation>Manual superior (segunda fila del teclado del ordenador):</translation>
     </message>
     <message>
         <source>Lower manual (fourth row on computer keyboard):</source>
-        <translation type="unfinished" />
+        <translation>Manual inferior (cuarta fila del teclado del ordenador):</translation>
     </message>
     <message>
         <source>Velocity / Dynamic play</source>
@@ -2150,11 +2150,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Standard velocity (0..127):</source>
-        <translation type="unfinished" />
+        <translation>Velocidad estándar (0..127):</translation>
     </message>
     <message>
         <source>Alternate velocity with Shift (in percent):</source>
-        <translation type="unfinished" />
+        <translation>Otra velocidad con Mayús (en por ciento):</translation>
     </message>
     <message>
         <source>Send program, bank and knob values when an output opens</source>
@@ -2166,11 +2166,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Where a key is struck</source>
-        <translation type="unfinished" />
+        <translation>Dónde se pulsa la tecla</translation>
     </message>
     <message>
         <source>Louder towards the &amp;front of a key</source>
-        <translation type="unfinished" />
+        <translation>Más fuerte hacia el &amp;borde de la tecla</translation>
     </message>
     <message>
         <source>The mouse and fingers play softer near the back of a key, louder near its front; without it they play with the standard velocity.</source>
@@ -2178,11 +2178,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Velocity at the back</source>
-        <translation type="unfinished" />
+        <translation>Velocidad atrás</translation>
     </message>
     <message>
         <source>Velocity at the front</source>
-        <translation type="unfinished" />
+        <translation>Velocidad delante</translation>
     </message>
     <message>
         <source>Hard: loud only near the front. Soft: loud soon.</source>
@@ -2190,7 +2190,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Finger &amp;pressure as aftertouch</source>
-        <translation type="unfinished" />
+        <translation>&amp;Presión del dedo como aftertouch</translation>
     </message>
     <message>
         <source>On touch screens that sense it, how hard a finger presses goes out as polyphonic aftertouch of its notes.</source>
@@ -2226,23 +2226,23 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>On the C keys</source>
-        <translation type="unfinished" />
+        <translation>En las teclas do</translation>
     </message>
     <message>
         <source>On every key</source>
-        <translation type="unfinished" />
+        <translation>En cada tecla</translation>
     </message>
     <message>
         <source>On the keys being played</source>
-        <translation type="unfinished" />
+        <translation>En las teclas tocadas</translation>
     </message>
     <message>
         <source>&amp;Sharps (C#)</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sostenidos (C#)</translation>
     </message>
     <message>
         <source>&amp;Flats (Db)</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bemoles (Db)</translation>
     </message>
     <message>
         <source>The &amp;computer key that plays each note</source>
@@ -2266,7 +2266,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>&amp;Middle C (note 60):</source>
-        <translation type="unfinished" />
+        <translation>&amp;Do central (nota 60):</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -2342,7 +2342,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Notes outside the scale are dimmed on the keyboard.</source>
-        <translation type="unfinished" />
+        <translation>Las notas fuera de la escala se atenúan en el teclado.</translation>
     </message>
     <message>
         <source>Keyboard</source>
@@ -2896,7 +2896,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation type="unfinished" />
+        <translation>Aún no se ha tocado nada.</translation>
     </message>
     <message>
         <source>No temporary folder can be made for the file: %1.</source>

@@ -95,3 +95,23 @@ FE = {
 'Major pentatonic': ('Pentatonique majeure', 'Pentatónica mayor'), 'Minor pentatonic': ('Pentatonique mineure', 'Pentatónica menor'), 'Blues': ('Blues', 'Blues'),
 'Ke&y:': ('&Tonique :', '&Tónica:'), 'Scal&e:': ('&Gamme :', '&Escala:'),
 }
+
+FE.update({
+'Joystick %1 left/right': ('Joystick %1 gauche/droite', 'Joystick %1 izquierda/derecha'), 'Joystick %1 up/down': ('Joystick %1 haut/bas', 'Joystick %1 arriba/abajo'),
+'Joystick %1 Z-layer': ('Joystick %1 axe Z', 'Joystick %1 eje Z'), 'button %1 pressed': ('bouton %1 enfoncé', 'botón %1 pulsado'),
+'Scroll to keys played out of sight': ('Suivre les touches jouées hors de vue', 'Seguir las teclas tocadas fuera de la vista'),
+'Upper manual (second row on computer keyboard):': ("Clavier supérieur (deuxième rangée du clavier de l'ordinateur) :", 'Manual superior (segunda fila del teclado del ordenador):'),
+'Lower manual (fourth row on computer keyboard):': ("Clavier inférieur (quatrième rangée du clavier de l'ordinateur) :", 'Manual inferior (cuarta fila del teclado del ordenador):'),
+'Standard velocity (0..127):': ('Vélocité standard (0..127) :', 'Velocidad estándar (0..127):'), 'Alternate velocity with Shift (in percent):': ('Autre vélocité avec Maj (en pour cent) :', 'Otra velocidad con Mayús (en por ciento):'),
+'Where a key is struck': ('Endroit où la touche est frappée', 'Dónde se pulsa la tecla'), 'Louder towards the &front of a key': ("Plus fort vers l'&avant de la touche", 'Más fuerte hacia el &borde de la tecla'),
+'Velocity at the back': ("Vélocité à l'arrière", 'Velocidad atrás'), 'Velocity at the front': ("Vélocité à l'avant", 'Velocidad delante'),
+'Finger &pressure as aftertouch': ('&Pression du doigt en aftertouch', '&Presión del dedo como aftertouch'), 'On the C keys': ('Sur les touches do', 'En las teclas do'),
+'On every key': ('Sur chaque touche', 'En cada tecla'), 'On the keys being played': ('Sur les touches jouées', 'En las teclas tocadas'), '&Sharps (C#)': ('&Dièses (C#)', '&Sostenidos (C#)'),
+'&Flats (Db)': ('&Bémols (Db)', '&Bemoles (Db)'), '&Middle C (note 60):': ('&Do central (note 60) :', '&Do central (nota 60):'),
+'Notes outside the scale are dimmed on the keyboard.': ('Les notes hors de la gamme sont assombries sur le clavier.', 'Las notas fuera de la escala se atenúan en el teclado.'),
+'Play MIDI File': ('Lire un fichier MIDI', 'Reproducir archivo MIDI'), 'Op&en...': ('&Ouvrir...', '&Abrir...'), '&Last Take': ('&Dernière prise', 'Ú&ltima toma'),
+'&Stop': ('&Arrêt', '&Detener'), 'L&oop': ('&Boucle', '&Bucle'), '&Pause': ('&Pause', '&Pausa'), '&Play': ('&Lecture', '&Reproducir'), 'Nothing loaded': ('Rien de chargé', 'Nada cargado'),
+'Save Last Take': ('Enregistrer la dernière prise', 'Guardar la última toma'), 'The take': ('La prise', 'La toma'), '&Save...': ('&Enregistrer...', '&Guardar...'),
+'Nothing has been played yet.': ("Rien n'a encore été joué.", 'Aún no se ha tocado nada.'), 'Last take': ('Dernière prise', 'Última toma'),
+'&Tempo of the file:': ('&Tempo du fichier :', '&Tempo del archivo:'),
+})
