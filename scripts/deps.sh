@@ -7,6 +7,9 @@ ONDREL_BUILD_PACKAGES=(
     libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core
     qt6-wayland
+    # lupdate/lrelease and their CMake functions for the translations; Qt's own translations
+    # for its standard dialogs.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 ONDREL_TEST_PACKAGES=(
     jackd2 xvfb xdotool x11-utils xauth imagemagick openbox

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/patchselection.h"
 #include "app/statusbar.h"
+#include "app/translations.h"
 #include "core/patchlist.h"
 #include "dialogs/settings.h"
 #include "dialogs/transposeform.h"
@@ -341,6 +342,8 @@ int main(int argc, char *argv[]) {
     file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toUtf8());
     QApplication app(argc, argv);
+    if (const QString language = qEnvironmentVariable("ONDREL_TEST_LANGUAGE"); !language.isEmpty())
+        InstallTranslations(QLocale(language));
     TestTextsFit test;
     return QTest::qExec(&test, argc, argv);
 }

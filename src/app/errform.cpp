@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 TErrForm::TErrForm(QWidget *Parent) : QDialog(Parent) {
-    setWindowTitle(QStringLiteral("Warnings and Errors"));
+    setWindowTitle(tr("Warnings and Errors"));
     auto *layout = new QVBoxLayout(this);
-    auto *top = new QLabel(QStringLiteral(" The following warnings and/or errors occurred:"), this);
+    auto *top = new QLabel(tr(" The following warnings and/or errors occurred:"), this);
     top->setFrameShape(QFrame::Panel);
     top->setFrameShadow(QFrame::Raised);
     layout->addWidget(top);
@@ -19,7 +19,7 @@ TErrForm::TErrForm(QWidget *Parent) : QDialog(Parent) {
     FMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(FMemo, 1);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::AcceptRole);
+    QPushButton *close = buttons->addButton(tr("Close"), QDialogButtonBox::AcceptRole);
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

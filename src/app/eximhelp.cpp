@@ -3,6 +3,7 @@
 #include "app/messageboxes.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
@@ -14,11 +15,15 @@ namespace {
 
 constexpr int DialogWidth = 440;
 
-const std::array<QString, TExImHelp::epCount> Captions{
-    QStringLiteral("Export Settings"),       QStringLiteral("Export Knob Presets"),
-    QStringLiteral("Export Knob Snapshots"), QStringLiteral("Export Chords"),
-    QStringLiteral("Import Settings"),       QStringLiteral("Import Knob Presets"),
-    QStringLiteral("Import Knob Snapshots"), QStringLiteral("Import Chords")};
+const std::array<const char *, TExImHelp::epCount> Captions{
+    QT_TRANSLATE_NOOP("TExImHelp", "Export Settings"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Export Knob Presets"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Export Knob Snapshots"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Export Chords"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Import Settings"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Import Knob Presets"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Import Knob Snapshots"),
+    QT_TRANSLATE_NOOP("TExImHelp", "Import Chords")};
 
 QLabel *Text(const QString &Text, const QString &Name = QString()) {
     auto *label = new QLabel(Text);
@@ -56,45 +61,44 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
     ExportHintPanel->setObjectName(QStringLiteral("ExportHintPanel"));
     auto *hint = new QVBoxLayout(ExportHintPanel);
     hint->setContentsMargins(12, 4, 12, 4);
-    hint->addWidget(Text(QStringLiteral(
-        "This is helpful when you want to transfer your settings to another computer, give them "
-        "to a friend, or you have to reinstall your system.")));
+    hint->addWidget(Text(
+        tr("This is helpful when you want to transfer your settings to another computer, give them "
+           "to a friend, or you have to reinstall your system.")));
     layout->addWidget(ExportHintPanel);
 
     Pages[epExportSettings] = Pages[epImportSettings] = SettingsPage();
     Pages[epExportKnobPresets] =
-        TextPage(QStringLiteral("All your stored knob presets are written to the ini file, each "
-                                "under its own name."),
-                 QStringLiteral("Knobs you changed but did not save as a preset are not "
-                                "exported, nor is the built-in preset \"Default\"."));
+        TextPage(tr("All your stored knob presets are written to the ini file, each "
+                    "under its own name."),
+                 tr("Knobs you changed but did not save as a preset are not "
+                    "exported, nor is the built-in preset \"Default\"."));
     Pages[epExportKnobSnapshots] =
-        TextPage(QStringLiteral("The knob snapshots of the Knobs menu are written to the ini "
-                                "file with their names and values."),
-                 QStringLiteral("Only the snapshots you have defined are exported."));
-    Pages[epExportChords] = TextPage(
-        QStringLiteral("Your custom chords are written to the ini file with their names and "
-                       "notes."),
-        QStringLiteral("The built-in chords (Major, Minor, ...) are not exported."));
+        TextPage(tr("The knob snapshots of the Knobs menu are written to the ini "
+                    "file with their names and values."),
+                 tr("Only the snapshots you have defined are exported."));
+    Pages[epExportChords] =
+        TextPage(tr("Your custom chords are written to the ini file with their names and "
+                    "notes."),
+                 tr("The built-in chords (Major, Minor, ...) are not exported."));
     Pages[epImportKnobPresets] =
-        ChoicePage(QStringLiteral("Knob presets are read from a previously exported ini file. A "
-                                  "preset of the same name as one you have replaces it."),
-                   QStringLiteral("Overwrite existing knob presets"),
-                   QStringLiteral("Add to existing knob presets"), KnobPresetOverwriteRadio,
-                   KnobPresetAddRadio);
+        ChoicePage(tr("Knob presets are read from a previously exported ini file. A "
+                      "preset of the same name as one you have replaces it."),
+                   tr("Overwrite existing knob presets"), tr("Add to existing knob presets"),
+                   KnobPresetOverwriteRadio, KnobPresetAddRadio);
     Pages[epImportKnobSnapshots] =
-        TextPage(QStringLiteral("Knob snapshots are read from a previously exported ini file."),
-                 QStringLiteral("Each snapshot in the file replaces the one of the same number; "
-                                "the other snapshots stay as they are."));
+        TextPage(tr("Knob snapshots are read from a previously exported ini file."),
+                 tr("Each snapshot in the file replaces the one of the same number; "
+                    "the other snapshots stay as they are."));
     Pages[epImportChords] =
-        ChoicePage(QStringLiteral("Custom chords are read from a previously exported ini file. "
-                                  "A chord of the same name as one you have replaces it."),
-                   QStringLiteral("Overwrite existing chords"),
-                   QStringLiteral("Add to existing chords"), ChordOverwriteRadio, ChordAddRadio);
+        ChoicePage(tr("Custom chords are read from a previously exported ini file. "
+                      "A chord of the same name as one you have replaces it."),
+                   tr("Overwrite existing chords"), tr("Add to existing chords"),
+                   ChordOverwriteRadio, ChordAddRadio);
     for (QWidget *page : Pages)
         if (layout->indexOf(page) < 0)
             layout->addWidget(page);
 
-    DontShowCheck = new QCheckBox(QStringLiteral("Don't show this again"));
+    DontShowCheck = new QCheckBox(tr("Don't show this again"));
     DontShowCheck->setObjectName(QStringLiteral("DontShowCheck"));
     auto *dontShow = new QVBoxLayout;
     dontShow->setContentsMargins(12, 4, 12, 4);
@@ -106,8 +110,8 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
     panelBottom->setFrameShape(QFrame::StyledPanel);
     auto *bottom = new QVBoxLayout(panelBottom);
     bottom->setContentsMargins(12, 6, 12, 8);
-    bottom->addWidget(Text(QStringLiteral("Click OK to continue, or Cancel to cancel this "
-                                          "operation.")));
+    bottom->addWidget(Text(tr("Click OK to continue, or Cancel to cancel this "
+                              "operation.")));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -118,28 +122,27 @@ TExImHelp::TExImHelp(QWidget *Owner) : QDialog(Owner) {
 QWidget *TExImHelp::SettingsPage() {
     auto *page = new QWidget;
     QVBoxLayout *layout = PageLayout(page);
-    ExportSettingsText =
-        Text(QStringLiteral("Your settings are written to an ini file. They include:"),
-             QStringLiteral("ExportSettingsText"));
+    ExportSettingsText = Text(tr("Your settings are written to an ini file. They include:"),
+                              QStringLiteral("ExportSettingsText"));
     ImportSettingsText =
-        Text(QStringLiteral("Settings are read from a previously exported ini file. They include:"),
+        Text(tr("Settings are read from a previously exported ini file. They include:"),
              QStringLiteral("ImportSettingsText"));
     layout->addWidget(ExportSettingsText);
     layout->addWidget(ImportSettingsText);
-    auto *list = Text(QStringLiteral("- Keyboard settings (like key width)\n"
-                                     "- window size and position\n"
-                                     "- most other options of the settings dialog.\n"
-                                     "- mouse wheel assignment\n"
-                                     "- joystick assignment\n"
-                                     "- which patch, chord, knob preset is selected"));
+    auto *list = Text(tr("- Keyboard settings (like key width)\n"
+                         "- window size and position\n"
+                         "- most other options of the settings dialog.\n"
+                         "- mouse wheel assignment\n"
+                         "- joystick assignment\n"
+                         "- which patch, chord, knob preset is selected"));
     list->setContentsMargins(12, 4, 0, 4);
     layout->addWidget(list);
-    ExportSettingsNote = Text(QStringLiteral("Knob presets, knob snapshots and chords are not part "
-                                             "of the settings: export them on their own."),
+    ExportSettingsNote = Text(tr("Knob presets, knob snapshots and chords are not part "
+                                 "of the settings: export them on their own."),
                               QStringLiteral("ExportSettingsNote"));
     ImportSettingsNote =
-        Text(QStringLiteral("The selected program, bank, knob preset and the joystick assignment "
-                            "take effect the next time Ondrel starts; the rest at once."),
+        Text(tr("The selected program, bank, knob preset and the joystick assignment "
+                "take effect the next time Ondrel starts; the rest at once."),
              QStringLiteral("ImportSettingsNote"));
     layout->addWidget(ExportSettingsNote);
     layout->addWidget(ImportSettingsNote);
@@ -171,14 +174,14 @@ bool TExImHelp::AlwaysShown(int Index) {
 }
 
 QString TExImHelp::PageCaption(int Index) {
-    return Index >= 0 && Index < epCount ? Captions[size_t(Index)] : QString();
+    return Index >= 0 && Index < epCount ? tr(Captions[size_t(Index)]) : QString();
 }
 
 void TExImHelp::SetPage(int Index, bool Flag) {
     FIndex = std::clamp(Index, 0, epCount - 1);
     DontShowCheck->setChecked(Flag);
-    setWindowTitle(Captions[size_t(FIndex)]);
-    TitleLabel->setText(Captions[size_t(FIndex)]);
+    setWindowTitle(tr(Captions[size_t(FIndex)]));
+    TitleLabel->setText(tr(Captions[size_t(FIndex)]));
     ExportHintPanel->setVisible(FIndex <= epExportChords);
     for (QWidget *page : Pages)
         page->setVisible(page == Pages[size_t(FIndex)]);

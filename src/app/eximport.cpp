@@ -11,6 +11,7 @@
 #include "core/registryinifile.h"
 #include "knobs/guiknoblist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -54,7 +55,8 @@ QString RunIniFileDialog(QWidget *Parent, const TIniFileRequest &Request) {
     dialog.setAcceptMode(Request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
-    dialog.setNameFilters({QStringLiteral("Ini files (*.ini)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("TExImport", "Ini files (*.ini)"),
+                           QCoreApplication::translate("TExImport", "All files (*)")});
     dialog.selectFile(Request.FileName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -69,41 +71,39 @@ TExImport::TExImport(TExImportHost &Host, QMenu *FileMenu) : QObject(Host.Window
         connect(a, &QAction::triggered, this, Handler);
         return a;
     };
-    ImportMenu = FileMenu->addMenu(QStringLiteral("&Import"));
-    ImportMenu->menuAction()->setStatusTip(QStringLiteral("Import previously exported ini file."));
-    ImportSettingsAction = item(ImportMenu, QStringLiteral("&Settings"),
-                                QStringLiteral("Import settings (as in the settings dialog) from a "
-                                               "previously exported ini file."),
+    ImportMenu = FileMenu->addMenu(tr("&Import"));
+    ImportMenu->menuAction()->setStatusTip(tr("Import previously exported ini file."));
+    ImportSettingsAction = item(ImportMenu, tr("&Settings"),
+                                tr("Import settings (as in the settings dialog) from a "
+                                   "previously exported ini file."),
                                 &TExImport::ImportSettings);
-    ImportKnobPresetsAction =
-        item(ImportMenu, QStringLiteral("Knob &Presets..."),
-             QStringLiteral("Import knob presets from a previously exported ini file."),
-             &TExImport::ImportKnobPresets);
+    ImportKnobPresetsAction = item(ImportMenu, tr("Knob &Presets..."),
+                                   tr("Import knob presets from a previously exported ini file."),
+                                   &TExImport::ImportKnobPresets);
     ImportKnobSnapshotsAction =
-        item(ImportMenu, QStringLiteral("&Knob Snapshots"),
-             QStringLiteral("Import knob snapshots from a previously exported ini file."),
+        item(ImportMenu, tr("&Knob Snapshots"),
+             tr("Import knob snapshots from a previously exported ini file."),
              &TExImport::ImportKnobSnapshots);
-    ImportChordsAction = item(ImportMenu, QStringLiteral("&Chords..."),
-                              QStringLiteral("Import chords from a previously exported ini file."),
-                              &TExImport::ImportChords);
+    ImportChordsAction =
+        item(ImportMenu, tr("&Chords..."), tr("Import chords from a previously exported ini file."),
+             &TExImport::ImportChords);
 
-    ExportMenu = FileMenu->addMenu(QStringLiteral("&Export"));
-    ExportMenu->menuAction()->setStatusTip(QStringLiteral("Export to an ini file."));
+    ExportMenu = FileMenu->addMenu(tr("&Export"));
+    ExportMenu->menuAction()->setStatusTip(tr("Export to an ini file."));
     connect(ExportMenu, &QMenu::aboutToShow, this, &TExImport::EnableExports);
-    ExportSettingsAction =
-        item(ExportMenu, QStringLiteral("&Settings"),
-             QStringLiteral("Export settings (as in the settings dialog) to an ini "
-                            "file."),
-             &TExImport::ExportSettings);
+    ExportSettingsAction = item(ExportMenu, tr("&Settings"),
+                                tr("Export settings (as in the settings dialog) to an ini "
+                                   "file."),
+                                &TExImport::ExportSettings);
     ExportKnobPresetsAction =
-        item(ExportMenu, QStringLiteral("Knob &Presets"),
-             QStringLiteral("Export knob presets to an ini file."), &TExImport::ExportKnobPresets);
-    ExportKnobSnapshotsAction = item(ExportMenu, QStringLiteral("&Knob Snapshots"),
-                                     QStringLiteral("Export knob snapshots to an ini file."),
-                                     &TExImport::ExportKnobSnapshots);
+        item(ExportMenu, tr("Knob &Presets"), tr("Export knob presets to an ini file."),
+             &TExImport::ExportKnobPresets);
+    ExportKnobSnapshotsAction =
+        item(ExportMenu, tr("&Knob Snapshots"), tr("Export knob snapshots to an ini file."),
+             &TExImport::ExportKnobSnapshots);
     ExportChordsAction =
-        item(ExportMenu, QStringLiteral("&Chords"),
-             QStringLiteral("Export your custom chords to an ini file."), &TExImport::ExportChords);
+        item(ExportMenu, tr("&Chords"), tr("Export your custom chords to an ini file."),
+             &TExImport::ExportChords);
 }
 
 QString TExImport::DefaultFileName(TKind Kind) {
@@ -140,8 +140,7 @@ QString TExImport::Choose(bool Save, QString &LastName, const QString &DefaultNa
     QString &held = Save ? FSaveDialogFile : FOpenDialogFile;
     TIniFileRequest request;
     request.Save = Save;
-    request.Title =
-        Save ? QStringLiteral("Select export file") : QStringLiteral("Select import file");
+    request.Title = Save ? tr("Select export file") : tr("Select import file");
     if (!LastName.isEmpty()) {
         request.FileName = LastName;
         request.Directory = QFileInfo(LastName).absolutePath();
@@ -175,14 +174,13 @@ std::unique_ptr<TIniFile> TExImport::ChooseImportFile(QString &LastName,
     case TIniDocument::TLoadResult::Loaded:
         break;
     case TIniDocument::TLoadResult::Missing:
-        ShowError(QStringLiteral("The file \"%1\" does not exist (any more).").arg(Native(path)));
+        ShowError(tr("The file \"%1\" does not exist (any more).").arg(Native(path)));
         return nullptr;
     case TIniDocument::TLoadResult::Unreadable:
-        ShowError(QStringLiteral("Could not read \"%1\": %2").arg(Native(path), error));
+        ShowError(tr("Could not read \"%1\": %2").arg(Native(path), error));
         return nullptr;
     case TIniDocument::TLoadResult::Malformed:
-        ShowError(
-            QStringLiteral("\"%1\" is not an ini file. Nothing was imported.").arg(Native(path)));
+        ShowError(tr("\"%1\" is not an ini file. Nothing was imported.").arg(Native(path)));
         return nullptr;
     }
     try {
@@ -206,8 +204,8 @@ void TExImport::Export(int Index, TKind Kind, const std::function<int(TIniFile &
     int count = 0;
     try {
         if (!scratch.isValid())
-            throw EIniFileException(QStringLiteral("Could not create a temporary folder: %1")
-                                        .arg(scratch.errorString()));
+            throw EIniFileException(
+                tr("Could not create a temporary folder: %1").arg(scratch.errorString()));
         QByteArray text;
         {
             TIniFile file(scratch.filePath(QStringLiteral("export.ini")));
@@ -224,8 +222,7 @@ void TExImport::Export(int Index, TKind Kind, const std::function<int(TIniFile &
         }
         WriteFileAtomically(path, text);
     } catch (const EIniFileException &e) {
-        ShowError(
-            QStringLiteral("%1 failed.\n\n%2").arg(TExImHelp::PageCaption(Index), e.Message()));
+        ShowError(tr("%1 failed.\n\n%2").arg(TExImHelp::PageCaption(Index), e.Message()));
         return;
     }
     ShowInfo(W.Window(), Counted(Success, count));
@@ -239,7 +236,7 @@ void TExImport::ExportSettings() {
                W.WriteSettings(File);
                return -1;
            },
-           QStringLiteral("Settings saved successfully."), {});
+           tr("Settings saved successfully."), {});
 }
 
 void TExImport::ExportKnobPresets() {
@@ -265,24 +262,21 @@ void TExImport::ExportKnobPresets() {
             }
             return count;
         },
-        QStringLiteral("%d knob presets saved successfully."),
-        QStringLiteral("No knob presets could be saved."));
+        tr("%d knob presets saved successfully."), tr("No knob presets could be saved."));
 }
 
 void TExImport::ExportKnobSnapshots() {
     Export(
         TExImHelp::epExportKnobSnapshots, fkKnobSnapshots,
         [this](TIniFile &File) { return W.WriteSnapshots(File); },
-        QStringLiteral("%d knob snapshots saved successfully."),
-        QStringLiteral("No knob snapshots could be saved."));
+        tr("%d knob snapshots saved successfully."), tr("No knob snapshots could be saved."));
 }
 
 void TExImport::ExportChords() {
     Export(
         TExImHelp::epExportChords, fkChords,
         [this](TIniFile &File) { return W.ChordList().SaveToIni(File); },
-        QStringLiteral("%d custom chords saved successfully."),
-        QStringLiteral("No custom chords could be saved."));
+        tr("%d custom chords saved successfully."), tr("No custom chords could be saved."));
 }
 
 void TExImport::ImportSettings() {
@@ -294,11 +288,11 @@ void TExImport::ImportSettings() {
     // A file of another kind would "load successfully" while changing nothing.
     if (!file->SectionExists(SecKeyboardForm) && !file->SectionExists(SecKeyboard) &&
         !file->SectionExists(SecJoystick)) {
-        ShowInfo(W.Window(), QStringLiteral("No settings could be loaded."));
+        ShowInfo(W.Window(), tr("No settings could be loaded."));
         return;
     }
     W.ReadSettings(*file);
-    ShowInfo(W.Window(), QStringLiteral("Settings loaded successfully."));
+    ShowInfo(W.Window(), tr("Settings loaded successfully."));
 }
 
 void TExImport::ImportKnobPresets() {
@@ -340,8 +334,8 @@ void TExImport::ImportKnobPresets() {
         ShowError(e.Message());
     }
     W.KnobPresetsChanged();
-    QString result = count ? Counted(QStringLiteral("%d knob presets loaded successfully."), count)
-                           : QStringLiteral("No knob presets could be loaded.");
+    QString result = count ? Counted(tr("%d knob presets loaded successfully."), count)
+                           : tr("No knob presets could be loaded.");
     if (!refused.isEmpty())
         result += QStringLiteral("\n\n") + refused.join(QLatin1Char('\n'));
     ShowInfo(W.Window(), result);
@@ -355,9 +349,8 @@ void TExImport::ImportKnobSnapshots() {
     if (!file)
         return;
     const int count = W.ReadSnapshots(*file);
-    ShowInfo(W.Window(),
-             count ? Counted(QStringLiteral("%d knob snapshots loaded successfully."), count)
-                   : QStringLiteral("No knob snapshots could be loaded."));
+    ShowInfo(W.Window(), count ? Counted(tr("%d knob snapshots loaded successfully."), count)
+                               : tr("No knob snapshots could be loaded."));
 }
 
 void TExImport::ImportChords() {
@@ -374,7 +367,6 @@ void TExImport::ImportChords() {
     W.ChordsChanged();
     if (!error.isEmpty())
         ShowError(error);
-    ShowInfo(W.Window(),
-             count ? Counted(QStringLiteral("%d custom chords loaded successfully."), count)
-                   : QStringLiteral("No custom chords could be loaded."));
+    ShowInfo(W.Window(), count ? Counted(tr("%d custom chords loaded successfully."), count)
+                               : tr("No custom chords could be loaded."));
 }

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "core/general.h"
 
 #include <QApplication>
@@ -94,6 +95,7 @@ int main(int argc, char *argv[]) {
     QApplication app(qtArgc, qtArgv.data());
     if (const QStringList left = QCoreApplication::arguments(); left.size() > 1)
         return Refuse(UnknownArgumentText(left.at(1)));
+    InstallTranslations();
     QApplication::setApplicationName(QStringLiteral("Ondrel"));
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(ONDREL_VERSION));

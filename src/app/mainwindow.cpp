@@ -68,7 +68,9 @@
 
 namespace {
 
-const QString ReadingPatchList = QStringLiteral("Reading patch list...");
+QString ReadingPatchList() {
+    return QCoreApplication::translate("TMainWindow", "Reading patch list...");
+}
 
 // Calls Done once Window is exposed, or after TimeoutMs when it is not (a start minimized). On X11
 // a window can show a picture only after the server has exposed it, some time after show().
@@ -89,16 +91,21 @@ QString SettingsWriteProblem(const QString &FileName) {
     const QString folder = QDir::toNativeSeparators(file.absolutePath());
     QString reason;
     if (!QDir().mkpath(file.absolutePath()))
-        reason = QStringLiteral("the folder \"%1\" cannot be created").arg(folder);
+        reason = QCoreApplication::translate("TMainWindow", "the folder \"%1\" cannot be created")
+                     .arg(folder);
     else if (file.exists() &&
              !(file.permissions() &
                (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
-        reason =
-            QStringLiteral("the file \"%1\" is read-only").arg(QDir::toNativeSeparators(FileName));
+        reason = QCoreApplication::translate("TMainWindow", "the file \"%1\" is read-only")
+                     .arg(QDir::toNativeSeparators(FileName));
     else if (QTemporaryFile probe(file.absolutePath() + QStringLiteral("/.ondrel-XXXXXX"));
              !probe.open())
-        reason = QStringLiteral("the folder \"%1\" is not writable").arg(folder);
-    return reason.isEmpty() ? reason : QStringLiteral("Settings cannot be saved: %1.").arg(reason);
+        reason = QCoreApplication::translate("TMainWindow", "the folder \"%1\" is not writable")
+                     .arg(folder);
+    return reason.isEmpty()
+               ? reason
+               : QCoreApplication::translate("TMainWindow", "Settings cannot be saved: %1.")
+                     .arg(reason);
 }
 
 } // namespace
@@ -146,10 +153,10 @@ TMainWindow::TMainWindow(TMidiApi Service, bool ShowSplash, QWidget *Parent)
     TKeyboardModel &m = FKeyboard->Model();
     m.OnNoteHover = [this](QObject *, const QString &text) { FStatusBar->SetPanelText(1, text); };
     m.OnBaseNoteChange = [this](QObject *, const QString &text) {
-        FPanels[2]->setText(QStringLiteral("Base: %1").arg(text));
+        FPanels[2]->setText(tr("Base: %1").arg(text));
     };
     m.OnOctaveChange = [this](QObject *) {
-        FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
+        FPanels[3]->setText(tr("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     };
     connect(FChordBox, &QComboBox::activated, this, [this] { ChordChosen(); });
     FSaver = new TSettingsSaver(this);
@@ -215,9 +222,8 @@ void TMainWindow::WireRouter() {
     connect(FRouter.get(), &TMidiRouter::ProgramChanged, this, &TMainWindow::ShowProgram);
     connect(FRouter.get(), &TMidiRouter::NotePlayed, this, &TMainWindow::NotePlayed);
     connect(FRouter.get(), &TMidiRouter::SendFailed, this, &TMainWindow::SendFailed);
-    connect(FRouter.get(), &TMidiRouter::PanicProgress, this, [this](int percent) {
-        SetStatusText(QStringLiteral("Panic: %1%").arg(percent), false);
-    });
+    connect(FRouter.get(), &TMidiRouter::PanicProgress, this,
+            [this](int percent) { SetStatusText(tr("Panic: %1%").arg(percent), false); });
     // Transposed notes do not sound as the keys say: the status bar tells by how much.
     connect(FRouter.get(), &TMidiRouter::PlayRulesChanged, this,
             [this] { FStatusBar->SetTranspose(FKeyboard->Model().Transpose()); });
@@ -707,7 +713,7 @@ void TMainWindow::showEvent(QShowEvent *Event) {
         FKnobs->Add(QStringLiteral("Volume"), MidiController::MainVolume, 0, 100);
         KnobCountChanged();
     }
-    FPanels[3]->setText(QStringLiteral("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
+    FPanels[3]->setText(tr("Octave: %1").arg(FKeyboard->Model().KeyOctave() - 2));
     // From here on what changes is saved a moment later.
     FSaver->Start();
     // The deferred start paints before its slow part (patch set, devices): that picture shows
@@ -728,7 +734,7 @@ void TMainWindow::DeferredStart() {
         FPatchLoading = true;
         patchPending = FPatches->LoadStoredPatchSet(store, WindowSection, [this](bool sent) {
             FPatchLoading = false;
-            if (StatusPanelText(0) == ReadingPatchList)
+            if (StatusPanelText(0) == ReadingPatchList())
                 SetStatusText(QString());
             // An output that opened meanwhile waited for the patch (and its mode's channel).
             if (FSendStateOnOpen && FDevices && FDevices->IsOpen(TMidiDevices::TSide::Output))
@@ -740,7 +746,7 @@ void TMainWindow::DeferredStart() {
     } catch (const EIniFileException &Error) {
         qWarning("%s", qPrintable(Error.Message()));
     }
-    SetStatusText(patchPending ? ReadingPatchList : QString(), false);
+    SetStatusText(patchPending ? ReadingPatchList() : QString(), false);
     try {
         const TRegistryIniFile store;
         FDevices->Load(store, {FGivenOutput, FGivenInput});
@@ -926,26 +932,26 @@ void TMainWindow::About() {
 
 void TMainWindow::Uninstall(bool Ask) {
     const QString file = QDir::toNativeSeparators(ProgramStoreFileName());
-    if (Ask && QMessageBox::question(
-                   this, QStringLiteral("Ondrel"),
-                   QStringLiteral("This removes all of Ondrel's settings, its knob presets, "
-                                  "snapshots and chords included (the file %1), and closes "
-                                  "Ondrel.\n\nDo you want to continue?")
-                       .arg(file),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    if (Ask && QMessageBox::question(this, QStringLiteral("Ondrel"),
+                                     tr("This removes all of Ondrel's settings, its knob presets, "
+                                        "snapshots and chords included (the file %1), and closes "
+                                        "Ondrel.\n\nDo you want to continue?")
+                                         .arg(file),
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!DeleteProgramKeys(CompanyKeyName.toString(), ProgramKeyName())) {
         QMessageBox::warning(this, QStringLiteral("Ondrel"),
-                             QStringLiteral("The settings could not be removed:\n%1").arg(file));
+                             tr("The settings could not be removed:\n%1").arg(file));
         return;
     }
     FUninstalled = true;
     FSaver->Stop();
     if (Ask)
-        ShowInfo(this, QStringLiteral("The settings file %1 has been removed.\n\nTo remove the "
-                                      "program itself, uninstall its package with your package "
-                                      "manager; if you installed it from its sources, delete the "
-                                      "files listed in install_manifest.txt of the build folder.")
+        ShowInfo(this, tr("The settings file %1 has been removed.\n\nTo remove the "
+                          "program itself, uninstall its package with your package "
+                          "manager; if you installed it from its sources, delete the "
+                          "files listed in install_manifest.txt of the build folder.")
                            .arg(file));
     close();
 }

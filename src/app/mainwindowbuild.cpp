@@ -79,18 +79,16 @@ protected:
 } // namespace
 
 void TMainWindow::BuildKeyboardArea() {
-    QLabel *chordLabel = Label(QStringLiteral("Chord"), 8, 8);
+    QLabel *chordLabel = Label(tr("Chord"), 8, 8);
     FChordBox = new QComboBox(FClient);
     FChordBox->setObjectName(QStringLiteral("ChordBox"));
     FChordBox->setGeometry(8, 24, 105, 21);
-    FChordBox->setToolTip(QStringLiteral("Change Chord (Home/End)"));
+    FChordBox->setToolTip(tr("Change Chord (Home/End)"));
     FChordBox->setStatusTip(FChordBox->toolTip());
-    FChordBox->addItems({QStringLiteral("None"), QStringLiteral("Major"), QStringLiteral("Minor"),
-                         QStringLiteral("Major m7"), QStringLiteral("Minor m7"),
-                         QStringLiteral("Fifths"), QStringLiteral("Octave"),
-                         QStringLiteral("Power")});
+    FChordBox->addItems({tr("None"), tr("Major"), tr("Minor"), tr("Major m7"), tr("Minor m7"),
+                         tr("Fifths"), tr("Octave"), tr("Power")});
 
-    QLabel *channelLabel = SmallLabel(QStringLiteral("Channel"), 8, 50);
+    QLabel *channelLabel = SmallLabel(tr("Channel"), 8, 50);
     FChannelEdit = new QLineEdit(FClient);
     FChannelEdit->setGeometry(8, 61, 33, 18);
     FChannelEdit->installEventFilter(this);
@@ -137,13 +135,13 @@ void TMainWindow::BuildKeyboardArea() {
     FPitchStrip->SetTabStop(false);
     FPitchStrip->setFocusPolicy(Qt::TabFocus); // below
     FPitchStrip->setToolTip(
-        QStringLiteral("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
+        tr("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
     FPitchStrip->OnScroll = [this](QObject *, int &position) { PitchStripMoved(position); };
     FPitchStrip->OnMouseUp = [this](QObject *, Qt::MouseButton, TShiftState shift, int, int) {
         PitchStripReleased(shift);
     };
     FPitchStrip->OnGetScrollHint = [this](QObject *, QString &caption) {
-        caption = QStringLiteral("Pitch: %1").arg(FPitchStrip->Position());
+        caption = tr("Pitch: %1").arg(FPitchStrip->Position());
     };
 
     FModulationStrip = new TImgControl(FClient);
@@ -155,13 +153,13 @@ void TMainWindow::BuildKeyboardArea() {
     FModulationStrip->SetShowScrollHint(true);
     FModulationStrip->SetTabStop(false);
     FModulationStrip->setFocusPolicy(Qt::TabFocus);
-    FModulationStrip->setToolTip(QStringLiteral("Modulation wheel (use SHIFT for fine mode)"));
+    FModulationStrip->setToolTip(tr("Modulation wheel (use SHIFT for fine mode)"));
     FModulationStrip->OnScroll = [this](QObject *, int &position) {
         ModulationStripMoved(position);
     };
     FModulationStrip->OnDblClick = [this](QObject *) { ModulationStripReset(); };
     FModulationStrip->OnGetScrollHint = [this](QObject *, QString &caption) {
-        caption = QStringLiteral("Modulation: %1").arg(FModulationStrip->Position());
+        caption = tr("Modulation: %1").arg(FModulationStrip->Position());
     };
 
     const auto arrow = [this](TFrameImage *image, int x, const QString &hint, int step) {
@@ -181,8 +179,8 @@ void TMainWindow::BuildKeyboardArea() {
         };
         return c;
     };
-    FLeftArrow = arrow(FLeftArrowImage, 64, QStringLiteral("Scroll visible keys down"), -1);
-    FRightArrow = arrow(FRightArrowImage, 408, QStringLiteral("Scroll visible keys up"), 1);
+    FLeftArrow = arrow(FLeftArrowImage, 64, tr("Scroll visible keys down"), -1);
+    FRightArrow = arrow(FRightArrowImage, 408, tr("Scroll visible keys up"), 1);
     for (QWidget *w :
          std::initializer_list<QWidget *>{FPitchStrip, FModulationStrip, FLeftArrow, FRightArrow})
         w->setStatusTip(w->toolTip());
@@ -196,8 +194,7 @@ void TMainWindow::BuildKeyboardArea() {
     FKeyboard = new TKeyboard(FClient);
     FKeyboard->setGeometry(KeyboardLeft, KeyboardTop, 329, 76);
     // A tooltip only: over the keyboard, the status bar shows the note under the pointer.
-    FKeyboard->setToolTip(
-        QStringLiteral("Left Button: normal play mode   Right button: special hold mode"));
+    FKeyboard->setToolTip(tr("Left Button: normal play mode   Right button: special hold mode"));
     FKeyboard->setAccessibleName(tr("Piano keyboard"));
     FKeyboard->setAccessibleDescription(
         tr("Play it with the mouse, or with the computer keys Z to / and Q to ] (F3 and F4 move "
@@ -224,11 +221,11 @@ void TMainWindow::BuildKeyboardArea() {
 
 void TMainWindow::BuildProgramArea() {
     // Patch box (filled when a patch set is loaded).
-    QLabel *patchLabel = Label(QStringLiteral("Patch"), 118, 8);
+    QLabel *patchLabel = Label(tr("Patch"), 118, 8);
     FPatchBox = new TPatchBox(FClient);
     FPatchBox->setObjectName(QStringLiteral("PatchBox"));
     FPatchBox->setGeometry(118, 24, 131, 21);
-    FPatchBox->setToolTip(QStringLiteral("Current Patch (Page Up/Page Down)"));
+    FPatchBox->setToolTip(tr("Current Patch (Page Up/Page Down)"));
     FPatchBox->setStatusTip(FPatchBox->toolTip());
     FPatchUpDown = new TUpDown(FClient);
     FPatchUpDown->setGeometry(247, 24, 16, 21);
@@ -238,10 +235,10 @@ void TMainWindow::BuildProgramArea() {
     FPatchUpDown->SetAccessibleNames(tr("Patch"));
 
     // Program and bank.
-    QLabel *programLabel = SmallLabel(QStringLiteral("Program"), 61, 50);
+    QLabel *programLabel = SmallLabel(tr("Program"), 61, 50);
     auto *eProgram = new QLineEdit(FClient);
     eProgram->setGeometry(61, 61, 33, 18);
-    eProgram->setToolTip(QStringLiteral("Current Program number (Shift+PageUp/PageDown)"));
+    eProgram->setToolTip(tr("Current Program number (Shift+PageUp/PageDown)"));
     eProgram->setStatusTip(eProgram->toolTip());
     auto *udProgram = new TUpDown(FClient);
     udProgram->setGeometry(94, 61, 15, 18);
@@ -275,7 +272,7 @@ void TMainWindow::BuildProgramArea() {
         FRouter->SendProgram(msb, lsb, program);
     };
 
-    auto *panic = new TPanicPanel(QStringLiteral("Panic!"), FClient);
+    auto *panic = new TPanicPanel(tr("Panic!"), FClient);
     panic->setObjectName(QStringLiteral("PanicPanel"));
     panic->setGeometry(216, 60, 47, 21);
     panic->setAlignment(Qt::AlignCenter);
@@ -283,7 +280,7 @@ void TMainWindow::BuildProgramArea() {
     panic->setFrameShadow(QFrame::Raised);
     panic->setAutoFillBackground(true);
     panic->setCursor(Qt::PointingHandCursor);
-    panic->setToolTip(QStringLiteral("Click here to stop all sounds immediately (Ctrl-Space)"));
+    panic->setToolTip(tr("Click here to stop all sounds immediately (Ctrl-Space)"));
     panic->setStatusTip(panic->toolTip());
     panic->setAccessibleName(tr("Panic"));
     // A button's face in the desktop's colours, light or dark.
@@ -306,7 +303,7 @@ void TMainWindow::BuildKnobBar() {
         l->setGeometry(r);
         return l;
     };
-    FKnobName = knobLabel(QStringLiteral("Foot Controller 1"), QRect(310, 7, 43, 11));
+    FKnobName = knobLabel(tr("Foot Controller 1"), QRect(310, 7, 43, 11));
     FKnobValue = knobLabel(QStringLiteral("777"), QRect(348, 31, 19, 13));
     FKnobValue->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     FKnobWheel = new TWheel(FClient);
@@ -348,44 +345,43 @@ QLabel *TMainWindow::SmallLabel(const QString &Text, int X, int Y) {
 
 void TMainWindow::BuildMenus() {
     QMenuBar *bar = menuBar();
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(tr("&File"));
     FExImportHost = std::make_unique<TMainExImportHost>(*this);
     FExImport = new TExImport(*FExImportHost, file);
     file->addSeparator();
     FTakes->AddMenuItems(*file);
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    file->addAction(tr("E&xit"), this, &QWidget::close);
 
-    FMidiInMenu = bar->addMenu(QStringLiteral("Midi &In"));
-    FMidiOutMenu = bar->addMenu(QStringLiteral("Midi O&ut"));
+    FMidiInMenu = bar->addMenu(tr("Midi &In"));
+    FMidiOutMenu = bar->addMenu(tr("Midi O&ut"));
 
-    FPatchesMenu = bar->addMenu(QStringLiteral("&Patches"));
+    FPatchesMenu = bar->addMenu(tr("&Patches"));
     FPatchSetSeparator = FPatchesMenu->addSeparator();
     FPatchSetSeparator->setVisible(false);
-    QAction *choose = FPatchesMenu->addAction(QStringLiteral("&Choose Patch Set..."));
+    QAction *choose = FPatchesMenu->addAction(tr("&Choose Patch Set..."));
     choose->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     connect(choose, &QAction::triggered, this, &TMainWindow::ChoosePatchSet);
 
-    QMenu *knobs = bar->addMenu(QStringLiteral("&Knobs"));
-    FPresetsMenu = knobs->addMenu(QStringLiteral("&Presets"));
-    FSnapshotsMenu = knobs->addMenu(QStringLiteral("&Snapshots"));
+    QMenu *knobs = bar->addMenu(tr("&Knobs"));
+    FPresetsMenu = knobs->addMenu(tr("&Presets"));
+    FSnapshotsMenu = knobs->addMenu(tr("&Snapshots"));
     FSnapshotsMenu->addSeparator();
-    FDefineMenu = FSnapshotsMenu->addMenu(QStringLiteral("&Define"));
-    FKnobSetupAction = knobs->addAction(QStringLiteral("Set &up..."));
+    FDefineMenu = FSnapshotsMenu->addMenu(tr("&Define"));
+    FKnobSetupAction = knobs->addAction(tr("Set &up..."));
     FKnobSetupAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     connect(FKnobSetupAction, &QAction::triggered, this, &TMainWindow::ShowKnobSetup);
     BuildSnapshotMenus();
     BuildPresetMenu();
 
-    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
-    const QString octaveHint =
-        QStringLiteral("Change the octave when play with the computer keyboard");
-    QAction *down = options->addAction(QStringLiteral("Octave Down"), this,
-                                       [this] { FKeyboard->Model().OctaveDown(); });
+    QMenu *options = bar->addMenu(tr("&Options"));
+    const QString octaveHint = tr("Change the octave when play with the computer keyboard");
+    QAction *down =
+        options->addAction(tr("Octave Down"), this, [this] { FKeyboard->Model().OctaveDown(); });
     down->setShortcut(Qt::Key_F3);
     down->setStatusTip(octaveHint);
-    QAction *up = options->addAction(QStringLiteral("Octave Up"), this,
-                                     [this] { FKeyboard->Model().OctaveUp(); });
+    QAction *up =
+        options->addAction(tr("Octave Up"), this, [this] { FKeyboard->Model().OctaveUp(); });
     up->setShortcut(Qt::Key_F4);
     up->setStatusTip(octaveHint);
     const QString velocityHint = tr("Change the velocity of the computer keyboard's notes");
@@ -396,28 +392,28 @@ void TMainWindow::BuildMenus() {
     louder->setShortcut(Qt::Key_F2);
     louder->setStatusTip(velocityHint);
     options->addSeparator();
-    FStayOnTopAction = options->addAction(QStringLiteral("Stay &on Top"));
+    FStayOnTopAction = options->addAction(tr("Stay &on Top"));
     FStayOnTopAction->setCheckable(true);
     connect(FStayOnTopAction, &QAction::triggered, this, [this](bool v) { SetStayOnTop(v); });
-    FMidiThruAction = options->addAction(QStringLiteral("Midi &Thru"));
+    FMidiThruAction = options->addAction(tr("Midi &Thru"));
     FMidiThruAction->setCheckable(true);
     BuildZoneMenu(options);
     options->addSeparator();
     const auto command = [this, options](const char *text, const char *key, auto slot) {
-        QAction *a = options->addAction(QString::fromLatin1(text));
+        QAction *a = options->addAction(tr(text));
         a->setShortcut(QKeySequence(QString::fromLatin1(key)));
         connect(a, &QAction::triggered, this, slot);
     };
-    command("T&ranspose...", "Ctrl+T", &TMainWindow::ShowTranspose);
-    command("Chord &Editor...", "Ctrl+E", &TMainWindow::ShowChordEditor);
-    command("&Settings...", "Ctrl+S", &TMainWindow::ShowSettings);
+    command(QT_TR_NOOP("T&ranspose..."), "Ctrl+T", &TMainWindow::ShowTranspose);
+    command(QT_TR_NOOP("Chord &Editor..."), "Ctrl+E", &TMainWindow::ShowChordEditor);
+    command(QT_TR_NOOP("&Settings..."), "Ctrl+S", &TMainWindow::ShowSettings);
     options->addSeparator();
-    options->addAction(QStringLiteral("&Uninstall"), this, [this] { Uninstall(); });
+    options->addAction(tr("&Uninstall"), this, [this] { Uninstall(); });
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Readme"), this, &TMainWindow::Readme);
+    QMenu *help = bar->addMenu(tr("&Help"));
+    help->addAction(tr("&Readme"), this, &TMainWindow::Readme);
     help->addAction(tr("&Messages..."), this, [this] { FStatusBar->ShowMessages(); });
-    help->addAction(QStringLiteral("&About"), this, &TMainWindow::About);
+    help->addAction(tr("&About"), this, &TMainWindow::About);
 
     // Menu keys must not play notes: the capture pauses while a menu is open.
     for (QAction *a : bar->actions()) {
@@ -440,5 +436,5 @@ void TMainWindow::BuildStatusBar() {
     for (int i = 0; i < TStatusBar::PanelCount; ++i)
         FPanels[size_t(i)] = FStatusBar->Panel(i);
     FPanels[2]->setText(
-        QStringLiteral("Base: %1").arg(FKeyboard->Model().NoteName(FKeyboard->Model().BaseNote())));
+        tr("Base: %1").arg(FKeyboard->Model().NoteName(FKeyboard->Model().BaseNote())));
 }

@@ -76,7 +76,7 @@ void TMainWindow::CreateDeviceMenus() {
 void TMainWindow::BuildServiceMenu() {
     // The MIDI service sits at the end of the Midi Out menu, after the ports it offers.
     FMidiOutMenu->addSeparator();
-    FServiceMenu = FMidiOutMenu->addMenu(QStringLiteral("MIDI &Service"));
+    FServiceMenu = FMidiOutMenu->addMenu(tr("MIDI &Service"));
     auto *group = new QActionGroup(FServiceMenu);
     for (TMidiApi api : MidiBackend::CompiledApis()) {
         QAction *a = FServiceMenu->addAction(TMidiDevices::ServiceName(api));
@@ -92,8 +92,7 @@ void TMainWindow::ShowService() {
     const TMidiApi inUse = FDevices->Api();
     for (QAction *a : FServiceMenu->actions())
         a->setChecked(a->data().toInt() == int(inUse));
-    FServiceMenu->setTitle(
-        QStringLiteral("MIDI &Service: %1").arg(TMidiDevices::ServiceName(inUse)));
+    FServiceMenu->setTitle(tr("MIDI &Service: %1").arg(TMidiDevices::ServiceName(inUse)));
 }
 
 void TMainWindow::SetService(TMidiApi Api) {

@@ -150,7 +150,7 @@ void TMainWindow::BuildSnapshotMenus() {
     for (int n = 1; n <= int(FSnapshots.size()); ++n) {
         const int slot = n - 1;
         FSnapshots[slot].clear();
-        auto *item = new QAction(QStringLiteral("&%1 Snapshot %1").arg(n), FSnapshotsMenu);
+        auto *item = new QAction(tr("&%1 Snapshot %1").arg(n), FSnapshotsMenu);
         item->setEnabled(false);
         item->setShortcut(QKeySequence(Qt::Key(Qt::Key_F4 + n)));
         item->setData(slot);
@@ -158,7 +158,7 @@ void TMainWindow::BuildSnapshotMenus() {
         connect(item, &QAction::triggered, this, [this, slot] { RecallSnapshot(slot); });
         FSnapshotItems[slot] = item;
 
-        QAction *define = FDefineMenu->addAction(QStringLiteral("Define Snapshot &%1").arg(n));
+        QAction *define = FDefineMenu->addAction(tr("Define Snapshot &%1").arg(n));
         define->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_F4 + n)));
         define->setData(slot);
         connect(define, &QAction::triggered, this, [this, slot] { DefineSnapshot(slot); });
@@ -180,11 +180,11 @@ void TMainWindow::DefineSnapshot(int Slot) {
     QAction *item = FSnapshotItems[Slot];
     bool ok = false;
     const QString name =
-        AskText(this, QStringLiteral("Snapshot name"),
-                QStringLiteral("Please enter a name for this Snapshot:"), item->text().mid(3), &ok);
+        AskText(this, tr("Snapshot name"), tr("Please enter a name for this Snapshot:"),
+                item->text().mid(3), &ok);
     if (!ok)
         return;
-    item->setText(QStringLiteral("&%1 %2").arg(Slot + 1).arg(name));
+    item->setText(tr("&%1 %2").arg(Slot + 1).arg(name));
     const std::vector<TKnobValue> values = FKnobs->KnobValues();
     FSnapshots[Slot] = SnapshotValuesText(values);
     item->setStatusTip(FSnapshots[Slot]);

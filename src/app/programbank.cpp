@@ -151,9 +151,8 @@ void TProgramBank::SetBankValue(int Index, int Value) {
 }
 
 void TProgramBank::UpdateBankHint() {
-    FHint = FValues[Msb] == -1
-                ? QString()
-                : QStringLiteral("Bank: %1").arg(FValues[Msb] * 128 + std::max(0, FValues[Lsb]));
+    FHint = FValues[Msb] == -1 ? QString()
+                               : tr("Bank: %1").arg(FValues[Msb] * 128 + std::max(0, FValues[Lsb]));
     for (QWidget *w : std::initializer_list<QWidget *>{C.MsbLabel, C.LsbLabel, C.MsbEdit, C.LsbEdit,
                                                        C.MsbUpDown, C.LsbUpDown}) {
         w->setToolTip(FHint);

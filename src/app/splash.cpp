@@ -14,7 +14,7 @@ TSplashForm::TSplashForm(QWidget *Owner, bool Timed)
       FTimed(Timed) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowTitle(QStringLiteral("About Ondrel"));
+    setWindowTitle(tr("About Ondrel"));
     FImage = new QLabel(this);
     const QPixmap picture = AppPictures::Load(QStringLiteral("SPLASH"), devicePixelRatioF());
     FImage->setPixmap(picture);
@@ -49,8 +49,7 @@ void TSplashForm::showEvent(QShowEvent *Event) {
     else
         FTimer->stop();
     const QString version = VersionText();
-    FVersion->setText(version.isEmpty() ? QString()
-                                        : QStringLiteral("V%1 build %2").arg(version, BuildText()));
+    FVersion->setText(version.isEmpty() ? QString() : tr("V%1 build %2").arg(version, BuildText()));
     raise();
 }
 

@@ -61,31 +61,31 @@ QPushButton *Button(const QString &Caption, QWidget *Parent, int X, int Y) {
 TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owner)
     : QDialog(Owner, Qt::Tool) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Chord Editor"));
+    setWindowTitle(tr("Chord Editor"));
     // Taller than designed by what its keyboard needs to be as readable as the main one.
     constexpr int keysHeight = TKeyboardModel::ImageHeight;
     constexpr int extra = keysHeight - 41;
     setFixedSize(608, 343 + extra);
 
-    IntroLabel = new QLabel(
-        QStringLiteral("Here you can define your own chords. Click \"New\" to add a new chord. "
-                       "Then enable the edit mode by activating the \"Edit\" button. Use the "
-                       "keyboard below or Ondrel or an external device to toggle notes of the "
-                       "current chord."),
-        this);
+    IntroLabel =
+        new QLabel(tr("Here you can define your own chords. Click \"New\" to add a new chord. "
+                      "Then enable the edit mode by activating the \"Edit\" button. Use the "
+                      "keyboard below or Ondrel or an external device to toggle notes of the "
+                      "current chord."),
+                   this);
     IntroLabel->setWordWrap(true);
     IntroLabel->setGeometry(8, 4, 592, 44);
-    HelpLabel = new QLabel(
-        QStringLiteral("To test a chord simply deactivate the edit mode and play on the keyboard "
-                       "below."),
-        this);
+    HelpLabel =
+        new QLabel(tr("To test a chord simply deactivate the edit mode and play on the keyboard "
+                      "below."),
+                   this);
     HelpLabel->setGeometry(8, 48, 592, 18);
 
     ChordView = new QTreeWidget(this);
     ChordView->setAccessibleName(tr("Chords"));
     ChordView->setGeometry(8, 70, 592, 172);
     ChordView->setColumnCount(2);
-    ChordView->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
+    ChordView->setHeaderLabels({tr("Chord Name"), tr("Chord Notes")});
     ChordView->setColumnWidth(0, 100);
     ChordView->setColumnWidth(1, 400);
     ChordView->setRootIsDecorated(false);
@@ -139,16 +139,16 @@ TChordEditForm::TChordEditForm(const TKeyboardModel &MainKeyboard, QWidget *Owne
     };
 
     constexpr int buttonsY = 306 + extra;
-    NewButton = Button(QStringLiteral("&New"), this, 8, buttonsY);
-    DeleteButton = Button(QStringLiteral("&Delete"), this, 88, buttonsY);
-    EditCheck = new TCheckButton(QStringLiteral("&Edit"), this);
+    NewButton = Button(tr("&New"), this, 8, buttonsY);
+    DeleteButton = Button(tr("&Delete"), this, 88, buttonsY);
+    EditCheck = new TCheckButton(tr("&Edit"), this);
     EditCheck->setGeometry(176, buttonsY, 75, 25);
     EditCheck->setAutoDefault(false);
-    ResetButton = Button(QStringLiteral("&Reset"), this, 256, buttonsY);
+    ResetButton = Button(tr("&Reset"), this, 256, buttonsY);
     ResetButton->setEnabled(false);
-    OkButton = Button(QStringLiteral("&OK"), this, 365, buttonsY);
-    CancelButton = Button(QStringLiteral("Cancel"), this, 445, buttonsY);
-    ApplyButton = Button(QStringLiteral("&Apply"), this, 525, buttonsY);
+    OkButton = Button(tr("&OK"), this, 365, buttonsY);
+    CancelButton = Button(tr("Cancel"), this, 445, buttonsY);
+    ApplyButton = Button(tr("&Apply"), this, 525, buttonsY);
 
     connect(NewButton, &QPushButton::clicked, this, [this] { AddNewChord(); });
     connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteSelectedChord(); });
@@ -313,8 +313,7 @@ void TChordEditForm::RenameChord(TChordEntry *Entry, const QString &Name) {
             taken = &other != Entry && other.Name().compare(name, Qt::CaseInsensitive) == 0;
         }
         if (taken)
-            QMessageBox::critical(this, windowTitle(),
-                                  QStringLiteral("This chord name already exists !"));
+            QMessageBox::critical(this, windowTitle(), tr("This chord name already exists !"));
         else
             Entry->SetName(name);
     }

@@ -2,6 +2,7 @@
 
 #include "core/custominifile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -24,7 +25,7 @@ TAtomicWriteHook &WriteHook() {
 }
 
 QString Failure(const QString &FileName, const QString &Reason) {
-    return QStringLiteral("Could not save \"%1\": %2")
+    return QCoreApplication::translate("TAtomicFile", "Could not save \"%1\": %2")
         .arg(QDir::toNativeSeparators(FileName), Reason);
 }
 
@@ -100,9 +101,10 @@ void WriteUnix(const QString &FileName, const QString &Folder, const QByteArray 
     if (!File.open(Fd.Get(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         throw EIniFileException(Failure(FileName, File.errorString()));
     if (!WriteData(File, Data) || !File.flush()) {
-        const QString Reason = File.error() != QFileDevice::NoError
-                                   ? File.errorString()
-                                   : QStringLiteral("the data could not be written");
+        const QString Reason =
+            File.error() != QFileDevice::NoError
+                ? File.errorString()
+                : QCoreApplication::translate("TAtomicFile", "the data could not be written");
         throw EIniFileException(Failure(FileName, Reason));
     }
     File.close();
@@ -136,9 +138,11 @@ void WriteFileAtomically(const QString &FileName, const QByteArray &Data) {
     constexpr auto AnyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (Target.exists() && (!(Target.permissions() & AnyWrite) || Target.isDir()))
-        throw EIniFileException(Failure(FileName, QStringLiteral("the file is read-only")));
+        throw EIniFileException(
+            Failure(FileName, QCoreApplication::translate("TAtomicFile", "the file is read-only")));
     if (!QDir().mkpath(Target.absolutePath()))
-        throw EIniFileException(Failure(FileName, QStringLiteral("cannot create the folder")));
+        throw EIniFileException(Failure(
+            FileName, QCoreApplication::translate("TAtomicFile", "cannot create the folder")));
 
 #ifdef Q_OS_UNIX
     WriteUnix(RealName, Target.absolutePath(), Data);
@@ -147,9 +151,10 @@ void WriteFileAtomically(const QString &FileName, const QByteArray &Data) {
     if (!File.open(QIODevice::WriteOnly))
         throw EIniFileException(Failure(FileName, File.errorString()));
     if (!WriteData(File, Data)) {
-        const QString Reason = File.error() != QFileDevice::NoError
-                                   ? File.errorString()
-                                   : QStringLiteral("the data could not be written");
+        const QString Reason =
+            File.error() != QFileDevice::NoError
+                ? File.errorString()
+                : QCoreApplication::translate("TAtomicFile", "the data could not be written");
         File.cancelWriting();
         throw EIniFileException(Failure(FileName, Reason));
     }

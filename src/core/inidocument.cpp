@@ -198,7 +198,7 @@ TIniDocument::TLoadResult TIniDocument::Load(const QString &FileName, bool Stric
     }
     const TLoadResult Result = LoadText(Raw, Strict, Skipped);
     if (Result == TLoadResult::Malformed && Error)
-        *Error = Strict ? QStringLiteral("it is not a settings file")
+        *Error = Strict ? QCoreApplication::translate("TIniDocument", "it is not a settings file")
                         : QCoreApplication::translate("TIniDocument", "it is not a text file");
     return Result;
 }

@@ -2,14 +2,16 @@
 
 #include "core/inidocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 TIniFile::TIniFile(const QString &FileName)
     : FFileName(FileName), FDocument(std::make_unique<TIniDocument>()) {
     QString Error;
     if (FDocument->Load(FileName, false, &Error) == TIniDocument::TLoadResult::Unreadable)
-        throw EIniFileException(QStringLiteral("Could not read \"%1\": %2")
-                                    .arg(QDir::toNativeSeparators(FileName), Error));
+        throw EIniFileException(
+            QCoreApplication::translate("TCustomIniFile", "Could not read \"%1\": %2")
+                .arg(QDir::toNativeSeparators(FileName), Error));
 }
 
 TIniFile::~TIniFile() {

@@ -5,6 +5,7 @@
 #include "core/midivocabulary.h"
 #include "core/registryinifile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -26,7 +27,8 @@ QString Hex2(int Value) {
 } // namespace
 
 EKnobAssertion::EKnobAssertion(const QString &Message)
-    : std::logic_error(QStringLiteral("%1 (UKnobList)").arg(Message).toStdString()),
+    : std::logic_error(
+          QCoreApplication::translate("TKnobList", "%1 (UKnobList)").arg(Message).toStdString()),
       FMessage(Message) {}
 
 TKnobEntry::TKnobEntry(const QString &Caption, int IUser, int DisplayMode, int DefaultValue)
@@ -103,13 +105,14 @@ void TKnobList::LoadFromIni(const TCustomIniFile &Ini, const QString &Section) {
         int iuser = 0; // a knob stored without a controller sends controller 0, as ever
         if (!iuserText.trimmed().isEmpty() &&
             (!TCustomIniFile::ParseInteger(iuserText, iuser) || iuser < 0 || iuser > 127)) {
-            FLoadErrors.append(
-                QStringLiteral("Knob preset \"%1\": knob %2 (\"%3\") has the controller number "
-                               "%4; controller numbers run from 0 to 127, so this knob was not "
-                               "loaded.")
-                    .arg(Section)
-                    .arg(n)
-                    .arg(caption, iuserText.trimmed()));
+            FLoadErrors.append(QCoreApplication::translate(
+                                   "TKnobList",
+                                   "Knob preset \"%1\": knob %2 (\"%3\") has the controller number "
+                                   "%4; controller numbers run from 0 to 127, so this knob was not "
+                                   "loaded.")
+                                   .arg(Section)
+                                   .arg(n)
+                                   .arg(caption, iuserText.trimmed()));
             continue;
         }
         const int before = Count();

@@ -10,9 +10,15 @@
 
 namespace {
 
-const QString UnknownCommand = QStringLiteral("Unknown command \"%s\" is ignored.");
-const QString SubGroupMissing = QStringLiteral("Sub group does not exist. Lower the level.");
-const QString SyntaxError = QStringLiteral("Syntax error.");
+QString UnknownCommand() {
+    return QCoreApplication::translate("TPatchList", "Unknown command \"%s\" is ignored.");
+}
+QString SubGroupMissing() {
+    return QCoreApplication::translate("TPatchList", "Sub group does not exist. Lower the level.");
+}
+QString SyntaxError() {
+    return QCoreApplication::translate("TPatchList", "Syntax error.");
+}
 
 // Slots 1..10 of the level table: slot 1 the mode, slot n + 1 the group of the last "gn".
 constexpr int LevelSlots = 11;
@@ -140,15 +146,17 @@ TPatchProgram *TPatchList::FindByPath(QStringView Path) const {
 
 void TPatchList::ReadHeader(TPatchScriptParser &Parser) {
     if (!Parser.NextCommand())
-        Parser.Error(QStringLiteral("Empty patch script file."));
+        Parser.Error(QCoreApplication::translate("TPatchList", "Empty patch script file."));
     if (!Parser.CommandStartsWith("cubase parse file"))
-        Parser.Error(QStringLiteral("Script is not a Cubase Parse File."));
+        Parser.Error(
+            QCoreApplication::translate("TPatchList", "Script is not a Cubase Parse File."));
     if (!Parser.NextCommand())
-        Parser.Error(QStringLiteral("Premature end of Cubase Parse File."));
+        Parser.Error(
+            QCoreApplication::translate("TPatchList", "Premature end of Cubase Parse File."));
     if (!Parser.TakeWord("parser version"))
-        Parser.Error(QStringLiteral("Version Number not found."));
+        Parser.Error(QCoreApplication::translate("TPatchList", "Version Number not found."));
     if (Parser.TakeNumber(false) != 1)
-        Parser.Error(QStringLiteral("Wrong version number."));
+        Parser.Error(QCoreApplication::translate("TPatchList", "Wrong version number."));
 
     const std::array<std::pair<std::string_view, QString *>, 6> Values{{
         {"creators first name", &FCreatorFirstName},
@@ -171,7 +179,8 @@ void TPatchList::ReadHeader(TPatchScriptParser &Parser) {
 
     for (;;) {
         if (!Parser.NextCommand())
-            throw EPatchScriptError(QStringLiteral("No \"define patchnames\" section !"));
+            throw EPatchScriptError(
+                QCoreApplication::translate("TPatchList", "No \"define patchnames\" section !"));
         if (Parser.CommandStartsWith("define patchnames"))
             return;
         bool Known = false;
@@ -188,13 +197,14 @@ void TPatchList::ReadHeader(TPatchScriptParser &Parser) {
                 this->*Option.Field = Option.Value;
                 if (!Option.Implemented)
                     Parser.WarningFormat(
-                        QStringLiteral("Function [%s] is not implemented and ignored."),
+                        QCoreApplication::translate(
+                            "TPatchList", "Function [%s] is not implemented and ignored."),
                         TPatchScriptParser::Latin1(Option.Word));
                 Known = true;
             }
         }
         if (!Known)
-            Parser.WarningFormat(UnknownCommand, Parser.Command());
+            Parser.WarningFormat(UnknownCommand(), Parser.Command());
     }
 }
 
@@ -206,22 +216,23 @@ void TPatchList::ReadPatchNames(TPatchScriptParser &Parser) {
 
     while (Parser.NextCommand()) {
         if (Parser.RestText().empty() && !Parser.CommandStartsWith("sorted"))
-            Parser.Error(QStringLiteral("Name is missing."));
+            Parser.Error(QCoreApplication::translate("TPatchList", "Name is missing."));
         if (Parser.CommandText().size() < 2) {
-            Parser.WarningFormat(UnknownCommand, Parser.Command());
+            Parser.WarningFormat(UnknownCommand(), Parser.Command());
             continue;
         }
         int Level = 0;
         if (Parser.TakeLevel('p', Level)) {
             if (!Levels[Level])
-                Parser.Error(SubGroupMissing);
+                Parser.Error(SubGroupMissing());
             Current = ReadProgram(Parser, *Levels[Level]);
         } else if (Parser.TakeWord("k")) {
             const int Key = Parser.TakeNumber(true);
             if (Key < 0 || Key >= TPatchProgram::KeyCount)
                 Parser.Error(QStringLiteral("Key out of bounds (0..127)"));
             if (!Current)
-                Parser.Error(QStringLiteral("No program defined for key."));
+                Parser.Error(
+                    QCoreApplication::translate("TPatchList", "No program defined for key."));
             Current->SetKeyName(Key, Parser.Rest());
         } else if (Parser.TakeWord("mode")) {
             Levels.fill(nullptr);
@@ -242,7 +253,7 @@ void TPatchList::ReadPatchNames(TPatchScriptParser &Parser) {
         } else if (Parser.TakeLevel('g', Level)) {
             if (!Levels[Level]) {
                 if (Level != 1)
-                    Parser.Error(SubGroupMissing);
+                    Parser.Error(SubGroupMissing());
                 // Groups without a mode line go into a mode named after the device.
                 Levels[1] = AddMode(std::make_unique<TPatchModeGroup>(*this, nullptr, FDeviceName));
             }
@@ -255,32 +266,36 @@ void TPatchList::ReadPatchNames(TPatchScriptParser &Parser) {
             if (LastGroup)
                 LastGroup->SetSorted(true);
             else
-                Parser.Warning(QStringLiteral("No group defined for sorted property. Ignored."));
+                Parser.Warning(QCoreApplication::translate(
+                    "TPatchList", "No group defined for sorted property. Ignored."));
         } else {
-            Parser.WarningFormat(UnknownCommand, Parser.Command());
+            Parser.WarningFormat(UnknownCommand(), Parser.Command());
             Parser.ClearCommand();
         }
         if (!Parser.CommandText().empty())
-            Parser.WarningFormat(QStringLiteral("Ignoring remaining \"%s\" in command."),
-                                 Parser.Command());
+            Parser.WarningFormat(
+                QCoreApplication::translate("TPatchList", "Ignoring remaining \"%s\" in command."),
+                Parser.Command());
     }
 }
 
 TPatchProgram *TPatchList::ReadProgram(TPatchScriptParser &Parser, TPatchModeGroup &Group) {
     if (!Parser.TakeWord(","))
-        Parser.Error(SyntaxError);
+        Parser.Error(SyntaxError());
     const int Program = Parser.TakeNumber(true);
     if (Program < 0 || Program > 127)
         Parser.Error(QStringLiteral("Program number out of bounds (0..127)"));
     if (!Parser.TakeWord(","))
-        Parser.Error(SyntaxError);
+        Parser.Error(SyntaxError());
     const int First = Parser.TakeNumber(true);
     int BankMSB = -1;
     int BankLSB = -1;
     if (Parser.TakeWord(",")) {
         const int Second = Parser.TakeNumber(true);
-        const QString MsbRange = QStringLiteral("MSB out of bounds (-1..127)");
-        const QString LsbRange = QStringLiteral("LSB out of bounds (-1..127)");
+        const QString MsbRange =
+            QCoreApplication::translate("TPatchList", "MSB out of bounds (-1..127)");
+        const QString LsbRange =
+            QCoreApplication::translate("TPatchList", "LSB out of bounds (-1..127)");
         if (First < -1 || First > 127)
             Parser.Error(FSwapBytes ? LsbRange : MsbRange);
         if (Second < -1 || Second > 127)

@@ -16,7 +16,9 @@
 
 namespace {
 
-const QString NotAScript = QStringLiteral("Script is not a Cubase Parse File.");
+QString NotAScript() {
+    return QCoreApplication::translate("TPatchScriptParser", "Script is not a Cubase Parse File.");
+}
 
 // Everything up to the blank counts as white space in a script line, NUL included.
 std::string_view Trim(std::string_view Text) {
@@ -138,17 +140,18 @@ void CheckTextStart(QByteArrayView Text) {
     while (I < Text.size() && IsCheckBlank(Text[I]))
         ++I;
     if (I >= Text.size() || Text[I] != '[')
-        throw EPatchScriptError(NotAScript);
+        throw EPatchScriptError(NotAScript());
     ++I;
     while (I < Text.size() && IsCheckBlank(Text[I]))
         ++I;
     if (I >= Text.size() || Text[I] != 'c')
-        throw EPatchScriptError(NotAScript);
+        throw EPatchScriptError(NotAScript());
 }
 
 QString LineText(qsizetype LineIndex, const char *Kind, const QString &Message) {
-    return QStringLiteral("Line ") + QString::number(LineIndex + 1) + QLatin1String(": ") +
-           QLatin1String(Kind) + QLatin1String(": ") + Message;
+    return QCoreApplication::translate("TPatchScriptParser", "Line ") +
+           QString::number(LineIndex + 1) + QLatin1String(": ") + QLatin1String(Kind) +
+           QLatin1String(": ") + Message;
 }
 
 } // namespace
@@ -210,10 +213,12 @@ QByteArray TPatchScriptParser::ReadScriptFile(const QString &FileName, bool Head
             break;
         case TFileReadResult::Missing:
             throw EPatchFileError(
-                QStringLiteral("Cannot open \"%1\": %2")
+                QCoreApplication::translate("TPatchScriptParser", "Cannot open \"%1\": %2")
                     .arg(FileName, QString::fromLocal8Bit(std::strerror(ENOENT))));
         case TFileReadResult::Unreadable:
-            throw EPatchFileError(QStringLiteral("Cannot read \"%1\": %2").arg(FileName, Error));
+            throw EPatchFileError(
+                QCoreApplication::translate("TPatchScriptParser", "Cannot read \"%1\": %2")
+                    .arg(FileName, Error));
         case TFileReadResult::TooLarge:
             throw EPatchFileError(
                 QCoreApplication::translate(
@@ -268,7 +273,8 @@ bool TPatchScriptParser::NextCommand() {
         for (;;) {
             if (!NextLine(Line)) {
                 FLineIndex = FLinesRead;
-                Warning(QStringLiteral("[end] command not found."));
+                Warning(
+                    QCoreApplication::translate("TPatchScriptParser", "[end] command not found."));
                 return false;
             }
             FLineIndex = FLinesRead++;
@@ -293,7 +299,7 @@ bool TPatchScriptParser::NextCommand() {
             return true;
         }
         if (FLog)
-            Warning(QStringLiteral("Syntax error."));
+            Warning(QCoreApplication::translate("TPatchScriptParser", "Syntax error."));
     }
 }
 
@@ -313,7 +319,7 @@ bool TPatchScriptParser::TakeLevel(char Letter, int &Level) {
         return false;
     Level = FCommand[1] - '0';
     if (FCommand[1] < '1' || FCommand[1] > '9')
-        Error(QStringLiteral("Syntax error."));
+        Error(QCoreApplication::translate("TPatchScriptParser", "Syntax error."));
     FCommand = Trim(FCommand.substr(2));
     return true;
 }
@@ -330,11 +336,11 @@ int TPatchScriptParser::TakeNumber(bool Remove) {
             Value = Value * 10 + (FCommand[End] - '0');
     }
     if (End == First)
-        Error(QStringLiteral("Number expected."));
+        Error(QCoreApplication::translate("TPatchScriptParser", "Number expected."));
     if (Negative)
         Value = -Value;
     if (Value > std::numeric_limits<int>::max() || Value < std::numeric_limits<int>::min())
-        Error(QStringLiteral("Number expected."));
+        Error(QCoreApplication::translate("TPatchScriptParser", "Number expected."));
     if (Remove)
         FCommand = Trim(FCommand.substr(End));
     return static_cast<int>(Value);

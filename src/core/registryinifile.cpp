@@ -194,7 +194,9 @@ struct TRegistryIniFile::TStore {
     void SaveLocked() {
         Read();
         if (Frozen)
-            throw EIniFileException(QStringLiteral("Settings not saved: %1").arg(FrozenReason));
+            throw EIniFileException(
+                QCoreApplication::translate("TCustomIniFile", "Settings not saved: %1")
+                    .arg(FrozenReason));
         const QByteArray Text = Document.Text();
         if (Text != Base.Text() || !Stamp.Exists)
             WriteFileAtomically(FileName, Text);
@@ -225,7 +227,9 @@ struct TRegistryIniFile::TStore {
     // succeeds, and the changes stay in memory to be saved later.
     template <typename F> void Locked(F Work) {
         if (Frozen)
-            throw EIniFileException(QStringLiteral("Settings not saved: %1").arg(FrozenReason));
+            throw EIniFileException(
+                QCoreApplication::translate("TCustomIniFile", "Settings not saved: %1")
+                    .arg(FrozenReason));
         try {
             QLockFile File(FileName + QStringLiteral(".lock"));
             Lock(File);
@@ -235,7 +239,7 @@ struct TRegistryIniFile::TStore {
             Failed(E.Message());
             throw;
         } catch (const std::exception &E) {
-            Failed(QStringLiteral("Settings could not be saved: %1")
+            Failed(QCoreApplication::translate("TCustomIniFile", "Settings could not be saved: %1")
                        .arg(QString::fromLocal8Bit(E.what())));
             throw;
         }
@@ -264,17 +268,22 @@ struct TRegistryIniFile::TStore {
         for (int N = 1; QFileInfo::exists(Aside); ++N)
             Aside = FileName + QStringLiteral(".corrupt-") + Stamp + u'-' + QString::number(N);
         if (QDir().rename(FileName, Aside)) {
-            PendingNotice() = QStringLiteral("The settings file \"%1\" could not be read (%2); it "
-                                             "was kept as \"%3\" and default settings are used.")
-                                  .arg(Native(FileName), Reason, Native(Aside));
+            PendingNotice() =
+                QCoreApplication::translate("TCustomIniFile",
+                                            "The settings file \"%1\" could not be read (%2); it "
+                                            "was kept as \"%3\" and default settings are used.")
+                    .arg(Native(FileName), Reason, Native(Aside));
             return;
         }
         Frozen = true;
-        FrozenReason = QStringLiteral("the damaged settings file \"%1\" is kept as it is")
+        FrozenReason = QCoreApplication::translate(
+                           "TCustomIniFile", "the damaged settings file \"%1\" is kept as it is")
                            .arg(Native(FileName));
-        PendingNotice() = QStringLiteral("The settings file \"%1\" could not be read (%2); it was "
-                                         "left as it is and settings will not be saved.")
-                              .arg(Native(FileName), Reason);
+        PendingNotice() =
+            QCoreApplication::translate("TCustomIniFile",
+                                        "The settings file \"%1\" could not be read (%2); it was "
+                                        "left as it is and settings will not be saved.")
+                .arg(Native(FileName), Reason);
     }
 };
 
@@ -302,7 +311,8 @@ TStorePtr OpenStore(const QString &FileName) {
     if (Uninstalled().contains(Key)) {
         Store->Frozen = true;
         Store->Removed = true;
-        Store->FrozenReason = QStringLiteral("the settings were removed by Uninstall");
+        Store->FrozenReason =
+            QCoreApplication::translate("TCustomIniFile", "the settings were removed by Uninstall");
     } else {
         Store->Read();
     }
@@ -469,7 +479,9 @@ void TRegistryIniFile::UpdateFile() {
     if (FStore->InMemory())
         return;
     if (FStore->Frozen)
-        throw EIniFileException(QStringLiteral("Settings not saved: %1").arg(FStore->FrozenReason));
+        throw EIniFileException(
+            QCoreApplication::translate("TCustomIniFile", "Settings not saved: %1")
+                .arg(FStore->FrozenReason));
     // Nothing to save: what another program saved meanwhile is read all the same.
     if (!FStore->Unsaved())
         FStore->Refresh();

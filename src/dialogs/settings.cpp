@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,20 +64,22 @@ QScrollArea *Scrolled(QWidget *Page) {
 
 // The entries of the controller code lists.
 QStringList ControllerCodeTexts() {
-    return QStringList{QStringLiteral("(none)"), QStringLiteral("Pitch Wheel")} +
+    return QStringList{QCoreApplication::translate("TSettings", "(none)"),
+                       QCoreApplication::translate("TSettings", "Pitch Wheel")} +
            MidiTool::ControllerEntries();
 }
 
 QStringList JoystickActionTexts() {
-    const QString axes[] = {QStringLiteral("Joystick %1 left/right"),
-                            QStringLiteral("Joystick %1 up/down"),
-                            QStringLiteral("Joystick %1 Z-layer")};
+    const QString axes[] = {QCoreApplication::translate("TSettings", "Joystick %1 left/right"),
+                            QCoreApplication::translate("TSettings", "Joystick %1 up/down"),
+                            QCoreApplication::translate("TSettings", "Joystick %1 Z-layer")};
     QStringList texts;
     for (int entry = 0; entry < TSettings::JoystickActions; ++entry) {
         const auto [button, joystick, axis] = TSettings::JoystickAction(entry);
         QString text = axes[axis].arg(joystick);
         if (button > 0)
-            text += QLatin1Char(' ') + QStringLiteral("button %1 pressed").arg(button);
+            text += QLatin1Char(' ') +
+                    QCoreApplication::translate("TSettings", "button %1 pressed").arg(button);
         texts << text;
     }
     return texts;
@@ -97,24 +100,24 @@ TSettings::TSettings(TSettingsHost &Host, QWidget *Owner)
       FHost(Host), FKeyWidthBar(&Host.KeyWidthBar()), FKeyWidthHome(FKeyWidthBar->parentWidget()),
       FKeyWidthPlace(FKeyWidthBar->geometry()) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     for (auto &axes : FJoystickMap)
         for (auto &states : axes)
             states.fill(ControllerCode::None);
     setObjectName(QStringLiteral("Settings"));
 
     PageControl = new QTabWidget(this);
-    PageControl->addTab(Scrolled(BuildGeneralPage()), QStringLiteral("General"));
-    PageControl->addTab(Scrolled(BuildPlayingPage()), QStringLiteral("Playing"));
-    PageControl->addTab(Scrolled(BuildControllerPage()), QStringLiteral("Controller"));
-    PageControl->addTab(Scrolled(BuildJoystickPage()), QStringLiteral("Joystick"));
-    PageControl->addTab(Scrolled(BuildMouseWheelPage()), QStringLiteral("Mouse Wheel"));
+    PageControl->addTab(Scrolled(BuildGeneralPage()), tr("General"));
+    PageControl->addTab(Scrolled(BuildPlayingPage()), tr("Playing"));
+    PageControl->addTab(Scrolled(BuildControllerPage()), tr("Controller"));
+    PageControl->addTab(Scrolled(BuildJoystickPage()), tr("Joystick"));
+    PageControl->addTab(Scrolled(BuildMouseWheelPage()), tr("Mouse Wheel"));
     PageControl->addTab(Scrolled(BuildLabelsPage()), tr("Keys"));
     FitListWidths();
 
-    OkButton = new QPushButton(QStringLiteral("&OK"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
+    OkButton = new QPushButton(tr("&OK"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    ApplyButton = new QPushButton(tr("&Apply"), this);
     OkButton->setDefault(true);
     CancelButton->setAutoDefault(false);
     ApplyButton->setAutoDefault(false);
@@ -222,12 +225,12 @@ TSettings::~TSettings() {
 
 QWidget *TSettings::BuildGeneralPage() {
     auto *page = new QWidget;
-    AppearanceGroup = new QGroupBox(QStringLiteral("Appearance"));
-    KeyWidthLabel = new QLabel(QStringLiteral("Key Width"));
-    OldStyleCheck = new QCheckBox(QStringLiteral("Use old style keyboard"));
-    ShowArrowsCheck = new QCheckBox(QStringLiteral("Show keyboard arrow buttons"));
-    ShowArrowsCheck->setToolTip(QStringLiteral(
-        "You can use Alt+Mouse dragging to shift the keyboard\nwithout these buttons."));
+    AppearanceGroup = new QGroupBox(tr("Appearance"));
+    KeyWidthLabel = new QLabel(tr("Key Width"));
+    OldStyleCheck = new QCheckBox(tr("Use old style keyboard"));
+    ShowArrowsCheck = new QCheckBox(tr("Show keyboard arrow buttons"));
+    ShowArrowsCheck->setToolTip(
+        tr("You can use Alt+Mouse dragging to shift the keyboard\nwithout these buttons."));
     // The main window's own bar, lent for as long as the dialog lives; its handler still
     // changes the key width.
     auto *appearance = new QVBoxLayout(AppearanceGroup);
@@ -248,10 +251,10 @@ QWidget *TSettings::BuildGeneralPage() {
     connect(ShowArrowsCheck, &QCheckBox::clicked, this,
             [this](bool On) { FHost.SetArrowsVisible(On); });
 
-    auto *language = new QGroupBox(QStringLiteral("Note display language"));
-    InternationalNamesRadio = new QRadioButton(QStringLiteral("&International"));
-    GermanNamesRadio = new QRadioButton(QStringLiteral("&German"));
-    ItalianNamesRadio = new QRadioButton(QStringLiteral("&French / Italian"));
+    auto *language = new QGroupBox(tr("Note display language"));
+    InternationalNamesRadio = new QRadioButton(tr("&International"));
+    GermanNamesRadio = new QRadioButton(tr("&German"));
+    ItalianNamesRadio = new QRadioButton(tr("&French / Italian"));
     InternationalNamesRadio->setChecked(true);
     auto *languages = new QVBoxLayout(language);
     for (QRadioButton *r : {InternationalNamesRadio, GermanNamesRadio, ItalianNamesRadio})
@@ -273,19 +276,19 @@ QWidget *TSettings::BuildGeneralPage() {
 
 QWidget *TSettings::BuildPlayingPage() {
     auto *page = new QWidget;
-    auto *mapping = new QGroupBox(QStringLiteral("Note-key mapping"));
+    auto *mapping = new QGroupBox(tr("Note-key mapping"));
     UpperKeyEdit = new TVKEdit;
     LowerKeyEdit = new TVKEdit;
-    DefaultUpperKeyButton = new QPushButton(QStringLiteral("Default"));
-    DefaultLowerKeyButton = new QPushButton(QStringLiteral("Default"));
+    DefaultUpperKeyButton = new QPushButton(tr("Default"));
+    DefaultLowerKeyButton = new QPushButton(tr("Default"));
     auto *keys = new QGridLayout(mapping);
-    keys->addWidget(Text(QStringLiteral("Here you can specify which key on the computer keyboard "
-                                        "corresponds to note \"C\" / \"do\".")),
+    keys->addWidget(Text(tr("Here you can specify which key on the computer keyboard "
+                            "corresponds to note \"C\" / \"do\".")),
                     0, 0, 1, 3);
-    keys->addWidget(Text(QStringLiteral("Upper manual (second row on computer keyboard):")), 1, 0);
+    keys->addWidget(Text(tr("Upper manual (second row on computer keyboard):")), 1, 0);
     keys->addWidget(UpperKeyEdit, 1, 1);
     keys->addWidget(DefaultUpperKeyButton, 1, 2);
-    keys->addWidget(Text(QStringLiteral("Lower manual (fourth row on computer keyboard):")), 2, 0);
+    keys->addWidget(Text(tr("Lower manual (fourth row on computer keyboard):")), 2, 0);
     keys->addWidget(LowerKeyEdit, 2, 1);
     keys->addWidget(DefaultLowerKeyButton, 2, 2);
     keys->setColumnStretch(0, 1);
@@ -304,21 +307,21 @@ QWidget *TSettings::BuildPlayingPage() {
     connect(DefaultLowerKeyButton, &QPushButton::clicked, this,
             [this] { SetKeyEdit(*LowerKeyEdit, DefaultLowerScanCode); });
 
-    auto *velocity = new QGroupBox(QStringLiteral("Velocity / Dynamic play"));
+    auto *velocity = new QGroupBox(tr("Velocity / Dynamic play"));
     VelocityUpDown = new TNumberEdit(0, 127);
     ShiftVelocityUpDown = new TNumberEdit(1, 100);
     VelocityUpDown->SetAccessibleNames(tr("Standard velocity"));
     ShiftVelocityUpDown->SetAccessibleNames(tr("Alternate velocity with Shift"));
-    ShiftLouderRadio = new QRadioButton(QStringLiteral("% &Louder"));
-    ShiftQuieterRadio = new QRadioButton(QStringLiteral("% &Quieter"));
+    ShiftLouderRadio = new QRadioButton(tr("% &Louder"));
+    ShiftQuieterRadio = new QRadioButton(tr("% &Quieter"));
     auto *v = new QGridLayout(velocity);
     v->addWidget(Text(tr("The velocity is the volume of a single note. On real music keyboards, "
                          "this is how hard you press a key. The computer keys play with the "
                          "standard velocity (F1 and F2 step it), the mouse too unless it plays "
                          "by where a key is struck.")),
                  0, 0, 1, 2);
-    v->addWidget(Text(QStringLiteral("Standard velocity (0..127):")), 1, 0);
-    v->addWidget(Text(QStringLiteral("Alternate velocity with Shift (in percent):")), 1, 1);
+    v->addWidget(Text(tr("Standard velocity (0..127):")), 1, 0);
+    v->addWidget(Text(tr("Alternate velocity with Shift (in percent):")), 1, 1);
     v->addWidget(VelocityUpDown, 2, 0);
     auto *shift = new QHBoxLayout;
     shift->addWidget(ShiftVelocityUpDown);
@@ -451,27 +454,27 @@ QWidget *TSettings::BuildControllerPage() {
     LeftRightBox->setObjectName(QStringLiteral("LeftRightBox"));
     ModulationWheelBox = List();
     ModulationWheelBox->setObjectName(QStringLiteral("ModulationWheelBox"));
-    auto *keyboard = new QGroupBox(QStringLiteral("Keyboard"));
+    auto *keyboard = new QGroupBox(tr("Keyboard"));
     auto *k = new QVBoxLayout(keyboard);
-    k->addWidget(Caption(QStringLiteral("&Up/Down Controller"), UpDownBox));
+    k->addWidget(Caption(tr("&Up/Down Controller"), UpDownBox));
     k->addWidget(UpDownBox);
-    k->addWidget(Caption(QStringLiteral("&Left/Right Controller"), LeftRightBox));
+    k->addWidget(Caption(tr("&Left/Right Controller"), LeftRightBox));
     k->addWidget(LeftRightBox);
-    k->addWidget(Text(QStringLiteral("These are the controllers that are sent when you use the "
-                                     "\"special hold mode\" on the keyboard.")));
+    k->addWidget(Text(tr("These are the controllers that are sent when you use the "
+                         "\"special hold mode\" on the keyboard.")));
     k->addStretch();
-    auto *wheels = new QGroupBox(QStringLiteral("Wheels"));
+    auto *wheels = new QGroupBox(tr("Wheels"));
     auto *w = new QVBoxLayout(wheels);
-    w->addWidget(Caption(QStringLiteral("&Mod Wheel Controller"), ModulationWheelBox));
+    w->addWidget(Caption(tr("&Mod Wheel Controller"), ModulationWheelBox));
     w->addWidget(ModulationWheelBox);
-    w->addWidget(Text(QStringLiteral("This is the controller that is sent by the \"modulation "
-                                     "wheel\" at the left side of the keyboard.")));
+    w->addWidget(Text(tr("This is the controller that is sent by the \"modulation "
+                         "wheel\" at the left side of the keyboard.")));
     w->addStretch();
 
     auto *column = new QVBoxLayout(page);
-    column->addWidget(Text(QStringLiteral(
-        "Hint: To easily set up the controller numbers, select a combobox and move the "
-        "slider/knob that you want to control with it.")));
+    column->addWidget(
+        Text(tr("Hint: To easily set up the controller numbers, select a combobox and move the "
+                "slider/knob that you want to control with it.")));
     auto *row = new QHBoxLayout;
     row->addWidget(keyboard, 193, Qt::AlignTop);
     row->addWidget(wheels, 193, Qt::AlignTop);
@@ -485,8 +488,7 @@ QWidget *TSettings::BuildJoystickPage() {
     JoystickActionBox = List();
     JoystickActionBox->setMinimumWidth(233);
     JoystickControllerBox = List();
-    DisableJoystickSetupCheck =
-        new QCheckBox(QStringLiteral("Disable automatic controller choice"));
+    DisableJoystickSetupCheck = new QCheckBox(tr("Disable automatic controller choice"));
     // Any change of the action shows its assignment; only a user's choice of controller stores.
     connect(JoystickActionBox, &QComboBox::currentIndexChanged, this,
             [this] { ShowJoystickAssignment(); });
@@ -494,20 +496,20 @@ QWidget *TSettings::BuildJoystickPage() {
             &TSettings::JoystickControllerChanged);
 
     auto *column = new QVBoxLayout(page);
-    column->addWidget(Text(QStringLiteral(
-        "You can use a joystick to send controller messages. It must be connected and its "
-        "device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.")));
+    column->addWidget(Text(
+        tr("You can use a joystick to send controller messages. It must be connected and its "
+           "device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.")));
     auto *grid = new QGridLayout;
-    grid->addWidget(Caption(QStringLiteral("&Joystick/Action"), JoystickActionBox), 0, 0);
-    grid->addWidget(Caption(QStringLiteral("&Controller"), JoystickControllerBox), 0, 1);
+    grid->addWidget(Caption(tr("&Joystick/Action"), JoystickActionBox), 0, 0);
+    grid->addWidget(Caption(tr("&Controller"), JoystickControllerBox), 0, 1);
     grid->addWidget(JoystickActionBox, 1, 0);
     grid->addWidget(JoystickControllerBox, 1, 1);
     grid->setColumnStretch(0, 233);
     grid->setColumnStretch(1, 169);
     column->addLayout(grid);
-    column->addWidget(Text(QStringLiteral(
-        "To easily set up the controller number, move the slider/knob that you want to control "
-        "with it. In case of problems, disable it below.")));
+    column->addWidget(Text(
+        tr("To easily set up the controller number, move the slider/knob that you want to control "
+           "with it. In case of problems, disable it below.")));
     column->addWidget(DisableJoystickSetupCheck);
     column->addStretch();
     return page;
@@ -517,14 +519,14 @@ QWidget *TSettings::BuildMouseWheelPage() {
     auto *page = new QWidget;
     MouseWheelBox = List();
     MouseWheelBox->setObjectName(QStringLiteral("MouseWheelBox"));
-    auto *controller = new QGroupBox(QStringLiteral("Controller"));
+    auto *controller = new QGroupBox(tr("Controller"));
     auto *c = new QVBoxLayout(controller);
-    c->addWidget(Text(QStringLiteral(
-        "You can use a mouse wheel to send controller messages. Choose a controller below. You "
-        "can turn the knob or wheel corresponding to the desired controller on Ondrel or a "
-        "connected MIDI device to set the controller.")));
+    c->addWidget(Text(
+        tr("You can use a mouse wheel to send controller messages. Choose a controller below. You "
+           "can turn the knob or wheel corresponding to the desired controller on Ondrel or a "
+           "connected MIDI device to set the controller.")));
     auto *pick = new QHBoxLayout;
-    pick->addWidget(Caption(QStringLiteral("&Controller"), MouseWheelBox));
+    pick->addWidget(Caption(tr("&Controller"), MouseWheelBox));
     pick->addWidget(MouseWheelBox);
     pick->addStretch();
     c->addLayout(pick);
@@ -534,19 +536,19 @@ QWidget *TSettings::BuildMouseWheelPage() {
     MouseWheelSensitivityBar->setTickPosition(QSlider::NoTicks);
     MouseWheelSensitivityBar->setPageStep(1);
     MouseWheelSensitivityBar->setFixedWidth(150);
-    auto *sensitivity = new QGroupBox(QStringLiteral("Sensitivity"));
+    auto *sensitivity = new QGroupBox(tr("Sensitivity"));
     auto *s = new QVBoxLayout(sensitivity);
-    s->addWidget(Text(QStringLiteral("The sensitivity defines how much the controller is changed "
-                                     "with one \"tick\" of the mousewheel.")));
-    s->addWidget(Text(QStringLiteral(
+    s->addWidget(Text(tr("The sensitivity defines how much the controller is changed "
+                         "with one \"tick\" of the mousewheel.")));
+    s->addWidget(Text(tr(
         "\"Slow\" means very fine resolution but you need to turn a lot to change the controller "
         "significantly. On the other hand, \"Fast\" has the effect that little wheel movement "
         "results in big controller changes.")));
     auto *bar = new QHBoxLayout;
-    bar->addWidget(Caption(QStringLiteral("&Sensitivity"), MouseWheelSensitivityBar));
-    bar->addWidget(new QLabel(QStringLiteral("Slow")));
+    bar->addWidget(Caption(tr("&Sensitivity"), MouseWheelSensitivityBar));
+    bar->addWidget(new QLabel(tr("Slow")));
     bar->addWidget(MouseWheelSensitivityBar);
-    bar->addWidget(new QLabel(QStringLiteral("Fast")));
+    bar->addWidget(new QLabel(tr("Fast")));
     bar->addStretch();
     s->addLayout(bar);
 

@@ -36,7 +36,7 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FKeyboard(Keyboard) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Transpose"));
+    setWindowTitle(tr("Transpose"));
     setObjectName(QStringLiteral("TransposeForm"));
 
     // Everything is laid out from the texts' own sizes, so that larger fonts or other wording
@@ -48,7 +48,7 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     bevel->setContentsMargins(8, 6, 6, 6);
     bevel->setVerticalSpacing(4);
 
-    HelpLabel = WrappedLabel(QStringLiteral("Number of semi- tones to transpose:"), TransposeBevel);
+    HelpLabel = WrappedLabel(tr("Number of semi- tones to transpose:"), TransposeBevel);
     TransposeUpDown = new TNumberEdit(-TransposeLimit, TransposeLimit, TransposeBevel);
     TransposeUpDown->setMinimumWidth(TransposeUpDown->sizeHint().width());
     TransposeEdit = TransposeUpDown->Edit();
@@ -64,11 +64,11 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     bevel->setRowMinimumHeight(1, 4);
 
     DisplayTransposedCheck =
-        new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), TransposeBevel);
-    TransposeThruCheck = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), TransposeBevel);
+        new QCheckBox(tr("Display transposed notes on keyboard"), TransposeBevel);
+    TransposeThruCheck = new QCheckBox(tr("Transpose MIDI Thru notes"), TransposeBevel);
     TransposeThruCheck->setChecked(true);
     KeepTransposeCheck =
-        new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), TransposeBevel);
+        new QCheckBox(tr("Keep transpose when this window is closed."), TransposeBevel);
     int row = 2;
     for (QCheckBox *c : {DisplayTransposedCheck, TransposeThruCheck, KeepTransposeCheck})
         bevel->addWidget(c, row++, 0, 1, 2);
@@ -82,27 +82,31 @@ TTransposeForm::TTransposeForm(TKeyboardModel &Keyboard, QWidget *Owner)
     auto *help = new QVBoxLayout(HelpPanel);
     help->setContentsMargins(6, 6, 6, 6);
     for (const char *text :
-         {"Use this window to transpose all outgoing notes either up (positive) or down "
-          "(negative) in semi tones.",
-          "Checking \"Display transposed notes on keyboard\" results in transposing before the "
-          "notes are displayed on the keyboard. This may seem as playing wrong notes.",
-          "Checking \"Transpose MIDI Thru notes\" will transpose also all notes that come in to "
-          "the MIDI in port.",
-          "When you check \"Keep transpose when this window is closed\", the notes keep on being "
-          "transposed even when you have closed this window. Otherwise, closing this window "
-          "resets to 0 transpose."}) {
-        QLabel *l = WrappedLabel(QString::fromLatin1(text), HelpPanel);
+         {QT_TR_NOOP("Use this window to transpose all outgoing notes either up (positive) or down "
+                     "(negative) in semi tones."),
+          QT_TR_NOOP(
+              "Checking \"Display transposed notes on keyboard\" results in transposing before the "
+              "notes are displayed on the keyboard. This may seem as playing wrong notes."),
+          QT_TR_NOOP("Checking \"Transpose MIDI Thru notes\" will transpose also all notes that "
+                     "come in to "
+                     "the MIDI in port."),
+          QT_TR_NOOP(
+              "When you check \"Keep transpose when this window is closed\", the notes keep on "
+              "being "
+              "transposed even when you have closed this window. Otherwise, closing this window "
+              "resets to 0 transpose.")}) {
+        QLabel *l = WrappedLabel(tr(text), HelpPanel);
         QFont f = l->font();
         f.setPointSizeF(f.pointSizeF() * 0.85);
         l->setFont(f);
         help->addWidget(l);
     }
 
-    CloseButton = new QPushButton(QStringLiteral("&Close"), this);
-    HelpButton = new QPushButton(QStringLiteral("Hide help"), this);
+    CloseButton = new QPushButton(tr("&Close"), this);
+    HelpButton = new QPushButton(tr("Hide help"), this);
     // Wide enough for either caption, so that the button keeps its size when it toggles.
-    const int helpWidth = std::max(HelpButton->sizeHint().width(),
-                                   QPushButton(QStringLiteral("Show Help")).sizeHint().width());
+    const int helpWidth =
+        std::max(HelpButton->sizeHint().width(), QPushButton(tr("Show Help")).sizeHint().width());
     HelpButton->setMinimumWidth(std::max(ButtonWidth, helpWidth));
     CloseButton->setMinimumWidth(std::max(ButtonWidth, CloseButton->sizeHint().width()));
     CloseButton->setDefault(true);
@@ -134,7 +138,7 @@ bool TTransposeForm::HelpVisible() const {
 
 void TTransposeForm::SetHelpVisible(bool Value) {
     HelpPanel->setVisible(Value);
-    HelpButton->setText(Value ? FHideHelpCaption : QStringLiteral("Show Help"));
+    HelpButton->setText(Value ? FHideHelpCaption : tr("Show Help"));
     // The wrapped help texts take the height they need at the window's width.
     QLayout *main = layout();
     main->invalidate();

@@ -124,20 +124,19 @@ QValidator::State TKnobUpDown::validate(QString &Text, int &Pos) const {
 TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     : QDialog(Owner, Qt::Tool), FKnobBar(KnobBar) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Knob Preset Editor"));
+    setWindowTitle(tr("Knob Preset Editor"));
 
     // Laid out rather than placed, so that larger fonts (a high-DPI desktop) grow the dialog
     // instead of cutting its texts off.
-    IntroLabel =
-        WrappedLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
-                                    "controller data to your MIDI device or sequencer."),
-                     this);
-    HelpLabel = WrappedLabel(QStringLiteral("Here you can define which knobs to display and their "
-                                            "properties. You can also save presets with sets of "
-                                            "knobs."),
+    IntroLabel = WrappedLabel(tr("You can place knobs on the keyboard. These knobs send "
+                                 "controller data to your MIDI device or sequencer."),
+                              this);
+    HelpLabel = WrappedLabel(tr("Here you can define which knobs to display and their "
+                                "properties. You can also save presets with sets of "
+                                "knobs."),
                              this);
 
-    KnobCountGroup = new QGroupBox(QStringLiteral("Knob count:"), this);
+    KnobCountGroup = new QGroupBox(tr("Knob count:"), this);
     KnobCountUpDown = new TKnobUpDown(KnobCountGroup);
     KnobCountUpDown->setRange(0, FWorkingList.MaxCount());
     KnobCountUpDown->OnStep = [this](int direction) { KnobCountStep(direction); };
@@ -146,23 +145,23 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     auto *countRow = new QHBoxLayout(KnobCountGroup);
     countRow->addWidget(KnobCountUpDown);
 
-    KnobPresetsGroup = new QGroupBox(QStringLiteral("Knob Presets"), this);
+    KnobPresetsGroup = new QGroupBox(tr("Knob Presets"), this);
     PresetsBox = new QComboBox(KnobPresetsGroup);
     PresetsBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     PresetsBox->setMinimumContentsLength(12);
     connect(PresetsBox, &QComboBox::activated, this, &TKnobEditForm::PresetChosen);
-    NewPresetButton = new QPushButton(QStringLiteral("New"), KnobPresetsGroup);
+    NewPresetButton = new QPushButton(tr("New"), KnobPresetsGroup);
     connect(NewPresetButton, &QPushButton::clicked, this, [this] { NewPreset(); });
-    SavePresetButton = new QPushButton(QStringLiteral("Save"), KnobPresetsGroup);
+    SavePresetButton = new QPushButton(tr("Save"), KnobPresetsGroup);
     connect(SavePresetButton, &QPushButton::clicked, this, &TKnobEditForm::SaveEditedPreset);
-    DeletePresetButton = new QPushButton(QStringLiteral("Delete"), KnobPresetsGroup);
+    DeletePresetButton = new QPushButton(tr("Delete"), KnobPresetsGroup);
     connect(DeletePresetButton, &QPushButton::clicked, this, &TKnobEditForm::DeletePreset);
     auto *presetRow = new QHBoxLayout(KnobPresetsGroup);
     presetRow->addWidget(PresetsBox, 1);
     for (QPushButton *b : {NewPresetButton, SavePresetButton, DeletePresetButton})
         presetRow->addWidget(b);
 
-    NoKnobsPanel = new QLabel(QStringLiteral("No Knobs !"), this);
+    NoKnobsPanel = new QLabel(tr("No Knobs !"), this);
     NoKnobsPanel->setAlignment(Qt::AlignCenter);
     NoKnobsPanel->setFrameShape(QFrame::StyledPanel);
     QFont big = NoKnobsPanel->font();
@@ -198,9 +197,9 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     });
     connect(KnobControllerBox, &QComboBox::activated, this, &TKnobEditForm::KnobControllerChosen);
 
-    KnobRangeGroup = new QGroupBox(QStringLiteral("Display Range"), page);
-    KnobPositiveRadio = new QRadioButton(QStringLiteral("&0 .. 127"), KnobRangeGroup);
-    KnobNegativeRadio = new QRadioButton(QStringLiteral("-&64 .. +63"), KnobRangeGroup);
+    KnobRangeGroup = new QGroupBox(tr("Display Range"), page);
+    KnobPositiveRadio = new QRadioButton(tr("&0 .. 127"), KnobRangeGroup);
+    KnobNegativeRadio = new QRadioButton(tr("-&64 .. +63"), KnobRangeGroup);
     connect(KnobPositiveRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
     connect(KnobNegativeRadio, &QRadioButton::clicked, this, &TKnobEditForm::RangeClicked);
     RangeHelpLabel =
@@ -245,22 +244,22 @@ TKnobEditForm::TKnobEditForm(TKnobList &KnobBar, QWidget *Owner)
     DefaultValueEdit->setMaxLength(3);
 
     auto *fields = new QGridLayout(page);
-    fields->addWidget(FieldLabel(QStringLiteral("&Name"), KnobNameEdit, page), 0, 0);
+    fields->addWidget(FieldLabel(tr("&Name"), KnobNameEdit, page), 0, 0);
     fields->addWidget(KnobNameEdit, 0, 1);
-    fields->addWidget(FieldLabel(QStringLiteral("&Controller"), KnobControllerBox, page), 1, 0);
+    fields->addWidget(FieldLabel(tr("&Controller"), KnobControllerBox, page), 1, 0);
     fields->addWidget(KnobControllerBox, 1, 1);
     fields->addWidget(KnobRangeGroup, 2, 0, 1, 3);
-    fields->addWidget(FieldLabel(QStringLiteral("&Default Value"), DefaultValueUpDown, page), 3, 0);
+    fields->addWidget(FieldLabel(tr("&Default Value"), DefaultValueUpDown, page), 3, 0);
     fields->addWidget(DefaultValueUpDown, 3, 1, Qt::AlignLeft);
     fields->setColumnStretch(2, 1);
     fields->setRowStretch(4, 1);
 
-    OkButton = new QPushButton(QStringLiteral("&OK"), this);
+    OkButton = new QPushButton(tr("&OK"), this);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &TKnobEditForm::AcceptChanges);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    ApplyButton = new QPushButton(QStringLiteral("&Apply"), this);
+    ApplyButton = new QPushButton(tr("&Apply"), this);
     connect(ApplyButton, &QPushButton::clicked, this, &TKnobEditForm::ApplyChanges);
 
     auto *top = new QHBoxLayout;
@@ -358,7 +357,7 @@ void TKnobEditForm::RebuildTabs() {
     FCommitEnabled = false;
     const int count = FWorkingList.Count();
     while (KnobTabs->count() < count)
-        KnobTabs->addTab(QStringLiteral("Knob %1").arg(KnobTabs->count() + 1));
+        KnobTabs->addTab(tr("Knob %1").arg(KnobTabs->count() + 1));
     while (KnobTabs->count() > count) {
         KnobTabs->removeTab(KnobTabs->count() - 1);
         KnobTabs->setCurrentIndex(KnobTabs->count() - 1);
@@ -516,10 +515,10 @@ bool TKnobEditForm::AskToSave() {
         return true;
     const QString text =
         FPresetIndex >= 0
-            ? QStringLiteral("You have made changes to knob preset \"%1\". Do you want to save "
-                             "it ?")
+            ? tr("You have made changes to knob preset \"%1\". Do you want to save "
+                 "it ?")
                   .arg(PresetsBox->itemText(FPresetIndex))
-            : QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?");
+            : tr("You have changed the knobs. Do you want to save them as a preset ?");
     const auto answer = QMessageBox::question(
         this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
@@ -535,27 +534,27 @@ bool TKnobEditForm::AskToSave() {
 }
 
 bool TKnobEditForm::NewPreset() {
-    QString name = QStringLiteral("New Preset");
+    QString name = tr("New Preset");
     for (;;) {
         bool ok = false;
-        name = AskText(this, QStringLiteral("Enter New Preset"),
-                       QStringLiteral("Enter the name of the new knob preset:"), name, &ok);
+        name = AskText(this, tr("Enter New Preset"), tr("Enter the name of the new knob preset:"),
+                       name, &ok);
         if (!ok)
             return false;
         QString refusal;
         if (SameName(name, DefaultPresetName))
-            refusal = QStringLiteral("You can't name a preset \"%1\".").arg(DefaultPresetName);
+            refusal = tr("You can't name a preset \"%1\".").arg(DefaultPresetName);
         else if (SameName(name, ::CurrentPresetName))
-            refusal = QStringLiteral("You can't name a preset \"%1\".").arg(::CurrentPresetName);
+            refusal = tr("You can't name a preset \"%1\".").arg(::CurrentPresetName);
         else if (name.trimmed().isEmpty())
-            refusal = QStringLiteral("Please enter a name for the preset.");
+            refusal = tr("Please enter a name for the preset.");
         else if (!IsStorablePresetName(name))
-            refusal = QStringLiteral("A preset name can't begin or end with a blank, nor hold "
-                                     "\"\\\", \"]\" or a line break.");
+            refusal = tr("A preset name can't begin or end with a blank, nor hold "
+                         "\"\\\", \"]\" or a line break.");
         else
             for (int i = 0; i < PresetsBox->count() && refusal.isEmpty(); ++i)
                 if (SameName(PresetsBox->itemText(i), name))
-                    refusal = QStringLiteral("A preset with this name already exists !");
+                    refusal = tr("A preset with this name already exists !");
         if (refusal.isEmpty())
             break;
         QMessageBox::critical(this, windowTitle(), refusal);
@@ -583,9 +582,8 @@ void TKnobEditForm::SaveUnder(const QString &Name) {
 
 void TKnobEditForm::SaveEditedPreset() {
     if (PresetsBox->currentIndex() < 0) {
-        QMessageBox::critical(
-            this, windowTitle(),
-            QStringLiteral("You must make a new preset before being able to save it."));
+        QMessageBox::critical(this, windowTitle(),
+                              tr("You must make a new preset before being able to save it."));
         return;
     }
     SaveUnder(PresetsBox->currentText());
@@ -595,14 +593,13 @@ void TKnobEditForm::SaveEditedPreset() {
 void TKnobEditForm::DeletePreset() {
     const int index = PresetsBox->currentIndex();
     if (index < 0) {
-        QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("Please select a preset to delete."));
+        QMessageBox::critical(this, windowTitle(), tr("Please select a preset to delete."));
         return;
     }
     const QString name = PresetsBox->itemText(index);
     QMessageBox box(QMessageBox::Critical, windowTitle(),
-                    QStringLiteral("Are you sure to delete preset \"%1\" ?\nThis can't be undone "
-                                   "later !")
+                    tr("Are you sure to delete preset \"%1\" ?\nThis can't be undone "
+                       "later !")
                         .arg(name),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes)

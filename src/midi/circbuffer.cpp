@@ -2,6 +2,7 @@
 
 #include "midi/midierror.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <new>
 
@@ -12,7 +13,7 @@ TRtRing<TCircEntry> TCircBuffer::MakeRing(int Capacity) {
     try {
         return TRtRing<TCircEntry>(size_t(Capacity));
     } catch (const std::bad_alloc &) {
-        throw EMidiInputError(QStringLiteral("Out of memory."));
+        throw EMidiInputError(QCoreApplication::translate("TMidiInput", "Out of memory."));
     }
 }
 

@@ -14,6 +14,7 @@ class TJackPortWatch {}; // nor to be told
 
 #include <RtMidi.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -44,9 +45,11 @@ struct TApiInfo {
 };
 
 constexpr TApiInfo ApiTable[] = {
-    {TMidiApi::maAlsa, RtMidi::LINUX_ALSA, "alsa", "ALSA sequencer"},
+    {TMidiApi::maAlsa, RtMidi::LINUX_ALSA, "alsa",
+     QT_TRANSLATE_NOOP("TMidiBackend", "ALSA sequencer")},
     {TMidiApi::maJack, RtMidi::UNIX_JACK, "jack", "JACK"},
-    {TMidiApi::maWinMM, RtMidi::WINDOWS_MM, "winmm", "Windows MIDI"},
+    {TMidiApi::maWinMM, RtMidi::WINDOWS_MM, "winmm",
+     QT_TRANSLATE_NOOP("TMidiBackend", "Windows MIDI")},
     {TMidiApi::maCoreMidi, RtMidi::MACOSX_CORE, "coremidi", "CoreMIDI"},
 };
 
@@ -102,8 +105,10 @@ QStringList PortNames(RtMidi &Port) {
 template <class E> int PortIndex(RtMidi &Port, const QString &Name) {
     const int Index = int(PortNames(Port).indexOf(Name));
     if (Index < 0)
-        throw E(int(RtMidiError::INVALID_DEVICE),
-                QStringLiteral("The MIDI port \"%1\" is not available.").arg(Name));
+        throw E(
+            int(RtMidiError::INVALID_DEVICE),
+            QCoreApplication::translate("TMidiBackend", "The MIDI port \"%1\" is not available.")
+                .arg(Name));
     return Index;
 }
 
@@ -147,8 +152,9 @@ std::vector<TOwnPort> OwnPortList() {
 }
 
 template <class E> [[noreturn]] void ThrowNotRunning(TMidiApi Api) {
-    throw E(int(RtMidiError::DRIVER_ERROR), QStringLiteral("The %1 MIDI service is not running.")
-                                                .arg(QString::fromLatin1(InfoOf(Api)->Display)));
+    throw E(int(RtMidiError::DRIVER_ERROR),
+            QCoreApplication::translate("TMidiBackend", "The %1 MIDI service is not running.")
+                .arg(QCoreApplication::translate("TMidiBackend", InfoOf(Api)->Display)));
 }
 
 template <class E> void RequireService(TMidiApi Api) {
@@ -407,14 +413,18 @@ public:
         case TJackMidiPort::TError::None:
             return;
         case TJackMidiPort::TError::QueueFull:
-            throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
-                                   QStringLiteral("The JACK server takes no more MIDI messages."));
+            throw EMidiOutputError(
+                int(RtMidiError::DRIVER_ERROR),
+                QCoreApplication::translate("TMidiBackend",
+                                            "The JACK server takes no more MIDI messages."));
         case TJackMidiPort::TError::ServerGone:
             throw EMidiOutputError(int(RtMidiError::DRIVER_ERROR),
-                                   QStringLiteral("The JACK server is no longer running."));
+                                   QCoreApplication::translate(
+                                       "TMidiBackend", "The JACK server is no longer running."));
         default:
             throw EMidiOutputError(int(RtMidiError::INVALID_PARAMETER),
-                                   QStringLiteral("The MIDI message is too long to send."));
+                                   QCoreApplication::translate(
+                                       "TMidiBackend", "The MIDI message is too long to send."));
         }
     }
     bool SendFromCallback(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override {
@@ -454,11 +464,14 @@ std::unique_ptr<TJackMidiPort> OpenJackPort(TJackMidiPort::TDirection Direction,
     case TJackMidiPort::TError::ServerGone:
         ThrowNotRunning<E>(TMidiApi::maJack);
     case TJackMidiPort::TError::NoSuchPort:
-        throw E(int(RtMidiError::INVALID_DEVICE),
-                QStringLiteral("The MIDI port \"%1\" is not available.").arg(Peer));
+        throw E(
+            int(RtMidiError::INVALID_DEVICE),
+            QCoreApplication::translate("TMidiBackend", "The MIDI port \"%1\" is not available.")
+                .arg(Peer));
     default:
         throw E(int(RtMidiError::DRIVER_ERROR),
-                QStringLiteral("The JACK server refused the MIDI port \"%1\".")
+                QCoreApplication::translate("TMidiBackend",
+                                            "The JACK server refused the MIDI port \"%1\".")
                     .arg(Peer.isEmpty() ? ClientName + QLatin1Char(':') + PortName : Peer));
     }
 }
@@ -593,9 +606,9 @@ std::shared_ptr<void> HoldQueries() {
 QString NoServiceText() {
     QStringList Tried;
     for (TMidiApi Api : CompiledApis())
-        Tried << QString::fromLatin1(InfoOf(Api)->Display);
-    return QStringLiteral("No MIDI service is running (tried: %1).")
-        .arg(Tried.isEmpty() ? QStringLiteral("none compiled in")
+        Tried << QCoreApplication::translate("TMidiBackend", InfoOf(Api)->Display);
+    return QCoreApplication::translate("TMidiBackend", "No MIDI service is running (tried: %1).")
+        .arg(Tried.isEmpty() ? QCoreApplication::translate("TMidiBackend", "none compiled in")
                              : Tried.join(QStringLiteral(", ")));
 }
 
@@ -603,22 +616,28 @@ QString NotRunningText(TMidiApi Api) {
     switch (Api) {
     case TMidiApi::maJack:
         return CompiledApis().contains(TMidiApi::maAlsa)
-                   ? QStringLiteral("The JACK server is not running: start it (e.g. with "
-                                    "QjackCtl) or choose ALSA.")
-                   : QStringLiteral("The JACK server is not running: start it (e.g. with "
-                                    "QjackCtl).");
+                   ? QCoreApplication::translate(
+                         "TMidiBackend", "The JACK server is not running: start it (e.g. with "
+                                         "QjackCtl) or choose ALSA.")
+                   : QCoreApplication::translate(
+                         "TMidiBackend", "The JACK server is not running: start it (e.g. with "
+                                         "QjackCtl).");
     case TMidiApi::maAlsa:
         return CompiledApis().contains(TMidiApi::maJack)
-                   ? QStringLiteral("The ALSA sequencer is not available: load its kernel module "
-                                    "(modprobe snd-seq) or choose JACK.")
-                   : QStringLiteral("The ALSA sequencer is not available: load its kernel module "
-                                    "(modprobe snd-seq).");
+                   ? QCoreApplication::translate(
+                         "TMidiBackend",
+                         "The ALSA sequencer is not available: load its kernel module "
+                         "(modprobe snd-seq) or choose JACK.")
+                   : QCoreApplication::translate(
+                         "TMidiBackend",
+                         "The ALSA sequencer is not available: load its kernel module "
+                         "(modprobe snd-seq).");
     case TMidiApi::maAuto:
     case TMidiApi::maNone:
         return NoServiceText();
     default:
-        return QStringLiteral("The %1 MIDI service is not available.")
-            .arg(QString::fromLatin1(InfoOf(Api)->Display));
+        return QCoreApplication::translate("TMidiBackend", "The %1 MIDI service is not available.")
+            .arg(QCoreApplication::translate("TMidiBackend", InfoOf(Api)->Display));
     }
 }
 
@@ -641,15 +660,16 @@ QString OwnFeedback(TMidiApi Api) {
             for (const std::string &Destination : Destinations.value_or(std::vector<std::string>{}))
                 for (const TOwnPort &In : Own)
                     if (!In.Output && In.Name == QString::fromStdString(Destination))
-                        return Out.Name + QStringLiteral(" -> ") + In.Name;
+                        return Out.Name + QCoreApplication::translate("TMidiBackend", " -> ") +
+                               In.Name;
             continue;
         }
 #endif
         // Elsewhere only our own: one port that we send to and listen to (ALSA's Midi Through).
         for (const TOwnPort &In : Own)
             if (!In.Output && !Out.Peer.isEmpty() && In.Peer == Out.Peer)
-                return Out.Name + QStringLiteral(" -> ") + Out.Peer + QStringLiteral(" -> ") +
-                       In.Name;
+                return Out.Name + QCoreApplication::translate("TMidiBackend", " -> ") + Out.Peer +
+                       QCoreApplication::translate("TMidiBackend", " -> ") + In.Name;
     }
     Q_UNUSED(Api);
     return {};

@@ -153,11 +153,11 @@ QString TMidiDevices::ServiceName(TMidiApi Api) {
     case TMidiApi::maJack:
         return QStringLiteral("JACK");
     case TMidiApi::maWinMM:
-        return QStringLiteral("Windows MIDI");
+        return tr("Windows MIDI");
     case TMidiApi::maCoreMidi:
-        return QStringLiteral("Core MIDI");
+        return tr("Core MIDI");
     case TMidiApi::maAuto:
-        return QStringLiteral("Automatic");
+        return tr("Automatic");
     case TMidiApi::maNone:
         break;
     }
@@ -250,7 +250,7 @@ bool TMidiDevices::Update() {
         Await(Side, Name);
         Q_EMIT DeviceChanged(Side);
         Changed = Relist(Side) || Changed; // closed, the gone port leaves the list
-        Q_EMIT Notice(QStringLiteral("%1 \"%2\" went away; it opens again as soon as it appears.")
+        Q_EMIT Notice(tr("%1 \"%2\" went away; it opens again as soon as it appears.")
                           .arg(Title(Side), Name));
     }
     if (Changed)
@@ -314,8 +314,8 @@ void TMidiDevices::OpenDevice(TSide Side, int Device) {
         FInput->Start();
     }
     if (!Opened || !IsOpen(Side))
-        throw EMidiError(Name + QStringLiteral(" could not be opened."));
-    Q_EMIT TextMessage(QStringLiteral("Opened ") + Name + QStringLiteral(" successfully."));
+        throw EMidiError(Name + tr(" could not be opened."));
+    Q_EMIT TextMessage(tr("Opened ") + Name + tr(" successfully."));
     if (Side == TSide::Output)
         Q_EMIT OutputOpened(Name);
     else
@@ -325,7 +325,7 @@ void TMidiDevices::OpenDevice(TSide Side, int Device) {
 void TMidiDevices::CloseDevice(TSide Side) {
     if (IsOpen(Side)) {
         const QString Name = DeviceName(Side);
-        Q_EMIT TextMessage(QStringLiteral("Closing ") + Name + QStringLiteral(" ..."));
+        Q_EMIT TextMessage(tr("Closing ") + Name + tr(" ..."));
         if (Side == TSide::Output)
             Q_EMIT OutputClosing(Name);
         else
@@ -346,7 +346,7 @@ void TMidiDevices::CloseDevice(TSide Side) {
             FInput->Stop();
             FInput->Close();
         }
-        Q_EMIT TextMessage(QStringLiteral("Closed ") + Name + QStringLiteral(" successfully."));
+        Q_EMIT TextMessage(tr("Closed ") + Name + tr(" successfully."));
     }
     Select(Side, NoDevice);
 }
@@ -416,7 +416,7 @@ QString TMidiDevices::NameKey(const QString &Name) {
 }
 
 QString TMidiDevices::Title(TSide Side) {
-    return Side == TSide::Output ? QStringLiteral("Midi Out") : QStringLiteral("Midi In");
+    return Side == TSide::Output ? tr("Midi Out") : tr("Midi In");
 }
 
 void TMidiDevices::Choose(TSide Side, const QString &Name) {
@@ -425,15 +425,13 @@ void TMidiDevices::Choose(TSide Side, const QString &Name) {
     QString Said;
     if (MidiBackend::IsOwnPort(Name)) {
         // Kept from a version that offered them: the program would hear itself.
-        Said = QStringLiteral("%1 \"%2\" is a port of Ondrel's own; it was not opened.")
-                   .arg(Title(Side), Name);
+        Said = tr("%1 \"%2\" is a port of Ondrel's own; it was not opened.").arg(Title(Side), Name);
     } else if (const int Device = Find(Side, Name); Device != NoDevice) {
         Open(Side, Device);
     } else {
         Await(Side, Name);
         Q_EMIT DeviceChanged(Side);
-        Said = QStringLiteral("%1 \"%2\" is not there; it opens as soon as it appears.")
-                   .arg(Title(Side), Name);
+        Said = tr("%1 \"%2\" is not there; it opens as soon as it appears.").arg(Title(Side), Name);
         if (!ServiceStarted())
             Said += QLatin1Char(' ') + MidiBackend::NotRunningText(Api());
     }
@@ -507,7 +505,7 @@ void TMidiDevices::Poll() {
 
 void TMidiDevices::WatchService() {
     const auto Gone = [](TMidiApi Api) {
-        return QStringLiteral("The %1 server is no longer running.").arg(ServiceName(Api));
+        return tr("The %1 server is no longer running.").arg(ServiceName(Api));
     };
     if (IsOpen(TSide::Output) && !FOutput->ServiceAlive())
         ServiceLost(FOutput->Api(), Gone(FOutput->Api()));
@@ -534,14 +532,12 @@ void TMidiDevices::ServiceLost(TMidiApi Api, const QString &Reason) {
     }
     if (Closed.isEmpty())
         return;
-    const QString Service =
-        Api == TMidiApi::maJack ? QStringLiteral("JACK server") : QStringLiteral("MIDI service");
-    Q_EMIT Notice(
-        Closed.size() == 1
-            ? QStringLiteral("%1 %2 was closed; it opens again when the %3 is back.")
-                  .arg(Reason, Closed[0], Service)
-            : QStringLiteral("%1 %2 and %3 were closed; they open again when the %4 is back.")
-                  .arg(Reason, Closed[0], Closed[1], Service));
+    const QString Service = Api == TMidiApi::maJack ? tr("JACK server") : tr("MIDI service");
+    Q_EMIT Notice(Closed.size() == 1
+                      ? tr("%1 %2 was closed; it opens again when the %3 is back.")
+                            .arg(Reason, Closed[0], Service)
+                      : tr("%1 %2 and %3 were closed; they open again when the %4 is back.")
+                            .arg(Reason, Closed[0], Closed[1], Service));
 }
 
 // --- The input -----------------------------------------------------------------------------------
@@ -572,8 +568,8 @@ QString TMidiDevices::Feedback() const {
     const QString Loop = MidiBackend::OwnFeedback(FInput->Api());
     if (Loop.isEmpty())
         return {};
-    return QStringLiteral("Midi In closed: what Ondrel sends comes straight back to it (%1), "
-                          "and Midi Thru would play every note again and again.")
+    return tr("Midi In closed: what Ondrel sends comes straight back to it (%1), "
+              "and Midi Thru would play every note again and again.")
         .arg(Loop);
 }
 

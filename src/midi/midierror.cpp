@@ -1,9 +1,12 @@
 #include "midi/midierror.h"
+#include <QCoreApplication>
 
 namespace {
 
 QString TextOrUnspecified(const QString &Text) {
-    return Text.trimmed().isEmpty() ? QStringLiteral("Unspecified error") : Text.trimmed();
+    return Text.trimmed().isEmpty()
+               ? QCoreApplication::translate("TMidiDevices", "Unspecified error")
+               : Text.trimmed();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "midi/rtguard.h"
 #include "midi/rtring.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -25,7 +26,9 @@
 
 namespace {
 
-const QString MapperFailed = QStringLiteral("Midi-Mapper could not be opened. ");
+QString MapperFailed() {
+    return QCoreApplication::translate("TSynth", "Midi-Mapper could not be opened. ");
+}
 const char *const JackClientName = "Ondrel Synth";
 // Panic's 2080 messages fit, with room for what is played meanwhile.
 constexpr size_t QueueSize = 8192;
@@ -72,7 +75,9 @@ public:
     TLogScope &operator=(const TLogScope &) = delete;
     // " (what FluidSynth said)" when it said something.
     QString Reason() const {
-        return FLines.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(FLines.last().trimmed());
+        return FLines.isEmpty()
+                   ? QString()
+                   : QCoreApplication::translate("TSynth", " (%1)").arg(FLines.last().trimmed());
     }
 
 private:
@@ -307,20 +312,24 @@ TSynth::TSynth(const TSynthSettings &Settings, const QStringList &Drivers)
 
     const QString Path = SynthSoundFont::Find(Settings.SoundFont, SynthSoundFont::SearchFolders());
     if (Path.isEmpty())
-        throw EMidiOutputError(
-            QStringLiteral("No General MIDI SoundFont was found. Install fluid-soundfont-gm or "
-                           "timgm6mb-soundfont, or choose a SoundFont file."));
+        throw EMidiOutputError(QCoreApplication::translate(
+            "TSynth", "No General MIDI SoundFont was found. Install fluid-soundfont-gm or "
+                      "timgm6mb-soundfont, or choose a SoundFont file."));
     if (!QFileInfo(Path).isFile())
-        throw EMidiOutputError(QStringLiteral("The SoundFont \"%1\" does not exist.").arg(Path));
+        throw EMidiOutputError(
+            QCoreApplication::translate("TSynth", "The SoundFont \"%1\" does not exist.")
+                .arg(Path));
     const QByteArray NativePath = QFile::encodeName(Path);
     if (!fluid_is_soundfont(NativePath.constData()))
-        throw EMidiOutputError(QStringLiteral("\"%1\" is not a SoundFont.").arg(Path));
+        throw EMidiOutputError(
+            QCoreApplication::translate("TSynth", "\"%1\" is not a SoundFont.").arg(Path));
     F->SoundFont = Path;
     F->Gain = Settings.Gain;
 
     F->Settings = new_fluid_settings();
     if (!F->Settings)
-        throw EMidiOutputError(QStringLiteral("FluidSynth could not be started."));
+        throw EMidiOutputError(
+            QCoreApplication::translate("TSynth", "FluidSynth could not be started."));
     fluid_settings_setnum(F->Settings, "synth.sample-rate", Settings.SampleRate);
     fluid_settings_setnum(F->Settings, "synth.gain", double(Settings.Gain));
     // Once rendering runs, only the audio thread calls into the synthesizer: no lock needed.
@@ -340,12 +349,14 @@ TSynth::TSynth(const TSynthSettings &Settings, const QStringList &Drivers)
 
     F->Synth = new_fluid_synth(F->Settings);
     if (!F->Synth)
-        throw EMidiOutputError(QStringLiteral("FluidSynth could not be started") + Log.Reason() +
-                               QLatin1Char('.'));
+        throw EMidiOutputError(
+            QCoreApplication::translate("TSynth", "FluidSynth could not be started") +
+            Log.Reason() + QLatin1Char('.'));
     if (fluid_synth_sfload(F->Synth, NativePath.constData(), 1) == FLUID_FAILED)
         throw EMidiOutputError(
-            QStringLiteral("The SoundFont \"%1\" could not be loaded").arg(Path) + Log.Reason() +
-            QLatin1Char('.'));
+            QCoreApplication::translate("TSynth", "The SoundFont \"%1\" could not be loaded")
+                .arg(Path) +
+            Log.Reason() + QLatin1Char('.'));
 
     for (const QString &Name : Drivers) {
         if (Name == QLatin1String("file")) {
@@ -371,9 +382,10 @@ TSynth::TSynth(const TSynthSettings &Settings, const QStringList &Drivers)
     if (Drivers.isEmpty())
         F->Rate = uint32_t(Settings.SampleRate);
     if (!Drivers.isEmpty() && !F->Rendering())
-        throw EMidiOutputError(QStringLiteral("No audio output could be opened (tried %1)")
-                                   .arg(Drivers.join(QStringLiteral(", "))) +
-                               Log.Reason() + QLatin1Char('.'));
+        throw EMidiOutputError(
+            QCoreApplication::translate("TSynth", "No audio output could be opened (tried %1)")
+                .arg(Drivers.join(QStringLiteral(", "))) +
+            Log.Reason() + QLatin1Char('.'));
 }
 
 TSynth::~TSynth() {
@@ -411,8 +423,8 @@ void TSynth::Send(const uint8_t *Data, size_t Size) {
     const auto Deadline = std::chrono::steady_clock::now() + SendPatience;
     while (!F->Queue.Push(Command)) {
         if (std::chrono::steady_clock::now() >= Deadline)
-            throw EMidiOutputError(
-                QStringLiteral("The built-in synthesizer takes no more MIDI messages."));
+            throw EMidiOutputError(QCoreApplication::translate(
+                "TSynth", "The built-in synthesizer takes no more MIDI messages."));
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
@@ -516,13 +528,14 @@ std::unique_ptr<MidiBackend::TOutPort> OpenMidiMapper(TMidiApi Api,
     const QStringList Drivers =
         Chosen.AudioDrivers.isEmpty() ? AudioDrivers(Api) : Chosen.AudioDrivers;
     if (Drivers.isEmpty())
-        throw EMidiOutputError(MapperFailed +
-                               QStringLiteral("FluidSynth has no audio output for this system."));
+        throw EMidiOutputError(MapperFailed() +
+                               QCoreApplication::translate(
+                                   "TSynth", "FluidSynth has no audio output for this system."));
     try {
         return std::make_unique<TSynthPort>(std::make_unique<TSynth>(Chosen, Drivers),
                                             std::move(OnServiceGone));
     } catch (const EMidiOutputError &Error) {
-        throw EMidiOutputError(MapperFailed + Error.Message());
+        throw EMidiOutputError(MapperFailed() + Error.Message());
     }
 }
 

@@ -37,7 +37,7 @@ std::vector<int> TPatchBoxModel::LongestRows(int Count) const {
     // A heap of the longest seen so far, shortest on top: one pass over the names.
     using TEntry = std::pair<qsizetype, int>; // length, row
     std::priority_queue<TEntry, std::vector<TEntry>, std::greater<>> longest;
-    longest.emplace(NoneEntry.size(), 0);
+    longest.emplace(NoneEntry().size(), 0);
     for (size_t i = 0; i < FPrograms.size(); ++i) {
         longest.emplace(FPrograms[i]->Name().size(), int(i) + 1);
         if (int(longest.size()) > Count)
@@ -60,7 +60,7 @@ QVariant TPatchBoxModel::data(const QModelIndex &Index, int Role) const {
     switch (Role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return program ? program->Name() : NoneEntry;
+        return program ? program->Name() : NoneEntry();
     case Qt::UserRole:
         return program ? QVariant::fromValue(static_cast<void *>(program)) : QVariant();
     default:

@@ -15,7 +15,7 @@ class TPatchProgram;
 class TPatchBoxModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    static inline const QString NoneEntry = QStringLiteral("(none)");
+    static QString NoneEntry() { return tr("(none)"); }
 
     explicit TPatchBoxModel(QObject *Parent = nullptr);
 

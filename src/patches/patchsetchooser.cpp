@@ -47,7 +47,7 @@ QLineEdit *PreviewField(QWidget *Parent) {
 
 TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Choose Patch Set"));
+    setWindowTitle(tr("Choose Patch Set"));
     HomeFolder = DefaultHomeFolder();
     ShowError = [this](const QString &Message) {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), Message);
@@ -76,9 +76,9 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     row->setSpacing(Spacer);
     FolderEdit = new QLineEdit(NorthPanel);
     FolderButton = new QPushButton(QStringLiteral("..."), NorthPanel);
-    FolderButton->setToolTip(QStringLiteral("Choose a directory"));
-    HomeButton = new QPushButton(QStringLiteral("Home"), NorthPanel);
-    HomeButton->setToolTip(QStringLiteral("Go to Ondrel's directory"));
+    FolderButton->setToolTip(tr("Choose a directory"));
+    HomeButton = new QPushButton(tr("Home"), NorthPanel);
+    HomeButton->setToolTip(tr("Go to Ondrel's directory"));
     FolderEdit->setAccessibleName(tr("Folder"));
     FolderButton->setAccessibleName(tr("Choose a folder"));
     const int rowHeight = FolderEdit->sizeHint().height();
@@ -148,10 +148,10 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
         fields->addSpacing(6);
         return e;
     };
-    ScriptNameEdit = addField(QStringLiteral("Name:"));
-    DeviceNameEdit = addField(QStringLiteral("Device Name:"));
-    DeviceManufacturerEdit = addField(QStringLiteral("Device Manufacturer:"));
-    CreatorNameEdit = addField(QStringLiteral("Name of creator:"));
+    ScriptNameEdit = addField(tr("Name:"));
+    DeviceNameEdit = addField(tr("Device Name:"));
+    DeviceManufacturerEdit = addField(tr("Device Manufacturer:"));
+    CreatorNameEdit = addField(tr("Name of creator:"));
     fields->addStretch(1);
     right->addWidget(RightPanel, 1);
     main->addWidget(MainRightPanel);
@@ -162,8 +162,7 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     south->setContentsMargins(0, 0, 0, 0);
     south->setSpacing(0);
     FileTypeBox = new QComboBox(MainSouthPanel);
-    FileTypeBox->addItems(
-        {QStringLiteral("Patch Scripts (*.txt)"), QStringLiteral("All Files (*.*)")});
+    FileTypeBox->addItems({tr("Patch Scripts (*.txt)"), tr("All Files (*.*)")});
     FileTypeBox->setFixedWidth(FileTypeBox->sizeHint().width());
     south->addWidget(FileTypeBox, 0, Qt::AlignVCenter);
     south->addStretch(1);
@@ -173,8 +172,8 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     buttons->setSpacing(Spacer);
     OkButton = new QPushButton(QStringLiteral("OK"), ButtonPanel);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), ButtonPanel);
-    ApplyButton = new QPushButton(QStringLiteral("Apply"), ButtonPanel);
+    CancelButton = new QPushButton(tr("Cancel"), ButtonPanel);
+    ApplyButton = new QPushButton(tr("Apply"), ButtonPanel);
     for (QPushButton *b : {OkButton, CancelButton, ApplyButton}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -184,7 +183,7 @@ TPatchSetChooser::TPatchSetChooser(QWidget *Owner) : QWidget(Owner, Qt::Tool) {
     root->addWidget(MainSouthPanel);
 
     FolderDialog = new TPathDialog(this);
-    FolderDialog->SetTitle(QStringLiteral("Choose a directory"));
+    FolderDialog->SetTitle(tr("Choose a directory"));
     FolderDialog->SetRootItem(TRootItem::riDesktop);
 
     resize(587, 359);

@@ -3,6 +3,7 @@
 #include "shellview/saferemove.h"
 #include "shellview/systemviewsshared.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -60,8 +61,10 @@ public:
 
     void Begin(const QString &Verb, const QStringList &Sources, const QString &Target) {
         FVerb = Verb;
-        FWhat = Sources.size() == 1 ? QStringLiteral("\"%1\"").arg(QFileInfo(Sources[0]).fileName())
-                                    : QStringLiteral("%1 items").arg(Sources.size());
+        FWhat = Sources.size() == 1 ? QCoreApplication::translate("TFileOperations", "\"%1\"")
+                                          .arg(QFileInfo(Sources[0]).fileName())
+                                    : QCoreApplication::translate("TFileOperations", "%n items",
+                                                                  nullptr, int(Sources.size()));
         FWhere = QFileInfo(Target).fileName();
         if (FWhere.isEmpty())
             FWhere = Target;
@@ -138,7 +141,7 @@ public:
             }
             // Relative links stay relative.
             if (!QFile::link(QFile::decodeName(QByteArray::fromStdString(Link.string())), To)) {
-                Error = QStringLiteral("the link cannot be made");
+                Error = QCoreApplication::translate("TFileOperations", "the link cannot be made");
                 return false;
             }
             return true;
@@ -147,11 +150,12 @@ public:
             return CopyFile(From, To, Error);
         if (!Info.isDir()) {
             // Reading a pipe would wait for a writer for ever.
-            Error = QStringLiteral("it is a device, pipe or socket");
+            Error =
+                QCoreApplication::translate("TFileOperations", "it is a device, pipe or socket");
             return false;
         }
         if (!QDir().mkdir(To)) {
-            Error = QStringLiteral("the folder cannot be made");
+            Error = QCoreApplication::translate("TFileOperations", "the folder cannot be made");
             return false;
         }
         QDirIterator It(From,
@@ -203,7 +207,8 @@ public:
         QString Reason;
         const bool Removed = RemovePermanently(From, Reason);
         if (!Removed)
-            Error = QStringLiteral("copied, but the original cannot be removed");
+            Error = QCoreApplication::translate("TFileOperations",
+                                                "copied, but the original cannot be removed");
         return Removed;
     }
 
@@ -229,7 +234,9 @@ private:
             return;
         FNextReport = FClock.elapsed() + TFileOperations::ProgressInterval;
         const int Percent = FTotal > 0 ? int(FDone * 100 / FTotal) : 0;
-        FProgress(QStringLiteral("%1 %2 to %3: %4%").arg(FVerb, FWhat, FWhere).arg(Percent));
+        FProgress(QCoreApplication::translate("TFileOperations", "%1 %2 to %3: %4%")
+                      .arg(FVerb, FWhat, FWhere)
+                      .arg(Percent));
     }
 
     const std::function<bool()> &FCancelled;
@@ -251,19 +258,24 @@ TFileJobResult RunFileJob(const TFileJob &Job, const std::function<bool()> &Canc
     TFileJobResult Result;
     TJobRun Run(Cancelled, Progress);
     const QString Target = QDir::cleanPath(Job.Target);
-    const QString Verb = Job.Op == TFileOp::foCopy   ? QStringLiteral("Copying")
-                         : Job.Op == TFileOp::foMove ? QStringLiteral("Moving")
-                                                     : QStringLiteral("Linking");
+    const QString Verb =
+        Job.Op == TFileOp::foCopy   ? QCoreApplication::translate("TFileOperations", "Copying")
+        : Job.Op == TFileOp::foMove ? QCoreApplication::translate("TFileOperations", "Moving")
+                                    : QCoreApplication::translate("TFileOperations", "Linking");
     Run.Begin(Verb, Job.Sources, Target);
-    const QString Failure = Job.Op == TFileOp::foCopy ? QStringLiteral("Could not copy \"%1\"")
-                            : Job.Op == TFileOp::foMove
-                                ? QStringLiteral("Could not move \"%1\"")
-                                : QStringLiteral("Could not make a link to \"%1\"");
+    const QString Failure =
+        Job.Op == TFileOp::foCopy
+            ? QCoreApplication::translate("TFileOperations", "Could not copy \"%1\"")
+        : Job.Op == TFileOp::foMove
+            ? QCoreApplication::translate("TFileOperations", "Could not move \"%1\"")
+            : QCoreApplication::translate("TFileOperations", "Could not make a link to \"%1\"");
     auto Fail = [&](const QString &Name, const QString &Reason) {
         Result.Errors.append(Failure.arg(Name) + QStringLiteral(": ") + Reason + u'.');
     };
     if (!QFileInfo(Target).isDir()) {
-        Result.Errors.append(QStringLiteral("The folder %1 is not there.").arg(Target));
+        Result.Errors.append(
+            QCoreApplication::translate("TFileOperations", "The folder %1 is not there.")
+                .arg(Target));
         return Result;
     }
     for (const QString &Given : Job.Sources) {
@@ -273,14 +285,15 @@ TFileJobResult RunFileJob(const TFileJob &Job, const std::function<bool()> &Canc
         const QFileInfo Info(Source);
         const QString Name = Info.fileName();
         if (!Taken(Source)) {
-            Fail(Name, QStringLiteral("it is no longer there"));
+            Fail(Name, QCoreApplication::translate("TFileOperations", "it is no longer there"));
             continue;
         }
         // Moved where it already is: nothing to do.
         if (Job.Op == TFileOp::foMove && QDir::cleanPath(Info.absolutePath()) == Target)
             continue;
         if (Job.Op != TFileOp::foLink && IsFolder(Info) && Within(Target, Source)) {
-            Fail(Name, QStringLiteral("a folder cannot go into itself"));
+            Fail(Name,
+                 QCoreApplication::translate("TFileOperations", "a folder cannot go into itself"));
             continue;
         }
         QString Into = Name;
@@ -289,7 +302,7 @@ TFileJobResult RunFileJob(const TFileJob &Job, const std::function<bool()> &Canc
                 return Taken(QDir(Target).filePath(Candidate));
             });
             if (Into.isEmpty()) {
-                Fail(Name, QStringLiteral("no free name is left"));
+                Fail(Name, QCoreApplication::translate("TFileOperations", "no free name is left"));
                 continue;
             }
             Result.Renamed.append({Name, Into});
@@ -307,7 +320,7 @@ TFileJobResult RunFileJob(const TFileJob &Job, const std::function<bool()> &Canc
         case TFileOp::foLink:
             Done = QFile::link(Source, Dest);
             if (!Done)
-                Error = QStringLiteral("the link cannot be made");
+                Error = QCoreApplication::translate("TFileOperations", "the link cannot be made");
             break;
         }
         if (Done) {
@@ -319,7 +332,9 @@ TFileJobResult RunFileJob(const TFileJob &Job, const std::function<bool()> &Canc
         } else {
             if (!Result.Renamed.isEmpty() && Result.Renamed.last().second == Into)
                 Result.Renamed.removeLast();
-            Fail(Name, Error.isEmpty() ? QStringLiteral("unknown error") : Error);
+            Fail(Name, Error.isEmpty()
+                           ? QCoreApplication::translate("TFileOperations", "unknown error")
+                           : Error);
         }
     }
     Result.Cancelled = Run.Cancelled();

@@ -76,17 +76,16 @@ bool TSystemListView::RenameItem(int Row, const QString &NewName, QString *Error
         return Fail(Why);
     const QString Target = QDir(FDirectory).filePath(Name);
     if (Taken(Target))
-        return Fail(QStringLiteral("There is already an item named \"%1\" in this folder. "
-                                   "Please choose another name.")
+        return Fail(tr("There is already an item named \"%1\" in this folder. "
+                       "Please choose another name.")
                         .arg(Name));
 
     TWatchPause Pause(*FWatch);
     QFile File(Old.Path);
     // QFile::rename never replaces an existing file.
     if (!File.rename(Target))
-        return Fail(WithReason(
-            QStringLiteral("Could not rename \"%1\" to \"%2\"").arg(Old.Entry.Name, Name),
-            File.errorString()));
+        return Fail(WithReason(tr("Could not rename \"%1\" to \"%2\"").arg(Old.Entry.Name, Name),
+                               File.errorString()));
     bool Ok = false;
     TFileEntry Entry = ReadEntry(Target, &Ok);
     if (!Ok) {
@@ -132,7 +131,7 @@ int TSystemListView::NewFolder() {
             break;
     }
     if (!Created) {
-        ReportError(QStringLiteral("Could not create a new folder in %1.").arg(FDirectory));
+        ReportError(tr("Could not create a new folder in %1.").arg(FDirectory));
         return -1;
     }
     const TFileEntry Entry = ReadEntry(Folder.filePath(Name));
@@ -157,8 +156,8 @@ void TSystemListView::DeleteSelected(bool Permanently, bool Confirm) {
     if (Permanently && Confirm) {
         const QString Question =
             Chosen.size() == 1
-                ? QStringLiteral("Delete \"%1\" permanently?").arg(Chosen.first().Entry.Name)
-                : QStringLiteral("Delete these %1 items permanently?").arg(Chosen.size());
+                ? tr("Delete \"%1\" permanently?").arg(Chosen.first().Entry.Name)
+                : tr("Delete these %n items permanently?", nullptr, int(Chosen.size()));
         if (!Prompt || !Prompt(TPromptKind::pkConfirm, Question))
             return;
     }
@@ -181,11 +180,10 @@ void TSystemListView::DeleteSelected(bool Permanently, bool Confirm) {
             if (const int Row = FindItem(Doomed.Entry.Name); Row >= 0)
                 FModel->RemoveItem(Row);
         } else {
-            Errors.append(
-                WithReason((Permanently ? QStringLiteral("Could not delete \"%1\"")
-                                        : QStringLiteral("Could not move \"%1\" to the trash"))
-                               .arg(Doomed.Entry.Name),
-                           Reason));
+            Errors.append(WithReason((Permanently ? tr("Could not delete \"%1\"")
+                                                  : tr("Could not move \"%1\" to the trash"))
+                                         .arg(Doomed.Entry.Name),
+                                     Reason));
         }
     }
     FWatch->ItemsChanged();
@@ -204,11 +202,9 @@ void TSystemListView::ClipboardSelection(bool Cut) {
     if (Paths.isEmpty())
         return;
     QGuiApplication::clipboard()->setMimeData(FilesMimeData(Paths, Cut));
-    const QString What = Paths.size() == 1
-                             ? QStringLiteral("\"%1\"").arg(QFileInfo(Paths.first()).fileName())
-                             : QStringLiteral("%1 items").arg(Paths.size());
-    Status(Cut ? QStringLiteral("%1 will be moved by the next Paste.").arg(What)
-               : QStringLiteral("%1 copied.").arg(What));
+    const QString What = Paths.size() == 1 ? tr("\"%1\"").arg(QFileInfo(Paths.first()).fileName())
+                                           : tr("%n items", nullptr, int(Paths.size()));
+    Status(Cut ? tr("%1 will be moved by the next Paste.").arg(What) : tr("%1 copied.").arg(What));
 }
 
 void TSystemListView::ClipboardChanged() {
@@ -292,21 +288,21 @@ void TSystemListView::FileJobDone(const TFileJob &Job, const TFileJobResult &Res
 
     const int Count = int(Result.Created.size());
     const QString What = Count == 1 ? QStringLiteral("\"%1\"").arg(Result.Created.first())
-                                    : QStringLiteral("%1 items").arg(Count);
+                                    : tr("%n items", nullptr, int(Count));
     QString Where = QFileInfo(Job.Target).fileName();
     if (Where.isEmpty())
         Where = Job.Target;
     QString Text;
     if (Count > 0) {
-        Text = (Job.Op == TFileOp::foCopy   ? QStringLiteral("Copied %1 to %2.")
-                : Job.Op == TFileOp::foMove ? QStringLiteral("Moved %1 to %2.")
-                                            : QStringLiteral("Made links to %1 in %2."))
+        Text = (Job.Op == TFileOp::foCopy   ? tr("Copied %1 to %2.")
+                : Job.Op == TFileOp::foMove ? tr("Moved %1 to %2.")
+                                            : tr("Made links to %1 in %2."))
                    .arg(What, Where);
         for (const auto &[Old, New] : Result.Renamed)
-            Text += QStringLiteral(" \"%1\" was taken there, so it is \"%2\".").arg(Old, New);
+            Text += tr(" \"%1\" was taken there, so it is \"%2\".").arg(Old, New);
     }
     if (Result.Cancelled)
-        Text = QStringLiteral("Stopped. ") + Text;
+        Text = tr("Stopped. ") + Text;
     Status(Text.trimmed());
     if (!Result.Errors.isEmpty())
         ReportError(Result.Errors.join(u'\n'));
@@ -427,15 +423,13 @@ void TSystemListView::ShowProperties() {
         }
     }
     const QStorageInfo Storage(FDirectory);
-    QString Text =
-        QStringLiteral("%1\n\nShown: %2, %3 (%4)")
-            .arg(FDirectory)
-            .arg(Folders == 1 ? QStringLiteral("1 folder")
-                              : QStringLiteral("%1 folders").arg(Folders))
-            .arg(Files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(Files))
-            .arg(SizeText(Bytes));
+    QString Text = tr("%1\n\nShown: %2, %3 (%4)")
+                       .arg(FDirectory)
+                       .arg(Folders == 1 ? tr("1 folder") : tr("%n folders", nullptr, int(Folders)))
+                       .arg(Files == 1 ? tr("1 file") : tr("%n files", nullptr, int(Files)))
+                       .arg(SizeText(Bytes));
     if (Storage.isValid())
-        Text += QStringLiteral("\nFree space: %1").arg(SizeText(Storage.bytesAvailable()));
+        Text += tr("\nFree space: %1").arg(SizeText(Storage.bytesAvailable()));
     Prompt(TPromptKind::pkInformation, Text);
 }
 
@@ -450,14 +444,13 @@ void TSystemListView::BuildMenus() {
     };
 
     FMenu = new QMenu(this);
-    QMenu *View = FMenu->addMenu(QStringLiteral("&View"));
+    QMenu *View = FMenu->addMenu(tr("&View"));
     FStyleGroup = new QActionGroup(FMenu);
     const std::array<std::pair<QString, QString>, 4> Styles{{
-        {QStringLiteral("Lar&ge Icons"), QStringLiteral("Shows the items as large icons.")},
-        {QStringLiteral("S&mall Icons"), QStringLiteral("Shows the items as small icons.")},
-        {QStringLiteral("&List"), QStringLiteral("Shows the items in a list.")},
-        {QStringLiteral("&Details"),
-         QStringLiteral("Shows each item with its size, type, time and attributes.")},
+        {tr("Lar&ge Icons"), tr("Shows the items as large icons.")},
+        {tr("S&mall Icons"), tr("Shows the items as small icons.")},
+        {tr("&List"), tr("Shows the items in a list.")},
+        {tr("&Details"), tr("Shows each item with its size, type, time and attributes.")},
     }};
     for (size_t Style = 0; Style < Styles.size(); ++Style) {
         FStyleActions[Style] = Add(View, Styles[Style].first, Styles[Style].second,
@@ -466,14 +459,12 @@ void TSystemListView::BuildMenus() {
         FStyleGroup->addAction(FStyleActions[Style]);
     }
 
-    QMenu *Arrange = FMenu->addMenu(QStringLiteral("Arrange &Icons"));
+    QMenu *Arrange = FMenu->addMenu(tr("Arrange &Icons"));
     const std::array<std::tuple<QString, QString, TColumnKind>, 4> Orders{{
-        {QStringLiteral("by &Name"), QStringLiteral("Sorts items alphabetically by name."),
-         TColumnKind::ckName},
-        {QStringLiteral("by &Type"), QStringLiteral("Sorts items by type."), TColumnKind::ckType},
-        {QStringLiteral("by Si&ze"), QStringLiteral("Sorts items by size."), TColumnKind::ckSize},
-        {QStringLiteral("by &Date"), QStringLiteral("Sorts items by date, newest first."),
-         TColumnKind::ckModified},
+        {tr("by &Name"), tr("Sorts items alphabetically by name."), TColumnKind::ckName},
+        {tr("by &Type"), tr("Sorts items by type."), TColumnKind::ckType},
+        {tr("by Si&ze"), tr("Sorts items by size."), TColumnKind::ckSize},
+        {tr("by &Date"), tr("Sorts items by date, newest first."), TColumnKind::ckModified},
     }};
     for (size_t Order = 0; Order < Orders.size(); ++Order) {
         const TColumnKind Kind = std::get<2>(Orders[Order]);
@@ -488,33 +479,30 @@ void TSystemListView::BuildMenus() {
             });
     }
     Arrange->addSeparator();
-    FAutoArrangeAction = Add(Arrange, QStringLiteral("&Auto Arrange"),
-                             QStringLiteral("Arranges the icons to fit the window."),
-                             [this] { SetAutoArrange(!FAutoArrange); });
+    FAutoArrangeAction =
+        Add(Arrange, tr("&Auto Arrange"), tr("Arranges the icons to fit the window."),
+            [this] { SetAutoArrange(!FAutoArrange); });
     FAutoArrangeAction->setCheckable(true);
-    FLineUpAction =
-        Add(FMenu, QStringLiteral("Line &Up Icons"),
-            QStringLiteral("Lines the icons up on a grid."), [this] { FList->doItemsLayout(); });
+    FLineUpAction = Add(FMenu, tr("Line &Up Icons"), tr("Lines the icons up on a grid."),
+                        [this] { FList->doItemsLayout(); });
     FMenu->addSeparator();
-    FRefreshAction = Add(FMenu, QStringLiteral("Re&fresh"),
-                         QStringLiteral("Reads the folder again."), [this] { Refresh(); });
+    FRefreshAction =
+        Add(FMenu, tr("Re&fresh"), tr("Reads the folder again."), [this] { Refresh(); });
     FMenu->addSeparator();
-    FPasteAction = Add(FMenu, QStringLiteral("&Paste"),
-                       QStringLiteral("Copies the files on the clipboard into this folder, or "
-                                      "moves them when they were cut."),
+    FPasteAction = Add(FMenu, tr("&Paste"),
+                       tr("Copies the files on the clipboard into this folder, or "
+                          "moves them when they were cut."),
                        [this] { PasteFiles(false); });
-    FPasteLinkAction =
-        Add(FMenu, QStringLiteral("Paste &Shortcut"),
-            QStringLiteral("Makes links to the files on the clipboard in this folder."),
-            [this] { PasteFiles(true); });
+    FPasteLinkAction = Add(FMenu, tr("Paste &Shortcut"),
+                           tr("Makes links to the files on the clipboard in this folder."),
+                           [this] { PasteFiles(true); });
     FMenu->addSeparator();
-    QMenu *New = FMenu->addMenu(QStringLiteral("&New"));
-    FNewFolderAction = Add(New, QStringLiteral("&Folder"), QStringLiteral("Creates a new folder."),
-                           [this] { NewFolder(); });
+    QMenu *New = FMenu->addMenu(tr("&New"));
+    FNewFolderAction =
+        Add(New, tr("&Folder"), tr("Creates a new folder."), [this] { NewFolder(); });
     FMenu->addSeparator();
-    FPropertiesAction =
-        Add(FMenu, QStringLiteral("P&roperties"), QStringLiteral("Shows what this folder holds."),
-            [this] { ShowProperties(); });
+    FPropertiesAction = Add(FMenu, tr("P&roperties"), tr("Shows what this folder holds."),
+                            [this] { ShowProperties(); });
 
     for (QMenu *Menu : {FMenu, View, Arrange, New}) {
         connect(Menu, &QMenu::hovered, this,
@@ -523,25 +511,22 @@ void TSystemListView::BuildMenus() {
     connect(FMenu, &QMenu::aboutToHide, this, [this] { Status(QString()); });
 
     FItemMenu = new QMenu(this);
-    FOpenAction = Add(FItemMenu, QStringLiteral("&Open"), QStringLiteral("Opens the item."),
-                      [this] { DefaultCommand(); });
+    FOpenAction = Add(FItemMenu, tr("&Open"), tr("Opens the item."), [this] { DefaultCommand(); });
     FItemMenu->setDefaultAction(FOpenAction);
-    FRenameAction = Add(FItemMenu, QStringLiteral("Re&name"), QStringLiteral("Renames the item."),
-                        [this] { StartRename(Selected()); });
+    FRenameAction =
+        Add(FItemMenu, tr("Re&name"), tr("Renames the item."), [this] { StartRename(Selected()); });
     FItemMenu->addSeparator();
-    FCutAction = Add(FItemMenu, QStringLiteral("Cu&t"),
-                     QStringLiteral("Moves the selected items by the next Paste."),
+    FCutAction = Add(FItemMenu, tr("Cu&t"), tr("Moves the selected items by the next Paste."),
                      [this] { CutToClipboard(); });
-    FCopyAction = Add(FItemMenu, QStringLiteral("&Copy"),
-                      QStringLiteral("Copies the selected items by the next Paste."),
+    FCopyAction = Add(FItemMenu, tr("&Copy"), tr("Copies the selected items by the next Paste."),
                       [this] { CopyToClipboard(); });
     FItemMenu->addSeparator();
-    FTrashAction = Add(FItemMenu, QStringLiteral("Move to &Trash"),
-                       QStringLiteral("Moves the selected items to the trash."),
-                       [this] { DeleteSelected(false); });
-    FDeleteAction = Add(FItemMenu, QStringLiteral("&Delete Permanently"),
-                        QStringLiteral("Deletes the selected items for good."),
-                        [this] { DeleteSelected(true); });
+    FTrashAction =
+        Add(FItemMenu, tr("Move to &Trash"), tr("Moves the selected items to the trash."),
+            [this] { DeleteSelected(false); });
+    FDeleteAction =
+        Add(FItemMenu, tr("&Delete Permanently"), tr("Deletes the selected items for good."),
+            [this] { DeleteSelected(true); });
     connect(FItemMenu, &QMenu::hovered, this,
             [this](QAction *Action) { Status(Action->statusTip()); });
     connect(FItemMenu, &QMenu::aboutToHide, this, [this] { Status(QString()); });

@@ -41,7 +41,7 @@ QString ParentOf(const QString &Path) {
 }
 
 QString InvalidDirectoryText(const QString &Path) {
-    return QStringLiteral("Directory %1 is not valid.").arg(Path);
+    return QCoreApplication::translate("TSystemListView", "Directory %1 is not valid.").arg(Path);
 }
 
 } // namespace
@@ -364,7 +364,7 @@ bool TSystemListView::ShowFolder(const QString &Path, QString *Error) {
         RaiseToolButtons(EnabledToolButtons());
         if (Error)
             *Error = Listing.Error == TListError::leUnreadable
-                         ? QStringLiteral("The folder %1 cannot be read.").arg(Path)
+                         ? tr("The folder %1 cannot be read.").arg(Path)
                          : InvalidDirectoryText(Path);
         return false;
     }
@@ -403,8 +403,8 @@ void TSystemListView::ShowNearestFolder(const QString &Lost, TListError Why) {
     for (QString Folder = ParentOf(Lost); !Folder.isEmpty(); Folder = ParentOf(Folder)) {
         if (ShowFolder(Folder)) {
             Status((Why == TListError::leUnreadable
-                        ? QStringLiteral("The folder %1 can no longer be read; showing %2.")
-                        : QStringLiteral("The folder %1 is no longer there; showing %2."))
+                        ? tr("The folder %1 can no longer be read; showing %2.")
+                        : tr("The folder %1 is no longer there; showing %2."))
                        .arg(Lost, Folder));
             return;
         }
@@ -413,7 +413,7 @@ void TSystemListView::ShowNearestFolder(const QString &Lost, TListError Why) {
     FDirectory.clear();
     FModel->SetItems({});
     RaiseToolButtons({});
-    Status(QStringLiteral("The folder %1 is no longer there.").arg(Lost));
+    Status(tr("The folder %1 is no longer there.").arg(Lost));
 }
 
 void TSystemListView::OpenFolder(const QString &Path) {
@@ -497,7 +497,7 @@ void TSystemListView::DefaultCommand() {
             Failed.append(Chosen.Entry.Name);
     }
     if (!Failed.isEmpty())
-        ReportError(QStringLiteral("No application could open %1.").arg(Failed.join(u", ")));
+        ReportError(tr("No application could open %1.").arg(Failed.join(u", ")));
 }
 
 // --- Keeping current

@@ -1,6 +1,7 @@
 #include "shellview/systemviewsshared.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -22,17 +23,17 @@
 TColumnInfo ColumnInfo(TColumnKind Kind) {
     switch (Kind) {
     case TColumnKind::ckName:
-        return {QStringLiteral("Name"), 140, false};
+        return {QCoreApplication::translate("TSystemListView", "Name"), 140, false};
     case TColumnKind::ckSize:
-        return {QStringLiteral("Size"), 60, true};
+        return {QCoreApplication::translate("TSystemListView", "Size"), 60, true};
     case TColumnKind::ckType:
-        return {QStringLiteral("Type"), 130, false};
+        return {QCoreApplication::translate("TSystemListView", "Type"), 130, false};
     case TColumnKind::ckModified:
-        return {QStringLiteral("Modified"), 110, false};
+        return {QCoreApplication::translate("TSystemListView", "Modified"), 110, false};
     case TColumnKind::ckAttributes:
-        return {QStringLiteral("Attributes"), 50, true};
+        return {QCoreApplication::translate("TSystemListView", "Attributes"), 50, true};
     case TColumnKind::ckComment:
-        return {QStringLiteral("Comment"), 200, false};
+        return {QCoreApplication::translate("TSystemListView", "Comment"), 200, false};
     }
     return {QString(), 100, false};
 }
@@ -110,7 +111,9 @@ QString ShareDescription(const QString &Name) {
     if (const QString User = Values.value(QStringLiteral("user")); !User.isEmpty())
         Host = User + u'@' + Host;
     const QString Share = Values.value(QStringLiteral("share"));
-    return (Share.isEmpty() ? Host : QStringLiteral("%1 on %2").arg(Share, Host)) +
+    return (Share.isEmpty()
+                ? Host
+                : QCoreApplication::translate("TSystemListView", "%1 on %2").arg(Share, Host)) +
            QStringLiteral(" (%1)").arg(Scheme);
 }
 
@@ -143,7 +146,9 @@ TFileEntry EntryOf(const QFileInfo &Info) {
         Entry.Attributes |= TFileAttribute::faSymLink;
     if (Entry.IsDir) {
         const QString Comment = Mime.mimeTypeForName(QStringLiteral("inode/directory")).comment();
-        Entry.TypeName = Comment.isEmpty() ? QStringLiteral("Folder") : Capitalized(Comment);
+        Entry.TypeName = Comment.isEmpty()
+                             ? QCoreApplication::translate("TSystemListView", "Folder")
+                             : Capitalized(Comment);
     } else {
         // By the name alone: reading every file's first bytes would make listing slow.
         const QMimeType Type = Mime.mimeTypeForFile(Entry.Name, QMimeDatabase::MatchExtension);
@@ -226,8 +231,8 @@ QString FallbackTypeName(const QString &Name) {
     const qsizetype Dot = Name.lastIndexOf(u'.');
     // A dot-file such as ".profile" has no extension.
     if (Dot <= 0 || Dot == Name.size() - 1)
-        return QStringLiteral("File");
-    return QStringLiteral("File ") + Name.mid(Dot + 1).toUpper();
+        return QCoreApplication::translate("TSystemListView", "File");
+    return QCoreApplication::translate("TSystemListView", "File ") + Name.mid(Dot + 1).toUpper();
 }
 
 QString AttributeText(TFileAttributes Attributes) {
@@ -241,7 +246,7 @@ QString AttributeText(TFileAttributes Attributes) {
     if (Attributes & TFileAttribute::faExecutable)
         Text += u'X';
     if (Attributes & TFileAttribute::faSymLink)
-        Text += QStringLiteral(" link");
+        Text += QCoreApplication::translate("TSystemListView", " link");
     return Text;
 }
 
@@ -388,11 +393,12 @@ QString UniqueName(const QString &Name, bool IsDir,
 
 bool ValidFileName(const QString &Name, QString &Error) {
     if (Name.trimmed().isEmpty()) {
-        Error = QStringLiteral("A name cannot be empty.");
+        Error = QCoreApplication::translate("TSystemListView", "A name cannot be empty.");
         return false;
     }
     if (Name == u"." || Name == u"..") {
-        Error = QStringLiteral("\"%1\" is not a valid name.").arg(Name);
+        Error =
+            QCoreApplication::translate("TSystemListView", "\"%1\" is not a valid name.").arg(Name);
         return false;
     }
 #ifdef Q_OS_WIN
@@ -402,13 +408,18 @@ bool ValidFileName(const QString &Name, QString &Error) {
 #endif
     for (const QChar C : Name) {
         if (C == QChar(0) || Forbidden.contains(C)) {
-            Error = C == QChar(0) ? QStringLiteral("\"%1\" is not a valid name.").arg(Name)
-                                  : QStringLiteral("A name cannot contain \"%1\".").arg(C);
+            Error = C == QChar(0) ? QCoreApplication::translate("TSystemListView",
+                                                                "\"%1\" is not a valid name.")
+                                        .arg(Name)
+                                  : QCoreApplication::translate("TSystemListView",
+                                                                "A name cannot contain \"%1\".")
+                                        .arg(C);
             return false;
         }
     }
     if (Name.toUtf8().size() > 255) {
-        Error = QStringLiteral("The name \"%1\" is too long.").arg(Name);
+        Error = QCoreApplication::translate("TSystemListView", "The name \"%1\" is too long.")
+                    .arg(Name);
         return false;
     }
     return true;

@@ -164,14 +164,19 @@ private:
         Value = 0;
         for (int i = 0; i < 4; ++i) {
             if (Pos >= End)
-                return Damaged("Track %1 is damaged: it ends in the middle of an event (byte %2).",
-                               Pos);
+                return Damaged(
+                    QT_TRANSLATE_NOOP(
+                        "TMidiFile",
+                        "Track %1 is damaged: it ends in the middle of an event (byte %2)."),
+                    Pos);
             const uint8_t Byte = FData[Pos++];
             Value = Value << 7 | (Byte & 0x7F);
             if (!(Byte & 0x80))
                 return true;
         }
-        return Damaged("Track %1 is damaged: the number at byte %2 is longer than four bytes.",
+        return Damaged(QT_TRANSLATE_NOOP(
+                           "TMidiFile",
+                           "Track %1 is damaged: the number at byte %2 is longer than four bytes."),
                        Pos - 4);
     }
     bool Track(size_t Pos, size_t End);
@@ -211,27 +216,38 @@ bool TReader::Track(size_t Pos, size_t End) {
             return false;
         Tick += Delta;
         if (Pos >= End)
-            return Damaged("Track %1 is damaged: it ends in the middle of an event (byte %2).",
+            return Damaged(QT_TRANSLATE_NOOP(
+                               "TMidiFile",
+                               "Track %1 is damaged: it ends in the middle of an event (byte %2)."),
                            Pos);
         const size_t At = Pos;
         const uint8_t First = FData[Pos];
         if (First == Meta) {
             if (Pos + 2 > End)
-                return Damaged("Track %1 is damaged: it ends in the middle of an event (byte %2).",
-                               At);
+                return Damaged(
+                    QT_TRANSLATE_NOOP(
+                        "TMidiFile",
+                        "Track %1 is damaged: it ends in the middle of an event (byte %2)."),
+                    At);
             const uint8_t Type = FData[Pos + 1];
             Pos += 2;
             uint32_t Length = 0;
             if (!Number(Pos, End, Length))
                 return false;
             if (Length > End - Pos)
-                return Damaged("Track %1 is damaged: it ends in the middle of an event (byte %2).",
-                               At);
+                return Damaged(
+                    QT_TRANSLATE_NOOP(
+                        "TMidiFile",
+                        "Track %1 is damaged: it ends in the middle of an event (byte %2)."),
+                    At);
             if (Type == MetaTempo) {
                 const uint32_t Tempo = Length == 3 ? Big(Pos, 3) : 0;
                 if (Tempo == 0)
-                    return Damaged("Track %1 is damaged: the tempo change at byte %2 is not valid.",
-                                   At);
+                    return Damaged(
+                        QT_TRANSLATE_NOOP(
+                            "TMidiFile",
+                            "Track %1 is damaged: the tempo change at byte %2 is not valid."),
+                        At);
                 FTempos.push_back({Tick, Tempo});
             }
             Pos += Length;
@@ -245,8 +261,11 @@ bool TReader::Track(size_t Pos, size_t End) {
             if (!Number(Pos, End, Length))
                 return false;
             if (Length > End - Pos)
-                return Damaged("Track %1 is damaged: it ends in the middle of an event (byte %2).",
-                               At);
+                return Damaged(
+                    QT_TRANSLATE_NOOP(
+                        "TMidiFile",
+                        "Track %1 is damaged: it ends in the middle of an event (byte %2)."),
+                    At);
             const uint8_t *Data = FData + Pos;
             Pos += Length;
             if (First == SysexStart) {
@@ -283,26 +302,37 @@ bool TReader::Track(size_t Pos, size_t End) {
         uint8_t Status = Running;
         if (First & 0x80) {
             if (First >= 0xF0)
-                return Damaged("Track %1 is damaged: byte %2 begins an event that MIDI files do "
-                               "not have (%3).",
-                               At, QStringLiteral("0x%1").arg(int(First), 2, 16, QLatin1Char('0')));
+                return Damaged(
+                    QT_TRANSLATE_NOOP(
+                        "TMidiFile",
+                        "Track %1 is damaged: byte %2 begins an event that MIDI files do "
+                        "not have (%3)."),
+                    At, QStringLiteral("0x%1").arg(int(First), 2, 16, QLatin1Char('0')));
             Status = First;
             ++Pos;
         } else if (!Running) {
-            return Damaged("Track %1 is damaged: a data byte (byte %2) stands where an event must "
-                           "begin.",
-                           At);
+            return Damaged(
+                QT_TRANSLATE_NOOP(
+                    "TMidiFile",
+                    "Track %1 is damaged: a data byte (byte %2) stands where an event must "
+                    "begin."),
+                At);
         }
         const size_t DataBytes = (Status & 0xE0) == 0xC0 ? 1 : 2; // program, channel pressure
         if (DataBytes > End - Pos)
-            return Damaged("Track %1 is damaged: it ends in the middle of an event (byte %2).", At);
+            return Damaged(QT_TRANSLATE_NOOP(
+                               "TMidiFile",
+                               "Track %1 is damaged: it ends in the middle of an event (byte %2)."),
+                           At);
         std::array<uint8_t, 3> Message{Status, 0, 0};
         for (size_t i = 0; i < DataBytes; ++i) {
             Message[i + 1] = FData[Pos + i];
             if (Message[i + 1] & 0x80)
-                return Damaged("Track %1 is damaged: the message at byte %2 is cut short by "
-                               "another.",
-                               At);
+                return Damaged(
+                    QT_TRANSLATE_NOOP("TMidiFile",
+                                      "Track %1 is damaged: the message at byte %2 is cut short by "
+                                      "another."),
+                    At);
         }
         Pos += DataBytes;
         Running = Status;

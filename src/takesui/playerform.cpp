@@ -118,8 +118,8 @@ TPlayerForm::TPlayerForm(TTakeReplay &Replay, QWidget *Parent) : QDialog(Parent)
     });
     connect(PositionBar, &QSlider::sliderMoved, this, [this](int Ms) {
         if (FReplay.Take())
-            TimeLabel->setText(QStringLiteral("%1 / %2").arg(Clock(Ms * UsPerMs),
-                                                             Clock(FReplay.Take()->LengthUs())));
+            TimeLabel->setText(
+                tr("%1 / %2").arg(Clock(Ms * UsPerMs), Clock(FReplay.Take()->LengthUs())));
     });
     connect(&FReplay, &TTakeReplay::StateChanged, this, &TPlayerForm::ShowState);
     connect(&FReplay, &TTakeReplay::PositionChanged, this, &TPlayerForm::ShowPosition);
@@ -219,5 +219,5 @@ void TPlayerForm::ShowPosition(qint64 PositionUs) {
         const QSignalBlocker quiet(PositionBar);
         PositionBar->setValue(int(PositionUs / UsPerMs));
     }
-    TimeLabel->setText(QStringLiteral("%1 / %2").arg(Clock(PositionUs), Clock(length)));
+    TimeLabel->setText(tr("%1 / %2").arg(Clock(PositionUs), Clock(length)));
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLocale>
+
+// Installs the program's translation for Locale and Qt's own for the standard dialogs. Either is
+// left out where there is none for that language; English needs none.
+void InstallTranslations(const QLocale &Locale = QLocale::system());
