@@ -1413,6 +1413,74 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Latch</source>
+        <translation>Latch</translation>
+    </message>
+    <message>
+        <source>Arp</source>
+        <translation>Arp</translation>
+    </message>
+    <message>
+        <source>Split the keyboard into zones, each on a channel of its own (Ctrl + middle button on a key sets or removes a split point; Options &gt; Zones and Arpeggiator sets them up)</source>
+        <translation>Die Tastatur in Zonen teilen, jede auf einem eigenen Kanal (Strg + mittlere Maustaste auf einer Taste setzt oder entfernt einen Splitpunkt; Optionen &gt; Zonen und Arpeggiator richtet sie ein)</translation>
+    </message>
+    <message>
+        <source>Latch: the notes played go on sounding after their keys are let go, until the next chord (Insert)</source>
+        <translation>Latch: die gespielten Noten klingen nach dem Loslassen weiter, bis zum nächsten Akkord (Einfg)</translation>
+    </message>
+    <message>
+        <source>Arpeggiator: the zones play their notes one by one, in time</source>
+        <translation>Arpeggiator: die Zonen spielen ihre Noten einzeln nacheinander, im Takt</translation>
+    </message>
+    <message>
+        <source>Split &amp;Keyboard</source>
+        <translation>Tastatur tei&amp;len</translation>
+    </message>
+    <message>
+        <source>&amp;Latch</source>
+        <translation>Latc&amp;h</translation>
+    </message>
+    <message>
+        <source>&amp;Arpeggiator</source>
+        <translation>&amp;Arpeggiator</translation>
+    </message>
+    <message>
+        <source>&amp;Zones and Arpeggiator...</source>
+        <translation>&amp;Zonen und Arpeggiator...</translation>
+    </message>
+    <message>
+        <source>The arpeggiator cannot play: the output plays too much at once.</source>
+        <translation>Der Arpeggiator kann nicht spielen: der Ausgang spielt zu viel auf einmal.</translation>
+    </message>
+    <message>
+        <source>Split point %1 removed: %2 zones</source>
+        <translation>Splitpunkt %1 entfernt: %2 Zonen</translation>
+    </message>
+    <message>
+        <source>Split at %1: %2 zones</source>
+        <translation>Split bei %1: %2 Zonen</translation>
+    </message>
+    <message>
+        <source>Latch on</source>
+        <translation>Latch an</translation>
+    </message>
+    <message>
+        <source>Latch off</source>
+        <translation>Latch aus</translation>
+    </message>
+    <message>
+        <source>Arpeggiator on</source>
+        <translation>Arpeggiator an</translation>
+    </message>
+    <message>
+        <source>Arpeggiator off</source>
+        <translation>Arpeggiator aus</translation>
+    </message>
 </context>
 <context>
     <name>TMidiBackend</name>
@@ -2983,6 +3051,240 @@ Freier Platz: %1</translation>
     <message>
         <source>One step down; held, it goes on</source>
         <translation>Einen Schritt runter; gehalten geht es weiter</translation>
+    </message>
+</context>
+<context>
+    <name>TZoneForm</name>
+    <message>
+        <source>Zones and Arpeggiator</source>
+        <translation>Zonen und Arpeggiator</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>&amp;Split the keyboard into zones</source>
+        <translation>Tastatur in Zonen &amp;teilen</translation>
+    </message>
+    <message>
+        <source>Ctrl + middle button on a key sets or removes a split point</source>
+        <translation>Strg + mittlere Maustaste auf einer Taste setzt oder entfernt einen Splitpunkt</translation>
+    </message>
+    <message>
+        <source>&amp;Zones:</source>
+        <translation>&amp;Zonen:</translation>
+    </message>
+    <message>
+        <source>Zone %1 from:</source>
+        <translation>Zone %1 ab:</translation>
+    </message>
+    <message>
+        <source>All zones</source>
+        <translation>Alle Zonen</translation>
+    </message>
+    <message>
+        <source>&amp;Latch: notes sound on after their keys are let go (Insert)</source>
+        <translation>&amp;Latch: Noten klingen nach dem Loslassen weiter (Einfg)</translation>
+    </message>
+    <message>
+        <source>&amp;Arpeggiator</source>
+        <translation>&amp;Arpeggiator</translation>
+    </message>
+    <message>
+        <source>The zones whose arpeggiator is on play their notes one by one in time</source>
+        <translation>Die Zonen mit eingeschaltetem Arpeggiator spielen ihre Noten einzeln im Takt</translation>
+    </message>
+    <message>
+        <source>Own tempo</source>
+        <translation>Eigenes Tempo</translation>
+    </message>
+    <message>
+        <source>JACK transport</source>
+        <translation>JACK-Transport</translation>
+    </message>
+    <message>
+        <source>MIDI clock</source>
+        <translation>MIDI-Clock</translation>
+    </message>
+    <message>
+        <source>JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.</source>
+        <translation>JACK-Transport: Tempo und Taktposition des Transport-Masters, solange er läuft. MIDI-Clock: die Clock, die an MIDI-Eingang ankommt.</translation>
+    </message>
+    <message>
+        <source> BPM</source>
+        <translation> BPM</translation>
+    </message>
+    <message>
+        <source>&amp;Clock:</source>
+        <translation>Ta&amp;kt:</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>Tem&amp;po:</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>A second channel the zone plays on too</source>
+        <translation>Ein zweiter Kanal, auf dem die Zone ebenfalls spielt</translation>
+    </message>
+    <message>
+        <source>as the chord box</source>
+        <translation>wie das Akkordfeld</translation>
+    </message>
+    <message>
+        <source>as struck</source>
+        <translation>wie angeschlagen</translation>
+    </message>
+    <message>
+        <source>Ondrel's output</source>
+        <translation>Ausgang von Ondrel</translation>
+    </message>
+    <message>
+        <source>A synthesizer of the zone's own; it opens as soon as it is there</source>
+        <translation>Ein eigener Synthesizer der Zone; er wird geöffnet, sobald er da ist</translation>
+    </message>
+    <message>
+        <source>C&amp;hannel:</source>
+        <translation>Ka&amp;nal:</translation>
+    </message>
+    <message>
+        <source>La&amp;yer:</source>
+        <translation>&amp;Ebene:</translation>
+    </message>
+    <message>
+        <source>&amp;Octave:</source>
+        <translation>&amp;Oktave:</translation>
+    </message>
+    <message>
+        <source>T&amp;ranspose:</source>
+        <translation>T&amp;ransponieren:</translation>
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation>Pro&amp;gramm:</translation>
+    </message>
+    <message>
+        <source>Bank &amp;MSB:</source>
+        <translation>Bank &amp;MSB:</translation>
+    </message>
+    <message>
+        <source>Bank LS&amp;B:</source>
+        <translation>Bank LS&amp;B:</translation>
+    </message>
+    <message>
+        <source>Chor&amp;d:</source>
+        <translation>Akkor&amp;d:</translation>
+    </message>
+    <message>
+        <source>&amp;Velocity:</source>
+        <translation>Ansc&amp;hlagstärke:</translation>
+    </message>
+    <message>
+        <source>O&amp;utput port:</source>
+        <translation>A&amp;usgang:</translation>
+    </message>
+    <message>
+        <source>Arpegg&amp;iate</source>
+        <translation>Arpegg&amp;ieren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Aufwärts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abwärts</translation>
+    </message>
+    <message>
+        <source>Up and down</source>
+        <translation>Auf und ab</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Wie gespielt</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation>Akkord</translation>
+    </message>
+    <message>
+        <source>%1 triplets</source>
+        <translation>%1 Triolen</translation>
+    </message>
+    <message>
+        <source>%1 dotted</source>
+        <translation>%1 punktiert</translation>
+    </message>
+    <message>
+        <source>How much of its step a note sounds</source>
+        <translation>Wie viel ihres Schritts eine Note klingt</translation>
+    </message>
+    <message>
+        <source>Where the second step of each pair starts: 50 % is straight, 66 % a triplet feel</source>
+        <translation>Wo der zweite Schritt jedes Paars beginnt: 50 % ist gerade, 66 % ein triolisches Gefühl</translation>
+    </message>
+    <message>
+        <source>Patt&amp;ern:</source>
+        <translation>Mu&amp;ster:</translation>
+    </message>
+    <message>
+        <source>&amp;Note value:</source>
+        <translation>Noten&amp;wert:</translation>
+    </message>
+    <message>
+        <source>&amp;Gate:</source>
+        <translation>Ga&amp;te-Länge:</translation>
+    </message>
+    <message>
+        <source>S&amp;wing:</source>
+        <translation>S&amp;wing:</translation>
+    </message>
+    <message>
+        <source>Octave range:</source>
+        <translation>Oktavumfang:</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chord box)</source>
+        <translation>%1 (nicht im Akkordfeld)</translation>
+    </message>
+    <message>
+        <source>%1 (not there now)</source>
+        <translation>%1 (gerade nicht da)</translation>
+    </message>
+    <message>
+        <source>Without a split the whole keyboard plays on the keyboard's channel, with this arpeggiator</source>
+        <translation>Ohne Split spielt die ganze Tastatur auf dem Kanal der Tastatur, mit diesem Arpeggiator</translation>
+    </message>
+</context>
+<context>
+    <name>TZonePorts</name>
+    <message>
+        <source>The zones' port "%1" is not there; it opens as soon as it appears.</source>
+        <translation>Der Port „%1“ der Zonen ist nicht da; er wird geöffnet, sobald er erscheint.</translation>
+    </message>
+    <message>
+        <source>The zones' port "%1" could not be opened: %2</source>
+        <translation>Der Port „%1“ der Zonen konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Opened the zones' port %1.</source>
+        <translation>Port %1 der Zonen geöffnet.</translation>
+    </message>
+    <message>
+        <source>The zones' port "%1" went away; it opens again as soon as it appears.</source>
+        <translation>Der Port „%1“ der Zonen ist verschwunden; er wird wieder geöffnet, sobald er erscheint.</translation>
     </message>
 </context>
 </TS>

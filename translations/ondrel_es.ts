@@ -1401,6 +1401,74 @@ To remove the program itself, uninstall its package with your package manager; i
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Latch</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Arp</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Split the keyboard into zones, each on a channel of its own (Ctrl + middle button on a key sets or removes a split point; Options &gt; Zones and Arpeggiator sets them up)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Latch: the notes played go on sounding after their keys are let go, until the next chord (Insert)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Arpeggiator: the zones play their notes one by one, in time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Split &amp;Keyboard</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Latch</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Arpeggiator</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Zones and Arpeggiator...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The arpeggiator cannot play: the output plays too much at once.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Split point %1 removed: %2 zones</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Split at %1: %2 zones</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Latch on</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Latch off</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Arpeggiator on</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Arpeggiator off</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>TMidiBackend</name>
@@ -2974,6 +3042,240 @@ Free space: %1</source>
     </message>
     <message>
         <source>One step down; held, it goes on</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TZoneForm</name>
+    <message>
+        <source>Zones and Arpeggiator</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Split the keyboard into zones</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ctrl + middle button on a key sets or removes a split point</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Zones:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zone %1 from:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All zones</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Latch: notes sound on after their keys are let go (Insert)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Arpeggiator</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The zones whose arpeggiator is on play their notes one by one in time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Own tempo</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>JACK transport</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>MIDI clock</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> BPM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Clock:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A second channel the zone plays on too</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>as the chord box</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>as struck</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ondrel's output</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A synthesizer of the zone's own; it opens as soon as it is there</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>C&amp;hannel:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>La&amp;yer:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Octave:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>T&amp;ranspose:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Program:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bank &amp;MSB:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bank LS&amp;B:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Chor&amp;d:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Velocity:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>O&amp;utput port:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Arpegg&amp;iate</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Up and down</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>As played</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation>Acorde</translation>
+    </message>
+    <message>
+        <source>%1 triplets</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 dotted</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>How much of its step a note sounds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Where the second step of each pair starts: 50 % is straight, 66 % a triplet feel</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Patt&amp;ern:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Note value:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Gate:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>S&amp;wing:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Octave range:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 (not in the chord box)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 (not there now)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Without a split the whole keyboard plays on the keyboard's channel, with this arpeggiator</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TZonePorts</name>
+    <message>
+        <source>The zones' port "%1" is not there; it opens as soon as it appears.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The zones' port "%1" could not be opened: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opened the zones' port %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The zones' port "%1" went away; it opens again as soon as it appears.</source>
         <translation type="unfinished" />
     </message>
 </context>
