@@ -162,7 +162,8 @@ void TestMainSession::importedSettingsSelectTheirPatch() {
     TModalAnswers answers;
     answers.Box(QMessageBox::Ok);
     w->ExImport().ImportSettings();
-    QVERIFY(w->Patches().CurrentPatch());
+    // The set loads on a thread of its own.
+    QTRY_VERIFY_WITH_TIMEOUT(w->Patches().CurrentPatch(), 10000);
     QCOMPARE(w->Patches().CurrentPatch()->Name(), QStringLiteral("Beta"));
 }
 

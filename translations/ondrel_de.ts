@@ -3129,7 +3129,7 @@ Freier Platz: %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>keine</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>A second channel the zone plays on too</source>

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -128,17 +129,22 @@ namespace {
 
 // Moves the queued messages [uint32_t size][bytes] of Ring into the period at Time, at most
 // Room of them. A message that can never fit is dropped rather than holding up the rest.
-void Drain(jack_ringbuffer_t *Ring, TPeriodWriter &Out, uint32_t Time, uint32_t Room) {
+// Writes what Ring holds, up to Room messages and the first Bytes bytes.
+void Drain(jack_ringbuffer_t *Ring, TPeriodWriter &Out, uint32_t Time, uint32_t Room,
+           size_t Bytes = SIZE_MAX) {
     uint32_t Written = 0;
     uint32_t Size = 0;
+    size_t Taken = 0;
     while (Written < Room && jack_ringbuffer_read_space(Ring) >= sizeof Size) {
         jack_ringbuffer_peek(Ring, reinterpret_cast<char *>(&Size), sizeof Size);
-        if (jack_ringbuffer_read_space(Ring) < sizeof Size + Size)
-            break; // the sender is still writing it
+        if (jack_ringbuffer_read_space(Ring) < sizeof Size + Size ||
+            Taken + sizeof Size + Size > Bytes)
+            break; // the sender is still writing it, or it came after the period began
         bool Hopeless = false;
         jack_midi_data_t *Place = Out.Reserve(Time, Size, Hopeless);
         if (Hopeless) {
             jack_ringbuffer_read_advance(Ring, sizeof Size + Size);
+            Taken += sizeof Size + Size;
             continue;
         }
         if (!Place)
@@ -146,6 +152,7 @@ void Drain(jack_ringbuffer_t *Ring, TPeriodWriter &Out, uint32_t Time, uint32_t 
         jack_ringbuffer_read_advance(Ring, sizeof Size);
         jack_ringbuffer_read(Ring, reinterpret_cast<char *>(Place), Size);
         Out.Done(Place, Size);
+        Taken += sizeof Size + Size;
         ++Written;
     }
 }
@@ -358,7 +365,10 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
 
     // What was played through, at the frame it came in. It goes before what the UI thread
     // queued meanwhile: a note-off the UI thread sends for a note played through (thru switched
-    // off) is queued only after its note-on was, and must not overtake it.
+    // off) is queued only after its note-on was, and must not overtake it. So only what the UI
+    // thread had queued before the thru ring is read goes out this period: anything queued
+    // later may follow a thru note pushed after that read.
+    const size_t Queued = jack_ringbuffer_read_space(Queue);
     uint32_t Written = 0;
     std::array<uint32_t, 2> Head{};
     while (Written < EventsPerPeriod && jack_ringbuffer_read_space(FromThru) >= sizeof Head) {
@@ -387,7 +397,7 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
     if (DropQueue.exchange(false, std::memory_order_acquire))
         jack_ringbuffer_read_advance(Queue, jack_ringbuffer_read_space(Queue));
     const uint32_t Before = Out.Count();
-    Drain(Queue, Out, Now, EventsPerPeriod - Written);
+    Drain(Queue, Out, Now, EventsPerPeriod - Written, Queued);
     Written += Out.Count() - Before;
     // What a close sends last, once everything before it is out.
     if (jack_ringbuffer_read_space(Queue) == 0)

@@ -128,6 +128,9 @@ TPlayerForm::TPlayerForm(TTakeReplay &Replay, QWidget *Parent) : QDialog(Parent)
 }
 
 TPlayerForm::~TPlayerForm() {
+    // The replay outlives this window and is stopped again as the window goes (the owner
+    // hears it destroyed): what it says then must not reach a window half torn down.
+    FReplay.disconnect(this);
     FReplay.Stop();
 }
 

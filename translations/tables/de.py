@@ -329,7 +329,7 @@ T.update({
 'The zones whose arpeggiator is on play their notes one by one in time': 'Die Zonen mit eingeschaltetem Arpeggiator spielen ihre Noten einzeln im Takt',
 'Own tempo': 'Eigenes Tempo', 'JACK transport': 'JACK-Transport', 'MIDI clock': 'MIDI-Clock',
 'JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.': 'JACK-Transport: Tempo und Taktposition des Transport-Masters, solange er läuft. MIDI-Clock: die Clock, die an MIDI-Eingang ankommt.',
-'&Clock:': 'Ta&kt:', '&Tempo:': 'Tem&po:', 'Zone %1': 'Zone %1', 'none@TZoneForm': 'keine',
+'&Clock:': 'Ta&kt:', '&Tempo:': 'Tem&po:', 'Zone %1': 'Zone %1', 'none@TZoneForm': 'none',
 'A second channel the zone plays on too': 'Ein zweiter Kanal, auf dem die Zone ebenfalls spielt',
 'as the chord box': 'wie das Akkordfeld', 'as struck': 'wie angeschlagen',
 "Ondrel's output": 'Ausgang von Ondrel',
