@@ -42,7 +42,8 @@ store)
 import)
     sources=("$core"/chordlist.cpp "$core"/knoblist.cpp "$core"/keyboardmodel.cpp
         "$core"/keyboardtypes.cpp "$core"/midivocabulary.cpp "$core"/scancodemap.cpp
-        "$core"/virtualkeys.cpp "${store[@]}")
+        "$core"/virtualkeys.cpp "$core"/velocitycurve.cpp "$core"/musicscale.cpp
+        "$core"/thrumapping.cpp "${store[@]}")
     corpora=("$here/corpus/ini")
     keep="add it as a row of TestStore::fuzzedStoreAndImport_data in tests/tst_store.cpp"
     ;;
