@@ -26,7 +26,9 @@ if [ "${1:-}" = "--tsan" ]; then
     CTEST_SELECT=(-L threads)
     # Qt, JACK and FluidSynth are not built with the sanitizer: what they synchronize inside
     # themselves it cannot see; tsan.supp names each such place and why.
-    export TSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/tsan.supp:halt_on_error=1:second_deadlock_stack=1:report_signal_unsafe=0"
+    # The tests start JACK servers and the program in child processes: a fork from a process
+    # with threads is fine for them, as the child only calls exec.
+    export TSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/tsan.supp:halt_on_error=1:second_deadlock_stack=1:report_signal_unsafe=0:die_after_fork=0"
 elif [ "${1:-}" = "--asan" ]; then
     shift
     BUILD_DIR=build/asan
