@@ -6,6 +6,7 @@
 #include "app/eximport.h"
 #include "app/mainwindow.h"
 #include "app/programbank.h"
+#include "app/translations.h"
 #include "core/chordlist.h"
 #include "core/inifile.h"
 #include "core/knoblist.h"
@@ -91,6 +92,7 @@ void StorePreset(const QString &Name, int Knobs) {
 class TestExIm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void helpPages_data();
@@ -127,6 +129,12 @@ private:
     QList<TIniFileRequest> FRequests;
     QList<int> FHelpShown;
 };
+
+// As the program starts on an English desktop: the singular forms ("1 knob preset") come from
+// its English catalogue.
+void TestExIm::initTestCase() {
+    InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void TestExIm::init() {
     FConfig = std::make_unique<QTemporaryDir>();

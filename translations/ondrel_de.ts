@@ -700,24 +700,12 @@ Die Einstellungen bleiben erhalten; das Speichern wird erneut versucht.</transla
         <translation>Einstellungen gespeichert.</translation>
     </message>
     <message>
-        <source>%d knob presets saved successfully.</source>
-        <translation>%d Regler-Presets gespeichert.</translation>
-    </message>
-    <message>
         <source>No knob presets could be saved.</source>
         <translation>Es konnten keine Regler-Presets gespeichert werden.</translation>
     </message>
     <message>
-        <source>%d knob snapshots saved successfully.</source>
-        <translation>%d Regler-Snapshots gespeichert.</translation>
-    </message>
-    <message>
         <source>No knob snapshots could be saved.</source>
         <translation>Es konnten keine Regler-Snapshots gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>%d custom chords saved successfully.</source>
-        <translation>%d eigene Akkorde gespeichert.</translation>
     </message>
     <message>
         <source>No custom chords could be saved.</source>
@@ -732,28 +720,46 @@ Die Einstellungen bleiben erhalten; das Speichern wird erneut versucht.</transla
         <translation>Einstellungen geladen.</translation>
     </message>
     <message>
-        <source>%d knob presets loaded successfully.</source>
-        <translation>%d Regler-Presets geladen.</translation>
-    </message>
-    <message>
         <source>No knob presets could be loaded.</source>
         <translation>Es konnten keine Regler-Presets geladen werden.</translation>
-    </message>
-    <message>
-        <source>%d knob snapshots loaded successfully.</source>
-        <translation>%d Regler-Snapshots geladen.</translation>
     </message>
     <message>
         <source>No knob snapshots could be loaded.</source>
         <translation>Es konnten keine Regler-Snapshots geladen werden.</translation>
     </message>
     <message>
-        <source>%d custom chords loaded successfully.</source>
-        <translation>%d eigene Akkorde geladen.</translation>
-    </message>
-    <message>
         <source>No custom chords could be loaded.</source>
         <translation>Es konnten keine eigenen Akkorde geladen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob presets saved successfully.</source>
+        <translation>
+            <numerusform>%n Regler-Preset gespeichert.</numerusform><numerusform>%n Regler-Presets gespeichert.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob snapshots saved successfully.</source>
+        <translation>
+            <numerusform>%n Regler-Snapshot gespeichert.</numerusform><numerusform>%n Regler-Snapshots gespeichert.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n custom chords saved successfully.</source>
+        <translation>
+            <numerusform>%n eigener Akkord gespeichert.</numerusform><numerusform>%n eigene Akkorde gespeichert.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob presets loaded successfully.</source>
+        <translation>
+            <numerusform>%n Regler-Preset geladen.</numerusform><numerusform>%n Regler-Presets geladen.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob snapshots loaded successfully.</source>
+        <translation>
+            <numerusform>%n Regler-Snapshot geladen.</numerusform><numerusform>%n Regler-Snapshots geladen.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n custom chords loaded successfully.</source>
+        <translation>
+            <numerusform>%n eigener Akkord geladen.</numerusform><numerusform>%n eigene Akkorde geladen.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -765,7 +771,7 @@ Die Einstellungen bleiben erhalten; das Speichern wird erneut versucht.</transla
     <message numerus="yes">
         <source>%n items</source>
         <translation>
-            <numerusform>%n Elemente</numerusform><numerusform>%n Elemente</numerusform></translation>
+            <numerusform>%n Element</numerusform><numerusform>%n Elemente</numerusform></translation>
     </message>
     <message>
         <source>the link cannot be made</source>
@@ -1675,12 +1681,12 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
     <message numerus="yes">
         <source>MIDI input overflowed: %n messages lost</source>
         <translation>
-            <numerusform>MIDI-Eingang übergelaufen: %n Nachrichten verloren</numerusform><numerusform>MIDI-Eingang übergelaufen: %n Nachrichten verloren</numerusform></translation>
+            <numerusform>MIDI-Eingang übergelaufen: %n Nachricht verloren</numerusform><numerusform>MIDI-Eingang übergelaufen: %n Nachrichten verloren</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>MIDI thru overflowed: %n messages lost</source>
         <translation>
-            <numerusform>MIDI-Thru übergelaufen: %n Nachrichten verloren</numerusform><numerusform>MIDI-Thru übergelaufen: %n Nachrichten verloren</numerusform></translation>
+            <numerusform>MIDI-Thru übergelaufen: %n Nachricht verloren</numerusform><numerusform>MIDI-Thru übergelaufen: %n Nachrichten verloren</numerusform></translation>
     </message>
 </context>
 <context>
@@ -2620,7 +2626,7 @@ mit Alt und gezogener Maus.</translation>
     <message numerus="yes">
         <source>Delete these %n items permanently?</source>
         <translation>
-            <numerusform>Diese %n Elemente endgültig löschen?</numerusform><numerusform>Diese %n Elemente endgültig löschen?</numerusform></translation>
+            <numerusform>Dieses Element endgültig löschen?</numerusform><numerusform>Diese %n Elemente endgültig löschen?</numerusform></translation>
     </message>
     <message>
         <source>Could not delete "%1"</source>
@@ -2637,7 +2643,7 @@ mit Alt und gezogener Maus.</translation>
     <message numerus="yes">
         <source>%n items</source>
         <translation>
-            <numerusform>%n Elemente</numerusform><numerusform>%n Elemente</numerusform></translation>
+            <numerusform>%n Element</numerusform><numerusform>%n Elemente</numerusform></translation>
     </message>
     <message>
         <source>%1 will be moved by the next Paste.</source>
@@ -2691,7 +2697,7 @@ Angezeigt: %2, %3 (%4)</translation>
     <message numerus="yes">
         <source>%n files</source>
         <translation>
-            <numerusform>%n Dateien</numerusform><numerusform>%n Dateien</numerusform></translation>
+            <numerusform>%n Datei</numerusform><numerusform>%n Dateien</numerusform></translation>
     </message>
     <message>
         <source>

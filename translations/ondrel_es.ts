@@ -1,142 +1,143 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>MidiTool</name>
     <message>
         <source>Bank Sel MSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Breath Control</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pedal</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Porta Time</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data MSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Main Volume</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panpot</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Effect 1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Effect 2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Foot Control / General 1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 3</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 4</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bank Sel LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mod Wheel LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Breath Control LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pedal LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Porta Time LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Volume LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balance LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Panpot LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Expression LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Effect 1 LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Effect 2 LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 1 LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 2 LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 3 LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 4 LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sustain Sw</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Porta Switch</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sostenuto</source>
@@ -144,174 +145,174 @@
     </message>
     <message>
         <source>Soft Pedal</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Legato Footswitch</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hold 2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Variation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Release Time</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Attack Time</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Control 6</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Control 7</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Control 8</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Control 9</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sound Control 10</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 5</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 6</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 7</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General 8</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Portamento</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tremolo</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chorus</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Variation</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Phaser</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data Increment</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Data Decrement</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>NRPN LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>NRPN MSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RPN LSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>RPN MSB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Sounds off</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reset Controllers</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Local Control</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Notes Off</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Omni Mode On</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Omni Mode Off</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mono Mode On</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Poly Mode On</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TAtomicFile</name>
     <message>
-        <source>Could not save "%1": %2</source>
-        <translation type="unfinished" />
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the data could not be written</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot create the folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -321,7 +322,7 @@
         <translation>Editor de acordes</translation>
     </message>
     <message>
-        <source>Here you can define your own chords. Click "New" to add a new chord. Then enable the edit mode by activating the "Edit" button. Use the keyboard below or Ondrel or an external device to toggle notes of the current chord.</source>
+        <source>Here you can define your own chords. Click &quot;New&quot; to add a new chord. Then enable the edit mode by activating the &quot;Edit&quot; button. Use the keyboard below or Ondrel or an external device to toggle notes of the current chord.</source>
         <translation>Aquí define sus propios acordes. Pulse «Nuevo» para añadir uno y active el modo de edición con «Editar». Con el teclado de abajo, Ondrel o un aparato externo activa o desactiva las notas del acorde.</translation>
     </message>
     <message>
@@ -377,59 +378,59 @@
     <name>TCommandLine</name>
     <message>
         <source>Ondrel (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TCustomIniFile</name>
     <message>
-        <source>Could not read "%1": %2</source>
-        <translation type="unfinished" />
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line %1 of %2 is not a setting; it was ignored.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lines %1 of %2 are not settings; they were ignored.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings not saved: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings could not be saved: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1
 The settings are kept, and saving them is tried again.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings file "%1" could not be read (%2); it was kept as "%3" and default settings are used.</source>
-        <translation type="unfinished" />
+        <source>The settings file &quot;%1&quot; could not be read (%2); it was kept as &quot;%3&quot; and default settings are used.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the damaged settings file "%1" is kept as it is</source>
-        <translation type="unfinished" />
+        <source>the damaged settings file &quot;%1&quot; is kept as it is</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings file "%1" could not be read (%2); it was left as it is and settings will not be saved.</source>
-        <translation type="unfinished" />
+        <source>The settings file &quot;%1&quot; could not be read (%2); it was left as it is and settings will not be saved.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the settings were removed by Uninstall</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -451,107 +452,107 @@ The settings are kept, and saving them is tried again.</source>
     <name>TExImHelp</name>
     <message>
         <source>Export Settings</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export Knob Presets</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export Knob Snapshots</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export Chords</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import Settings</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import Knob Presets</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import Knob Snapshots</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Import Chords</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All your stored knob presets are written to the ini file, each under its own name.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Knobs you changed but did not save as a preset are not exported, nor is the built-in preset "Default".</source>
-        <translation type="unfinished" />
+        <source>Knobs you changed but did not save as a preset are not exported, nor is the built-in preset &quot;Default&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The knob snapshots of the Knobs menu are written to the ini file with their names and values.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only the snapshots you have defined are exported.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Your custom chords are written to the ini file with their names and notes.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The built-in chords (Major, Minor, ...) are not exported.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Knob presets are read from a previously exported ini file. A preset of the same name as one you have replaces it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Overwrite existing knob presets</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add to existing knob presets</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Knob snapshots are read from a previously exported ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Each snapshot in the file replaces the one of the same number; the other snapshots stay as they are.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Custom chords are read from a previously exported ini file. A chord of the same name as one you have replaces it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Overwrite existing chords</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add to existing chords</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Don't show this again</source>
-        <translation type="unfinished" />
+        <source>Don&apos;t show this again</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Click OK to continue, or Cancel to cancel this operation.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Your settings are written to an ini file. They include:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings are read from a previously exported ini file. They include:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>- Keyboard settings (like key width)
@@ -560,30 +561,30 @@ The settings are kept, and saving them is tried again.</source>
 - mouse wheel assignment
 - joystick assignment
 - which patch, chord, knob preset is selected</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Knob presets, knob snapshots and chords are not part of the settings: export them on their own.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The selected program, bank, knob preset and the joystick assignment take effect the next time Ondrel starts; the rest at once.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This is helpful when you want to transfer your settings to another computer, give them to a friend, or you have to reinstall your system.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TExImport</name>
     <message>
         <source>Ini files (*.ini)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -591,7 +592,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import previously exported ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Settings</source>
@@ -599,7 +600,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import settings (as in the settings dialog) from a previously exported ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Knob &amp;Presets...</source>
@@ -607,7 +608,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import knob presets from a previously exported ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Knob Snapshots</source>
@@ -615,7 +616,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import knob snapshots from a previously exported ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Chords...</source>
@@ -623,7 +624,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import chords from a previously exported ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -631,11 +632,11 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Export to an ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export settings (as in the settings dialog) to an ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Knob &amp;Presets</source>
@@ -643,11 +644,11 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Export knob presets to an ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Export knob snapshots to an ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Chords</source>
@@ -655,193 +656,211 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Export your custom chords to an ini file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select export file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select import file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file "%1" does not exist (any more).</source>
-        <translation type="unfinished" />
+        <source>The file &quot;%1&quot; does not exist (any more).</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not read "%1": %2</source>
-        <translation type="unfinished" />
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not an ini file. Nothing was imported.</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not an ini file. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Could not create a temporary folder: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 failed.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings saved successfully.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d knob presets saved successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No knob presets could be saved.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d knob snapshots saved successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No knob snapshots could be saved.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d custom chords saved successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No custom chords could be saved.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No settings could be loaded.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings loaded successfully.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d knob presets loaded successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No knob presets could be loaded.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d knob snapshots loaded successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No knob snapshots could be loaded.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d custom chords loaded successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No custom chords could be loaded.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob presets saved successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob snapshots saved successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n custom chords saved successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob presets loaded successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n knob snapshots loaded successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n custom chords loaded successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TFileOperations</name>
     <message>
-        <source>"%1"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>the link cannot be made</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is a device, pipe or socket</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>copied, but the original cannot be removed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2 to %3: %4%</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Moving</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Linking</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not copy "%1"</source>
-        <translation type="unfinished" />
+        <source>Could not copy &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not move "%1"</source>
-        <translation type="unfinished" />
+        <source>Could not move &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not make a link to "%1"</source>
-        <translation type="unfinished" />
+        <source>Could not make a link to &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The folder %1 is not there.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is no longer there</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a folder cannot go into itself</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no free name is left</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TGUIKnobList</name>
     <message>
         <source>Controller knob: the arrow keys turn it, Page Up and Down faster</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TIniDocument</name>
     <message>
         <source>it is not a settings file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -927,12 +946,12 @@ The settings are kept, and saving them is tried again.</source>
         <translation>Perilla %1</translation>
     </message>
     <message>
-        <source>You have made changes to knob preset "%1". Do you want to save it ?</source>
-        <translation type="unfinished" />
+        <source>You have made changes to knob preset &quot;%1&quot;. Do you want to save it ?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You have changed the knobs. Do you want to save them as a preset ?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New Preset</source>
@@ -947,44 +966,44 @@ The settings are kept, and saving them is tried again.</source>
         <translation>Nombre del nuevo preajuste de perillas:</translation>
     </message>
     <message>
-        <source>You can't name a preset "%1".</source>
-        <translation type="unfinished" />
+        <source>You can&apos;t name a preset &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Please enter a name for the preset.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A preset name can't begin or end with a blank, nor hold "\", "]" or a line break.</source>
-        <translation type="unfinished" />
+        <source>A preset name can&apos;t begin or end with a blank, nor hold &quot;\&quot;, &quot;]&quot; or a line break.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A preset with this name already exists !</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You must make a new preset before being able to save it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Please select a preset to delete.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Are you sure to delete preset "%1" ?
-This can't be undone later !</source>
-        <translation type="unfinished" />
+        <source>Are you sure to delete preset &quot;%1&quot; ?
+This can&apos;t be undone later !</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TKnobList</name>
     <message>
         <source>%1 (UKnobList)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Knob preset "%1": knob %2 ("%3") has the controller number %4; controller numbers run from 0 to 127, so this knob was not loaded.</source>
-        <translation type="unfinished" />
+        <source>Knob preset &quot;%1&quot;: knob %2 (&quot;%3&quot;) has the controller number %4; controller numbers run from 0 to 127, so this knob was not loaded.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1013,20 +1032,20 @@ This can't be undone later !</source>
         <translation>Leyendo la lista de patches...</translation>
     </message>
     <message>
-        <source>the folder "%1" cannot be created</source>
-        <translation type="unfinished" />
+        <source>the folder &quot;%1&quot; cannot be created</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the file "%1" is read-only</source>
-        <translation type="unfinished" />
+        <source>the file &quot;%1&quot; is read-only</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the folder "%1" is not writable</source>
-        <translation type="unfinished" />
+        <source>the folder &quot;%1&quot; is not writable</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings cannot be saved: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Base: %1</source>
@@ -1042,36 +1061,36 @@ This can't be undone later !</source>
     </message>
     <message>
         <source>On Wayland the desktop places the window: the place it had is kept for an X11 session.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop's own window menu may offer it.</source>
-        <translation type="unfinished" />
+        <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop&apos;s own window menu may offer it.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Readme.txt cannot be shown: it is not in %1, nor in %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Readme</source>
         <translation>Léame</translation>
     </message>
     <message>
-        <source>This removes all of Ondrel's settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
+        <source>This removes all of Ondrel&apos;s settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
 
 Do you want to continue?</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The settings could not be removed:
 %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The settings file %1 has been removed.
 
 To remove the program itself, uninstall its package with your package manager; if you installed it from its sources, delete the files listed in install_manifest.txt of the build folder.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chord</source>
@@ -1286,7 +1305,7 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Octava arriba</translation>
     </message>
     <message>
-        <source>Change the velocity of the computer keyboard's notes</source>
+        <source>Change the velocity of the computer keyboard&apos;s notes</source>
         <translation>Cambia la velocidad de las notas del teclado del ordenador</translation>
     </message>
     <message>
@@ -1403,259 +1422,259 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Latch</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arp</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Split the keyboard into zones, each on a channel of its own (Ctrl + middle button on a key sets or removes a split point; Options &gt; Zones and Arpeggiator sets them up)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Latch: the notes played go on sounding after their keys are let go, until the next chord (Insert)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arpeggiator: the zones play their notes one by one, in time</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Split &amp;Keyboard</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Latch</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Zones and Arpeggiator...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The arpeggiator cannot play: the output plays too much at once.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Split point %1 removed: %2 zones</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Split at %1: %2 zones</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Latch on</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Latch off</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arpeggiator on</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arpeggiator off</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TMidiBackend</name>
     <message>
         <source>ALSA sequencer</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The MIDI port "%1" is not available.</source>
-        <translation type="unfinished" />
+        <source>The MIDI port &quot;%1&quot; is not available.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The %1 MIDI service is not running.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The JACK server takes no more MIDI messages.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The JACK server is no longer running.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The MIDI message is too long to send.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The JACK server refused the MIDI port "%1".</source>
-        <translation type="unfinished" />
+        <source>The JACK server refused the MIDI port &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No MIDI service is running (tried: %1).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>none compiled in</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl) or choose ALSA.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq) or choose JACK.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The %1 MIDI service is not available.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> -&gt; </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TMidiDevices</name>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Core MIDI</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 "%2" went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished" />
+        <source>%1 &quot;%2&quot; went away; it opens again as soon as it appears.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> could not be opened.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Opened </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> successfully.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Closing </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> ...</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Closed </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Midi Out</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Midi In</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 "%2" is a port of Ondrel's own; it was not opened.</source>
-        <translation type="unfinished" />
+        <source>%1 &quot;%2&quot; is a port of Ondrel&apos;s own; it was not opened.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 "%2" is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished" />
+        <source>%1 &quot;%2&quot; is not there; it opens as soon as it appears.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The %1 server is no longer running.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>JACK server</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>MIDI service</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2 was closed; it opens again when the %3 is back.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2 and %3 were closed; they open again when the %4 is back.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Midi In closed: what Ondrel sends comes straight back to it (%1), and Midi Thru would play every note again and again.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unspecified error</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TMidiFile</name>
     <message>
         <source>Track %1 is damaged: it ends in the middle of an event (byte %2).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Track %1 is damaged: the number at byte %2 is longer than four bytes.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Track %1 is damaged: the tempo change at byte %2 is not valid.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Track %1 is damaged: byte %2 begins an event that MIDI files do not have (%3).</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Track %1 is damaged: a data byte (byte %2) stands where an event must begin.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Track %1 is damaged: the message at byte %2 is cut short by another.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TMidiInput</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1663,15 +1682,15 @@ To remove the program itself, uninstall its package with your package manager; i
     <message numerus="yes">
         <source>MIDI input overflowed: %n messages lost</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>MIDI thru overflowed: %n messages lost</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -1679,11 +1698,11 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TNumberEdit</name>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1696,166 +1715,166 @@ To remove the program itself, uninstall its package with your package manager; i
 <context>
     <name>TPatchList</name>
     <message>
-        <source>Unknown command "%s" is ignored.</source>
-        <translation type="unfinished" />
+        <source>Unknown command &quot;%s&quot; is ignored.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sub group does not exist. Lower the level.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No "define patchnames" section in the first %1.</source>
-        <translation type="unfinished" />
+        <source>No &quot;define patchnames&quot; section in the first %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Empty patch script file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Premature end of Cubase Parse File.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Version Number not found.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wrong version number.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No "define patchnames" section !</source>
-        <translation type="unfinished" />
+        <source>No &quot;define patchnames&quot; section !</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Function [%s] is not implemented and ignored.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name is missing.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No program defined for key.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No group defined for sorted property. Ignored.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ignoring remaining "%s" in command.</source>
-        <translation type="unfinished" />
+        <source>Ignoring remaining &quot;%s&quot; in command.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>MSB out of bounds (-1..127)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>LSB out of bounds (-1..127)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TPatchScriptParser</name>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot open "%1": %2</source>
-        <translation type="unfinished" />
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot read "%1": %2</source>
-        <translation type="unfinished" />
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot read "%1": %2, and a patch script may have at most %3.</source>
-        <translation type="unfinished" />
+        <source>Cannot read &quot;%1&quot;: %2, and a patch script may have at most %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>[end] command not found.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Number expected.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose Patch Set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Choose a directory</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Go to Ondrel's directory</source>
-        <translation type="unfinished" />
+        <source>Go to Ondrel&apos;s directory</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Patch scripts</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Device Name:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Device Manufacturer:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name of creator:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Patch Scripts (*.txt)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1870,15 +1889,15 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TPatchSetLoader</name>
     <message>
         <source>Loading Patch Set</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Loading the patch set "%1"...</source>
-        <translation type="unfinished" />
+        <source>Loading the patch set &quot;%1&quot;...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1897,11 +1916,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Play what you played last (since the last silence)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Position: drag to go elsewhere in the piece</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -1913,29 +1932,29 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Open MIDI File</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi *.smf *.kar);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The file holds nothing to play.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" cannot be played.
+        <source>&quot;%1&quot; cannot be played.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>System exclusive messages left out (too long to send, or incomplete): %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
@@ -1947,7 +1966,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>No MIDI output is open: choose one in the Midi Out menu.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Nothing loaded</source>
@@ -1966,7 +1985,7 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TProgramBank</name>
     <message>
         <source>Bank: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1981,27 +2000,27 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Since the last &amp;silence of at least</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The &amp;last</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The tempo written in the file: a DAW counts bars in it. The notes keep the times they were played at.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Tempo of the file:</source>
@@ -2009,19 +2028,19 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Drag the take from here into a DAW or a file manager.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Playing kept in memory</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> MB</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The last 30 minutes, at &amp;most:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -2029,7 +2048,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Take %1.mid</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
@@ -2037,33 +2056,33 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Nothing was played in that time.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Notes: %1, length: %2, played at %3.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Messages sent while the computer was too busy to keep them: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save Take As</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The take could not be saved as "%1".
+        <source>The take could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Take saved as "%1" (notes: %2, length: %3).</source>
-        <translation type="unfinished" />
+        <source>Take saved as &quot;%1&quot; (notes: %2, length: %3).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2154,7 +2173,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Notes played with the computer keys or arriving from MIDI are always shown on the keyboard.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Note display language</source>
@@ -2181,8 +2200,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Por defecto</translation>
     </message>
     <message>
-        <source>Here you can specify which key on the computer keyboard corresponds to note "C" / "do".</source>
-        <translation type="unfinished" />
+        <source>Here you can specify which key on the computer keyboard corresponds to note &quot;C&quot; / &quot;do&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Upper manual (second row on computer keyboard):</source>
@@ -2214,7 +2233,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. The computer keys play with the standard velocity (F1 and F2 step it), the mouse too unless it plays by where a key is struck.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Standard velocity (0..127):</source>
@@ -2226,11 +2245,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Send program, bank and knob values when an output opens</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A synthesizer started or restarted later plays the sound the window shows.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Where a key is struck</source>
@@ -2242,7 +2261,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>The mouse and fingers play softer near the back of a key, louder near its front; without it they play with the standard velocity.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Velocity at the back</source>
@@ -2254,7 +2273,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Hard: loud only near the front. Soft: loud soon.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Finger &amp;pressure as aftertouch</source>
@@ -2262,7 +2281,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>On touch screens that sense it, how hard a finger presses goes out as polyphonic aftertouch of its notes.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>At the back:</source>
@@ -2314,15 +2333,15 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>The &amp;computer key that plays each note</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The patch's names of the keys (drum &amp;kits)</source>
-        <translation type="unfinished" />
+        <source>The patch&apos;s names of the keys (drum &amp;kits)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>They are the keys' tooltips in any case.</source>
-        <translation type="unfinished" />
+        <source>They are the keys&apos; tooltips in any case.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Note names:</source>
@@ -2393,12 +2412,12 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Blues</translation>
     </message>
     <message>
-        <source>The computer keys &amp;play only the scale's notes</source>
-        <translation type="unfinished" />
+        <source>The computer keys &amp;play only the scale&apos;s notes</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The letter rows play the notes of the scale one after another, each row's C key the key note; the rows above them play nothing.</source>
-        <translation type="unfinished" />
+        <source>The letter rows play the notes of the scale one after another, each row&apos;s C key the key note; the rows above them play nothing.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ke&amp;y:</source>
@@ -2425,8 +2444,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Controlador &amp;izquierda/derecha</translation>
     </message>
     <message>
-        <source>These are the controllers that are sent when you use the "special hold mode" on the keyboard.</source>
-        <translation type="unfinished" />
+        <source>These are the controllers that are sent when you use the &quot;special hold mode&quot; on the keyboard.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Wheels</source>
@@ -2437,8 +2456,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Controlador de la rueda de &amp;modulación</translation>
     </message>
     <message>
-        <source>This is the controller that is sent by the "modulation wheel" at the left side of the keyboard.</source>
-        <translation type="unfinished" />
+        <source>This is the controller that is sent by the &quot;modulation wheel&quot; at the left side of the keyboard.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Disable automatic controller choice</source>
@@ -2457,8 +2476,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Sensibilidad</translation>
     </message>
     <message>
-        <source>The sensitivity defines how much the controller is changed with one "tick" of the mousewheel.</source>
-        <translation type="unfinished" />
+        <source>The sensitivity defines how much the controller is changed with one &quot;tick&quot; of the mousewheel.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Sensitivity</source>
@@ -2475,34 +2494,34 @@ To remove the program itself, uninstall its package with your package manager; i
     <message>
         <source>You can use Alt+Mouse dragging to shift the keyboard
 without these buttons.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hint: To easily set up the controller numbers, select a combobox and move the slider/knob that you want to control with it.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You can use a joystick to send controller messages. It must be connected and its device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>To easily set up the controller number, move the slider/knob that you want to control with it. In case of problems, disable it below.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You can use a mouse wheel to send controller messages. Choose a controller below. You can turn the knob or wheel corresponding to the desired controller on Ondrel or a connected MIDI device to set the controller.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"Slow" means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, "Fast" has the effect that little wheel movement results in big controller changes.</source>
-        <translation type="unfinished" />
+        <source>&quot;Slow&quot; means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, &quot;Fast&quot; has the effect that little wheel movement results in big controller changes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TSettingsSaver</name>
     <message>
         <source>The settings have been saved.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2535,273 +2554,273 @@ without these buttons.</source>
     <name>TSynth</name>
     <message>
         <source>Midi-Mapper could not be opened. </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (%1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No General MIDI SoundFont was found. Install fluid-soundfont-gm or timgm6mb-soundfont, or choose a SoundFont file.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The SoundFont "%1" does not exist.</source>
-        <translation type="unfinished" />
+        <source>The SoundFont &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a SoundFont.</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a SoundFont.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>FluidSynth could not be started.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>FluidSynth could not be started</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The SoundFont "%1" could not be loaded</source>
-        <translation type="unfinished" />
+        <source>The SoundFont &quot;%1&quot; could not be loaded</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No audio output could be opened (tried %1)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The built-in synthesizer takes no more MIDI messages.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>FluidSynth has no audio output for this system.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TSystemListView</name>
     <message>
         <source>folders nested too deeply</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>it could not be removed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There is already an item named "%1" in this folder. Please choose another name.</source>
-        <translation type="unfinished" />
+        <source>There is already an item named &quot;%1&quot; in this folder. Please choose another name.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not rename "%1" to "%2"</source>
-        <translation type="unfinished" />
+        <source>Could not rename &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Could not create a new folder in %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delete "%1" permanently?</source>
-        <translation type="unfinished" />
+        <source>Delete &quot;%1&quot; permanently?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>Delete these %n items permanently?</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
-        <source>Could not delete "%1"</source>
-        <translation type="unfinished" />
+        <source>Could not delete &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not move "%1" to the trash</source>
-        <translation type="unfinished" />
+        <source>Could not move &quot;%1&quot; to the trash</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1"</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>%1 will be moved by the next Paste.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 copied.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copied %1 to %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Moved %1 to %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Made links to %1 in %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> "%1" was taken there, so it is "%2".</source>
-        <translation type="unfinished" />
+        <source> &quot;%1&quot; was taken there, so it is &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Stopped. </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1
 
 Shown: %2, %3 (%4)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>1 folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>1 file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
         <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>
 Free space: %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shows the items as large icons.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>S&amp;mall Icons</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shows the items as small icons.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shows the items in a list.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shows each item with its size, type, time and attributes.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arrange &amp;Icons</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>by &amp;Name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sorts items alphabetically by name.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>by &amp;Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sorts items by type.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>by Si&amp;ze</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sorts items by size.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>by &amp;Date</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sorts items by date, newest first.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Auto Arrange</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arranges the icons to fit the window.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Line &amp;Up Icons</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Lines the icons up on a grid.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reads the folder again.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copies the files on the clipboard into this folder, or moves them when they were cut.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Paste &amp;Shortcut</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Makes links to the files on the clipboard in this folder.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -2809,158 +2828,158 @@ Free space: %1</source>
     </message>
     <message>
         <source>&amp;Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Creates a new folder.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shows what this folder holds.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Opens the item.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Renames the item.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Moves the selected items by the next Paste.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copies the selected items by the next Paste.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Moves the selected items to the trash.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete Permanently</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Deletes the selected items for good.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Directory %1 is not valid.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The folder %1 can no longer be read; showing %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The folder %1 is no longer there; showing %2.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No application could open %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Attributes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>File </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> link</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" is not a valid name.</source>
-        <translation type="unfinished" />
+        <source>&quot;%1&quot; is not a valid name.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A name cannot contain "%1".</source>
-        <translation type="unfinished" />
+        <source>A name cannot contain &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The name "%1" is too long.</source>
-        <translation type="unfinished" />
+        <source>The name &quot;%1&quot; is too long.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TTakeDrag</name>
     <message>
         <source>Drag the take into a DAW or a file manager as a MIDI file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
@@ -2968,7 +2987,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>No temporary folder can be made for the file: %1.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2998,15 +3017,15 @@ Free space: %1</source>
         <translation>Esta ventana transpone todas las notas salientes hacia arriba (positivo) o abajo (negativo), en semitonos.</translation>
     </message>
     <message>
-        <source>Checking "Display transposed notes on keyboard" results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
+        <source>Checking &quot;Display transposed notes on keyboard&quot; results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
         <translation>Con «Mostrar las notas transpuestas en el teclado» se transpone antes de mostrar las notas. Puede parecer que se tocan notas equivocadas.</translation>
     </message>
     <message>
-        <source>Checking "Transpose MIDI Thru notes" will transpose also all notes that come in to the MIDI in port.</source>
+        <source>Checking &quot;Transpose MIDI Thru notes&quot; will transpose also all notes that come in to the MIDI in port.</source>
         <translation>Con «Transponer las notas MIDI Thru» también se transponen las notas que llegan a la entrada MIDI.</translation>
     </message>
     <message>
-        <source>When you check "Keep transpose when this window is closed", the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
+        <source>When you check &quot;Keep transpose when this window is closed&quot;, the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
         <translation>Con «Mantener la transposición al cerrar», las notas siguen transpuestas tras cerrar la ventana. Si no, cerrarla vuelve a 0.</translation>
     </message>
     <message>
@@ -3026,186 +3045,186 @@ Free space: %1</source>
     <name>TUpDown</name>
     <message>
         <source>Steps %1 up or down</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One step up; held, it goes on</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One step down; held, it goes on</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TZoneForm</name>
     <message>
         <source>Zones and Arpeggiator</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Split the keyboard into zones</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ctrl + middle button on a key sets or removes a split point</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Zones:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Zone %1 from:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All zones</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Latch: notes sound on after their keys are let go (Insert)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The zones whose arpeggiator is on play their notes one by one in time</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Own tempo</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>JACK transport</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>MIDI clock</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Clock:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Tempo:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Zone %1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A second channel the zone plays on too</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>as the chord box</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>as struck</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ondrel's output</source>
-        <translation type="unfinished" />
+        <source>Ondrel&apos;s output</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A synthesizer of the zone's own; it opens as soon as it is there</source>
-        <translation type="unfinished" />
+        <source>A synthesizer of the zone&apos;s own; it opens as soon as it is there</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>C&amp;hannel:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>La&amp;yer:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Octave:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>T&amp;ranspose:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Program:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bank &amp;MSB:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Bank LS&amp;B:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chor&amp;d:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Velocity:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>O&amp;utput port:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Arpegg&amp;iate</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Up and down</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>As played</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Chord</source>
@@ -3213,70 +3232,70 @@ Free space: %1</source>
     </message>
     <message>
         <source>%1 triplets</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 dotted</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>How much of its step a note sounds</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Where the second step of each pair starts: 50 % is straight, 66 % a triplet feel</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Patt&amp;ern:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Note value:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Gate:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>S&amp;wing:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Octave range:</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (not in the chord box)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (not there now)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Without a split the whole keyboard plays on the keyboard's channel, with this arpeggiator</source>
-        <translation type="unfinished" />
+        <source>Without a split the whole keyboard plays on the keyboard&apos;s channel, with this arpeggiator</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TZonePorts</name>
     <message>
-        <source>The zones' port "%1" is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished" />
+        <source>The zones&apos; port &quot;%1&quot; is not there; it opens as soon as it appears.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The zones' port "%1" could not be opened: %2</source>
-        <translation type="unfinished" />
+        <source>The zones&apos; port &quot;%1&quot; could not be opened: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Opened the zones' port %1.</source>
-        <translation type="unfinished" />
+        <source>Opened the zones&apos; port %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The zones' port "%1" went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished" />
+        <source>The zones&apos; port &quot;%1&quot; went away; it opens again as soon as it appears.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -34,14 +34,10 @@ const std::array<QString, TExImport::fkCount> DefaultNames{
     QStringLiteral("KeyboardSettings.ini"), QStringLiteral("KeyboardKnobPresets.ini"),
     QStringLiteral("KeyboardSnapshots.ini"), QStringLiteral("KeyboardChords.ini")};
 
-// "%d knob presets saved successfully." with the count; one of them is said in the singular
-// ("1 knob preset saved successfully.").
-QString Counted(const QString &Text, int Count) {
-    QString text = Text;
-    if (Count == 1)
-        for (const char *plural : {"presets", "snapshots", "chords"})
-            text.replace(QLatin1String(plural), QLatin1String(plural).chopped(1));
-    return text.replace(QLatin1String("%d"), QString::number(Count));
+// "%n knob presets saved successfully." with the count, in the form the language says that
+// count in ("1 knob preset saved successfully."); English forms come from the English catalogue.
+QString Counted(const char *Text, int Count) {
+    return QCoreApplication::translate("TExImport", Text, nullptr, Count);
 }
 
 QString Native(const QString &FileName) {
@@ -192,7 +188,7 @@ std::unique_ptr<TIniFile> TExImport::ChooseImportFile(QString &LastName,
 }
 
 void TExImport::Export(int Index, TKind Kind, const std::function<int(TIniFile &)> &Write,
-                       const QString &Success, const QString &None) {
+                       const char *Success, const QString &None) {
     if (!Explain(Index))
         return;
     const QString path = ChooseExportFile(LastFileNames[size_t(Kind)], DefaultFileName(Kind));
@@ -236,7 +232,7 @@ void TExImport::ExportSettings() {
                W.WriteSettings(File);
                return -1;
            },
-           tr("Settings saved successfully."), {});
+           QT_TR_NOOP("Settings saved successfully."), {});
 }
 
 void TExImport::ExportKnobPresets() {
@@ -262,21 +258,23 @@ void TExImport::ExportKnobPresets() {
             }
             return count;
         },
-        tr("%d knob presets saved successfully."), tr("No knob presets could be saved."));
+        QT_TR_N_NOOP("%n knob presets saved successfully."), tr("No knob presets could be saved."));
 }
 
 void TExImport::ExportKnobSnapshots() {
     Export(
         TExImHelp::epExportKnobSnapshots, fkKnobSnapshots,
         [this](TIniFile &File) { return W.WriteSnapshots(File); },
-        tr("%d knob snapshots saved successfully."), tr("No knob snapshots could be saved."));
+        QT_TR_N_NOOP("%n knob snapshots saved successfully."),
+        tr("No knob snapshots could be saved."));
 }
 
 void TExImport::ExportChords() {
     Export(
         TExImHelp::epExportChords, fkChords,
         [this](TIniFile &File) { return W.ChordList().SaveToIni(File); },
-        tr("%d custom chords saved successfully."), tr("No custom chords could be saved."));
+        QT_TR_N_NOOP("%n custom chords saved successfully."),
+        tr("No custom chords could be saved."));
 }
 
 void TExImport::ImportSettings() {
@@ -334,7 +332,7 @@ void TExImport::ImportKnobPresets() {
         ShowError(e.Message());
     }
     W.KnobPresetsChanged();
-    QString result = count ? Counted(tr("%d knob presets loaded successfully."), count)
+    QString result = count ? Counted(QT_TR_N_NOOP("%n knob presets loaded successfully."), count)
                            : tr("No knob presets could be loaded.");
     if (!refused.isEmpty())
         result += QStringLiteral("\n\n") + refused.join(QLatin1Char('\n'));
@@ -349,8 +347,9 @@ void TExImport::ImportKnobSnapshots() {
     if (!file)
         return;
     const int count = W.ReadSnapshots(*file);
-    ShowInfo(W.Window(), count ? Counted(tr("%d knob snapshots loaded successfully."), count)
-                               : tr("No knob snapshots could be loaded."));
+    ShowInfo(W.Window(),
+             count ? Counted(QT_TR_N_NOOP("%n knob snapshots loaded successfully."), count)
+                   : tr("No knob snapshots could be loaded."));
 }
 
 void TExImport::ImportChords() {
@@ -367,6 +366,7 @@ void TExImport::ImportChords() {
     W.ChordsChanged();
     if (!error.isEmpty())
         ShowError(error);
-    ShowInfo(W.Window(), count ? Counted(tr("%d custom chords loaded successfully."), count)
-                               : tr("No custom chords could be loaded."));
+    ShowInfo(W.Window(), count
+                             ? Counted(QT_TR_N_NOOP("%n custom chords loaded successfully."), count)
+                             : tr("No custom chords could be loaded."));
 }

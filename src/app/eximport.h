@@ -84,9 +84,9 @@ private:
     // The explanation step; false when the user cancelled.
     bool Explain(int Index);
     // Writes a fresh file through Write, which returns the count or -1 for "no count"; shows the
-    // result text (Success with the count, or None for 0) or the error.
+    // result text (Success, untranslated, with the count; or None for 0) or the error.
     void Export(int Index, TKind Kind, const std::function<int(TIniFile &)> &Write,
-                const QString &Success, const QString &None);
+                const char *Success, const QString &None);
     QString Choose(bool Save, QString &LastName, const QString &DefaultName);
     void ShowError(const QString &Text);
 

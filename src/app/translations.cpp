@@ -6,6 +6,13 @@
 
 void InstallTranslations(const QLocale &Locale) {
     auto *app = QCoreApplication::instance();
+    // English first: it says "1 knob preset" where the source text says the plural, and the
+    // language's own catalogue, installed after it, is asked first.
+    auto *english = new QTranslator(app);
+    if (english->load(QStringLiteral(":/i18n/ondrel_en.qm")))
+        QCoreApplication::installTranslator(english);
+    else
+        delete english;
     // The program's own texts are built into it; Qt's come with the system's Qt.
     auto *own = new QTranslator(app);
     if (own->load(Locale, QStringLiteral("ondrel"), QStringLiteral("_"), QStringLiteral(":/i18n")))

@@ -1,5 +1,8 @@
 #!/usr/bin/env python3
-"""Fills a .ts file from a table of source text -> translation (key "source@Context" wins)."""
+"""Fills a .ts file from a table of source text -> translation (key "source@Context" wins).
+
+A text said with a count (numerus) takes a pair (one, many); French says 0 and 1 in the
+singular, German and Spanish only 1, which lrelease knows from the file's language."""
 import importlib.util, sys, xml.etree.ElementTree as ET
 
 ts, table = sys.argv[1], sys.argv[2]
@@ -22,8 +25,11 @@ for ctx in tree.getroot().findall('context'):
         if m.get('numerus') == 'yes':
             for f in list(tr):
                 tr.remove(f)
-            for _ in range(2):
-                ET.SubElement(tr, 'numerusform').text = text
+            forms = text if isinstance(text, tuple) else (text, text)
+            if '%n' not in forms[0] and '%n' not in forms[1]:
+                sys.exit(f'{name}: {src!r} must say %n in its translation')
+            for form in forms:
+                ET.SubElement(tr, 'numerusform').text = form
         else:
             tr.text = text
 tree.write(ts, encoding='utf-8', xml_declaration=True)
