@@ -3,7 +3,9 @@
 // them against the 125 ms they should be apart. On the arpeggiator's own tempo; following JACK
 // transport with a timebase master that tells bars, beats and whole ticks as JACK has them;
 // following MIDI clock that a JACK client sends at exact frames (24 a beat) and the program's
-// input receives. JACK server of our own: dummy driver, 128 frames at 48 kHz.
+// input receives, and the same clock with each tick up to a period (128 frames) late, as a
+// hardware clock bridged into JACK arrives. JACK server of our own: dummy driver, 128 frames at
+// 48 kHz.
 
 #include "core/keyboardmodel.h"
 #include "jackfixture.h"
@@ -32,10 +34,11 @@ constexpr double Bpm = 120;
 constexpr double StepFrames = 48000.0 * 60.0 / Bpm / 4; // a sixteenth
 
 // A transport master at Bpm in 4/4, bars and beats from the transport's frame, ticks whole as
-// jack_position_t holds them; or, with Clock, a sender of MIDI clock on its frames.
+// jack_position_t holds them; or, with Clock, a sender of MIDI clock on its frames, each tick
+// up to Jitter frames late.
 class TTimeSource {
 public:
-    explicit TTimeSource(bool Clock) : FClock(Clock) {
+    explicit TTimeSource(bool Clock, uint32_t Jitter = 0) : FClock(Clock), FJitter(Jitter) {
         FClient =
             jack_client_open(Clock ? "bench-clock" : "bench-master", JackNoStartServer, nullptr);
         if (!FClient)
@@ -95,19 +98,25 @@ private:
         // A tick every 1000 frames (120 BPM, 24 a beat), the first a start.
         const jack_nframes_t start = jack_last_frame_time(source->FClient);
         if (source->FNext == 0) {
-            source->FNext = start;
+            source->FNext = source->FDue = start;
             const uint8_t go = 0xFA;
             jack_midi_event_write(buffer, 0, &go, 1);
         }
-        while (source->FNext < uint64_t(start) + Frames) {
+        while (source->FDue < uint64_t(start) + Frames) {
             const uint8_t tick = 0xF8;
-            jack_midi_event_write(buffer, jack_nframes_t(source->FNext - start), &tick, 1);
+            jack_midi_event_write(buffer, jack_nframes_t(source->FDue - start), &tick, 1);
             source->FNext += 1000;
+            source->FSeed = source->FSeed * 1103515245u + 12345u;
+            source->FDue =
+                source->FNext + (source->FJitter ? (source->FSeed >> 8) % source->FJitter : 0);
         }
         return 0;
     }
 
     bool FClock;
+    uint32_t FJitter;
+    uint32_t FSeed = 1;
+    uint64_t FDue = 0;
     jack_client_t *FClient = nullptr;
     jack_port_t *FOut = nullptr;
     jack_nframes_t FRate = 48000;
@@ -115,9 +124,9 @@ private:
     uint64_t FNext = 0;
 };
 
-void Spacing(benchmark::State &State, TArpClock Clock) {
+void Spacing(benchmark::State &State, TArpClock Clock, uint32_t Jitter) {
     TJackPeer peer(QStringLiteral("bench-peer"));
-    TTimeSource source(Clock == TArpClock::acMidiClock);
+    TTimeSource source(Clock == TArpClock::acMidiClock, Jitter);
     TKeyboardModel model;
     TMidiRouter router(model);
     TMidiOutput output(TMidiApi::maJack);
@@ -184,17 +193,21 @@ void Spacing(benchmark::State &State, TArpClock Clock) {
     router.SetOutput(nullptr);
 }
 
+// Arg 3: MIDI clock whose ticks come up to a period late.
 void BM_ArpSpacing(benchmark::State &State) {
-    const auto clock = TArpClock(State.range(0));
+    const bool jittered = State.range(0) == 3;
+    const auto clock = jittered ? TArpClock::acMidiClock : TArpClock(State.range(0));
     State.SetLabel(clock == TArpClock::acOwn         ? "own tempo, 120 BPM 1/16"
                    : clock == TArpClock::acTransport ? "JACK transport, 120 BPM 1/16"
-                                                     : "MIDI clock, 120 BPM 1/16");
-    Spacing(State, clock);
+                   : jittered ? "MIDI clock, ticks up to 128 frames late, 120 BPM 1/16"
+                              : "MIDI clock, 120 BPM 1/16");
+    Spacing(State, clock, jittered ? 128 : 0);
 }
 BENCHMARK(BM_ArpSpacing)
     ->Arg(int(TArpClock::acOwn))
     ->Arg(int(TArpClock::acTransport))
     ->Arg(int(TArpClock::acMidiClock))
+    ->Arg(3)
     ->UseManualTime()
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);

@@ -312,14 +312,24 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
     if (!Buffer)
         return;
     if (Direction == TDirection::In) {
-        Receive(User, nullptr, 0, 0); // a new period
+        Receive(User, nullptr, 0, 0, {}); // a new period
         const uint32_t Count = jack_midi_get_event_count(Buffer);
+        if (Count == 0)
+            return;
+        jack_nframes_t Start = 0;
+        jack_time_t StartUs = 0, NextUs = 0;
+        float PeriodUs = 0;
+        jack_get_cycle_times(Client->Handle(), &Start, &StartUs, &NextUs, &PeriodUs);
+        const double UsPerFrame = Frames ? double(PeriodUs) / Frames : 0;
         for (uint32_t i = 0; i < Count; ++i) {
             jack_midi_event_t Event;
-            if (jack_midi_event_get(&Event, Buffer, i) == 0 && Event.size > 0)
-                Sysex->Feed(Event.buffer, Event.size, [&](const uint8_t *Data, size_t Size) {
-                    Receive(User, Data, Size, Event.time);
-                });
+            if (jack_midi_event_get(&Event, Buffer, i) != 0 || Event.size == 0)
+                continue;
+            const TMidiArrival At{int64_t(StartUs) + int64_t(Event.time * UsPerFrame),
+                                  Start + Event.time, true};
+            Sysex->Feed(Event.buffer, Event.size, [&](const uint8_t *Data, size_t Size) {
+                Receive(User, Data, Size, Event.time, At);
+            });
         }
         SysexLost.store(Sysex->Lost(), std::memory_order_relaxed);
         return;
@@ -338,7 +348,7 @@ void TJackMidiPort::TState::Process(jack_nframes_t Frames) {
     // What plays at exact frames this period.
     SourceScratch->Clear(Frames);
     if (const auto Playing = Source.Use()) {
-        TPeriod Period{Start, Frames, SampleRate, int64_t(StartUs), {}};
+        TPeriod Period{Start, Frames, SampleRate, int64_t(StartUs), {}, true};
         jack_position_t Position;
         const jack_transport_state_t State = jack_transport_query(Handle, &Position);
         Period.Transport.Rolling = State == JackTransportRolling;

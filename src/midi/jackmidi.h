@@ -5,6 +5,8 @@
 // one wake-up instead of two, and the musician's patchbay shows one "Ondrel" with both ports.
 // The client also tells when its server goes away (a port then neither sends nor receives).
 
+#include "midi/midisink.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -27,8 +29,9 @@ public:
         ServerGone, // the server went away after the port opened
     };
     // Called on JACK's thread for every complete message (system exclusive whole), with the
-    // message's frame within the period.
-    using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
+    // message's frame within the period and when it arrived (its frame on the server's counter).
+    using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size, uint32_t Frame,
+                                  const TMidiArrival &At);
     // At most this many events leave an output in one period; the rest wait for the next ones.
     // A burst such as Panic's 2080 messages in one period overflows many receivers.
     static constexpr uint32_t EventsPerPeriod = 64;

@@ -25,6 +25,7 @@ class TJackPortWatch {}; // nor to be told
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <list>
 #include <mutex>
 #include <optional>
@@ -387,8 +388,11 @@ public:
 
     static void Relay(double, std::vector<unsigned char> *Message, void *Self) {
         auto *Port = static_cast<TRtInPort *>(Self);
-        if (Message && !Message->empty())
-            Port->FReceive(Port->FUser, Message->data(), Message->size(), 0);
+        if (!Message || Message->empty())
+            return;
+        const auto Now = std::chrono::steady_clock::now().time_since_epoch();
+        const TMidiArrival At{std::chrono::duration_cast<std::chrono::microseconds>(Now).count()};
+        Port->FReceive(Port->FUser, Message->data(), Message->size(), 0, At);
     }
 
     bool ServiceAlive() const override { return true; }

@@ -6,6 +6,8 @@
 // EMidiOutputError (output ports) or EMidiInputError (input ports) with an RtMidi error type as
 // the code.
 
+#include "midi/midisink.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -154,8 +156,10 @@ std::unique_ptr<TOutPort> OpenOutPort(TMidiApi Api, const QString &ClientName,
                                       std::function<void()> OnServiceGone = {});
 
 // Called on the service's own thread for every complete message (system exclusive whole). Frame
-// is the message's offset within the service's current period, 0 where there are none.
-using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
+// is the message's offset within the service's current period, 0 where there are none; At when
+// it arrived.
+using TReceiveFunc = void (*)(void *User, const uint8_t *Data, size_t Size, uint32_t Frame,
+                              const TMidiArrival &At);
 
 // An open input port. Its destructor returns only when no call of the receive function is
 // running and none will follow.

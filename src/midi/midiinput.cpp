@@ -203,7 +203,8 @@ void TMidiInput::Woken() {
 
 // The service's thread: filter, play through, store and wake; nothing that allocates, locks or
 // waits.
-void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame) {
+void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame,
+                         const TMidiArrival &At) {
     auto *Block = static_cast<TCallbackBlock *>(User);
     if (!Block)
         return;
@@ -222,8 +223,12 @@ void TMidiInput::Receive(void *User, const uint8_t *Data, size_t Size, uint32_t 
         return;
 
     bool Through = false;
-    if (const auto Hook = Block->Thru.Use())
-        Through = Hook->Through(Data, Size, Frame);
+    if (const auto Hook = Block->Thru.Use()) {
+        if (Size == 1 && (Status == TimingClockByte || (Status >= 0xFA && Status <= 0xFC)))
+            Hook->Clock(Status, At);
+        else
+            Through = Hook->Through(Data, Size, Frame);
+    }
 
     const auto Time =
         uint32_t((NowNs() - Block->StartNs.load(std::memory_order_relaxed)) / 1'000'000);

@@ -119,7 +119,8 @@ public:
 private:
     struct TCallbackBlock;
 
-    static void Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame);
+    static void Receive(void *User, const uint8_t *Data, size_t Size, uint32_t Frame,
+                        const TMidiArrival &At);
     void Woken();
 
     TMidiApi FApi = TMidiApi::maNone;

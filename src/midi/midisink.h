@@ -25,11 +25,25 @@ protected:
     ~TMidiSink() = default;
 };
 
+// When an incoming message arrived: on the monotonic clock, and where the service counts frames
+// (JACK), on the server's frame counter, which every client of that server shares (32 bits: it
+// wraps after a day at 48 kHz, so frames are compared by their difference).
+struct TMidiArrival {
+    int64_t TimeUs = 0;
+    uint32_t Frame = 0;
+    bool HasFrame = false;
+};
+
 class TMidiThruHook {
 public:
     // Called on the service's thread for every incoming message, before it is stored for the UI
-    // thread; returns whether the message was played through. Must not block.
+    // thread; returns whether the message was played through. Must not block. MIDI clock
+    // (0xF8, 0xFA, 0xFB, 0xFC) goes to Clock instead.
     virtual bool Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept = 0;
+    virtual void Clock(uint8_t Status, const TMidiArrival &At) noexcept {
+        (void)Status;
+        (void)At;
+    }
 
 protected:
     ~TMidiThruHook() = default;

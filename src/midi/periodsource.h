@@ -31,11 +31,12 @@ struct TTransport {
 
 // One period of an output's clock.
 struct TPeriod {
-    uint64_t Start = 0;    // the period's first frame, counted by the output's clock
-    uint32_t Frames = 0;   // its length
-    uint32_t Rate = 48000; // frames a second
-    int64_t StartUs = 0;   // when its first frame leaves, on the monotonic clock (microseconds)
-    TTransport Transport;  // the service's transport (JACK), where there is one
+    uint64_t Start = 0;        // the period's first frame, counted by the output's clock
+    uint32_t Frames = 0;       // its length
+    uint32_t Rate = 48000;     // frames a second
+    int64_t StartUs = 0;       // when its first frame leaves, on the monotonic clock (microseconds)
+    TTransport Transport;      // the service's transport (JACK), where there is one
+    bool ServerFrames = false; // Start counts the JACK server's frames (TMidiArrival::Frame)
 };
 
 class TMidiEmit {

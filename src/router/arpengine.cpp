@@ -119,12 +119,25 @@ TArpEngine::TGrid TArpEngine::Clock(const TArpPlan &Plan, const TPeriod &Period)
     }
     case TArpClock::acMidiClock: {
         TMidiClock::TState state;
-        if (!FMidiClock || !FMidiClock->Read(state) || !state.Running || state.UsPerTick <= 0 ||
-            double(Period.StartUs) - state.TickUs > ClockSilenceUs)
+        if (!FMidiClock || !FMidiClock->Read(state) || !state.Running)
             break;
-        grid.Running = true;
-        grid.QuartersPerFrame = 1e6 / (state.UsPerTick * TMidiClock::TicksPerQuarter) / rate;
-        grid.Position = take(state.QuartersAt(double(Period.StartUs)));
+        // Ticks that came through the same JACK server as this output place the steps by its
+        // frames, exactly where the sender put them; else by the monotonic clock, which a JACK
+        // cycle's or a USB frame's jitter blurs.
+        const auto frame = uint32_t(Period.Start);
+        if (Period.ServerFrames && state.HasFrames) {
+            if (state.FramesSinceTick(frame) > ClockSilenceUs * 1e-6 * rate)
+                break;
+            grid.Running = true;
+            grid.QuartersPerFrame = 1.0 / (state.FramesPerTick * TMidiClock::TicksPerQuarter);
+            grid.Position = take(state.QuartersAtFrame(frame));
+        } else {
+            if (state.UsPerTick <= 0 || double(Period.StartUs) - state.TickUs > ClockSilenceUs)
+                break;
+            grid.Running = true;
+            grid.QuartersPerFrame = 1e6 / (state.UsPerTick * TMidiClock::TicksPerQuarter) / rate;
+            grid.Position = take(state.QuartersAt(double(Period.StartUs)));
+        }
         grid.Grain = 1.0 / TMidiClock::TicksPerQuarter / 4;
         break;
     }

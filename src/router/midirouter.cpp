@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <chrono>
 #include <cmath>
 
 namespace {
@@ -65,12 +64,11 @@ void TMidiRouter::PublishThruRules() {
 }
 
 bool TMidiRouter::TInputHook::Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept {
-    if (Size == 1 && Data[0] >= TMidiClock::TickByte && Data[0] <= TMidiClock::StopByte) {
-        const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        FClock.Feed(Data[0], std::chrono::duration_cast<std::chrono::microseconds>(now).count());
-        return false;
-    }
     return FThru.Through(Data, Size, Frame);
+}
+
+void TMidiRouter::TInputHook::Clock(uint8_t Status, const TMidiArrival &At) noexcept {
+    FClock.Feed(Status, At);
 }
 
 void TMidiRouter::ReleaseThru() {

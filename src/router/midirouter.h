@@ -112,6 +112,7 @@ private:
     public:
         TInputHook(TThruEngine &Thru, TMidiClock &Clock) : FThru(Thru), FClock(Clock) {}
         bool Through(const uint8_t *Data, size_t Size, uint32_t Frame) noexcept override;
+        void Clock(uint8_t Status, const TMidiArrival &At) noexcept override;
 
     private:
         TThruEngine &FThru;
