@@ -1027,19 +1027,19 @@ Cela ne pourra pas être annulé !</translation>
     </message>
     <message>
         <source>the folder "%1" cannot be created</source>
-        <translation type="unfinished" />
+        <translation>impossible de créer le dossier « %1 »</translation>
     </message>
     <message>
         <source>the file "%1" is read-only</source>
-        <translation type="unfinished" />
+        <translation>le fichier « %1 » est en lecture seule</translation>
     </message>
     <message>
         <source>the folder "%1" is not writable</source>
-        <translation type="unfinished" />
+        <translation>le dossier « %1 » n'est pas accessible en écriture</translation>
     </message>
     <message>
         <source>Settings cannot be saved: %1.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'enregistrer les paramètres : %1.</translation>
     </message>
     <message>
         <source>Base: %1</source>
@@ -1055,15 +1055,15 @@ Cela ne pourra pas être annulé !</translation>
     </message>
     <message>
         <source>On Wayland the desktop places the window: the place it had is kept for an X11 session.</source>
-        <translation type="unfinished" />
+        <translation>Sous Wayland, c'est le bureau qui place la fenêtre : sa position précédente est gardée pour une session X11.</translation>
     </message>
     <message>
         <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop's own window menu may offer it.</source>
-        <translation type="unfinished" />
+        <translation>Toujours au premier plan n'est pas disponible sous Wayland, qui ne laisse aucun programme garder sa fenêtre au-dessus des autres ; le menu de fenêtre du bureau le propose peut-être.</translation>
     </message>
     <message>
         <source>Readme.txt cannot be shown: it is not in %1, nor in %2.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'afficher Readme.txt : il n'est ni dans %1 ni dans %2.</translation>
     </message>
     <message>
         <source>Readme</source>
@@ -1073,18 +1073,23 @@ Cela ne pourra pas être annulé !</translation>
         <source>This removes all of Ondrel's settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
 
 Do you want to continue?</source>
-        <translation type="unfinished" />
+        <translation>Cela supprime tous les paramètres d'Ondrel, y compris ses préréglages de boutons, ses instantanés et ses accords (le fichier %1), puis ferme Ondrel.
+
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>The settings could not be removed:
 %1</source>
-        <translation type="unfinished" />
+        <translation>Les paramètres n'ont pas pu être supprimés :
+%1</translation>
     </message>
     <message>
         <source>The settings file %1 has been removed.
 
 To remove the program itself, uninstall its package with your package manager; if you installed it from its sources, delete the files listed in install_manifest.txt of the build folder.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier de paramètres %1 a été supprimé.
+
+Pour supprimer le programme lui-même, désinstallez son paquet avec votre gestionnaire de paquets ; si vous l'avez installé depuis les sources, supprimez les fichiers listés dans install_manifest.txt du dossier de compilation.</translation>
     </message>
     <message>
         <source>Chord</source>
@@ -1416,287 +1421,283 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished" />
+        <translation>Split</translation>
     </message>
     <message>
         <source>Latch</source>
-        <translation type="unfinished" />
+        <translation>Latch</translation>
     </message>
     <message>
         <source>Arp</source>
-        <translation type="unfinished" />
+        <translation>Arp</translation>
     </message>
     <message>
         <source>Split the keyboard into zones, each on a channel of its own (Ctrl + middle button on a key sets or removes a split point; Options &gt; Zones and Arpeggiator sets them up)</source>
-        <translation type="unfinished" />
+        <translation>Partager le clavier en zones, chacune sur son propre canal (Ctrl + bouton du milieu sur une touche pose ou retire un point de partage ; Options &gt; Zones et arpégiateur les règle)</translation>
     </message>
     <message>
         <source>Latch: the notes played go on sounding after their keys are let go, until the next chord (Insert)</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage (latch) : les notes jouées continuent de sonner une fois les touches relâchées, jusqu'à l'accord suivant (Inser)</translation>
     </message>
     <message>
         <source>Arpeggiator: the zones play their notes one by one, in time</source>
-        <translation type="unfinished" />
+        <translation>Arpégiateur : les zones jouent leurs notes une à une, en rythme</translation>
     </message>
     <message>
         <source>Split &amp;Keyboard</source>
-        <translation type="unfinished" />
+        <translation>C&amp;lavier partagé</translation>
     </message>
     <message>
         <source>&amp;Latch</source>
-        <translation type="unfinished" />
+        <translation>&amp;Verrouillage</translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
-        <translation type="unfinished" />
+        <translation>&amp;Arpégiateur</translation>
     </message>
     <message>
         <source>&amp;Zones and Arpeggiator...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Zones et arpégiateur...</translation>
     </message>
     <message>
         <source>The arpeggiator cannot play: the output plays too much at once.</source>
-        <translation type="unfinished" />
+        <translation>L'arpégiateur ne peut pas jouer : la sortie joue trop de choses à la fois.</translation>
     </message>
     <message>
         <source>Split point %1 removed: %2 zones</source>
-        <translation type="unfinished" />
+        <translation>Point de partage %1 retiré : %2 zones</translation>
     </message>
     <message>
         <source>Split at %1: %2 zones</source>
-        <translation type="unfinished" />
+        <translation>Partage à %1 : %2 zones</translation>
     </message>
     <message>
         <source>Latch on</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage activé</translation>
     </message>
     <message>
         <source>Latch off</source>
-        <translation type="unfinished" />
+        <translation>Verrouillage désactivé</translation>
     </message>
     <message>
         <source>Arpeggiator on</source>
-        <translation type="unfinished" />
+        <translation>Arpégiateur activé</translation>
     </message>
     <message>
         <source>Arpeggiator off</source>
-        <translation type="unfinished" />
+        <translation>Arpégiateur désactivé</translation>
     </message>
 </context>
 <context>
     <name>TMidiBackend</name>
     <message>
         <source>ALSA sequencer</source>
-        <translation type="unfinished" />
+        <translation>Séquenceur ALSA</translation>
     </message>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished" />
+        <translation>Windows MIDI</translation>
     </message>
     <message>
         <source>The MIDI port "%1" is not available.</source>
-        <translation type="unfinished" />
+        <translation>Le port MIDI « %1 » n'est pas disponible.</translation>
     </message>
     <message>
         <source>The %1 MIDI service is not running.</source>
-        <translation type="unfinished" />
+        <translation>Le service MIDI %1 n'est pas lancé.</translation>
     </message>
     <message>
         <source>The JACK server takes no more MIDI messages.</source>
-        <translation type="unfinished" />
+        <translation>Le serveur JACK n'accepte plus de messages MIDI.</translation>
     </message>
     <message>
         <source>The JACK server is no longer running.</source>
-        <translation type="unfinished" />
+        <translation>Le serveur JACK ne tourne plus.</translation>
     </message>
     <message>
         <source>The MIDI message is too long to send.</source>
-        <translation type="unfinished" />
+        <translation>Le message MIDI est trop long pour être envoyé.</translation>
     </message>
     <message>
         <source>The JACK server refused the MIDI port "%1".</source>
-        <translation type="unfinished" />
+        <translation>Le serveur JACK a refusé le port MIDI « %1 ».</translation>
     </message>
     <message>
         <source>No MIDI service is running (tried: %1).</source>
-        <translation type="unfinished" />
+        <translation>Aucun service MIDI n'est lancé (essayés : %1).</translation>
     </message>
     <message>
         <source>none compiled in</source>
-        <translation type="unfinished" />
+        <translation>aucun compilé</translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl) or choose ALSA.</source>
-        <translation type="unfinished" />
+        <translation>Le serveur JACK n'est pas lancé : démarrez-le (par ex. avec QjackCtl) ou choisissez ALSA.</translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl).</source>
-        <translation type="unfinished" />
+        <translation>Le serveur JACK n'est pas lancé : démarrez-le (par ex. avec QjackCtl).</translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq) or choose JACK.</source>
-        <translation type="unfinished" />
+        <translation>Le séquenceur ALSA n'est pas disponible : chargez son module noyau (modprobe snd-seq) ou choisissez JACK.</translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq).</source>
-        <translation type="unfinished" />
+        <translation>Le séquenceur ALSA n'est pas disponible : chargez son module noyau (modprobe snd-seq).</translation>
     </message>
     <message>
         <source>The %1 MIDI service is not available.</source>
-        <translation type="unfinished" />
+        <translation>Le service MIDI %1 n'est pas disponible.</translation>
     </message>
     <message>
         <source> -&gt; </source>
-        <translation type="unfinished" />
+        <translation> -&gt; </translation>
     </message>
 </context>
 <context>
     <name>TMidiDevices</name>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished" />
+        <translation>Windows MIDI</translation>
     </message>
     <message>
         <source>Core MIDI</source>
-        <translation type="unfinished" />
+        <translation>Core MIDI</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished" />
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>%1 "%2" went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished" />
+        <translation>%1 : le port « %2 » a disparu ; il se rouvre dès qu'il réapparaît.</translation>
     </message>
     <message>
         <source> could not be opened.</source>
-        <translation type="unfinished" />
+        <translation> n'a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Opened </source>
-        <translation type="unfinished" />
+        <translation>Ouvert : </translation>
     </message>
     <message>
         <source> successfully.</source>
-        <translation type="unfinished" />
+        <translation>.</translation>
     </message>
     <message>
         <source>Closing </source>
-        <translation type="unfinished" />
+        <translation>Fermeture : </translation>
     </message>
     <message>
         <source> ...</source>
-        <translation type="unfinished" />
+        <translation> ...</translation>
     </message>
     <message>
         <source>Closed </source>
-        <translation type="unfinished" />
+        <translation>Fermé : </translation>
     </message>
     <message>
         <source>Midi Out</source>
-        <translation type="unfinished" />
+        <translation>Sortie MIDI</translation>
     </message>
     <message>
         <source>Midi In</source>
-        <translation type="unfinished" />
+        <translation>Entrée MIDI</translation>
     </message>
     <message>
         <source>%1 "%2" is a port of Ondrel's own; it was not opened.</source>
-        <translation type="unfinished" />
+        <translation>%1 : « %2 » est un port d'Ondrel lui-même ; il n'a pas été ouvert.</translation>
     </message>
     <message>
         <source>%1 "%2" is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished" />
+        <translation>%1 : le port « %2 » est absent ; il s'ouvrira dès qu'il apparaîtra.</translation>
     </message>
     <message>
         <source>The %1 server is no longer running.</source>
-        <translation type="unfinished" />
+        <translation>Le serveur %1 ne tourne plus.</translation>
     </message>
     <message>
         <source>JACK server</source>
-        <translation type="unfinished" />
+        <translation>serveur JACK</translation>
     </message>
     <message>
         <source>MIDI service</source>
-        <translation type="unfinished" />
+        <translation>service MIDI</translation>
     </message>
     <message>
         <source>%1 %2 was closed; it opens again when the %3 is back.</source>
-        <translation type="unfinished" />
+        <translation>%1 Le port %2 a été fermé ; il se rouvrira au retour du %3.</translation>
     </message>
     <message>
         <source>%1 %2 and %3 were closed; they open again when the %4 is back.</source>
-        <translation type="unfinished" />
+        <translation>%1 Les ports %2 et %3 ont été fermés ; ils se rouvriront au retour du %4.</translation>
     </message>
     <message>
         <source>Midi In closed: what Ondrel sends comes straight back to it (%1), and Midi Thru would play every note again and again.</source>
-        <translation type="unfinished" />
+        <translation>Entrée MIDI fermée : ce qu'Ondrel envoie lui revient directement (%1), et MIDI Thru rejouerait chaque note sans fin.</translation>
     </message>
     <message>
         <source>Unspecified error</source>
-        <translation type="unfinished" />
+        <translation>Erreur non précisée</translation>
     </message>
 </context>
 <context>
     <name>TMidiFile</name>
     <message>
         <source>Track %1 is damaged: it ends in the middle of an event (byte %2).</source>
-        <translation type="unfinished" />
+        <translation>La piste %1 est endommagée : elle s'arrête au milieu d'un événement (octet %2).</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the number at byte %2 is longer than four bytes.</source>
-        <translation type="unfinished" />
+        <translation>La piste %1 est endommagée : le nombre à l'octet %2 dépasse quatre octets.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the tempo change at byte %2 is not valid.</source>
-        <translation type="unfinished" />
+        <translation>La piste %1 est endommagée : le changement de tempo à l'octet %2 n'est pas valide.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: byte %2 begins an event that MIDI files do not have (%3).</source>
-        <translation type="unfinished" />
+        <translation>La piste %1 est endommagée : l'octet %2 commence un événement qui n'existe pas dans les fichiers MIDI (%3).</translation>
     </message>
     <message>
         <source>Track %1 is damaged: a data byte (byte %2) stands where an event must begin.</source>
-        <translation type="unfinished" />
+        <translation>La piste %1 est endommagée : un octet de données (octet %2) se trouve là où doit commencer un événement.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the message at byte %2 is cut short by another.</source>
-        <translation type="unfinished" />
+        <translation>La piste %1 est endommagée : le message à l'octet %2 est interrompu par un autre.</translation>
     </message>
 </context>
 <context>
     <name>TMidiInput</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished" />
+        <translation>Mémoire insuffisante.</translation>
     </message>
 </context>
 <context>
     <name>TMidiRouter</name>
     <message numerus="yes">
         <source>MIDI input overflowed: %n messages lost</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation>
+            <numerusform>Débordement de l'entrée MIDI : %n message perdu</numerusform><numerusform>Débordement de l'entrée MIDI : %n messages perdus</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>MIDI thru overflowed: %n messages lost</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation>
+            <numerusform>Débordement du MIDI Thru : %n message perdu</numerusform><numerusform>Débordement du MIDI Thru : %n messages perdus</numerusform></translation>
     </message>
 </context>
 <context>
     <name>TNumberEdit</name>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished" />
+        <translation>%1 plus</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished" />
+        <translation>%1 moins</translation>
     </message>
 </context>
 <context>
@@ -1710,165 +1711,165 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TPatchList</name>
     <message>
         <source>Unknown command "%s" is ignored.</source>
-        <translation type="unfinished" />
+        <translation>La commande inconnue « %s » est ignorée.</translation>
     </message>
     <message>
         <source>Sub group does not exist. Lower the level.</source>
-        <translation type="unfinished" />
+        <translation>Le sous-groupe n'existe pas. Baissez le niveau.</translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished" />
+        <translation>Erreur de syntaxe.</translation>
     </message>
     <message>
         <source>No "define patchnames" section in the first %1.</source>
-        <translation type="unfinished" />
+        <translation>Aucune section « define patchnames » dans les premiers %1.</translation>
     </message>
     <message>
         <source>Empty patch script file.</source>
-        <translation type="unfinished" />
+        <translation>Fichier de script de patches vide.</translation>
     </message>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished" />
+        <translation>Le script n'est pas un fichier Cubase Parse File.</translation>
     </message>
     <message>
         <source>Premature end of Cubase Parse File.</source>
-        <translation type="unfinished" />
+        <translation>Fin prématurée du fichier Cubase Parse File.</translation>
     </message>
     <message>
         <source>Version Number not found.</source>
-        <translation type="unfinished" />
+        <translation>Numéro de version introuvable.</translation>
     </message>
     <message>
         <source>Wrong version number.</source>
-        <translation type="unfinished" />
+        <translation>Mauvais numéro de version.</translation>
     </message>
     <message>
         <source>No "define patchnames" section !</source>
-        <translation type="unfinished" />
+        <translation>Aucune section « define patchnames » !</translation>
     </message>
     <message>
         <source>Function [%s] is not implemented and ignored.</source>
-        <translation type="unfinished" />
+        <translation>La fonction [%s] n'est pas prise en charge ; elle est ignorée.</translation>
     </message>
     <message>
         <source>Name is missing.</source>
-        <translation type="unfinished" />
+        <translation>Le nom manque.</translation>
     </message>
     <message>
         <source>No program defined for key.</source>
-        <translation type="unfinished" />
+        <translation>Aucun programme défini pour la touche.</translation>
     </message>
     <message>
         <source>No group defined for sorted property. Ignored.</source>
-        <translation type="unfinished" />
+        <translation>Aucun groupe défini pour la propriété triée. Ignoré.</translation>
     </message>
     <message>
         <source>Ignoring remaining "%s" in command.</source>
-        <translation type="unfinished" />
+        <translation>Le reste « %s » de la commande est ignoré.</translation>
     </message>
     <message>
         <source>MSB out of bounds (-1..127)</source>
-        <translation type="unfinished" />
+        <translation>MSB hors limites (-1..127)</translation>
     </message>
     <message>
         <source>LSB out of bounds (-1..127)</source>
-        <translation type="unfinished" />
+        <translation>LSB hors limites (-1..127)</translation>
     </message>
 </context>
 <context>
     <name>TPatchScriptParser</name>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished" />
+        <translation>Le script n'est pas un fichier Cubase Parse File.</translation>
     </message>
     <message>
         <source>Line </source>
-        <translation type="unfinished" />
+        <translation>Ligne </translation>
     </message>
     <message>
         <source>Cannot open "%1": %2</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir « %1 » : %2</translation>
     </message>
     <message>
         <source>Cannot read "%1": %2</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
         <source>Cannot read "%1": %2, and a patch script may have at most %3.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire « %1 » : %2, et un script de patches peut avoir au plus %3.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished" />
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>[end] command not found.</source>
-        <translation type="unfinished" />
+        <translation>Commande [end] introuvable.</translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished" />
+        <translation>Erreur de syntaxe.</translation>
     </message>
     <message>
         <source>Number expected.</source>
-        <translation type="unfinished" />
+        <translation>Nombre attendu.</translation>
     </message>
 </context>
 <context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose Patch Set</source>
-        <translation type="unfinished" />
+        <translation>Choisir un jeu de patches</translation>
     </message>
     <message>
         <source>Choose a directory</source>
-        <translation type="unfinished" />
+        <translation>Choisir un répertoire</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished" />
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>Go to Ondrel's directory</source>
-        <translation type="unfinished" />
+        <translation>Aller au répertoire d'Ondrel</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished" />
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished" />
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>Patch scripts</source>
-        <translation type="unfinished" />
+        <translation>Scripts de patches</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished" />
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Device Name:</source>
-        <translation type="unfinished" />
+        <translation>Nom de l'appareil :</translation>
     </message>
     <message>
         <source>Device Manufacturer:</source>
-        <translation type="unfinished" />
+        <translation>Fabricant de l'appareil :</translation>
     </message>
     <message>
         <source>Name of creator:</source>
-        <translation type="unfinished" />
+        <translation>Nom du créateur :</translation>
     </message>
     <message>
         <source>Patch Scripts (*.txt)</source>
-        <translation type="unfinished" />
+        <translation>Scripts de patches (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished" />
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1883,7 +1884,7 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TPatchSetLoader</name>
     <message>
         <source>Loading Patch Set</source>
-        <translation type="unfinished" />
+        <translation>Chargement du jeu de patches</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1891,7 +1892,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Loading the patch set "%1"...</source>
-        <translation type="unfinished" />
+        <translation>Chargement du jeu de patches « %1 »...</translation>
     </message>
 </context>
 <context>
@@ -1910,11 +1911,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Play what you played last (since the last silence)</source>
-        <translation type="unfinished" />
+        <translation>Rejouer ce que vous avez joué en dernier (depuis le dernier silence)</translation>
     </message>
     <message>
         <source>Position: drag to go elsewhere in the piece</source>
-        <translation type="unfinished" />
+        <translation>Position : faites glisser pour aller ailleurs dans le morceau</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -1926,29 +1927,31 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Open MIDI File</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir un fichier MIDI</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi *.smf *.kar);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers MIDI (*.mid *.midi *.smf *.kar);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The file holds nothing to play.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier ne contient rien à jouer.</translation>
     </message>
     <message>
         <source>"%1" cannot be played.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire « %1 ».
+
+%2</translation>
     </message>
     <message>
         <source>System exclusive messages left out (too long to send, or incomplete): %1.</source>
-        <translation type="unfinished" />
+        <translation>Messages System Exclusive omis (trop longs à envoyer ou incomplets) : %1.</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
@@ -1960,7 +1963,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>No MIDI output is open: choose one in the Midi Out menu.</source>
-        <translation type="unfinished" />
+        <translation>Aucune sortie MIDI n'est ouverte : choisissez-en une dans le menu Sortie MIDI.</translation>
     </message>
     <message>
         <source>Nothing loaded</source>
@@ -1979,7 +1982,7 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TProgramBank</name>
     <message>
         <source>Bank: %1</source>
-        <translation type="unfinished" />
+        <translation>Banque : %1</translation>
     </message>
 </context>
 <context>
@@ -2936,7 +2939,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished" />
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>File</source>
@@ -3037,23 +3040,23 @@ Free space: %1</source>
     <name>TUpDown</name>
     <message>
         <source>Steps %1 up or down</source>
-        <translation type="unfinished" />
+        <translation>Augmente ou diminue %1</translation>
     </message>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished" />
+        <translation>%1 plus</translation>
     </message>
     <message>
         <source>One step up; held, it goes on</source>
-        <translation type="unfinished" />
+        <translation>Monte d'un cran ; maintenu, continue de monter</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished" />
+        <translation>%1 moins</translation>
     </message>
     <message>
         <source>One step down; held, it goes on</source>
-        <translation type="unfinished" />
+        <translation>Descend d'un cran ; maintenu, continue de descendre</translation>
     </message>
 </context>
 <context>
@@ -3064,7 +3067,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished" />
+        <translation>Split</translation>
     </message>
     <message>
         <source>&amp;Split the keyboard into zones</source>
@@ -3092,7 +3095,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
-        <translation type="unfinished" />
+        <translation>&amp;Arpégiateur</translation>
     </message>
     <message>
         <source>The zones whose arpeggiator is on play their notes one by one in time</source>
