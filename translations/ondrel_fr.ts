@@ -1997,27 +1997,27 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Since the last &amp;silence of at least</source>
-        <translation type="unfinished" />
+        <translation>Depuis le dernier &amp;silence d'au moins</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished" />
+        <translation> s</translation>
     </message>
     <message>
         <source>The &amp;last</source>
-        <translation type="unfinished" />
+        <translation>Les &amp;dernières</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished" />
+        <translation> min</translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished" />
+        <translation> BPM</translation>
     </message>
     <message>
         <source>The tempo written in the file: a DAW counts bars in it. The notes keep the times they were played at.</source>
-        <translation type="unfinished" />
+        <translation>Le tempo écrit dans le fichier : un séquenceur y compte les mesures. Les notes gardent les instants où elles ont été jouées.</translation>
     </message>
     <message>
         <source>&amp;Tempo of the file:</source>
@@ -2025,19 +2025,19 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Drag the take from here into a DAW or a file manager.</source>
-        <translation type="unfinished" />
+        <translation>Faites glisser la prise d'ici vers un séquenceur ou un gestionnaire de fichiers.</translation>
     </message>
     <message>
         <source>Playing kept in memory</source>
-        <translation type="unfinished" />
+        <translation>Jeu gardé en mémoire</translation>
     </message>
     <message>
         <source> MB</source>
-        <translation type="unfinished" />
+        <translation> Mo</translation>
     </message>
     <message>
         <source>The last 30 minutes, at &amp;most:</source>
-        <translation type="unfinished" />
+        <translation>Les 30 dernières minutes, au &amp;plus :</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -2045,7 +2045,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Take %1.mid</source>
-        <translation type="unfinished" />
+        <translation>Prise %1.mid</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
@@ -2053,33 +2053,35 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Nothing was played in that time.</source>
-        <translation type="unfinished" />
+        <translation>Rien n'a été joué pendant ce temps.</translation>
     </message>
     <message>
         <source>Notes: %1, length: %2, played at %3.</source>
-        <translation type="unfinished" />
+        <translation>Notes : %1, durée : %2, heure : %3.</translation>
     </message>
     <message>
         <source>Messages sent while the computer was too busy to keep them: %1.</source>
-        <translation type="unfinished" />
+        <translation>Messages envoyés pendant que l'ordinateur était trop occupé pour les garder : %1.</translation>
     </message>
     <message>
         <source>Save Take As</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer la prise sous</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers MIDI (*.mid *.midi)</translation>
     </message>
     <message>
         <source>The take could not be saved as "%1".
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>La prise n'a pas pu être enregistrée sous « %1 ».
+
+%2</translation>
     </message>
     <message>
         <source>Take saved as "%1" (notes: %2, length: %3).</source>
-        <translation type="unfinished" />
+        <translation>Prise enregistrée sous « %1 » (notes : %2, durée : %3).</translation>
     </message>
 </context>
 <context>
@@ -2170,7 +2172,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Notes played with the computer keys or arriving from MIDI are always shown on the keyboard.</source>
-        <translation type="unfinished" />
+        <translation>Les notes jouées avec les touches de l'ordinateur ou reçues en MIDI sont toujours affichées sur le clavier.</translation>
     </message>
     <message>
         <source>Note display language</source>
@@ -2198,7 +2200,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Here you can specify which key on the computer keyboard corresponds to note "C" / "do".</source>
-        <translation type="unfinished" />
+        <translation>Indiquez ici quelle touche du clavier de l'ordinateur correspond à la note « C » / « do ».</translation>
     </message>
     <message>
         <source>Upper manual (second row on computer keyboard):</source>
@@ -2230,7 +2232,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. The computer keys play with the standard velocity (F1 and F2 step it), the mouse too unless it plays by where a key is struck.</source>
-        <translation type="unfinished" />
+        <translation>La vélocité est le volume d'une note. Sur un vrai clavier, c'est la force avec laquelle on frappe la touche. Les touches de l'ordinateur jouent à la vélocité standard (F1 et F2 la changent), la souris aussi, sauf si elle joue selon l'endroit où la touche est frappée.</translation>
     </message>
     <message>
         <source>Standard velocity (0..127):</source>
@@ -2242,11 +2244,11 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Send program, bank and knob values when an output opens</source>
-        <translation type="unfinished" />
+        <translation>Envoyer programme, banque et boutons à l'ouverture d'une sortie</translation>
     </message>
     <message>
         <source>A synthesizer started or restarted later plays the sound the window shows.</source>
-        <translation type="unfinished" />
+        <translation>Un synthétiseur démarré ou redémarré plus tard joue le son affiché par la fenêtre.</translation>
     </message>
     <message>
         <source>Where a key is struck</source>
@@ -2258,7 +2260,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>The mouse and fingers play softer near the back of a key, louder near its front; without it they play with the standard velocity.</source>
-        <translation type="unfinished" />
+        <translation>La souris et les doigts jouent plus doux vers le fond de la touche, plus fort vers l'avant ; sinon, ils jouent à la vélocité standard.</translation>
     </message>
     <message>
         <source>Velocity at the back</source>
@@ -2270,15 +2272,15 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Hard: loud only near the front. Soft: loud soon.</source>
-        <translation type="unfinished" />
+        <translation>Dur : fort seulement vers l'avant. Doux : vite fort.</translation>
     </message>
     <message>
         <source>Finger &amp;pressure as aftertouch</source>
-        <translation>&amp;Pression du doigt en aftertouch</translation>
+        <translation>Pr&amp;ession du doigt en aftertouch</translation>
     </message>
     <message>
         <source>On touch screens that sense it, how hard a finger presses goes out as polyphonic aftertouch of its notes.</source>
-        <translation type="unfinished" />
+        <translation>Sur les écrans tactiles qui la mesurent, la pression d'un doigt est envoyée en aftertouch polyphonique de ses notes.</translation>
     </message>
     <message>
         <source>At the back:</source>
@@ -2330,15 +2332,15 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>The &amp;computer key that plays each note</source>
-        <translation type="unfinished" />
+        <translation>Touche d'o&amp;rdinateur de la note</translation>
     </message>
     <message>
         <source>The patch's names of the keys (drum &amp;kits)</source>
-        <translation type="unfinished" />
+        <translation>Noms du patch (&amp;kits de batterie)</translation>
     </message>
     <message>
         <source>They are the keys' tooltips in any case.</source>
-        <translation type="unfinished" />
+        <translation>Ils apparaissent de toute façon en infobulle des touches.</translation>
     </message>
     <message>
         <source>&amp;Note names:</source>
@@ -2350,7 +2352,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>&amp;Middle C (note 60):</source>
-        <translation>&amp;Do central (note 60) :</translation>
+        <translation>Do &amp;central (note 60) :</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -2410,11 +2412,11 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>The computer keys &amp;play only the scale's notes</source>
-        <translation type="unfinished" />
+        <translation>Les touches d'ordinateur ne &amp;jouent que la gamme</translation>
     </message>
     <message>
         <source>The letter rows play the notes of the scale one after another, each row's C key the key note; the rows above them play nothing.</source>
-        <translation type="unfinished" />
+        <translation>Les rangées de lettres jouent les notes de la gamme l'une après l'autre, la touche C de chaque rangée la tonique ; les rangées au-dessus ne jouent rien.</translation>
     </message>
     <message>
         <source>Ke&amp;y:</source>
@@ -2442,7 +2444,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>These are the controllers that are sent when you use the "special hold mode" on the keyboard.</source>
-        <translation type="unfinished" />
+        <translation>Ce sont les contrôleurs envoyés quand vous utilisez le « maintien spécial » sur le clavier.</translation>
     </message>
     <message>
         <source>Wheels</source>
@@ -2454,7 +2456,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>This is the controller that is sent by the "modulation wheel" at the left side of the keyboard.</source>
-        <translation type="unfinished" />
+        <translation>C'est le contrôleur envoyé par la « molette de modulation » à gauche du clavier.</translation>
     </message>
     <message>
         <source>Disable automatic controller choice</source>
@@ -2474,7 +2476,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>The sensitivity defines how much the controller is changed with one "tick" of the mousewheel.</source>
-        <translation type="unfinished" />
+        <translation>La sensibilité définit de combien un « cran » de la molette de la souris change le contrôleur.</translation>
     </message>
     <message>
         <source>&amp;Sensitivity</source>
@@ -2491,34 +2493,35 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     <message>
         <source>You can use Alt+Mouse dragging to shift the keyboard
 without these buttons.</source>
-        <translation type="unfinished" />
+        <translation>Alt + glisser avec la souris décale le clavier
+sans ces boutons.</translation>
     </message>
     <message>
         <source>Hint: To easily set up the controller numbers, select a combobox and move the slider/knob that you want to control with it.</source>
-        <translation type="unfinished" />
+        <translation>Astuce : pour régler facilement les numéros de contrôleur, choisissez une liste et bougez le curseur ou le bouton à piloter avec elle.</translation>
     </message>
     <message>
         <source>You can use a joystick to send controller messages. It must be connected and its device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.</source>
-        <translation type="unfinished" />
+        <translation>Un joystick peut envoyer des messages de contrôleur. Pour servir dans Ondrel, il doit être branché et son périphérique (/dev/input/js* ou /dev/input/event*) lisible par vous.</translation>
     </message>
     <message>
         <source>To easily set up the controller number, move the slider/knob that you want to control with it. In case of problems, disable it below.</source>
-        <translation type="unfinished" />
+        <translation>Pour régler facilement le numéro de contrôleur, bougez le curseur ou le bouton à piloter avec lui. En cas de problème, désactivez ce choix ci-dessous.</translation>
     </message>
     <message>
         <source>You can use a mouse wheel to send controller messages. Choose a controller below. You can turn the knob or wheel corresponding to the desired controller on Ondrel or a connected MIDI device to set the controller.</source>
-        <translation type="unfinished" />
+        <translation>La molette de la souris peut envoyer des messages de contrôleur. Choisissez un contrôleur ci-dessous, ou tournez le bouton ou la molette du contrôleur voulu dans Ondrel ou sur un appareil MIDI branché.</translation>
     </message>
     <message>
         <source>"Slow" means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, "Fast" has the effect that little wheel movement results in big controller changes.</source>
-        <translation type="unfinished" />
+        <translation>« Lent » donne une résolution très fine, mais il faut beaucoup tourner pour changer nettement le contrôleur. « Rapide », au contraire, change beaucoup le contrôleur pour un petit mouvement de la molette.</translation>
     </message>
 </context>
 <context>
     <name>TSettingsSaver</name>
     <message>
         <source>The settings have been saved.</source>
-        <translation type="unfinished" />
+        <translation>Les paramètres ont été enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -2551,47 +2554,47 @@ without these buttons.</source>
     <name>TSynth</name>
     <message>
         <source>Midi-Mapper could not be opened. </source>
-        <translation type="unfinished" />
+        <translation>Midi-Mapper n'a pas pu être ouvert. </translation>
     </message>
     <message>
         <source> (%1)</source>
-        <translation type="unfinished" />
+        <translation> (%1)</translation>
     </message>
     <message>
         <source>No General MIDI SoundFont was found. Install fluid-soundfont-gm or timgm6mb-soundfont, or choose a SoundFont file.</source>
-        <translation type="unfinished" />
+        <translation>Aucune SoundFont General MIDI trouvée. Installez fluid-soundfont-gm ou timgm6mb-soundfont, ou choisissez un fichier SoundFont.</translation>
     </message>
     <message>
         <source>The SoundFont "%1" does not exist.</source>
-        <translation type="unfinished" />
+        <translation>La SoundFont « %1 » n'existe pas.</translation>
     </message>
     <message>
         <source>"%1" is not a SoundFont.</source>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas une SoundFont.</translation>
     </message>
     <message>
         <source>FluidSynth could not be started.</source>
-        <translation type="unfinished" />
+        <translation>FluidSynth n'a pas pu être démarré.</translation>
     </message>
     <message>
         <source>FluidSynth could not be started</source>
-        <translation type="unfinished" />
+        <translation>FluidSynth n'a pas pu être démarré</translation>
     </message>
     <message>
         <source>The SoundFont "%1" could not be loaded</source>
-        <translation type="unfinished" />
+        <translation>La SoundFont « %1 » n'a pas pu être chargée</translation>
     </message>
     <message>
         <source>No audio output could be opened (tried %1)</source>
-        <translation type="unfinished" />
+        <translation>Aucune sortie audio n'a pu être ouverte (essayées : %1)</translation>
     </message>
     <message>
         <source>The built-in synthesizer takes no more MIDI messages.</source>
-        <translation type="unfinished" />
+        <translation>Le synthétiseur intégré n'accepte plus de messages MIDI.</translation>
     </message>
     <message>
         <source>FluidSynth has no audio output for this system.</source>
-        <translation type="unfinished" />
+        <translation>FluidSynth n'a pas de sortie audio pour ce système.</translation>
     </message>
 </context>
 <context>
@@ -2974,7 +2977,7 @@ Free space: %1</source>
     <name>TTakeDrag</name>
     <message>
         <source>Drag the take into a DAW or a file manager as a MIDI file</source>
-        <translation type="unfinished" />
+        <translation>Faire glisser la prise vers un séquenceur ou un gestionnaire de fichiers, en fichier MIDI</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
@@ -2982,7 +2985,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>No temporary folder can be made for the file: %1.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de créer un dossier temporaire pour le fichier : %1.</translation>
     </message>
 </context>
 <context>
@@ -3063,35 +3066,35 @@ Free space: %1</source>
     <name>TZoneForm</name>
     <message>
         <source>Zones and Arpeggiator</source>
-        <translation type="unfinished" />
+        <translation>Zones et arpégiateur</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation>Split</translation>
+        <translation>Partage du clavier</translation>
     </message>
     <message>
         <source>&amp;Split the keyboard into zones</source>
-        <translation type="unfinished" />
+        <translation>&amp;Partager le clavier en zones</translation>
     </message>
     <message>
         <source>Ctrl + middle button on a key sets or removes a split point</source>
-        <translation type="unfinished" />
+        <translation>Ctrl + bouton du milieu sur une touche pose ou retire un point de partage</translation>
     </message>
     <message>
         <source>&amp;Zones:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Zones :</translation>
     </message>
     <message>
         <source>Zone %1 from:</source>
-        <translation type="unfinished" />
+        <translation>Début de la zone %1 :</translation>
     </message>
     <message>
         <source>All zones</source>
-        <translation type="unfinished" />
+        <translation>Toutes les zones</translation>
     </message>
     <message>
         <source>&amp;Latch: notes sound on after their keys are let go (Insert)</source>
-        <translation type="unfinished" />
+        <translation>&amp;Verrouillage : les notes sonnent après relâchement (Inser)</translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
@@ -3099,127 +3102,127 @@ Free space: %1</source>
     </message>
     <message>
         <source>The zones whose arpeggiator is on play their notes one by one in time</source>
-        <translation type="unfinished" />
+        <translation>Les zones dont l'arpégiateur est activé jouent leurs notes une à une, en rythme</translation>
     </message>
     <message>
         <source>Own tempo</source>
-        <translation type="unfinished" />
+        <translation>Tempo interne</translation>
     </message>
     <message>
         <source>JACK transport</source>
-        <translation type="unfinished" />
+        <translation>Transport JACK</translation>
     </message>
     <message>
         <source>MIDI clock</source>
-        <translation type="unfinished" />
+        <translation>Horloge MIDI</translation>
     </message>
     <message>
         <source>JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.</source>
-        <translation type="unfinished" />
+        <translation>Transport JACK : le tempo et la position en mesures du maître du transport tant qu'il tourne. Horloge MIDI : l'horloge reçue sur l'entrée MIDI.</translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished" />
+        <translation> BPM</translation>
     </message>
     <message>
         <source>&amp;Clock:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Horloge :</translation>
     </message>
     <message>
         <source>&amp;Tempo:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tempo :</translation>
     </message>
     <message>
         <source>Zone %1</source>
-        <translation type="unfinished" />
+        <translation>Zone %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished" />
+        <translation>none</translation>
     </message>
     <message>
         <source>A second channel the zone plays on too</source>
-        <translation type="unfinished" />
+        <translation>Un second canal sur lequel la zone joue aussi</translation>
     </message>
     <message>
         <source>as the chord box</source>
-        <translation type="unfinished" />
+        <translation>comme la liste Accord</translation>
     </message>
     <message>
         <source>as struck</source>
-        <translation type="unfinished" />
+        <translation>comme jouée</translation>
     </message>
     <message>
         <source>Ondrel's output</source>
-        <translation type="unfinished" />
+        <translation>Sortie d'Ondrel</translation>
     </message>
     <message>
         <source>A synthesizer of the zone's own; it opens as soon as it is there</source>
-        <translation type="unfinished" />
+        <translation>Un synthétiseur propre à la zone ; il s'ouvre dès qu'il est là</translation>
     </message>
     <message>
         <source>C&amp;hannel:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Canal :</translation>
     </message>
     <message>
         <source>La&amp;yer:</source>
-        <translation type="unfinished" />
+        <translation>Co&amp;uche :</translation>
     </message>
     <message>
         <source>&amp;Octave:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Octave :</translation>
     </message>
     <message>
         <source>T&amp;ranspose:</source>
-        <translation type="unfinished" />
+        <translation>Transpos&amp;ition :</translation>
     </message>
     <message>
         <source>&amp;Program:</source>
-        <translation type="unfinished" />
+        <translation>P&amp;rogramme :</translation>
     </message>
     <message>
         <source>Bank &amp;MSB:</source>
-        <translation type="unfinished" />
+        <translation>Banque &amp;MSB :</translation>
     </message>
     <message>
         <source>Bank LS&amp;B:</source>
-        <translation type="unfinished" />
+        <translation>Banque LS&amp;B :</translation>
     </message>
     <message>
         <source>Chor&amp;d:</source>
-        <translation type="unfinished" />
+        <translation>Accor&amp;d :</translation>
     </message>
     <message>
         <source>&amp;Velocity:</source>
-        <translation type="unfinished" />
+        <translation>Vé&amp;locité :</translation>
     </message>
     <message>
         <source>O&amp;utput port:</source>
-        <translation type="unfinished" />
+        <translation>Port de &amp;sortie :</translation>
     </message>
     <message>
         <source>Arpegg&amp;iate</source>
-        <translation type="unfinished" />
+        <translation>Arpég&amp;er</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished" />
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished" />
+        <translation>Descendant</translation>
     </message>
     <message>
         <source>Up and down</source>
-        <translation type="unfinished" />
+        <translation>Montant-descendant</translation>
     </message>
     <message>
         <source>As played</source>
-        <translation type="unfinished" />
+        <translation>Ordre joué</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished" />
+        <translation>Aléatoire</translation>
     </message>
     <message>
         <source>Chord</source>
@@ -3227,70 +3230,70 @@ Free space: %1</source>
     </message>
     <message>
         <source>%1 triplets</source>
-        <translation type="unfinished" />
+        <translation>%1 triolet</translation>
     </message>
     <message>
         <source>%1 dotted</source>
-        <translation type="unfinished" />
+        <translation>%1 pointée</translation>
     </message>
     <message>
         <source>How much of its step a note sounds</source>
-        <translation type="unfinished" />
+        <translation>La part de son pas pendant laquelle une note sonne</translation>
     </message>
     <message>
         <source>Where the second step of each pair starts: 50 % is straight, 66 % a triplet feel</source>
-        <translation type="unfinished" />
+        <translation>Où commence le second pas de chaque paire : 50 % est binaire, 66 % donne un feeling ternaire</translation>
     </message>
     <message>
         <source>Patt&amp;ern:</source>
-        <translation type="unfinished" />
+        <translation>Moti&amp;f :</translation>
     </message>
     <message>
         <source>&amp;Note value:</source>
-        <translation type="unfinished" />
+        <translation>Valeur de &amp;note :</translation>
     </message>
     <message>
         <source>&amp;Gate:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gate :</translation>
     </message>
     <message>
         <source>S&amp;wing:</source>
-        <translation type="unfinished" />
+        <translation>S&amp;wing :</translation>
     </message>
     <message>
         <source>Octave range:</source>
-        <translation type="unfinished" />
+        <translation>Étendue d'octaves :</translation>
     </message>
     <message>
         <source>%1 (not in the chord box)</source>
-        <translation type="unfinished" />
+        <translation>%1 (absent de la liste Accord)</translation>
     </message>
     <message>
         <source>%1 (not there now)</source>
-        <translation type="unfinished" />
+        <translation>%1 (absent pour le moment)</translation>
     </message>
     <message>
         <source>Without a split the whole keyboard plays on the keyboard's channel, with this arpeggiator</source>
-        <translation type="unfinished" />
+        <translation>Sans partage, tout le clavier joue sur le canal du clavier, avec cet arpégiateur</translation>
     </message>
 </context>
 <context>
     <name>TZonePorts</name>
     <message>
         <source>The zones' port "%1" is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished" />
+        <translation>Le port « %1 » des zones est absent ; il s'ouvrira dès qu'il apparaîtra.</translation>
     </message>
     <message>
         <source>The zones' port "%1" could not be opened: %2</source>
-        <translation type="unfinished" />
+        <translation>Le port « %1 » des zones n'a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>Opened the zones' port %1.</source>
-        <translation type="unfinished" />
+        <translation>Port %1 des zones ouvert.</translation>
     </message>
     <message>
         <source>The zones' port "%1" went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished" />
+        <translation>Le port « %1 » des zones a disparu ; il se rouvrira dès qu'il réapparaîtra.</translation>
     </message>
 </context>
 </TS>

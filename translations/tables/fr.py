@@ -286,6 +286,120 @@ T.update({
 'Bank: %1': 'Banque : %1',
 })
 
+T.update({
+# the take
+'Since the last &silence of at least': 'Depuis le dernier &silence d\'au moins',
+' s': ' s', ' min': ' min', ' BPM': ' BPM', ' MB': ' Mo',
+'The &last': 'Les &dernières',
+'The tempo written in the file: a DAW counts bars in it. The notes keep the times they were played at.':
+ "Le tempo écrit dans le fichier : un séquenceur y compte les mesures. Les notes gardent les instants où elles ont été jouées.",
+'Drag the take from here into a DAW or a file manager.': "Faites glisser la prise d'ici vers un séquenceur ou un gestionnaire de fichiers.",
+'Playing kept in memory': 'Jeu gardé en mémoire',
+'The last 30 minutes, at &most:': 'Les 30 dernières minutes, au &plus :',
+'Take %1.mid': 'Prise %1.mid',
+'Nothing was played in that time.': "Rien n'a été joué pendant ce temps.",
+'Notes: %1, length: %2, played at %3.': 'Notes : %1, durée : %2, heure : %3.',
+'Messages sent while the computer was too busy to keep them: %1.': "Messages envoyés pendant que l'ordinateur était trop occupé pour les garder : %1.",
+'Save Take As': 'Enregistrer la prise sous',
+'MIDI files (*.mid *.midi)': 'Fichiers MIDI (*.mid *.midi)',
+'The take could not be saved as "%1".\n\n%2': "La prise n'a pas pu être enregistrée sous « %1 ».\n\n%2",
+'Take saved as "%1" (notes: %2, length: %3).': 'Prise enregistrée sous « %1 » (notes : %2, durée : %3).',
+'Drag the take into a DAW or a file manager as a MIDI file': 'Faire glisser la prise vers un séquenceur ou un gestionnaire de fichiers, en fichier MIDI',
+'No temporary folder can be made for the file: %1.': 'Impossible de créer un dossier temporaire pour le fichier : %1.',
+# settings
+'Notes played with the computer keys or arriving from MIDI are always shown on the keyboard.':
+ "Les notes jouées avec les touches de l'ordinateur ou reçues en MIDI sont toujours affichées sur le clavier.",
+'Here you can specify which key on the computer keyboard corresponds to note "C" / "do".':
+ "Indiquez ici quelle touche du clavier de l'ordinateur correspond à la note « C » / « do ».",
+'The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. The computer keys play with the standard velocity (F1 and F2 step it), the mouse too unless it plays by where a key is struck.':
+ "La vélocité est le volume d'une note. Sur un vrai clavier, c'est la force avec laquelle on frappe la touche. Les touches de l'ordinateur jouent à la vélocité standard (F1 et F2 la changent), la souris aussi, sauf si elle joue selon l'endroit où la touche est frappée.",
+'Send program, bank and knob values when an output opens': "Envoyer programme, banque et boutons à l'ouverture d'une sortie",
+'A synthesizer started or restarted later plays the sound the window shows.':
+ 'Un synthétiseur démarré ou redémarré plus tard joue le son affiché par la fenêtre.',
+'The mouse and fingers play softer near the back of a key, louder near its front; without it they play with the standard velocity.':
+ "La souris et les doigts jouent plus doux vers le fond de la touche, plus fort vers l'avant ; sinon, ils jouent à la vélocité standard.",
+'Hard: loud only near the front. Soft: loud soon.': "Dur : fort seulement vers l'avant. Doux : vite fort.",
+'On touch screens that sense it, how hard a finger presses goes out as polyphonic aftertouch of its notes.':
+ "Sur les écrans tactiles qui la mesurent, la pression d'un doigt est envoyée en aftertouch polyphonique de ses notes.",
+'The &computer key that plays each note': "Touche d'o&rdinateur de la note",
+"The patch's names of the keys (drum &kits)": 'Noms du patch (&kits de batterie)',
+"They are the keys' tooltips in any case.": 'Ils apparaissent de toute façon en infobulle des touches.',
+"The computer keys &play only the scale's notes": "Les touches d'ordinateur ne &jouent que la gamme",
+"The letter rows play the notes of the scale one after another, each row's C key the key note; the rows above them play nothing.":
+ "Les rangées de lettres jouent les notes de la gamme l'une après l'autre, la touche C de chaque rangée la tonique ; les rangées au-dessus ne jouent rien.",
+'&Middle C (note 60):': 'Do &central (note 60) :',
+# A&ppliquer takes the p on every page of the dialog
+'Finger &pressure as aftertouch': 'Pr&ession du doigt en aftertouch',
+'These are the controllers that are sent when you use the "special hold mode" on the keyboard.':
+ 'Ce sont les contrôleurs envoyés quand vous utilisez le « maintien spécial » sur le clavier.',
+'This is the controller that is sent by the "modulation wheel" at the left side of the keyboard.':
+ "C'est le contrôleur envoyé par la « molette de modulation » à gauche du clavier.",
+'The sensitivity defines how much the controller is changed with one "tick" of the mousewheel.':
+ "La sensibilité définit de combien un « cran » de la molette de la souris change le contrôleur.",
+'You can use Alt+Mouse dragging to shift the keyboard\nwithout these buttons.': 'Alt + glisser avec la souris décale le clavier\nsans ces boutons.',
+'Hint: To easily set up the controller numbers, select a combobox and move the slider/knob that you want to control with it.':
+ 'Astuce : pour régler facilement les numéros de contrôleur, choisissez une liste et bougez le curseur ou le bouton à piloter avec elle.',
+'You can use a joystick to send controller messages. It must be connected and its device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.':
+ 'Un joystick peut envoyer des messages de contrôleur. Pour servir dans Ondrel, il doit être branché et son périphérique (/dev/input/js* ou /dev/input/event*) lisible par vous.',
+'To easily set up the controller number, move the slider/knob that you want to control with it. In case of problems, disable it below.':
+ 'Pour régler facilement le numéro de contrôleur, bougez le curseur ou le bouton à piloter avec lui. En cas de problème, désactivez ce choix ci-dessous.',
+'You can use a mouse wheel to send controller messages. Choose a controller below. You can turn the knob or wheel corresponding to the desired controller on Ondrel or a connected MIDI device to set the controller.':
+ "La molette de la souris peut envoyer des messages de contrôleur. Choisissez un contrôleur ci-dessous, ou tournez le bouton ou la molette du contrôleur voulu dans Ondrel ou sur un appareil MIDI branché.",
+'"Slow" means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, "Fast" has the effect that little wheel movement results in big controller changes.':
+ '« Lent » donne une résolution très fine, mais il faut beaucoup tourner pour changer nettement le contrôleur. « Rapide », au contraire, change beaucoup le contrôleur pour un petit mouvement de la molette.',
+'The settings have been saved.': 'Les paramètres ont été enregistrés.',
+# the built-in synthesizer
+'Midi-Mapper could not be opened. ': "Midi-Mapper n'a pas pu être ouvert. ",
+' (%1)': ' (%1)',
+'No General MIDI SoundFont was found. Install fluid-soundfont-gm or timgm6mb-soundfont, or choose a SoundFont file.':
+ 'Aucune SoundFont General MIDI trouvée. Installez fluid-soundfont-gm ou timgm6mb-soundfont, ou choisissez un fichier SoundFont.',
+'The SoundFont "%1" does not exist.': "La SoundFont « %1 » n'existe pas.",
+'"%1" is not a SoundFont.': "« %1 » n'est pas une SoundFont.",
+'FluidSynth could not be started.': "FluidSynth n'a pas pu être démarré.",
+'FluidSynth could not be started': "FluidSynth n'a pas pu être démarré",
+'The SoundFont "%1" could not be loaded': "La SoundFont « %1 » n'a pas pu être chargée",
+'No audio output could be opened (tried %1)': "Aucune sortie audio n'a pu être ouverte (essayées : %1)",
+'The built-in synthesizer takes no more MIDI messages.': "Le synthétiseur intégré n'accepte plus de messages MIDI.",
+'FluidSynth has no audio output for this system.': "FluidSynth n'a pas de sortie audio pour ce système.",
+# the zones' ports
+'The zones\' port "%1" is not there; it opens as soon as it appears.': "Le port « %1 » des zones est absent ; il s'ouvrira dès qu'il apparaîtra.",
+'The zones\' port "%1" could not be opened: %2': "Le port « %1 » des zones n'a pas pu être ouvert : %2",
+"Opened the zones' port %1.": 'Port %1 des zones ouvert.',
+'The zones\' port "%1" went away; it opens again as soon as it appears.': "Le port « %1 » des zones a disparu ; il se rouvrira dès qu'il réapparaîtra.",
+# zones and arpeggiator
+'Zones and Arpeggiator': 'Zones et arpégiateur',
+'Split@TZoneForm': 'Partage du clavier',
+'&Split the keyboard into zones': '&Partager le clavier en zones',
+'Ctrl + middle button on a key sets or removes a split point': 'Ctrl + bouton du milieu sur une touche pose ou retire un point de partage',
+'&Zones:': '&Zones :', 'Zone %1 from:': 'Début de la zone %1 :', 'All zones': 'Toutes les zones',
+'&Latch: notes sound on after their keys are let go (Insert)': '&Verrouillage : les notes sonnent après relâchement (Inser)',
+'&Arpeggiator@TZoneForm': '&Arpégiateur',
+'The zones whose arpeggiator is on play their notes one by one in time': 'Les zones dont l\'arpégiateur est activé jouent leurs notes une à une, en rythme',
+'Own tempo': 'Tempo interne', 'JACK transport': 'Transport JACK', 'MIDI clock': 'Horloge MIDI',
+'JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.':
+ "Transport JACK : le tempo et la position en mesures du maître du transport tant qu'il tourne. Horloge MIDI : l'horloge reçue sur l'entrée MIDI.",
+'&Clock:': '&Horloge :', '&Tempo:': '&Tempo :', 'Zone %1': 'Zone %1',
+'none@TZoneForm': 'none',
+'A second channel the zone plays on too': 'Un second canal sur lequel la zone joue aussi',
+'as the chord box': 'comme la liste Accord', 'as struck': 'comme jouée',
+"Ondrel's output": "Sortie d'Ondrel",
+"A synthesizer of the zone's own; it opens as soon as it is there": "Un synthétiseur propre à la zone ; il s'ouvre dès qu'il est là",
+'C&hannel:': '&Canal :', 'La&yer:': 'Co&uche :', '&Octave:': '&Octave :', 'T&ranspose:': 'Transpos&ition :',
+'&Program:': 'P&rogramme :', 'Bank &MSB:': 'Banque &MSB :', 'Bank LS&B:': 'Banque LS&B :', 'Chor&d:': 'Accor&d :',
+'&Velocity:': 'Vé&locité :', 'O&utput port:': 'Port de &sortie :', 'Arpegg&iate': 'Arpég&er',
+'Up': 'Montant', 'Down': 'Descendant', 'Up and down': 'Montant-descendant', 'As played': 'Ordre joué', 'Random': 'Aléatoire',
+'%1 triplets': '%1 triolet', '%1 dotted': '%1 pointée',
+'How much of its step a note sounds': 'La part de son pas pendant laquelle une note sonne',
+'Where the second step of each pair starts: 50 % is straight, 66 % a triplet feel':
+ 'Où commence le second pas de chaque paire : 50 % est binaire, 66 % donne un feeling ternaire',
+'Patt&ern:': 'Moti&f :', '&Note value:': 'Valeur de &note :', '&Gate:': '&Gate :', 'S&wing:': 'S&wing :',
+'Octave range:': "Étendue d'octaves :",
+'%1 (not in the chord box)': '%1 (absent de la liste Accord)',
+'%1 (not there now)': '%1 (absent pour le moment)',
+"Without a split the whole keyboard plays on the keyboard's channel, with this arpeggiator":
+ 'Sans partage, tout le clavier joue sur le canal du clavier, avec cet arpégiateur',
+})
+
 # French typography: no line may begin with the colon, semicolon, mark or guillemet that
 # closes what comes before it, so a no-break space stands before them and inside « ».
 import re
