@@ -2601,42 +2601,40 @@ sans ces boutons.</translation>
     <name>TSystemListView</name>
     <message>
         <source>folders nested too deeply</source>
-        <translation type="unfinished" />
+        <translation>dossiers imbriqués trop profondément</translation>
     </message>
     <message>
         <source>it could not be removed</source>
-        <translation type="unfinished" />
+        <translation>il n'a pas pu être supprimé</translation>
     </message>
     <message>
         <source>There is already an item named "%1" in this folder. Please choose another name.</source>
-        <translation type="unfinished" />
+        <translation>Un élément nommé « %1 » existe déjà dans ce dossier. Choisissez un autre nom.</translation>
     </message>
     <message>
         <source>Could not rename "%1" to "%2"</source>
-        <translation type="unfinished" />
+        <translation>Impossible de renommer « %1 » en « %2 »</translation>
     </message>
     <message>
         <source>Could not create a new folder in %1.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de créer un nouveau dossier dans %1.</translation>
     </message>
     <message>
         <source>Delete "%1" permanently?</source>
-        <translation type="unfinished" />
+        <translation>Supprimer définitivement « %1 » ?</translation>
     </message>
     <message numerus="yes">
         <source>Delete these %n items permanently?</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation>
+            <numerusform>Supprimer définitivement cet élément ?</numerusform><numerusform>Supprimer définitivement ces %n éléments ?</numerusform></translation>
     </message>
     <message>
         <source>Could not delete "%1"</source>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer « %1 »</translation>
     </message>
     <message>
         <source>Could not move "%1" to the trash</source>
-        <translation type="unfinished" />
+        <translation>Impossible de mettre « %1 » à la corbeille</translation>
     </message>
     <message>
         <source>"%1"</source>
@@ -2649,176 +2647,175 @@ sans ces boutons.</translation>
     </message>
     <message>
         <source>%1 will be moved by the next Paste.</source>
-        <translation type="unfinished" />
+        <translation>Déplacement de %1 au prochain Coller.</translation>
     </message>
     <message>
         <source>%1 copied.</source>
-        <translation type="unfinished" />
+        <translation>Copie faite : %1.</translation>
     </message>
     <message>
         <source>Copied %1 to %2.</source>
-        <translation type="unfinished" />
+        <translation>Copie de %1 dans %2 terminée.</translation>
     </message>
     <message>
         <source>Moved %1 to %2.</source>
-        <translation type="unfinished" />
+        <translation>Déplacement de %1 dans %2 terminé.</translation>
     </message>
     <message>
         <source>Made links to %1 in %2.</source>
-        <translation type="unfinished" />
+        <translation>Liens vers %1 créés dans %2.</translation>
     </message>
     <message>
         <source> "%1" was taken there, so it is "%2".</source>
-        <translation type="unfinished" />
+        <translation> Le nom « %1 » y était pris : c'est donc « %2 ».</translation>
     </message>
     <message>
         <source>Stopped. </source>
-        <translation type="unfinished" />
+        <translation>Arrêté. </translation>
     </message>
     <message>
         <source>%1
 
 Shown: %2, %3 (%4)</source>
-        <translation type="unfinished" />
+        <translation>%1
+
+Affichés : %2, %3 (%4)</translation>
     </message>
     <message>
         <source>1 folder</source>
-        <translation type="unfinished" />
+        <translation>1 dossier</translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation>
+            <numerusform>%n dossier</numerusform><numerusform>%n dossiers</numerusform></translation>
     </message>
     <message>
         <source>1 file</source>
-        <translation type="unfinished" />
+        <translation>1 fichier</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation>
+            <numerusform>%n fichier</numerusform><numerusform>%n fichiers</numerusform></translation>
     </message>
     <message>
         <source>
 Free space: %1</source>
-        <translation type="unfinished" />
+        <translation>
+Espace libre : %1</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished" />
+        <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
         <source>Shows the items as large icons.</source>
-        <translation type="unfinished" />
+        <translation>Affiche les éléments en grandes icônes.</translation>
     </message>
     <message>
         <source>S&amp;mall Icons</source>
-        <translation type="unfinished" />
+        <translation>&amp;Petites icônes</translation>
     </message>
     <message>
         <source>Shows the items as small icons.</source>
-        <translation type="unfinished" />
+        <translation>Affiche les éléments en petites icônes.</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished" />
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>Shows the items in a list.</source>
-        <translation type="unfinished" />
+        <translation>Affiche les éléments en liste.</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished" />
+        <translation>&amp;Détails</translation>
     </message>
     <message>
         <source>Shows each item with its size, type, time and attributes.</source>
-        <translation type="unfinished" />
+        <translation>Affiche chaque élément avec sa taille, son type, sa date et ses attributs.</translation>
     </message>
     <message>
         <source>Arrange &amp;Icons</source>
-        <translation type="unfinished" />
+        <translation>Réorganiser les &amp;icônes</translation>
     </message>
     <message>
         <source>by &amp;Name</source>
-        <translation type="unfinished" />
+        <translation>par &amp;nom</translation>
     </message>
     <message>
         <source>Sorts items alphabetically by name.</source>
-        <translation type="unfinished" />
+        <translation>Trie les éléments par ordre alphabétique.</translation>
     </message>
     <message>
         <source>by &amp;Type</source>
-        <translation type="unfinished" />
+        <translation>par &amp;type</translation>
     </message>
     <message>
         <source>Sorts items by type.</source>
-        <translation type="unfinished" />
+        <translation>Trie les éléments par type.</translation>
     </message>
     <message>
         <source>by Si&amp;ze</source>
-        <translation type="unfinished" />
+        <translation>par tai&amp;lle</translation>
     </message>
     <message>
         <source>Sorts items by size.</source>
-        <translation type="unfinished" />
+        <translation>Trie les éléments par taille.</translation>
     </message>
     <message>
         <source>by &amp;Date</source>
-        <translation type="unfinished" />
+        <translation>par &amp;date</translation>
     </message>
     <message>
         <source>Sorts items by date, newest first.</source>
-        <translation type="unfinished" />
+        <translation>Trie les éléments par date, du plus récent au plus ancien.</translation>
     </message>
     <message>
         <source>&amp;Auto Arrange</source>
-        <translation type="unfinished" />
+        <translation>Réorganisation &amp;automatique</translation>
     </message>
     <message>
         <source>Arranges the icons to fit the window.</source>
-        <translation type="unfinished" />
+        <translation>Dispose les icônes selon la largeur de la fenêtre.</translation>
     </message>
     <message>
         <source>Line &amp;Up Icons</source>
-        <translation type="unfinished" />
+        <translation>Ali&amp;gner les icônes</translation>
     </message>
     <message>
         <source>Lines the icons up on a grid.</source>
-        <translation type="unfinished" />
+        <translation>Aligne les icônes sur une grille.</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation type="unfinished" />
+        <translation>Ac&amp;tualiser</translation>
     </message>
     <message>
         <source>Reads the folder again.</source>
-        <translation type="unfinished" />
+        <translation>Relit le dossier.</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Coller</translation>
     </message>
     <message>
         <source>Copies the files on the clipboard into this folder, or moves them when they were cut.</source>
-        <translation type="unfinished" />
+        <translation>Copie les fichiers du presse-papiers dans ce dossier, ou les déplace s'ils ont été coupés.</translation>
     </message>
     <message>
         <source>Paste &amp;Shortcut</source>
-        <translation type="unfinished" />
+        <translation>Coller comme &amp;lien</translation>
     </message>
     <message>
         <source>Makes links to the files on the clipboard in this folder.</source>
-        <translation type="unfinished" />
+        <translation>Crée dans ce dossier des liens vers les fichiers du presse-papiers.</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -2826,119 +2823,119 @@ Free space: %1</source>
     </message>
     <message>
         <source>&amp;Folder</source>
-        <translation type="unfinished" />
+        <translation>&amp;Dossier</translation>
     </message>
     <message>
         <source>Creates a new folder.</source>
-        <translation type="unfinished" />
+        <translation>Crée un nouveau dossier.</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished" />
+        <translation>&amp;Propriétés</translation>
     </message>
     <message>
         <source>Shows what this folder holds.</source>
-        <translation type="unfinished" />
+        <translation>Montre ce que contient ce dossier.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Opens the item.</source>
-        <translation type="unfinished" />
+        <translation>Ouvre l'élément.</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished" />
+        <translation>Re&amp;nommer</translation>
     </message>
     <message>
         <source>Renames the item.</source>
-        <translation type="unfinished" />
+        <translation>Renomme l'élément.</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Moves the selected items by the next Paste.</source>
-        <translation type="unfinished" />
+        <translation>Déplace les éléments choisis au prochain Coller.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Copies the selected items by the next Paste.</source>
-        <translation type="unfinished" />
+        <translation>Copie les éléments choisis au prochain Coller.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished" />
+        <translation>Mettre à la &amp;corbeille</translation>
     </message>
     <message>
         <source>Moves the selected items to the trash.</source>
-        <translation type="unfinished" />
+        <translation>Met les éléments choisis à la corbeille.</translation>
     </message>
     <message>
         <source>&amp;Delete Permanently</source>
-        <translation type="unfinished" />
+        <translation>&amp;Supprimer définitivement</translation>
     </message>
     <message>
         <source>Deletes the selected items for good.</source>
-        <translation type="unfinished" />
+        <translation>Supprime définitivement les éléments choisis.</translation>
     </message>
     <message>
         <source>Directory %1 is not valid.</source>
-        <translation type="unfinished" />
+        <translation>Le répertoire %1 n'est pas valide.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire le dossier %1.</translation>
     </message>
     <message>
         <source>The folder %1 can no longer be read; showing %2.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier %1 ne peut plus être lu ; affichage de %2.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there; showing %2.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier %1 n'existe plus ; affichage de %2.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier %1 n'existe plus.</translation>
     </message>
     <message>
         <source>No application could open %1.</source>
-        <translation type="unfinished" />
+        <translation>Aucune application n'a pu ouvrir %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished" />
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished" />
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished" />
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <translation type="unfinished" />
+        <translation>Attributs</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished" />
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -2946,31 +2943,31 @@ Free space: %1</source>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished" />
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>File </source>
-        <translation type="unfinished" />
+        <translation>Fichier </translation>
     </message>
     <message>
         <source> link</source>
-        <translation type="unfinished" />
+        <translation> lien</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished" />
+        <translation>Un nom ne peut pas être vide.</translation>
     </message>
     <message>
         <source>"%1" is not a valid name.</source>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas un nom valide.</translation>
     </message>
     <message>
         <source>A name cannot contain "%1".</source>
-        <translation type="unfinished" />
+        <translation>Un nom ne peut pas contenir « %1 ».</translation>
     </message>
     <message>
         <source>The name "%1" is too long.</source>
-        <translation type="unfinished" />
+        <translation>Le nom « %1 » est trop long.</translation>
     </message>
 </context>
 <context>
