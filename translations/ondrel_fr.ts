@@ -2300,7 +2300,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Soft</source>
-        <translation>Douce</translation>
+        <translation>Doux</translation>
     </message>
     <message>
         <source>Labels on the keys</source>

@@ -328,6 +328,8 @@ T.update({
 "The letter rows play the notes of the scale one after another, each row's C key the key note; the rows above them play nothing.":
  "Les rangées de lettres jouent les notes de la gamme l'une après l'autre, la touche C de chaque rangée la tonique ; les rangées au-dessus ne jouent rien.",
 '&Middle C (note 60):': 'Do &central (note 60) :',
+# the velocity curve runs from Dur to Doux; the pedal stays la pédale douce
+'Soft@TSettings': 'Doux',
 # A&ppliquer takes the p on every page of the dialog
 'Finger &pressure as aftertouch': 'Pr&ession du doigt en aftertouch',
 'These are the controllers that are sent when you use the "special hold mode" on the keyboard.':
