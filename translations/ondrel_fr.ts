@@ -1755,7 +1755,7 @@ Pour supprimer le programme lui-même, désinstallez son paquet avec votre gesti
     </message>
     <message>
         <source>Name is missing.</source>
-        <translation>Le nom manque.</translation>
+        <translation>Nom manquant.</translation>
     </message>
     <message>
         <source>No program defined for key.</source>

@@ -249,7 +249,7 @@ T.update({
 'Wrong version number.': 'Mauvais numéro de version.',
 'No "define patchnames" section !': 'Aucune section « define patchnames » !',
 'Function [%s] is not implemented and ignored.': "La fonction [%s] n'est pas prise en charge ; elle est ignorée.",
-'Name is missing.': 'Le nom manque.',
+'Name is missing.': 'Nom manquant.',
 'No program defined for key.': 'Aucun programme défini pour la touche.',
 'No group defined for sorted property. Ignored.': 'Aucun groupe défini pour la propriété triée. Ignoré.',
 'Ignoring remaining "%s" in command.': 'Le reste « %s » de la commande est ignoré.',
