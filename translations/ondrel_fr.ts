@@ -1,143 +1,142 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>MidiTool</name>
     <message>
         <source>Bank Sel MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de banque MSB</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation</translation>
     </message>
     <message>
         <source>Breath Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Souffle</translation>
     </message>
     <message>
         <source>Pedal</source>
-        <translation type="unfinished"></translation>
+        <translation>Pédale</translation>
     </message>
     <message>
         <source>Porta Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de portamento</translation>
     </message>
     <message>
         <source>Data MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Entry MSB</translation>
     </message>
     <message>
         <source>Main Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Panpot</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramique</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression</translation>
     </message>
     <message>
         <source>Effect 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet 1</translation>
     </message>
     <message>
         <source>Effect 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet 2</translation>
     </message>
     <message>
         <source>Foot Control / General 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur au pied / Général 1</translation>
     </message>
     <message>
         <source>General 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 2</translation>
     </message>
     <message>
         <source>General 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 3</translation>
     </message>
     <message>
         <source>General 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 4</translation>
     </message>
     <message>
         <source>Bank Sel LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de banque LSB</translation>
     </message>
     <message>
         <source>Mod Wheel LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Molette de modulation LSB</translation>
     </message>
     <message>
         <source>Breath Control LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Souffle LSB</translation>
     </message>
     <message>
         <source>Pedal LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Pédale LSB</translation>
     </message>
     <message>
         <source>Porta Time LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de portamento LSB</translation>
     </message>
     <message>
         <source>Data LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Entry LSB</translation>
     </message>
     <message>
         <source>Volume LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume LSB</translation>
     </message>
     <message>
         <source>Balance LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance LSB</translation>
     </message>
     <message>
         <source>Panpot LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramique LSB</translation>
     </message>
     <message>
         <source>Expression LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression LSB</translation>
     </message>
     <message>
         <source>Effect 1 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet 1 LSB</translation>
     </message>
     <message>
         <source>Effect 2 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet 2 LSB</translation>
     </message>
     <message>
         <source>General 1 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 1 LSB</translation>
     </message>
     <message>
         <source>General 2 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 2 LSB</translation>
     </message>
     <message>
         <source>General 3 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 3 LSB</translation>
     </message>
     <message>
         <source>General 4 LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 4 LSB</translation>
     </message>
     <message>
         <source>Sustain Sw</source>
-        <translation type="unfinished"></translation>
+        <translation>Pédale de sustain</translation>
     </message>
     <message>
         <source>Porta Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Portamento on/off</translation>
     </message>
     <message>
         <source>Sostenuto</source>
@@ -145,185 +144,185 @@
     </message>
     <message>
         <source>Soft Pedal</source>
-        <translation type="unfinished"></translation>
+        <translation>Pédale douce</translation>
     </message>
     <message>
         <source>Legato Footswitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pédale de legato</translation>
     </message>
     <message>
         <source>Hold 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold 2</translation>
     </message>
     <message>
         <source>Sound Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation de son</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Résonance</translation>
     </message>
     <message>
         <source>Release Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de relâchement</translation>
     </message>
     <message>
         <source>Attack Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d'attaque</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillance</translation>
     </message>
     <message>
         <source>Sound Control 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du son 6</translation>
     </message>
     <message>
         <source>Sound Control 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du son 7</translation>
     </message>
     <message>
         <source>Sound Control 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du son 8</translation>
     </message>
     <message>
         <source>Sound Control 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du son 9</translation>
     </message>
     <message>
         <source>Sound Control 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle du son 10</translation>
     </message>
     <message>
         <source>General 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 5</translation>
     </message>
     <message>
         <source>General 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 6</translation>
     </message>
     <message>
         <source>General 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 7</translation>
     </message>
     <message>
         <source>General 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Général 8</translation>
     </message>
     <message>
         <source>Portamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Portamento</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Réverb</translation>
     </message>
     <message>
         <source>Tremolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Trémolo</translation>
     </message>
     <message>
         <source>Chorus</source>
-        <translation type="unfinished"></translation>
+        <translation>Chorus</translation>
     </message>
     <message>
         <source>Variation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation</translation>
     </message>
     <message>
         <source>Phaser</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaser</translation>
     </message>
     <message>
         <source>Data Increment</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Increment</translation>
     </message>
     <message>
         <source>Data Decrement</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Decrement</translation>
     </message>
     <message>
         <source>NRPN LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>NRPN LSB</translation>
     </message>
     <message>
         <source>NRPN MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>NRPN MSB</translation>
     </message>
     <message>
         <source>RPN LSB</source>
-        <translation type="unfinished"></translation>
+        <translation>RPN LSB</translation>
     </message>
     <message>
         <source>RPN MSB</source>
-        <translation type="unfinished"></translation>
+        <translation>RPN MSB</translation>
     </message>
     <message>
         <source>All Sounds off</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous sons coupés</translation>
     </message>
     <message>
         <source>Reset Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les contrôleurs</translation>
     </message>
     <message>
         <source>Local Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Local Control</translation>
     </message>
     <message>
         <source>All Notes Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes notes coupées</translation>
     </message>
     <message>
         <source>Omni Mode On</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Omni activé</translation>
     </message>
     <message>
         <source>Omni Mode Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Omni désactivé</translation>
     </message>
     <message>
         <source>Mono Mode On</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Mono activé</translation>
     </message>
     <message>
         <source>Poly Mode On</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Poly activé</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non défini</translation>
     </message>
 </context>
 <context>
     <name>TAtomicFile</name>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Could not save "%1": %2</source>
+        <translation>Impossible d'enregistrer « %1 » : %2</translation>
     </message>
     <message>
         <source>the data could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>les données n'ont pas pu être écrites</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
         <source>cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier</translation>
     </message>
 </context>
 <context>
     <name>TChordEditForm</name>
     <message>
         <source>Chord Editor</source>
-        <translation>Éditeur d&apos;accords</translation>
+        <translation>Éditeur d'accords</translation>
     </message>
     <message>
-        <source>Here you can define your own chords. Click &quot;New&quot; to add a new chord. Then enable the edit mode by activating the &quot;Edit&quot; button. Use the keyboard below or Ondrel or an external device to toggle notes of the current chord.</source>
-        <translation>Définissez ici vos propres accords. Cliquez sur « Nouveau » pour en ajouter un, puis activez le mode édition avec « Éditer ». Le clavier ci-dessous, Ondrel ou un appareil externe activent ou désactivent les notes de l&apos;accord.</translation>
+        <source>Here you can define your own chords. Click "New" to add a new chord. Then enable the edit mode by activating the "Edit" button. Use the keyboard below or Ondrel or an external device to toggle notes of the current chord.</source>
+        <translation>Définissez ici vos propres accords. Cliquez sur « Nouveau » pour en ajouter un, puis activez le mode édition avec « Éditer ». Le clavier ci-dessous, Ondrel ou un appareil externe activent ou désactivent les notes de l'accord.</translation>
     </message>
     <message>
         <source>To test a chord simply deactivate the edit mode and play on the keyboard below.</source>
@@ -335,11 +334,11 @@
     </message>
     <message>
         <source>Chord Name</source>
-        <translation>Nom de l&apos;accord</translation>
+        <translation>Nom de l'accord</translation>
     </message>
     <message>
         <source>Chord Notes</source>
-        <translation>Notes de l&apos;accord</translation>
+        <translation>Notes de l'accord</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -371,66 +370,67 @@
     </message>
     <message>
         <source>This chord name already exists !</source>
-        <translation>Ce nom d&apos;accord existe déjà !</translation>
+        <translation>Ce nom d'accord existe déjà !</translation>
     </message>
 </context>
 <context>
     <name>TCommandLine</name>
     <message>
         <source>Ondrel (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondrel (%1)</translation>
     </message>
 </context>
 <context>
     <name>TCustomIniFile</name>
     <message>
-        <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Could not read "%1": %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
         <source>Line %1 of %2 is not a setting; it was ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 de %2 n'est pas un paramètre ; elle a été ignorée.</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 autres</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Lines %1 of %2 are not settings; they were ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes %1 de %2 ne sont pas des paramètres ; elles ont été ignorées.</translation>
     </message>
     <message>
         <source>Settings not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres non enregistrés : %1</translation>
     </message>
     <message>
         <source>Settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
         <source>%1
 The settings are kept, and saving them is tried again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Les paramètres sont conservés ; l'enregistrement sera retenté.</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be read (%2); it was kept as &quot;%3&quot; and default settings are used.</source>
-        <translation type="unfinished"></translation>
+        <source>The settings file "%1" could not be read (%2); it was kept as "%3" and default settings are used.</source>
+        <translation>Le fichier de paramètres « %1 » n'a pas pu être lu (%2) ; il a été conservé sous le nom « %3 » et les paramètres par défaut sont utilisés.</translation>
     </message>
     <message>
-        <source>the damaged settings file &quot;%1&quot; is kept as it is</source>
-        <translation type="unfinished"></translation>
+        <source>the damaged settings file "%1" is kept as it is</source>
+        <translation>le fichier de paramètres endommagé « %1 » est conservé tel quel</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; could not be read (%2); it was left as it is and settings will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <source>The settings file "%1" could not be read (%2); it was left as it is and settings will not be saved.</source>
+        <translation>Le fichier de paramètres « %1 » n'a pas pu être lu (%2) ; il a été laissé tel quel et les paramètres ne seront pas enregistrés.</translation>
     </message>
     <message>
         <source>the settings were removed by Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres ont été supprimés par Désinstaller</translation>
     </message>
 </context>
 <context>
@@ -441,7 +441,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source> The following warnings and/or errors occurred:</source>
-        <translation> Les avertissements ou erreurs suivants sont survenus :</translation>
+        <translation> Les avertissements ou erreurs suivants sont survenus :</translation>
     </message>
     <message>
         <source>Close</source>
@@ -452,107 +452,107 @@ The settings are kept, and saving them is tried again.</source>
     <name>TExImHelp</name>
     <message>
         <source>Export Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les paramètres</translation>
     </message>
     <message>
         <source>Export Knob Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les préréglages de boutons</translation>
     </message>
     <message>
         <source>Export Knob Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les instantanés de boutons</translation>
     </message>
     <message>
         <source>Export Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les accords</translation>
     </message>
     <message>
         <source>Import Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les paramètres</translation>
     </message>
     <message>
         <source>Import Knob Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les préréglages de boutons</translation>
     </message>
     <message>
         <source>Import Knob Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les instantanés de boutons</translation>
     </message>
     <message>
         <source>Import Chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les accords</translation>
     </message>
     <message>
         <source>All your stored knob presets are written to the ini file, each under its own name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous vos préréglages de boutons enregistrés sont écrits dans le fichier ini, chacun sous son nom.</translation>
     </message>
     <message>
-        <source>Knobs you changed but did not save as a preset are not exported, nor is the built-in preset &quot;Default&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>Knobs you changed but did not save as a preset are not exported, nor is the built-in preset "Default".</source>
+        <translation>Les boutons modifiés mais non enregistrés comme préréglage ne sont pas exportés, pas plus que le préréglage intégré « Default ».</translation>
     </message>
     <message>
         <source>The knob snapshots of the Knobs menu are written to the ini file with their names and values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les instantanés de boutons du menu Boutons sont écrits dans le fichier ini avec leurs noms et leurs valeurs.</translation>
     </message>
     <message>
         <source>Only the snapshots you have defined are exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les instantanés que vous avez définis sont exportés.</translation>
     </message>
     <message>
         <source>Your custom chords are written to the ini file with their names and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos accords personnalisés sont écrits dans le fichier ini avec leurs noms et leurs notes.</translation>
     </message>
     <message>
         <source>The built-in chords (Major, Minor, ...) are not exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les accords intégrés (Majeur, Mineur, ...) ne sont pas exportés.</translation>
     </message>
     <message>
         <source>Knob presets are read from a previously exported ini file. A preset of the same name as one you have replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les préréglages de boutons sont lus dans un fichier ini exporté auparavant. Un préréglage du même nom qu'un des vôtres le remplace.</translation>
     </message>
     <message>
         <source>Overwrite existing knob presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les préréglages de boutons existants</translation>
     </message>
     <message>
         <source>Add to existing knob presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter aux préréglages de boutons existants</translation>
     </message>
     <message>
         <source>Knob snapshots are read from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les instantanés de boutons sont lus dans un fichier ini exporté auparavant.</translation>
     </message>
     <message>
         <source>Each snapshot in the file replaces the one of the same number; the other snapshots stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque instantané du fichier remplace celui de même numéro ; les autres instantanés restent tels quels.</translation>
     </message>
     <message>
         <source>Custom chords are read from a previously exported ini file. A chord of the same name as one you have replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les accords personnalisés sont lus dans un fichier ini exporté auparavant. Un accord du même nom qu'un des vôtres le remplace.</translation>
     </message>
     <message>
         <source>Overwrite existing chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les accords existants</translation>
     </message>
     <message>
         <source>Add to existing chords</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter aux accords existants</translation>
     </message>
     <message>
-        <source>Don&apos;t show this again</source>
-        <translation type="unfinished"></translation>
+        <source>Don't show this again</source>
+        <translation>Ne plus afficher</translation>
     </message>
     <message>
         <source>Click OK to continue, or Cancel to cancel this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur OK pour continuer ou sur Annuler pour annuler l'opération.</translation>
     </message>
     <message>
         <source>Your settings are written to an ini file. They include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres sont écrits dans un fichier ini. Ils comprennent :</translation>
     </message>
     <message>
         <source>Settings are read from a previously exported ini file. They include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres sont lus dans un fichier ini exporté auparavant. Ils comprennent :</translation>
     </message>
     <message>
         <source>- Keyboard settings (like key width)
@@ -561,30 +561,35 @@ The settings are kept, and saving them is tried again.</source>
 - mouse wheel assignment
 - joystick assignment
 - which patch, chord, knob preset is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>- les réglages du clavier (comme la largeur des touches)
+- la taille et la position de la fenêtre
+- la plupart des autres options de la boîte de dialogue des paramètres
+- l'affectation de la molette de la souris
+- l'affectation du joystick
+- le patch, l'accord et le préréglage de boutons choisis</translation>
     </message>
     <message>
         <source>Knob presets, knob snapshots and chords are not part of the settings: export them on their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les préréglages de boutons, les instantanés de boutons et les accords ne font pas partie des paramètres : exportez-les séparément.</translation>
     </message>
     <message>
         <source>The selected program, bank, knob preset and the joystick assignment take effect the next time Ondrel starts; the rest at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme, la banque, le préréglage de boutons choisis et l'affectation du joystick prennent effet au prochain démarrage d'Ondrel ; le reste immédiatement.</translation>
     </message>
     <message>
         <source>This is helpful when you want to transfer your settings to another computer, give them to a friend, or you have to reinstall your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela sert à transférer vos paramètres sur un autre ordinateur, à les donner à un ami ou à les garder quand vous devez réinstaller votre système.</translation>
     </message>
 </context>
 <context>
     <name>TExImport</name>
     <message>
         <source>Ini files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ini (*.ini)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -592,7 +597,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un fichier ini exporté auparavant.</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
@@ -600,15 +605,15 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import settings (as in the settings dialog) from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les paramètres (ceux de la boîte de dialogue des paramètres) depuis un fichier ini exporté auparavant.</translation>
     </message>
     <message>
         <source>Knob &amp;Presets...</source>
-        <translation>&amp;Préréglages de boutons...</translation>
+        <translation>Préréglages de &amp;boutons...</translation>
     </message>
     <message>
         <source>Import knob presets from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des préréglages de boutons depuis un fichier ini exporté auparavant.</translation>
     </message>
     <message>
         <source>&amp;Knob Snapshots</source>
@@ -616,7 +621,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import knob snapshots from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des instantanés de boutons depuis un fichier ini exporté auparavant.</translation>
     </message>
     <message>
         <source>&amp;Chords...</source>
@@ -624,7 +629,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Import chords from a previously exported ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des accords depuis un fichier ini exporté auparavant.</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -632,23 +637,23 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Export to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers un fichier ini.</translation>
     </message>
     <message>
         <source>Export settings (as in the settings dialog) to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les paramètres (ceux de la boîte de dialogue des paramètres) vers un fichier ini.</translation>
     </message>
     <message>
         <source>Knob &amp;Presets</source>
-        <translation>&amp;Préréglages de boutons</translation>
+        <translation>Préréglages de &amp;boutons</translation>
     </message>
     <message>
         <source>Export knob presets to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les préréglages de boutons vers un fichier ini.</translation>
     </message>
     <message>
         <source>Export knob snapshots to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les instantanés de boutons vers un fichier ini.</translation>
     </message>
     <message>
         <source>&amp;Chords</source>
@@ -656,211 +661,199 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Export your custom chords to an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vos accords personnalisés vers un fichier ini.</translation>
     </message>
     <message>
         <source>Select export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier d'exportation</translation>
     </message>
     <message>
         <source>Select import file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier d'importation</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; does not exist (any more).</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" does not exist (any more).</source>
+        <translation>Le fichier « %1 » n'existe pas (ou plus).</translation>
     </message>
     <message>
-        <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Could not read "%1": %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not an ini file. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not an ini file. Nothing was imported.</source>
+        <translation>« %1 » n'est pas un fichier ini. Rien n'a été importé.</translation>
     </message>
     <message>
         <source>Could not create a temporary folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier temporaire : %1</translation>
     </message>
     <message>
         <source>%1 failed.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : échec.
+
+%2</translation>
     </message>
     <message>
         <source>Settings saved successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres enregistrés.</translation>
     </message>
     <message>
         <source>No knob presets could be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun préréglage de boutons n'a pu être enregistré.</translation>
     </message>
     <message>
         <source>No knob snapshots could be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun instantané de boutons n'a pu être enregistré.</translation>
     </message>
     <message>
         <source>No custom chords could be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun accord personnalisé n'a pu être enregistré.</translation>
     </message>
     <message>
         <source>No settings could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paramètre n'a pu être chargé.</translation>
     </message>
     <message>
         <source>Settings loaded successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres chargés.</translation>
     </message>
     <message>
         <source>No knob presets could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun préréglage de boutons n'a pu être chargé.</translation>
     </message>
     <message>
         <source>No knob snapshots could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun instantané de boutons n'a pu être chargé.</translation>
     </message>
     <message>
         <source>No custom chords could be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun accord personnalisé n'a pu être chargé.</translation>
     </message>
     <message numerus="yes">
         <source>%n knob presets saved successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n préréglage de boutons enregistré.</numerusform><numerusform>%n préréglages de boutons enregistrés.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n knob snapshots saved successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n instantané de boutons enregistré.</numerusform><numerusform>%n instantanés de boutons enregistrés.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n custom chords saved successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n accord personnalisé enregistré.</numerusform><numerusform>%n accords personnalisés enregistrés.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n knob presets loaded successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n préréglage de boutons chargé.</numerusform><numerusform>%n préréglages de boutons chargés.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n knob snapshots loaded successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n instantané de boutons chargé.</numerusform><numerusform>%n instantanés de boutons chargés.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n custom chords loaded successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n accord personnalisé chargé.</numerusform><numerusform>%n accords personnalisés chargés.</numerusform></translation>
     </message>
 </context>
 <context>
     <name>TFileOperations</name>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>« %1 »</translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n élément</numerusform><numerusform>%n éléments</numerusform></translation>
     </message>
     <message>
         <source>the link cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le lien</translation>
     </message>
     <message>
         <source>it is a device, pipe or socket</source>
-        <translation type="unfinished"></translation>
+        <translation>c'est un périphérique, un tube ou un socket</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier</translation>
     </message>
     <message>
         <source>copied, but the original cannot be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>copié, mais impossible de supprimer l'original</translation>
     </message>
     <message>
         <source>%1 %2 to %3: %4%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 vers %3 : %4 %</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de</translation>
     </message>
     <message>
         <source>Moving</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de</translation>
     </message>
     <message>
         <source>Linking</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison de</translation>
     </message>
     <message>
-        <source>Could not copy &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not copy "%1"</source>
+        <translation>Impossible de copier « %1 »</translation>
     </message>
     <message>
-        <source>Could not move &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not move "%1"</source>
+        <translation>Impossible de déplacer « %1 »</translation>
     </message>
     <message>
-        <source>Could not make a link to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not make a link to "%1"</source>
+        <translation>Impossible de créer un lien vers « %1 »</translation>
     </message>
     <message>
         <source>The folder %1 is not there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n'existe pas.</translation>
     </message>
     <message>
         <source>it is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>il n'existe plus</translation>
     </message>
     <message>
         <source>a folder cannot go into itself</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier ne peut pas aller dans lui-même</translation>
     </message>
     <message>
         <source>no free name is left</source>
-        <translation type="unfinished"></translation>
+        <translation>plus aucun nom libre</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>TGUIKnobList</name>
     <message>
         <source>Controller knob: the arrow keys turn it, Page Up and Down faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton de contrôleur : les flèches le tournent, Page préc. et Page suiv. plus vite</translation>
     </message>
 </context>
 <context>
     <name>TIniDocument</name>
     <message>
         <source>it is not a settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier de paramètres</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier texte</translation>
     </message>
 </context>
 <context>
@@ -879,7 +872,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Knob count:</source>
-        <translation>Nombre de boutons :</translation>
+        <translation>Nombre de boutons :</translation>
     </message>
     <message>
         <source>Knob Presets</source>
@@ -899,11 +892,11 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>No Knobs !</source>
-        <translation>Aucun bouton !</translation>
+        <translation>Aucun bouton !</translation>
     </message>
     <message>
         <source>Display Range</source>
-        <translation>Plage d&apos;affichage</translation>
+        <translation>Plage d'affichage</translation>
     </message>
     <message>
         <source>&amp;0 .. 127</source>
@@ -915,7 +908,7 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>This determines, how the values of the Controller are displayed, either in absolute values 0 to 127 or relative values from -64 to +63.</source>
-        <translation>Détermine l&apos;affichage des valeurs du contrôleur : absolues de 0 à 127 ou relatives de -64 à +63.</translation>
+        <translation>Détermine l'affichage des valeurs du contrôleur : absolues de 0 à 127 ou relatives de -64 à +63.</translation>
     </message>
     <message>
         <source>&amp;Name</source>
@@ -946,12 +939,12 @@ The settings are kept, and saving them is tried again.</source>
         <translation>Bouton %1</translation>
     </message>
     <message>
-        <source>You have made changes to knob preset &quot;%1&quot;. Do you want to save it ?</source>
-        <translation type="unfinished"></translation>
+        <source>You have made changes to knob preset "%1". Do you want to save it ?</source>
+        <translation>Vous avez modifié le préréglage de boutons « %1 ». Voulez-vous l'enregistrer ?</translation>
     </message>
     <message>
         <source>You have changed the knobs. Do you want to save them as a preset ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié les boutons. Voulez-vous les enregistrer comme préréglage ?</translation>
     </message>
     <message>
         <source>New Preset</source>
@@ -963,47 +956,48 @@ The settings are kept, and saving them is tried again.</source>
     </message>
     <message>
         <source>Enter the name of the new knob preset:</source>
-        <translation>Nom du nouveau préréglage de boutons :</translation>
+        <translation>Nom du nouveau préréglage de boutons :</translation>
     </message>
     <message>
-        <source>You can&apos;t name a preset &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>You can't name a preset "%1".</source>
+        <translation>Un préréglage ne peut pas s'appeler « %1 ».</translation>
     </message>
     <message>
         <source>Please enter a name for the preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez un nom pour le préréglage.</translation>
     </message>
     <message>
-        <source>A preset name can&apos;t begin or end with a blank, nor hold &quot;\&quot;, &quot;]&quot; or a line break.</source>
-        <translation type="unfinished"></translation>
+        <source>A preset name can't begin or end with a blank, nor hold "\", "]" or a line break.</source>
+        <translation>Un nom de préréglage ne peut ni commencer ni finir par une espace, ni contenir « \ », « ] » ou un saut de ligne.</translation>
     </message>
     <message>
         <source>A preset with this name already exists !</source>
-        <translation type="unfinished"></translation>
+        <translation>Un préréglage de ce nom existe déjà !</translation>
     </message>
     <message>
         <source>You must make a new preset before being able to save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez d'abord un nouveau préréglage avant de l'enregistrer.</translation>
     </message>
     <message>
         <source>Please select a preset to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le préréglage à supprimer.</translation>
     </message>
     <message>
-        <source>Are you sure to delete preset &quot;%1&quot; ?
-This can&apos;t be undone later !</source>
-        <translation type="unfinished"></translation>
+        <source>Are you sure to delete preset "%1" ?
+This can't be undone later !</source>
+        <translation>Supprimer vraiment le préréglage « %1 » ?
+Cela ne pourra pas être annulé !</translation>
     </message>
 </context>
 <context>
     <name>TKnobList</name>
     <message>
         <source>%1 (UKnobList)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (UKnobList)</translation>
     </message>
     <message>
-        <source>Knob preset &quot;%1&quot;: knob %2 (&quot;%3&quot;) has the controller number %4; controller numbers run from 0 to 127, so this knob was not loaded.</source>
-        <translation type="unfinished"></translation>
+        <source>Knob preset "%1": knob %2 ("%3") has the controller number %4; controller numbers run from 0 to 127, so this knob was not loaded.</source>
+        <translation>Préréglage de boutons « %1 » : le bouton %2 (« %3 ») a le numéro de contrôleur %4 ; les numéros de contrôleur vont de 0 à 127, ce bouton n'a donc pas été chargé.</translation>
     </message>
 </context>
 <context>
@@ -1032,65 +1026,70 @@ This can&apos;t be undone later !</source>
         <translation>Lecture de la liste des patches...</translation>
     </message>
     <message>
-        <source>the folder &quot;%1&quot; cannot be created</source>
-        <translation type="unfinished"></translation>
+        <source>the folder "%1" cannot be created</source>
+        <translation>impossible de créer le dossier « %1 »</translation>
     </message>
     <message>
-        <source>the file &quot;%1&quot; is read-only</source>
-        <translation type="unfinished"></translation>
+        <source>the file "%1" is read-only</source>
+        <translation>le fichier « %1 » est en lecture seule</translation>
     </message>
     <message>
-        <source>the folder &quot;%1&quot; is not writable</source>
-        <translation type="unfinished"></translation>
+        <source>the folder "%1" is not writable</source>
+        <translation>le dossier « %1 » n'est pas accessible en écriture</translation>
     </message>
     <message>
         <source>Settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer les paramètres : %1.</translation>
     </message>
     <message>
         <source>Base: %1</source>
-        <translation>Base : %1</translation>
+        <translation>Base : %1</translation>
     </message>
     <message>
         <source>Octave: %1</source>
-        <translation>Octave : %1</translation>
+        <translation>Octave : %1</translation>
     </message>
     <message>
         <source>Panic: %1%</source>
-        <translation>Panique : %1 %</translation>
+        <translation>Panique : %1 %</translation>
     </message>
     <message>
         <source>On Wayland the desktop places the window: the place it had is kept for an X11 session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous Wayland, c'est le bureau qui place la fenêtre : sa position précédente est gardée pour une session X11.</translation>
     </message>
     <message>
-        <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop&apos;s own window menu may offer it.</source>
-        <translation type="unfinished"></translation>
+        <source>Stay on Top is not available on Wayland, which lets no program keep its window above the others; the desktop's own window menu may offer it.</source>
+        <translation>Toujours au premier plan n'est pas disponible sous Wayland, qui ne laisse aucun programme garder sa fenêtre au-dessus des autres ; le menu de fenêtre du bureau le propose peut-être.</translation>
     </message>
     <message>
         <source>Readme.txt cannot be shown: it is not in %1, nor in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'afficher Readme.txt : il n'est ni dans %1 ni dans %2.</translation>
     </message>
     <message>
         <source>Readme</source>
         <translation>Lisez-moi</translation>
     </message>
     <message>
-        <source>This removes all of Ondrel&apos;s settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
+        <source>This removes all of Ondrel's settings, its knob presets, snapshots and chords included (the file %1), and closes Ondrel.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela supprime tous les paramètres d'Ondrel, y compris ses préréglages de boutons, ses instantanés et ses accords (le fichier %1), puis ferme Ondrel.
+
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>The settings could not be removed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n'ont pas pu être supprimés :
+%1</translation>
     </message>
     <message>
         <source>The settings file %1 has been removed.
 
 To remove the program itself, uninstall its package with your package manager; if you installed it from its sources, delete the files listed in install_manifest.txt of the build folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 a été supprimé.
+
+Pour supprimer le programme lui-même, désinstallez son paquet avec votre gestionnaire de paquets ; si vous l'avez installé depuis les sources, supprimez les fichiers listés dans install_manifest.txt du dossier de compilation.</translation>
     </message>
     <message>
         <source>Chord</source>
@@ -1098,7 +1097,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Change Chord (Home/End)</source>
-        <translation>Changer d&apos;accord (Début/Fin)</translation>
+        <translation>Changer d'accord (Début/Fin)</translation>
     </message>
     <message>
         <source>None</source>
@@ -1146,7 +1145,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Pitch: %1</source>
-        <translation>Pitch bend : %1</translation>
+        <translation>Pitch bend : %1</translation>
     </message>
     <message>
         <source>Modulation wheel (use SHIFT for fine mode)</source>
@@ -1154,7 +1153,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Modulation: %1</source>
-        <translation>Modulation : %1</translation>
+        <translation>Modulation : %1</translation>
     </message>
     <message>
         <source>Scroll visible keys down</source>
@@ -1182,7 +1181,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Left Button: normal play mode   Right button: special hold mode</source>
-        <translation>Bouton gauche : jeu normal   Bouton droit : maintien spécial</translation>
+        <translation>Bouton gauche : jeu normal   Bouton droit : maintien spécial</translation>
     </message>
     <message>
         <source>Piano keyboard</source>
@@ -1190,7 +1189,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Play it with the mouse, or with the computer keys Z to / and Q to ] (F3 and F4 move them an octave down or up).</source>
-        <translation>Jouez avec la souris ou les touches Z à / et Q à ] de l&apos;ordinateur (F3 et F4 les décalent d&apos;une octave vers le bas ou le haut).</translation>
+        <translation>Jouez avec la souris ou les touches Z à / et Q à ] de l'ordinateur (F3 et F4 les décalent d'une octave vers le bas ou le haut).</translation>
     </message>
     <message>
         <source>Key width</source>
@@ -1294,7 +1293,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Change the octave when play with the computer keyboard</source>
-        <translation>Change l&apos;octave du clavier de l&apos;ordinateur</translation>
+        <translation>Change l'octave du clavier de l'ordinateur</translation>
     </message>
     <message>
         <source>Octave Down</source>
@@ -1305,8 +1304,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Octave supérieure</translation>
     </message>
     <message>
-        <source>Change the velocity of the computer keyboard&apos;s notes</source>
-        <translation>Change la vélocité des notes du clavier de l&apos;ordinateur</translation>
+        <source>Change the velocity of the computer keyboard's notes</source>
+        <translation>Change la vélocité des notes du clavier de l'ordinateur</translation>
     </message>
     <message>
         <source>Velocity Down</source>
@@ -1330,7 +1329,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Chord &amp;Editor...</source>
-        <translation>Éditeur d&apos;a&amp;ccords...</translation>
+        <translation>Éditeur d'a&amp;ccords...</translation>
     </message>
     <message>
         <source>&amp;Settings...</source>
@@ -1362,7 +1361,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>MIDI &amp;Service: %1</source>
-        <translation>&amp;Service MIDI : %1</translation>
+        <translation>&amp;Service MIDI : %1</translation>
     </message>
     <message>
         <source>Velocity</source>
@@ -1370,7 +1369,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Velocity of the computer keys, and of the mouse when it plays at one velocity (F1 softer, F2 louder)</source>
-        <translation>Vélocité des touches de l&apos;ordinateur, et de la souris quand elle joue à vélocité fixe (F1 plus doux, F2 plus fort)</translation>
+        <translation>Vélocité des touches de l'ordinateur, et de la souris quand elle joue à vélocité fixe (F1 plus doux, F2 plus fort)</translation>
     </message>
     <message>
         <source>Sustain</source>
@@ -1386,11 +1385,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Sustain pedal (controller 64): notes go on sounding after their keys are let go; hold Space to hold it</source>
-        <translation>Pédale de sustain (contrôleur 64) : les notes continuent de sonner une fois les touches relâchées ; maintenez Espace pour la tenir</translation>
+        <translation>Pédale de sustain (contrôleur 64) : les notes continuent de sonner une fois les touches relâchées ; maintenez Espace pour la tenir</translation>
     </message>
     <message>
         <source>Sostenuto pedal (controller 66): the notes down when it is pressed go on sounding</source>
-        <translation>Pédale sostenuto (contrôleur 66) : les notes tenues quand on l&apos;enfonce continuent de sonner</translation>
+        <translation>Pédale sostenuto (contrôleur 66) : les notes tenues quand on l'enfonce continuent de sonner</translation>
     </message>
     <message>
         <source>Soft pedal (controller 67)</source>
@@ -1398,7 +1397,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Velocity: %1</source>
-        <translation>Vélocité : %1</translation>
+        <translation>Vélocité : %1</translation>
     </message>
     <message>
         <source>&amp;%1 Snapshot %1</source>
@@ -1406,15 +1405,15 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Define Snapshot &amp;%1</source>
-        <translation>Définir l&apos;instantané &amp;%1</translation>
+        <translation>Définir l'instantané &amp;%1</translation>
     </message>
     <message>
         <source>Snapshot name</source>
-        <translation>Nom de l&apos;instantané</translation>
+        <translation>Nom de l'instantané</translation>
     </message>
     <message>
         <source>Please enter a name for this Snapshot:</source>
-        <translation>Entrez un nom pour cet instantané :</translation>
+        <translation>Entrez un nom pour cet instantané :</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
@@ -1422,287 +1421,283 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Split</translation>
     </message>
     <message>
         <source>Latch</source>
-        <translation type="unfinished"></translation>
+        <translation>Latch</translation>
     </message>
     <message>
         <source>Arp</source>
-        <translation type="unfinished"></translation>
+        <translation>Arp</translation>
     </message>
     <message>
         <source>Split the keyboard into zones, each on a channel of its own (Ctrl + middle button on a key sets or removes a split point; Options &gt; Zones and Arpeggiator sets them up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le clavier en zones, chacune sur son propre canal (Ctrl + bouton du milieu sur une touche pose ou retire un point de partage ; Options &gt; Zones et arpégiateur les règle)</translation>
     </message>
     <message>
         <source>Latch: the notes played go on sounding after their keys are let go, until the next chord (Insert)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage (latch) : les notes jouées continuent de sonner une fois les touches relâchées, jusqu'à l'accord suivant (Inser)</translation>
     </message>
     <message>
         <source>Arpeggiator: the zones play their notes one by one, in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Arpégiateur : les zones jouent leurs notes une à une, en rythme</translation>
     </message>
     <message>
         <source>Split &amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lavier partagé</translation>
     </message>
     <message>
         <source>&amp;Latch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verrouillage</translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arpégiateur</translation>
     </message>
     <message>
         <source>&amp;Zones and Arpeggiator...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zones et arpégiateur...</translation>
     </message>
     <message>
         <source>The arpeggiator cannot play: the output plays too much at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'arpégiateur ne peut pas jouer : la sortie joue trop de choses à la fois.</translation>
     </message>
     <message>
         <source>Split point %1 removed: %2 zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de partage %1 retiré : %2 zones</translation>
     </message>
     <message>
         <source>Split at %1: %2 zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage à %1 : %2 zones</translation>
     </message>
     <message>
         <source>Latch on</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage activé</translation>
     </message>
     <message>
         <source>Latch off</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage désactivé</translation>
     </message>
     <message>
         <source>Arpeggiator on</source>
-        <translation type="unfinished"></translation>
+        <translation>Arpégiateur activé</translation>
     </message>
     <message>
         <source>Arpeggiator off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arpégiateur désactivé</translation>
     </message>
 </context>
 <context>
     <name>TMidiBackend</name>
     <message>
         <source>ALSA sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Séquenceur ALSA</translation>
     </message>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows MIDI</translation>
     </message>
     <message>
-        <source>The MIDI port &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <source>The MIDI port "%1" is not available.</source>
+        <translation>Le port MIDI « %1 » n'est pas disponible.</translation>
     </message>
     <message>
         <source>The %1 MIDI service is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service MIDI %1 n'est pas lancé.</translation>
     </message>
     <message>
         <source>The JACK server takes no more MIDI messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur JACK n'accepte plus de messages MIDI.</translation>
     </message>
     <message>
         <source>The JACK server is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur JACK ne tourne plus.</translation>
     </message>
     <message>
         <source>The MIDI message is too long to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message MIDI est trop long pour être envoyé.</translation>
     </message>
     <message>
-        <source>The JACK server refused the MIDI port &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The JACK server refused the MIDI port "%1".</source>
+        <translation>Le serveur JACK a refusé le port MIDI « %1 ».</translation>
     </message>
     <message>
         <source>No MIDI service is running (tried: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service MIDI n'est lancé (essayés : %1).</translation>
     </message>
     <message>
         <source>none compiled in</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun compilé</translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl) or choose ALSA.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur JACK n'est pas lancé : démarrez-le (par ex. avec QjackCtl) ou choisissez ALSA.</translation>
     </message>
     <message>
         <source>The JACK server is not running: start it (e.g. with QjackCtl).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur JACK n'est pas lancé : démarrez-le (par ex. avec QjackCtl).</translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq) or choose JACK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séquenceur ALSA n'est pas disponible : chargez son module noyau (modprobe snd-seq) ou choisissez JACK.</translation>
     </message>
     <message>
         <source>The ALSA sequencer is not available: load its kernel module (modprobe snd-seq).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séquenceur ALSA n'est pas disponible : chargez son module noyau (modprobe snd-seq).</translation>
     </message>
     <message>
         <source>The %1 MIDI service is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service MIDI %1 n'est pas disponible.</translation>
     </message>
     <message>
         <source> -&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation> -&gt; </translation>
     </message>
 </context>
 <context>
     <name>TMidiDevices</name>
     <message>
         <source>Windows MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows MIDI</translation>
     </message>
     <message>
         <source>Core MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>Core MIDI</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" went away; it opens again as soon as it appears.</source>
+        <translation>%1 : le port « %2 » a disparu ; il se rouvre dès qu'il réapparaît.</translation>
     </message>
     <message>
         <source> could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation> n'a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Opened </source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvert : </translation>
     </message>
     <message>
         <source> successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Closing </source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture : </translation>
     </message>
     <message>
         <source> ...</source>
-        <translation type="unfinished"></translation>
+        <translation> ...</translation>
     </message>
     <message>
         <source>Closed </source>
-        <translation type="unfinished"></translation>
+        <translation>Fermé : </translation>
     </message>
     <message>
         <source>Midi Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie MIDI</translation>
     </message>
     <message>
         <source>Midi In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée MIDI</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is a port of Ondrel&apos;s own; it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" is a port of Ondrel's own; it was not opened.</source>
+        <translation>%1 : « %2 » est un port d'Ondrel lui-même ; il n'a pas été ouvert.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" is not there; it opens as soon as it appears.</source>
+        <translation>%1 : le port « %2 » est absent ; il s'ouvrira dès qu'il apparaîtra.</translation>
     </message>
     <message>
         <source>The %1 server is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %1 ne tourne plus.</translation>
     </message>
     <message>
         <source>JACK server</source>
-        <translation type="unfinished"></translation>
+        <translation>serveur JACK</translation>
     </message>
     <message>
         <source>MIDI service</source>
-        <translation type="unfinished"></translation>
+        <translation>service MIDI</translation>
     </message>
     <message>
         <source>%1 %2 was closed; it opens again when the %3 is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le port %2 a été fermé ; il se rouvrira au retour du %3.</translation>
     </message>
     <message>
         <source>%1 %2 and %3 were closed; they open again when the %4 is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les ports %2 et %3 ont été fermés ; ils se rouvriront au retour du %4.</translation>
     </message>
     <message>
         <source>Midi In closed: what Ondrel sends comes straight back to it (%1), and Midi Thru would play every note again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée MIDI fermée : ce qu'Ondrel envoie lui revient directement (%1), et MIDI Thru rejouerait chaque note sans fin.</translation>
     </message>
     <message>
         <source>Unspecified error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur non précisée</translation>
     </message>
 </context>
 <context>
     <name>TMidiFile</name>
     <message>
         <source>Track %1 is damaged: it ends in the middle of an event (byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La piste %1 est endommagée : elle s'arrête au milieu d'un événement (octet %2).</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the number at byte %2 is longer than four bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La piste %1 est endommagée : le nombre à l'octet %2 dépasse quatre octets.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the tempo change at byte %2 is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La piste %1 est endommagée : le changement de tempo à l'octet %2 n'est pas valide.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: byte %2 begins an event that MIDI files do not have (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>La piste %1 est endommagée : l'octet %2 commence un événement qui n'existe pas dans les fichiers MIDI (%3).</translation>
     </message>
     <message>
         <source>Track %1 is damaged: a data byte (byte %2) stands where an event must begin.</source>
-        <translation type="unfinished"></translation>
+        <translation>La piste %1 est endommagée : un octet de données (octet %2) se trouve là où doit commencer un événement.</translation>
     </message>
     <message>
         <source>Track %1 is damaged: the message at byte %2 is cut short by another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La piste %1 est endommagée : le message à l'octet %2 est interrompu par un autre.</translation>
     </message>
 </context>
 <context>
     <name>TMidiInput</name>
     <message>
         <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante.</translation>
     </message>
 </context>
 <context>
     <name>TMidiRouter</name>
     <message numerus="yes">
         <source>MIDI input overflowed: %n messages lost</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>Débordement de l'entrée MIDI : %n message perdu</numerusform><numerusform>Débordement de l'entrée MIDI : %n messages perdus</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>MIDI thru overflowed: %n messages lost</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>Débordement du MIDI Thru : %n message perdu</numerusform><numerusform>Débordement du MIDI Thru : %n messages perdus</numerusform></translation>
     </message>
 </context>
 <context>
     <name>TNumberEdit</name>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins</translation>
     </message>
 </context>
 <context>
@@ -1715,166 +1710,166 @@ To remove the program itself, uninstall its package with your package manager; i
 <context>
     <name>TPatchList</name>
     <message>
-        <source>Unknown command &quot;%s&quot; is ignored.</source>
-        <translation type="unfinished"></translation>
+        <source>Unknown command "%s" is ignored.</source>
+        <translation>La commande inconnue « %s » est ignorée.</translation>
     </message>
     <message>
         <source>Sub group does not exist. Lower the level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sous-groupe n'existe pas. Baissez le niveau.</translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe.</translation>
     </message>
     <message>
-        <source>No &quot;define patchnames&quot; section in the first %1.</source>
-        <translation type="unfinished"></translation>
+        <source>No "define patchnames" section in the first %1.</source>
+        <translation>Aucune section « define patchnames » dans les premiers %1.</translation>
     </message>
     <message>
         <source>Empty patch script file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de script de patches vide.</translation>
     </message>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le script n'est pas un fichier Cubase Parse File.</translation>
     </message>
     <message>
         <source>Premature end of Cubase Parse File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin prématurée du fichier Cubase Parse File.</translation>
     </message>
     <message>
         <source>Version Number not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de version introuvable.</translation>
     </message>
     <message>
         <source>Wrong version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauvais numéro de version.</translation>
     </message>
     <message>
-        <source>No &quot;define patchnames&quot; section !</source>
-        <translation type="unfinished"></translation>
+        <source>No "define patchnames" section !</source>
+        <translation>Aucune section « define patchnames » !</translation>
     </message>
     <message>
         <source>Function [%s] is not implemented and ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fonction [%s] n'est pas prise en charge ; elle est ignorée.</translation>
     </message>
     <message>
         <source>Name is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom manquant.</translation>
     </message>
     <message>
         <source>No program defined for key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme défini pour la touche.</translation>
     </message>
     <message>
         <source>No group defined for sorted property. Ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun groupe défini pour la propriété triée. Ignoré.</translation>
     </message>
     <message>
-        <source>Ignoring remaining &quot;%s&quot; in command.</source>
-        <translation type="unfinished"></translation>
+        <source>Ignoring remaining "%s" in command.</source>
+        <translation>Le reste « %s » de la commande est ignoré.</translation>
     </message>
     <message>
         <source>MSB out of bounds (-1..127)</source>
-        <translation type="unfinished"></translation>
+        <translation>MSB hors limites (-1..127)</translation>
     </message>
     <message>
         <source>LSB out of bounds (-1..127)</source>
-        <translation type="unfinished"></translation>
+        <translation>LSB hors limites (-1..127)</translation>
     </message>
 </context>
 <context>
     <name>TPatchScriptParser</name>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le script n'est pas un fichier Cubase Parse File.</translation>
     </message>
     <message>
         <source>Line </source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne </translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Cannot open "%1": %2</source>
+        <translation>Impossible d'ouvrir « %1 » : %2</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <source>Cannot read "%1": %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2, and a patch script may have at most %3.</source>
-        <translation type="unfinished"></translation>
+        <source>Cannot read "%1": %2, and a patch script may have at most %3.</source>
+        <translation>Impossible de lire « %1 » : %2, et un script de patches peut avoir au plus %3.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>[end] command not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande [end] introuvable.</translation>
     </message>
     <message>
         <source>Syntax error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe.</translation>
     </message>
     <message>
         <source>Number expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre attendu.</translation>
     </message>
 </context>
 <context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose Patch Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un jeu de patches</translation>
     </message>
     <message>
         <source>Choose a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un répertoire</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
-        <source>Go to Ondrel&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <source>Go to Ondrel's directory</source>
+        <translation>Aller au répertoire d'Ondrel</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>Patch scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts de patches</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Device Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l'appareil :</translation>
     </message>
     <message>
         <source>Device Manufacturer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricant de l'appareil :</translation>
     </message>
     <message>
         <source>Name of creator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du créateur :</translation>
     </message>
     <message>
         <source>Patch Scripts (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts de patches (*.txt)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1889,15 +1884,15 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TPatchSetLoader</name>
     <message>
         <source>Loading Patch Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du jeu de patches</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Loading the patch set &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <source>Loading the patch set "%1"...</source>
+        <translation>Chargement du jeu de patches « %1 »...</translation>
     </message>
 </context>
 <context>
@@ -1916,11 +1911,11 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Play what you played last (since the last silence)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer ce que vous avez joué en dernier (depuis le dernier silence)</translation>
     </message>
     <message>
         <source>Position: drag to go elsewhere in the piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Position : faites glisser pour aller ailleurs dans le morceau</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -1932,33 +1927,35 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Open MIDI File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier MIDI</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi *.smf *.kar);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MIDI (*.mid *.midi *.smf *.kar);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The file holds nothing to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient rien à jouer.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be played.
+        <source>"%1" cannot be played.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire « %1 ».
+
+%2</translation>
     </message>
     <message>
         <source>System exclusive messages left out (too long to send, or incomplete): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages System Exclusive omis (trop longs à envoyer ou incomplets) : %1.</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation>Rien n&apos;a encore été joué.</translation>
+        <translation>Rien n'a encore été joué.</translation>
     </message>
     <message>
         <source>Last take</source>
@@ -1966,7 +1963,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>No MIDI output is open: choose one in the Midi Out menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sortie MIDI n'est ouverte : choisissez-en une dans le menu Sortie MIDI.</translation>
     </message>
     <message>
         <source>Nothing loaded</source>
@@ -1985,7 +1982,7 @@ To remove the program itself, uninstall its package with your package manager; i
     <name>TProgramBank</name>
     <message>
         <source>Bank: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque : %1</translation>
     </message>
 </context>
 <context>
@@ -2000,47 +1997,47 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Since the last &amp;silence of at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le dernier &amp;silence d'au moins</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>The &amp;last</source>
-        <translation type="unfinished"></translation>
+        <translation>Les &amp;dernières</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished"></translation>
+        <translation> BPM</translation>
     </message>
     <message>
         <source>The tempo written in the file: a DAW counts bars in it. The notes keep the times they were played at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tempo écrit dans le fichier : un séquenceur y compte les mesures. Les notes gardent les instants où elles ont été jouées.</translation>
     </message>
     <message>
         <source>&amp;Tempo of the file:</source>
-        <translation>&amp;Tempo du fichier :</translation>
+        <translation>&amp;Tempo du fichier :</translation>
     </message>
     <message>
         <source>Drag the take from here into a DAW or a file manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser la prise d'ici vers un séquenceur ou un gestionnaire de fichiers.</translation>
     </message>
     <message>
         <source>Playing kept in memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu gardé en mémoire</translation>
     </message>
     <message>
         <source> MB</source>
-        <translation type="unfinished"></translation>
+        <translation> Mo</translation>
     </message>
     <message>
         <source>The last 30 minutes, at &amp;most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 30 dernières minutes, au &amp;plus :</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -2048,41 +2045,43 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Take %1.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise %1.mid</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation>Rien n&apos;a encore été joué.</translation>
+        <translation>Rien n'a encore été joué.</translation>
     </message>
     <message>
         <source>Nothing was played in that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été joué pendant ce temps.</translation>
     </message>
     <message>
         <source>Notes: %1, length: %2, played at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes : %1, durée : %2, heure : %3.</translation>
     </message>
     <message>
         <source>Messages sent while the computer was too busy to keep them: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages envoyés pendant que l'ordinateur était trop occupé pour les garder : %1.</translation>
     </message>
     <message>
         <source>Save Take As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la prise sous</translation>
     </message>
     <message>
         <source>MIDI files (*.mid *.midi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MIDI (*.mid *.midi)</translation>
     </message>
     <message>
-        <source>The take could not be saved as &quot;%1&quot;.
+        <source>The take could not be saved as "%1".
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La prise n'a pas pu être enregistrée sous « %1 ».
+
+%2</translation>
     </message>
     <message>
-        <source>Take saved as &quot;%1&quot; (notes: %2, length: %3).</source>
-        <translation type="unfinished"></translation>
+        <source>Take saved as "%1" (notes: %2, length: %3).</source>
+        <translation>Prise enregistrée sous « %1 » (notes : %2, durée : %3).</translation>
     </message>
 </context>
 <context>
@@ -2161,7 +2160,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Use old style keyboard</source>
-        <translation>Clavier à l&apos;ancienne</translation>
+        <translation>Clavier à l'ancienne</translation>
     </message>
     <message>
         <source>Show keyboard arrow buttons</source>
@@ -2173,7 +2172,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Notes played with the computer keys or arriving from MIDI are always shown on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes jouées avec les touches de l'ordinateur ou reçues en MIDI sont toujours affichées sur le clavier.</translation>
     </message>
     <message>
         <source>Note display language</source>
@@ -2200,16 +2199,16 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Par défaut</translation>
     </message>
     <message>
-        <source>Here you can specify which key on the computer keyboard corresponds to note &quot;C&quot; / &quot;do&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>Here you can specify which key on the computer keyboard corresponds to note "C" / "do".</source>
+        <translation>Indiquez ici quelle touche du clavier de l'ordinateur correspond à la note « C » / « do ».</translation>
     </message>
     <message>
         <source>Upper manual (second row on computer keyboard):</source>
-        <translation>Clavier supérieur (deuxième rangée du clavier de l&apos;ordinateur) :</translation>
+        <translation>Clavier supérieur (deuxième rangée du clavier de l'ordinateur) :</translation>
     </message>
     <message>
         <source>Lower manual (fourth row on computer keyboard):</source>
-        <translation>Clavier inférieur (quatrième rangée du clavier de l&apos;ordinateur) :</translation>
+        <translation>Clavier inférieur (quatrième rangée du clavier de l'ordinateur) :</translation>
     </message>
     <message>
         <source>Velocity / Dynamic play</source>
@@ -2233,23 +2232,23 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. The computer keys play with the standard velocity (F1 and F2 step it), the mouse too unless it plays by where a key is struck.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vélocité est le volume d'une note. Sur un vrai clavier, c'est la force avec laquelle on frappe la touche. Les touches de l'ordinateur jouent à la vélocité standard (F1 et F2 la changent), la souris aussi, sauf si elle joue selon l'endroit où la touche est frappée.</translation>
     </message>
     <message>
         <source>Standard velocity (0..127):</source>
-        <translation>Vélocité standard (0..127) :</translation>
+        <translation>Vélocité standard (0..127) :</translation>
     </message>
     <message>
         <source>Alternate velocity with Shift (in percent):</source>
-        <translation>Autre vélocité avec Maj (en pour cent) :</translation>
+        <translation>Autre vélocité avec Maj (en pour cent) :</translation>
     </message>
     <message>
         <source>Send program, bank and knob values when an output opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer programme, banque et boutons à l'ouverture d'une sortie</translation>
     </message>
     <message>
         <source>A synthesizer started or restarted later plays the sound the window shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un synthétiseur démarré ou redémarré plus tard joue le son affiché par la fenêtre.</translation>
     </message>
     <message>
         <source>Where a key is struck</source>
@@ -2257,43 +2256,43 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Louder towards the &amp;front of a key</source>
-        <translation>Plus fort vers l&apos;&amp;avant de la touche</translation>
+        <translation>Plus fort vers l'&amp;avant de la touche</translation>
     </message>
     <message>
         <source>The mouse and fingers play softer near the back of a key, louder near its front; without it they play with the standard velocity.</source>
-        <translation type="unfinished"></translation>
+        <translation>La souris et les doigts jouent plus doux vers le fond de la touche, plus fort vers l'avant ; sinon, ils jouent à la vélocité standard.</translation>
     </message>
     <message>
         <source>Velocity at the back</source>
-        <translation>Vélocité à l&apos;arrière</translation>
+        <translation>Vélocité à l'arrière</translation>
     </message>
     <message>
         <source>Velocity at the front</source>
-        <translation>Vélocité à l&apos;avant</translation>
+        <translation>Vélocité à l'avant</translation>
     </message>
     <message>
         <source>Hard: loud only near the front. Soft: loud soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur : fort seulement vers l'avant. Doux : vite fort.</translation>
     </message>
     <message>
         <source>Finger &amp;pressure as aftertouch</source>
-        <translation>&amp;Pression du doigt en aftertouch</translation>
+        <translation>Pr&amp;ession du doigt en aftertouch</translation>
     </message>
     <message>
         <source>On touch screens that sense it, how hard a finger presses goes out as polyphonic aftertouch of its notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les écrans tactiles qui la mesurent, la pression d'un doigt est envoyée en aftertouch polyphonique de ses notes.</translation>
     </message>
     <message>
         <source>At the back:</source>
-        <translation>À l&apos;arrière :</translation>
+        <translation>À l'arrière :</translation>
     </message>
     <message>
         <source>At the front:</source>
-        <translation>À l&apos;avant :</translation>
+        <translation>À l'avant :</translation>
     </message>
     <message>
         <source>&amp;Touch:</source>
-        <translation>&amp;Toucher :</translation>
+        <translation>&amp;Toucher :</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -2301,7 +2300,7 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>Soft</source>
-        <translation>Douce</translation>
+        <translation>Doux</translation>
     </message>
     <message>
         <source>Labels on the keys</source>
@@ -2333,27 +2332,27 @@ To remove the program itself, uninstall its package with your package manager; i
     </message>
     <message>
         <source>The &amp;computer key that plays each note</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche d'o&amp;rdinateur de la note</translation>
     </message>
     <message>
-        <source>The patch&apos;s names of the keys (drum &amp;kits)</source>
-        <translation type="unfinished"></translation>
+        <source>The patch's names of the keys (drum &amp;kits)</source>
+        <translation>Noms du patch (&amp;kits de batterie)</translation>
     </message>
     <message>
-        <source>They are the keys&apos; tooltips in any case.</source>
-        <translation type="unfinished"></translation>
+        <source>They are the keys' tooltips in any case.</source>
+        <translation>Ils apparaissent de toute façon en infobulle des touches.</translation>
     </message>
     <message>
         <source>&amp;Note names:</source>
-        <translation>&amp;Noms des notes :</translation>
+        <translation>&amp;Noms des notes :</translation>
     </message>
     <message>
         <source>Black keys:</source>
-        <translation>Touches noires :</translation>
+        <translation>Touches noires :</translation>
     </message>
     <message>
         <source>&amp;Middle C (note 60):</source>
-        <translation>&amp;Do central (note 60) :</translation>
+        <translation>Do &amp;central (note 60) :</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -2412,20 +2411,20 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Blues</translation>
     </message>
     <message>
-        <source>The computer keys &amp;play only the scale&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <source>The computer keys &amp;play only the scale's notes</source>
+        <translation>Les touches d'ordinateur ne &amp;jouent que la gamme</translation>
     </message>
     <message>
-        <source>The letter rows play the notes of the scale one after another, each row&apos;s C key the key note; the rows above them play nothing.</source>
-        <translation type="unfinished"></translation>
+        <source>The letter rows play the notes of the scale one after another, each row's C key the key note; the rows above them play nothing.</source>
+        <translation>Les rangées de lettres jouent les notes de la gamme l'une après l'autre, la touche C de chaque rangée la tonique ; les rangées au-dessus ne jouent rien.</translation>
     </message>
     <message>
         <source>Ke&amp;y:</source>
-        <translation>&amp;Tonique :</translation>
+        <translation>&amp;Tonique :</translation>
     </message>
     <message>
         <source>Scal&amp;e:</source>
-        <translation>&amp;Gamme :</translation>
+        <translation>&amp;Gamme :</translation>
     </message>
     <message>
         <source>Notes outside the scale are dimmed on the keyboard.</source>
@@ -2444,8 +2443,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Contrôleur &amp;gauche/droite</translation>
     </message>
     <message>
-        <source>These are the controllers that are sent when you use the &quot;special hold mode&quot; on the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <source>These are the controllers that are sent when you use the "special hold mode" on the keyboard.</source>
+        <translation>Ce sont les contrôleurs envoyés quand vous utilisez le « maintien spécial » sur le clavier.</translation>
     </message>
     <message>
         <source>Wheels</source>
@@ -2456,8 +2455,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Contrôleur de la &amp;molette de modulation</translation>
     </message>
     <message>
-        <source>This is the controller that is sent by the &quot;modulation wheel&quot; at the left side of the keyboard.</source>
-        <translation type="unfinished"></translation>
+        <source>This is the controller that is sent by the "modulation wheel" at the left side of the keyboard.</source>
+        <translation>C'est le contrôleur envoyé par la « molette de modulation » à gauche du clavier.</translation>
     </message>
     <message>
         <source>Disable automatic controller choice</source>
@@ -2476,8 +2475,8 @@ To remove the program itself, uninstall its package with your package manager; i
         <translation>Sensibilité</translation>
     </message>
     <message>
-        <source>The sensitivity defines how much the controller is changed with one &quot;tick&quot; of the mousewheel.</source>
-        <translation type="unfinished"></translation>
+        <source>The sensitivity defines how much the controller is changed with one "tick" of the mousewheel.</source>
+        <translation>La sensibilité définit de combien un « cran » de la molette de la souris change le contrôleur.</translation>
     </message>
     <message>
         <source>&amp;Sensitivity</source>
@@ -2494,41 +2493,42 @@ To remove the program itself, uninstall its package with your package manager; i
     <message>
         <source>You can use Alt+Mouse dragging to shift the keyboard
 without these buttons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + glisser avec la souris décale le clavier
+sans ces boutons.</translation>
     </message>
     <message>
         <source>Hint: To easily set up the controller numbers, select a combobox and move the slider/knob that you want to control with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce : pour régler facilement les numéros de contrôleur, choisissez une liste et bougez le curseur ou le bouton à piloter avec elle.</translation>
     </message>
     <message>
         <source>You can use a joystick to send controller messages. It must be connected and its device (/dev/input/js* or /dev/input/event*) readable by you to be used in Ondrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joystick peut envoyer des messages de contrôleur. Pour servir dans Ondrel, il doit être branché et son périphérique (/dev/input/js* ou /dev/input/event*) lisible par vous.</translation>
     </message>
     <message>
         <source>To easily set up the controller number, move the slider/knob that you want to control with it. In case of problems, disable it below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour régler facilement le numéro de contrôleur, bougez le curseur ou le bouton à piloter avec lui. En cas de problème, désactivez ce choix ci-dessous.</translation>
     </message>
     <message>
         <source>You can use a mouse wheel to send controller messages. Choose a controller below. You can turn the knob or wheel corresponding to the desired controller on Ondrel or a connected MIDI device to set the controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>La molette de la souris peut envoyer des messages de contrôleur. Choisissez un contrôleur ci-dessous, ou tournez le bouton ou la molette du contrôleur voulu dans Ondrel ou sur un appareil MIDI branché.</translation>
     </message>
     <message>
-        <source>&quot;Slow&quot; means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, &quot;Fast&quot; has the effect that little wheel movement results in big controller changes.</source>
-        <translation type="unfinished"></translation>
+        <source>"Slow" means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, "Fast" has the effect that little wheel movement results in big controller changes.</source>
+        <translation>« Lent » donne une résolution très fine, mais il faut beaucoup tourner pour changer nettement le contrôleur. « Rapide », au contraire, change beaucoup le contrôleur pour un petit mouvement de la molette.</translation>
     </message>
 </context>
 <context>
     <name>TSettingsSaver</name>
     <message>
         <source>The settings have been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>TSplashForm</name>
     <message>
         <source>About Ondrel</source>
-        <translation>À propos d&apos;Ondrel</translation>
+        <translation>À propos d'Ondrel</translation>
     </message>
     <message>
         <source>V%1 build %2</source>
@@ -2539,7 +2539,7 @@ without these buttons.</source>
     <name>TStatusBar</name>
     <message>
         <source>Transpose: %1</source>
-        <translation>Transposition : %1</translation>
+        <translation>Transposition : %1</translation>
     </message>
     <message>
         <source>Messages</source>
@@ -2554,273 +2554,268 @@ without these buttons.</source>
     <name>TSynth</name>
     <message>
         <source>Midi-Mapper could not be opened. </source>
-        <translation type="unfinished"></translation>
+        <translation>Midi-Mapper n'a pas pu être ouvert. </translation>
     </message>
     <message>
         <source> (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1)</translation>
     </message>
     <message>
         <source>No General MIDI SoundFont was found. Install fluid-soundfont-gm or timgm6mb-soundfont, or choose a SoundFont file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune SoundFont General MIDI trouvée. Installez fluid-soundfont-gm ou timgm6mb-soundfont, ou choisissez un fichier SoundFont.</translation>
     </message>
     <message>
-        <source>The SoundFont &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <source>The SoundFont "%1" does not exist.</source>
+        <translation>La SoundFont « %1 » n'existe pas.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a SoundFont.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a SoundFont.</source>
+        <translation>« %1 » n'est pas une SoundFont.</translation>
     </message>
     <message>
         <source>FluidSynth could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>FluidSynth n'a pas pu être démarré.</translation>
     </message>
     <message>
         <source>FluidSynth could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>FluidSynth n'a pas pu être démarré</translation>
     </message>
     <message>
-        <source>The SoundFont &quot;%1&quot; could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <source>The SoundFont "%1" could not be loaded</source>
+        <translation>La SoundFont « %1 » n'a pas pu être chargée</translation>
     </message>
     <message>
         <source>No audio output could be opened (tried %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sortie audio n'a pu être ouverte (essayées : %1)</translation>
     </message>
     <message>
         <source>The built-in synthesizer takes no more MIDI messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le synthétiseur intégré n'accepte plus de messages MIDI.</translation>
     </message>
     <message>
         <source>FluidSynth has no audio output for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>FluidSynth n'a pas de sortie audio pour ce système.</translation>
     </message>
 </context>
 <context>
     <name>TSystemListView</name>
     <message>
         <source>folders nested too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>dossiers imbriqués trop profondément</translation>
     </message>
     <message>
         <source>it could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>il n'a pas pu être supprimé</translation>
     </message>
     <message>
-        <source>There is already an item named &quot;%1&quot; in this folder. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <source>There is already an item named "%1" in this folder. Please choose another name.</source>
+        <translation>Un élément nommé « %1 » existe déjà dans ce dossier. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <source>Could not rename &quot;%1&quot; to &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not rename "%1" to "%2"</source>
+        <translation>Impossible de renommer « %1 » en « %2 »</translation>
     </message>
     <message>
         <source>Could not create a new folder in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un nouveau dossier dans %1.</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; permanently?</source>
-        <translation type="unfinished"></translation>
+        <source>Delete "%1" permanently?</source>
+        <translation>Supprimer définitivement « %1 » ?</translation>
     </message>
     <message numerus="yes">
         <source>Delete these %n items permanently?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>Supprimer définitivement cet élément ?</numerusform><numerusform>Supprimer définitivement ces %n éléments ?</numerusform></translation>
     </message>
     <message>
-        <source>Could not delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Could not delete "%1"</source>
+        <translation>Impossible de supprimer « %1 »</translation>
     </message>
     <message>
-        <source>Could not move &quot;%1&quot; to the trash</source>
-        <translation type="unfinished"></translation>
+        <source>Could not move "%1" to the trash</source>
+        <translation>Impossible de mettre « %1 » à la corbeille</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>« %1 »</translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n élément</numerusform><numerusform>%n éléments</numerusform></translation>
     </message>
     <message>
         <source>%1 will be moved by the next Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de %1 au prochain Coller.</translation>
     </message>
     <message>
         <source>%1 copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie faite : %1.</translation>
     </message>
     <message>
         <source>Copied %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1 dans %2 terminée.</translation>
     </message>
     <message>
         <source>Moved %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de %1 dans %2 terminé.</translation>
     </message>
     <message>
         <source>Made links to %1 in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens vers %1 créés dans %2.</translation>
     </message>
     <message>
-        <source> &quot;%1&quot; was taken there, so it is &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source> "%1" was taken there, so it is "%2".</source>
+        <translation> Le nom « %1 » y était pris : c'est donc « %2 ».</translation>
     </message>
     <message>
         <source>Stopped. </source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté. </translation>
     </message>
     <message>
         <source>%1
 
 Shown: %2, %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Affichés : %2, %3 (%4)</translation>
     </message>
     <message>
         <source>1 folder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dossier</translation>
     </message>
     <message numerus="yes">
         <source>%n folders</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n dossier</numerusform><numerusform>%n dossiers</numerusform></translation>
     </message>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n fichier</numerusform><numerusform>%n fichiers</numerusform></translation>
     </message>
     <message>
         <source>
 Free space: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Espace libre : %1</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
         <source>Shows the items as large icons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les éléments en grandes icônes.</translation>
     </message>
     <message>
         <source>S&amp;mall Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petites icônes</translation>
     </message>
     <message>
         <source>Shows the items as small icons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les éléments en petites icônes.</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>Shows the items in a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les éléments en liste.</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails</translation>
     </message>
     <message>
         <source>Shows each item with its size, type, time and attributes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche chaque élément avec sa taille, son type, sa date et ses attributs.</translation>
     </message>
     <message>
         <source>Arrange &amp;Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Réorganiser les &amp;icônes</translation>
     </message>
     <message>
         <source>by &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>par &amp;nom</translation>
     </message>
     <message>
         <source>Sorts items alphabetically by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie les éléments par ordre alphabétique.</translation>
     </message>
     <message>
         <source>by &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>par &amp;type</translation>
     </message>
     <message>
         <source>Sorts items by type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie les éléments par type.</translation>
     </message>
     <message>
         <source>by Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>par tai&amp;lle</translation>
     </message>
     <message>
         <source>Sorts items by size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie les éléments par taille.</translation>
     </message>
     <message>
         <source>by &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>par &amp;date</translation>
     </message>
     <message>
         <source>Sorts items by date, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie les éléments par date, du plus récent au plus ancien.</translation>
     </message>
     <message>
         <source>&amp;Auto Arrange</source>
-        <translation type="unfinished"></translation>
+        <translation>Réorganisation &amp;automatique</translation>
     </message>
     <message>
         <source>Arranges the icons to fit the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispose les icônes selon la largeur de la fenêtre.</translation>
     </message>
     <message>
         <source>Line &amp;Up Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Ali&amp;gner les icônes</translation>
     </message>
     <message>
         <source>Lines the icons up on a grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligne les icônes sur une grille.</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualiser</translation>
     </message>
     <message>
         <source>Reads the folder again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relit le dossier.</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller</translation>
     </message>
     <message>
         <source>Copies the files on the clipboard into this folder, or moves them when they were cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie les fichiers du presse-papiers dans ce dossier, ou les déplace s'ils ont été coupés.</translation>
     </message>
     <message>
         <source>Paste &amp;Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller comme &amp;lien</translation>
     </message>
     <message>
         <source>Makes links to the files on the clipboard in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée dans ce dossier des liens vers les fichiers du presse-papiers.</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -2828,166 +2823,166 @@ Free space: %1</source>
     </message>
     <message>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier</translation>
     </message>
     <message>
         <source>Creates a new folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un nouveau dossier.</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés</translation>
     </message>
     <message>
         <source>Shows what this folder holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre ce que contient ce dossier.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Opens the item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre l'élément.</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nommer</translation>
     </message>
     <message>
         <source>Renames the item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomme l'élément.</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Moves the selected items by the next Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace les éléments choisis au prochain Coller.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Copies the selected items by the next Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie les éléments choisis au prochain Coller.</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à la &amp;corbeille</translation>
     </message>
     <message>
         <source>Moves the selected items to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met les éléments choisis à la corbeille.</translation>
     </message>
     <message>
         <source>&amp;Delete Permanently</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer définitivement</translation>
     </message>
     <message>
         <source>Deletes the selected items for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime définitivement les éléments choisis.</translation>
     </message>
     <message>
         <source>Directory %1 is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire %1 n'est pas valide.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le dossier %1.</translation>
     </message>
     <message>
         <source>The folder %1 can no longer be read; showing %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut plus être lu ; affichage de %2.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there; showing %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n'existe plus ; affichage de %2.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n'existe plus.</translation>
     </message>
     <message>
         <source>No application could open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n'a pu ouvrir %1.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Attributs</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>File </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier </translation>
     </message>
     <message>
         <source> link</source>
-        <translation type="unfinished"></translation>
+        <translation> lien</translation>
     </message>
     <message>
         <source>A name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas être vide.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid name.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a valid name.</source>
+        <translation>« %1 » n'est pas un nom valide.</translation>
     </message>
     <message>
-        <source>A name cannot contain &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>A name cannot contain "%1".</source>
+        <translation>Un nom ne peut pas contenir « %1 ».</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; is too long.</source>
-        <translation type="unfinished"></translation>
+        <source>The name "%1" is too long.</source>
+        <translation>Le nom « %1 » est trop long.</translation>
     </message>
 </context>
 <context>
     <name>TTakeDrag</name>
     <message>
         <source>Drag the take into a DAW or a file manager as a MIDI file</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire glisser la prise vers un séquenceur ou un gestionnaire de fichiers, en fichier MIDI</translation>
     </message>
     <message>
         <source>Nothing has been played yet.</source>
-        <translation>Rien n&apos;a encore été joué.</translation>
+        <translation>Rien n'a encore été joué.</translation>
     </message>
     <message>
         <source>No temporary folder can be made for the file: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier temporaire pour le fichier : %1.</translation>
     </message>
 </context>
 <context>
@@ -2998,7 +2993,7 @@ Free space: %1</source>
     </message>
     <message>
         <source>Number of semi- tones to transpose:</source>
-        <translation>Nombre de demi- tons à transposer :</translation>
+        <translation>Nombre de demi- tons à transposer :</translation>
     </message>
     <message>
         <source>Display transposed notes on keyboard</source>
@@ -3017,16 +3012,16 @@ Free space: %1</source>
         <translation>Cette fenêtre transpose toutes les notes sortantes vers le haut (positif) ou le bas (négatif), en demi-tons.</translation>
     </message>
     <message>
-        <source>Checking &quot;Display transposed notes on keyboard&quot; results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
-        <translation>Avec « Afficher les notes transposées sur le clavier », la transposition a lieu avant l&apos;affichage. On peut avoir l&apos;impression de jouer de fausses notes.</translation>
+        <source>Checking "Display transposed notes on keyboard" results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
+        <translation>Avec « Afficher les notes transposées sur le clavier », la transposition a lieu avant l'affichage. On peut avoir l'impression de jouer de fausses notes.</translation>
     </message>
     <message>
-        <source>Checking &quot;Transpose MIDI Thru notes&quot; will transpose also all notes that come in to the MIDI in port.</source>
-        <translation>Avec « Transposer les notes MIDI Thru », les notes reçues sur l&apos;entrée MIDI sont aussi transposées.</translation>
+        <source>Checking "Transpose MIDI Thru notes" will transpose also all notes that come in to the MIDI in port.</source>
+        <translation>Avec « Transposer les notes MIDI Thru », les notes reçues sur l'entrée MIDI sont aussi transposées.</translation>
     </message>
     <message>
-        <source>When you check &quot;Keep transpose when this window is closed&quot;, the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
-        <translation>Avec « Garder la transposition à la fermeture », les notes restent transposées après la fermeture. Sinon, fermer la fenêtre remet la transposition à 0.</translation>
+        <source>When you check "Keep transpose when this window is closed", the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
+        <translation>Avec « Garder la transposition à la fermeture », les notes restent transposées après la fermeture. Sinon, fermer la fenêtre remet la transposition à 0.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -3034,197 +3029,197 @@ Free space: %1</source>
     </message>
     <message>
         <source>Hide help</source>
-        <translation>Masquer l&apos;aide</translation>
+        <translation>Masquer l'aide</translation>
     </message>
     <message>
         <source>Show Help</source>
-        <translation>Afficher l&apos;aide</translation>
+        <translation>Afficher l'aide</translation>
     </message>
 </context>
 <context>
     <name>TUpDown</name>
     <message>
         <source>Steps %1 up or down</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmente ou diminue %1</translation>
     </message>
     <message>
         <source>%1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus</translation>
     </message>
     <message>
         <source>One step up; held, it goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte d'un cran ; maintenu, continue de monter</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins</translation>
     </message>
     <message>
         <source>One step down; held, it goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Descend d'un cran ; maintenu, continue de descendre</translation>
     </message>
 </context>
 <context>
     <name>TZoneForm</name>
     <message>
         <source>Zones and Arpeggiator</source>
-        <translation type="unfinished"></translation>
+        <translation>Zones et arpégiateur</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage du clavier</translation>
     </message>
     <message>
         <source>&amp;Split the keyboard into zones</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partager le clavier en zones</translation>
     </message>
     <message>
         <source>Ctrl + middle button on a key sets or removes a split point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + bouton du milieu sur une touche pose ou retire un point de partage</translation>
     </message>
     <message>
         <source>&amp;Zones:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zones :</translation>
     </message>
     <message>
         <source>Zone %1 from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de la zone %1 :</translation>
     </message>
     <message>
         <source>All zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les zones</translation>
     </message>
     <message>
         <source>&amp;Latch: notes sound on after their keys are let go (Insert)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verrouillage : les notes sonnent après relâchement (Inser)</translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arpégiateur</translation>
     </message>
     <message>
         <source>The zones whose arpeggiator is on play their notes one by one in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les zones dont l'arpégiateur est activé jouent leurs notes une à une, en rythme</translation>
     </message>
     <message>
         <source>Own tempo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo interne</translation>
     </message>
     <message>
         <source>JACK transport</source>
-        <translation type="unfinished"></translation>
+        <translation>Transport JACK</translation>
     </message>
     <message>
         <source>MIDI clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge MIDI</translation>
     </message>
     <message>
         <source>JACK transport: the tempo and bar position of the transport master while it rolls. MIDI clock: the clock arriving at Midi In.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transport JACK : le tempo et la position en mesures du maître du transport tant qu'il tourne. Horloge MIDI : l'horloge reçue sur l'entrée MIDI.</translation>
     </message>
     <message>
         <source> BPM</source>
-        <translation type="unfinished"></translation>
+        <translation> BPM</translation>
     </message>
     <message>
         <source>&amp;Clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horloge :</translation>
     </message>
     <message>
         <source>&amp;Tempo:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo :</translation>
     </message>
     <message>
         <source>Zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>A second channel the zone plays on too</source>
-        <translation type="unfinished"></translation>
+        <translation>Un second canal sur lequel la zone joue aussi</translation>
     </message>
     <message>
         <source>as the chord box</source>
-        <translation type="unfinished"></translation>
+        <translation>comme la liste Accord</translation>
     </message>
     <message>
         <source>as struck</source>
-        <translation type="unfinished"></translation>
+        <translation>comme jouée</translation>
     </message>
     <message>
-        <source>Ondrel&apos;s output</source>
-        <translation type="unfinished"></translation>
+        <source>Ondrel's output</source>
+        <translation>Sortie d'Ondrel</translation>
     </message>
     <message>
-        <source>A synthesizer of the zone&apos;s own; it opens as soon as it is there</source>
-        <translation type="unfinished"></translation>
+        <source>A synthesizer of the zone's own; it opens as soon as it is there</source>
+        <translation>Un synthétiseur propre à la zone ; il s'ouvre dès qu'il est là</translation>
     </message>
     <message>
         <source>C&amp;hannel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Canal :</translation>
     </message>
     <message>
         <source>La&amp;yer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uche :</translation>
     </message>
     <message>
         <source>&amp;Octave:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Octave :</translation>
     </message>
     <message>
         <source>T&amp;ranspose:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpos&amp;ition :</translation>
     </message>
     <message>
         <source>&amp;Program:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rogramme :</translation>
     </message>
     <message>
         <source>Bank &amp;MSB:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque &amp;MSB :</translation>
     </message>
     <message>
         <source>Bank LS&amp;B:</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque LS&amp;B :</translation>
     </message>
     <message>
         <source>Chor&amp;d:</source>
-        <translation type="unfinished"></translation>
+        <translation>Accor&amp;d :</translation>
     </message>
     <message>
         <source>&amp;Velocity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vé&amp;locité :</translation>
     </message>
     <message>
         <source>O&amp;utput port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de &amp;sortie :</translation>
     </message>
     <message>
         <source>Arpegg&amp;iate</source>
-        <translation type="unfinished"></translation>
+        <translation>Arpég&amp;er</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendant</translation>
     </message>
     <message>
         <source>Up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant-descendant</translation>
     </message>
     <message>
         <source>As played</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre joué</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aléatoire</translation>
     </message>
     <message>
         <source>Chord</source>
@@ -3232,70 +3227,70 @@ Free space: %1</source>
     </message>
     <message>
         <source>%1 triplets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 triolet</translation>
     </message>
     <message>
         <source>%1 dotted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pointée</translation>
     </message>
     <message>
         <source>How much of its step a note sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>La part de son pas pendant laquelle une note sonne</translation>
     </message>
     <message>
         <source>Where the second step of each pair starts: 50 % is straight, 66 % a triplet feel</source>
-        <translation type="unfinished"></translation>
+        <translation>Où commence le second pas de chaque paire : 50 % est binaire, 66 % donne un feeling ternaire</translation>
     </message>
     <message>
         <source>Patt&amp;ern:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moti&amp;f :</translation>
     </message>
     <message>
         <source>&amp;Note value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de &amp;note :</translation>
     </message>
     <message>
         <source>&amp;Gate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gate :</translation>
     </message>
     <message>
         <source>S&amp;wing:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;wing :</translation>
     </message>
     <message>
         <source>Octave range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendue d'octaves :</translation>
     </message>
     <message>
         <source>%1 (not in the chord box)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (absent de la liste Accord)</translation>
     </message>
     <message>
         <source>%1 (not there now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (absent pour le moment)</translation>
     </message>
     <message>
-        <source>Without a split the whole keyboard plays on the keyboard&apos;s channel, with this arpeggiator</source>
-        <translation type="unfinished"></translation>
+        <source>Without a split the whole keyboard plays on the keyboard's channel, with this arpeggiator</source>
+        <translation>Sans partage, tout le clavier joue sur le canal du clavier, avec cet arpégiateur</translation>
     </message>
 </context>
 <context>
     <name>TZonePorts</name>
     <message>
-        <source>The zones&apos; port &quot;%1&quot; is not there; it opens as soon as it appears.</source>
-        <translation type="unfinished"></translation>
+        <source>The zones' port "%1" is not there; it opens as soon as it appears.</source>
+        <translation>Le port « %1 » des zones est absent ; il s'ouvrira dès qu'il apparaîtra.</translation>
     </message>
     <message>
-        <source>The zones&apos; port &quot;%1&quot; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The zones' port "%1" could not be opened: %2</source>
+        <translation>Le port « %1 » des zones n'a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <source>Opened the zones&apos; port %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Opened the zones' port %1.</source>
+        <translation>Port %1 des zones ouvert.</translation>
     </message>
     <message>
-        <source>The zones&apos; port &quot;%1&quot; went away; it opens again as soon as it appears.</source>
-        <translation type="unfinished"></translation>
+        <source>The zones' port "%1" went away; it opens again as soon as it appears.</source>
+        <translation>Le port « %1 » des zones a disparu ; il se rouvrira dès qu'il réapparaîtra.</translation>
     </message>
 </context>
 </TS>
