@@ -3067,7 +3067,7 @@ Espacio libre: %1</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation>División del teclado</translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>&amp;Split the keyboard into zones</source>

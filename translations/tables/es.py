@@ -314,7 +314,7 @@ T.update({
 
 # zones and the arpeggiator
 T.update({
-'Zones and Arpeggiator': 'Zonas y arpegiador', 'Split@TZoneForm': 'División del teclado',
+'Zones and Arpeggiator': 'Zonas y arpegiador', 'Split@TZoneForm': 'División',
 '&Split the keyboard into zones@TZoneForm': '&Dividir el teclado en zonas',
 'Ctrl + middle button on a key sets or removes a split point': 'Ctrl + botón central sobre una tecla pone o quita un punto de división',
 '&Zones:@TZoneForm': '&Zonas:', 'Zone %1 from:': 'Zona %1 desde:', 'All zones': 'Todas las zonas',
