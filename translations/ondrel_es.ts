@@ -1693,11 +1693,11 @@ Para quitar el propio programa, desinstale su paquete con el gestor de paquetes;
     <name>TNumberEdit</name>
     <message>
         <source>%1 up</source>
-        <translation>%1 arriba</translation>
+        <translation>Subir %1</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation>%1 abajo</translation>
+        <translation>Bajar %1</translation>
     </message>
 </context>
 <context>
@@ -1731,11 +1731,11 @@ Para quitar el propio programa, desinstale su paquete con el gestor de paquetes;
     </message>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation>El script no es un Cubase Parse File.</translation>
+        <translation>El script no es un archivo Cubase Parse.</translation>
     </message>
     <message>
         <source>Premature end of Cubase Parse File.</source>
-        <translation>Final prematuro del Cubase Parse File.</translation>
+        <translation>Final prematuro del archivo Cubase Parse.</translation>
     </message>
     <message>
         <source>Version Number not found.</source>
@@ -1782,7 +1782,7 @@ Para quitar el propio programa, desinstale su paquete con el gestor de paquetes;
     <name>TPatchScriptParser</name>
     <message>
         <source>Script is not a Cubase Parse File.</source>
-        <translation>El script no es un Cubase Parse File.</translation>
+        <translation>El script no es un archivo Cubase Parse.</translation>
     </message>
     <message>
         <source>Line </source>
@@ -1825,7 +1825,7 @@ Para quitar el propio programa, desinstale su paquete con el gestor de paquetes;
     </message>
     <message>
         <source>Choose a directory</source>
-        <translation>Elija un directorio</translation>
+        <translation>Elegir un directorio</translation>
     </message>
     <message>
         <source>Home</source>
@@ -3044,19 +3044,19 @@ Espacio libre: %1</translation>
     </message>
     <message>
         <source>%1 up</source>
-        <translation>%1 arriba</translation>
+        <translation>Subir %1</translation>
     </message>
     <message>
         <source>One step up; held, it goes on</source>
-        <translation>Un paso arriba; si se mantiene, sigue</translation>
+        <translation>Sube un paso; mantenido, sigue subiendo</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation>%1 abajo</translation>
+        <translation>Bajar %1</translation>
     </message>
     <message>
         <source>One step down; held, it goes on</source>
-        <translation>Un paso abajo; si se mantiene, sigue</translation>
+        <translation>Baja un paso; mantenido, sigue bajando</translation>
     </message>
 </context>
 <context>

@@ -344,3 +344,11 @@ T.update({
 "Opened the zones' port %1.": 'Abierto el puerto %1 de las zonas.',
 'The zones\' port "%1" went away; it opens again as soon as it appears.': 'El puerto «%1» de las zonas ha desaparecido; se volverá a abrir en cuanto aparezca.',
 })
+
+# second reading
+T.update({
+'%1 up': 'Subir %1', '%1 down': 'Bajar %1',
+'One step up; held, it goes on': 'Sube un paso; mantenido, sigue subiendo', 'One step down; held, it goes on': 'Baja un paso; mantenido, sigue bajando',
+'Choose a directory': 'Elegir un directorio',
+'Script is not a Cubase Parse File.': 'El script no es un archivo Cubase Parse.', 'Premature end of Cubase Parse File.': 'Final prematuro del archivo Cubase Parse.',
+})
