@@ -3,6 +3,8 @@
 // tr(), a table translated before the translator was installed) is caught here. That the German
 // texts fit their controls is checked by tst_textsfit_de.
 
+#include "app/eximhelp.h"
+#include "app/maintakes.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "chords/chordeditform.h"
@@ -10,6 +12,10 @@
 #include "dialogs/settings.h"
 #include "dialogs/transposeform.h"
 #include "knobs/knobeditform.h"
+#include "patches/patchsetchooser.h"
+#include "takesui/playerform.h"
+#include "takesui/savetakeform.h"
+#include "zones/zoneform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -165,6 +171,31 @@ void TestGerman::noEnglishLeftOver_data() {
     QTest::newRow("knob setup") << TShow([](TMainWindow &W) {
         W.ShowKnobSetup();
         return Texts(W.KnobEditor());
+    });
+    QTest::newRow("zones") << TShow([](TMainWindow &W) {
+        W.ShowZones();
+        return Texts(W.ZoneForm());
+    });
+    QTest::newRow("patch set chooser") << TShow([](TMainWindow &W) {
+        W.ChoosePatchSet();
+        return Texts(W.PatchSetChooser());
+    });
+    QTest::newRow("save last take") << TShow([](TMainWindow &W) {
+        W.Takes().ShowSaveLastTake();
+        return Texts(W.Takes().SaveForm());
+    });
+    QTest::newRow("player") << TShow([](TMainWindow &W) {
+        W.Takes().ShowPlayer(false);
+        return Texts(W.Takes().Player());
+    });
+    QTest::newRow("export and import explanations") << TShow([](TMainWindow &W) {
+        TExImHelp help(&W);
+        QStringList texts;
+        for (int page = 0; page < TExImHelp::epCount; ++page) {
+            help.SetPage(page, false);
+            texts << Texts(&help);
+        }
+        return texts;
     });
 }
 

@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
+        <translation>Bearbei&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -1923,7 +1923,7 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
     </message>
     <message>
         <source>L&amp;oop</source>
-        <translation>&amp;Schleife</translation>
+        <translation>Sc&amp;hleife</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -2228,7 +2228,7 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
     </message>
     <message>
         <source>% &amp;Quieter</source>
-        <translation>% &amp;leiser</translation>
+        <translation>% lei&amp;ser</translation>
     </message>
     <message>
         <source>The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. The computer keys play with the standard velocity (F1 and F2 step it), the mouse too unless it plays by where a key is struck.</source>
@@ -2328,7 +2328,7 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
     </message>
     <message>
         <source>&amp;Flats (Db)</source>
-        <translation>&amp;Bs (Db)</translation>
+        <translation>B&amp;s (Db)</translation>
     </message>
     <message>
         <source>The &amp;computer key that plays each note</source>
@@ -3091,7 +3091,7 @@ Freier Platz: %1</translation>
     </message>
     <message>
         <source>&amp;Latch: notes sound on after their keys are let go (Insert)</source>
-        <translation>&amp;Latch: Noten klingen nach dem Loslassen weiter (Einfg)</translation>
+        <translation>Lat&amp;ch: Noten klingen nach dem Loslassen weiter (Einfg)</translation>
     </message>
     <message>
         <source>&amp;Arpeggiator</source>
@@ -3159,11 +3159,11 @@ Freier Platz: %1</translation>
     </message>
     <message>
         <source>C&amp;hannel:</source>
-        <translation>Ka&amp;nal:</translation>
+        <translation>Kana&amp;l:</translation>
     </message>
     <message>
         <source>La&amp;yer:</source>
-        <translation>&amp;Ebene:</translation>
+        <translation>Ebe&amp;ne:</translation>
     </message>
     <message>
         <source>&amp;Octave:</source>
@@ -3247,11 +3247,11 @@ Freier Platz: %1</translation>
     </message>
     <message>
         <source>&amp;Note value:</source>
-        <translation>Noten&amp;wert:</translation>
+        <translation>Not&amp;enwert:</translation>
     </message>
     <message>
         <source>&amp;Gate:</source>
-        <translation>Ga&amp;te-Länge:</translation>
+        <translation>Gate-L&amp;änge:</translation>
     </message>
     <message>
         <source>S&amp;wing:</source>
