@@ -2,17 +2,23 @@
 // that shows it, so that none is cut off. The same table runs at scale 1, at QT_SCALE_FACTOR=2
 // and at QT_FONT_DPI=144 (see textsfit.cmake), on a screen large enough for every dialog.
 
+#include "app/maintakes.h"
 #include "app/mainwindow.h"
 #include "app/patchselection.h"
 #include "app/statusbar.h"
 #include "app/translations.h"
+#include "chords/chordeditform.h"
 #include "core/patchlist.h"
 #include "dialogs/settings.h"
 #include "dialogs/transposeform.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
+#include "knobs/knobeditform.h"
 #include "patches/patchbox.h"
 #include "router/midirouter.h"
+#include "takesui/playerform.h"
+#include "takesui/savetakeform.h"
+#include "zones/zoneform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -29,6 +35,7 @@
 #include <QStatusTipEvent>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -214,6 +221,34 @@ void TestTextsFit::nothingIsCutOff_data() {
                    W.Settings()->ShowPage(TSettings::TPage(page));
                    return W.Settings();
                });
+    for (int zone = 0; zone < 2; ++zone)
+        QTest::newRow(zone ? "zones, second zone, arpeggiator on" : "zones")
+            << TShow([zone](TMainWindow &W) -> QWidget * {
+                   W.ShowZones();
+                   if (zone) {
+                       W.ZoneForm()->findChild<QTabWidget *>()->setCurrentIndex(zone);
+                       for (auto *arp : W.ZoneForm()->findChildren<QGroupBox *>())
+                           if (arp->isCheckable())
+                               arp->setChecked(true);
+                   }
+                   return W.ZoneForm();
+               });
+    QTest::newRow("chord editor") << TShow([](TMainWindow &W) -> QWidget * {
+        W.ShowChordEditor();
+        return W.ChordEditor();
+    });
+    QTest::newRow("knob setup") << TShow([](TMainWindow &W) -> QWidget * {
+        W.ShowKnobSetup();
+        return W.KnobEditor();
+    });
+    QTest::newRow("save last take") << TShow([](TMainWindow &W) -> QWidget * {
+        W.Takes().ShowSaveLastTake();
+        return W.Takes().SaveForm();
+    });
+    QTest::newRow("player") << TShow([](TMainWindow &W) -> QWidget * {
+        W.Takes().ShowPlayer(false);
+        return W.Takes().Player();
+    });
     QTest::newRow("patch box with a long name") << TShow([](TMainWindow &W) -> QWidget * {
         W.Patches().SetPatchSet(TPatchList::LoadText(Script, nullptr));
         W.Patches().StepPatch(1);
@@ -242,6 +277,16 @@ void TestTextsFit::nothingIsCutOff() {
     QVERIFY(QTest::qWaitForWindowExposed(root->window()));
     const QStringList clipped = ClippedTexts(root);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    // A dialog can be made small enough for a 1024 x 600 screen (a netbook, a small tablet)
+    // under a panel and its own title bar, at the desktop's usual scale; one larger than that
+    // must scroll instead.
+    constexpr int SmallScreenRoom = 600 - 32 - 30;
+    const QSize least = root->minimumSizeHint().expandedTo(root->minimumSize());
+    if (root->isWindow() && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") &&
+        qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        QVERIFY2(least.height() <= SmallScreenRoom && least.width() <= 1024,
+                 qPrintable(
+                     QStringLiteral("at least %1 x %2 px").arg(least.width()).arg(least.height())));
 }
 
 void TestTextsFit::statusBarKeepsItsSizeAndPanels_data() {

@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>Ü&amp;bernehmen</translation>
+        <translation>An&amp;wenden</translation>
     </message>
     <message>
         <source>This chord name already exists !</source>
@@ -932,7 +932,7 @@ Die Einstellungen bleiben erhalten; das Speichern wird erneut versucht.</transla
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>Ü&amp;bernehmen</translation>
+        <translation>An&amp;wenden</translation>
     </message>
     <message>
         <source>Knob %1</source>
@@ -2148,7 +2148,7 @@ Um das Programm selbst zu entfernen, deinstallieren Sie sein Paket mit der Paket
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>Ü&amp;bernehmen</translation>
+        <translation>An&amp;wenden</translation>
     </message>
     <message>
         <source>Appearance</source>

@@ -61,7 +61,11 @@ TZoneForm::TZoneForm(const TZoneSet &Zones, const QStringList &Chords, const QSt
     : QDialog(Owner), FNoteName(std::move(NoteName)), FZones(Zones) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Zones and Arpeggiator"));
+    // Compact enough for a 1024 x 600 screen: the split and the settings of all zones side by
+    // side, the zone's own values two to a row where they belong together.
     auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    layout->addLayout(top);
 
     auto *split = new QGroupBox(tr("Split"), this);
     auto *splitLayout = new QGridLayout(split);
@@ -73,16 +77,18 @@ TZoneForm::TZoneForm(const TZoneSet &Zones, const QStringList &Chords, const QSt
     countLabel->setBuddy(ZoneCountBox);
     splitLayout->addWidget(countLabel, 1, 0);
     splitLayout->addWidget(ZoneCountBox, 1, 1);
+    // The split points after the count, two to a row.
     for (int i = 0; i < TZoneSet::MaxSplits; ++i) {
         auto *label = new QLabel(tr("Zone %1 from:").arg(i + 2), split);
         auto *box = new TNoteBox(FNoteName, split);
         label->setBuddy(box);
-        splitLayout->addWidget(label, 2 + i, 0);
-        splitLayout->addWidget(box, 2 + i, 1);
+        const int row = 1 + (i + 1) / 2, column = (i + 1) % 2 * 2;
+        splitLayout->addWidget(label, row, column);
+        splitLayout->addWidget(box, row, column + 1);
         SplitBoxes[size_t(i)] = box;
         connect(box, &QSpinBox::valueChanged, this, [this] { UpdateEnabled(); });
     }
-    layout->addWidget(split);
+    top->addWidget(split);
 
     auto *play = new QGroupBox(tr("All zones"), this);
     auto *playLayout = new QGridLayout(play);
@@ -107,7 +113,7 @@ TZoneForm::TZoneForm(const TZoneSet &Zones, const QStringList &Chords, const QSt
     playLayout->addWidget(ClockBox, 2, 1);
     playLayout->addWidget(tempoLabel, 2, 2);
     playLayout->addWidget(TempoBox, 2, 3);
-    layout->addWidget(play);
+    top->addWidget(play);
 
     ZoneTabs = new QTabWidget(this);
     for (int zone = 0; zone < TZoneSet::MaxZones; ++zone)
@@ -134,6 +140,7 @@ QWidget *TZoneForm::BuildPage(int Zone, const QStringList &Chords, const QString
     auto *page = new QWidget;
     auto *columns = new QHBoxLayout(page);
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     TZonePage &p = Pages[size_t(Zone)];
     p.Channel = Spin(1, 16, page);
     p.Layer = new QComboBox(page);
@@ -158,11 +165,23 @@ QWidget *TZoneForm::BuildPage(int Zone, const QStringList &Chords, const QString
     p.Port->setToolTip(tr("A synthesizer of the zone's own; it opens as soon as it is there"));
     form->addRow(tr("C&hannel:"), p.Channel);
     form->addRow(tr("La&yer:"), p.Layer);
-    form->addRow(tr("&Octave:"), p.Octave);
-    form->addRow(tr("T&ranspose:"), p.Transpose);
+    const auto pair = [page, form](const QString &First, QWidget *FirstBox, const QString &Second,
+                                   QWidget *SecondBox) {
+        auto *row = new QHBoxLayout;
+        auto *firstLabel = new QLabel(First, page);
+        firstLabel->setBuddy(FirstBox);
+        auto *secondLabel = new QLabel(Second, page);
+        secondLabel->setBuddy(SecondBox);
+        row->addWidget(FirstBox);
+        row->addSpacing(8);
+        row->addWidget(secondLabel);
+        row->addWidget(SecondBox);
+        row->addStretch();
+        form->addRow(firstLabel, row);
+    };
+    pair(tr("&Octave:"), p.Octave, tr("T&ranspose:"), p.Transpose);
     form->addRow(tr("&Program:"), p.Program);
-    form->addRow(tr("Bank &MSB:"), p.Msb);
-    form->addRow(tr("Bank LS&B:"), p.Lsb);
+    pair(tr("Bank &MSB:"), p.Msb, tr("Bank LS&B:"), p.Lsb);
     form->addRow(tr("Chor&d:"), p.Chord);
     form->addRow(tr("&Velocity:"), p.Velocity);
     form->addRow(tr("O&utput port:"), p.Port);

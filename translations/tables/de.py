@@ -31,7 +31,7 @@ T = {
  'Hier legen Sie eigene Akkorde an. Klicken Sie auf „Neu“, um einen Akkord hinzuzufügen. Schalten Sie dann mit „Bearbeiten“ den Bearbeitungsmodus ein. Mit der Tastatur unten, mit Ondrel oder einem externen Gerät schalten Sie die Noten des Akkords ein und aus.',
 'To test a chord simply deactivate the edit mode and play on the keyboard below.': 'Zum Ausprobieren schalten Sie den Bearbeitungsmodus aus und spielen auf der Tastatur unten.',
 'Chords': 'Akkorde', 'Chord Name': 'Akkordname', 'Chord Notes': 'Akkordnoten', '&New': '&Neu', '&Delete': '&Löschen',
-'&Edit': '&Bearbeiten', '&Edit@TChordEditForm': 'Bearbei&ten', '&Reset': '&Zurücksetzen', '&OK': '&OK', 'Cancel': 'Abbrechen', '&Apply': 'Ü&bernehmen',
+'&Edit': '&Bearbeiten', '&Edit@TChordEditForm': 'Bearbei&ten', '&Reset': '&Verwerfen', '&OK': '&OK', 'Cancel': 'Abbrechen', '&Apply': 'An&wenden',
 'This chord name already exists !': 'Diesen Akkordnamen gibt es schon!',
 'Warnings and Errors': 'Warnungen und Fehler', ' The following warnings and/or errors occurred:': ' Folgende Warnungen oder Fehler sind aufgetreten:', 'Close': 'Schließen',
 # export/import
