@@ -23,67 +23,22 @@ if(TARGET ondrel_keyboard AND TARGET ondrel_midi AND TARGET PkgConfig::JACK)
 endif()
 
 # The real program: first start, Panic, settings across a restart.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_main LABEL e2e
-        SOURCES e2e/tst_e2e_main.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_main PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_main PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_main ondrel)
-    set_tests_properties(tst_e2e_main PROPERTIES ENVIRONMENT "")
-endif()
+ondrel_add_e2e_test(tst_e2e_main)
 
 # The real program: knob presets from the settings file and the knob setup dialog.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_knobs LABEL e2e
-        SOURCES e2e/tst_e2e_knobs.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_knobs PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_knobs PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_knobs ondrel)
-    set_tests_properties(tst_e2e_knobs PROPERTIES ENVIRONMENT "" LABELS "e2e;presets")
-endif()
+ondrel_add_e2e_test(tst_e2e_knobs LABELS presets)
 
 # The real program: patch scripts in many encodings, the chooser's double-click, a chord's own
 # name, the settings dialog at the screen's edge.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_dialogs LABEL e2e
-        SOURCES e2e/tst_e2e_dialogs.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_dialogs PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_dialogs PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_dialogs ondrel)
-    set_tests_properties(tst_e2e_dialogs PROPERTIES ENVIRONMENT "" LABELS "e2e;dialogs")
-endif()
+ondrel_add_e2e_test(tst_e2e_dialogs LABELS dialogs)
 
 # The device menus of the real program: what they offer, devices waited for, the JACK server
 # restarting beneath them, no MIDI service at all.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_ports LABEL e2e
-        SOURCES e2e/tst_e2e_ports.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_ports PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_ports PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_ports ondrel)
-    set_tests_properties(tst_e2e_ports PROPERTIES ENVIRONMENT "" LABELS "e2e;menus")
-endif()
+ondrel_add_e2e_test(tst_e2e_ports LABELS menus)
 
 # The real program's window under a window manager: Stay on Top beside another program, its
 # place and size after restarts, the page and chord keys while a list box has the focus.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_window LABEL e2e
-        SOURCES e2e/tst_e2e_window.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_window PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_window PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_window ondrel)
-    set_tests_properties(tst_e2e_window PROPERTIES ENVIRONMENT "" LABELS "e2e;mainwindow")
-endif()
+ondrel_add_e2e_test(tst_e2e_window LABELS mainwindow)
 
 # The real program as a native Wayland client of a headless sway: keys through a virtual
 # keyboard of our own (ondrel_vkey) with the standard keymap, notes read from JACK.
@@ -127,25 +82,7 @@ if(TARGET ondrel AND TARGET PkgConfig::JACK AND WAYLAND_CLIENT_FOUND AND XKBCOMM
 endif()
 
 # The real program and its settings file: killed, and two programs on one file.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_settings LABEL e2e
-        SOURCES e2e/tst_e2e_settings.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK ondrel_core)
-    target_include_directories(tst_e2e_settings PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_settings PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_settings ondrel)
-    set_tests_properties(tst_e2e_settings PROPERTIES ENVIRONMENT "" LABELS "e2e;store")
-endif()
+ondrel_add_e2e_test(tst_e2e_settings LABELS store LIBS ondrel_core)
 
 # The real program played for dynamics: where a key is struck, Space holding the sustain pedal.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_expressive LABEL e2e
-        SOURCES e2e/tst_e2e_expressive.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp
-            e2e/xserver.h jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_expressive PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_expressive PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_expressive ondrel)
-    set_tests_properties(tst_e2e_expressive PROPERTIES ENVIRONMENT "" LABELS "e2e;keyboard")
-endif()
+ondrel_add_e2e_test(tst_e2e_expressive LABELS keyboard)

@@ -3,14 +3,7 @@
 # are damaged, two copies at once), and an evening's session with a synthesizer and knobs.
 if(TARGET ondrel AND TARGET PkgConfig::JACK)
     foreach(_t tst_e2e_play tst_e2e_faults tst_e2e_session)
-        ondrel_add_test(${_t} LABEL e2e
-            SOURCES e2e/${_t}.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-                    jackfixture.cpp jackfixture.h
-            LIBS PkgConfig::JACK)
-        target_include_directories(${_t} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-        target_compile_definitions(${_t} PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-        add_dependencies(${_t} ondrel)
-        set_tests_properties(${_t} PROPERTIES ENVIRONMENT "" LABELS "e2e;faults")
+        ondrel_add_e2e_test(${_t} LABELS faults)
     endforeach()
     target_link_libraries(tst_e2e_faults PRIVATE ondrel_core)
 endif()

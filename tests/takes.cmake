@@ -19,13 +19,6 @@ if(TARGET ondrel_takes AND TARGET ondrel_router AND TARGET PkgConfig::JACK)
 endif()
 # The real program: a phrase saved as a take and read back by libsmf, replayed on time; a damaged
 # file refused; Panic and closing during a replay.
-if(TARGET ondrel AND TARGET ondrel_takes AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_takes LABEL e2e
-        SOURCES e2e/tst_e2e_takes.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK PkgConfig::SMF)
-    target_include_directories(tst_e2e_takes PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_takes PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_takes ondrel)
-    set_tests_properties(tst_e2e_takes PROPERTIES ENVIRONMENT "" LABELS "e2e;takes")
+if(TARGET ondrel_takes)
+    ondrel_add_e2e_test(tst_e2e_takes LABELS takes LIBS PkgConfig::SMF)
 endif()

@@ -14,13 +14,4 @@ if(TARGET ondrel_router AND TARGET PkgConfig::JACK)
 endif()
 # The real program under Xvfb: a split on two channels, a latched chord, an arpeggio following
 # JACK transport, from the window and the computer keys.
-if(TARGET ondrel AND TARGET PkgConfig::JACK)
-    ondrel_add_test(tst_e2e_zones LABEL e2e
-        SOURCES e2e/tst_e2e_zones.cpp e2e/e2erig.cpp e2e/e2erig.h e2e/xserver.cpp e2e/xserver.h
-            jackfixture.cpp jackfixture.h
-        LIBS PkgConfig::JACK)
-    target_include_directories(tst_e2e_zones PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(tst_e2e_zones PRIVATE ONDREL_PROGRAM="$<TARGET_FILE:ondrel>")
-    add_dependencies(tst_e2e_zones ondrel)
-    set_tests_properties(tst_e2e_zones PROPERTIES ENVIRONMENT "" LABELS "e2e;zones")
-endif()
+ondrel_add_e2e_test(tst_e2e_zones LABELS zones)
