@@ -211,7 +211,9 @@ QWidget *TZoneForm::BuildPage(int Zone, const QStringList &Chords, const QString
     arp->addRow(tr("&Gate:"), p.Gate);
     arp->addRow(tr("S&wing:"), p.Swing);
     arp->addRow(tr("Octave range:"), p.Octaves);
+    columns->addSpacing(16);
     columns->addWidget(p.Arp, 0, Qt::AlignTop);
+    columns->addStretch();
     return page;
 }
 
