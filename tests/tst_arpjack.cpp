@@ -1,11 +1,13 @@
 // The arpeggiator as a JACK receiver hears it, against a JACK server of the test's own (dummy
 // driver): its steps on exact frames on its own tempo, in step with JACK transport when
-// `jack_transport` is the transport master and starts, changes tempo and stops, and nothing left
+// `jack_transport` is the transport master and starts, changes tempo and stops, in step with MIDI
+// clock that another client sends on exact frames, and nothing left
 // sounding after Panic, a change of zones or the closing of the output. The keys are played
 // into the keyboard model with the latch on, as a musician plays them.
 
 #include "core/keyboardmodel.h"
 #include "jackfixture.h"
+#include "midi/midiinput.h"
 #include "midi/midioutput.h"
 #include "router/midirouter.h"
 #include "router/zoneplayer.h"
@@ -16,6 +18,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <jack/midiport.h>
+
+#include <atomic>
 #include <cmath>
 #include <map>
 
@@ -102,6 +107,50 @@ struct TRig {
     }
 };
 
+// A client that sends MIDI clock at 120 BPM, a tick every 1000 frames exactly, after a start.
+class TClockSender {
+public:
+    TClockSender() {
+        FClient = jack_client_open("ondrel-clock", JackNoStartServer, nullptr);
+        if (!FClient)
+            return;
+        FOut = jack_port_register(FClient, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+        jack_set_process_callback(FClient, &TClockSender::Process, this);
+        jack_activate(FClient);
+    }
+    ~TClockSender() {
+        if (FClient)
+            jack_client_close(FClient);
+    }
+    QString OutPort() const { return FOut ? QString::fromUtf8(jack_port_name(FOut)) : QString(); }
+    void Start() { FSending = true; }
+
+private:
+    static int Process(jack_nframes_t Frames, void *Self) {
+        auto *sender = static_cast<TClockSender *>(Self);
+        void *buffer = jack_port_get_buffer(sender->FOut, Frames);
+        jack_midi_clear_buffer(buffer);
+        if (!sender->FSending.load())
+            return 0;
+        const jack_nframes_t start = jack_last_frame_time(sender->FClient);
+        if (sender->FNext == 0) {
+            sender->FNext = start;
+            const uint8_t go = 0xFA;
+            jack_midi_event_write(buffer, 0, &go, 1);
+        }
+        for (; sender->FNext < uint64_t(start) + Frames; sender->FNext += 1000) {
+            const uint8_t tick = 0xF8;
+            jack_midi_event_write(buffer, jack_nframes_t(sender->FNext - start), &tick, 1);
+        }
+        return 0;
+    }
+
+    jack_client_t *FClient = nullptr;
+    jack_port_t *FOut = nullptr;
+    std::atomic<bool> FSending{false};
+    uint64_t FNext = 0;
+};
+
 TZoneSet Arpeggio(TArpClock Clock, int Tempo = 120) {
     TZoneSet zones;
     zones.SetLatch(true);
@@ -120,6 +169,7 @@ private Q_SLOTS:
     void cleanupTestCase() { FServer.Stop(); }
     void ownTempoStepsArriveOnExactFrames();
     void followsJackTransportAsItStartsChangesTempoAndStops();
+    void followsMidiClockOnItsFrames();
     void nothingSoundsAfter_data();
     void nothingSoundsAfter();
 
@@ -210,6 +260,42 @@ void TestArpJack::followsJackTransportAsItStartsChangesTempoAndStops() {
     transport.closeWriteChannel();
     if (!transport.waitForFinished(3000))
         transport.kill();
+}
+
+// The clock's ticks are where the sender put them on the server's frames; the steps follow them
+// to the frame, however the server's cycles fall on the wall clock.
+void TestArpJack::followsMidiClockOnItsFrames() {
+    TJackPeer peer;
+    QVERIFY(peer.IsValid());
+    TClockSender clock;
+    QVERIFY(!clock.OutPort().isEmpty());
+    TRig rig;
+    QVERIFY(rig.Open(peer));
+    TMidiInput input(TMidiApi::maJack);
+    for (int i = 0; i < input.DeviceCount(); ++i)
+        if (input.NameOf(i) == clock.OutPort())
+            input.SetDeviceID(i);
+    input.SetTimingClock(true);
+    QVERIFY(input.Open());
+    input.SetThruHook(&rig.Router.ThruHook());
+    input.DataHandler = [](TMidiInput &In) {
+        while (In.TakeEvent()) {
+        }
+    };
+    input.Start();
+    rig.Router.Zones().Apply(Arpeggio(TArpClock::acMidiClock, 60));
+    rig.Chord({60, 64, 67});
+    clock.Start();
+    QTest::qWait(1500); // two beats: the clock's tempo known
+    peer.ClearReceived();
+    QTest::qWait(2000);
+    const std::vector<uint64_t> ons = NoteOnFrames(peer);
+    QVERIFY2(ons.size() >= 12, qPrintable(QString::number(ons.size())));
+    // The clock's 120 BPM, not the arpeggiator's own 60: sixteenths of 6000 frames.
+    for (size_t i = 1; i < ons.size(); ++i)
+        QVERIFY2(std::abs(int64_t(ons[i] - ons[i - 1]) - 6000) <= 1,
+                 qPrintable(QStringLiteral("step %1: %2 frames").arg(i).arg(ons[i] - ons[i - 1])));
+    input.Close();
 }
 
 void TestArpJack::nothingSoundsAfter_data() {
