@@ -22,11 +22,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <jack/midiport.h>
 #include <jack/transport.h>
 
-#include <atomic>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -34,39 +33,26 @@ constexpr double Bpm = 120;
 constexpr double StepFrames = 48000.0 * 60.0 / Bpm / 4; // a sixteenth
 
 // A transport master at Bpm in 4/4, bars and beats from the transport's frame, ticks whole as
-// jack_position_t holds them; or, with Clock, a sender of MIDI clock on its frames, each tick
-// up to Jitter frames late.
-class TTimeSource {
+// jack_position_t holds them.
+class TTransportMaster {
 public:
-    explicit TTimeSource(bool Clock, uint32_t Jitter = 0) : FClock(Clock), FJitter(Jitter) {
-        FClient =
-            jack_client_open(Clock ? "bench-clock" : "bench-master", JackNoStartServer, nullptr);
+    TTransportMaster() {
+        FClient = jack_client_open("bench-master", JackNoStartServer, nullptr);
         if (!FClient)
             return;
         FRate = jack_get_sample_rate(FClient);
-        if (Clock)
-            FOut = jack_port_register(FClient, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-        jack_set_process_callback(FClient, &TTimeSource::Process, this);
-        if (!Clock)
-            jack_set_timebase_callback(FClient, 0, &TTimeSource::Timebase, this);
+        jack_set_timebase_callback(FClient, 0, &TTransportMaster::Timebase, this);
         jack_activate(FClient);
     }
-    ~TTimeSource() {
+    ~TTransportMaster() {
         if (!FClient)
             return;
-        if (!FClock) {
-            jack_transport_stop(FClient);
-            jack_release_timebase(FClient);
-        }
+        jack_transport_stop(FClient);
+        jack_release_timebase(FClient);
         jack_client_close(FClient);
     }
     bool Valid() const { return FClient != nullptr; }
-    QString OutPort() const { return FOut ? QString::fromUtf8(jack_port_name(FOut)) : QString(); }
     void Start() {
-        if (FClock) {
-            FSending = true;
-            return;
-        }
         jack_transport_locate(FClient, 0);
         jack_transport_start(FClient);
     }
@@ -74,7 +60,7 @@ public:
 private:
     static void Timebase(jack_transport_state_t, jack_nframes_t, jack_position_t *Pos, int,
                          void *Self) {
-        const auto *source = static_cast<TTimeSource *>(Self);
+        const auto *source = static_cast<TTransportMaster *>(Self);
         const double beats = double(Pos->frame) / source->FRate * Bpm / 60.0;
         const auto whole = int64_t(beats);
         Pos->valid = JackPositionBBT;
@@ -87,46 +73,19 @@ private:
         Pos->tick = int32_t((beats - double(whole)) * 1920);
         Pos->bar_start_tick = double(whole / 4) * 4 * 1920;
     }
-    static int Process(jack_nframes_t Frames, void *Self) {
-        auto *source = static_cast<TTimeSource *>(Self);
-        if (!source->FOut)
-            return 0;
-        void *buffer = jack_port_get_buffer(source->FOut, Frames);
-        jack_midi_clear_buffer(buffer);
-        if (!source->FSending.load())
-            return 0;
-        // A tick every 1000 frames (120 BPM, 24 a beat), the first a start.
-        const jack_nframes_t start = jack_last_frame_time(source->FClient);
-        if (source->FNext == 0) {
-            source->FNext = source->FDue = start;
-            const uint8_t go = 0xFA;
-            jack_midi_event_write(buffer, 0, &go, 1);
-        }
-        while (source->FDue < uint64_t(start) + Frames) {
-            const uint8_t tick = 0xF8;
-            jack_midi_event_write(buffer, jack_nframes_t(source->FDue - start), &tick, 1);
-            source->FNext += 1000;
-            source->FSeed = source->FSeed * 1103515245u + 12345u;
-            source->FDue =
-                source->FNext + (source->FJitter ? (source->FSeed >> 8) % source->FJitter : 0);
-        }
-        return 0;
-    }
-
-    bool FClock;
-    uint32_t FJitter;
-    uint32_t FSeed = 1;
-    uint64_t FDue = 0;
     jack_client_t *FClient = nullptr;
-    jack_port_t *FOut = nullptr;
     jack_nframes_t FRate = 48000;
-    std::atomic<bool> FSending{false};
-    uint64_t FNext = 0;
 };
 
 void Spacing(benchmark::State &State, TArpClock Clock, uint32_t Jitter) {
     TJackPeer peer(QStringLiteral("bench-peer"));
-    TTimeSource source(Clock == TArpClock::acMidiClock, Jitter);
+    const bool followsClock = Clock == TArpClock::acMidiClock;
+    std::optional<TTransportMaster> master;
+    std::optional<TJackClockSender> clock;
+    if (followsClock)
+        clock.emplace("bench-clock", Jitter);
+    else
+        master.emplace();
     TKeyboardModel model;
     TMidiRouter router(model);
     TMidiOutput output(TMidiApi::maJack);
@@ -134,15 +93,15 @@ void Spacing(benchmark::State &State, TArpClock Clock, uint32_t Jitter) {
     for (int i = 0; i < output.DeviceCount(); ++i)
         if (output.NameOf(i) == peer.InPort())
             output.SetDeviceID(i);
-    if (!source.Valid() || !output.Open()) {
+    if ((master && !master->Valid()) || (clock && clock->OutPort().isEmpty()) || !output.Open()) {
         State.SkipWithError("the ports do not open");
         return;
     }
     router.SetOutput(&output);
     output.AddSource(&router.Zones().MainEngine());
-    if (Clock == TArpClock::acMidiClock) {
+    if (followsClock) {
         for (int i = 0; i < input.DeviceCount(); ++i)
-            if (input.NameOf(i) == source.OutPort())
+            if (input.NameOf(i) == clock->OutPort())
                 input.SetDeviceID(i);
         input.SetTimingClock(true);
         if (!input.Open()) {
@@ -163,7 +122,10 @@ void Spacing(benchmark::State &State, TArpClock Clock, uint32_t Jitter) {
     zones.SetClock(Clock);
     zones.SetTempo(int(Bpm));
     router.Zones().Apply(zones);
-    source.Start();
+    if (master)
+        master->Start();
+    if (clock)
+        clock->Start();
     for (const int key : {60, 64, 67})
         model.SendChord(0, key, 100, true);
     for (const int key : {60, 64, 67})

@@ -302,3 +302,44 @@ int TJackPeer::Process(jack_nframes_t Frames, void *Self) {
     Peer->FChanged.notify_all();
     return 0;
 }
+
+TJackClockSender::TJackClockSender(const char *Name, uint32_t Jitter) : FJitter(Jitter) {
+    FClient = jack_client_open(Name, JackNoStartServer, nullptr);
+    if (!FClient)
+        return;
+    FOut = jack_port_register(FClient, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    jack_set_process_callback(FClient, &TJackClockSender::Process, this);
+    jack_activate(FClient);
+}
+
+TJackClockSender::~TJackClockSender() {
+    if (FClient)
+        jack_client_close(FClient);
+}
+
+QString TJackClockSender::OutPort() const {
+    return FOut ? QString::fromUtf8(jack_port_name(FOut)) : QString();
+}
+
+int TJackClockSender::Process(jack_nframes_t Frames, void *Self) {
+    auto *sender = static_cast<TJackClockSender *>(Self);
+    void *buffer = jack_port_get_buffer(sender->FOut, Frames);
+    jack_midi_clear_buffer(buffer);
+    if (!sender->FSending.load())
+        return 0;
+    const jack_nframes_t start = jack_last_frame_time(sender->FClient);
+    if (sender->FNext == 0) {
+        sender->FNext = sender->FDue = start;
+        const uint8_t go = 0xFA;
+        jack_midi_event_write(buffer, 0, &go, 1);
+    }
+    while (sender->FDue < uint64_t(start) + Frames) {
+        const uint8_t tick = 0xF8;
+        jack_midi_event_write(buffer, jack_nframes_t(sender->FDue - start), &tick, 1);
+        sender->FNext += 1000;
+        sender->FSeed = sender->FSeed * 1103515245u + 12345u;
+        sender->FDue =
+            sender->FNext + (sender->FJitter ? (sender->FSeed >> 8) % sender->FJitter : 0);
+    }
+    return 0;
+}

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -89,4 +90,28 @@ private:
     std::vector<uint64_t> FReceivedFrames;
     std::vector<int64_t> FReceivedTimesUs;
     uint64_t FCycles = 0;
+};
+
+// A client that sends MIDI clock at 120 BPM: a start, then a tick every 1000 frames (48 kHz),
+// each up to Jitter frames late, as a hardware clock bridged into JACK arrives.
+class TJackClockSender {
+public:
+    explicit TJackClockSender(const char *Name = "ondrel-clock", uint32_t Jitter = 0);
+    ~TJackClockSender();
+    TJackClockSender(const TJackClockSender &) = delete;
+    TJackClockSender &operator=(const TJackClockSender &) = delete;
+
+    QString OutPort() const;
+    void Start() { FSending = true; }
+
+private:
+    static int Process(jack_nframes_t Frames, void *Self);
+
+    jack_client_t *FClient = nullptr;
+    jack_port_t *FOut = nullptr;
+    uint32_t FJitter;
+    uint32_t FSeed = 1;
+    std::atomic<bool> FSending{false};
+    uint64_t FNext = 0; // the exact frame of the next tick
+    uint64_t FDue = 0;  // where it goes, jitter added
 };

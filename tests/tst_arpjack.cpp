@@ -18,9 +18,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <jack/midiport.h>
-
-#include <atomic>
 #include <cmath>
 #include <map>
 
@@ -105,50 +102,6 @@ struct TRig {
         Output.RemoveSource(&Router.Zones().MainEngine());
         Router.SetOutput(nullptr);
     }
-};
-
-// A client that sends MIDI clock at 120 BPM, a tick every 1000 frames exactly, after a start.
-class TClockSender {
-public:
-    TClockSender() {
-        FClient = jack_client_open("ondrel-clock", JackNoStartServer, nullptr);
-        if (!FClient)
-            return;
-        FOut = jack_port_register(FClient, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-        jack_set_process_callback(FClient, &TClockSender::Process, this);
-        jack_activate(FClient);
-    }
-    ~TClockSender() {
-        if (FClient)
-            jack_client_close(FClient);
-    }
-    QString OutPort() const { return FOut ? QString::fromUtf8(jack_port_name(FOut)) : QString(); }
-    void Start() { FSending = true; }
-
-private:
-    static int Process(jack_nframes_t Frames, void *Self) {
-        auto *sender = static_cast<TClockSender *>(Self);
-        void *buffer = jack_port_get_buffer(sender->FOut, Frames);
-        jack_midi_clear_buffer(buffer);
-        if (!sender->FSending.load())
-            return 0;
-        const jack_nframes_t start = jack_last_frame_time(sender->FClient);
-        if (sender->FNext == 0) {
-            sender->FNext = start;
-            const uint8_t go = 0xFA;
-            jack_midi_event_write(buffer, 0, &go, 1);
-        }
-        for (; sender->FNext < uint64_t(start) + Frames; sender->FNext += 1000) {
-            const uint8_t tick = 0xF8;
-            jack_midi_event_write(buffer, jack_nframes_t(sender->FNext - start), &tick, 1);
-        }
-        return 0;
-    }
-
-    jack_client_t *FClient = nullptr;
-    jack_port_t *FOut = nullptr;
-    std::atomic<bool> FSending{false};
-    uint64_t FNext = 0;
 };
 
 TZoneSet Arpeggio(TArpClock Clock, int Tempo = 120) {
@@ -267,7 +220,7 @@ void TestArpJack::followsJackTransportAsItStartsChangesTempoAndStops() {
 void TestArpJack::followsMidiClockOnItsFrames() {
     TJackPeer peer;
     QVERIFY(peer.IsValid());
-    TClockSender clock;
+    TJackClockSender clock;
     QVERIFY(!clock.OutPort().isEmpty());
     TRig rig;
     QVERIFY(rig.Open(peer));
